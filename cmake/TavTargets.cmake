@@ -2,6 +2,10 @@
 
 # Sources are UTF-8; narrow string literals become code page 936 (GBK) bytes.
 set(TAV_CHARSET_FLAGS -finput-charset=UTF-8 -fexec-charset=GBK)
+if(CMAKE_CXX_COMPILER_ID MATCHES "Clang")
+  # clang has no execution character set but UTF-8: its builds (the fuzz targets) keep literals UTF-8.
+  set(TAV_CHARSET_FLAGS -finput-charset=UTF-8)
+endif()
 set(TAV_WARNINGS -Wall -Wextra -Wno-unused-parameter)
 
 set(TAV_SANITIZE_FLAGS "")
@@ -19,9 +23,10 @@ function(tav_flags target)
   target_include_directories(${target} PUBLIC ${PROJECT_SOURCE_DIR})
 endfunction()
 
-# tav_library(name DIRS dir... [LIBS lib...]): a static library of every .cpp in the folders.
+# tav_library(name [SHARED] DIRS dir... [LIBS lib...]): a library of every .cpp in the folders,
+# static unless SHARED is given.
 function(tav_library name)
-  cmake_parse_arguments(ARG "" "" "DIRS;LIBS" ${ARGN})
+  cmake_parse_arguments(ARG "SHARED" "" "DIRS;LIBS" ${ARGN})
   set(sources "")
   foreach(dir IN LISTS ARG_DIRS)
     file(GLOB found CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/${dir}/*.cpp)
@@ -34,7 +39,13 @@ function(tav_library name)
     target_include_directories(${name} INTERFACE ${PROJECT_SOURCE_DIR})
     return()
   endif()
-  add_library(${name} STATIC ${sources})
+  if(ARG_SHARED)
+    # A shared library exports its whole interface, as the system library it stands for does.
+    add_library(${name} SHARED ${sources})
+    set_target_properties(${name} PROPERTIES CXX_VISIBILITY_PRESET default VISIBILITY_INLINES_HIDDEN OFF)
+  else()
+    add_library(${name} STATIC ${sources})
+  endif()
   tav_flags(${name})
   target_link_libraries(${name} PUBLIC ${ARG_LIBS})
 endfunction()

@@ -48,9 +48,16 @@ int CString::Compare(const char* text) const { return strcmp(s_.c_str(), text ? 
 int CString::CompareNoCase(const char* text) const {
   const unsigned char* a = (const unsigned char*)s_.c_str();
   const unsigned char* b = (const unsigned char*)(text ? text : "");
-  for (;; ++a, ++b) {
+  for (;;) {
+    if (mbcs::IsLeadByte(*a) && a[1] && mbcs::IsLeadByte(*b) && b[1]) {
+      // Two double-byte characters: their trail bytes are never case-folded.
+      if (a[0] != b[0] || a[1] != b[1]) return a[0] != b[0] ? a[0] - b[0] : a[1] - b[1];
+      a += 2, b += 2;
+      continue;
+    }
     int ca = FoldAscii(*a), cb = FoldAscii(*b);
     if (ca != cb || ca == 0) return ca - cb;
+    ++a, ++b;
   }
 }
 

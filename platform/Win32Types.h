@@ -28,6 +28,8 @@ typedef intptr_t LPARAM;
 typedef intptr_t LRESULT;
 typedef uintptr_t UINT_PTR;
 typedef intptr_t INT_PTR;
+typedef uintptr_t DWORD_PTR;
+typedef uintptr_t ULONG_PTR;
 
 static_assert(sizeof(void*) == 4, "the module is built for i686");
 static_assert(sizeof(LONG) == 4 && sizeof(DWORD) == 4 && sizeof(WPARAM) == 4, "Win32 sizes");

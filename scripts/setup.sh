@@ -7,6 +7,7 @@ packages=(
   libgtest-dev:i386 libgmock-dev:i386 libbenchmark-dev:i386
   libexpat1-dev:i386 libcairo2-dev:i386 libpango1.0-dev:i386
   fonts-wqy-microhei libstb-dev libc6-dbg:i386
+  libpugixml-dev:i386 libtinyxml2-dev:i386
   clang libclang-rt-14-dev
 )
 

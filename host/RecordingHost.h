@@ -1,0 +1,71 @@
+// A host for tests and for the host program: it records every event and request a module
+// sends, with a deep copy of the block and of every block it points to (senders free their
+// blocks right after the call), answers from a script, and delivers host messages to the
+// module.
+#pragma once
+
+#include <cstddef>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "host/AnswerScript.h"
+#include "host/CopierTable.h"
+#include "host/HostEvent.h"
+#include "module/ConfMethodRecord.h"
+#include "module/HostBlocks.h"
+#include "module/HostInterface.h"
+
+namespace host {
+
+class RecordingHost : public IHostInterface {
+ public:
+  // Starts with the module's copy rules and the answers of a host that lets everything through.
+  RecordingHost();
+  RecordingHost(const RecordingHost&) = delete;
+  RecordingHost& operator=(const RecordingHost&) = delete;
+  virtual ~RecordingHost() = default;
+
+  int OnModuleMessage(int moduleKind, int code, void* block) override;
+  int SendToModule(int target, int code, void* block, int value) override;
+
+  CopierTable& Copiers() { return copiers_; }
+  AnswerScript& Answers() { return answers_; }
+  // Called after each recorded event (the host program prints them as they come).
+  void SetObserver(std::function<void(const HostEvent&)> observer) { observer_ = std::move(observer); }
+
+  // The module that Deliver talks to.
+  void Attach(ITavorineModule* module) { module_ = module; }
+  ITavorineModule* Module() const { return module_; }
+
+  // Delivers a host message of category 1 to the attached module; returns the module's
+  // handled flag as it wrote it into the block (0 when no module is attached).
+  template <class Block>
+  int Deliver(int code, Block& block) {
+    if (!module_) return 0;
+    module_->OnHostMessage(kModuleMessageCategory, code, &block);
+    return block.bHandled;
+  }
+
+  const std::vector<HostEvent>& Events() const { return events_; }
+  std::vector<HostEvent> EventsWithCode(int code, Channel channel = Channel::kMessage) const;
+  size_t CountCode(int code, Channel channel = Channel::kMessage) const;
+  // The copied records of code 102 with the method, in order.
+  std::vector<const void*> ConfMethodRecords(int method) const;
+  // The nth (from 0) record of conference method 1, or NULL when fewer were sent.
+  const ConfMethodRecord* ConfMethod1(size_t n) const;
+  // The texts of the log lines (codes 20003 and 20004), GBK as sent.
+  std::vector<std::string> LogLines() const;
+  void Clear() { events_.clear(); }
+
+ private:
+  int Record(Channel channel, int sender, int code, void* block, int value);
+
+  CopierTable copiers_;
+  AnswerScript answers_;
+  std::function<void(const HostEvent&)> observer_;
+  ITavorineModule* module_ = nullptr;
+  std::vector<HostEvent> events_;
+};
+
+}  // namespace host

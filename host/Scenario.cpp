@@ -1,0 +1,92 @@
+#include "host/Scenario.h"
+
+#include <fstream>
+#include <sstream>
+
+#include "host/HostMessages.h"
+#include "host/ScenarioWords.h"
+
+namespace host {
+namespace {
+
+bool ParseError(int line, const std::string& reason, std::string* error) {
+  *error = "line " + std::to_string(line) + ": " + reason;
+  return false;
+}
+
+bool AllInts(const std::vector<std::string>& args, size_t from) {
+  int value;
+  for (size_t i = from; i < args.size(); ++i)
+    if (!ParseInt(args[i], &value)) return false;
+  return true;
+}
+
+// Checks a step's words; "" when the step is well formed, else the reason.
+std::string CheckStep(const ScenarioStep& step) {
+  const std::vector<std::string>& a = step.args;
+  const std::string& v = step.verb;
+  if (v == "call") {
+    if (a.size() != 1 || !IsModuleOperation(a[0])) return "call needs one of GetModuleKind, LoadUserData, Close, "
+                                                          "Reserved, ClosePopupDialogs, CanExit";
+    return "";
+  }
+  if (v == "host") {
+    int code;
+    if (a.empty() || !ParseInt(a[0], &code)) return "host needs a code";
+    std::string error;
+    CheckHostMessage(code, std::vector<std::string>(a.begin() + 1, a.end()), &error);
+    return error;
+  }
+  if (v == "answer" || v == "answer-once") return a.size() == 2 && AllInts(a, 0) ? "" : v + " needs a code and a value";
+  if (v == "wait") {
+    int ms;
+    return a.size() == 1 && ParseInt(a[0], &ms) && ms >= 0 ? "" : "wait needs milliseconds";
+  }
+  if (v == "close") return a.empty() ? "" : "close takes nothing";
+  if (v == "expect") return (a.size() == 1 || a.size() == 2) && AllInts(a, 0) ? "" : "expect needs a code and a count";
+  if (v == "note") return "";
+  return "unknown step '" + v + "'";
+}
+
+}  // namespace
+
+bool IsModuleOperation(const std::string& name) {
+  for (const char* op : {"GetModuleKind", "LoadUserData", "Close", "Reserved", "ClosePopupDialogs", "CanExit"})
+    if (name == op) return true;
+  return false;
+}
+
+bool ParseScenario(const std::string& text, Scenario* out, std::string* error) {
+  Scenario scenario;
+  std::istringstream in(text);
+  std::string line;
+  for (int number = 1; std::getline(in, line); ++number) {
+    std::vector<std::string> words;
+    if (!SplitWords(line, &words)) return ParseError(number, "unclosed quote", error);
+    if (words.empty()) continue;
+    ScenarioStep step;
+    step.line = number;
+    step.verb = words[0];
+    step.args.assign(words.begin() + 1, words.end());
+    std::string reason = CheckStep(step);
+    if (!reason.empty()) return ParseError(number, reason, error);
+    scenario.steps.push_back(step);
+  }
+  *out = scenario;
+  return true;
+}
+
+bool LoadScenarioFile(const std::string& path, Scenario* out, std::string* error) {
+  std::ifstream file(path, std::ios::binary);
+  if (!file) {
+    *error = "cannot read " + path;
+    return false;
+  }
+  std::stringstream text;
+  text << file.rdbuf();
+  if (ParseScenario(text.str(), out, error)) return true;
+  *error = path + ": " + *error;
+  return false;
+}
+
+}  // namespace host

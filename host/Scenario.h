@@ -1,0 +1,34 @@
+// A scenario: the host's side of a session with the module, one step a line (the format is
+// described in docs/scenarios.md). Parsing checks every step, so a mistyped scenario fails
+// before the module is loaded.
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace host {
+
+struct ScenarioStep {
+  int line = 0;
+  std::string verb;               // call, host, answer, answer-once, wait, close, expect, note
+  std::vector<std::string> args;  // UTF-8 as written; quotes removed
+};
+
+struct Scenario {
+  std::vector<ScenarioStep> steps;
+};
+
+// Splits a line into words; a word in double quotes may hold blanks (\" and \\ escape).
+// False when a quote is not closed.
+bool SplitWords(const std::string& line, std::vector<std::string>* words);
+
+// Parses the text; on failure returns false with "line N: reason" in *error.
+bool ParseScenario(const std::string& text, Scenario* out, std::string* error);
+
+// Reads and parses a file; on failure returns false with the reason in *error.
+bool LoadScenarioFile(const std::string& path, Scenario* out, std::string* error);
+
+// The module operations a `call` step may name.
+bool IsModuleOperation(const std::string& name);
+
+}  // namespace host

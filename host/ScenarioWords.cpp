@@ -1,0 +1,50 @@
+#include "host/ScenarioWords.h"
+
+#include <cerrno>
+#include <climits>
+#include <cstdlib>
+
+#include "host/Scenario.h"
+
+namespace host {
+
+bool ParseInt(const std::string& word, int* value) {
+  if (word.empty()) return false;
+  errno = 0;
+  char* end = nullptr;
+  long parsed = std::strtol(word.c_str(), &end, 10);
+  if (errno || *end || parsed < INT_MIN || parsed > INT_MAX) return false;
+  *value = static_cast<int>(parsed);
+  return true;
+}
+
+// Words are separated by blanks; '#' outside quotes starts a comment.
+bool SplitWords(const std::string& line, std::vector<std::string>* words) {
+  words->clear();
+  size_t i = 0;
+  while (i < line.size()) {
+    char c = line[i];
+    if (c == ' ' || c == '\t' || c == '\r') {
+      ++i;
+    } else if (c == '#') {
+      break;
+    } else if (c == '"') {
+      std::string word;
+      for (++i; i < line.size() && line[i] != '"'; ++i) {
+        if (line[i] == '\\' && i + 1 < line.size()) ++i;
+        word += line[i];
+      }
+      if (i >= line.size()) return false;
+      ++i;
+      words->push_back(word);
+    } else {
+      size_t end = line.find_first_of(" \t\r", i);
+      if (end == std::string::npos) end = line.size();
+      words->push_back(line.substr(i, end - i));
+      i = end;
+    }
+  }
+  return true;
+}
+
+}  // namespace host

@@ -1,0 +1,77 @@
+// tavorine-host: a host for people. Loads libtavorine.so, hands it a recording host, plays a
+// scenario of host messages on real time and prints the module's traffic.
+// Exit codes: 0 success, 1 a step failed, 2 bad command line or scenario, 3 no module.
+#include <chrono>
+#include <iostream>
+#include <map>
+#include <thread>
+
+#include "host/RecordingHost.h"
+#include "host/Scenario.h"
+#include "host/ScenarioPlayer.h"
+#include "host/program/ModuleLibrary.h"
+#include "host/program/Options.h"
+
+namespace {
+
+// Lets the module run for ms: through the library's pump when it offers one, else by sleeping.
+host::ScenarioPlayer::Pump MakePump(host::PumpExport libraryPump) {
+  if (libraryPump) return libraryPump;
+  return [](uint32_t ms) { std::this_thread::sleep_for(std::chrono::milliseconds(ms)); };
+}
+
+// "= 5 events from the module: 20003 x3, 20007 x1, request 114 x1"
+void PrintSummary(const host::RecordingHost& recorder) {
+  std::map<std::pair<host::Channel, int>, int> counts;
+  for (const host::HostEvent& e : recorder.Events()) ++counts[{e.channel, e.code}];
+  std::cout << "= " << recorder.Events().size() << " events from the module";
+  const char* separator = ": ";
+  for (const auto& [key, count] : counts) {
+    std::cout << separator << (key.first == host::Channel::kRequest ? "request " : "") << key.second << " x" << count;
+    separator = ", ";
+  }
+  std::cout << "\n";
+}
+
+// Hands the module a recording host, plays the scenario and closes the module; the exit status.
+int PlayScenario(host::ModuleLibrary& library, const host::Scenario& scenario) {
+  host::RecordingHost recorder;
+  int status = 3;
+  {
+    host::ScenarioPlayer player(recorder, MakePump(library.Pump()), std::cout);
+    ITavorineModule* module = library.LoadModule(&recorder, nullptr);
+    if (!module) {
+      std::cerr << "LoadTavorineModule returned no module\n";
+    } else {
+      recorder.Attach(module);
+      status = player.Play(scenario) ? 0 : 1;
+      // The host closes the module before it unloads the library.
+      if (!player.Closed()) module->Close();
+    }
+  }
+  PrintSummary(recorder);
+  return status;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  host::Options options;
+  std::string error;
+  host::Scenario scenario;
+  if (!host::ParseOptions(argc, argv, &options, &error) ||
+      !host::LoadScenarioFile(options.scenarioPath, &scenario, &error)) {
+    if (!error.empty() && error.back() != '\n') error += '\n';
+    std::cerr << error;
+    return 2;
+  }
+  host::ModuleLibrary library;
+  if (!library.Open(options.modulePath, &error)) {
+    std::cerr << "cannot load the module: " << error << "\n";
+    return 3;
+  }
+  std::cout << "= module " << options.modulePath << "\n";
+  int status = PlayScenario(library, scenario);
+  library.Close();
+  return status;
+}

@@ -1,0 +1,128 @@
+// The host-to-module dispatcher: category 1 codes, each with its block, the handled flag
+// written back into the block.
+#include <cstddef>
+#include <cstring>
+
+#include "confwindow/DlgDataConf.h"
+#include "module/HostBlocks.h"
+#include "module/TavorineModule.h"
+#include "module/WindowRoutines.h"
+#include "platform/ui/Wnd.h"
+
+namespace {
+
+const char kInviteReceivedTitle[] = "收到加入多媒体会议邀请";
+const char kP2PInviteTitle[] = "点对点邀请";
+const char kMemberRightTitle[] = "会议成员权限查询";
+const WPARAM kMemberRightAnswerCommand = 123456;
+
+// Where each code's block keeps its handled flag.
+struct HostCode {
+  int code;
+  size_t handledOffset;
+};
+
+const HostCode kHostCodes[] = {
+    {kModuleRightsChanged, offsetof(HostPlainBlock, bHandled)},
+    {kModuleOpenUI, offsetof(HostPlainBlock, bHandled)},
+    {kModuleDataConfRecord, offsetof(HostRecordBlock, bHandled)},
+    {kModuleConfEvent, offsetof(HostRecordBlock, bHandled)},
+    {kModuleAcceptInvite, offsetof(HostPlainBlock, bHandled)},
+    {kModuleRefuseInvite, offsetof(HostPlainBlock, bHandled)},
+    {kModuleAssistWindow, offsetof(HostPlainBlock, bHandled)},
+    {kModuleRefreshPages, offsetof(HostPlainBlock, bHandled)},
+    {kModuleStatusQuery, offsetof(HostStatusBlock, bHandled)},
+    {kModuleShowUIPage, offsetof(HostPageBlock, bHandled)},
+    {kModuleMemberRightAnswer, offsetof(HostMemberRightAnswerBlock, bHandled)},
+    {kModuleClearTrees, offsetof(HostPlainBlock, bHandled)},
+};
+
+const HostCode* FindHostCode(int code) {
+  for (const HostCode& entry : kHostCodes)
+    if (entry.code == code) return &entry;
+  return nullptr;
+}
+
+void WriteHandled(void* block, size_t offset, int handled) {
+  if (block) memcpy(static_cast<char*>(block) + offset, &handled, sizeof handled);
+}
+
+}  // namespace
+
+int CTavorineModule::OnHostMessage(int category, int code, void* block) {
+  if (category != kModuleMessageCategory || m_bClosing) return 0;
+  const HostCode* entry = FindHostCode(code);
+  if (!entry) {
+    CString line;
+    line.Format("CTavorineModule::OnHostMessage(code %d is not handled)\n", code);
+    WriteLog(line, 1);
+    return 0;
+  }
+  int handled = HandleHostMessage(code, block);
+  WriteHandled(block, entry->handledOffset, handled);
+  return handled;
+}
+
+int CTavorineModule::HandleHostMessage(int code, void* block) {
+  switch (code) {
+    case kModuleRightsChanged:
+      ReadDataConfRights();  // the create and book pages rebuild their type lists from them
+      return 1;
+    case kModuleOpenUI:
+    case kModuleShowUIPage:
+      EnsureConfWindow();
+      if (!InConference()) return 0;  // the start window is shown here once it exists
+      NotifyConfState((int)(intptr_t)m_pDlgDataConf);
+      return 1;
+    case kModuleDataConfRecord:
+      // No feature window takes records yet: the record is refused.
+      WriteLog("[ERROR]CTavorineModule::OnHostMessage(no window takes the data-conference record)\n", 1);
+      return 0;
+    case kModuleConfEvent: {
+      const HostRecordBlock* event = static_cast<const HostRecordBlock*>(block);
+      if (!event) return 0;
+      OnIMSConfEvent(event->nKind, event->pRecord);
+      return 1;
+    }
+    case kModuleAcceptInvite:
+    case kModuleRefuseInvite: {
+      WPARAM command = code == kModuleAcceptInvite ? IDOK : IDCANCEL;
+      SendCommandToWindow(kInviteReceivedTitle, command, 0);
+      SendCommandToWindow(kP2PInviteTitle, command, 0);
+      return 1;
+    }
+    case kModuleAssistWindow:
+      OnAssistWindow();
+      return 1;
+    case kModuleRefreshPages:
+    case kModuleClearTrees:
+      return 1;  // the set-up pages refresh and empty their trees once they exist
+    case kModuleStatusQuery:
+      OnStatusQuery(block);
+      return 1;
+    case kModuleMemberRightAnswer:
+      SendCommandToWindow(kMemberRightTitle, kMemberRightAnswerCommand, (LPARAM)block);
+      return 1;
+    default:
+      return 0;
+  }
+}
+
+void CTavorineModule::SendCommandToWindow(const char* title, WPARAM command, LPARAM lParam) {
+  if (HWND window = FindOwnWindowByTitle(title)) ::SendMessage(window, WM_COMMAND, command, lParam);
+}
+
+void CTavorineModule::OnStatusQuery(void* block) {
+  HostStatusBlock* status = static_cast<HostStatusBlock*>(block);
+  if (!status) return;
+  status->bMemberAdding = m_bAddingMember;
+  status->bSetupRequestPending = m_pDlgDataConf ? m_pDlgDataConf->m_bSetupRequestPending : FALSE;
+  status->bInConf = InConference();
+  status->bP2PBusy = m_bP2PBusy;
+}
+
+// Code 13: the conference window's close command while a conference runs; else the
+// assistance bar and the point-to-point whiteboards are closed (once those windows exist).
+void CTavorineModule::OnAssistWindow() {
+  if (InConference()) m_pDlgDataConf->LeaveConference();
+}

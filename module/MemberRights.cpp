@@ -1,0 +1,45 @@
+// Checks before a member is added, and directory queries of the set-up trees.
+#include "module/FixedText.h"
+#include "module/HostBlocks.h"
+#include "module/TavorineModule.h"
+#include "platform/Tick.h"
+#include "platform/ui/MessageBox.h"
+#include "platform/ui/Wnd.h"
+
+namespace {
+
+const DWORD kDeptQueryInterval = 1000;
+
+}  // namespace
+
+BOOL CTavorineModule::BeforeAddMemberRightCheck(CString number, CWnd* parent) {
+  CString converted;
+  if (CommaConvertPre(number, &converted, 1)) number = converted;
+  CString address;
+  if (PreTEL_SIPnumber(number, &address)) number = address;
+  CommaConvertSuf(&number, 1);
+  if (FindDeptPhoneBook(number) || FindDeptPhoneBookSearch(number)) return TRUE;
+  PHONEBOOK_INFO* entry = FindPhoneBookByURI(number);
+  if (entry && entry->iRightFlag == 1) return TRUE;
+
+  HostMemberRightQueryBlock query{};
+  CopyField(query.szNumber, number);
+  SendEvent(kHostMemberRightQuery, &query);
+  // The member-right query dialog (kept in m_pActiveCommonDlg while it runs) decides here
+  // once it is part of the module; without it the member is not added.
+  WriteLog("CTavorineModule::BeforeAddMemberRightCheck(no member-right dialog, member not added)\n", 1);
+  return FALSE;
+}
+
+BOOL CTavorineModule::bIMSGetDeptAddrList(CString uri, int nType, int nDlgType, HTREEITEM item) {
+  DWORD now = GetTickCount();
+  if (m_bDeptQueried && now - m_dwLastDeptQuery < kDeptQueryInterval) {
+    ::MessageBox(GetMainHwnd(), "查询过快！", GetMsgTitle(), MB_OK | MB_ICONINFORMATION);
+    return FALSE;
+  }
+  m_bDeptQueried = TRUE;
+  m_dwLastDeptQuery = now;
+  HostDeptAddrListBlock block{uri, nType, nDlgType, item};
+  SendEvent(kHostDeptAddrList, &block);
+  return TRUE;
+}

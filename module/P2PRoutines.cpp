@@ -1,0 +1,77 @@
+// Point-to-point sessions (whiteboard and assistance) outside a conference.
+#include "module/ConfMethodRecord.h"
+#include "module/HostBlocks.h"
+#include "module/TavorineModule.h"
+
+const char kAnyPeerURI[] = "ingore-uri";
+
+namespace {
+
+bool Matches(const P2PSession& session, const CString& uri, int type) {
+  return (uri == kAnyPeerURI || session.csPeerURI == uri) && (type == kAnyP2PType || session.iType == type);
+}
+
+}  // namespace
+
+BOOL CTavorineModule::SetP2PBusy(BOOL busy) {
+  BOOL previous = m_bP2PBusy;
+  m_bP2PBusy = busy ? TRUE : FALSE;
+  return previous;
+}
+
+CString CTavorineModule::GetP2PSessionName() const {
+  if (!m_bP2PBusy || m_aP2PSessions.IsEmpty()) return CString();
+  switch (m_aP2PSessions[0].iType) {
+    case kP2PWhiteboard: return "点对点白板";
+    case kP2PAssist: return "点对点请求协助";
+    default: return CString();
+  }
+}
+
+void CTavorineModule::AddP2PSession(CString uri, int type) {
+  P2PSession session;
+  session.csPeerURI = uri;
+  session.iType = type;
+  m_aP2PSessions.Add(session);
+}
+
+BOOL CTavorineModule::bP2PSessionExist(CString uri, int type) const {
+  for (int i = 0; i < m_aP2PSessions.GetSize(); ++i)
+    if (Matches(m_aP2PSessions[i], uri, type)) return TRUE;
+  return FALSE;
+}
+
+void CTavorineModule::RemoveP2PSession(CString uri, int type) {
+  for (int i = 0; i < m_aP2PSessions.GetSize(); ++i) {
+    if (Matches(m_aP2PSessions[i], uri, type)) {
+      m_aP2PSessions.RemoveAt(i);
+      return;
+    }
+  }
+}
+
+int CTavorineModule::BeginDataSession() {
+  int result = SendEvent(kHostBeginDataSession, nullptr);
+  m_bDataSession = TRUE;
+  return result;
+}
+
+int CTavorineModule::EndDataSession() {
+  if (!m_bDataSession) return 0;
+  int result = SendEvent(kHostEndDataSession, nullptr);
+  m_bDataSession = FALSE;
+  return result;
+}
+
+void CTavorineModule::AnswerP2PSession(CString peerURI, int iSessionType, int nAnswer) {
+  if (nAnswer != kP2PAccept && nAnswer != kP2PRefuse) return;
+  if (nAnswer == kP2PAccept) {
+    SetP2PBusy(TRUE);
+    BeginDataSession();
+    // The point-to-point whiteboard window (session -1) or the assistance bar (-2) opens here
+    // once those windows are part of the module.
+  }
+  CConfMethodRecordPtr record;
+  BuildConfAnswer(*record, peerURI, iSessionType, nAnswer == kP2PAccept ? 1 : 0);
+  bIMSConfMethod(1, record.get());
+}

@@ -1,0 +1,135 @@
+// CTavorineModule: the one module object. It answers the host's virtual operations and host
+// messages, owns the conference windows, the point-to-point sessions, the saved conference
+// list, the conference defaults and the data-conference rights, and sends the conference
+// methods and data-conference records to the host.
+#pragma once
+
+#include "module/DataConfList.h"
+#include "module/HostBlocks.h"
+#include "module/ModuleBase.h"
+#include "module/UserOptions.h"
+#include "platform/CString.h"
+#include "platform/Collections.h"
+#include "vezadazavo/VezadaZavo.h"
+
+class CDialog;
+class CDlgDataConf;
+class CDlgmmConfPreCreate;
+class CDlgPtopInvite;
+class CDlgVNCTip;
+class CDlgDFP2PWhiteBoard;
+
+// A point-to-point session with one peer: whiteboard (kP2PWhiteboard) or assistance (kP2PAssist).
+struct P2PSession {
+  CString csPeerURI;
+  int iType = 0;
+};
+
+// Matches any peer in bP2PSessionExist / RemoveP2PSession; kAnyP2PType matches any type.
+extern const char kAnyPeerURI[];  // "ingore-uri"
+constexpr int kAnyP2PType = -1111;
+
+// The answers to a point-to-point invitation.
+constexpr int kP2PAccept = 1;
+constexpr int kP2PRefuse = 2;
+
+class CTavorineModule : public CModuleBase {
+ public:
+  CTavorineModule(IHostInterface* host, IHostInterface* skinHost, HWND mainWnd);
+  ~CTavorineModule() override;
+
+  // ---- ITavorineModule, in slot order ----
+  int GetModuleKind() override;
+  BOOL LoadUserData() override;
+  void Close() override;
+  void Reserved() override;
+  void ClosePopupDialogs() override;
+  int OnHostMessage(int category, int code, void* block) override;
+
+  // ---- Host channel ----
+  // A data-conference record, host code 101 {nMethod, record, result}; the host's result.
+  // nConfType 0 (the conference) is refused with 0 while no conference runs; 1 (point to point)
+  // always goes.
+  int IMSSend2MrsMethod(int nConfType, int nMethod, void* record);
+  // Host code 20007 {value, 0}: the window now in front (0 none).
+  int NotifyConfState(int window);
+  // Registers a set-up tree with the host's tree service (code 113); close unregisters it.
+  int RegisterDeptTree(int nTree, void* pTreeCtrl);
+  // Asks the tree service to fill the set-up trees again (code 115 for trees 2, 3 and 4).
+  void InitDeptTree();
+
+  // ---- Conference events and the saved conference list ----
+  void OnIMSConfEvent(int iType, void* record);
+  void LoadDataConfFromFile();
+  BOOL SaveDataConfToFile();
+  void AddDataConfInfo(const DataConfInfo& info);
+  void DelDataConfInfoFromList(DataConfInfo info);
+  CString GetDataConfFilePath() const;
+
+  // ---- Point to point ----
+  BOOL SetP2PBusy(BOOL busy);
+  BOOL GetP2PBusy() const { return m_bP2PBusy; }
+  CString GetP2PSessionName() const;
+  void AddP2PSession(CString uri, int type);
+  BOOL bP2PSessionExist(CString uri, int type) const;
+  void RemoveP2PSession(CString uri, int type);
+  int BeginDataSession();
+  int EndDataSession();
+  // The answer to a received point-to-point invitation (kP2PAccept / kP2PRefuse; nothing for
+  // any other value): accepting marks the module busy and begins the data session; both send
+  // conference method 1, sub-type 3 {peer URI, session type, answer 1 or 0}. The invitation
+  // window's answer (AnswerP2PInvite) comes through here.
+  void AnswerP2PSession(CString peerURI, int iSessionType, int nAnswer);
+
+  // Normalises a number and tells whether it may be added to a conference: TRUE at once for a
+  // department member or a personal phone-book entry with the rights flag; otherwise the host
+  // is asked (code 113) and the member-right query dialog decides.
+  BOOL BeforeAddMemberRightCheck(CString number, CWnd* parent);
+  // Asks the host (code 20021) for the directory list under one entry of a set-up tree;
+  // refused with "查询过快！" when asked again within a second.
+  BOOL bIMSGetDeptAddrList(CString uri, int nType, int nDlgType, HTREEITEM item);
+
+  // ---- Members ----
+  CDlgmmConfPreCreate* m_pDlgPreCreate = nullptr;  // the start window, once created
+  CDlgDataConf* m_pDlgDataConf = nullptr;          // the conference window, once created
+  CDialog* m_pActiveCommonDlg = nullptr;           // the pop-up dialog a window is running
+  BOOL m_bAddingMember = FALSE;                    // a set-up window is adding members
+  ConfDefaultData m_confDefaultData;
+  DATACONF_RIGHT m_dataConfRight;                  // the five data-conference rights
+  CArray<CDlgPtopInvite*> m_aInviteDlgs;           // received point-to-point invitations
+  CArray<CDlgPtopInvite*> m_aRingDlgs;             // ringing windows of our own invitations
+  CDlgVNCTip* m_pDlgVNCTip = nullptr;              // the assistance bar
+  CArray<CDlgDFP2PWhiteBoard*> m_aP2PWhiteBoards;  // point-to-point whiteboards
+  DataConfInfoList m_dataConfList;                 // the saved conference list
+  BOOL m_bDataConfLoaded = FALSE;
+
+ private:
+  void ReadDataConfRights();
+  CDlgDataConf* EnsureConfWindow();
+  BOOL InConference() const;
+  void LeaveEverything();
+  void SendCommandToWindow(const char* title, WPARAM command, LPARAM lParam);
+  int HandleHostMessage(int code, void* block);
+  void OnStatusQuery(void* block);
+  void OnAssistWindow();
+
+  BOOL m_bP2PBusy = FALSE;
+  BOOL m_bDataSession = FALSE;
+  CArray<P2PSession> m_aP2PSessions;
+  DWORD m_dwLastDeptQuery = 0;
+  BOOL m_bDeptQueried = FALSE;
+  BOOL m_abTreeRegistered[kTreeInviteDialog + 1] = {};  // by tree number
+};
+
+// The one module object; NULL before LoadTavorineModule.
+CTavorineModule* TavorineModule();
+
+// Creates the one module object on the first call (later calls return it); the library
+// deletes it when it is unloaded.
+CTavorineModule* CreateTavorineModule(IHostInterface* host, IHostInterface* skinHost, HWND mainWnd);
+// Deletes the module object (library unload; tests).
+void DestroyTavorineModule();
+
+// A conference-control request, host code 102 {method, record, 0}: the host's result, 0 when
+// it was not taken (also without a module).
+int bIMSConfMethod(int method, void* record);

@@ -1,0 +1,180 @@
+// CDC: a device context that draws into a 32-bit Cairo image surface, pixel-exact as GDI
+// draws: no antialiasing, one-pixel lines without their end point, rectangles and ellipses
+// filling [left, right) x [top, bottom), and binary raster operations applied bit by bit.
+//
+// A memory DC draws into the CBitmap selected into it; AttachSurface lets a DC draw into a
+// surface owned elsewhere (a window's pixel buffer). Coordinates are logical; the device point
+// is the logical point plus the viewport origin.
+#pragma once
+
+#include <memory>
+#include <vector>
+
+#include "platform/Geometry.h"
+#include "platform/gdi/GdiObjects.h"
+#include "platform/gdi/Rgn.h"
+
+class CDC : public CObject {
+ public:
+  CDC();
+  ~CDC() override;
+  CDC(const CDC&) = delete;
+  CDC& operator=(const CDC&) = delete;
+
+  // --- target ---
+  // A memory DC: draws nothing until a bitmap is selected into it.
+  BOOL CreateCompatibleDC(CDC* dc);
+  BOOL DeleteDC();
+  // Draws into `surface` (an RGB24 or ARGB32 image surface), which the DC keeps a reference to.
+  BOOL AttachSurface(cairo_surface_t* surface);
+  void DetachSurface();
+  cairo_surface_t* GetSurface() const { return state_.target.Get(); }
+  HDC GetSafeHdc() const { return reinterpret_cast<HDC>(const_cast<CDC*>(this)); }
+  static CDC* FromHandle(HDC handle) { return reinterpret_cast<CDC*>(handle); }
+  BOOL IsPrinting() const { return FALSE; }
+
+  // --- objects and attributes ---
+  CPen* SelectObject(CPen* pen);
+  CBrush* SelectObject(CBrush* brush);
+  CBitmap* SelectObject(CBitmap* bitmap);
+  int SelectObject(CRgn* rgn) { return SelectClipRgn(rgn); }
+  CGdiObject* SelectObject(CGdiObject* object);
+  CGdiObject* SelectStockObject(int index);
+  CPen* GetCurrentPen() const { return state_.penObject; }
+  CBrush* GetCurrentBrush() const { return state_.brushObject; }
+  CBitmap* GetCurrentBitmap() const { return state_.bitmapObject; }
+
+  int SetROP2(int rop);
+  int GetROP2() const { return state_.rop2; }
+  int SetBkMode(int mode);
+  int GetBkMode() const { return state_.bkMode; }
+  COLORREF SetBkColor(COLORREF color);
+  COLORREF GetBkColor() const { return state_.bkColor; }
+  COLORREF SetTextColor(COLORREF color);
+  COLORREF GetTextColor() const { return state_.textColor; }
+  int SetPolyFillMode(int mode);
+  int GetPolyFillMode() const { return state_.polyFillMode; }
+
+  // Saves every attribute, selected object and the clip; returns the new level (1, 2, ...).
+  int SaveDC();
+  // Restores level `level`, or with a negative value that many levels back.
+  BOOL RestoreDC(int level);
+
+  // --- coordinates and clipping ---
+  CPoint SetViewportOrg(int x, int y);
+  CPoint SetViewportOrg(POINT p) { return SetViewportOrg(p.x, p.y); }
+  CPoint OffsetViewportOrg(int dx, int dy);
+  CPoint GetViewportOrg() const { return CPoint(state_.viewportOrg); }
+  void LPtoDP(LPPOINT points, int count = 1) const;
+  void DPtoLP(LPPOINT points, int count = 1) const;
+  void LPtoDP(LPRECT rect) const;
+  void DPtoLP(LPRECT rect) const;
+  // The clip region is kept in device coordinates, as in GDI; NULL removes it.
+  int SelectClipRgn(CRgn* rgn);
+  int IntersectClipRect(int left, int top, int right, int bottom);
+  int IntersectClipRect(LPCRECT rect) { return IntersectClipRect(rect->left, rect->top, rect->right, rect->bottom); }
+  int ExcludeClipRect(int left, int top, int right, int bottom);
+  // The visible part of the surface in logical coordinates.
+  int GetClipBox(LPRECT rect) const;
+
+  // --- lines ---
+  CPoint MoveTo(int x, int y);
+  CPoint MoveTo(POINT p) { return MoveTo(p.x, p.y); }
+  BOOL LineTo(int x, int y);
+  BOOL LineTo(POINT p) { return LineTo(p.x, p.y); }
+  CPoint GetCurrentPosition() const { return CPoint(state_.position); }
+  BOOL Polyline(const POINT* points, int count);
+
+  // --- filled shapes: brush inside, pen outline ---
+  BOOL Rectangle(int left, int top, int right, int bottom);
+  BOOL Rectangle(LPCRECT r) { return Rectangle(r->left, r->top, r->right, r->bottom); }
+  BOOL Ellipse(int left, int top, int right, int bottom);
+  BOOL Ellipse(LPCRECT r) { return Ellipse(r->left, r->top, r->right, r->bottom); }
+  BOOL RoundRect(int left, int top, int right, int bottom, int cornerWidth, int cornerHeight);
+  BOOL RoundRect(LPCRECT r, POINT corner) { return RoundRect(r->left, r->top, r->right, r->bottom, corner.x, corner.y); }
+  BOOL Polygon(const POINT* points, int count);
+
+  // --- fills without the pen ---
+  void FillSolidRect(LPCRECT rect, COLORREF color);
+  void FillSolidRect(int x, int y, int cx, int cy, COLORREF color);
+  void FillRect(LPCRECT rect, CBrush* brush);
+  BOOL FillRgn(CRgn* rgn, CBrush* brush);
+  BOOL PaintRgn(CRgn* rgn);
+  void FrameRect(LPCRECT rect, CBrush* brush);
+  void InvertRect(LPCRECT rect);
+
+  // --- paths ---
+  BOOL BeginPath();
+  BOOL EndPath();
+  BOOL AbortPath();
+  BOOL CloseFigure();
+  BOOL FillPath();
+  BOOL StrokePath();
+  BOOL StrokeAndFillPath();
+
+  // --- pixels and blits ---
+  COLORREF SetPixel(int x, int y, COLORREF color);
+  COLORREF SetPixel(POINT p, COLORREF color) { return SetPixel(p.x, p.y, color); }
+  COLORREF GetPixel(int x, int y) const;
+  COLORREF GetPixel(POINT p) const { return GetPixel(p.x, p.y); }
+  // SRCCOPY, SRCAND, SRCPAINT, SRCINVERT and any other raster operation of source and
+  // destination (with the brush colour as pattern); BLACKNESS and WHITENESS need no source.
+  BOOL BitBlt(int x, int y, int width, int height, CDC* src, int xSrc, int ySrc, DWORD rop);
+  // Nearest-pixel scaling of the source rectangle onto the destination rectangle.
+  BOOL StretchBlt(int x, int y, int width, int height, CDC* src, int xSrc, int ySrc, int srcWidth,
+                  int srcHeight, DWORD rop);
+  BOOL PatBlt(int x, int y, int width, int height, DWORD rop);
+
+  BOOL WritePng(const char* path) const { return state_.target.WritePng(path); }
+
+ private:
+  struct State {
+    gdi::SurfaceRef target;
+    CBitmap* bitmapObject = nullptr;
+    gdi::PenAttrs pen;
+    CPen* penObject = nullptr;
+    gdi::BrushAttrs brush;
+    CBrush* brushObject = nullptr;
+    int rop2 = R2_COPYPEN;
+    int bkMode = OPAQUE;
+    COLORREF bkColor = 0xFFFFFF;
+    COLORREF textColor = 0;
+    int polyFillMode = ALTERNATE;
+    POINT viewportOrg{0, 0};
+    POINT position{0, 0};  // logical
+    std::shared_ptr<const gdi::SpanSet> clip;  // device coordinates; null: the whole surface
+  };
+  struct PathFigure {
+    std::vector<POINT> points;  // device coordinates
+    bool closed = false;
+  };
+
+  static State DefaultState();
+
+  // Drawing helpers (DcDraw.cpp).
+  gdi::Raster Target() const;
+  RECT DeviceLimit() const;
+  POINT ToDevice(int x, int y) const;
+  std::vector<POINT> ToDevice(const POINT* points, int count) const;
+  gdi::SpanSet DeviceRect(LPCRECT rect) const;
+  gdi::Paint PenPaint() const;
+  gdi::Paint BrushPaint(const gdi::BrushAttrs& brush, int rop2) const;
+  void Paint(const gdi::SpanSet& s, const gdi::Paint& paint);
+  void PaintBrush(const gdi::SpanSet& s, const gdi::BrushAttrs& brush, int rop2);
+  void ThinPolyline(const std::vector<POINT>& device, bool closed);
+  gdi::SpanSet PenPixels(const std::vector<POINT>& device, bool closed) const;
+  // Draws the pen along the points; `wide` may hold PenPixels already computed.
+  void StrokePolyline(const std::vector<POINT>& device, bool closed, const gdi::SpanSet* wide);
+  gdi::SpanSet PenOutline(int kind, const RECT& box, int cornerWidth, int cornerHeight,
+                          const gdi::SpanSet& inside) const;
+  BOOL Shape(int kind, int left, int top, int right, int bottom, int cornerWidth, int cornerHeight);
+  // Paths and blits (DcPath.cpp, DcBlit.cpp).
+  BOOL FinishPath(bool stroke, bool fill);
+  uint32_t PatternAt(int x, int y) const;
+
+  State state_;
+  std::vector<State> saved_;
+  bool recordingPath_ = false;
+  bool pathReady_ = false;
+  std::vector<PathFigure> path_;
+};

@@ -1,0 +1,64 @@
+// CRectTracker: the selection frame around an object, its eight resize handles, and the hit
+// test that tells which part of the frame a point is on. Handles are numbered as in MFC:
+// 0..3 the corners clockwise from the top-left, 4..7 the sides clockwise from the top, 8 the
+// middle. Track, the modal drag loop, belongs to the window system's message loop.
+#pragma once
+
+#include "platform/Geometry.h"
+
+class CDC;
+
+class CRectTracker {
+ public:
+  enum StyleFlags {
+    solidLine = 1,
+    dottedLine = 2,
+    hatchedBorder = 4,
+    resizeInside = 8,
+    resizeOutside = 16,
+    hatchInside = 32,
+  };
+  enum TrackerHit {
+    hitNothing = -1,
+    hitTopLeft = 0,
+    hitTopRight = 1,
+    hitBottomRight = 2,
+    hitBottomLeft = 3,
+    hitTop = 4,
+    hitRight = 5,
+    hitBottom = 6,
+    hitLeft = 7,
+    hitMiddle = 8,
+  };
+
+  CRectTracker();
+  CRectTracker(LPCRECT rect, UINT style);
+  virtual ~CRectTracker() = default;
+
+  // Frame (one pixel outside m_rect), hatching and black handles, per m_nStyle.
+  void Draw(CDC* dc) const;
+  // The part under `point`: hitNothing, a handle 0..7 (named for m_rect as it stands, even
+  // when it is not normalised), or hitMiddle.
+  int HitTest(CPoint point) const;
+  // Maps a handle between m_rect's own corners and those of its normalised form.
+  int NormalizeHit(int handle) const;
+  // Everything Draw may touch: the normalised rectangle with its frame and outside handles.
+  void GetTrueRect(LPRECT rect) const;
+  // Bit i set: handle i is shown (side handles only when the rectangle is large enough).
+  UINT GetHandleMask() const;
+  void GetHandleRect(int handle, CRect* rect) const;
+  // The handle size, reduced for small rectangles when the handles sit inside.
+  int GetHandleSize(LPCRECT rect = nullptr) const;
+  // One step of a drag that began on `hit` with m_rect = `start`: the handle's edges (all of
+  // them for hitMiddle) follow the pointer by `delta`. The modal Track loop of the window
+  // system calls this for every mouse move.
+  void DragHandle(int hit, const RECT& start, CSize delta);
+
+  CRect m_rect;
+  UINT m_nStyle = 0;
+  CSize m_sizeMin;
+  int m_nHandleSize = 4;
+
+ private:
+  int HitTestHandles(CPoint point) const;
+};

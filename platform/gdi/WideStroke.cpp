@@ -1,0 +1,139 @@
+#include "platform/gdi/WideStroke.h"
+
+#include <cairo.h>
+
+#include <algorithm>
+#include <cmath>
+#include <cstring>
+#include <functional>
+#include <vector>
+
+namespace gdi {
+
+namespace {
+
+// Appends the runs of one row of an A1 mask (first pixel in the lowest bit of each word).
+void ReadMaskRow(const uint32_t* words, int width, int x0, SpanSet::Builder& out) {
+  bool open = false;
+  int start = 0;
+  for (int w = 0; w * 32 < width; ++w) {
+    uint32_t bits = words[w];
+    if ((!open && bits == 0) || (open && bits == ~0u)) continue;
+    int from = 0;
+    while (from < 32) {
+      uint32_t look = (open ? ~bits : bits) & (~0u << from);
+      if (!look) break;
+      int b = __builtin_ctz(look);
+      if (open)
+        out.Add(x0 + start, x0 + w * 32 + b);
+      else
+        start = w * 32 + b;
+      open = !open;
+      from = b;
+    }
+  }
+  if (open) out.Add(x0 + start, x0 + width);
+}
+
+// Strokes the path that `trace` builds (device coordinates) over `bounds` grown by the pen.
+SpanSet Stroke(RECT bounds, int width, const RECT& limit, const std::function<void(cairo_t*)>& trace) {
+  width = std::min(width, 1 << 16);
+  int grow = width / 2 + 2;
+  RECT area{std::max(bounds.left - grow, limit.left), std::max(bounds.top - grow, limit.top),
+            std::min(bounds.right + grow, limit.right), std::min(bounds.bottom + grow, limit.bottom)};
+  int w = area.right - area.left, h = area.bottom - area.top;
+  if (w <= 0 || h <= 0) return SpanSet();
+  int stride = cairo_format_stride_for_width(CAIRO_FORMAT_A1, w);
+  static thread_local std::vector<uint32_t> buffer;
+  size_t words = (size_t)stride / 4 * h;
+  if (buffer.size() < words) buffer.resize(words);
+  std::memset(buffer.data(), 0, words * 4);
+  cairo_surface_t* mask = cairo_image_surface_create_for_data(reinterpret_cast<unsigned char*>(buffer.data()),
+                                                              CAIRO_FORMAT_A1, w, h, stride);
+  cairo_t* cr = cairo_create(mask);
+  cairo_set_antialias(cr, CAIRO_ANTIALIAS_NONE);
+  cairo_set_line_width(cr, width);
+  cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
+  cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND);
+  cairo_translate(cr, -area.left, -area.top);
+  trace(cr);
+  cairo_stroke(cr);
+  cairo_destroy(cr);
+  cairo_surface_flush(mask);
+  cairo_surface_destroy(mask);
+  SpanSet::Builder out(area.top);
+  for (int y = 0; y < h; ++y) {
+    ReadMaskRow(buffer.data() + (size_t)y * (stride / 4), w, area.left, out);
+    out.NextRow();
+  }
+  return out.Finish();
+}
+
+// A quarter of an ellipse of radii (rx, ry) around (cx, cy), from angle a to a + pi/2.
+void Corner(cairo_t* cr, double cx, double cy, double rx, double ry, double a) {
+  if (rx <= 0 || ry <= 0) {
+    cairo_line_to(cr, cx + rx * std::cos(a), cy + ry * std::sin(a));
+    return;
+  }
+  cairo_save(cr);
+  cairo_translate(cr, cx, cy);
+  cairo_scale(cr, rx, ry);
+  cairo_arc(cr, 0, 0, 1, a, a + M_PI / 2);
+  cairo_restore(cr);
+}
+
+// A rounded rectangle through the centres of the pixels of `box`.
+void TraceRoundRect(cairo_t* cr, const RECT& box, double rx, double ry) {
+  double l = box.left + 0.5, t = box.top + 0.5, r = box.right - 0.5, b = box.bottom - 0.5;
+  rx = std::min(rx, (r - l) / 2), ry = std::min(ry, (b - t) / 2);
+  cairo_new_sub_path(cr);
+  Corner(cr, r - rx, t + ry, rx, ry, -M_PI / 2);
+  Corner(cr, r - rx, b - ry, rx, ry, 0);
+  Corner(cr, l + rx, b - ry, rx, ry, M_PI / 2);
+  Corner(cr, l + rx, t + ry, rx, ry, M_PI);
+  cairo_close_path(cr);
+}
+
+// Cairo's fixed-point coordinates hold about +-8 million; farther points (only hostile input
+// has them) are pulled in to +-4 million, which keeps every visible pixel's neighbourhood.
+const LONG kFar = 1 << 22;
+LONG Near(LONG v) { return std::max(-kFar, std::min(kFar, v)); }
+POINT Near(POINT p) { return POINT{Near(p.x), Near(p.y)}; }
+
+RECT Normalised(const RECT& r) {
+  return RECT{std::min(r.left, r.right), std::min(r.top, r.bottom), std::max(r.left, r.right),
+              std::max(r.top, r.bottom)};
+}
+
+}  // namespace
+
+SpanSet WidePolyline(const POINT* input, int count, bool closed, int width, const RECT& limit) {
+  if (!input || count < 1) return SpanSet();
+  std::vector<POINT> points(input, input + count);
+  for (POINT& p : points) p = Near(p);
+  RECT bounds{points[0].x, points[0].y, points[0].x + 1, points[0].y + 1};
+  for (int i = 1; i < count; ++i) {
+    bounds.left = std::min(bounds.left, points[i].x), bounds.right = std::max(bounds.right, points[i].x + 1);
+    bounds.top = std::min(bounds.top, points[i].y), bounds.bottom = std::max(bounds.bottom, points[i].y + 1);
+  }
+  return Stroke(bounds, width, limit, [&](cairo_t* cr) {
+    cairo_move_to(cr, points[0].x + 0.5, points[0].y + 0.5);
+    for (int i = 1; i < count; ++i) cairo_line_to(cr, points[i].x + 0.5, points[i].y + 0.5);
+    if (count == 1) cairo_line_to(cr, points[0].x + 0.5, points[0].y + 0.5);
+    if (closed) cairo_close_path(cr);
+  });
+}
+
+SpanSet WideEllipse(const RECT& box, int width, const RECT& limit) {
+  return WideRoundRect(box, INT32_MAX, INT32_MAX, width, limit);
+}
+
+SpanSet WideRoundRect(const RECT& box, int cornerWidth, int cornerHeight, int width, const RECT& limit) {
+  RECT n = Normalised(RECT{Near(box.left), Near(box.top), Near(box.right), Near(box.bottom)});
+  if (n.right <= n.left || n.bottom <= n.top) return SpanSet();
+  return Stroke(n, width, limit, [&](cairo_t* cr) {
+    TraceRoundRect(cr, n, std::fabs((double)cornerWidth) / 2.0, std::fabs((double)cornerHeight) / 2.0);
+  });
+}
+
+}  // namespace gdi

@@ -1,0 +1,190 @@
+// Loading documents into delivered trees.
+//
+// The callbacks build the delivered tree in one pass: character data collects in a run buffer;
+// when a child element starts, the run becomes a text node of the parent; when an element ends,
+// the run becomes its text if it has no children, else its last text node. The result equals the
+// staged route through the intermediate tree, object nodes and records (XmlTreeToNodes,
+// XmlNodeListToRecords, XmlRecordsToTree), which the loader still takes for schema documents.
+#include <climits>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+
+#include <expat.h>
+
+#include "xml/XmlIntermediate.h"
+#include "xml/XmlParse.h"
+#include "xml/XmlPrepare.h"
+#include "xml/XmlStorage.h"
+#include "xml/XmlText.h"
+
+namespace {
+
+struct LoadBuilder {
+  XML_Parser parser;
+  XmlElement* root;
+  XmlElement* current;
+  char* run;  // character data of `current` since its start or its last child element
+  size_t runLength;
+  size_t runCapacity;
+  bool failed;
+  bool schema;  // the root's name contains "schema": the intermediate builder took over
+  XmlIntermediateBuilder intermediate;
+};
+
+void Fail(LoadBuilder* b) {
+  b->failed = true;
+  XML_StopParser(b->parser, XML_FALSE);
+}
+
+// Turns the pending run into a text node at the end of the current element's children.
+bool FlushRun(LoadBuilder* b) {
+  if (!b->runLength) return true;
+  XmlElement* text = XmlAllocTextNode(b->run, b->runLength);
+  if (!text) return false;
+  XmlLinkLast(b->current, text);
+  b->runLength = 0;
+  return true;
+}
+
+void XMLCALL Start(void* data, const XML_Char* name, const XML_Char** attributes) {
+  auto* b = static_cast<LoadBuilder*>(data);
+  if (b->failed) return;  // a stopped parser may still report what it had read
+  if (!b->root && strstr(name, "schema")) {
+    b->schema = true;
+    XmlIntermediateInstall(b->parser, &b->intermediate);
+    return XmlIntermediateStart(&b->intermediate, name, attributes);
+  }
+  XmlElement* e = XmlAllocElement(name, strlen(name));
+  if (!e || !XmlAddParsedAttributes(e, attributes) || (b->current && !FlushRun(b))) {
+    if (e) XmlFreeTree(e);
+    return Fail(b);
+  }
+  if (b->current) {
+    XmlLinkLast(b->current, e);
+  } else {
+    b->root = e;
+  }
+  b->current = e;
+}
+
+void XMLCALL End(void* data, const XML_Char*) {
+  auto* b = static_cast<LoadBuilder*>(data);
+  if (b->failed) return;
+  XmlElement* e = b->current;
+  if (e->children) {
+    if (!FlushRun(b)) return Fail(b);
+  } else if (b->runLength) {
+    if (!(e->text = XmlStrDupN(b->run, b->runLength))) return Fail(b);
+    e->textSize = static_cast<uint32_t>(b->runLength + 1);
+    b->runLength = 0;
+  }
+  if (e->parent) b->current = e->parent;
+}
+
+void XMLCALL Chars(void* data, const XML_Char* s, int length) {
+  auto* b = static_cast<LoadBuilder*>(data);
+  if (b->failed) return;
+  size_t n = static_cast<size_t>(length);
+  if (b->runCapacity - b->runLength < n) {
+    size_t capacity = b->runCapacity ? b->runCapacity : 256;
+    while (capacity - b->runLength < n) {
+      if (capacity > SIZE_MAX / 2) return Fail(b);
+      capacity *= 2;
+    }
+    char* grown = static_cast<char*>(realloc(b->run, capacity));
+    if (!grown) return Fail(b);
+    b->run = grown;
+    b->runCapacity = capacity;
+  }
+  memcpy(b->run + b->runLength, s, n);
+  b->runLength += n;
+}
+
+// Schema documents: the schema binding makes the object nodes, which become the delivered tree.
+XmlElement* FinishSchema(XmlElement* root, const char* declared) {
+  XmlElement* tree = nullptr;
+  XmlNode* list = XmlNodeListNew();
+  if (root && list && (!declared || (root->encoding = XmlStrDup(declared))) && XmlSchemaToNodes(root, list)) {
+    XmlNodeRecord* records = nullptr;
+    uint32_t count = 0;
+    if (XmlNodeListToRecords(list, &records, &count)) tree = XmlRecordsToTree(records, count);
+    XmlRecordsFree(records, count);
+    free(records);
+  }
+  XmlNodeListFree(list);
+  XmlFreeTree(root);
+  return tree;
+}
+
+// Parses prepared UTF-8 text in one XML_Parse call. `declared` is kept on a schema root (files only).
+XmlElement* Load(const XmlPrepared* prepared, const char* declared) {
+  XML_Parser parser = XML_ParserCreate(nullptr);
+  if (!parser) return nullptr;
+  LoadBuilder b{};
+  b.parser = parser;
+  XML_SetUserData(parser, &b);
+  XML_SetEncoding(parser, "utf-8");
+  XML_SetElementHandler(parser, Start, End);
+  XML_SetCharacterDataHandler(parser, Chars);
+  bool parsed = XML_Parse(parser, prepared->text, static_cast<int>(prepared->length), 1) == XML_STATUS_OK;
+  XML_ParserFree(parser);
+  free(b.run);
+  if (b.schema) {
+    if (parsed && !b.intermediate.failed) return FinishSchema(b.intermediate.root, declared);
+    XmlFreeTree(b.intermediate.root);
+    return nullptr;
+  }
+  if (!parsed || b.failed) {
+    XmlFreeTree(b.root);
+    return nullptr;
+  }
+  return b.root;
+}
+
+XmlElement* LoadBytes(const char* data, size_t length, bool keepDeclared) {
+  XmlPrepared prepared;
+  if (!XmlPrepareInput(data, length, &prepared)) return nullptr;
+  XmlElement* root = Load(&prepared, keepDeclared ? prepared.declared : nullptr);
+  XmlPreparedFree(&prepared);
+  return root;
+}
+
+// The whole file, NUL-terminated; NULL when it cannot be read or is longer than INT_MAX.
+char* ReadFile(FILE* file, size_t* length) {
+  size_t capacity = 4096;
+  size_t used = 0;
+  char* buffer = static_cast<char*>(malloc(capacity));
+  while (buffer) {
+    used += fread(buffer + used, 1, capacity - used - 1, file);
+    if (used < capacity - 1) break;
+    char* grown = capacity <= INT_MAX / 2 + 1 ? static_cast<char*>(realloc(buffer, capacity * 2)) : nullptr;
+    if (!grown) free(buffer);
+    buffer = grown;
+    capacity *= 2;
+  }
+  if (!buffer || ferror(file)) {
+    free(buffer);
+    return nullptr;
+  }
+  buffer[used] = '\0';
+  *length = used;
+  return buffer;
+}
+
+}  // namespace
+
+XmlElement* XmlLoadString(const char* xml) { return xml ? LoadBytes(xml, strlen(xml), false) : nullptr; }
+
+XmlElement* XmlLoadBuffer(const char* data, uint32_t length) { return data ? LoadBytes(data, length, false) : nullptr; }
+
+XmlElement* XmlLoadFile(const char* path) {
+  FILE* file = path ? fopen(path, "r") : nullptr;
+  if (!file) return nullptr;
+  size_t length = 0;
+  char* text = ReadFile(file, &length);
+  fclose(file);
+  XmlElement* root = text ? LoadBytes(text, length, true) : nullptr;
+  free(text);
+  return root;
+}

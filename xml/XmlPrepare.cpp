@@ -1,0 +1,74 @@
+// Preparing input bytes for expat: byte-order marks, UTF-16, and a declared GBK encoding.
+#include "xml/XmlPrepare.h"
+
+#include <climits>
+#include <cstdlib>
+#include <cstring>
+
+#include "xml/XmlDeclared.h"
+#include "xml/XmlParse.h"
+#include "xml/XmlStorage.h"
+#include "xml/XmlText.h"
+
+namespace {
+
+bool HasUtf16Mark(const unsigned char* b) { return (b[0] == 0xFF && b[1] == 0xFE) || (b[0] == 0xFE && b[1] == 0xFF); }
+
+// Replaces the working text by its conversion.
+bool Convert(XmlPrepared* p, const char* from, const char* bytes, size_t length) {
+  char* converted = nullptr;
+  uint32_t convertedLength = 0;
+  if (!XmlConvertEncoding(from, "utf-8", bytes, static_cast<uint32_t>(length), &converted, &convertedLength)) {
+    return false;
+  }
+  free(p->owned);
+  p->owned = converted;
+  p->text = converted;
+  p->length = convertedLength;
+  return true;
+}
+
+bool ReadDeclared(XmlPrepared* p, const char* text, size_t length) {
+  size_t start;
+  size_t end;
+  if (!XmlFindDeclaredEncoding(text, length, &start, &end)) return true;
+  p->declared = XmlStrDupN(text + start, end - start);
+  if (!p->declared) return false;
+  XmlLowerAscii(p->declared);
+  return true;
+}
+
+}  // namespace
+
+int XmlPrepareInput(const char* data, size_t length, XmlPrepared* p) {
+  *p = XmlPrepared{};
+  if (!data || length > INT_MAX) return 0;
+  size_t textLength = strnlen(data, length);
+  auto* bytes = reinterpret_cast<const unsigned char*>(data);
+  bool ok = true;
+  if (textLength >= 2 && HasUtf16Mark(bytes)) {
+    ok = Convert(p, "unicode", data, length & ~static_cast<size_t>(1));
+  } else if (textLength >= 2 && bytes[0] == 0xEF) {
+    const char* open = static_cast<const char*>(memchr(data, '<', textLength));
+    p->text = open ? open : data + textLength;
+    p->length = static_cast<size_t>(data + textLength - p->text);
+  } else {
+    p->text = data;
+    p->length = textLength;
+  }
+  ok = ok && ReadDeclared(p, data, textLength);
+  if (ok && (XmlStrEq(p->declared, "gbk") || XmlStrEq(p->declared, "gb2312"))) {
+    ok = Convert(p, "gbk", p->text, p->length);
+  }
+  if (!ok || p->length > INT_MAX) {
+    XmlPreparedFree(p);
+    return 0;
+  }
+  return 1;
+}
+
+void XmlPreparedFree(XmlPrepared* p) {
+  free(p->owned);
+  free(p->declared);
+  *p = XmlPrepared{};
+}

@@ -1,0 +1,163 @@
+// Storage of elements and attributes, child-list primitives and the non-recursive walk.
+#include "xml/XmlStorage.h"
+
+#include <cstdlib>
+#include <cstring>
+
+XmlElement* XmlAllocElement(const char* name, size_t length) {
+  size_t extra = name ? length + 1 : 0;
+  auto* block = static_cast<XmlElementBlock*>(malloc(sizeof(XmlElementBlock) + extra));
+  if (!block) return nullptr;
+  memset(block, 0, sizeof(XmlElementBlock));
+  XmlElement* e = &block->element;
+  e->declaredAtTop = 1;
+  block->link.child = e;
+  if (name) {
+    e->name = XmlInlineArea(e);
+    memcpy(e->name, name, length);
+    e->name[length] = '\0';
+  }
+  return e;
+}
+
+XmlElement* XmlAllocTextNode(const char* text, size_t length) {
+  auto* block = static_cast<XmlElementBlock*>(malloc(sizeof(XmlElementBlock) + length + 1));
+  if (!block) return nullptr;
+  memset(block, 0, sizeof(XmlElementBlock));
+  XmlElement* e = &block->element;
+  e->declaredAtTop = 1;
+  block->link.child = e;
+  e->text = XmlInlineArea(e);
+  memcpy(e->text, text, length);
+  e->text[length] = '\0';
+  e->textSize = static_cast<uint32_t>(length + 1);
+  return e;
+}
+
+XmlAttribute* XmlAllocAttribute(const char* name, const char* value, size_t valueLength) {
+  size_t nameSize = name ? strlen(name) + 1 : 0;
+  size_t valueSize = value ? valueLength + 1 : 0;
+  auto* a = static_cast<XmlAttribute*>(malloc(sizeof(XmlAttribute) + valueSize + nameSize));
+  if (!a) return nullptr;
+  char* area = XmlInlineValue(a);
+  a->value = nullptr;
+  a->valueSize = 0;
+  if (value) {
+    a->value = area;
+    memcpy(area, value, valueLength);
+    area[valueLength] = '\0';
+    a->valueSize = static_cast<uint32_t>(valueSize);
+  }
+  a->name = name ? static_cast<char*>(memcpy(area + valueSize, name, nameSize)) : nullptr;
+  a->next = nullptr;
+  a->owner = nullptr;
+  return a;
+}
+
+void XmlReleaseText(XmlElement* e) {
+  if (e->text != XmlInlineArea(e)) free(e->text);
+  e->text = nullptr;
+}
+
+void XmlReleaseValue(XmlAttribute* a) {
+  if (a->value != XmlInlineValue(a)) free(a->value);
+  a->value = nullptr;
+}
+
+void XmlFreeAttributes(XmlAttribute* a) {
+  while (a) {
+    XmlAttribute* next = a->next;
+    XmlReleaseValue(a);
+    free(a);
+    a = next;
+  }
+}
+
+void XmlFreeElementOnly(XmlElement* e) {
+  if (e->name != XmlInlineArea(e)) free(e->name);
+  XmlReleaseText(e);
+  XmlFreeAttributes(e->attributes);
+  free(e->encoding);
+  free(e->extra);
+  free(e);
+}
+
+void XmlLinkLast(XmlElement* parent, XmlElement* child) {
+  XmlChildLink* link = XmlLinkOf(child);
+  link->next = nullptr;
+  link->prev = parent->lastChild;
+  if (parent->lastChild) {
+    parent->lastChild->next = link;
+  } else {
+    parent->children = link;
+  }
+  parent->lastChild = link;
+  child->parent = parent;
+}
+
+void XmlUnlink(XmlElement* child) {
+  XmlElement* parent = child->parent;
+  XmlChildLink* link = XmlLinkOf(child);
+  if (link->prev) {
+    link->prev->next = link->next;
+  } else {
+    parent->children = link->next;
+  }
+  if (link->next) {
+    link->next->prev = link->prev;
+  } else {
+    parent->lastChild = link->prev;
+  }
+  link->next = link->prev = nullptr;
+  child->parent = nullptr;
+}
+
+int XmlTraverse(XmlElement* top, XmlEnterFn enter, XmlLeaveFn leave, void* context) {
+  XmlElement* e = top;
+  for (;;) {
+    int visit = enter(e, context);
+    if (visit < 0) return 0;
+    if (visit > 0 && e->children) {
+      e = e->children->child;
+      continue;
+    }
+    for (;;) {  // leave e, then climb until an element with a next sibling
+      if (leave) leave(e, context);
+      if (e == top) return 1;
+      XmlChildLink* next = XmlLinkOf(e)->next;
+      if (next) {
+        e = next->child;
+        break;
+      }
+      e = e->parent;
+    }
+  }
+}
+
+char* XmlStrDupN(const char* s, size_t n) {
+  char* copy = static_cast<char*>(malloc(n + 1));
+  if (!copy) return nullptr;
+  memcpy(copy, s, n);
+  copy[n] = '\0';
+  return copy;
+}
+
+int XmlStrEq(const char* a, const char* b) { return a && b && strcmp(a, b) == 0; }
+
+int XmlPtrArrayPush(XmlPtrArray* array, void* item) {
+  if (array->count == array->capacity) {
+    uint32_t capacity = array->capacity ? array->capacity * 2 : 16;
+    if (capacity > SIZE_MAX / sizeof(void*)) return 0;
+    void** items = static_cast<void**>(realloc(array->items, capacity * sizeof(void*)));
+    if (!items) return 0;
+    array->items = items;
+    array->capacity = capacity;
+  }
+  array->items[array->count++] = item;
+  return 1;
+}
+
+void XmlPtrArrayFree(XmlPtrArray* array) {
+  free(array->items);
+  *array = XmlPtrArray{};
+}

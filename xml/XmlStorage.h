@@ -1,0 +1,64 @@
+// Library-internal: how elements and attributes are stored, the child-list primitives, a walk over
+// a subtree without recursion, and a growable array of pointers.
+//
+// An element is one heap block: the XmlElement, the XmlChildLink that ties it into its parent's
+// child list, then its name (or, for a text node made by the parser, its text). An attribute is
+// one block too: the XmlAttribute, its first value, then its name. A string that is later replaced
+// is allocated on its own; only strings outside the block are freed separately.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+
+#include "xml/XmlTree.h"
+
+struct XmlElementBlock {
+  XmlElement element;
+  XmlChildLink link;
+};
+
+inline XmlChildLink* XmlLinkOf(XmlElement* e) { return &reinterpret_cast<XmlElementBlock*>(e)->link; }
+inline char* XmlInlineArea(XmlElement* e) { return reinterpret_cast<char*>(reinterpret_cast<XmlElementBlock*>(e) + 1); }
+inline char* XmlInlineValue(XmlAttribute* a) { return reinterpret_cast<char*>(a + 1); }
+
+// A new element named by the first `length` bytes of name (NULL: nameless); declaredAtTop is 1.
+XmlElement* XmlAllocElement(const char* name, size_t length);
+// A nameless node whose text is a copy of `length` bytes (kind 0, textSize length + 1).
+XmlElement* XmlAllocTextNode(const char* text, size_t length);
+// A new attribute; value may be NULL. The name is never replaced afterwards.
+XmlAttribute* XmlAllocAttribute(const char* name, const char* value, size_t valueLength);
+
+void XmlReleaseText(XmlElement* e);     // frees text unless it is stored in the block; text = NULL
+void XmlReleaseValue(XmlAttribute* a);  // frees value unless it is stored in the block; value = NULL
+// Appends n bytes and a terminator to a value; its buffer grows in steps of 256 bytes.
+int XmlValueAppend(XmlAttribute* a, const char* bytes, size_t n);
+void XmlFreeAttributes(XmlAttribute* first);
+void XmlFreeElementOnly(XmlElement* e);  // its strings, attributes and block, not its children
+
+// A copy of one node: name, kind, attributes and (withText) text; no children.
+XmlElement* XmlCopyNode(XmlElement* e, bool withText);
+
+void XmlLinkLast(XmlElement* parent, XmlElement* child);  // child must have no parent
+void XmlUnlink(XmlElement* child);                        // takes a linked child out of its list
+
+// Visits `top` and its subtree in document order without recursion. enter answers 1 to visit the
+// element's children, 0 to skip them, -1 to stop the walk; leave follows the children. Answers 0
+// when the walk was stopped, else 1.
+typedef int (*XmlEnterFn)(XmlElement* e, void* context);
+typedef void (*XmlLeaveFn)(XmlElement* e, void* context);
+int XmlTraverse(XmlElement* top, XmlEnterFn enter, XmlLeaveFn leave, void* context);
+
+char* XmlStrDupN(const char* s, size_t n);  // n bytes and a terminator
+int XmlStrEq(const char* a, const char* b);  // both set and equal
+
+// Appends to a result list, keeping its last node in *tail.
+int XmlListPushBack(XmlList** head, XmlList** tail, XmlElement* item);
+
+// A growable array of pointers; all zero when empty.
+struct XmlPtrArray {
+  void** items;
+  uint32_t count;
+  uint32_t capacity;
+};
+int XmlPtrArrayPush(XmlPtrArray* array, void* item);
+void XmlPtrArrayFree(XmlPtrArray* array);
