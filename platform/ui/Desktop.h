@@ -49,7 +49,8 @@ class Desktop {
   // when the hook did nothing, `fallback` (if given) may act and returns whether it did (a
   // message box takes its scripted answer there); on the real clock the loop then waits for the
   // next timer. A loop that can make no progress (no hook and no timer, or the hook doing
-  // nothing many times over) is abandoned: returns false and counts in AbandonedLoops().
+  // nothing many times over) is abandoned: returns false and counts in AbandonedLoops(). A
+  // pending WM_QUIT also ends every loop (false, not counted).
   static bool RunModalLoop(ModalKind kind, HWND window, const std::function<bool()>& running,
                            const std::function<bool()>& fallback = nullptr);
   static void SetModalHook(ModalHook hook);
@@ -124,6 +125,9 @@ BOOL PeekMessage(MSG* msg, HWND hwnd, UINT filterMin, UINT filterMax, UINT remov
 #define PM_NOREMOVE 0x0000
 #define PM_REMOVE 0x0001
 BOOL TranslateMessage(const MSG* msg);
+// The state of a key: negative while it is held (see platform::user::HoldKey).
+short GetKeyState(int vk);
+short GetAsyncKeyState(int vk);
 LRESULT DispatchMessage(const MSG* msg);
 void PostQuitMessage(int exitCode);
 void MessageBeep(UINT type);

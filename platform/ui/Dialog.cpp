@@ -244,7 +244,7 @@ BOOL IsDialogMessage(HWND dialog, MSG* msg) {
       return TRUE;
     case VK_TAB:
       if (code & DLGC_WANTTAB) return FALSE;
-      if (HWND next = NextTabStop(dialog, msg->hwnd, false)) ::SetFocus(next);
+      if (HWND next = NextTabStop(dialog, msg->hwnd, GetKeyState(VK_SHIFT) < 0)) ::SetFocus(next);
       return TRUE;
   }
   return FALSE;

@@ -1,5 +1,8 @@
 // Focus, capture, activation and the routing of keyboard and mouse input.
+#include <set>
+
 #include "platform/Tick.h"
+#include "platform/ui/UserInput.h"
 #include "platform/ui/Wnd.h"
 #include "platform/ui/WindowTree.h"
 
@@ -7,6 +10,7 @@ namespace platform {
 namespace {
 
 struct InputState {
+  std::set<int> held;  // keys held down
   HWND focus = nullptr;
   HWND capture = nullptr;
   HWND active = nullptr;
@@ -93,6 +97,8 @@ HWND Active() { return I().active; }
 
 void SetActive(HWND hwnd) { I().active = hwnd; }
 
+void ReleaseKeys() { I().held.clear(); }
+
 void ForgetInputState(HWND hwnd) {
   InputState& in = I();
   if (IsDescendant(hwnd, in.focus)) SetFocus(nullptr);
@@ -140,6 +146,8 @@ HWND Desktop::DeliverMouseTo(HWND target, UINT msg, POINT screen, WPARAM keys) {
   if (!tree::Find(target)) return nullptr;
   POINT origin = tree::ClientOrigin(target);
   POINT client = {screen.x - origin.x, screen.y - origin.y};
+  bool press = msg == WM_LBUTTONDOWN || msg == WM_RBUTTONDOWN || msg == WM_LBUTTONDBLCLK;
+  if (press && !in.capture) in.active = tree::TopLevelOf(target);  // a click activates its window
   LPARAM lParam = msg == WM_MOUSEWHEEL ? MAKELPARAM(screen.x, screen.y) : MAKELPARAM(client.x, client.y);
   MSG m = {target, msg, keys, lParam, GetTickCount(), screen};
   if (PreTranslate(&m)) return target;
@@ -159,6 +167,17 @@ std::vector<HWND> Desktop::Children(HWND parent) {
 size_t Desktop::WindowCount() { return tree::AllWindows().size(); }
 
 }  // namespace platform
+
+short GetKeyState(int vk) { return platform::I().held.count(vk) ? (short)0x8000 : 0; }
+
+short GetAsyncKeyState(int vk) { return GetKeyState(vk); }
+
+void platform::user::HoldKey(UINT vk, bool down) {
+  if (down)
+    platform::I().held.insert((int)vk);
+  else
+    platform::I().held.erase((int)vk);
+}
 
 BOOL TranslateMessage(const MSG* msg) {
   if (!msg || msg->message != WM_KEYDOWN) return FALSE;

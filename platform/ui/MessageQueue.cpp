@@ -101,6 +101,11 @@ bool PaintOne(std::set<HWND>& painted) {
   return false;
 }
 
+bool QuitPending() {
+  const auto& q = S().queue;
+  return std::any_of(q.begin(), q.end(), [](const MSG& m) { return m.message == WM_QUIT; });
+}
+
 void SleepReal(uint32_t ms) { std::this_thread::sleep_for(std::chrono::milliseconds(ms)); }
 
 }  // namespace
@@ -144,6 +149,7 @@ void Desktop::Reset() {
   tree::SetCapture(nullptr);
   tree::SetActive(nullptr);
   SetCursorPos(0, 0);
+  tree::ReleaseKeys();
   ResetScreen();
   ClearTrayIcons();
   s.abandoned = 0;
@@ -181,6 +187,10 @@ bool Desktop::RunModalLoop(ModalKind kind, HWND window, const std::function<bool
   while (running()) {
     if (PumpMessages()) continue;
     if (!running()) break;
+    if (QuitPending()) {  // the application is ending: every modal loop gives up, as on Windows
+      ended = false;
+      break;
+    }
     uint64_t before = tree::DeliveryCount();
     uint32_t tick = Clock::TickCount();
     if (s.hook) {

@@ -76,13 +76,10 @@ bool PressEscape() { return Key(VK_ESCAPE); }
 bool PressDelete() { return Key(VK_DELETE); }
 
 bool PressTab(bool shift) {
-  if (!shift) return Key(VK_TAB);
-  HWND focus = GetFocus();
-  HWND dialog = tree::TopLevelOf(focus);
-  CWnd* wnd = CWnd::FromHandle(dialog);
-  CWnd* prev = wnd ? wnd->GetNextDlgTabItem(CWnd::FromHandle(focus), TRUE) : nullptr;
-  if (prev) SetFocus(prev->m_hWnd);
-  return prev != nullptr;
+  if (shift) HoldKey(VK_SHIFT, true);
+  bool delivered = Key(VK_TAB);
+  if (shift) HoldKey(VK_SHIFT, false);
+  return delivered;
 }
 
 bool ChooseComboItem(HWND combo, int index) {

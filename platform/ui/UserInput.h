@@ -18,6 +18,8 @@ bool ClickItem(HWND dialog, int id);
 bool Type(HWND edit, const char* text);
 // A key press (WM_KEYDOWN, its WM_CHAR, WM_KEYUP) to the focus window (else the active one).
 bool PressKey(UINT vk);
+// Holds a key down (VK_SHIFT, VK_CONTROL ...) or lets it go; GetKeyState sees it.
+void HoldKey(UINT vk, bool down);
 bool PressEnter();
 bool PressEscape();
 bool PressTab(bool shift = false);

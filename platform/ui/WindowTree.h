@@ -108,6 +108,8 @@ HWND Capture();
 HWND SetCapture(HWND hwnd);
 HWND Active();
 void SetActive(HWND hwnd);
+// Lets go of every held key.
+void ReleaseKeys();
 // Called while a window is destroyed: drops focus, capture and activation that point into it.
 void ForgetInputState(HWND hwnd);
 

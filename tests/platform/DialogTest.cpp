@@ -7,6 +7,7 @@
 #include "platform/ui/UserInput.h"
 #include "tests/platform/DialogTestSupport.h"
 #include "tests/support/DesktopTest.h"
+#include "tests/support/MessageLog.h"
 
 using namespace dialogtest;
 namespace user = platform::user;
@@ -57,6 +58,18 @@ class DialogTest : public tavtest::DesktopTest {
   }
   Dlg dlg;
 };
+
+TEST_F(DialogTest, CreationSequenceInitialisesBeforeShowing) {
+  tavtest::MessageLog log;
+  log.Keep([](const MSG& m) { return !(GetWindowLong(m.hwnd, GWL_STYLE) & WS_CHILD) && m.message != WM_COMMAND; });
+  platform::RegisterDialogTemplate({9100, "显示", WS_POPUP | WS_CAPTION | WS_VISIBLE, 0, 0, 100, 50,
+                                    {{kEdit, "Edit", "", WS_VISIBLE | WS_TABSTOP, 5, 5, 50, 12}}});
+  dlg.exchange = false;
+  ASSERT_TRUE(dlg.Create(9100, nullptr));
+  EXPECT_EQ("", log.Compare({{dlg.m_hWnd, WM_NCCREATE}, {dlg.m_hWnd, WM_CREATE}, {dlg.m_hWnd, WM_SIZE},
+                             {dlg.m_hWnd, WM_MOVE}, {dlg.m_hWnd, WM_INITDIALOG}, {dlg.m_hWnd, WM_SHOWWINDOW}}));
+  EXPECT_EQ(GetDlgItem(dlg.m_hWnd, kEdit), GetFocus());
+}
 
 TEST_F(DialogTest, EnterIsOkEvenWhenTheOkButtonIsHidden) {
   Open(kSimple);
@@ -183,6 +196,38 @@ TEST_F(DialogTest, RadioExchangeSkipsOtherControlsInTheGroup) {
   for (int id : {kRadio1, kRadio2, kRadio3}) EXPECT_EQ((UINT)BST_UNCHECKED, dlg.IsDlgButtonChecked(id));
   dlg.UpdateData(TRUE);
   EXPECT_EQ(-1, dlg.radio);
+}
+
+TEST_F(DialogTest, DialogItemHelpers) {
+  dlg.exchange = false;
+  Open(kRadios);
+  dlg.CheckRadioButton(kRadio1, kRadio3, kRadio2);
+  EXPECT_EQ(kRadio2, dlg.GetCheckedRadioButton(kRadio1, kRadio3));
+  CComboBox* combo = (CComboBox*)dlg.GetDlgItem(kCombo);
+  ASSERT_TRUE(combo->IsKindOf(RUNTIME_CLASS(CComboBox)));
+  combo->AddString("一");
+  combo->AddString("二");
+  int index = 1;
+  CDataExchange load(&dlg, FALSE);
+  DDX_CBIndex(&load, kCombo, index);
+  EXPECT_EQ(1, combo->GetCurSel());
+
+  BOOL ok = TRUE;
+  dlg.SetDlgItemText(kCombo, "二");
+  dlg.SetDlgItemInt(kRadio1, (UINT)-12);
+  EXPECT_EQ((UINT)-12, dlg.GetDlgItemInt(kRadio1, &ok));
+  EXPECT_TRUE(ok);
+  dlg.SetDlgItemText(kRadio1, "3000000000");
+  dlg.GetDlgItemInt(kRadio1, &ok);  // beyond a signed int
+  EXPECT_FALSE(ok);
+  EXPECT_EQ(3000000000u, dlg.GetDlgItemInt(kRadio1, &ok, FALSE));
+  EXPECT_TRUE(ok);
+
+  CButton mine;
+  EXPECT_TRUE(mine.SubclassDlgItem(kRadio3, &dlg));
+  CButton second;
+  EXPECT_FALSE(second.SubclassDlgItem(kRadio3, &dlg));  // one object per window
+  EXPECT_EQ(&mine, CWnd::FromHandle(GetDlgItem(dlg.m_hWnd, kRadio3)));
 }
 
 TEST_F(DialogTest, TemplateGeometryUsesFixedDialogUnits) {

@@ -141,6 +141,16 @@ TEST_F(ModalTest, ALoopThatNobodyAnswersIsAbandoned) {
   Desktop::Reset();  // this test wanted the abandonment; the fixture would report it
 }
 
+TEST_F(ModalTest, QuitEndsTheLoopAndStaysQueued) {
+  AskingDialog dlg(&owner);
+  OnceInModal(ModalKind::Dialog, [](const ModalState&) { PostQuitMessage(3); });
+  EXPECT_EQ(-1, dlg.DoModal());
+  EXPECT_EQ(0, Desktop::AbandonedLoops());
+  int code = 0;
+  EXPECT_TRUE(Desktop::TakeQuit(&code));
+  EXPECT_EQ(3, code);
+}
+
 TEST_F(ModalTest, TimersKeepFiringInsideTheLoop) {
   struct Timed : CDialog {
     Timed(CWnd* parent) : CDialog(dialogtest::kSimple, parent) {}

@@ -8,8 +8,8 @@
 #include "module/Codecs.h"
 #include "platform/Mbcs.h"
 #include "whiteboard/model/WbBlocks.h"
+#include "whiteboard/model/WbXmlText.h"
 #include "whiteboard/windows/WbMsgHeaders.h"
-#include "xml/XmlText.h"
 #include "xml/XmlTree.h"
 
 IMPLEMENT_DYNCREATE(CStrokeBase, CCmdTarget)
@@ -37,36 +37,11 @@ CString Base64Text(const CString& text) {
   return CString((const char*)out.data(), (int)length);
 }
 
-// The id as an attribute value: ids never hold XML's special characters, but one read from a
-// received record could, and written raw it would break the page XML.
-CString EscapeAttribute(const char* text) {
-  XmlStringBuilder builder;
-  XmlStringBuilderInit(&builder);
-  XmlStringBuilderAppendEscaped(text, &builder);
-  CString escaped(builder.start, (int)XmlStringBuilderLength(&builder));
-  XmlStringBuilderFree(&builder);
-  return escaped;
-}
-
-const char* AttributeText(XmlElement* element, const char* name) {
-  return XmlAttributeValue(XmlFindAttribute(XmlFirstAttribute(element), name));
-}
-
-// A decimal integer at the start of text (after blanks); 0 when there is none, clamped to the
-// int range.
-int ReadDecimal(const char* text) {
-  if (!text) return 0;
-  long long value = strtoll(text, nullptr, 10);
-  if (value > INT_MAX) return INT_MAX;
-  if (value < INT_MIN) return INT_MIN;
-  return (int)value;
-}
-
 // The number after key in a style value ("stroke:255;stroke-width:2"); FALSE without key.
 BOOL ReadStyleNumber(const char* style, const char* key, int* value) {
   const char* at = strstr(style, key);
   if (!at) return FALSE;
-  *value = ReadDecimal(at + strlen(key));
+  *value = ReadXmlDecimal(at + strlen(key));
   return TRUE;
 }
 
@@ -113,7 +88,7 @@ CString CStrokeBase::ToXml() {
   const CRect& r = m_tracker.m_rect;
   CString xml;
   xml.Format("<%s id=\"%s\" x1=\"%d\" y1=\"%d\" x2=\"%d\" y2=\"%d\" style=\"stroke:%d;stroke-width:%d%s\"%s",
-             (LPCTSTR)name, (LPCTSTR)EscapeAttribute(m_szID), (int)r.left, (int)r.top, (int)r.right,
+             (LPCTSTR)name, (LPCTSTR)EscapeXmlAttribute(m_szID), (int)r.left, (int)r.top, (int)r.right,
              (int)r.bottom, (int)m_crColor, m_nPenWidth, (LPCTSTR)styleExtra, (LPCTSTR)extraAttributes);
   if (content.IsEmpty())
     xml += "/>";
@@ -124,15 +99,16 @@ CString CStrokeBase::ToXml() {
 
 BOOL CStrokeBase::FromXml(XmlElement* element) {
   if (!element) return FALSE;
-  const char* id = AttributeText(element, "id");
+  const char* id = XmlAttributeText(element, "id");
   if (!id) return FALSE;
   mbcs::CopyLimited(m_szID, sizeof(m_szID), id);
-  CRect rect(ReadDecimal(AttributeText(element, "x1")), ReadDecimal(AttributeText(element, "y1")),
-             ReadDecimal(AttributeText(element, "x2")), ReadDecimal(AttributeText(element, "y2")));
+  CRect rect(ReadXmlDecimal(XmlAttributeText(element, "x1")), ReadXmlDecimal(XmlAttributeText(element, "y1")),
+             ReadXmlDecimal(XmlAttributeText(element, "x2")),
+             ReadXmlDecimal(XmlAttributeText(element, "y2")));
   m_tracker.m_rect = rect;
   m_rcDraw = rect;
   // A style without one of its keys keeps that value as it was.
-  if (const char* style = AttributeText(element, "style")) {
+  if (const char* style = XmlAttributeText(element, "style")) {
     int color = 0;
     if (ReadStyleNumber(style, "stroke:", &color)) m_crColor = (COLORREF)color;
     ReadStyleNumber(style, "stroke-width:", &m_nPenWidth);
@@ -216,6 +192,26 @@ WbStyleRecord* CStrokeBase::NewWidthStyle(WbStyleRecord** ppStyle) const {
   WbStyleRecord* style = *ppStyle = NewWbStyleRecord();
   if (style) style->nPenWidth = m_nPenWidth;
   return style;
+}
+
+BOOL CStrokeBase::AnswersChangeOp(BOOL filledKind, int op) {
+  switch (op) {
+    case WB_CHANGE_GEOMETRY:
+    case WB_CHANGE_PEN_WIDTH:
+    case WB_CHANGE_TO_FRONT:
+    case WB_CHANGE_TO_BACK: return TRUE;
+    case WB_CHANGE_FILL_COLOR: return filledKind;
+    case WB_CHANGE_PEN_COLOR: return !filledKind;
+    default: return FALSE;
+  }
+}
+
+BOOL CStrokeBase::NewChangeStyle(BOOL filledKind, int op, WbStyleRecord** ppStyle) const {
+  *ppStyle = nullptr;
+  if (op == WB_CHANGE_FILL_COLOR && filledKind) return NewFillStyle(ppStyle) != nullptr;
+  if (op == WB_CHANGE_PEN_WIDTH && filledKind) return NewWidthStyle(ppStyle) != nullptr;
+  if ((op == WB_CHANGE_PEN_COLOR || op == WB_CHANGE_PEN_WIDTH) && !filledKind) return NewPenStyle(ppStyle) != nullptr;
+  return TRUE;
 }
 
 WbMsgHeader* CStrokeBase::NewBoardHeader(BYTE headerKind, DWORD type, DWORD value) const {

@@ -87,6 +87,13 @@ class CStrokeBase : public CCmdTarget {
   WbStyleRecord* NewPenStyle(WbStyleRecord** ppStyle) const;
   WbStyleRecord* NewFillStyle(WbStyleRecord** ppStyle) const;
   WbStyleRecord* NewWidthStyle(WbStyleRecord** ppStyle) const;
+  // Whether a kind answers change op: every kind ops 1, 7 and 8; outline kinds also 3 and 4,
+  // filled kinds (filledKind TRUE) also 2 and 4.
+  static BOOL AnswersChangeOp(BOOL filledKind, int op);
+  // The style record change op carries for such a kind, in *ppStyle: pen colour and width
+  // (outline ops 3, 4), fill colour (filled op 2), width only (filled op 4); NULL for the other
+  // ops. FALSE when the record cannot be allocated.
+  BOOL NewChangeStyle(BOOL filledKind, int op, WbStyleRecord** ppStyle) const;
   // The header of the board that headerKind selects (NULL when no bit 1, 2 or 4 is set);
   // point to point through m_pOwner.
   WbMsgHeader* NewBoardHeader(BYTE headerKind, DWORD type, DWORD value) const;

@@ -1,0 +1,89 @@
+#include "whiteboard/model/ShapeGeometry.h"
+
+#include <algorithm>
+
+#include "platform/gdi/Rgn.h"
+
+namespace {
+
+constexpr long long kCoordLimit = 1LL << 29;
+
+// The smallest rectangle holding the points, edges included.
+RECT PointsBox(const POINT* points, int count) {
+  RECT box = {points[0].x, points[0].y, points[0].x, points[0].y};
+  for (int i = 1; i < count; ++i) {
+    box.left = std::min(box.left, points[i].x);
+    box.right = std::max(box.right, points[i].x);
+    box.top = std::min(box.top, points[i].y);
+    box.bottom = std::max(box.bottom, points[i].y);
+  }
+  return box;
+}
+
+POINT At(long long x, long long y) { return POINT{ClampCoord(x), ClampCoord(y)}; }
+
+}  // namespace
+
+LONG ClampCoord(long long value) { return (LONG)std::clamp(value, -kCoordLimit, kCoordLimit); }
+
+int HitBand(int penWidth) { return (int)ClampCoord((long long)penWidth + 2); }
+
+RECT ShrinkTowardsCentre(const RECT& rect, long long w) {
+  long long dx = rect.left <= rect.right ? w : -w;
+  long long dy = rect.top <= rect.bottom ? w : -w;
+  return RECT{ClampCoord(rect.left + dx), ClampCoord(rect.top + dy), ClampCoord(rect.right - dx),
+              ClampCoord(rect.bottom - dy)};
+}
+
+BOOL CreateFigureRgn(CRgn* rgn, ShapeFigure figure, const RECT& rect) {
+  return figure == ShapeFigure::kEllipse ? rgn->CreateEllipticRgnIndirect(&rect) : rgn->CreateRectRgnIndirect(&rect);
+}
+
+BOOL CreateRingRgn(CRgn* ring, ShapeFigure figure, const RECT& outer, const RECT& inner) {
+  CRgn outerRgn, innerRgn;
+  if (!CreateFigureRgn(&outerRgn, figure, outer) || !CreateFigureRgn(&innerRgn, figure, inner)) return FALSE;
+  return ring->CreateRectRgn(0, 0, 0, 0) && ring->CombineRgn(&outerRgn, &innerRgn, RGN_XOR) != RGN_ERROR;
+}
+
+BOOL NearRect(const RECT& rect, int x, int y) {
+  return x >= std::min(rect.left, rect.right) && x <= std::max(rect.left, rect.right) &&
+         y >= std::min(rect.top, rect.bottom) && y <= std::max(rect.top, rect.bottom);
+}
+
+BOOL FigureContains(ShapeFigure figure, const RECT& rect, int x, int y) {
+  if (!NearRect(rect, x, y)) return FALSE;
+  CRgn rgn;
+  return CreateFigureRgn(&rgn, figure, rect) && rgn.PtInRegion(x, y);
+}
+
+BOOL RingContains(ShapeFigure figure, const RECT& rect, int d, int x, int y) {
+  RECT outer = ShrinkTowardsCentre(rect, -(long long)d);
+  if (!NearRect(outer, x, y)) return FALSE;
+  CRgn ring;
+  return CreateRingRgn(&ring, figure, outer, ShrinkTowardsCentre(rect, d)) && ring.PtInRegion(x, y);
+}
+
+BOOL SegmentBandContains(POINT a, POINT b, int d, int x, int y) {
+  const long long x1 = a.x, y1 = a.y, x2 = b.x, y2 = b.y;
+  POINT c[4];
+  if (x1 < x2 && y1 < y2) {
+    c[0] = At(x1 - d, y1), c[1] = At(x1, y1 - d), c[2] = At(x2 + d, y2), c[3] = At(x2, y2 + d);
+  } else if (x1 > x2 && y1 < y2) {
+    c[0] = At(x1, y1 - d), c[1] = At(x1 + d, y1), c[2] = At(x2, y2 + d), c[3] = At(x2 - d, y2);
+  } else if (x1 < x2 && y1 > y2) {
+    c[0] = At(x1 - d, y1), c[1] = At(x1, y1 + d), c[2] = At(x2 + d, y2), c[3] = At(x2, y2 - d);
+  } else if (x1 > x2 && y1 > y2) {
+    c[0] = At(x1, y1 + d), c[1] = At(x1 + d, y1), c[2] = At(x2, y2 - d), c[3] = At(x2 - d, y2);
+  } else if (y1 == y2) {  // horizontal, or a single point
+    c[0] = At(x1, y1 - d), c[1] = At(x2, y1 - d), c[2] = At(x2, y1 + d), c[3] = At(x1, y1 + d);
+  } else {  // vertical
+    c[0] = At(x1 + d, y1), c[1] = At(x1 + d, y2 + d), c[2] = At(x1 - d, y2), c[3] = At(x1 - d, y1);
+  }
+  return PolygonContains(c, 4, x, y);
+}
+
+BOOL PolygonContains(const POINT* points, int count, int x, int y) {
+  if (!points || count < 3 || !NearRect(PointsBox(points, count), x, y)) return FALSE;
+  CRgn rgn;
+  return rgn.CreatePolygonRgn(points, count, ALTERNATE) && rgn.PtInRegion(x, y);
+}
