@@ -1,6 +1,5 @@
 #include "module/WindowRoutines.h"
 
-#include "platform/Tick.h"
 #include "platform/ui/Cursor.h"
 #include "platform/ui/Desktop.h"
 #include "platform/ui/Wnd.h"
@@ -10,11 +9,12 @@ namespace {
 const DWORD kWaitStep = 200;
 const int kWatchPasses = 6;
 
+// Dispatches what waits, then lets 200 ms pass through the desktop's wait loop, so timers fire
+// on time and a host call or a test can act meanwhile.
 void OnePass(HCURSOR cursor) {
   platform::Desktop::PumpMessages();
   if (cursor) SetCursor(cursor);
-  Sleep(kWaitStep);
-  platform::Desktop::PumpMessages();
+  platform::Desktop::Wait(kWaitStep);
 }
 
 }  // namespace

@@ -9,15 +9,13 @@ ModuleLibrary::~ModuleLibrary() { Close(); }
 bool ModuleLibrary::Open(const std::string& path, std::string* error) {
   Close();
   // RTLD_NODELETE: the library stays mapped until the process ends, when its destructors
-  // delete the module object. Its platform keeps immortal singletons (the window tree) that
-  // unmapping it early would turn into leaks.
+  // delete the module object after the scenario's last window has gone.
   handle_ = dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL | RTLD_NODELETE);
   if (!handle_) {
     *error = dlerror();
     return false;
   }
   load_ = reinterpret_cast<void* (*)(void*, void*, HWND)>(dlsym(handle_, "LoadTavorineModule"));
-  pump_ = reinterpret_cast<PumpExport>(dlsym(handle_, kPumpExportName));
   if (load_) return true;
   *error = path + " does not export LoadTavorineModule";
   Close();
@@ -33,7 +31,6 @@ void ModuleLibrary::Close() {
   if (handle_) dlclose(handle_);
   handle_ = nullptr;
   load_ = nullptr;
-  pump_ = nullptr;
 }
 
 }  // namespace host

@@ -1,24 +1,21 @@
 // tavorine-host: a host for people. Loads libtavorine.so, hands it a recording host, plays a
 // scenario of host messages on real time and prints the module's traffic.
 // Exit codes: 0 success, 1 a step failed, 2 bad command line or scenario, 3 no module.
-#include <chrono>
 #include <iostream>
 #include <map>
-#include <thread>
 
 #include "host/RecordingHost.h"
 #include "host/Scenario.h"
 #include "host/ScenarioPlayer.h"
 #include "host/program/ModuleLibrary.h"
 #include "host/program/Options.h"
+#include "platform/ui/Desktop.h"
 
 namespace {
 
-// Lets the module run for ms: through the library's pump when it offers one, else by sleeping.
-host::ScenarioPlayer::Pump MakePump(host::PumpExport libraryPump) {
-  if (libraryPump) return libraryPump;
-  return [](uint32_t ms) { std::this_thread::sleep_for(std::chrono::milliseconds(ms)); };
-}
+// Lets the module run for ms: the host's user-interface thread dispatches the window messages
+// and timers of the one desktop that the program and the module share.
+void Pump(uint32_t ms) { platform::Desktop::Advance(ms); }
 
 // "= 5 events from the module: 20003 x3, 20007 x1, request 114 x1"
 void PrintSummary(const host::RecordingHost& recorder) {
@@ -38,7 +35,7 @@ int PlayScenario(host::ModuleLibrary& library, const host::Scenario& scenario) {
   host::RecordingHost recorder;
   int status = 3;
   {
-    host::ScenarioPlayer player(recorder, MakePump(library.Pump()), std::cout);
+    host::ScenarioPlayer player(recorder, Pump, std::cout);
     ITavorineModule* module = library.LoadModule(&recorder, nullptr);
     if (!module) {
       std::cerr << "LoadTavorineModule returned no module\n";
