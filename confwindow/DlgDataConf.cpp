@@ -1,9 +1,14 @@
+// The conference window's life and state: creation, the running conference, its ids,
+// sub-conferences and members, prompt lines, and the routing of conference events.
 #include "confwindow/DlgDataConf.h"
 
-#include <cstdio>
+#include <cstring>
 
 #include "module/ConfMethodRecord.h"
 #include "module/TavorineModule.h"
+#include "platform/ui/MessageBox.h"
+#include "res/DataConfTemplates.h"
+#include "vezadazavo/VezadaZavo.h"
 
 namespace {
 
@@ -13,6 +18,8 @@ const int kSubConfTypes[] = {kSubConfAudio,        kSubConfVideo,     kSubConfAp
                              kSubConfVote,         kSubConfRaiseHand, kSubConfAgenda,
                              kSubConfShareSpace};
 
+const char kNoResources[] = "系统资源不足,请关闭并重新启动客户端。";
+
 }  // namespace
 
 CDlgDataConf::CDlgDataConf() {
@@ -21,6 +28,27 @@ CDlgDataConf::CDlgDataConf() {
     entry.iType = type;
     m_aSubConfs.Add(entry);
   }
+}
+
+CDlgDataConf::~CDlgDataConf() = default;
+
+CDlgDataConf* CDlgDataConf::CreateConfWindow() {
+  RegisterConfWindowResources();
+  CDlgDataConf* window = new CDlgDataConf();
+  if (!window->Create(IDD_DATACONF, nullptr)) {
+    ::MessageBox(nullptr, kNoResources, GetMsgTitle(), MB_OK | MB_ICONINFORMATION);
+    window->WriteLog("CDlgDataConf Create Failed!");
+  }
+  return window;
+}
+
+void CDlgDataConf::WriteLog(const CString& text) const {
+  if (CTavorineModule* module = TavorineModule()) module->WriteLog(text, 1);
+}
+
+void CDlgDataConf::AddPromptLine(CString text) {
+  m_saPromptLines.Add(text);
+  WriteLog("CDlgDataConf::AddPromptLine(" + text + ")\n");
 }
 
 CString CDlgDataConf::GetDConfID(int nKind) const {
@@ -61,6 +89,10 @@ void CDlgDataConf::EndConference() {
   m_csDConfID.Empty();
   m_csWBSubConfID.Empty();
   m_csAppShareSubConfID.Empty();
+  m_csSubject.Empty();
+  m_iMemberCount = 0;
+  m_aMembers.RemoveAll();
+  m_saInitMembers.RemoveAll();  // invitations of the ended conference must not reach the next
   for (int i = 0; i < m_aSubConfs.GetSize(); ++i) {
     m_aSubConfs[i].bStarted = FALSE;
     m_aSubConfs[i].iSubConfID = -1;
@@ -84,6 +116,24 @@ void CDlgDataConf::SetSubConf(int iConfType, BOOL bStarted, int iSubConfID) {
   }
 }
 
+CDlgDataConf::Member* CDlgDataConf::FindMember(CString uri) {
+  for (int i = 0; i < m_aMembers.GetSize(); ++i)
+    if (m_aMembers[i].csURI == uri) return &m_aMembers[i];
+  return nullptr;
+}
+
+void CDlgDataConf::UpdateMember(CString uri, CString state, int iMemberID) {
+  Member* member = FindMember(uri);
+  if (!member) {
+    Member entry;
+    entry.csURI = uri;
+    m_aMembers.Add(entry);
+    member = &m_aMembers[m_aMembers.GetSize() - 1];
+  }
+  member->csState = state;
+  member->iMemberID = iMemberID;
+}
+
 void CDlgDataConf::LeaveConference() {
   if (!m_bInConf) return;
   CConfMethodRecordPtr record;
@@ -93,11 +143,26 @@ void CDlgDataConf::LeaveConference() {
 }
 
 void CDlgDataConf::OnIMSConfEventVexlonctrl1(int iType, void* record) {
-  // The conference events are applied by the conference-event dispatcher of this window,
-  // which is not part of this build yet; each event is logged so the traffic stays visible.
-  if (CTavorineModule* module = TavorineModule()) {
-    char line[96];
-    snprintf(line, sizeof line, "CDlgDataConf::OnIMSConfEventVexlonctrl1(iType=%d)\n", iType);
-    module->WriteLog(line, 1);
+  if (iType == 1 && record) {
+    // The host keeps the record only during the call: work on an aligned copy.
+    confCtrlResult result;
+    memcpy(&result, record, sizeof result);
+    OnConfCtrlResult(result);
+    return;
+  }
+  CString line;
+  line.Format(record ? "CDlgDataConf::OnIMSConfEventVexlonctrl1(iType=%d)\n"
+                     : "[ERROR]CDlgDataConf::OnIMSConfEventVexlonctrl1(iType=%d without record)\n",
+              iType);
+  WriteLog(line);
+}
+
+void CDlgDataConf::OnTimer(UINT_PTR id) {
+  switch (id) {
+    case kTimerCreateWait: OnCreateWaitTimer(); break;
+    case kTimerBookWait: OnBookWaitTimer(); break;
+    case kTimerPendingOps: OnPendingOpsTimer(); break;
+    case kTimerInviteQueue: OnInviteQueueTimer(); break;
+    default: CDialog::OnTimer(id); break;
   }
 }

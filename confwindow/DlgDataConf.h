@@ -1,12 +1,20 @@
-// CDlgDataConf: the conference window. This part holds the conference state that the module
-// core and the whiteboard records read: whether a conference runs, its URI, the data-conference
-// and sub-conference ids, and the set-up request flags. It exists without its user interface;
-// the window is created from its template when the conference is shown.
+// CDlgDataConf: the conference window. This part holds what the module core, the set-up
+// windows and the whiteboard records use of it: whether a conference runs, its URI, members
+// and ids, the set-up request flags, the named pending operations with their one-second
+// expiry timer, the set-up waits (timers 1 and 4), the invitation queue (timer 34), and the
+// answers to the create, join and booking requests (conference event iType 1). The window is
+// created hidden from its template (CreateConfWindow); its full user interface comes later.
 #pragma once
 
+#include "confwindow/ConfCtrlResult.h"
 #include "platform/CString.h"
 #include "platform/Collections.h"
 #include "platform/ui/Dialog.h"
+
+class CDlgmmConfPreCreate;
+
+// Template of the conference window.
+constexpr UINT IDD_DATACONF = 529;
 
 // Sub-conference types.
 enum SubConfType {
@@ -26,15 +34,41 @@ enum SubConfType {
 // The ids of GetDConfID.
 enum DConfIDKind { kDConfID = 0, kDConfWhiteboardID = 1, kDConfAppShareID = 2 };
 
+// Timers of the conference window.
+enum DataConfTimer {
+  kTimerCreateWait = 1,     // 60 s: the create request's wait (armed by the create page)
+  kTimerBookWait = 4,       // 60 s: the booking's wait (armed by the book page)
+  kTimerPendingOps = 20,    // 1 s: expires the named pending operations
+  kTimerInviteQueue = 34,   // 500 ms: sends the next queued invitation
+};
+constexpr UINT kSetupWaitMs = 60000;
+constexpr UINT kInviteIntervalMs = 500;
+
+// Called when a named pending operation expires, with the name and the registered lParam.
+typedef void (*PendingOpCallback)(const CString& szOperate, LPARAM lParam);
+
 class CDlgDataConf : public CDialog {
  public:
   CDlgDataConf();
+  ~CDlgDataConf() override;
+
+  // Makes the conference window: the object and its hidden window from IDD_DATACONF, owned
+  // by the desktop. When the window cannot be made the user is told, the failure logged, and
+  // the object still keeps the conference state (without timers).
+  static CDlgDataConf* CreateConfWindow();
 
   // The state of one sub-conference type.
   struct SubConf {
     int iType;
     BOOL bStarted = FALSE;
     int iSubConfID = -1;
+  };
+
+  // One member of the running conference.
+  struct Member {
+    CString csURI;
+    CString csState;  // "connected", "connecting", "disconnected" ...
+    int iMemberID = -1;
   };
 
   // ---- The running conference ----
@@ -47,35 +81,101 @@ class CDlgDataConf : public CDialog {
   int GetSubConfID(int iConfType, BOOL bByIndex) const;
   BOOL bSubConfStarted(int type, BOOL byIndex) const;
 
-  // The conference started (uri, data-conference id) or ended (clears the ids and the
-  // sub-conferences).
+  // The conference started (uri, data-conference id) or ended (clears the ids, the
+  // sub-conferences, the members and the initial members not yet invited).
   void BeginConference(CString uri, CString dconfID);
   void EndConference();
   void SetDConfID(int nKind, CString id);
   void SetSubConf(int iConfType, BOOL bStarted, int iSubConfID);
 
+  // Members: the entry whose URI equals uri exactly, or NULL.
+  Member* FindMember(CString uri);
+  // Adds the member or updates its state and id.
+  void UpdateMember(CString uri, CString state, int iMemberID);
+
   // The window's close command while a conference runs: leaves it (conference method 1,
   // sub-type 5) and ends the conference state.
   void LeaveConference();
 
-  // Conference events that the module passes on (host code 9): iType and its record.
+  // ---- Named pending operations ----
+  // Registers an operation that waits for its confirming event; the one-second timer expires
+  // it after `seconds`, calls the callback and shows the prompt (when not empty) as a prompt
+  // line. Refused (FALSE, with a log line) for an empty name or a name already waiting.
+  BOOL AddToTimerList(CString szOperate, CString szPrompt, int seconds, PendingOpCallback callback,
+                      LPARAM lParam);
+  // The confirming event: forgets the operation; FALSE when none of that name waits.
+  BOOL RemoveFromTimerList(CString szOperate);
+  BOOL bTimerExist(CString szOperate) const;
+  // The pending operation a create request registers for a conference type ("start_xwb" ...;
+  // "" for an unknown type).
+  static CString CreateOperationName(int iConfType);
+
+  // ---- Prompt lines ----
+  // One result line of the conference window, kept in order.
+  void AddPromptLine(CString text);
+  const CStringArray& PromptLines() const { return m_saPromptLines; }
+
+  // ---- Conference events ----
+  // The module passes every conference event it does not handle itself (host code 9).
   void OnIMSConfEventVexlonctrl1(int iType, void* record);
 
   BOOL m_bInConf = FALSE;
-  int m_iMemberCount = 0;
-  int m_iMaxMemberCount = 0;
+  int m_iMemberCount = 0;     // members present
+  int m_iMaxMemberCount = 0;  // the conference's maximum
   BOOL m_bSetupRequestPending = FALSE;
   BOOL m_bCreateTimedOut = FALSE;
   CString m_csFailReason;
-  CStringArray m_saInitMembers;
-  CStringArray m_saPendingInvites;
+  CString m_csSubject;
+  CStringArray m_saInitMembers;    // initial members of a conference being created
+  CStringArray m_saPendingInvites; // the queue of pending invitations
+
+ protected:
+  void OnTimer(UINT_PTR id) override;
 
  private:
+  struct PendingOp {
+    CString csOperate;
+    CString csPrompt;
+    DWORD dwStart = 0;
+    DWORD dwDuration = 0;  // ms
+    PendingOpCallback callback = nullptr;
+    LPARAM lParam = 0;
+  };
+
   const SubConf* FindSubConf(int iConfType, BOOL bByIndex) const;
+  void WriteLog(const CString& text) const;
+
+  // Timers.
+  void OnPendingOpsTimer();
+  void OnCreateWaitTimer();
+  void OnBookWaitTimer();
+  void OnInviteQueueTimer();
+
+  // Answers to the set-up requests (conference event iType 1).
+  void OnConfCtrlResult(const confCtrlResult& result);
+  void OnCreateResult(const confCtrlResult& result);
+  void OnCreateSucceeded(const confCtrlResult& result);
+  void OnJoinResult(const confCtrlResult& result);
+  void OnBookResult(const confCtrlResult& result);
+  CString TakeFailReason(const confCtrlResult& result);
+
+  // The start window: shows it on a page, raised, with the text in its information box.
+  static CDlgmmConfPreCreate* StartWindow();
+  static void ShowSetupOutcome(int nPage, const CString& text);
+  static void EnableSetupButtons();
+
+  // Invitations: one request of sub-type 2 for the number.
+  void SendInvitation(const CString& number);
 
   CString m_csConfURI;
   CString m_csDConfID;
   CString m_csWBSubConfID;
   CString m_csAppShareSubConfID;
   CArray<SubConf> m_aSubConfs;
+  CArray<Member> m_aMembers;
+  CArray<PendingOp> m_aTimerList;
+  CStringArray m_saPromptLines;
 };
+
+// The booking answer's reason text for a failure code ("会场资源不足！" for 503 ...).
+CString BookFailReasonText(int iResult);

@@ -2,6 +2,7 @@
 
 #include <map>
 
+#include "host/ConfEventWords.h"
 #include "host/ScenarioWords.h"
 #include "platform/Charset.h"
 #include "platform/Mbcs.h"
@@ -58,6 +59,11 @@ std::string DeliverSysTimeEvent(RecordingHost& host, int code, const Args& args)
   return Handled(host.Deliver(code, block));
 }
 
+// Conference events: 11 the server's time, 1 a conference-control result.
+std::string DeliverConfEvent(RecordingHost& host, int code, const Args& args) {
+  return IntArg(args, 0) == 1 ? DeliverConfCtrlResult(host, code, args) : DeliverSysTimeEvent(host, code, args);
+}
+
 struct Rule {
   size_t minArgs;
   size_t maxArgs;
@@ -78,7 +84,7 @@ const std::map<int, Rule>& Rules() {
       {kModuleStatusQuery, {0, 0, 0, DeliverStatusQuery, "no words"}},
       {kModuleShowUIPage, {1, 1, 1, DeliverShowPage, "a page number"}},
       {kModuleMemberRightAnswer, {1, 2, 1, DeliverMemberRightAnswer, "a result and a text"}},
-      {kModuleConfEvent, {3, 3, 2, DeliverSysTimeEvent, "11, a detail type and a time text (server time)"}},
+      {kModuleConfEvent, {3, 5, 2, DeliverConfEvent, "11, a detail type and a time text (server time)"}},
   };
   return rules;
 }
@@ -95,7 +101,12 @@ bool CheckHostMessage(int code, const Args& args, std::string* error) {
   bool ok = args.size() >= rule.minArgs && args.size() <= rule.maxArgs;
   int value;
   for (size_t i = 0; ok && i < rule.intArgs && i < args.size(); ++i) ok = ParseInt(args[i], &value);
-  if (ok && code == kModuleConfEvent) ok = IntArg(args, 0) == 11;
+  if (ok && code == kModuleConfEvent && IntArg(args, 0) == 1) {
+    std::string reason = CheckConfCtrlResult(args);
+    if (!reason.empty()) *error = "host 9 1 takes " + reason;
+    return reason.empty();
+  }
+  if (ok && code == kModuleConfEvent) ok = IntArg(args, 0) == 11 && args.size() == 3;
   if (!ok) *error = "host " + std::to_string(code) + " takes " + rule.usage;
   return ok;
 }

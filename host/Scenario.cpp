@@ -5,6 +5,7 @@
 
 #include "host/HostMessages.h"
 #include "host/ScenarioWords.h"
+#include "host/UserActionWords.h"
 
 namespace host {
 namespace {
@@ -45,6 +46,7 @@ std::string CheckStep(const ScenarioStep& step) {
   if (v == "close") return a.empty() ? "" : "close takes nothing";
   if (v == "expect") return (a.size() == 1 || a.size() == 2) && AllInts(a, 0) ? "" : "expect needs a code and a count";
   if (v == "note") return "";
+  if (IsUserActionVerb(v)) return CheckUserAction(step);
   return "unknown step '" + v + "'";
 }
 

@@ -2,6 +2,7 @@
 
 #include "host/HostMessages.h"
 #include "host/ScenarioWords.h"
+#include "host/UserActionWords.h"
 
 namespace host {
 namespace {
@@ -51,6 +52,11 @@ bool ScenarioPlayer::PlayStep(const ScenarioStep& step) {
   else if (step.verb == "answer-once") host_.Answers().Queue(Channel::kMessage, Int(a[0]), Int(a[1]));
   else if (step.verb == "wait") pump_(static_cast<uint32_t>(Int(a[0])));
   else if (step.verb == "expect") return Expect(Int(a[0]), a.size() > 1 ? Int(a[1]) : 1);
+  else if (IsUserActionVerb(step.verb)) {
+    std::string failure = PlayUserAction(step);
+    out_ << "< " << (failure.empty() ? "done" : "FAILED: " + failure) << "\n";
+    return failure.empty();
+  }
   return true;
 }
 

@@ -66,14 +66,17 @@ int CTavorineModule::OnHostMessage(int category, int code, void* block) {
 int CTavorineModule::HandleHostMessage(int code, void* block) {
   switch (code) {
     case kModuleRightsChanged:
-      ReadDataConfRights();  // the create and book pages rebuild their type lists from them
+      ReadDataConfRights();
+      RefreshConfTypeLists();
       return 1;
     case kModuleOpenUI:
-    case kModuleShowUIPage:
-      EnsureConfWindow();
-      if (!InConference()) return 0;  // the start window is shown here once it exists
-      NotifyConfState((int)(intptr_t)m_pDlgDataConf);
-      return 1;
+      return OpenUserInterface(kKeepPage);
+    case kModuleShowUIPage: {
+      const HostPageBlock* page = static_cast<const HostPageBlock*>(block);
+      int handled = OpenUserInterface(page ? page->nPage : kKeepPage);
+      RefreshConfTypeLists();
+      return handled;
+    }
     case kModuleDataConfRecord:
       // No feature window takes records yet: the record is refused.
       WriteLog("[ERROR]CTavorineModule::OnHostMessage(no window takes the data-conference record)\n", 1);

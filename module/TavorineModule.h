@@ -58,6 +58,17 @@ class CTavorineModule : public CModuleBase {
   // Asks the tree service to fill the set-up trees again (code 115 for trees 2, 3 and 4).
   void InitDeptTree();
 
+  // ---- The start window (module/SetupWindows.cpp) ----
+  // Host codes 2 and 16: creates the start window and the conference window on first use,
+  // shows the start window (on nPage when it is 0..4; kKeepPage keeps its page) or, while a
+  // conference runs, reports the conference window in front (host code 20007).
+  static constexpr int kKeepPage = -1;
+  int OpenUserInterface(int nPage);
+  // Rebuilds the set-up pages' conference-type lists from the rights (host codes 1 and 16).
+  void RefreshConfTypeLists();
+  // Destroys and deletes the start window (close).
+  void DestroyStartWindow();
+
   // ---- Conference events and the saved conference list ----
   void OnIMSConfEvent(int iType, void* record);
   void LoadDataConfFromFile();
@@ -106,6 +117,7 @@ class CTavorineModule : public CModuleBase {
  private:
   void ReadDataConfRights();
   CDlgDataConf* EnsureConfWindow();
+  BOOL CreateStartWindow();
   BOOL InConference() const;
   void LeaveEverything();
   void SendCommandToWindow(const char* title, WPARAM command, LPARAM lParam);

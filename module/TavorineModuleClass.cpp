@@ -9,6 +9,7 @@
 #include "module/ModuleLog.h"
 #include "module/TavorineModule.h"
 #include "platform/Mbcs.h"
+#include "res/Resources.h"
 
 namespace {
 
@@ -19,7 +20,10 @@ CTavorineModule* g_pModule = nullptr;
 CTavorineModule* TavorineModule() { return g_pModule; }
 
 CTavorineModule* CreateTavorineModule(IHostInterface* host, IHostInterface* skinHost, HWND mainWnd) {
-  if (!g_pModule) g_pModule = new CTavorineModule(host, skinHost, mainWnd);
+  if (!g_pModule) {
+    RegisterModuleResources();
+    g_pModule = new CTavorineModule(host, skinHost, mainWnd);
+  }
   return g_pModule;
 }
 
@@ -43,6 +47,7 @@ CTavorineModule::CTavorineModule(IHostInterface* host, IHostInterface* skinHost,
     : CModuleBase(host, skinHost, mainWnd) {}
 
 CTavorineModule::~CTavorineModule() {
+  DestroyStartWindow();
   delete m_pDlgDataConf;
   if (g_pModule == this) g_pModule = nullptr;
 }
@@ -73,6 +78,7 @@ void CTavorineModule::Close() {
     SendToModule(kDeptTreeService, kTreeUnregister, &block, 0);
     m_abTreeRegistered[tree] = FALSE;
   }
+  DestroyStartWindow();
   LeaveEverything();
   m_bClosing = TRUE;
 }
@@ -93,7 +99,7 @@ void CTavorineModule::LeaveEverything() {
 BOOL CTavorineModule::InConference() const { return m_pDlgDataConf && m_pDlgDataConf->m_bInConf; }
 
 CDlgDataConf* CTavorineModule::EnsureConfWindow() {
-  if (!m_pDlgDataConf) m_pDlgDataConf = new CDlgDataConf();
+  if (!m_pDlgDataConf) m_pDlgDataConf = CDlgDataConf::CreateConfWindow();
   return m_pDlgDataConf;
 }
 

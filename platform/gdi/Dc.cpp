@@ -9,6 +9,8 @@ CDC::State CDC::DefaultState() {
   s.pen = s.penObject->Attrs();
   s.brushObject = static_cast<CBrush*>(GetStockObject(WHITE_BRUSH));
   s.brush = s.brushObject->Attrs();
+  s.fontObject = static_cast<CFont*>(GetStockObject(SYSTEM_FONT));
+  s.font = s.fontObject->Attrs();
   return s;
 }
 
@@ -70,6 +72,7 @@ CGdiObject* CDC::SelectObject(CGdiObject* object) {
   if (auto* pen = dynamic_cast<CPen*>(object)) return SelectObject(pen);
   if (auto* brush = dynamic_cast<CBrush*>(object)) return SelectObject(brush);
   if (auto* bitmap = dynamic_cast<CBitmap*>(object)) return SelectObject(bitmap);
+  if (auto* font = dynamic_cast<CFont*>(object)) return SelectObject(font);
   return nullptr;
 }
 

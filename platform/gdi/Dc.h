@@ -11,8 +11,15 @@
 #include <vector>
 
 #include "platform/Geometry.h"
+#include "platform/gdi/Font.h"
 #include "platform/gdi/GdiObjects.h"
 #include "platform/gdi/Rgn.h"
+
+class CString;
+namespace gdi {
+class TextFace;
+struct TextLine;
+}
 
 class CDC : public CObject {
  public:
@@ -125,6 +132,29 @@ class CDC : public CObject {
                   int srcHeight, DWORD rop);
   BOOL PatBlt(int x, int y, int width, int height, DWORD rop);
 
+  // --- text (DcText.cpp): GBK text in the selected font, the text colour and, when the
+  // background mode is OPAQUE, the background colour behind each line ---
+  CFont* SelectObject(CFont* font);
+  CFont* GetCurrentFont() const { return state_.fontObject; }
+  // TA_LEFT, TA_CENTER or TA_RIGHT with TA_TOP, TA_BASELINE or TA_BOTTOM.
+  UINT SetTextAlign(UINT align);
+  UINT GetTextAlign() const { return state_.textAlign; }
+  BOOL GetTextMetrics(LPTEXTMETRIC metrics) const;
+  CSize GetTextExtent(LPCTSTR text, int count) const;
+  CSize GetTextExtent(const CString& text) const;
+  CSize GetOutputTextExtent(LPCTSTR text, int count) const { return GetTextExtent(text, count); }
+  CSize GetOutputTextExtent(const CString& text) const { return GetTextExtent(text); }
+  BOOL TextOut(int x, int y, LPCTSTR text, int count);
+  BOOL TextOut(int x, int y, const CString& text);
+  // Formats: DT_LEFT/CENTER/RIGHT, DT_TOP/VCENTER/BOTTOM (single line), DT_SINGLELINE,
+  // DT_WORDBREAK, DT_EDITCONTROL, DT_EXPANDTABS, DT_EXTERNALLEADING, DT_NOPREFIX, DT_NOCLIP,
+  // DT_CALCRECT. count -1: up to the terminating zero. Returns the text's height (with
+  // DT_VCENTER or DT_BOTTOM the distance from the rectangle's top to the text's bottom).
+  int DrawText(LPCTSTR text, int count, LPRECT rect, UINT format);
+  int DrawText(const CString& text, LPRECT rect, UINT format);
+  int DrawTextEx(LPTSTR text, int count, LPRECT rect, UINT format, LPDRAWTEXTPARAMS params);
+  int DrawTextEx(const CString& text, LPRECT rect, UINT format, LPDRAWTEXTPARAMS params);
+
   BOOL WritePng(const char* path) const { return state_.target.WritePng(path); }
 
  private:
@@ -143,6 +173,10 @@ class CDC : public CObject {
     POINT viewportOrg{0, 0};
     POINT position{0, 0};  // logical
     std::shared_ptr<const gdi::SpanSet> clip;  // device coordinates; null: the whole surface
+    CFont* fontObject = nullptr;
+    LOGFONT font{};
+    mutable std::shared_ptr<const gdi::TextFace> face;  // the font resolved, when first needed
+    UINT textAlign = TA_LEFT | TA_TOP;
   };
   struct PathFigure {
     std::vector<POINT> points;  // device coordinates
@@ -171,6 +205,12 @@ class CDC : public CObject {
   // Paths and blits (DcPath.cpp, DcBlit.cpp).
   BOOL FinishPath(bool stroke, bool fill);
   uint32_t PatternAt(int x, int y) const;
+  // Text (DcText.cpp).
+  const gdi::TextFace& Face() const;
+  // Draws text[line] with its cell's top-left at logical (x, y); only inside `clip` (device
+  // pixels) when it is given.
+  void PaintTextLine(const char* text, const gdi::TextLine& line, int x, int y, int tabWidth, int underlineAt,
+                     const gdi::SpanSet* clip);
 
   State state_;
   std::vector<State> saved_;

@@ -22,8 +22,8 @@ BOOL CFont::CreateFontIndirect(const LOGFONT* log) {
   if (!log) return FALSE;
   log_ = *log;
   // A face name without its terminating zero is cut, never read past its field.
-  log_.lfFaceName[LF_FACESIZE - 1] = '\0';
-  log_.lfFaceName[mbcs::SafeCut(log_.lfFaceName, strlen(log_.lfFaceName), LF_FACESIZE - 1)] = '\0';
+  size_t length = strnlen(log->lfFaceName, LF_FACESIZE);
+  log_.lfFaceName[mbcs::SafeCut(log->lfFaceName, length, LF_FACESIZE - 1)] = '\0';
   created_ = true;
   return TRUE;
 }

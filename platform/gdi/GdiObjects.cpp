@@ -1,5 +1,7 @@
 #include "platform/gdi/GdiObjects.h"
 
+#include "platform/gdi/Font.h"
+
 BOOL CGdiObject::DeleteObject() {
   if (!created_ || stock_) return FALSE;
   Reset();
@@ -118,5 +120,5 @@ CGdiObject* GetStockObject(int index) {
   if (index >= WHITE_BRUSH && index <= BLACK_BRUSH) return &brushes[index];
   if (index == NULL_BRUSH) return &nullBrush;
   if (index >= WHITE_PEN && index <= NULL_PEN) return &pens[index - WHITE_PEN];
-  return nullptr;
+  return GetStockFont(index);
 }

@@ -98,6 +98,10 @@ class CBitmap : public CGdiObject {
   BOOL CreateCompatibleBitmap(CDC* dc, int width, int height);
   // Shares a surface owned elsewhere (a window's pixel buffer, an image decoder's output).
   BOOL AttachSurface(cairo_surface_t* surface);
+  // A copy of a registered bitmap resource (platform/gdi/BitmapResources.h); FALSE when the id
+  // is unknown or this bitmap already holds one.
+  BOOL LoadBitmap(UINT id);
+  BOOL LoadBitmap(LPCTSTR name);
   int GetBitmap(BITMAP* bm) const;
   CSize GetSize() const { return CSize(surface_.Width(), surface_.Height()); }
   const gdi::SurfaceRef& Surface() const { return surface_; }

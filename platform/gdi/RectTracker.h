@@ -1,12 +1,14 @@
 // CRectTracker: the selection frame around an object, its eight resize handles, and the hit
 // test that tells which part of the frame a point is on. Handles are numbered as in MFC:
 // 0..3 the corners clockwise from the top-left, 4..7 the sides clockwise from the top, 8 the
-// middle. Track, the modal drag loop, belongs to the window system's message loop.
+// middle. Track and TrackRubberBand, the modal drag loops, live with the window system
+// (platform/ui/RectTrackerTrack.cpp).
 #pragma once
 
 #include "platform/Geometry.h"
 
 class CDC;
+class CWnd;
 
 class CRectTracker {
  public:
@@ -54,6 +56,18 @@ class CRectTracker {
   // system calls this for every mouse move.
   void DragHandle(int hit, const RECT& start, CSize delta);
 
+  // Drags the part of the frame under `point` (client coordinates of `wnd`) with the mouse
+  // until the left button comes up: TRUE when m_rect changed. Esc, the right button or a lost
+  // capture restore m_rect and return FALSE, as does a point on no part. Resizing keeps at
+  // least m_sizeMin; without `allowInvert` the result is normalised.
+  BOOL Track(CWnd* wnd, CPoint point, BOOL allowInvert = FALSE, CWnd* clipTo = nullptr);
+  // Draws a new rectangle from `point` to the pointer: TRUE when it is not empty.
+  BOOL TrackRubberBand(CWnd* wnd, CPoint point, BOOL allowInvert = TRUE);
+  // Called for every step of a drag (`hit` as in DragHandle) to correct the new rectangle.
+  virtual void AdjustRect(int hit, LPRECT rect);
+  // Called after every step that changed m_rect.
+  virtual void OnChangedRect(const CRect& oldRect);
+
   CRect m_rect;
   UINT m_nStyle = 0;
   CSize m_sizeMin;
@@ -61,4 +75,6 @@ class CRectTracker {
 
  private:
   int HitTestHandles(CPoint point) const;
+  BOOL TrackHandle(int hit, CWnd* wnd, CPoint point, BOOL allowInvert, bool keepMinimum);
+  void KeepMinimum(int hit, BOOL allowInvert);
 };

@@ -21,6 +21,7 @@ void RegisterControlClasses() {
   RegisterWindowClass({"ComboBox", ComboClassProc, [] { return (CWnd*)new CComboBox; }});
   RegisterWindowClass({"ListBox", ListBoxClassProc, [] { return (CWnd*)new CListBox; }});
   RegisterWindowClass({"Static", StaticClassProc, [] { return (CWnd*)new CStatic; }});
+  RegisterCommonControlClasses();
 }
 
 namespace tree {

@@ -28,6 +28,9 @@ using ModalHook = std::function<void(const ModalState&)>;
 // Sees every message as it is delivered to a window procedure (sent, posted or timer).
 using MessageSpy = std::function<void(const MSG&)>;
 
+// Sees a keyboard or mouse message before anything else; true takes it.
+using InputFilter = std::function<bool(const MSG&)>;
+
 class Desktop {
  public:
   // Destroys every window, empties the queue, kills the timers, clears focus, capture, the hook
@@ -86,10 +89,25 @@ class Desktop {
   static HWND DeliverMouseTo(HWND target, UINT msg, POINT screen, WPARAM keys = 0);
   static POINT CursorPos();
 
+  // While a loop that reads the input itself runs (CRectTracker::Track, a popup menu), it
+  // installs a filter for its lifetime; the innermost filter sees every keyboard and mouse
+  // message (with its target window) before PreTranslateMessage and may take it.
+  class InputFilterScope {
+   public:
+    explicit InputFilterScope(InputFilter filter);
+    ~InputFilterScope();
+    InputFilterScope(const InputFilterScope&) = delete;
+    InputFilterScope& operator=(const InputFilterScope&) = delete;
+  };
+
   // ---- The window tree ----
   static std::vector<HWND> TopLevelWindows();  // topmost first
   static std::vector<HWND> Children(HWND parent);  // in z-order, topmost (first created) first
   static size_t WindowCount();
+  // Makes the next `count` creations of windows of `className` (compared without case) fail
+  // as when the system runs out of resources: the creation returns NULL before any message.
+  // Reset forgets it.
+  static void FailWindowCreation(const char* className, int count = 1);
 };
 
 // A window class: the procedure behind DefWindowProc for its windows and the wrapper object

@@ -108,7 +108,9 @@ BOOL CDialog::CreateFromTemplate(UINT templateId, CWnd* parent, bool modal) {
   ended_ = false;
   result_ = -1;
   RECT r = platform::DialogUnitsToPixels(RECT{tmpl->x, tmpl->y, tmpl->x + tmpl->cx, tmpl->y + tmpl->cy});
-  DWORD style = tmpl->style & ~WS_CHILD;
+  // A modeless dialog may be a child page of its parent (WS_CHILD in its template); a modal one
+  // is always a top-level window owned by its parent.
+  DWORD style = modal ? tmpl->style & ~WS_CHILD : tmpl->style;
   if (!CreateEx(tmpl->exStyle, platform::kDialogClass, tmpl->caption, style & ~WS_VISIBLE, r.left, r.top,
                 r.right - r.left, r.bottom - r.top, parent ? parent->m_hWnd : nullptr, nullptr))
     return FALSE;

@@ -10,7 +10,8 @@ namespace platform {
 namespace {
 
 struct InputState {
-  std::set<int> held;  // keys held down
+  std::vector<InputFilter> filters;  // innermost last
+  std::set<int> held;                // keys held down
   HWND focus = nullptr;
   HWND capture = nullptr;
   HWND active = nullptr;
@@ -22,8 +23,14 @@ InputState& I() {
   return *state;
 }
 
-// Offers a message to PreTranslateMessage from its window up to the top-level window.
+// Offers a message to the innermost input filter, then to PreTranslateMessage from its
+// window up to the top-level window.
 bool PreTranslate(MSG* m) {
+  if (!I().filters.empty()) {
+    InputFilter filter = I().filters.back();
+    if (filter(*m)) return true;
+    if (!tree::Find(m->hwnd)) return true;
+  }
   for (HWND h = m->hwnd; h; h = tree::Find(h) ? tree::Find(h)->parent : nullptr) {
     CWnd* object = CWnd::FromHandlePermanent(h);
     if (object && object->PreTranslateMessage(m)) return true;
@@ -116,7 +123,10 @@ bool Desktop::DeliverKey(UINT msg, WPARAM wParam, LPARAM lParam, HWND target) {
   // Without a focus window, keys go to the active window, as on Windows.
   if (!target) target = tree::Focus() ? tree::Focus() : tree::Active();
   MSG m = {target, msg, wParam, lParam, GetTickCount(), I().cursor};
-  if (!m.hwnd || !tree::Find(m.hwnd)) return false;
+  if (!m.hwnd || !tree::Find(m.hwnd)) {
+    // No window to receive it: only a tracking loop's filter can still read it.
+    return !I().filters.empty() && InputFilter(I().filters.back())(m);
+  }
   if (PreTranslate(&m)) return true;
   if (!tree::Find(m.hwnd)) return true;
   DispatchMessage(&m);
@@ -156,6 +166,10 @@ HWND Desktop::DeliverMouseTo(HWND target, UINT msg, POINT screen, WPARAM keys) {
 }
 
 POINT Desktop::CursorPos() { return I().cursor; }
+
+Desktop::InputFilterScope::InputFilterScope(InputFilter filter) { I().filters.push_back(std::move(filter)); }
+
+Desktop::InputFilterScope::~InputFilterScope() { I().filters.pop_back(); }
 
 std::vector<HWND> Desktop::TopLevelWindows() { return tree::TopLevels(); }
 

@@ -7,8 +7,9 @@
 #include <thread>
 
 #include "platform/Clock.h"
-#include "platform/Tick.h"
 #include "platform/ui/Controls.h"
+#include "platform/ui/Cursor.h"
+#include "platform/ui/Menu.h"
 #include "platform/ui/Screen.h"
 #include "platform/ui/Shell.h"
 #include "platform/ui/Wnd.h"
@@ -152,6 +153,9 @@ void Desktop::Reset() {
   tree::ReleaseKeys();
   ResetScreen();
   ClearTrayIcons();
+  tree::ClearCreationFailures();
+  SetCursor(nullptr);
+  ResetMenus();
   s.abandoned = 0;
 }
 
@@ -340,13 +344,4 @@ BOOL KillTimer(HWND hwnd, UINT_PTR id) {
   if (it == timers.end()) return FALSE;
   timers.erase(it);
   return TRUE;
-}
-
-DWORD GetTickCount() { return platform::Clock::TickCount(); }
-
-void Sleep(DWORD ms) {
-  if (platform::Clock::IsVirtual())
-    platform::Clock::AdvanceVirtual(ms);
-  else
-    platform::SleepReal(ms);
 }

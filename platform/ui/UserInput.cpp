@@ -12,12 +12,6 @@ namespace platform {
 namespace user {
 namespace {
 
-// A user can reach a window that is visible and enabled, in a top-level window that is enabled.
-bool Reachable(HWND hwnd) {
-  return IsWindow(hwnd) && IsWindowVisible(hwnd) && IsWindowEnabled(hwnd) &&
-         IsWindowEnabled(tree::TopLevelOf(hwnd));
-}
-
 POINT ToScreen(HWND hwnd, POINT client) {
   ClientToScreen(hwnd, &client);
   return client;
@@ -44,6 +38,11 @@ bool Key(UINT vk) {
 }
 
 }  // namespace
+
+bool Reachable(HWND hwnd) {
+  return IsWindow(hwnd) && IsWindowVisible(hwnd) && IsWindowEnabled(hwnd) &&
+         IsWindowEnabled(tree::TopLevelOf(hwnd));
+}
 
 bool Click(HWND hwnd) {
   if (!Reachable(hwnd)) return false;

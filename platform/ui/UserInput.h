@@ -4,11 +4,14 @@
 #pragma once
 
 #include "platform/CString.h"
+#include "platform/Time.h"
 #include "platform/ui/Messages.h"
 
 namespace platform {
 namespace user {
 
+// A user can reach a window that is visible and enabled, in a top-level window that is enabled.
+bool Reachable(HWND hwnd);
 // Clicks a button (or any window) at its centre: only when it and its top-level window are
 // visible and enabled. A button reports BN_CLICKED to its parent.
 bool Click(HWND hwnd);
@@ -37,6 +40,24 @@ HWND MouseUp(HWND hwnd, POINT client, bool right = false);
 HWND DoubleClick(HWND hwnd, POINT client);
 // Closes a window as its close box does (WM_SYSCOMMAND SC_CLOSE, reaching WM_CLOSE).
 bool CloseWindow(HWND hwnd);
+
+// ---- Common controls (UserInputControls.cpp) ----
+// Clicks (or right-clicks) row `index` of a list view on its first column, scrolling it into
+// view first; the focus goes to the list, so keys (PressDelete ...) reach it next.
+bool ClickListItem(HWND list, int index, bool right = false);
+bool DoubleClickListItem(HWND list, int index);
+// Clicks the check box of a row of a list view with LVS_EX_CHECKBOXES.
+bool ClickListCheckBox(HWND list, int index);
+// Clicks the header of column `column` of a report-view list.
+bool ClickListColumn(HWND list, int column);
+// Clicks (or right-clicks) a tree item's label; the item must be shown (its parents open).
+bool ClickTreeItem(HWND tree, HTREEITEM item, bool right = false);
+bool DoubleClickTreeItem(HWND tree, HTREEITEM item);
+// Clicks a tree item's expand button (opens or closes it); false when it shows none.
+bool ClickTreeButton(HWND tree, HTREEITEM item);
+// Sets a date and time picker as the user does with its fields or calendar
+// (DTN_DATETIMECHANGE when the value changes); false outside its range.
+bool SetDateTime(HWND picker, const CTime& value);
 
 }  // namespace user
 }  // namespace platform

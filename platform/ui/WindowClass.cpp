@@ -52,6 +52,17 @@ LRESULT GenericWindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
       return 0;
     case WM_NCHITTEST:
       return HTCLIENT;
+    case WM_RBUTTONUP: {
+      // The right button's release asks for the window's context menu, as on Windows.
+      POINT at = {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+      ::ClientToScreen(hwnd, &at);
+      tree::Deliver(hwnd, WM_CONTEXTMENU, (WPARAM)hwnd, MAKELPARAM(at.x, at.y));
+      return 0;
+    }
+    case WM_CONTEXTMENU:
+      // A child that does not show a menu of its own lets its parent show one.
+      if (w->parent) return tree::Deliver(w->parent, WM_CONTEXTMENU, wParam, lParam);
+      return 0;
     case WM_SYSCOMMAND:
       if ((wParam & 0xFFF0) == SC_CLOSE) tree::Deliver(hwnd, WM_CLOSE, 0, 0);
       return 0;

@@ -116,8 +116,35 @@ POINT ClientOrigin(HWND hwnd) {
   return p;
 }
 
+namespace {
+
+// Creations made to fail by Desktop::FailWindowCreation: class name (lower case) -> how many.
+std::map<std::string, int>& CreationFailures() {
+  static auto* failures = new std::map<std::string, int>;
+  return *failures;
+}
+
+std::string LowerName(const char* name) {
+  std::string s = name ? name : "";
+  for (char& c : s)
+    if (c >= 'A' && c <= 'Z') c = (char)(c - 'A' + 'a');
+  return s;
+}
+
+bool TakeCreationFailure(const char* className) {
+  auto it = CreationFailures().find(LowerName(className));
+  if (it == CreationFailures().end()) return false;
+  if (--it->second <= 0) CreationFailures().erase(it);
+  return true;
+}
+
+}  // namespace
+
+void ClearCreationFailures() { CreationFailures().clear(); }
+
 HWND Create(const CreateParams& params, CWnd* object) {
   EnsureClasses();
+  if (TakeCreationFailure(params.className)) return nullptr;
   Tree& t = T();
   bool child = (params.style & WS_CHILD) != 0;
   if (child && !Find(params.parent)) return nullptr;
@@ -154,7 +181,10 @@ HWND Create(const CreateParams& params, CWnd* object) {
   SIZE client = ClientSize(Find(hwnd));
   Deliver(hwnd, WM_SIZE, SIZE_RESTORED, MAKELPARAM(client.cx, client.cy));
   Deliver(hwnd, WM_MOVE, 0, MAKELPARAM(r.left, r.top));
-  if ((params.style & WS_VISIBLE) && Find(hwnd)) SetVisible(hwnd, true, true);
+  if ((params.style & WS_VISIBLE) && Find(hwnd)) {
+    SetVisible(hwnd, true, true);
+    if (!child && Find(hwnd)) SetActive(hwnd);  // a new visible top-level window is active
+  }
   return Find(hwnd) ? hwnd : nullptr;
 }
 
@@ -303,3 +333,7 @@ void SetWindowExtra(HWND hwnd, std::unique_ptr<WindowExtra> extra) {
 }
 
 }  // namespace platform
+
+void platform::Desktop::FailWindowCreation(const char* className, int count) {
+  if (count > 0) tree::CreationFailures()[tree::LowerName(className)] = count;
+}

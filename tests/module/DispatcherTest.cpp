@@ -41,7 +41,6 @@ struct PlainCase {
 TEST_F(ModuleTest, PlainCodesAnswerWithTheirHandledFlagAndTraffic) {
   const PlainCase cases[] = {
       {kModuleRightsChanged, false, 1, {}},
-      {kModuleOpenUI, false, 0, {}},
       {kModuleOpenUI, true, 1, {{kMsg, kHostFrontWindow}}},
       {kModuleAcceptInvite, false, 1, {}},
       {kModuleRefuseInvite, false, 1, {}},
@@ -162,11 +161,11 @@ TEST_F(ModuleTest, StatusQueryReportsTheBusyStates) {
 TEST_F(ModuleTest, ConferenceEventsReachTheConferenceWindow) {
   ASSERT_EQ(nullptr, Module()->m_pDlgDataConf);
   int record = 0;
-  HostRecordBlock event{1, &record, 0};
+  HostRecordBlock event{7, &record, 0};
   ASSERT_EQ(1, Deliver(kModuleConfEvent, event));
   ASSERT_NE(nullptr, Module()->m_pDlgDataConf) << "created for the event";
   ASSERT_EQ(1u, Host().LogLines().size());
-  EXPECT_EQ("CDlgDataConf::OnIMSConfEventVexlonctrl1(iType=1)\n", Host().LogLines()[0]);
+  EXPECT_EQ("CDlgDataConf::OnIMSConfEventVexlonctrl1(iType=7)\n", Host().LogLines()[0]);
 }
 
 TEST_F(ModuleTest, ServerTimeEventIsLoggedByTheModule) {

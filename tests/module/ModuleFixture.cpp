@@ -31,7 +31,7 @@ void ModuleTest::TearDown() {
 }
 
 CDlgDataConf* ModuleTest::StartConference(const char* uri) {
-  if (!module_->m_pDlgDataConf) module_->m_pDlgDataConf = new CDlgDataConf();
+  if (!module_->m_pDlgDataConf) module_->m_pDlgDataConf = CDlgDataConf::CreateConfWindow();
   module_->m_pDlgDataConf->BeginConference(uri, "dconf-77");
   return module_->m_pDlgDataConf;
 }

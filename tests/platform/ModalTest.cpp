@@ -5,6 +5,7 @@
 #include "platform/ui/Controls.h"
 #include "platform/ui/Dialog.h"
 #include "platform/ui/MessageBox.h"
+#include "platform/ui/TrackLoop.h"
 #include "platform/ui/UserInput.h"
 #include "tests/platform/DialogTestSupport.h"
 #include "tests/support/DesktopTest.h"
@@ -149,6 +150,57 @@ TEST_F(ModalTest, QuitEndsTheLoopAndStaysQueued) {
   int code = 0;
   EXPECT_TRUE(Desktop::TakeQuit(&code));
   EXPECT_EQ(3, code);
+}
+
+TEST_F(ModalTest, ATrackingLoopReadsTheMouseThroughAnInputFilter) {
+  // The shape of CRectTracker::Track: capture, read moves until the button comes up.
+  std::vector<POINT> moves;
+  bool done = false;
+  owner.SetCapture();
+  {
+    Desktop::InputFilterScope filter([&](const MSG& m) {
+      if (m.message == WM_MOUSEMOVE) moves.push_back(POINT{GET_X_LPARAM(m.lParam), GET_Y_LPARAM(m.lParam)});
+      if (m.message == WM_LBUTTONUP) done = true;
+      return m.message == WM_MOUSEMOVE || m.message == WM_LBUTTONUP;
+    });
+    OnceInModal(ModalKind::Tracker, [&](const ModalState&) {
+      user::MouseMove(owner.m_hWnd, POINT{10, 20}, true);
+      user::MouseMove(owner.m_hWnd, POINT{30, 40}, true);
+      user::MouseUp(owner.m_hWnd, POINT{30, 40});
+    });
+    EXPECT_TRUE(Desktop::RunModalLoop(ModalKind::Tracker, owner.m_hWnd, [&] { return !done; }));
+  }
+  ReleaseCapture();
+  ASSERT_EQ(2u, moves.size());
+  EXPECT_EQ(30, moves[1].x);
+  EXPECT_EQ(40, moves[1].y);
+}
+
+TEST_F(ModalTest, TrackLoopHandsOverMovesAndEndsOnButtonUpOrEscape) {
+  std::vector<std::pair<int, bool>> seen;
+  auto record = [&](POINT p, bool final) { seen.emplace_back(p.x, final); };
+  struct Listener : CWnd {
+    int sent = 0;
+    Listener() { MapMessage(WM_USER + 1000, [this](WPARAM, LPARAM) { return (LRESULT)++sent; }); }
+  } surface;
+  ASSERT_TRUE(surface.CreateEx(0, nullptr, "", WS_CHILD | WS_VISIBLE, CRect(10, 10, 110, 110), &owner, 5));
+  OnceInModal(ModalKind::Tracker, [&](const ModalState&) {
+    user::MouseMove(surface.m_hWnd, POINT{20, 5}, true);
+    surface.SendMessage(WM_USER + 1000);  // a host call arriving during the drag
+    user::MouseUp(surface.m_hWnd, POINT{25, 5});
+  });
+  EXPECT_TRUE(platform::RunTrackLoop(surface.m_hWnd, record));
+  EXPECT_EQ((std::vector<std::pair<int, bool>>{{20, false}, {25, true}}), seen);
+  EXPECT_EQ(1, surface.sent);
+  EXPECT_EQ(nullptr, GetCapture());
+
+  seen.clear();
+  OnceInModal(ModalKind::Tracker, [&](const ModalState&) {
+    user::MouseMove(surface.m_hWnd, POINT{30, 5}, true);
+    user::PressEscape();
+  });
+  EXPECT_FALSE(platform::RunTrackLoop(surface.m_hWnd, record));
+  EXPECT_EQ(1u, seen.size());
 }
 
 TEST_F(ModalTest, TimersKeepFiringInsideTheLoop) {

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "platform/gdi/Rgn.h"
+#include "platform/gdi/SpanSet.h"
 
 namespace {
 
@@ -22,6 +23,25 @@ RECT PointsBox(const POINT* points, int count) {
 
 POINT At(long long x, long long y) { return POINT{ClampCoord(x), ClampCoord(y)}; }
 
+// Hit tests build their regions over the one pixel asked about: the answer is the whole
+// region's (PtInRegion), at a cost that does not grow with the figure. FALSE when the pixel
+// lies outside every region.
+bool PixelWindow(int x, int y, RECT* window) {
+  const RECT& all = gdi::SpanSet::kWindow;
+  if (x < all.left || x >= all.right || y < all.top || y >= all.bottom) return false;
+  *window = RECT{x, y, x + 1, y + 1};
+  return true;
+}
+
+BOOL CreateFigureRgn(CRgn* rgn, ShapeFigure figure, const RECT& rect) {
+  return figure == ShapeFigure::kEllipse ? rgn->CreateEllipticRgnIndirect(&rect) : rgn->CreateRectRgnIndirect(&rect);
+}
+
+gdi::SpanSet FigurePixels(ShapeFigure figure, const RECT& rect, const RECT& window) {
+  return figure == ShapeFigure::kEllipse ? gdi::SpanSet::FromEllipse(rect, window)
+                                         : gdi::SpanSet::FromRect(rect, window);
+}
+
 }  // namespace
 
 LONG ClampCoord(long long value) { return (LONG)std::clamp(value, -kCoordLimit, kCoordLimit); }
@@ -33,10 +53,6 @@ RECT ShrinkTowardsCentre(const RECT& rect, long long w) {
   long long dy = rect.top <= rect.bottom ? w : -w;
   return RECT{ClampCoord(rect.left + dx), ClampCoord(rect.top + dy), ClampCoord(rect.right - dx),
               ClampCoord(rect.bottom - dy)};
-}
-
-BOOL CreateFigureRgn(CRgn* rgn, ShapeFigure figure, const RECT& rect) {
-  return figure == ShapeFigure::kEllipse ? rgn->CreateEllipticRgnIndirect(&rect) : rgn->CreateRectRgnIndirect(&rect);
 }
 
 BOOL CreateRingRgn(CRgn* ring, ShapeFigure figure, const RECT& outer, const RECT& inner) {
@@ -51,16 +67,17 @@ BOOL NearRect(const RECT& rect, int x, int y) {
 }
 
 BOOL FigureContains(ShapeFigure figure, const RECT& rect, int x, int y) {
-  if (!NearRect(rect, x, y)) return FALSE;
-  CRgn rgn;
-  return CreateFigureRgn(&rgn, figure, rect) && rgn.PtInRegion(x, y);
+  RECT window;
+  if (!NearRect(rect, x, y) || !PixelWindow(x, y, &window)) return FALSE;
+  return FigurePixels(figure, rect, window).Contains(x, y);
 }
 
 BOOL RingContains(ShapeFigure figure, const RECT& rect, int d, int x, int y) {
-  RECT outer = ShrinkTowardsCentre(rect, -(long long)d);
-  if (!NearRect(outer, x, y)) return FALSE;
-  CRgn ring;
-  return CreateRingRgn(&ring, figure, outer, ShrinkTowardsCentre(rect, d)) && ring.PtInRegion(x, y);
+  RECT outer = ShrinkTowardsCentre(rect, -(long long)d), window;
+  if (!NearRect(outer, x, y) || !PixelWindow(x, y, &window)) return FALSE;
+  gdi::SpanSet ring = gdi::SpanSet::Combine(FigurePixels(figure, outer, window),
+                                            FigurePixels(figure, ShrinkTowardsCentre(rect, d), window), RGN_XOR);
+  return ring.Contains(x, y);
 }
 
 BOOL SegmentBandContains(POINT a, POINT b, int d, int x, int y) {
@@ -83,7 +100,7 @@ BOOL SegmentBandContains(POINT a, POINT b, int d, int x, int y) {
 }
 
 BOOL PolygonContains(const POINT* points, int count, int x, int y) {
-  if (!points || count < 3 || !NearRect(PointsBox(points, count), x, y)) return FALSE;
-  CRgn rgn;
-  return rgn.CreatePolygonRgn(points, count, ALTERNATE) && rgn.PtInRegion(x, y);
+  RECT window;
+  if (!points || count < 3 || !NearRect(PointsBox(points, count), x, y) || !PixelWindow(x, y, &window)) return FALSE;
+  return gdi::SpanSet::FromPolygon(points, count, ALTERNATE, window).Contains(x, y);
 }

@@ -18,8 +18,6 @@ int HitBand(int penWidth);
 // grows it.
 RECT ShrinkTowardsCentre(const RECT& rect, long long w);
 
-// The figure's region of rect.
-BOOL CreateFigureRgn(CRgn* rgn, ShapeFigure figure, const RECT& rect);
 // The ring of a hollow figure: the figures of outer and inner combined by exclusive-or.
 BOOL CreateRingRgn(CRgn* ring, ShapeFigure figure, const RECT& outer, const RECT& inner);
 

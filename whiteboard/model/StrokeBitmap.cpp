@@ -5,6 +5,7 @@
 
 #include "whiteboard/model/WbBlocks.h"
 #include "whiteboard/model/WbXmlText.h"
+#include "whiteboard/windows/WbShared.h"
 
 IMPLEMENT_DYNCREATE(CStrokeBitmap, CStrokeBase)
 
@@ -19,26 +20,23 @@ int ReadPayloadNumber(const char (&field)[N]) {
   return ReadXmlDecimal(text);
 }
 
-// Sub-op of a picture record: 1 when the header type is 8 (changed), 2 when it is 9 (deleted).
-int32_t RecordSubOp(DWORD type) {
-  if (type == WB_MSG_OBJECT_CHANGE) return 1;
-  if (type == WB_MSG_OBJECT_DELETE) return 2;
-  return 0;
-}
-
 }  // namespace
 
 CStrokeBitmap::CStrokeBitmap() = default;
 
 CStrokeBitmap::CStrokeBitmap(CDlgDFP2PWhiteBoard* owner) : CStrokeBase(owner) {}
 
-CRect CStrokeBitmap::PictureRect() const { return CRect(m_nX, m_nY, m_nX + m_nWidth, m_nY + m_nHeight); }
-
 void CStrokeBitmap::PlaceTracker(UINT style, int handleSize) {
   m_tracker.m_rect = PictureRect();
   m_tracker.m_nStyle = style;
   m_tracker.m_nHandleSize = handleSize;
   m_rcDraw = m_tracker.m_rect;
+}
+
+void CStrokeBitmap::SetKindId(const char* kind) {
+  CString id;
+  id.Format("%s:%s", kind, MakeGuidText());
+  SetWbText(m_szID, id);
 }
 
 BOOL CStrokeBitmap::UpdateTracker() {
@@ -77,10 +75,8 @@ WbMsgHeader* CStrokeBitmap::BuildWbMessage(int op, BYTE headerKind, void** ppPay
 CString CStrokeBitmap::ToXml() { return DocPageElement(GetTypeName(), m_szID); }
 
 BOOL CStrokeBitmap::FromXml(XmlElement* element) {
-  if (!CStrokeBase::FromXml(element)) return FALSE;
-  const char* href = XmlAttributeText(element, "xlink:href");
-  if (!href || !*href) return FALSE;
-  if (LoadDataUrl(href) != kDataUrlLoaded) return FALSE;
+  if (!CStrokeBase::FromXml(element) || LoadDataUrl(XmlAttributeText(element, "xlink:href")) != kDataUrlLoaded)
+    return FALSE;
   UpdateTracker();
   return TRUE;
 }

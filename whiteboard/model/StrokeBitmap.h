@@ -48,8 +48,8 @@ class CStrokeBitmap : public CStrokeBase, public CWbPicture {
   WbImagePayload m_payload = {};
 
  protected:
-  // The picture rectangle (x, y, x + width, y + height).
-  CRect PictureRect() const;
   // The tracker set to the picture rectangle with style and handle size, and m_rcDraw to it.
   void PlaceTracker(UINT style, int handleSize);
+  // m_szID = kind + ":" + a fresh unique part, at most 47 characters.
+  void SetKindId(const char* kind);
 };

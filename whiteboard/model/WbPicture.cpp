@@ -1,5 +1,6 @@
 #include "whiteboard/model/WbPicture.h"
 
+#include <climits>
 #include <cstring>
 #include <strings.h>
 #include <vector>
@@ -27,6 +28,8 @@ BOOL DecodeBase64(const CString& text, std::vector<BYTE>* bytes) {
   return TRUE;
 }
 
+int ClampToInt(long long value) { return value > INT_MAX ? INT_MAX : value < INT_MIN ? INT_MIN : (int)value; }
+
 }  // namespace
 
 BOOL CWbPicture::IsAcceptedFormat(const char* format) {
@@ -37,8 +40,11 @@ BOOL CWbPicture::IsAcceptedFormat(const char* format) {
 }
 
 CString CWbPicture::MakeDataUrl(const CString& format, const CString& data) {
-  CString url;
-  url.Format("%s%s%s%s", kDataUrlStart, (LPCTSTR)format, kDataUrlBase64, (LPCTSTR)data);
+  // Joined, not formatted: the data is the whole picture file in Base64.
+  CString url = kDataUrlStart;
+  url += format;
+  url += kDataUrlBase64;
+  url += data;
   return url;
 }
 
@@ -46,6 +52,16 @@ BOOL CWbPicture::PointInRect(RECT rect, int x, int y) {
   CRect r(rect);
   r.NormalizeRect();
   return r.PtInRect(CPoint(x, y));
+}
+
+CRect CWbPicture::PictureRect() const {
+  return CRect(m_nX, m_nY, ClampToInt((long long)m_nX + m_nWidth), ClampToInt((long long)m_nY + m_nHeight));
+}
+
+int32_t CWbPicture::RecordSubOp(DWORD type) {
+  if (type == WB_MSG_OBJECT_CHANGE) return 1;
+  if (type == WB_MSG_OBJECT_DELETE) return 2;
+  return 0;
 }
 
 BOOL CWbPicture::LoadPicture(const CString& format, const BYTE* data, UINT size) {
@@ -79,26 +95,26 @@ char* CWbPicture::PrepareHref() {
 
 CString CWbPicture::DocPageElement(const char* name, const char* id) const {
   CString xml;
-  xml.Format("<%s id=\"%s\" xlink:href=\"%s\"/>", name, (LPCTSTR)EscapeXmlAttribute(id),
-             (LPCTSTR)EscapeXmlAttribute(DataUrl()));
-  return xml;
+  xml.Format("<%s id=\"%s\" xlink:href=\"", name, (LPCTSTR)EscapeXmlAttribute(id));
+  return xml + EscapeXmlAttribute(DataUrl()) + "\"/>";
 }
 
 CString CWbPicture::ImageElement(const char* id, RECT rect) const {
   CRect r(rect);
   r.NormalizeRect();
   CString xml;
-  xml.Format("<image id=\"%s\" x=\"%d\" y=\"%d\" width=\"%d\" height=\"%d\" xlink:href=\"%s\"/>",
-             (LPCTSTR)EscapeXmlAttribute(id), (int)r.left, (int)r.top, r.Width(), r.Height(),
-             (LPCTSTR)EscapeXmlAttribute(DataUrl()));
-  return xml;
+  xml.Format("<image id=\"%s\" x=\"%d\" y=\"%d\" width=\"%lld\" height=\"%lld\" xlink:href=\"",
+             (LPCTSTR)EscapeXmlAttribute(id), (int)r.left, (int)r.top, (long long)r.right - r.left,
+             (long long)r.bottom - r.top);
+  return xml + EscapeXmlAttribute(DataUrl()) + "\"/>";
 }
 
 void CWbPicture::DrawStretched(CDC* dc, RECT rect) {
   if (!dc) return;
   CRect r(rect);
   r.NormalizeRect();
-  m_image.Draw(dc, r.left, r.top, r.Width(), r.Height(), 0, 0, (int)m_image.GetWidth(), (int)m_image.GetHeight());
+  m_image.Draw(dc, r.left, r.top, ClampToInt((long long)r.right - r.left), ClampToInt((long long)r.bottom - r.top), 0,
+               0, (int)m_image.GetWidth(), (int)m_image.GetHeight());
 }
 
 BOOL CWbPicture::LoadAppPicture(const char* fileName) {

@@ -7,6 +7,7 @@
 #include "platform/CString.h"
 #include "platform/Geometry.h"
 #include "platform/Win32Types.h"
+#include "whiteboard/model/WbRecords.h"
 #include "whiteboard/model/GdipImage.h"
 
 class CDC;
@@ -35,6 +36,11 @@ class CWbPicture {
  protected:
   enum DataUrlResult { kDataUrlRefused, kDataUrlNotLoaded, kDataUrlLoaded };
 
+  // The picture rectangle (x, y, x + width, y + height), its far edges kept in the int range.
+  CRect PictureRect() const;
+  // The sub-op of a picture record built for header type `type`: 1 when the object changed
+  // (8), 2 when it was deleted (9), else 0.
+  static int32_t RecordSubOp(DWORD type);
   // Decodes size bytes of a picture in `format` into the holder and takes its size; FALSE for
   // NULL data, a format word no reader accepts, or bytes that do not decode.
   BOOL LoadPicture(const CString& format, const BYTE* data, UINT size);

@@ -1,0 +1,58 @@
+#include "host/UserActionWords.h"
+
+#include "host/ScenarioWords.h"
+#include "platform/Charset.h"
+#include "platform/ui/Desktop.h"
+#include "platform/ui/UserInput.h"
+#include "platform/ui/Wnd.h"
+
+namespace host {
+namespace {
+
+// The first visible window with the control id below parent, depth first.
+HWND FindControl(HWND parent, int id) {
+  for (HWND child : platform::Desktop::Children(parent)) {
+    if (GetDlgCtrlID(child) == id && IsWindowVisible(child)) return child;
+    if (HWND found = FindControl(child, id)) return found;
+  }
+  return nullptr;
+}
+
+}  // namespace
+
+bool IsUserActionVerb(const std::string& verb) { return verb == "type" || verb == "click" || verb == "choose"; }
+
+std::string CheckUserAction(const ScenarioStep& step) {
+  const std::vector<std::string>& a = step.args;
+  size_t words = step.verb == "click" ? 2 : 3;
+  int value = 0;
+  if (a.size() != words || !ParseInt(a[1], &value)) return step.verb + " needs a window title, a control id" +
+                                                             (words == 3 ? " and a text" : "");
+  if (step.verb == "choose" && !ParseInt(a[2], &value)) return "choose needs an item index";
+  return "";
+}
+
+std::string PlayUserAction(const ScenarioStep& step) {
+  const std::vector<std::string>& a = step.args;
+  std::string title = charset::Utf8ToGbk(a[0]);
+  HWND window = FindWindow(nullptr, title.c_str());
+  if (!window) return "no window titled " + a[0];
+  int id = 0;
+  ParseInt(a[1], &id);
+  HWND control = id ? FindControl(window, id) : window;
+  if (!control) return "no visible control " + a[1] + " in " + a[0];
+  bool done = false;
+  if (step.verb == "click") {
+    done = platform::user::Click(control);
+  } else if (step.verb == "type") {
+    SetWindowText(control, "");
+    done = platform::user::Type(control, charset::Utf8ToGbk(a[2]).c_str());
+  } else {
+    int index = 0;
+    ParseInt(a[2], &index);
+    done = platform::user::ChooseComboItem(control, index);
+  }
+  return done ? "" : "the user cannot " + step.verb + " control " + a[1] + " now";
+}
+
+}  // namespace host

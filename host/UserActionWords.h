@@ -1,0 +1,23 @@
+// Scenario steps in which the host program acts as the user on the module's windows (the
+// program and the module share one desktop): typing into a control, clicking it, choosing a
+// drop-down item. The window is the top-level window with the title; the control is found by
+// its id in that window or in any of its child dialogs (the first visible one).
+//
+//   type TITLE ID TEXT    replaces the control's text by typing TEXT
+//   click TITLE ID        clicks the control (ID 0: the window itself)
+//   choose TITLE ID INDEX chooses item INDEX of a drop-down list
+#pragma once
+
+#include <string>
+
+#include "host/Scenario.h"
+
+namespace host {
+
+bool IsUserActionVerb(const std::string& verb);
+// "" when the step's words fit its verb, else the reason.
+std::string CheckUserAction(const ScenarioStep& step);
+// Acts; "" when done, else why the user could not do it.
+std::string PlayUserAction(const ScenarioStep& step);
+
+}  // namespace host

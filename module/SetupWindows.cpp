@@ -1,0 +1,42 @@
+// The module's side of the start window: created with the conference window when the host
+// first opens the conference user interface, kept hidden or shown until close.
+#include "module/TavorineModule.h"
+#include "setup/DlgmmConfPreCreate.h"
+#include "setup/mmconfCreate.h"
+
+int CTavorineModule::OpenUserInterface(int nPage) {
+  EnsureConfWindow();
+  if (InConference()) {
+    NotifyConfState((int)(intptr_t)m_pDlgDataConf);
+    return 1;
+  }
+  if (!m_pDlgPreCreate && !CreateStartWindow()) return 0;
+  if (nPage != kKeepPage) m_pDlgPreCreate->ShowPage(nPage);
+  m_pDlgPreCreate->ShowWindow(SW_SHOW);
+  m_pDlgPreCreate->BringWindowToTop();
+  NotifyConfState((int)(intptr_t)m_pDlgPreCreate);
+  return 1;
+}
+
+// The window shows the create page when it is made; its type lists are built once.
+BOOL CTavorineModule::CreateStartWindow() {
+  CDlgmmConfPreCreate* window = new CDlgmmConfPreCreate(nullptr);
+  if (!window->Create(IDD_MMCONF_PRECREATE, nullptr)) {
+    delete window;
+    m_pDlgPreCreate = nullptr;
+    ReportCreateFailure(nullptr, "CDlgmmConfPreCreate");
+    return FALSE;
+  }
+  m_pDlgPreCreate = window;
+  RefreshConfTypeLists();
+  return TRUE;
+}
+
+void CTavorineModule::RefreshConfTypeLists() {
+  if (m_pDlgPreCreate && m_pDlgPreCreate->m_pCreate) m_pDlgPreCreate->m_pCreate->InitConfTypeCombo();
+}
+
+void CTavorineModule::DestroyStartWindow() {
+  delete m_pDlgPreCreate;
+  m_pDlgPreCreate = nullptr;
+}

@@ -1,0 +1,35 @@
+#include "res/DataConfTemplates.h"
+
+#include "confwindow/DlgDataConf.h"
+#include "confwindow/DlgInfoToolTip.h"
+#include "platform/ui/Dialog.h"
+#include "res/StringTable.h"
+
+namespace {
+
+const res::StringEntry kStrings[] = {
+    {IDS_MAX_MEMBERS_OVER_LIMIT, "最大成员数超过系统限制！"},
+};
+
+}  // namespace
+
+void RegisterConfWindowResources() {
+  static bool registered = false;
+  if (registered) return;
+  registered = true;
+  res::AddStrings(kStrings, sizeof kStrings / sizeof kStrings[0]);
+  platform::RegisterDialogTemplate(
+      {IDD_DATACONF, "多媒体会议", WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX, 0, 0, 560, 380, {}});
+  platform::RegisterDialogTemplate({IDD_INFO_TOOLTIP,
+                                    "",
+                                    WS_POPUP | WS_CAPTION | WS_SYSMENU,
+                                    0,
+                                    0,
+                                    216,
+                                    80,
+                                    {
+                                        {IDC_INFO_TEXT, "Static", "", SS_LEFT, 8, 8, 200, 40},
+                                        {IDOK, "Button", "确定", BS_DEFPUSHBUTTON | WS_TABSTOP, 48, 56, 50, 14},
+                                        {IDCANCEL, "Button", "取消", BS_PUSHBUTTON | WS_TABSTOP, 118, 56, 50, 14},
+                                    }});
+}

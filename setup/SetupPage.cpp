@@ -1,0 +1,70 @@
+#include "setup/SetupPage.h"
+
+#include "module/TavorineModule.h"
+#include "setup/DlgmmConfPreCreate.h"
+#include "setup/SetupIds.h"
+#include "vezadazavo/VezadaZavo.h"
+
+namespace {
+
+const char kPageSkin[] = "proppage.skn";
+
+}  // namespace
+
+void CSetupPage::SkinPage() {
+  CTavorineModule* module = TavorineModule();
+  if (!module) return;
+  module->SkinWindow(m_hWnd, kPageSkin, "");
+  module->SkinWindow(m_hWnd, kPageSkin, "window01");
+  if (CWnd* line = GetDlgItem(IDC_PAGE_LINE)) {
+    line->SetWindowText("");
+    module->SkinWindow(line->m_hWnd, kPageSkin, "static_line");
+  }
+}
+
+void CSetupPage::OnSize(UINT type, int cx, int cy) {
+  CDialog::OnSize(type, cx, cy);
+  if (CWnd* parent = GetParent()) {
+    CRect area;
+    parent->GetClientRect(&area);
+    SetWindowPos(nullptr, area.left + 148, area.top + 18, area.Width() - 155, area.Height() - 42, SWP_NOZORDER);
+  }
+  if (CWnd* line = GetDlgItem(IDC_PAGE_LINE)) {
+    CRect page;
+    GetClientRect(&page);
+    line->SetWindowPos(nullptr, 0, page.bottom - 34, page.Width() - 2, 1, SWP_NOZORDER);
+  }
+}
+
+void CSetupPage::OnCancel() {
+  if (CWnd* parent = GetParent()) parent->PostMessage(WM_PRECREATE_HIDE, kHideFromCancel, 0);
+  CDialog::OnCancel();
+}
+
+CDlgmmConfPreCreate* CSetupPage::StartWindow() const {
+  CTavorineModule* module = TavorineModule();
+  return module ? module->m_pDlgPreCreate : nullptr;
+}
+
+void CSetupPage::ShowMessage(const char* text) {
+  MessageBox(text, GetMsgTitle(), MB_OK | MB_ICONINFORMATION);
+}
+
+void CSetupPage::UpdatePasswordHint(int changedId, const int* group, size_t count) {
+  CDlgmmConfPreCreate* start = StartWindow();
+  if (!start) return;
+  CString password = start->GetDefaultPassword();
+  if (ItemText(changedId) != password) {
+    start->SetHint(kPasswordHint);
+    return;
+  }
+  for (size_t i = 0; i < count; ++i)
+    if (ItemText(group[i]) != password) return;
+  start->SetHint(start->DefaultPasswordHint());
+}
+
+CString CSetupPage::ItemText(int id) const {
+  CString text;
+  GetDlgItemText(id, text);
+  return text;
+}

@@ -1,0 +1,38 @@
+// CSetupPage: the common ground of the start window's pages: a child dialog placed right of
+// the start window's radio list, skinned as a property page, with a separator line above its
+// buttons and a Cancel that asks the start window to hide.
+#pragma once
+
+#include "platform/ui/Dialog.h"
+
+class CDlgmmConfPreCreate;
+
+class CSetupPage : public CDialog {
+ public:
+  CSetupPage(UINT templateId, CWnd* parent) : CDialog(templateId, parent) {}
+
+  // Cancel: asks the start window to hide (posted WM_USER+100, wParam 2), then ends the page.
+  void OnCancel() override;
+  // OK does nothing unless the page has a request to send.
+  void OnOK() override {}
+
+ protected:
+  // Skins the page as a whole and as "window01", and the separator line as "static_line".
+  void SkinPage();
+  // Places the page in the parent's client area (x 148, y 18, width - 155, height - 42) and
+  // the separator line 34 pixels above the page's bottom.
+  void OnSize(UINT type, int cx, int cy) override;
+  // The start window: the module's pointer to it.
+  CDlgmmConfPreCreate* StartWindow() const;
+  // A message box owned by the page, titled GetMsgTitle(), with the information icon.
+  void ShowMessage(const char* text);
+  // The text of one of the page's controls.
+  CString ItemText(int id) const;
+  // A password edit changed: the start window's hint turns plain when its text differs from
+  // the default password, and names the default password when every edit of the group holds it.
+  template <size_t N>
+  void UpdatePasswordHint(int changedId, const int (&group)[N]) {
+    UpdatePasswordHint(changedId, group, N);
+  }
+  void UpdatePasswordHint(int changedId, const int* group, size_t count);
+};

@@ -1,0 +1,49 @@
+// CmmconfDefaultSet: the defaults page of the start window. It edits the user's conference
+// defaults (subject, maximum members, duration, remaining-time notice, three passwords), which
+// the module keeps in its ConfDefaultData record and in the per-user file "mmc_dfs.dat" as the
+// hexadecimal form of a small tagged text; the create and book pages take their starting
+// values from them.
+#pragma once
+
+#include "platform/CString.h"
+#include "setup/SetupIds.h"
+#include "setup/SetupPage.h"
+
+class CmmconfDefaultSet : public CSetupPage {
+ public:
+  explicit CmmconfDefaultSet(CWnd* pParent = nullptr);
+
+  // Writes the module's record to "mmc_dfs.dat" (the old file kept as "mmc_dfs.bak" while the
+  // new one is written). FALSE when the disk is full (nothing written).
+  static BOOL SaveDefaultDataToFile();
+  // The file's path ("mmc_dfs.dat") or its backup's ("mmc_dfs.bak").
+  static CString DefaultsFilePath(BOOL bBackup = FALSE);
+  // Reads the file into the module's record; FALSE when it does not exist.
+  BOOL LoadDefaultDataFromFile();
+  // Brings the record (from the file, else from the user record's older copy, else the
+  // built-in values) and the page up to date, and has the create page take the defaults.
+  void LoadDefaultData();
+
+  BOOL OnInitDialog() override;
+  void OnOK() override;
+
+  CString m_csChairPassword;
+  CString m_csMemberPassword;
+  int m_iDuration = 0;
+  int m_iRemainNotice = 0;
+  CString m_csSubject;
+  CString m_csVisitorPassword;
+  int m_iMaxMembers = 0;
+  BOOL m_bLoaded = FALSE;
+
+ protected:
+  void DoDataExchange(CDataExchange* dx) override;
+
+ private:
+  BOOL MigrateUserRecordDefaults();
+  void UseBuiltInDefaults();
+  void TakeRecordIntoPage();
+  void StoreMembersInRecord();
+  void ResetSetupPages();
+  CString FirstRefusal(int* focusId);
+};

@@ -1,0 +1,7 @@
+#include "setup/mmconfRecordList.h"
+
+BOOL CmmconfRecordList::OnInitDialog() {
+  CSetupPage::OnInitDialog();
+  SkinPage();
+  return TRUE;
+}

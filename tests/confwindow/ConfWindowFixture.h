@@ -1,0 +1,43 @@
+// The fixture of the conference-window tests: the module with its conference window and
+// start window opened through host code 2, conference events delivered as host code 9, and
+// readers of what the start window's information box shows.
+#pragma once
+
+#include <string>
+
+#include "confwindow/ConfCtrlResult.h"
+#include "confwindow/DlgDataConf.h"
+#include "setup/DlgmmConfPreCreate.h"
+#include "tests/module/ModuleFixture.h"
+
+namespace tavtest {
+
+// One conference-control result as the host delivers it.
+struct CtrlResult {
+  int detailType;
+  int result = kConfResultOK;
+  const char* confURI = "sip:conf001@ims.example.cn";
+  const char* subject = "";
+  const char* reason = "";
+  int confType = 0;
+};
+
+class ConfWindowTest : public ModuleTest {
+ protected:
+  void SetUp() override;
+
+  CDlgDataConf* Conf() { return Module()->m_pDlgDataConf; }
+  CDlgmmConfPreCreate* Start() { return Module()->m_pDlgPreCreate; }
+
+  // Host code 9 with iType 1 and the record; the handled flag.
+  int DeliverCtrlResult(const CtrlResult& result);
+  // The start window's information box: its text ("" when it is not shown) and caption.
+  CString InfoText();
+  CString InfoCaption();
+  // Host code 102 records of method 1 with the sub-type, in order.
+  std::vector<const ConfMethodRecord*> Requests(int subType);
+  // The number of log lines equal to text.
+  int CountLog(const std::string& text);
+};
+
+}  // namespace tavtest

@@ -1,0 +1,197 @@
+// The answers to the create (detail type 1), join (7) and booking (8) requests, delivered as
+// conference events (host code 9, iType 1).
+#include "tests/confwindow/ConfWindowFixture.h"
+
+#include "platform/ui/Desktop.h"
+#include "setup/mmconfJoin.h"
+
+namespace tavtest {
+namespace {
+
+class SetupAnswerTest : public ConfWindowTest {
+ protected:
+  void ArmCreate(std::initializer_list<const char*> members) {
+    Conf()->m_saInitMembers.RemoveAll();
+    for (const char* m : members) Conf()->m_saInitMembers.Add(m);
+    Conf()->m_bSetupRequestPending = TRUE;
+    Conf()->m_bCreateTimedOut = FALSE;
+    Conf()->SetTimer(kTimerCreateWait, kSetupWaitMs);
+    Conf()->AddToTimerList(CDlgDataConf::CreateOperationName(4), "", 60, nullptr, 0);
+    Start()->EnablePageButtons(FALSE);
+  }
+  // The hide request waiting in the start window's queue: its wParam, or -1.
+  int PendingHideRequest() {
+    MSG msg;
+    if (!::PeekMessage(&msg, Start()->GetSafeHwnd(), WM_PRECREATE_HIDE, WM_PRECREATE_HIDE, PM_NOREMOVE)) return -1;
+    return (int)msg.wParam;
+  }
+};
+
+TEST_F(SetupAnswerTest, CreateSuccessHidesTheStartWindowAndInvitesTheMembersOneByOne) {
+  ArmCreate({"tel:80002001", "sip:80002002@ims.example.cn", "tel:66001000,8123"});
+  ASSERT_EQ(1, DeliverCtrlResult({kDetailCreate, 200, "sip:new@ims.example.cn", "周会", "", 4}));
+
+  EXPECT_EQ((int)kHideAfterSuccess, PendingHideRequest());
+  EXPECT_TRUE(Conf()->m_bInConf);
+  EXPECT_EQ(CString("sip:new@ims.example.cn"), Conf()->GetConfURI());
+  EXPECT_EQ(CString("dconf-9"), Conf()->GetDConfID(kDConfID));
+  EXPECT_FALSE(Conf()->m_bSetupRequestPending);
+  EXPECT_TRUE(Start()->ArePageButtonsEnabled());
+  EXPECT_FALSE(Conf()->bTimerExist("start_xwb")) << "the answer confirms the create";
+
+  auto invites = Requests(kConfInvite);
+  ASSERT_EQ(1u, invites.size()) << "the first member at once";
+  EXPECT_STREQ("sip:new@ims.example.cn", invites[0]->szConfURI);
+  EXPECT_STREQ("tel:80002001", invites[0]->szMemberURI);
+  Advance(499);
+  EXPECT_EQ(1u, Requests(kConfInvite).size());
+  Advance(1);
+  ASSERT_EQ(2u, Requests(kConfInvite).size());
+  EXPECT_STREQ("sip:80002002@ims.example.cn", Requests(kConfInvite)[1]->szMemberURI);
+  Advance(500);
+  ASSERT_EQ(3u, Requests(kConfInvite).size());
+  EXPECT_STREQ("tel:66001000,8123", Requests(kConfInvite)[2]->szMemberURI);
+  EXPECT_EQ(0, Conf()->m_saInitMembers.GetSize());
+  Advance(kSetupWaitMs);
+  EXPECT_EQ(3u, Requests(kConfInvite).size());
+  EXPECT_FALSE(Conf()->m_bCreateTimedOut) << "timer 1 was stopped by the answer";
+
+  Pump();
+  EXPECT_FALSE(Start()->IsWindowVisible());
+  EXPECT_EQ(0u, Host().CountCode(kHostStateChanged)) << "a hide after success tells the host nothing";
+}
+
+TEST_F(SetupAnswerTest, CreateFailureReportsOnTheCreatePageAndDropsTheMembers) {
+  ArmCreate({"tel:80002001"});
+  Start()->ShowWindow(SW_HIDE);
+  DeliverCtrlResult({kDetailCreate, 503, "", "", "会场资源不足"});
+  EXPECT_FALSE(Conf()->m_bInConf);
+  EXPECT_EQ(0, Conf()->m_saInitMembers.GetSize());
+  EXPECT_FALSE(Conf()->m_bSetupRequestPending);
+  EXPECT_TRUE(Start()->ArePageButtonsEnabled());
+  EXPECT_TRUE(Start()->IsWindowVisible());
+  EXPECT_EQ(kPageCreate, Start()->GetCurrentPage());
+  EXPECT_EQ(CString("创建会场失败，原因：会场资源不足"), InfoText());
+  EXPECT_EQ(-1, PendingHideRequest());
+  EXPECT_TRUE(Requests(kConfInvite).empty());
+  EXPECT_FALSE(Conf()->KillTimer(kTimerCreateWait));
+}
+
+TEST_F(SetupAnswerTest, CreateFailurePrefersTheReasonOfDetailType14) {
+  ArmCreate({});
+  DeliverCtrlResult({kDetailFailReason, 0, "", "", "媒体协商失败"});
+  DeliverCtrlResult({kDetailCreate, 488, "", "", "其他"});
+  EXPECT_EQ(CString("创建会场失败，原因：媒体协商失败"), InfoText());
+  EXPECT_TRUE(Conf()->m_csFailReason.IsEmpty());
+}
+
+TEST_F(SetupAnswerTest, CreateSuccessAfterTheTimeOutIsLeftAtOnce) {
+  ArmCreate({"tel:80002001"});
+  Advance(kSetupWaitMs);
+  ASSERT_TRUE(Conf()->m_bCreateTimedOut);
+  Host().Clear();
+
+  DeliverCtrlResult({kDetailCreate, 200, "sip:late@ims.example.cn"});
+  auto leaves = Requests(kConfLeave);
+  ASSERT_EQ(1u, leaves.size());
+  EXPECT_STREQ("sip:late@ims.example.cn", leaves[0]->szConfURI);
+  EXPECT_FALSE(Conf()->m_bCreateTimedOut);
+  EXPECT_FALSE(Conf()->m_bInConf);
+  EXPECT_TRUE(Requests(kConfInvite).empty());
+  EXPECT_EQ(-1, PendingHideRequest());
+}
+
+TEST_F(SetupAnswerTest, JoinAnswerStopsTheJoinPagesWait) {
+  CmmconfJoin* join = Start()->m_pJoin;
+  ASSERT_NE(join, nullptr);
+  join->m_bJoinPending = TRUE;
+  join->SetTimer(kTimerJoinWait, kSetupWaitMs);
+  Conf()->m_bSetupRequestPending = TRUE;
+  Start()->EnablePageButtons(FALSE);
+  Start()->ShowWindow(SW_HIDE);
+
+  DeliverCtrlResult({kDetailJoin, 404, "sip:conf7@ims.example.cn", "", "会场不存在"});
+  EXPECT_FALSE(join->KillTimer(kTimerJoinWait)) << "timer 16 was stopped";
+  EXPECT_FALSE(join->m_bJoinPending);
+  EXPECT_FALSE(Conf()->m_bSetupRequestPending);
+  EXPECT_TRUE(Start()->ArePageButtonsEnabled());
+  EXPECT_TRUE(Start()->IsWindowVisible());
+  EXPECT_EQ(kPageJoin, Start()->GetCurrentPage());
+  EXPECT_EQ(CString("加入会场(sip:conf7@ims.example.cn)失败，原因：会场不存在"), InfoText());
+  EXPECT_FALSE(Conf()->m_bInConf);
+}
+
+TEST_F(SetupAnswerTest, JoinSuccessRunsTheConferenceWithoutAMessage) {
+  Start()->m_pJoin->m_bJoinPending = TRUE;
+  Start()->m_pJoin->SetTimer(kTimerJoinWait, kSetupWaitMs);
+  Start()->ShowWindow(SW_HIDE);
+  DeliverCtrlResult({kDetailJoin, 200, "sip:conf7@ims.example.cn"});
+  EXPECT_FALSE(Start()->m_pJoin->KillTimer(kTimerJoinWait));
+  EXPECT_TRUE(Conf()->m_bInConf);
+  EXPECT_EQ(CString("sip:conf7@ims.example.cn"), Conf()->GetConfURI());
+  EXPECT_EQ(CString(""), InfoText());
+  EXPECT_TRUE(Start()->ArePageButtonsEnabled());
+}
+
+TEST_F(SetupAnswerTest, BookingSuccessNamesSubjectAndURI) {
+  Conf()->m_bSetupRequestPending = TRUE;
+  Conf()->SetTimer(kTimerBookWait, kSetupWaitMs);
+  Start()->EnablePageButtons(FALSE);
+  DeliverCtrlResult({kDetailBook, 200, "sip:book1@ims.example.cn", "月度例会"});
+  EXPECT_EQ(CString("预约会议成功\r\n主题:月度例会\r\n会议URI:sip:book1@ims.example.cn"), InfoText());
+  EXPECT_EQ(GetMsgTitle(), InfoCaption());
+  EXPECT_EQ(kPageBook, Start()->GetCurrentPage());
+  EXPECT_TRUE(Start()->IsWindowVisible());
+  EXPECT_FALSE(Conf()->m_bSetupRequestPending);
+  EXPECT_TRUE(Start()->ArePageButtonsEnabled());
+  EXPECT_FALSE(Conf()->KillTimer(kTimerBookWait)) << "timer 4 was stopped";
+  EXPECT_FALSE(Conf()->m_bInConf) << "a booking starts no conference";
+}
+
+struct BookFailure {
+  int code;
+  const char* text;
+};
+
+class BookingFailureTest : public SetupAnswerTest, public ::testing::WithParamInterface<BookFailure> {};
+
+TEST_P(BookingFailureTest, NamesTheReasonOfItsCode) {
+  DeliverCtrlResult({kDetailBook, GetParam().code, "sip:book1@ims.example.cn", "月度例会"});
+  EXPECT_EQ(CString("预约会议失败：") + GetParam().text, InfoText());
+  EXPECT_EQ(kPageBook, Start()->GetCurrentPage());
+}
+
+INSTANTIATE_TEST_SUITE_P(ResultCodes, BookingFailureTest,
+                         ::testing::Values(BookFailure{503, "会场资源不足！"}, BookFailure{488, "媒体协商失败！"},
+                                           BookFailure{430, "最大成员数超过系统限制！"},
+                                           BookFailure{416, "最大成员数超过系统限制！"},
+                                           BookFailure{402, "资费不足！"},
+                                           BookFailure{420, "会议预约时间早于服务器时间！"},
+                                           BookFailure{486, "初始成员列表数超过系统配置所允许的最大成员数！"},
+                                           BookFailure{400, "初始成员列表数超过系统配置所允许的最大成员数！"},
+                                           BookFailure{500, "分配URI失败！"}, BookFailure{408, "处理超时！"},
+                                           BookFailure{404, "请与系统管理员联系！"},
+                                           BookFailure{0, "请与系统管理员联系！"}));
+
+TEST_F(SetupAnswerTest, OtherEventsAreLoggedAndARecordlessEventIsRefusedSafely) {
+  DeliverCtrlResult({99});
+  EXPECT_EQ(1, CountLog("CDlgDataConf::OnConfCtrlResult(detailType=99 iResult=200)\n"));
+  HostRecordBlock empty{1, nullptr, 0};
+  Deliver(kModuleConfEvent, empty);
+  EXPECT_EQ(1, CountLog("[ERROR]CDlgDataConf::OnIMSConfEventVexlonctrl1(iType=1 without record)\n"));
+  EXPECT_FALSE(Conf()->m_bInConf);
+}
+
+TEST_F(SetupAnswerTest, FieldsWithoutTerminatorAreReadOnlyToTheirEnd) {
+  confCtrlResult record;
+  memset(&record, 'x', sizeof record);
+  record.detailType = kDetailBook;
+  record.iResult = 200;
+  HostRecordBlock block{1, &record, 0};
+  Deliver(kModuleConfEvent, block);
+  CString expected = "预约会议成功\r\n主题:" + CString('x', 65) + "\r\n会议URI:" + CString('x', 257);
+  EXPECT_EQ(expected, InfoText());
+}
+
+}  // namespace
+}  // namespace tavtest

@@ -1,0 +1,162 @@
+// The defaults page and "mmc_dfs.dat": the file's form, loading from the file, from the user
+// record's older copy or from the built-in values, and changing the defaults.
+#include <fstream>
+#include <sstream>
+
+#include "module/Codecs.h"
+#include "platform/Files.h"
+#include "setup/mmconfDefaultSet.h"
+#include "tests/setup/SetupFixture.h"
+#include "vezadazavo/VezadaZavo.h"
+
+namespace tavtest {
+namespace {
+
+class DefaultsPageTest : public SetupTest {
+ protected:
+  CmmconfDefaultSet* Page() { return Start()->m_pDefaultSet; }
+  std::string FilePath() { return UserPath() + GetUserData()->m_csOwnName.str() + "mmc_dfs.dat"; }
+  std::string FileText() {
+    std::ifstream file(FilePath(), std::ios::binary);
+    std::stringstream text;
+    text << file.rdbuf();
+    return text.str();
+  }
+  void WriteFile(const std::string& text) {
+    std::ofstream(FilePath(), std::ios::binary) << HexEncodeString(text.c_str()).str();
+  }
+  void Modify(const char* maxnum, const char* period, const char* remain) {
+    SetField(Page(), IDC_DFS_MAX_MEMBERS, maxnum);
+    SetField(Page(), IDC_DFS_DURATION, period);
+    SetField(Page(), IDC_DFS_REMAIN_NOTICE, remain);
+    ASSERT_TRUE(Click(Page(), IDOK));
+  }
+  void OpenOnDefaults() {
+    OpenUI();
+    Start()->ShowPage(kPageDefaults);
+  }
+};
+
+std::string Hex(const std::string& text) { return HexEncodeString(text.c_str()).str(); }
+
+TEST_F(DefaultsPageTest, TheFileIsTheHexFormOfTheTaggedText) {
+  OpenUI();
+  Module()->m_confDefaultData.Set("a", 10, 60, 5, "", "", "", 1);
+  ASSERT_TRUE(CmmconfDefaultSet::SaveDefaultDataToFile());
+  std::string text =
+      "<mmc_dfs><data subject=\"a\" maxnum=\"10\" period=\"60\" remaintime=\"5\" mempwd=\"\" masterpwd=\"\" "
+      "visitorpwd=\"\" playstatussound=\"1\"></data></mmc_dfs>";
+  ASSERT_EQ(140u, text.size());
+  EXPECT_EQ(Hex(text), FileText());
+  EXPECT_EQ(280u, FileText().size());
+  EXPECT_FALSE(PathFileExists(CmmconfDefaultSet::DefaultsFilePath(TRUE))) << "the backup goes once written";
+}
+
+TEST_F(DefaultsPageTest, WithoutFileOrOlderCopyTheBuiltInValuesAreShownAndWritten) {
+  OpenOnDefaults();
+  CString password = Start()->GetDefaultPassword();
+  EXPECT_EQ(CString(), ItemText(Page(), IDC_DFS_SUBJECT));
+  EXPECT_EQ(CString("0"), ItemText(Page(), IDC_DFS_MAX_MEMBERS));
+  EXPECT_EQ(CString("0"), ItemText(Page(), IDC_DFS_DURATION));
+  for (int id : {IDC_DFS_MEMBER_PWD, IDC_DFS_CHAIR_PWD, IDC_DFS_VISITOR_PWD}) EXPECT_EQ(password, ItemText(Page(), id));
+  EXPECT_FALSE(FileText().empty());
+  EXPECT_FALSE(Page()->m_bLoaded);
+  // The create page took them, within its ranges.
+  EXPECT_EQ(CString("新建会议"), ItemText(CreatePage(), IDC_SUBJECT));
+  EXPECT_EQ(CString("5"), ItemText(CreatePage(), IDC_MAX_MEMBERS));
+  EXPECT_EQ(password, ItemText(CreatePage(), IDC_VISITOR_PWD));
+  EXPECT_EQ(Start()->DefaultPasswordHint(), Hint());
+  // The next load reads the file just written.
+  Page()->LoadDefaultData();
+  EXPECT_TRUE(Page()->m_bLoaded);
+}
+
+TEST_F(DefaultsPageTest, TheLastDataElementOfTheFileWins) {
+  WriteFile("<mmc_dfs><data subject=\"一\" maxnum=\"3\" period=\"30\"></data><data subject=\"二\" maxnum=\"8\" "
+            "period=\"45\" remaintime=\"7\" mempwd=\"11\" masterpwd=\"22\" visitorpwd=\"33\" playstatussound=\"0\">"
+            "</data></mmc_dfs>");
+  OpenOnDefaults();
+  const ConfDefaultData& d = Module()->m_confDefaultData;
+  EXPECT_EQ(CString("二"), d.subject);
+  EXPECT_EQ(8, d.maxnum);
+  EXPECT_EQ(45, d.period);
+  EXPECT_EQ(7, d.remaintime);
+  EXPECT_EQ(CString("22"), d.masterpwd);
+  EXPECT_EQ(0, d.playstatussound);
+  EXPECT_TRUE(Page()->m_bLoaded);
+  EXPECT_EQ(CString("二"), ItemText(CreatePage(), IDC_SUBJECT));
+  EXPECT_EQ(CString("33"), ItemText(CreatePage(), IDC_VISITOR_PWD_AGAIN));
+}
+
+TEST_F(DefaultsPageTest, ADamagedFileIsLoggedAndLeavesTheRecord) {
+  std::ofstream(FilePath()) << "3c6d7z";
+  OpenOnDefaults();
+  bool logged = false;
+  for (const std::string& line : Host().LogLines())
+    logged = logged || line.find("LoadDefaultDataFromFile()  Exception --- strDebugFlag=") != std::string::npos;
+  EXPECT_TRUE(logged);
+  EXPECT_EQ(CString(), Module()->m_confDefaultData.subject);
+}
+
+TEST_F(DefaultsPageTest, AnOlderCopyInTheUserRecordMovesIntoTheFileOnce) {
+  ConfDefaultsGroup& group = GetUserData()->m_confDefaults;
+  group.csSubject = "旧会议";
+  group.iMaxNum = 6;
+  group.iPeriod = 40;
+  group.iRemainTime = 4;
+  group.csMasterPwd = "99";
+  OpenOnDefaults();
+  EXPECT_EQ(CString("旧会议"), Module()->m_confDefaultData.subject);
+  EXPECT_EQ(CString("99"), Module()->m_confDefaultData.masterpwd);
+  EXPECT_EQ(CString(), GetUserData()->m_confDefaults.csSubject);
+  EXPECT_EQ(0, GetUserData()->m_confDefaults.iMaxNum);
+  EXPECT_TRUE(Page()->m_bLoaded);
+  EXPECT_NE(std::string::npos, FileText().find(Hex("subject=\"旧会议\" maxnum=\"6\"")));
+}
+
+TEST_F(DefaultsPageTest, OkChecksInOrderAndStoresTheDefaults) {
+  OpenOnDefaults();
+  struct Case {
+    const char *maxnum, *period, *remain, *message;
+  };
+  const Case cases[] = {
+      {"", "", "", "请输入最大成员数！"},
+      {"1", "", "", "最大成员数不能小于2！"},
+      {"2", "", "", "请输入会议时长！"},
+      {"2", "2", "", "会议时长不能小于3！"},
+      {"2", "30", "", "请输入剩余时间通知时间！"},
+      {"2", "30", "0", "剩余时间通知时间不能小于1！"},
+      {"2", "30", "30", "剩余时间通知时间要小于会议时长！"},
+  };
+  for (const Case& c : cases) {
+    Modify(c.maxnum, c.period, c.remain);
+    EXPECT_EQ(std::string(c.message), LastMessageBoxText().str()) << c.maxnum << "/" << c.period << "/" << c.remain;
+  }
+  SetField(Page(), IDC_DFS_SUBJECT, "例会");
+  SetField(Page(), IDC_DFS_MEMBER_PWD, "");
+  SetField(Page(), IDC_DFS_CHAIR_PWD, "");
+  Modify("2", "30", "29");
+  EXPECT_EQ(std::string("会议缺省设置修改成功！"), LastMessageBoxText().str());
+  const ConfDefaultData& d = Module()->m_confDefaultData;
+  EXPECT_EQ(CString("例会"), d.subject);
+  EXPECT_EQ(2, d.maxnum);
+  EXPECT_EQ(29, d.remaintime);
+  EXPECT_EQ(CString(), d.masterpwd);
+  EXPECT_NE(std::string::npos, FileText().find(Hex("subject=\"例会\" maxnum=\"2\" period=\"30\"")));
+  EXPECT_EQ(CString("例会"), ItemText(CreatePage(), IDC_SUBJECT));
+  EXPECT_EQ(CString("29"), ItemText(CreatePage(), IDC_REMAIN_NOTICE));
+}
+
+TEST_F(DefaultsPageTest, AFullDiskWritesNothingAndSaysNothing) {
+  OpenOnDefaults();
+  std::remove(FilePath().c_str());
+  VzData().states.iDiskSpace = 2;
+  size_t boxes = MessageBoxesShown().size();
+  Modify("4", "30", "5");
+  EXPECT_EQ(boxes, MessageBoxesShown().size());
+  EXPECT_EQ(4, Module()->m_confDefaultData.maxnum) << "the record holds the new values";
+  EXPECT_TRUE(FileText().empty());
+}
+
+}  // namespace
+}  // namespace tavtest

@@ -1,0 +1,130 @@
+#include "whiteboard/model/StrokeDocPage.h"
+
+#include <cstdio>
+#include <cstring>
+#include <vector>
+
+#include "module/Codecs.h"
+#include "platform/Files.h"
+#include "platform/ui/MessageBox.h"
+#include "vezadazavo/VezadaZavo.h"
+#include "whiteboard/model/WbBlocks.h"
+#include "whiteboard/model/WbXmlText.h"
+
+IMPLEMENT_DYNCREATE(CStrokeDocPage, CStrokeBase)
+
+namespace {
+
+const char kTooLargeText[] = "请您选择小于1M的文件！";
+const char kFormatText[] = "不支持的文件格式！";
+
+// The file's bytes, read in pieces of at most 4,096 bytes; FALSE when it cannot be opened.
+BOOL ReadFileBytes(const CString& path, std::vector<BYTE>* bytes) {
+  FILE* file = fopen(platform::NativePath(path).c_str(), "rb");
+  if (!file) return FALSE;
+  BYTE piece[4096];
+  size_t n;
+  while ((n = fread(piece, 1, sizeof(piece), file)) > 0) bytes->insert(bytes->end(), piece, piece + n);
+  fclose(file);
+  return TRUE;
+}
+
+CString Base64Of(const std::vector<BYTE>& bytes) {
+  std::vector<BYTE> text((bytes.size() + 2) / 3 * 4 + 1);
+  DWORD length = 0;
+  drm_Base64Encode(bytes.data(), (int)bytes.size(), text.data(), &length);
+  return CString((const char*)text.data(), (int)length);
+}
+
+// The extension of the path's file name without its dot; "" when it has none.
+CString FileExtension(const CString& path) {
+  const char* text = path;
+  const char* name = text;
+  for (const char* p = text; *p; ++p)
+    if (*p == '\\' || *p == '/') name = p + 1;
+  const char* dot = strrchr(name, '.');
+  return dot ? CString(dot + 1) : CString();
+}
+
+}  // namespace
+
+CStrokeDocPage::CStrokeDocPage() = default;
+
+BOOL CStrokeDocPage::UpdateTracker() {
+  m_rcDraw = PictureRect();
+  return TRUE;
+}
+
+void CStrokeDocPage::Draw(CDC* dc, LPRECT rect) { DrawStretched(dc, m_rcDraw); }
+
+BOOL CStrokeDocPage::HitTest(int x, int y) {
+  m_bSelected = PointInRect(m_tracker.m_rect, x, y);
+  return m_bSelected;
+}
+
+CString CStrokeDocPage::ToXml() { return DocPageElement(GetTypeName(), m_szID); }
+
+BOOL CStrokeDocPage::FromXml(XmlElement* element) {
+  if (!CStrokeBase::FromXml(element) || LoadDataUrl(XmlAttributeText(element, "xlink:href")) != kDataUrlLoaded)
+    return FALSE;
+  UpdateTracker();
+  return TRUE;
+}
+
+CString CStrokeDocPage::GetTypeName() { return "docpage"; }
+
+void* CStrokeDocPage::GetObjectRecord(DWORD type, DWORD subCode) {
+  m_payload = WbDocPagePayload{};
+  m_payload.head.nObjType = WB_OBJ_DOCPAGE;
+  SetWbText(m_payload.head.szID, m_szID);
+  m_payload.head.nSubOp = RecordSubOp(type);
+  m_payload.pszData = PrepareHref();
+  return &m_payload;
+}
+
+BOOL CStrokeDocPage::ApplyRecord(const void* payload) {
+  const WbDocPagePayload* record = static_cast<const WbDocPagePayload*>(payload);
+  if (!record || LoadDataUrl(record->pszData) != kDataUrlLoaded) return FALSE;
+  UpdateTracker();
+  return TRUE;
+}
+
+BOOL CStrokeDocPage::LoadImageFromMemory(CString format, const BYTE* data, UINT size) {
+  if (!LoadPicture(format, data, size)) return FALSE;
+  UpdateTracker();
+  return TRUE;
+}
+
+BOOL CStrokeDocPage::ReadPictureFile(const CString& path, long long size) {
+  if (size > kMaxFileSize) {
+    MessageBox(nullptr, kTooLargeText, GetMsgTitle(), MB_OK);
+    return FALSE;
+  }
+  // Peers decode only the accepted formats: a background they would drop is not loaded here.
+  CString format = FileExtension(path);
+  if (!IsAcceptedFormat(format)) {
+    MessageBox(nullptr, kFormatText, "Error", MB_OK);
+    return FALSE;
+  }
+  std::vector<BYTE> bytes;
+  if (!ReadFileBytes(path, &bytes)) return FALSE;
+  m_csData = Base64Of(bytes);
+  m_csFormat = format;
+  return TRUE;
+}
+
+BOOL CStrokeDocPage::LoadFromFile(CString path) {
+  if (path.IsEmpty()) return FALSE;
+  long long size = GetFileSizeOf(path);
+  if (size >= 0) {
+    if (!ReadPictureFile(path, size)) return FALSE;
+  } else {
+    m_csFormat.Empty();
+    m_csData.Empty();
+  }
+  if (!m_image.LoadFromFile(path)) return FALSE;
+  m_nWidth = (int)m_image.GetWidth();
+  m_nHeight = (int)m_image.GetHeight();
+  UpdateTracker();
+  return TRUE;
+}

@@ -1,0 +1,3 @@
+#include "whiteboard/model/StrokeEllipse.h"
+
+IMPLEMENT_DYNCREATE(CStrokeEllipse, CStrokeBase)

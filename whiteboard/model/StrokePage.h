@@ -1,0 +1,58 @@
+// CStrokePage: one whiteboard page, an ordered list of objects (head at the back, tail in front)
+// and an optional background picture, the docpage, which is normally also the list's head. The
+// page owns its objects. It writes itself as one `page` element of the page XML and reads
+// itself back from one.
+#pragma once
+
+#include "platform/CString.h"
+#include "platform/Collections.h"
+#include "platform/ui/Wnd.h"
+
+class CDC;
+class CDlgDFP2PWhiteBoard;
+class CStrokeBase;
+class CStrokeDocPage;
+struct XmlElement;
+
+class CStrokePage : public CCmdTarget {
+  DECLARE_DYNCREATE(CStrokePage)
+
+ public:
+  CStrokePage();
+  // A page of a point-to-point board: owner is handed to every object the page reads.
+  explicit CStrokePage(CDlgDFP2PWhiteBoard* owner);
+  // Deletes every object of the list.
+  ~CStrokePage() override;
+  CStrokePage(const CStrokePage&) = delete;
+  CStrokePage& operator=(const CStrokePage&) = delete;
+
+  // The page as one `page` element numbered `number`: the background's `docpage` element, then
+  // every object from head to tail, each element on one line with nothing between them.
+  CString ToXml(long number);
+  // Appends the objects of one `page` element; the id of each child picks its class. FALSE
+  // only for NULL.
+  BOOL FromXml(XmlElement* page);
+  // Makes docpage the background; a different background held before is taken out of the
+  // list and deleted. NULL does nothing.
+  void SetDocPage(CStrokeDocPage* docpage);
+  // A new, unattached background from a picture file, NULL when it does not load. A background
+  // at the head of the list is removed and deleted first; the caller makes the new one the
+  // background and puts it at the head.
+  CStrokeDocPage* LoadDocPage(CString path);
+  // Draws the background, when there is one.
+  void DrawDocPage(CDC* dc);
+  // The position of stroke in the list from 0; -1 for NULL or a stroke not in it.
+  int IndexOfStroke(CStrokeBase* stroke);
+  // The object at index, NULL when there is none.
+  CStrokeBase* StrokeAt(int index);
+
+  CObList m_listStroke;                      // CStrokeBase*, in stacking order
+  CStrokeDocPage* m_pDocPage = nullptr;      // the background picture
+  CDlgDFP2PWhiteBoard* m_pOwner = nullptr;   // the point-to-point board, or NULL
+
+ private:
+  void ReadDocPage(XmlElement* element);
+  void ReadStroke(XmlElement* element);
+  // The XML of one object of the list.
+  static CString StrokeXml(CStrokeBase* stroke);
+};

@@ -1,0 +1,3 @@
+#include "whiteboard/model/StrokeRectangle.h"
+
+IMPLEMENT_DYNCREATE(CStrokeRectangle, CStrokeBase)

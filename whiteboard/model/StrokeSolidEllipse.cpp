@@ -1,0 +1,3 @@
+#include "whiteboard/model/StrokeSolidEllipse.h"
+
+IMPLEMENT_DYNCREATE(CStrokeSolidEllipse, CStrokeBase)

@@ -1,0 +1,3 @@
+#include "whiteboard/model/StrokeSolidRectangle.h"
+
+IMPLEMENT_DYNCREATE(CStrokeSolidRectangle, CStrokeBase)
