@@ -5,11 +5,11 @@
 
 #include <cmath>
 #include <cstdio>
-#include <map>
 #include <random>
 #include <string>
 #include <vector>
 
+#include "bench/BenchCommon.h"
 #include "platform/gdi/Dc.h"
 
 namespace {
@@ -204,34 +204,13 @@ void BM_BuildRegions(benchmark::State& state) {
 BENCHMARK(BM_PtInRegion)->Arg(1000)->Arg(10000)->Arg(100000);
 BENCHMARK(BM_BuildRegions)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
 
-// Prints the runs as usual and remembers each run's time for the ratios at the end.
-class RatioReporter : public benchmark::ConsoleReporter {
- public:
-  void ReportRuns(const std::vector<Run>& runs) override {
-    ConsoleReporter::ReportRuns(runs);
-    for (const Run& r : runs)
-      if (r.run_type == Run::RT_Iteration) times_[r.benchmark_name()] = r.GetAdjustedRealTime();
+void PrintRatios(const bench::TimeReporter& times) {
+  for (const char* arg : {"1000", "10000", "100000"}) {
+    double cdc = times.Seconds("BM_PaintCdc", arg), cairo = times.Seconds("BM_PaintCairo", arg);
+    if (cdc > 0 && cairo > 0) std::printf("CDC / Cairo paint time, %s primitives: %.2f x\n", arg, cdc / cairo);
   }
-  void PrintRatios() const {
-    for (const char* arg : {"1000", "10000", "100000"}) {
-      auto cdc = times_.find(std::string("BM_PaintCdc/") + arg);
-      auto cairo = times_.find(std::string("BM_PaintCairo/") + arg);
-      if (cdc != times_.end() && cairo != times_.end() && cairo->second > 0)
-        std::printf("CDC / Cairo paint time, %s primitives: %.2f x\n", arg, cdc->second / cairo->second);
-    }
-  }
-
- private:
-  std::map<std::string, double> times_;
-};
+}
 
 }  // namespace
 
-int main(int argc, char** argv) {
-  benchmark::Initialize(&argc, argv);
-  RatioReporter reporter;
-  benchmark::RunSpecifiedBenchmarks(&reporter);
-  reporter.PrintRatios();
-  benchmark::Shutdown();
-  return 0;
-}
+int main(int argc, char** argv) { return bench::RunWithSummary(argc, argv, PrintRatios); }

@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "bench/BenchCommon.h"
 #include "module/Codecs.h"
 #include "whiteboard/model/StrokePage.h"
 #include "xml/XmlParse.h"
@@ -145,54 +146,25 @@ BENCHMARK(BM_XmlParse)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMil
 BENCHMARK(BM_PageFromXml)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_PageToXml)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
 
-// Prints the runs as usual and keeps each run's CPU time for the summary at the end.
-class SummaryReporter : public benchmark::ConsoleReporter {
- public:
-  void ReportRuns(const std::vector<Run>& runs) override {
-    ConsoleReporter::ReportRuns(runs);
-    for (const Run& r : runs) {
-      bool median = r.run_type == Run::RT_Aggregate && r.aggregate_name == "median";
-      if (r.run_type == Run::RT_Iteration || median) {
-        double seconds = r.GetAdjustedCPUTime() / benchmark::GetTimeUnitMultiplier(r.time_unit);
-        seconds_[r.run_name.str()] = seconds;
-      }
-    }
-  }
-
-  void PrintSummary() const {
-    printf("\nObjects per second (CPU time):\n");
-    for (const char* size : {"1000", "10000", "100000"}) {
-      printf("  %6s objects:", size);
-      for (const char* name : {"BM_PageToXml", "BM_PageFromXml", "BM_XmlParse"}) {
-        double t = Seconds(name, size);
-        if (t > 0) printf("  %s %.0f", name + 3, atof(size) / t);
-      }
-      double parse = Seconds("BM_XmlParse", size);
-      if (parse > 0) printf("  (FromXml / parse %.2f)", Seconds("BM_PageFromXml", size) / parse);
-      printf("\n");
-    }
-    printf("Scaling time(100k) / time(10k) (goal: at most 12):\n");
+void PrintSummary(const bench::TimeReporter& times) {
+  printf("\nObjects per second (CPU time):\n");
+  for (const char* size : {"1000", "10000", "100000"}) {
+    printf("  %6s objects:", size);
     for (const char* name : {"BM_PageToXml", "BM_PageFromXml", "BM_XmlParse"}) {
-      double small = Seconds(name, "10000"), large = Seconds(name, "100000");
-      if (small > 0 && large > 0) printf("  %s %.2f\n", name + 3, large / small);
+      double t = times.Seconds(name, size);
+      if (t > 0) printf("  %s %.0f", name + 3, atof(size) / t);
     }
+    double parse = times.Seconds("BM_XmlParse", size);
+    if (parse > 0) printf("  (FromXml / parse %.2f)", times.Seconds("BM_PageFromXml", size) / parse);
+    printf("\n");
   }
-
- private:
-  double Seconds(const std::string& name, const std::string& size) const {
-    auto found = seconds_.find(name + "/" + size);
-    return found == seconds_.end() ? 0 : found->second;
+  printf("Scaling time(100k) / time(10k) (goal: at most 12):\n");
+  for (const char* name : {"BM_PageToXml", "BM_PageFromXml", "BM_XmlParse"}) {
+    double small = times.Seconds(name, "10000"), large = times.Seconds(name, "100000");
+    if (small > 0 && large > 0) printf("  %s %.2f\n", name + 3, large / small);
   }
-  std::map<std::string, double> seconds_;
-};
+}
 
 }  // namespace
 
-int main(int argc, char** argv) {
-  benchmark::Initialize(&argc, argv);
-  SummaryReporter reporter;
-  benchmark::RunSpecifiedBenchmarks(&reporter);
-  reporter.PrintSummary();
-  benchmark::Shutdown();
-  return 0;
-}
+int main(int argc, char** argv) { return bench::RunWithSummary(argc, argv, PrintSummary); }

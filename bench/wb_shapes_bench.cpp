@@ -6,12 +6,12 @@
 
 #include <cmath>
 #include <cstdio>
-#include <map>
 #include <memory>
 #include <random>
 #include <string>
 #include <vector>
 
+#include "bench/BenchCommon.h"
 #include "platform/gdi/Dc.h"
 #include "whiteboard/model/StrokeEllipse.h"
 #include "whiteboard/model/StrokeFluorescencePen.h"
@@ -139,57 +139,58 @@ void RoundRectPath(cairo_t* cr, const RECT& r, double radius) {
   cairo_close_path(cr);
 }
 
-// The same figures drawn straight with Cairo, without antialiasing; MULTIPLY stands in for the
+// One figure drawn straight with Cairo, without antialiasing; MULTIPLY stands in for the
 // highlighter's mask raster operation.
+void PaintCairoFigure(cairo_t* cr, CStrokeBase& s, Kind kind) {
+  const CRect& r = s.m_tracker.m_rect;
+  cairo_set_operator(cr, kind == kHighlighter ? CAIRO_OPERATOR_MULTIPLY : CAIRO_OPERATOR_SOURCE);
+  switch (kind) {
+    case kLine:
+      cairo_move_to(cr, r.left + 0.5, r.top + 0.5);
+      cairo_line_to(cr, r.right + 0.5, r.bottom + 0.5);
+      break;
+    case kRect:
+    case kEllipse: {
+      RECT inner = {r.left + s.m_nPenWidth, r.top + s.m_nPenWidth, r.right - s.m_nPenWidth, r.bottom - s.m_nPenWidth};
+      cairo_set_fill_rule(cr, CAIRO_FILL_RULE_EVEN_ODD);
+      FigurePath(cr, kind == kEllipse, r);
+      FigurePath(cr, kind == kEllipse, inner);
+      SetColor(cr, s.m_crColor);
+      cairo_fill(cr);
+      return;
+    }
+    case kSolidRect:
+    case kSolidEllipse:
+    case kCircle:
+      FigurePath(cr, kind != kSolidRect, r);
+      FillAndOutline(cr, s.m_crColor);
+      return;
+    case kRoundRect:
+      RoundRectPath(cr, r, static_cast<CStrokeRoundRect&>(s).m_nRx / 2.0);
+      FillAndOutline(cr, s.m_crColor);
+      return;
+    case kTrapezium:
+    case kTriangle:
+      cairo_set_fill_rule(cr, CAIRO_FILL_RULE_EVEN_ODD);
+      PointsPath(cr, static_cast<CStrokeFreeLine&>(s).m_arrPoint, true);
+      SetColor(cr, s.m_crColor);
+      cairo_fill(cr);
+      return;
+    default:
+      PointsPath(cr, static_cast<CStrokeFreeLine&>(s).m_arrPoint, kind == kPolygon);
+      break;
+  }
+  cairo_set_line_width(cr, s.m_nPenWidth);
+  SetColor(cr, s.m_crColor);
+  cairo_stroke(cr);
+}
+
+// The page's figures drawn straight with Cairo on a white canvas.
 void PaintCairo(cairo_t* cr, const Page& page) {
   cairo_set_operator(cr, CAIRO_OPERATOR_SOURCE);
   cairo_set_source_rgb(cr, 1, 1, 1);
   cairo_paint(cr);
-  for (size_t i = 0; i < page.strokes.size(); ++i) {
-    CStrokeBase& s = *page.strokes[i];
-    const CRect& r = s.m_tracker.m_rect;
-    const Kind kind = page.kinds[i];
-    cairo_set_operator(cr, kind == kHighlighter ? CAIRO_OPERATOR_MULTIPLY : CAIRO_OPERATOR_SOURCE);
-    switch (kind) {
-      case kLine:
-        cairo_move_to(cr, r.left + 0.5, r.top + 0.5);
-        cairo_line_to(cr, r.right + 0.5, r.bottom + 0.5);
-        break;
-      case kRect:
-      case kEllipse: {
-        RECT inner = {r.left + s.m_nPenWidth, r.top + s.m_nPenWidth, r.right - s.m_nPenWidth, r.bottom - s.m_nPenWidth};
-        cairo_set_fill_rule(cr, CAIRO_FILL_RULE_EVEN_ODD);
-        FigurePath(cr, kind == kEllipse, r);
-        FigurePath(cr, kind == kEllipse, inner);
-        SetColor(cr, s.m_crColor);
-        cairo_fill(cr);
-        continue;
-      }
-      case kSolidRect:
-      case kSolidEllipse:
-      case kCircle:
-        FigurePath(cr, kind != kSolidRect, r);
-        FillAndOutline(cr, s.m_crColor);
-        continue;
-      case kRoundRect:
-        RoundRectPath(cr, r, static_cast<CStrokeRoundRect&>(s).m_nRx / 2.0);
-        FillAndOutline(cr, s.m_crColor);
-        continue;
-      case kTrapezium:
-      case kTriangle:
-        cairo_set_fill_rule(cr, CAIRO_FILL_RULE_EVEN_ODD);
-        PointsPath(cr, static_cast<CStrokeFreeLine&>(s).m_arrPoint, true);
-        SetColor(cr, s.m_crColor);
-        cairo_fill(cr);
-        continue;
-      default:
-        PointsPath(cr, static_cast<CStrokeFreeLine&>(s).m_arrPoint, kind == kPolygon);
-        break;
-    }
-    cairo_set_line_width(cr, s.m_nPenWidth);
-    SetColor(cr, s.m_crColor);
-    cairo_stroke(cr);
-  }
+  for (size_t i = 0; i < page.strokes.size(); ++i) PaintCairoFigure(cr, *page.strokes[i], page.kinds[i]);
   cairo_surface_flush(cairo_get_target(cr));
 }
 
@@ -239,38 +240,17 @@ void BM_HitTestAll(benchmark::State& state) {
 
 BENCHMARK(BM_HitTestAll)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMicrosecond);
 
-// Prints the runs as usual and remembers each run's time for the ratios at the end.
-class RatioReporter : public benchmark::ConsoleReporter {
- public:
-  void ReportRuns(const std::vector<Run>& runs) override {
-    ConsoleReporter::ReportRuns(runs);
-    for (const Run& r : runs)
-      if (r.run_type == Run::RT_Iteration) times_[r.benchmark_name()] = r.GetAdjustedRealTime();
+void PrintRatios(const bench::TimeReporter& times) {
+  for (const char* arg : {"1000", "10000"}) {
+    double strokes = times.Seconds("BM_PaintStrokes", arg), cairo = times.Seconds("BM_PaintCairo", arg);
+    if (strokes > 0 && cairo > 0)
+      std::printf("Stroke Draw / Cairo paint time, %s shapes: %.2f x\n", arg, strokes / cairo);
   }
-  void PrintRatios() const {
-    for (const char* arg : {"1000", "10000"}) {
-      auto strokes = times_.find(std::string("BM_PaintStrokes/") + arg);
-      auto cairo = times_.find(std::string("BM_PaintCairo/") + arg);
-      if (strokes != times_.end() && cairo != times_.end() && cairo->second > 0)
-        std::printf("Stroke Draw / Cairo paint time, %s shapes: %.2f x\n", arg, strokes->second / cairo->second);
-    }
-    auto small = times_.find("BM_HitTestAll/1000");
-    auto large = times_.find("BM_HitTestAll/100000");
-    if (small != times_.end() && large != times_.end() && small->second > 0)
-      std::printf("Hit test of one point, 100k / 1k shapes: %.1f x (linear is 100 x)\n", large->second / small->second);
-  }
-
- private:
-  std::map<std::string, double> times_;
-};
+  double small = times.Seconds("BM_HitTestAll", "1000"), large = times.Seconds("BM_HitTestAll", "100000");
+  if (small > 0 && large > 0)
+    std::printf("Hit test of one point, 100k / 1k shapes: %.1f x (linear is 100 x)\n", large / small);
+}
 
 }  // namespace
 
-int main(int argc, char** argv) {
-  benchmark::Initialize(&argc, argv);
-  RatioReporter reporter;
-  benchmark::RunSpecifiedBenchmarks(&reporter);
-  reporter.PrintRatios();
-  benchmark::Shutdown();
-  return 0;
-}
+int main(int argc, char** argv) { return bench::RunWithSummary(argc, argv, PrintRatios); }

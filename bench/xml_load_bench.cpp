@@ -9,6 +9,7 @@
 #include <map>
 #include <string>
 
+#include "bench/BenchCommon.h"
 #include "xml/Xml.h"
 
 #ifdef TAV_HAVE_PUGIXML
@@ -136,53 +137,25 @@ BENCHMARK(BM_Tinyxml2)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMil
 BENCHMARK(BM_RawExpat)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_XmlLoad)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
 
-// Prints the runs as usual and keeps each run's CPU time (the median when the runs are repeated)
-// for the ratios at the end; CPU time is less disturbed by other work on the machine.
-class RatioReporter : public benchmark::ConsoleReporter {
- public:
-  void ReportRuns(const std::vector<Run>& runs) override {
-    ConsoleReporter::ReportRuns(runs);
-    for (const Run& r : runs) {
-      bool median = r.run_type == Run::RT_Aggregate && r.aggregate_name == "median";
-      if (r.run_type == Run::RT_Iteration || median) times_[r.run_name.str()] = r.GetAdjustedCPUTime();
+void PrintRatios(const bench::TimeReporter& times) {
+  printf("\nCPU time ratios against raw expat on the same bytes (goal for XmlLoad: at most 2.0):\n");
+  for (const char* size : {"1000", "10000", "100000"}) {
+    double expat = times.Seconds("BM_RawExpat", size);
+    if (expat <= 0) continue;
+    printf("  %6s strokes:", size);
+    for (const char* name : {"BM_XmlLoad", "BM_Pugixml", "BM_Tinyxml2"}) {
+      double t = times.Seconds(name, size);
+      if (t > 0) printf("  %s %.2f", name + 3, t / expat);
     }
+    printf("\n");
   }
-
-  void PrintRatios() const {
-    printf("\nCPU time ratios against raw expat on the same bytes (goal for XmlLoad: at most 2.0):\n");
-    for (const char* size : {"1000", "10000", "100000"}) {
-      double expat = Time("BM_RawExpat", size);
-      if (expat <= 0) continue;
-      printf("  %6s strokes:", size);
-      for (const char* name : {"BM_XmlLoad", "BM_Pugixml", "BM_Tinyxml2"}) {
-        double t = Time(name, size);
-        if (t > 0) printf("  %s %.2f", name + 3, t / expat);
-      }
-      printf("\n");
-    }
-    printf("Scaling time(100k) / time(10k) (goal for XmlLoad: at most 12):\n");
-    for (const char* name : {"BM_RawExpat", "BM_XmlLoad", "BM_Pugixml", "BM_Tinyxml2"}) {
-      double small = Time(name, "10000");
-      double large = Time(name, "100000");
-      if (small > 0 && large > 0) printf("  %s %.2f\n", name + 3, large / small);
-    }
+  printf("Scaling time(100k) / time(10k) (goal for XmlLoad: at most 12):\n");
+  for (const char* name : {"BM_RawExpat", "BM_XmlLoad", "BM_Pugixml", "BM_Tinyxml2"}) {
+    double small = times.Seconds(name, "10000"), large = times.Seconds(name, "100000");
+    if (small > 0 && large > 0) printf("  %s %.2f\n", name + 3, large / small);
   }
-
- private:
-  double Time(const std::string& name, const std::string& size) const {
-    auto found = times_.find(name + "/" + size);
-    return found == times_.end() ? 0 : found->second;
-  }
-  std::map<std::string, double> times_;
-};
+}
 
 }  // namespace
 
-int main(int argc, char** argv) {
-  benchmark::Initialize(&argc, argv);
-  RatioReporter reporter;
-  benchmark::RunSpecifiedBenchmarks(&reporter);
-  reporter.PrintRatios();
-  benchmark::Shutdown();
-  return 0;
-}
+int main(int argc, char** argv) { return bench::RunWithSummary(argc, argv, PrintRatios); }

@@ -1,8 +1,11 @@
 // XmlLoadString on arbitrary text. Properties: a loaded tree serialises to text that loads back
 // to the same tree, and the loader agrees with the staged route through the intermediate
-// tree, object nodes and records.
+// tree, object nodes and records. The same bytes are also read as the body of a schema: its
+// template loads, parses into records with every parent present, and binds the bytes' own
+// document without losing template records.
 #include <cstdint>
 #include <string>
+#include <unordered_set>
 
 #include "fuzz/XmlFuzzCheck.h"
 
@@ -31,7 +34,11 @@ XmlElement* StagedRoute(const char* text) {
   XmlNode* list = XmlNodeListNew();
   XmlNodeRecord* records = nullptr;
   uint32_t count = 0;
-  XmlTreeToNodes(intermediate, list);
+  if (strstr(intermediate->name, "schema")) {
+    XsdToNodes(intermediate, list);
+  } else {
+    XmlTreeToNodes(intermediate, list);
+  }
   XmlNodeListToRecords(list, &records, &count);
   XmlElement* tree = XmlRecordsToTree(records, count);
   XmlRecordsFree(records, count);
@@ -41,10 +48,44 @@ XmlElement* StagedRoute(const char* text) {
   return tree;
 }
 
+// Every parent id is 0 or names a record of the array.
+bool ParentsPresent(const XmlRecordPayload* records, uint32_t count) {
+  std::unordered_set<uint32_t> ids;
+  for (uint32_t i = 0; i < count; ++i) ids.insert(records[i].id);
+  for (uint32_t i = 0; i < count; ++i) {
+    if (records[i].parentId && !ids.count(records[i].parentId)) return false;
+  }
+  return true;
+}
+
+void SchemaRoute(const std::string& body) {
+  std::string schema = "<xs:schema xmlns:xs=\"http://www.w3.org/2001/XMLSchema\">" + body + "</xs:schema>";
+  XmlElement* tree = XmlLoadString(schema.c_str());
+  XmlRecordPayload* templ = nullptr;
+  uint32_t templCount = 0;
+  int parsed = XmlRecordLoadText(schema.c_str(), static_cast<uint32_t>(schema.size()), &templ, &templCount);
+  xmlfuzz::Require((tree != nullptr) == (parsed && templCount > 0), "a schema loads when it has a template");
+  xmlfuzz::Require(ParentsPresent(templ, templCount), "template parents are present");
+  XmlRecordPayload* data = nullptr;
+  uint32_t dataCount = 0;
+  XmlRecordLoadText(body.c_str(), static_cast<uint32_t>(body.size()), &data, &dataCount);
+  XmlRecordPayload* bound = nullptr;
+  uint32_t boundCount = 0;
+  if (XmlBindRecords(templ, templCount, data, dataCount, &bound, &boundCount) && dataCount) {
+    xmlfuzz::Require(boundCount >= templCount && boundCount <= 200000, "binding keeps the template, within bounds");
+    xmlfuzz::Require(ParentsPresent(bound, boundCount), "bound parents are present");
+  }
+  free(bound);
+  free(data);
+  free(templ);
+  XmlFreeTree(tree);
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   std::string text(reinterpret_cast<const char*>(data), size);
+  SchemaRoute(text);
   XmlElement* root = XmlLoadString(text.c_str());
   if (!root) return 0;
   if (Plain(text)) {

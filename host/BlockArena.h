@@ -29,8 +29,6 @@ class BlockArena {
     return copy.get();
   }
 
-  size_t BlockCount() const { return owned_.size(); }
-
  private:
   std::vector<std::shared_ptr<void>> owned_;
 };

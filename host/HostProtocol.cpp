@@ -34,9 +34,11 @@ const void* CopyConfMethodRecord(const void* record, BlockArena& arena) {
   return copy;
 }
 
-const void* CopyLogBlock(const void* block, BlockArena& arena) {
-  HostLogBlock* copy = arena.Clone(static_cast<const HostLogBlock*>(block));
-  copy->pText = arena.CopyText(copy->pText);
+// A block whose only pointer is one text.
+template <class Block, const char* Block::*Text>
+const void* CopyWithText(const void* block, BlockArena& arena) {
+  Block* copy = arena.Clone(static_cast<const Block*>(block));
+  copy->*Text = arena.CopyText(copy->*Text);
   return copy;
 }
 
@@ -44,18 +46,6 @@ const void* CopySkinBlock(const void* block, BlockArena& arena) {
   HostSkinBlock* copy = arena.Clone(static_cast<const HostSkinBlock*>(block));
   copy->pSkinFile = arena.CopyText(copy->pSkinFile);
   copy->pSection = arena.CopyText(copy->pSection);
-  return copy;
-}
-
-const void* CopyWatchDeptBlock(const void* block, BlockArena& arena) {
-  HostWatchDeptBlock* copy = arena.Clone(static_cast<const HostWatchDeptBlock*>(block));
-  copy->pDeptURI = arena.CopyText(copy->pDeptURI);
-  return copy;
-}
-
-const void* CopyDeptAddrListBlock(const void* block, BlockArena& arena) {
-  HostDeptAddrListBlock* copy = arena.Clone(static_cast<const HostDeptAddrListBlock*>(block));
-  copy->pURI = arena.CopyText(copy->pURI);
   return copy;
 }
 
@@ -77,14 +67,14 @@ void AddModuleCopiers(CopierTable& table) {
   table.SetRecord(kHostConfMethod, 1, CopyConfMethodRecord);
   table.SetRecord(kHostDataConfRecord, 1, CopyWbMessage);
   table.SetRecord(kHostConfMethod, 10, CopyIntRecord);
-  table.Set(Channel::kMessage, kHostWriteLog, CopyLogBlock);
-  table.Set(Channel::kMessage, kHostWriteLogPlain, CopyLogBlock);
+  table.Set(Channel::kMessage, kHostWriteLog, CopyWithText<HostLogBlock, &HostLogBlock::pText>);
+  table.Set(Channel::kMessage, kHostWriteLogPlain, CopyWithText<HostLogBlock, &HostLogBlock::pText>);
   table.Set(Channel::kMessage, kHostSkinWindow, CopySkinBlock);
   table.Set(Channel::kMessage, kHostFrontWindow, CopyPlain<HostFrontWindowBlock>());
-  table.Set(Channel::kMessage, kHostWatchDept, CopyWatchDeptBlock);
+  table.Set(Channel::kMessage, kHostWatchDept, CopyWithText<HostWatchDeptBlock, &HostWatchDeptBlock::pDeptURI>);
   table.Set(Channel::kMessage, kHostMayStartConfOp, CopyPlain<HostMayStartBlock>());
   table.Set(Channel::kMessage, kHostMemberRightQuery, CopyPlain<HostMemberRightQueryBlock>());
-  table.Set(Channel::kMessage, kHostDeptAddrList, CopyDeptAddrListBlock);
+  table.Set(Channel::kMessage, kHostDeptAddrList, CopyWithText<HostDeptAddrListBlock, &HostDeptAddrListBlock::pURI>);
   table.Set(Channel::kRequest, kTreeRegister, CopyPlain<HostTreeBlock>());
   table.Set(Channel::kRequest, kTreeUnregister, CopyPlain<HostTreeBlock>());
   table.Set(Channel::kRequest, kTreeFill, CopyPlain<HostTreeBlock>());

@@ -27,8 +27,6 @@ class ScenarioPlayer {
   // Whether a step closed the module.
   bool Closed() const { return closed_; }
 
-  EventPrinter& Printer() { return printer_; }
-
  private:
   bool PlayStep(const ScenarioStep& step);
   void CallOperation(const std::string& name);

@@ -7,7 +7,9 @@
 #include "module/HostBlocks.h"
 #include "module/TavorineModule.h"
 #include "module/WindowRoutines.h"
+#include "platform/ui/Desktop.h"
 #include "platform/ui/Wnd.h"
+#include "whiteboard/windows/DlgDFWhiteBoard.h"
 
 namespace {
 
@@ -78,9 +80,7 @@ int CTavorineModule::HandleHostMessage(int code, void* block) {
       return handled;
     }
     case kModuleDataConfRecord:
-      // No feature window takes records yet: the record is refused.
-      WriteLog("[ERROR]CTavorineModule::OnHostMessage(no window takes the data-conference record)\n", 1);
-      return 0;
+      return OnDataConfRecord(static_cast<const HostRecordBlock*>(block));
     case kModuleConfEvent: {
       const HostRecordBlock* event = static_cast<const HostRecordBlock*>(block);
       if (!event) return 0;
@@ -99,7 +99,9 @@ int CTavorineModule::HandleHostMessage(int code, void* block) {
       return 1;
     case kModuleRefreshPages:
     case kModuleClearTrees:
-      return 1;  // the set-up pages refresh and empty their trees once they exist
+      // The pages' Refresh does nothing; the create page's tree is emptied and refilled by the
+      // directory-tree service when it fills the registered trees.
+      return 1;
     case kModuleStatusQuery:
       OnStatusQuery(block);
       return 1;
@@ -109,6 +111,26 @@ int CTavorineModule::HandleHostMessage(int code, void* block) {
     default:
       return 0;
   }
+}
+
+// Kind 1 goes to the conference whiteboard of its sub-conference; a record that no window
+// takes yet (the window may still be on its way) is offered again up to six more times, one
+// second apart, while window messages keep flowing.
+int CTavorineModule::OnDataConfRecord(const HostRecordBlock* record) {
+  const int kWhiteboardKind = 1;
+  const int kRetries = 6;
+  const uint32_t kRetryMs = 1000;
+  if (!record || record->nKind != kWhiteboardKind) {
+    WriteLog("[ERROR]CTavorineModule::OnHostMessage(no window takes the data-conference record)\n", 1);
+    return 0;
+  }
+  for (int attempt = 0; attempt <= kRetries; ++attempt) {
+    if (attempt > 0) platform::Desktop::Wait(kRetryMs);
+    if (m_bClosing) return 0;
+    if (RouteConfWhiteboardRecord(record->pRecord)) return 1;
+  }
+  WriteLog("[ERROR]CTavorineModule::OnHostMessage(no whiteboard takes the record)\n", 1);
+  return 0;
 }
 
 void CTavorineModule::SendCommandToWindow(const char* title, WPARAM command, LPARAM lParam) {

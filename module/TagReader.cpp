@@ -130,8 +130,7 @@ BOOL CTagReader::LoadText(const char* text) {
   m_elements.clear();
   m_iCursor = -1;
   if (!text) return FALSE;
-  std::string copy(text);
-  Parser parser(copy.c_str(), m_elements);
+  Parser parser(text, m_elements);
   if (!parser.Run()) {
     m_elements.clear();
     return FALSE;

@@ -99,6 +99,9 @@ class CTavorineModule : public CModuleBase {
   // Asks the host (code 20021) for the directory list under one entry of a set-up tree;
   // refused with "查询过快！" when asked again within a second.
   BOOL bIMSGetDeptAddrList(CString uri, int nType, int nDlgType, HTREEITEM item);
+  // Runs a dialog modally in the pop-up slot (m_pActiveCommonDlg), so that the host's request
+  // to close pop-up dialogs can end it; the slot is empty again when it returns.
+  INT_PTR RunPopupDialog(CDialog& dialog);
 
   // ---- Members ----
   CDlgmmConfPreCreate* m_pDlgPreCreate = nullptr;  // the start window, once created
@@ -122,6 +125,8 @@ class CTavorineModule : public CModuleBase {
   void LeaveEverything();
   void SendCommandToWindow(const char* title, WPARAM command, LPARAM lParam);
   int HandleHostMessage(int code, void* block);
+  // Host code 8: a data-conference record for the feature window of its kind.
+  int OnDataConfRecord(const struct HostRecordBlock* record);
   void OnStatusQuery(void* block);
   void OnAssistWindow();
 

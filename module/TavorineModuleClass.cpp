@@ -150,7 +150,7 @@ void CTavorineModule::OnIMSConfEvent(int iType, void* record) {
       snprintf(line, sizeof line, "[ERROR]CTavorineModule::OnIMSConfEvent(confSysTime without record)\n");
     }
     WriteLog(line, 1);
-    // The book page takes the server time once the start window exists.
+    // Only the book page asks for the server time, and this module has no book page.
     return;
   }
   // The point-to-point branches read the invitation records that the conference window's

@@ -1,6 +1,7 @@
 #include "setup/SetupPage.h"
 
 #include "module/TavorineModule.h"
+#include "platform/ui/DataExchange.h"
 #include "setup/DlgmmConfPreCreate.h"
 #include "setup/SetupIds.h"
 #include "vezadazavo/VezadaZavo.h"
@@ -20,6 +21,11 @@ void CSetupPage::SkinPage() {
     line->SetWindowText("");
     module->SkinWindow(line->m_hWnd, kPageSkin, "static_line");
   }
+}
+
+void CSetupPage::DDX_TextMax(CDataExchange* dx, int id, CString& value, int maxChars) {
+  DDX_Text(dx, id, value);
+  DDV_MaxChars(dx, value, maxChars);
 }
 
 void CSetupPage::OnSize(UINT type, int cx, int cy) {

@@ -26,6 +26,8 @@ class CSetupPage : public CDialog {
   CDlgmmConfPreCreate* StartWindow() const;
   // A message box owned by the page, titled GetMsgTitle(), with the information icon.
   void ShowMessage(const char* text);
+  // Exchanges an edit's text, refusing on save a text longer than maxChars.
+  static void DDX_TextMax(CDataExchange* dx, int id, CString& value, int maxChars);
   // The text of one of the page's controls.
   CString ItemText(int id) const;
   // A password edit changed: the start window's hint turns plain when its text differs from

@@ -34,25 +34,17 @@ void CmmconfCreate::DoDataExchange(CDataExchange* dx) {
   DDX_Control(dx, IDC_MEMBER_LIST, m_listMembers);
   DDX_Control(dx, IDC_NUMBER_ENTRY, m_editNumbers);
   DDX_Control(dx, IDC_DEPT_TREE, m_treeDept);
-  DDX_Text(dx, IDC_SUBJECT, m_csSubject);
-  DDV_MaxChars(dx, m_csSubject, 40);
-  DDX_Text(dx, IDC_NUMBER_ENTRY, m_csNumbers);
-  DDV_MaxChars(dx, m_csNumbers, 256);
+  DDX_TextMax(dx, IDC_SUBJECT, m_csSubject, 40);
+  DDX_TextMax(dx, IDC_NUMBER_ENTRY, m_csNumbers, 256);
   DDX_CBString(dx, IDC_CONF_TYPE, m_csConfTypeText);
-  DDX_Text(dx, IDC_CHAIR_PWD, m_csChairPassword);
-  DDV_MaxChars(dx, m_csChairPassword, 10);
-  DDX_Text(dx, IDC_MEMBER_PWD, m_csMemberPassword);
-  DDV_MaxChars(dx, m_csMemberPassword, 10);
-  DDX_Text(dx, IDC_VISITOR_PWD, m_csVisitorPassword);
-  DDV_MaxChars(dx, m_csVisitorPassword, 10);
+  DDX_TextMax(dx, IDC_CHAIR_PWD, m_csChairPassword, 10);
+  DDX_TextMax(dx, IDC_MEMBER_PWD, m_csMemberPassword, 10);
+  DDX_TextMax(dx, IDC_VISITOR_PWD, m_csVisitorPassword, 10);
   DDX_Text(dx, IDC_DURATION, m_iDuration);
   DDX_Text(dx, IDC_MAX_MEMBERS, m_iMaxMembers);
-  DDX_Text(dx, IDC_MEMBER_PWD_AGAIN, m_csMemberPasswordAgain);
-  DDV_MaxChars(dx, m_csMemberPasswordAgain, 10);
-  DDX_Text(dx, IDC_VISITOR_PWD_AGAIN, m_csVisitorPasswordAgain);
-  DDV_MaxChars(dx, m_csVisitorPasswordAgain, 10);
-  DDX_Text(dx, IDC_CHAIR_PWD_AGAIN, m_csChairPasswordAgain);
-  DDV_MaxChars(dx, m_csChairPasswordAgain, 10);
+  DDX_TextMax(dx, IDC_MEMBER_PWD_AGAIN, m_csMemberPasswordAgain, 10);
+  DDX_TextMax(dx, IDC_VISITOR_PWD_AGAIN, m_csVisitorPasswordAgain, 10);
+  DDX_TextMax(dx, IDC_CHAIR_PWD_AGAIN, m_csChairPasswordAgain, 10);
   DDX_Text(dx, IDC_REMAIN_NOTICE, m_iRemainNotice);
   DDX_Check(dx, IDC_CHAIR_LEAVE_NO_END, m_bChairLeaveNoEnd);
 }
@@ -120,10 +112,24 @@ void CmmconfCreate::AddConfType(UINT textId, int iConfType) {
 }
 
 void CmmconfCreate::InitConfTypeCombo() {
-  CTavorineModule* module = TavorineModule();
+  FillConfTypeCombo();
+  FillSplitScreenCombo();
+  m_comboConfType.SetCurSel(0);
+  m_comboSplit.SetCurSel(0);
+  int sel = m_comboConfType.GetCurSel();
+  if (sel >= 0) {
+    int type = (int)m_comboConfType.GetItemData(sel);
+    SetNumberTip(type);
+    ShowSplitScreen(type == 1);
+  }
+  EnableOK();
+}
+
+// The types the user's rights allow; a feature mask not given takes the ini's "ConfType".
+void CmmconfCreate::FillConfTypeCombo() {
   m_comboConfType.ResetContent();
   int confType = (int)GetPrivateProfileInt("VEXLON_IMS", "ConfType", 1, GetAppPath() + "Vexlon.ini");
-  DATACONF_RIGHT& rights = module->m_dataConfRight;
+  DATACONF_RIGHT& rights = TavorineModule()->m_dataConfRight;
   if (rights.iAudio) AddConfType(IDS_CONFTYPE_AUDIO, 0);
   if (rights.iVideo && confType > 0) AddConfType(IDS_CONFTYPE_VIDEO, 1);
   if (rights.iFeatures == -1) rights.iFeatures = confType;
@@ -140,16 +146,6 @@ void CmmconfCreate::InitConfTypeCombo() {
     }
     if (rights.iFeatures & 0x2) AddConfType(IDS_CONFTYPE_APP_SHARE, 3);
   }
-  FillSplitScreenCombo();
-  m_comboConfType.SetCurSel(0);
-  m_comboSplit.SetCurSel(0);
-  int sel = m_comboConfType.GetCurSel();
-  if (sel >= 0) {
-    int type = (int)m_comboConfType.GetItemData(sel);
-    SetNumberTip(type);
-    ShowSplitScreen(type == 1);
-  }
-  EnableOK();
 }
 
 void CmmconfCreate::FillSplitScreenCombo() {

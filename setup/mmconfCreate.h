@@ -12,6 +12,8 @@
 #include "platform/ui/ListCtrl.h"
 #include "setup/SetupPage.h"
 
+struct ConfCreateParams;
+
 class CmmconfCreate : public CSetupPage {
  public:
   explicit CmmconfCreate(CWnd* pParent = nullptr);
@@ -55,6 +57,7 @@ class CmmconfCreate : public CSetupPage {
 
  private:
   void AddConfType(UINT textId, int iConfType);
+  void FillConfTypeCombo();
   void FillSplitScreenCombo();
   void ShowSplitScreen(BOOL bShow);
   void SetNumberTip(int iConfType);
@@ -65,6 +68,7 @@ class CmmconfCreate : public CSetupPage {
   // The request (mmconfCreateRequest.cpp).
   CString FirstFieldRefusal(int* focusId);
   CString FirstValueRefusal();
+  ConfCreateParams CreateParams();
   void SendCreateRequest();
   void CollectInitialMembers();
   int SelectedSplitScreen(int nMembers) const;

@@ -115,8 +115,8 @@ void CmmconfCreate::CollectInitialMembers() {
   }
 }
 
-void CmmconfCreate::SendCreateRequest() {
-  CTavorineModule* module = TavorineModule();
+// The request's fields from the exchanged values; the initial members go to the conference window.
+ConfCreateParams CmmconfCreate::CreateParams() {
   ConfCreateParams params;
   params.csSubject = m_csSubject;
   int sel = m_comboConfType.GetCurSel();
@@ -130,6 +130,12 @@ void CmmconfCreate::SendCreateRequest() {
   params.iDuration = m_iDuration;
   params.iSplitScreen = SelectedSplitScreen(GetMemberCount());
   params.bChairLeaveNoEnd = m_bChairLeaveNoEnd;
+  return params;
+}
+
+void CmmconfCreate::SendCreateRequest() {
+  CTavorineModule* module = TavorineModule();
+  const ConfCreateParams params = CreateParams();
   CConfMethodRecordPtr record;
   BuildConfCreate(*record, params);
 

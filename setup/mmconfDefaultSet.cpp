@@ -38,16 +38,12 @@ CmmconfDefaultSet::CmmconfDefaultSet(CWnd* pParent) : CSetupPage(IDD_MMCONF_DEFA
 
 void CmmconfDefaultSet::DoDataExchange(CDataExchange* dx) {
   CSetupPage::DoDataExchange(dx);
-  DDX_Text(dx, IDC_DFS_CHAIR_PWD, m_csChairPassword);
-  DDV_MaxChars(dx, m_csChairPassword, 10);
-  DDX_Text(dx, IDC_DFS_MEMBER_PWD, m_csMemberPassword);
-  DDV_MaxChars(dx, m_csMemberPassword, 10);
+  DDX_TextMax(dx, IDC_DFS_CHAIR_PWD, m_csChairPassword, 10);
+  DDX_TextMax(dx, IDC_DFS_MEMBER_PWD, m_csMemberPassword, 10);
   DDX_Text(dx, IDC_DFS_DURATION, m_iDuration);
   DDX_Text(dx, IDC_DFS_REMAIN_NOTICE, m_iRemainNotice);
-  DDX_Text(dx, IDC_DFS_SUBJECT, m_csSubject);
-  DDV_MaxChars(dx, m_csSubject, 40);
-  DDX_Text(dx, IDC_DFS_VISITOR_PWD, m_csVisitorPassword);
-  DDV_MaxChars(dx, m_csVisitorPassword, 10);
+  DDX_TextMax(dx, IDC_DFS_SUBJECT, m_csSubject, 40);
+  DDX_TextMax(dx, IDC_DFS_VISITOR_PWD, m_csVisitorPassword, 10);
   DDX_Text(dx, IDC_DFS_MAX_MEMBERS, m_iMaxMembers);
   DDV_MinMaxInt(dx, m_iMaxMembers, 0, 999);
 }
@@ -68,7 +64,7 @@ void CmmconfDefaultSet::LoadDefaultData() {
     if (!MigrateUserRecordDefaults()) UseBuiltInDefaults();
     return;
   }
-  TakeRecordIntoPage();
+  ShowValues(TavorineModule()->m_confDefaultData);
   ResetSetupPages();
 }
 
@@ -78,14 +74,10 @@ BOOL CmmconfDefaultSet::MigrateUserRecordDefaults() {
   options.LoadConfDefaults();
   const ConfDefaultsGroup& group = options.m_confDefaults;
   if (group.csSubject.IsEmpty()) return FALSE;
-  m_csSubject = group.csSubject;
-  m_iMaxMembers = group.iMaxNum;
-  m_iDuration = group.iPeriod;
-  m_iRemainNotice = group.iRemainTime;
-  m_csMemberPassword = group.csMemPwd;
-  m_csChairPassword = group.csMasterPwd;
-  m_csVisitorPassword = group.csVisitorPwd;
-  UpdateData(FALSE);
+  ConfDefaultData older;
+  older.Set(group.csSubject, group.iMaxNum, group.iPeriod, group.iRemainTime, group.csMemPwd, group.csMasterPwd,
+            group.csVisitorPwd, 0);
+  ShowValues(older);
   options.m_confDefaults = ConfDefaultsGroup();
   options.SaveConfDefaults();
   StoreMembersInRecord();
@@ -98,17 +90,16 @@ BOOL CmmconfDefaultSet::MigrateUserRecordDefaults() {
 void CmmconfDefaultSet::UseBuiltInDefaults() {
   CDlgmmConfPreCreate* start = StartWindow();
   CString password = start ? start->GetDefaultPassword() : CString();
-  m_csSubject.Empty();
-  m_iMaxMembers = m_iDuration = m_iRemainNotice = 0;
-  m_csMemberPassword = m_csChairPassword = m_csVisitorPassword = password;
-  UpdateData(FALSE);
+  ConfDefaultData builtIn;
+  builtIn.Set(CString(), 0, 0, 0, password, password, password, 0);
+  ShowValues(builtIn);
   StoreMembersInRecord();
   SaveDefaultDataToFile();
   ResetSetupPages();
 }
 
-void CmmconfDefaultSet::TakeRecordIntoPage() {
-  const ConfDefaultData& d = TavorineModule()->m_confDefaultData;
+// The page's members and edits take the values; the prompt-sound switch is not on the page.
+void CmmconfDefaultSet::ShowValues(const ConfDefaultData& d) {
   m_csSubject = d.subject;
   m_iMaxMembers = d.maxnum;
   m_iDuration = d.period;

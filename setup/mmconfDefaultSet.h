@@ -9,6 +9,8 @@
 #include "setup/SetupIds.h"
 #include "setup/SetupPage.h"
 
+struct ConfDefaultData;
+
 class CmmconfDefaultSet : public CSetupPage {
  public:
   explicit CmmconfDefaultSet(CWnd* pParent = nullptr);
@@ -42,7 +44,7 @@ class CmmconfDefaultSet : public CSetupPage {
  private:
   BOOL MigrateUserRecordDefaults();
   void UseBuiltInDefaults();
-  void TakeRecordIntoPage();
+  void ShowValues(const ConfDefaultData& d);
   void StoreMembersInRecord();
   void ResetSetupPages();
   CString FirstRefusal(int* focusId);

@@ -39,8 +39,9 @@ BOOL ReadWholeFile(const CString& path, std::string* content) {
   char buffer[4096];
   size_t n;
   while ((n = fread(buffer, 1, sizeof buffer, file)) > 0) content->append(buffer, n);
+  bool failed = ferror(file) != 0;
   fclose(file);
-  return TRUE;
+  return !failed;
 }
 
 CString Attribute(CTagReader& reader, const char* name) {
@@ -59,6 +60,16 @@ void ReadDataElement(CTagReader& reader, ConfDefaultData& d) {
   d.masterpwd = Attribute(reader, "masterpwd");
   d.visitorpwd = Attribute(reader, "visitorpwd");
   d.playstatussound = StrToIntA(Attribute(reader, "playstatussound"));
+}
+
+// Reads, decodes and parses the file; the step it stopped at, or NULL when the reader holds the text.
+const char* ParseDefaultsFile(const CString& path, CTagReader* reader) {
+  std::string hex;
+  if (!ReadWholeFile(path, &hex)) return "1";
+  std::vector<BYTE> text(hex.size() / 2 + 1, 0);
+  if (HexDecodeString(hex.c_str(), text.data(), (int)text.size() - 1) < 0) return "7";
+  if (!reader->LoadText((const char*)text.data())) return "8";
+  return nullptr;
 }
 
 }  // namespace
@@ -85,18 +96,15 @@ BOOL CmmconfDefaultSet::SaveDefaultDataToFile() {
 BOOL CmmconfDefaultSet::LoadDefaultDataFromFile() {
   CString path = DefaultsFilePath();
   CTavorineModule* module = TavorineModule();
-  std::string hex;
-  if (!PathFileExists(path) || !ReadWholeFile(path, &hex)) {
+  if (!PathFileExists(path)) {
     CString line;
     line.Format("CmmconfDefaultSet::LoadDefaultDataFromFile():the file(%s) is not exist!", (LPCTSTR)path);
     module->WriteLog(line, 1);
     return FALSE;
   }
-  std::vector<BYTE> text(hex.size() / 2 + 1, 0);
   CTagReader reader;
-  const char* failedStep = nullptr;  // the step a damaged file stopped at
-  if (HexDecodeString(hex.c_str(), text.data(), (int)text.size() - 1) < 0) failedStep = "7";
-  else if (!reader.LoadText((const char*)text.data())) failedStep = "8";
+  // A file that exists but cannot be read or parsed counts as loaded: the record keeps its values.
+  const char* failedStep = ParseDefaultsFile(path, &reader);
   if (failedStep) {
     CString line;
     line.Format("CmmconfDefaultSet::LoadDefaultDataFromFile()  Exception --- strDebugFlag=%s", failedStep);

@@ -19,10 +19,8 @@ CmmconfJoin::CmmconfJoin(CWnd* pParent) : CSetupPage(IDD_MMCONF_JOIN, pParent) {
 
 void CmmconfJoin::DoDataExchange(CDataExchange* dx) {
   CSetupPage::DoDataExchange(dx);
-  DDX_Text(dx, IDC_JOIN_URI, m_csConfURI);
-  DDV_MaxChars(dx, m_csConfURI, 128);
-  DDX_Text(dx, IDC_JOIN_PASSWORD, m_csConfPassword);
-  DDV_MaxChars(dx, m_csConfPassword, 10);
+  DDX_TextMax(dx, IDC_JOIN_URI, m_csConfURI, 128);
+  DDX_TextMax(dx, IDC_JOIN_PASSWORD, m_csConfPassword, 10);
 }
 
 BOOL CmmconfJoin::OnInitDialog() {

@@ -11,10 +11,7 @@ BOOL CmmconfPre::OnInitDialog() {
 
 void CmmconfPre::DoDataExchange(CDataExchange* dx) {
   CSetupPage::DoDataExchange(dx);
-  DDX_Text(dx, IDC_PRE_CHAIR_PWD, m_csChairPassword);
-  DDV_MaxChars(dx, m_csChairPassword, 10);
-  DDX_Text(dx, IDC_PRE_MEMBER_PWD, m_csMemberPassword);
-  DDV_MaxChars(dx, m_csMemberPassword, 10);
-  DDX_Text(dx, IDC_PRE_VISITOR_PWD, m_csVisitorPassword);
-  DDV_MaxChars(dx, m_csVisitorPassword, 10);
+  DDX_TextMax(dx, IDC_PRE_CHAIR_PWD, m_csChairPassword, 10);
+  DDX_TextMax(dx, IDC_PRE_MEMBER_PWD, m_csMemberPassword, 10);
+  DDX_TextMax(dx, IDC_PRE_VISITOR_PWD, m_csVisitorPassword, 10);
 }

@@ -1,5 +1,8 @@
 // The signed-in user, the rights and capabilities, the folders, the message-box title and the
 // log.
+#include <filesystem>
+
+#include "platform/Files.h"
 #include "platform/gdi/GdiObjects.h"
 #include "vezadazavo/VezadaZavo.h"
 
@@ -23,5 +26,12 @@ HBRUSH GetAppBrush() {
 
 void WriteLog(CString text, int level) { VzData().logLines.push_back(text); }
 CString GetAppPath() { return VzData().csAppPath; }
-CString GetUserPath() { return VzData().csUserPath; }
+// The signed-in user's folder, made with its parents when missing: the client keeps it, and
+// the module only adds its own files there.
+CString GetUserPath() {
+  const CString& path = VzData().csUserPath;
+  std::error_code error;
+  if (!path.IsEmpty()) std::filesystem::create_directories(platform::NativePath(path), error);
+  return path;
+}
 int ChkFreeDiskSpace(const char* path) { return VzData().states.iDiskSpace; }

@@ -3,5 +3,7 @@
 
 #include "xml/XmlNode.h"
 #include "xml/XmlParse.h"
+#include "xml/XmlRecordList.h"
+#include "xml/XmlSchema.h"
 #include "xml/XmlText.h"
 #include "xml/XmlTree.h"

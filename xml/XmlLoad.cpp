@@ -5,8 +5,6 @@
 // the run becomes its text if it has no children, else its last text node. The result equals the
 // staged route through the intermediate tree, object nodes and records (XmlTreeToNodes,
 // XmlNodeListToRecords, XmlRecordsToTree), which the loader still takes for schema documents.
-#include <climits>
-#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 
@@ -15,6 +13,7 @@
 #include "xml/XmlIntermediate.h"
 #include "xml/XmlParse.h"
 #include "xml/XmlPrepare.h"
+#include "xml/XmlSchema.h"
 #include "xml/XmlStorage.h"
 #include "xml/XmlText.h"
 
@@ -101,11 +100,11 @@ void XMLCALL Chars(void* data, const XML_Char* s, int length) {
   b->runLength += n;
 }
 
-// Schema documents: the schema binding makes the object nodes, which become the delivered tree.
+// Schema documents: their template's object nodes become the delivered tree.
 XmlElement* FinishSchema(XmlElement* root, const char* declared) {
   XmlElement* tree = nullptr;
   XmlNode* list = XmlNodeListNew();
-  if (root && list && (!declared || (root->encoding = XmlStrDup(declared))) && XmlSchemaToNodes(root, list)) {
+  if (root && list && (!declared || (root->encoding = XmlStrDup(declared))) && XsdToNodes(root, list)) {
     XmlNodeRecord* records = nullptr;
     uint32_t count = 0;
     if (XmlNodeListToRecords(list, &records, &count)) tree = XmlRecordsToTree(records, count);
@@ -150,28 +149,6 @@ XmlElement* LoadBytes(const char* data, size_t length, bool keepDeclared) {
   return root;
 }
 
-// The whole file, NUL-terminated; NULL when it cannot be read or is longer than INT_MAX.
-char* ReadFile(FILE* file, size_t* length) {
-  size_t capacity = 4096;
-  size_t used = 0;
-  char* buffer = static_cast<char*>(malloc(capacity));
-  while (buffer) {
-    used += fread(buffer + used, 1, capacity - used - 1, file);
-    if (used < capacity - 1) break;
-    char* grown = capacity <= INT_MAX / 2 + 1 ? static_cast<char*>(realloc(buffer, capacity * 2)) : nullptr;
-    if (!grown) free(buffer);
-    buffer = grown;
-    capacity *= 2;
-  }
-  if (!buffer || ferror(file)) {
-    free(buffer);
-    return nullptr;
-  }
-  buffer[used] = '\0';
-  *length = used;
-  return buffer;
-}
-
 }  // namespace
 
 XmlElement* XmlLoadString(const char* xml) { return xml ? LoadBytes(xml, strlen(xml), false) : nullptr; }
@@ -179,11 +156,8 @@ XmlElement* XmlLoadString(const char* xml) { return xml ? LoadBytes(xml, strlen(
 XmlElement* XmlLoadBuffer(const char* data, uint32_t length) { return data ? LoadBytes(data, length, false) : nullptr; }
 
 XmlElement* XmlLoadFile(const char* path) {
-  FILE* file = path ? fopen(path, "r") : nullptr;
-  if (!file) return nullptr;
   size_t length = 0;
-  char* text = ReadFile(file, &length);
-  fclose(file);
+  char* text = XmlReadWholeFile(path, &length);
   XmlElement* root = text ? LoadBytes(text, length, true) : nullptr;
   free(text);
   return root;

@@ -15,6 +15,8 @@ int XmlNodeCopyOut(const XmlNodeRecord* from, XmlNodeRecord* out);
 // A new list item holding a copy of node (mark 0), or NULL.
 XmlNode* XmlNodeNewItem(const XmlNodeRecord* node);
 void XmlNodeFreeItem(XmlNode* item);
+// Appends an item that takes over node's strings and attributes (node is left initialised empty).
+int XmlNodeListAppendMoved(XmlNode* list, XmlNodeRecord* node);
 
 // Pointers to the items of a list, or to the records of an array, in order (NULL when empty or
 // out of memory; *count 0 then).
@@ -39,3 +41,14 @@ struct XmlChildIndex {
 };
 int XmlChildIndexBuild(XmlChildIndex* index, XmlNodeRecord* const* records, uint32_t count);
 void XmlChildIndexFree(XmlChildIndex* index);
+
+// The backslash path of the record at position p (parents found through map; the walk up ends
+// after `count` steps, so parent cycles end too). A new string, or NULL.
+char* XmlPathAt(XmlNodeRecord* const* records, uint32_t count, const XmlIdMap* map, uint32_t p);
+// 1 + the position of the first record whose backslash path equals path, or 0. Searches from the
+// records without a parent downwards, so each record is visited at most once; records in a parent
+// cycle have no path. A NULL name counts as empty.
+uint32_t XmlFindPathPosition(XmlNodeRecord* const* records, uint32_t count, const char* path);
+// Positions of the record with the given id and of all its descendants, breadth first, each once;
+// a new array of *found positions, or NULL when the id is absent or memory runs out.
+uint32_t* XmlSubtreePositions(XmlNodeRecord* const* records, uint32_t count, uint32_t id, uint32_t* found);

@@ -1,6 +1,7 @@
 // Node lists: a head node, singly linked items with a tail pointer, 1-based positions.
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 
 #include "xml/XmlNodeIndex.h"
 #include "xml/XmlStorage.h"
@@ -82,6 +83,15 @@ int XmlNodeListIsEmpty(XmlNode* list) { return list && list->count == 0 ? 1 : 0;
 uint32_t XmlNodeListCount(XmlNode* list) { return list ? list->count : 0; }
 
 int XmlNodeListAppend(XmlNode* list, const XmlNodeRecord* node) { return list ? Insert(list, list->tail, node) : 0; }
+
+int XmlNodeListAppendMoved(XmlNode* list, XmlNodeRecord* node) {
+  auto* item = list && node ? static_cast<XmlNode*>(calloc(1, sizeof(XmlNode))) : nullptr;
+  if (!item) return 0;
+  memcpy(static_cast<XmlNodeRecord*>(item), node, sizeof(XmlNodeRecord));
+  XmlNodeInit(node);
+  LinkAfter(list, list->tail, item);
+  return 1;
+}
 
 int XmlNodeListPush(XmlNode* list, const XmlNodeRecord* node) { return Insert(list, nullptr, node); }
 

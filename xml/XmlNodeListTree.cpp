@@ -3,10 +3,7 @@
 
 #include "xml/XmlNodeIndex.h"
 
-namespace {
-
-// Positions of the record with the given id and of all its descendants, breadth first, each once.
-uint32_t* SubtreePositions(XmlNodeRecord* const* records, uint32_t count, uint32_t id, uint32_t* found) {
+uint32_t* XmlSubtreePositions(XmlNodeRecord* const* records, uint32_t count, uint32_t id, uint32_t* found) {
   *found = 0;
   XmlIdMap map;
   XmlChildIndex index;
@@ -39,8 +36,6 @@ uint32_t* SubtreePositions(XmlNodeRecord* const* records, uint32_t count, uint32
   return order;
 }
 
-}  // namespace
-
 int XmlNodeListChildrenOf(XmlNode* list, uint32_t id, XmlNode* out) {
   if (!list || !out) return 0;
   for (XmlNode* item = list->next; item; item = item->next) {
@@ -72,7 +67,7 @@ int XmlNodeListSubtree(XmlNode* list, uint32_t id, XmlNode* out) {
   uint32_t count;
   uint32_t found;
   XmlNodeRecord** records = XmlNodeListPointers(list, &count);
-  uint32_t* order = records ? SubtreePositions(records, count, id, &found) : nullptr;
+  uint32_t* order = records ? XmlSubtreePositions(records, count, id, &found) : nullptr;
   int done = order != nullptr;
   for (uint32_t k = 0; done && k < found; ++k) done = XmlNodeListAppend(out, records[order[k]]);
   free(order);
@@ -85,7 +80,7 @@ int XmlNodeListRemoveSubtree(XmlNode* list, uint32_t id) {
   uint32_t count;
   uint32_t found;
   XmlNodeRecord** records = XmlNodeListPointers(list, &count);
-  uint32_t* order = records ? SubtreePositions(records, count, id, &found) : nullptr;
+  uint32_t* order = records ? XmlSubtreePositions(records, count, id, &found) : nullptr;
   auto* doomed = order ? static_cast<bool*>(calloc(count, sizeof(bool))) : nullptr;
   if (!doomed) {
     free(order);

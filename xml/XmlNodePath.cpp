@@ -6,11 +6,7 @@
 #include "xml/XmlStorage.h"
 #include "xml/XmlText.h"
 
-namespace {
-
-// The path of the record at position p; the walk up stops at a missing parent or after as many
-// steps as there are records, so parent cycles end too.
-char* PathAt(XmlNodeRecord* const* records, uint32_t count, const XmlIdMap* map, uint32_t p) {
+char* XmlPathAt(XmlNodeRecord* const* records, uint32_t count, const XmlIdMap* map, uint32_t p) {
   XmlPtrArray chain{};
   for (uint32_t steps = 0; steps < count; ++steps) {
     if (!XmlPtrArrayPush(&chain, records[p])) {
@@ -31,13 +27,15 @@ char* PathAt(XmlNodeRecord* const* records, uint32_t count, const XmlIdMap* map,
   return path;
 }
 
+namespace {
+
 int PathOf(XmlNodeRecord** records, uint32_t count, uint32_t id, char** out) {
   XmlIdMap map;
   uint32_t p;
   int found = 0;
   if (records && XmlIdMapBuild(&map, records, count)) {
     if (XmlIdMapFind(&map, id, &p)) {
-      *out = PathAt(records, count, &map, p);
+      *out = XmlPathAt(records, count, &map, p);
       found = *out != nullptr;
     }
     XmlIdMapFree(&map);
@@ -70,16 +68,8 @@ uint32_t XmlNodeListFindByPath(XmlNode* list, const char* path, XmlNodeRecord* o
   if (!path) return 0;
   uint32_t count;
   XmlNodeRecord** records = XmlNodeListPointers(list, &count);
-  XmlIdMap map;
-  uint32_t position = 0;
-  if (records && XmlIdMapBuild(&map, records, count)) {
-    for (uint32_t p = 0; p < count && !position; ++p) {
-      char* itemPath = PathAt(records, count, &map, p);
-      if (XmlStrEq(itemPath, path) && XmlNodeCopyOut(records[p], out)) position = p + 1;
-      free(itemPath);
-    }
-    XmlIdMapFree(&map);
-  }
+  uint32_t position = records ? XmlFindPathPosition(records, count, path) : 0;
+  if (position && !XmlNodeCopyOut(records[position - 1], out)) position = 0;
   free(records);
   return position;
 }

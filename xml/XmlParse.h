@@ -39,6 +39,3 @@ void XmlLowerAscii(char* s);
 // first, ids = ordinals, runs of text pieces merged), and a record array into a delivered tree.
 int XmlTreeToNodes(XmlElement* intermediateRoot, XmlNode* list);
 XmlElement* XmlRecordsToTree(XmlNodeRecord* records, uint32_t count);
-
-// The object nodes of a document whose root name contains "schema".
-int XmlSchemaToNodes(XmlElement* schemaRoot, XmlNode* list);

@@ -2,6 +2,7 @@
 #include "xml/XmlPrepare.h"
 
 #include <climits>
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 
@@ -71,4 +72,29 @@ void XmlPreparedFree(XmlPrepared* p) {
   free(p->owned);
   free(p->declared);
   *p = XmlPrepared{};
+}
+
+char* XmlReadWholeFile(const char* path, size_t* length) {
+  FILE* file = path ? fopen(path, "r") : nullptr;
+  if (!file) return nullptr;
+  size_t capacity = 4096;
+  size_t used = 0;
+  char* buffer = static_cast<char*>(malloc(capacity));
+  while (buffer) {
+    used += fread(buffer + used, 1, capacity - used - 1, file);
+    if (used < capacity - 1) break;
+    char* grown = capacity <= INT_MAX / 2 + 1 ? static_cast<char*>(realloc(buffer, capacity * 2)) : nullptr;
+    if (!grown) free(buffer);
+    buffer = grown;
+    capacity *= 2;
+  }
+  bool failed = ferror(file) != 0;
+  fclose(file);
+  if (!buffer || failed) {
+    free(buffer);
+    return nullptr;
+  }
+  buffer[used] = '\0';
+  *length = used;
+  return buffer;
 }

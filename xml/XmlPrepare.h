@@ -17,3 +17,7 @@ struct XmlPrepared {
 // the input or its conversion is longer than INT_MAX or memory runs out.
 int XmlPrepareInput(const char* data, size_t length, XmlPrepared* out);
 void XmlPreparedFree(XmlPrepared* prepared);
+
+// The whole file opened for reading in text mode, NUL-terminated, its length in *length; NULL when
+// it cannot be opened or read, or is longer than INT_MAX.
+char* XmlReadWholeFile(const char* path, size_t* length);

@@ -39,11 +39,6 @@ BOOL CDC::AttachSurface(cairo_surface_t* surface) {
   return TRUE;
 }
 
-void CDC::DetachSurface() {
-  state_.target = gdi::SurfaceRef();
-  state_.bitmapObject = nullptr;
-}
-
 CPen* CDC::SelectObject(CPen* pen) {
   if (!pen || !pen->GetSafeHandle()) return nullptr;
   CPen* previous = state_.penObject;

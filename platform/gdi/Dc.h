@@ -34,7 +34,6 @@ class CDC : public CObject {
   BOOL DeleteDC();
   // Draws into `surface` (an RGB24 or ARGB32 image surface), which the DC keeps a reference to.
   BOOL AttachSurface(cairo_surface_t* surface);
-  void DetachSurface();
   cairo_surface_t* GetSurface() const { return state_.target.Get(); }
   HDC GetSafeHdc() const { return reinterpret_cast<HDC>(const_cast<CDC*>(this)); }
   static CDC* FromHandle(HDC handle) { return reinterpret_cast<CDC*>(handle); }

@@ -35,7 +35,6 @@ class CGdiObject : public CObject {
   virtual BOOL CreateStockObject(int index);
   // Non-null once the object holds something (MFC's handle test).
   const void* GetSafeHandle() const { return created_ ? this : nullptr; }
-  bool IsStock() const { return stock_; }
 
  protected:
   CGdiObject() = default;

@@ -191,18 +191,6 @@ SpanSet SpanSet::Combine(const SpanSet& a, const SpanSet& b, int mode) {
   return out.Finish();
 }
 
-SpanSet SpanSet::ClippedTo(const RECT& r) const {
-  RECT n = Normalised(r);
-  int from = std::max(top_, (int)n.top), to = std::min(top_ + RowCount(), (int)n.bottom);
-  Builder out(from);
-  for (int y = from; y < to; ++y) {
-    for (const int* p = RowBegin(y - top_); p != RowEnd(y - top_); p += 2)
-      out.Add(std::max(p[0], (int)n.left), std::min(p[1], (int)n.right));
-    out.NextRow();
-  }
-  return out.Finish();
-}
-
 SpanSet SpanSet::InnerBoundary() const {
   if (IsEmpty()) return SpanSet();
   Builder out(top_);

@@ -48,7 +48,6 @@ class SpanSet {
 
   // RGN_AND, RGN_OR, RGN_XOR or RGN_DIFF.
   static SpanSet Combine(const SpanSet& a, const SpanSet& b, int mode);
-  SpanSet ClippedTo(const RECT& r) const;
   // The pixels of the set that have a 4-neighbour outside it: a one-pixel outline.
   SpanSet InnerBoundary() const;
 

@@ -26,8 +26,6 @@ class TextFace {
   static std::shared_ptr<const TextFace> Resolve(const LOGFONT& log);
 
   const TEXTMETRIC& Metrics() const { return metrics_; }
-  // The character height in pixels (the em size the face is drawn at).
-  int PixelSize() const { return pixelSize_; }
   // Advance in pixels of the character of len (1 or 2) bytes at gbk; control characters
   // (tab, CR, LF ...) advance 0.
   int Advance(const char* gbk, int len) const;
@@ -60,7 +58,7 @@ class TextFace {
   Key key_;
   PangoFontDescription* description_ = nullptr;
   TEXTMETRIC metrics_{};
-  int pixelSize_ = 0;
+  int pixelSize_ = 0;  // the em size the face is drawn at
   mutable std::map<unsigned, int> advances_;  // GBK code -> pixels
 };
 

@@ -84,11 +84,13 @@ LRESULT ComboClassProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
   const char* text = (const char*)lParam;
   switch (msg) {
     case CB_ADDSTRING:
-      return c->list.Add(text, (Style(hwnd) & CBS_SORT) != 0);
     case CB_INSERTSTRING: {
-      int at = c->list.Insert((int)wParam, text);
-      if (at >= 0 && c->selection >= at) c->selection++;
-      return at < 0 ? CB_ERR : at;
+      // A sorted add may land before the selected item, which the selection then follows.
+      bool sorted = (Style(hwnd) & CBS_SORT) != 0;
+      int at = msg == CB_ADDSTRING ? c->list.Add(text, sorted) : c->list.Insert((int)wParam, text);
+      if (at < 0) return CB_ERR;
+      if (c->selection >= at) c->selection++;
+      return at;
     }
     case CB_DELETESTRING: {
       int left = c->list.Remove((int)wParam);

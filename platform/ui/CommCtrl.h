@@ -3,6 +3,8 @@
 // module's windows use them.
 #pragma once
 
+#include <cstring>
+
 #include "platform/Geometry.h"
 #include "platform/ui/Messages.h"
 
@@ -211,6 +213,15 @@ typedef int (*PFNLVCOMPARE)(LPARAM, LPARAM, LPARAM);
 #define TVI_FIRST ((HTREEITEM)(ULONG_PTR)-0x0FFFF)
 #define TVI_LAST ((HTREEITEM)(ULONG_PTR)-0x0FFFE)
 #define TVI_SORT ((HTREEITEM)(ULONG_PTR)-0x0FFFD)
+
+// TVM_GETITEMRECT passes the item in the first bytes of the RECT it fills; copied bytewise, as
+// the RECT's storage is not an HTREEITEM object.
+inline void PutItemInRect(RECT* rect, HTREEITEM item) { std::memcpy(rect, &item, sizeof item); }
+inline HTREEITEM ItemInRect(const RECT* rect) {
+  HTREEITEM item;
+  std::memcpy(&item, rect, sizeof item);
+  return item;
+}
 
 #define TVE_COLLAPSE 0x0001
 #define TVE_EXPAND 0x0002

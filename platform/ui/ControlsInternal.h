@@ -1,6 +1,7 @@
 // Internal to the platform: the control class procedures and their private messages.
 #pragma once
 
+#include "platform/CString.h"
 #include "platform/ui/Messages.h"
 
 namespace platform {
@@ -29,5 +30,20 @@ void RegisterCommonControlClasses();
 // Sends WM_NOTIFY with `code` from a control to its parent, filling the header of `hdr` (a
 // notification block that begins with an NMHDR); the parent's answer (0 without a parent).
 LRESULT SendNotify(HWND control, UINT code, NMHDR* hdr);
+
+// Reads an item's text of unknown length: `read(buffer, size)` copies it into `size` bytes and
+// returns its length. The buffer doubles until the text surely fits (a copy may stop one byte
+// short to keep a double-byte character whole), as MFC does.
+template <class Read>
+CString ReadGrowingText(Read read) {
+  CString text;
+  for (int size = 256;; size *= 2) {
+    int len = read(text.GetBufferSetLength(size), size);
+    if (len < size - 2) {
+      text.ReleaseBuffer(len);
+      return text;
+    }
+  }
+}
 
 }  // namespace platform

@@ -18,7 +18,3 @@ HCURSOR SetCursor(HCURSOR cursor) {
 }
 
 HCURSOR GetCursor() { return g_cursor; }
-
-namespace platform {
-uintptr_t CursorId(HCURSOR cursor) { return (uintptr_t)cursor; }
-}  // namespace platform

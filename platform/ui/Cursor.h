@@ -26,8 +26,3 @@ HCURSOR GetCursor();
 // An icon handle for an IDI_ id or a resource id (the same id gives the same handle).
 HICON LoadIcon(HINSTANCE instance, LPCTSTR name);
 BOOL DestroyIcon(HICON icon);
-
-namespace platform {
-// The id a cursor handle was loaded from (0 for NULL).
-uintptr_t CursorId(HCURSOR cursor);
-}  // namespace platform

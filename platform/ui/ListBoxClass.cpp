@@ -97,6 +97,84 @@ void Notify(HWND hwnd, UINT code) {
   if (Style(hwnd) & LBS_NOTIFY) tree::NotifyParent(hwnd, code);
 }
 
+// Sets or clears the selection of one item of a multiple-selection list, or of all (-1).
+LRESULT SetMultiSelection(ListExtra* l, int item, bool select) {
+  if (item == -1) {
+    for (auto& it : l->list.items) it.selected = select;
+    return 0;
+  }
+  if (!l->list.Valid(item)) return LB_ERR;
+  l->list.items[item].selected = select;
+  return 0;
+}
+
+// The selection messages.
+LRESULT SelectionMessage(HWND hwnd, ListExtra* l, UINT msg, WPARAM wParam, LPARAM lParam) {
+  int index = (int)wParam;
+  switch (msg) {
+    case LB_GETCURSEL:
+      return l->selection;
+    case LB_SETCURSEL:
+      if (IsMulti(hwnd)) return LB_ERR;
+      SetSelection(hwnd, l, index);
+      return l->selection >= 0 ? l->selection : LB_ERR;
+    case LB_GETSEL:
+      if (!l->list.Valid(index)) return LB_ERR;
+      return IsMulti(hwnd) ? l->list.items[index].selected : index == l->selection;
+    case LB_SETSEL:
+      return IsMulti(hwnd) ? SetMultiSelection(l, (int)lParam, wParam != 0) : LB_ERR;
+    case LB_GETSELCOUNT: {
+      if (!IsMulti(hwnd)) return LB_ERR;
+      int n = 0;
+      for (const auto& it : l->list.items) n += it.selected;
+      return n;
+    }
+    case LB_SELECTSTRING: {
+      int found = l->list.Find(index, (const char*)lParam, false);
+      if (found >= 0 && !IsMulti(hwnd)) l->selection = found;
+      return found;
+    }
+  }
+  return 0;
+}
+
+// The user's mouse, keys and focus.
+void InputMessage(HWND hwnd, ListExtra* l, UINT msg, WPARAM wParam, LPARAM lParam) {
+  switch (msg) {
+    case WM_LBUTTONDOWN: {
+      ::SetFocus(hwnd);
+      LRESULT hit = ItemFromPoint(hwnd, l, POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
+      if (HIWORD(hit) || !l->list.Count()) return;
+      SetSelection(hwnd, l, LOWORD(hit));
+      ::SetCapture(hwnd);
+      l->tracking = true;
+      return;
+    }
+    case WM_LBUTTONUP:
+      if (!l->tracking) return;
+      l->tracking = false;
+      ::ReleaseCapture();
+      Notify(hwnd, LBN_SELCHANGE);
+      return;
+    case WM_LBUTTONDBLCLK:
+      Notify(hwnd, LBN_DBLCLK);
+      return;
+    case WM_KEYDOWN: {
+      int next = l->selection + (wParam == VK_DOWN ? 1 : wParam == VK_UP ? -1 : 0);
+      if (IsMulti(hwnd) || next == l->selection || !l->list.Valid(next)) return;
+      l->selection = next;
+      Notify(hwnd, LBN_SELCHANGE);
+      return;
+    }
+    case WM_SETFOCUS:
+      Notify(hwnd, LBN_SETFOCUS);
+      return;
+    case WM_KILLFOCUS:
+      Notify(hwnd, LBN_KILLFOCUS);
+      return;
+  }
+}
+
 }  // namespace
 
 LRESULT ListBoxClassProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
@@ -129,32 +207,6 @@ LRESULT ListBoxClassProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
       return 0;
     case LB_GETCOUNT:
       return l->list.Count();
-    case LB_GETCURSEL:
-      return l->selection;
-    case LB_SETCURSEL:
-      if (IsMulti(hwnd)) return LB_ERR;
-      SetSelection(hwnd, l, index);
-      return l->selection >= 0 ? l->selection : LB_ERR;
-    case LB_GETSEL:
-      if (!l->list.Valid(index)) return LB_ERR;
-      return IsMulti(hwnd) ? l->list.items[index].selected : index == l->selection;
-    case LB_SETSEL: {
-      if (!IsMulti(hwnd)) return LB_ERR;
-      int item = (int)lParam;
-      if (item == -1) {
-        for (auto& it : l->list.items) it.selected = wParam != 0;
-        return 0;
-      }
-      if (!l->list.Valid(item)) return LB_ERR;
-      l->list.items[item].selected = wParam != 0;
-      return 0;
-    }
-    case LB_GETSELCOUNT: {
-      if (!IsMulti(hwnd)) return LB_ERR;
-      int n = 0;
-      for (const auto& it : l->list.items) n += it.selected;
-      return n;
-    }
     case LB_GETTEXT:
       return CopyText(hwnd, l, index, (char*)lParam);
     case LB_GETTEXTLEN:
@@ -169,11 +221,6 @@ LRESULT ListBoxClassProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
       return l->list.Find(index, (const char*)lParam, false);
     case LB_FINDSTRINGEXACT:
       return l->list.Find(index, (const char*)lParam, true);
-    case LB_SELECTSTRING: {
-      int found = l->list.Find(index, (const char*)lParam, false);
-      if (found >= 0 && !IsMulti(hwnd)) l->selection = found;
-      return found;
-    }
     case LB_SETITEMHEIGHT:
       if (lParam <= 0 || lParam > 255) return LB_ERR;
       if (IsVariable(hwnd)) {
@@ -198,38 +245,22 @@ LRESULT ListBoxClassProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
       return 0;
     case LB_ITEMFROMPOINT:
       return ItemFromPoint(hwnd, l, POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
-    case WM_LBUTTONDOWN: {
-      ::SetFocus(hwnd);
-      LRESULT hit = ItemFromPoint(hwnd, l, POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
-      if (HIWORD(hit) || !l->list.Count()) return 0;
-      SetSelection(hwnd, l, LOWORD(hit));
-      ::SetCapture(hwnd);
-      l->tracking = true;
-      return 0;
-    }
-    case WM_LBUTTONUP:
-      if (!l->tracking) return 0;
-      l->tracking = false;
-      ::ReleaseCapture();
-      Notify(hwnd, LBN_SELCHANGE);
-      return 0;
-    case WM_LBUTTONDBLCLK:
-      Notify(hwnd, LBN_DBLCLK);
-      return 0;
-    case WM_KEYDOWN: {
-      int next = l->selection + (wParam == VK_DOWN ? 1 : wParam == VK_UP ? -1 : 0);
-      if (IsMulti(hwnd) || next == l->selection || !l->list.Valid(next)) return 0;
-      l->selection = next;
-      Notify(hwnd, LBN_SELCHANGE);
-      return 0;
-    }
     case WM_GETDLGCODE:
       return DLGC_WANTARROWS | DLGC_WANTCHARS;
+    case LB_GETCURSEL:
+    case LB_SETCURSEL:
+    case LB_GETSEL:
+    case LB_SETSEL:
+    case LB_GETSELCOUNT:
+    case LB_SELECTSTRING:
+      return SelectionMessage(hwnd, l, msg, wParam, lParam);
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONUP:
+    case WM_LBUTTONDBLCLK:
+    case WM_KEYDOWN:
     case WM_SETFOCUS:
-      Notify(hwnd, LBN_SETFOCUS);
-      return 0;
     case WM_KILLFOCUS:
-      Notify(hwnd, LBN_KILLFOCUS);
+      InputMessage(hwnd, l, msg, wParam, lParam);
       return 0;
   }
   return GenericWindowProc(hwnd, msg, wParam, lParam);

@@ -1,6 +1,7 @@
 // The CListCtrl and CHeaderCtrl wrappers: each call is one class message.
 #include "platform/ui/ListCtrl.h"
 
+#include "platform/ui/ControlsInternal.h"
 #include "platform/ui/ImageList.h"
 
 IMPLEMENT_DYNAMIC(CHeaderCtrl, CWnd)
@@ -60,16 +61,8 @@ int CListCtrl::GetItemText(int index, int subItem, LPTSTR buffer, int size) cons
 }
 
 CString CListCtrl::GetItemText(int index, int subItem) const {
-  // Grows the buffer until the text surely fits (a copy may stop one byte short to keep a
-  // double-byte character whole), as MFC does.
-  CString text;
-  for (int size = 256;; size *= 2) {
-    int len = GetItemText(index, subItem, text.GetBufferSetLength(size), size);
-    if (len < size - 2) {
-      text.ReleaseBuffer(len);
-      return text;
-    }
-  }
+  return platform::ReadGrowingText(
+      [&](LPTSTR buffer, int size) { return GetItemText(index, subItem, buffer, size); });
 }
 
 BOOL CListCtrl::SetItemData(int index, DWORD_PTR data) {

@@ -34,6 +34,7 @@ int GetSystemMetrics(int index) {
     case SM_CYCAPTION: return 19;
     case SM_CXBORDER:
     case SM_CYBORDER: return 1;
+    case SM_CYFRAME: return 4;
     case SM_CXFULLSCREEN: return s.workArea.right - s.workArea.left;
     case SM_CYFULLSCREEN: return s.workArea.bottom - s.workArea.top - 19;
   }

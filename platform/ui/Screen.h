@@ -13,6 +13,7 @@
 #define SM_CYBORDER 6
 #define SM_CXFULLSCREEN 16
 #define SM_CYFULLSCREEN 17
+#define SM_CYFRAME 33
 #define SPI_GETWORKAREA 0x0030
 
 int GetSystemMetrics(int index);

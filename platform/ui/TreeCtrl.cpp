@@ -3,6 +3,7 @@
 
 #include <cstring>
 
+#include "platform/ui/ControlsInternal.h"
 #include "platform/ui/ImageList.h"
 
 IMPLEMENT_DYNAMIC(CTreeCtrl, CWnd)
@@ -33,22 +34,16 @@ BOOL CTreeCtrl::GetItem(TVITEM* item) const { return (BOOL)SEND(TVM_GETITEM, 0, 
 BOOL CTreeCtrl::SetItem(TVITEM* item) { return (BOOL)SEND(TVM_SETITEM, 0, item); }
 
 CString CTreeCtrl::GetItemText(HTREEITEM item) const {
-  CString text;
-  for (int size = 256;; size *= 2) {
+  return platform::ReadGrowingText([&](LPTSTR buffer, int size) {
     TVITEM info = {};
     info.mask = TVIF_TEXT;
     info.hItem = item;
-    info.pszText = text.GetBufferSetLength(size);
+    info.pszText = buffer;
     info.cchTextMax = size;
-    info.pszText[0] = '\0';
+    buffer[0] = '\0';
     GetItem(&info);
-    int len = (int)strlen(info.pszText);
-    // A copy may stop one byte short to keep a double-byte character whole.
-    if (len < size - 2) {
-      text.ReleaseBuffer(len);
-      return text;
-    }
-  }
+    return (int)strlen(buffer);
+  });
 }
 BOOL CTreeCtrl::SetItemText(HTREEITEM item, LPCTSTR text) {
   TVITEM info = {};
@@ -124,7 +119,7 @@ HTREEITEM CTreeCtrl::HitTest(CPoint point, UINT* flags) const {
 }
 BOOL CTreeCtrl::GetItemRect(HTREEITEM item, LPRECT rect, BOOL textOnly) const {
   if (!rect) return FALSE;
-  *(HTREEITEM*)rect = item;
+  PutItemInRect(rect, item);
   return (BOOL)SEND(TVM_GETITEMRECT, textOnly, rect);
 }
 short CTreeCtrl::SetItemHeight(short height) { return (short)SEND(TVM_SETITEMHEIGHT, height, 0); }

@@ -365,7 +365,7 @@ BOOL EnsureVisible(HWND hwnd, TreeExtra* t, HTREEITEM item) {
 }
 
 BOOL ItemRect(HWND hwnd, TreeExtra* t, BOOL textOnly, RECT* rect) {
-  HTREEITEM item = *(HTREEITEM*)rect;
+  HTREEITEM item = ItemInRect(rect);
   int row = Get(t, item) ? RowOf(t, item) : -1;
   if (row < 0) return FALSE;
   RECT client;

@@ -28,13 +28,13 @@ bool ListRowPoint(HWND list, int index, POINT* p) {
 bool TreeLabelPoint(HWND tree, HTREEITEM item, POINT* p) {
   if (!Reachable(tree)) return false;
   RECT r;
-  *(HTREEITEM*)&r = item;
+  PutItemInRect(&r, item);
   if (!SendMessage(tree, TVM_GETITEMRECT, TRUE, (LPARAM)&r)) return false;  // inside a closed branch
   RECT client;
   GetClientRect(tree, &client);
   if (r.top < 0 || r.bottom > client.bottom) {
     SendMessage(tree, TVM_ENSUREVISIBLE, 0, (LPARAM)item);
-    *(HTREEITEM*)&r = item;
+    PutItemInRect(&r, item);
     SendMessage(tree, TVM_GETITEMRECT, TRUE, (LPARAM)&r);
   }
   *p = Centre(r);

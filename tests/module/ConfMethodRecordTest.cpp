@@ -68,6 +68,24 @@ TEST(ConfMethodRecord, BuildersFillTheirFieldsAtTheFixedOffsets) {
   BuildConfJoin(*rec, "sip:c@h", "246810");
   EXPECT_EQ(6, IntAt(raw, 0));
   EXPECT_STREQ("246810", TextAt(raw, 0x0573));
+
+  BuildConfRemoveMember(*rec, "sip:c@h", "sip:m@h", 7);
+  EXPECT_EQ(4, IntAt(raw, 0));
+  EXPECT_STREQ("sip:c@h", TextAt(raw, 0x0004));
+  EXPECT_STREQ("sip:m@h", TextAt(raw, 0x046E));
+  EXPECT_EQ(7, IntAt(raw, 0x1430));
+  EXPECT_STREQ("", TextAt(raw, 0x0573));
+
+  BuildConfCreateP2P(*rec, "sip:peer@h", kP2PWhiteboard);
+  EXPECT_EQ(1, IntAt(raw, 0));
+  EXPECT_STREQ("sip:peer@h", TextAt(raw, 0x0004));
+  EXPECT_EQ(-1, IntAt(raw, 0x0146));
+  EXPECT_EQ(0, IntAt(raw, 0x1430));
+
+  BuildConfEnd(*rec, "sip:c@h");
+  EXPECT_EQ(12, IntAt(raw, 0));
+  EXPECT_STREQ("sip:c@h", TextAt(raw, 0x0004));
+  EXPECT_EQ(0, IntAt(raw, 0x0146));
 }
 
 TEST(ConfMethodRecord, TextsAreCutAtTheFieldLimit) {

@@ -2,6 +2,10 @@
 // notice addresses, states and the department trees.
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+
 #include "platform/ui/TreeCtrl.h"
 #include "tests/support/DesktopTest.h"
 #include "vezadazavo/VezadaZavo.h"
@@ -23,6 +27,18 @@ TEST_F(VezadaZavoTest, SipNumbersAreSipAddressesOrUserAtHost) {
   EXPECT_FALSE(IsSIPnumber("sip:"));
   EXPECT_FALSE(IsSIPnumber("a@b@c"));
   EXPECT_FALSE(IsSIPnumber(""));
+}
+
+TEST_F(VezadaZavoTest, TheUserFolderExistsOnceAskedFor) {
+  char pattern[] = "/tmp/tav-vz-XXXXXX";
+  ASSERT_NE(mkdtemp(pattern), nullptr);
+  std::string folder = std::string(pattern) + "/client/user/";
+  VzDataSet data = VzDefaultDataSet();
+  data.csUserPath = folder.c_str();
+  VzSetDataSet(data);
+  EXPECT_EQ(CString(folder.c_str()), GetUserPath());
+  EXPECT_TRUE(std::filesystem::is_directory(folder));
+  std::filesystem::remove_all(pattern);
 }
 
 TEST_F(VezadaZavoTest, TheUsersOwnAddressAndNumbersAreRecognised) {

@@ -171,6 +171,21 @@ TEST_F(ControlsTest, ComboFindsWithoutCaseAndWraps) {
   EXPECT_EQ(CB_ERR, combo.FindStringExact(-1, "alph"));
 }
 
+TEST_F(ControlsTest, SortedComboSelectionFollowsItsItemWhenOneIsAddedBefore) {
+  CComboBox combo;
+  ASSERT_TRUE(combo.Create(WS_VISIBLE | CBS_DROPDOWNLIST | CBS_SORT, CRect(0, 0, 100, 200), &parent, 30));
+  combo.AddString("beta");
+  combo.AddString("gamma");
+  ASSERT_EQ(1, combo.SetCurSel(1));
+  EXPECT_EQ(0, combo.AddString("alpha"));
+  EXPECT_EQ(2, combo.GetCurSel());
+  EXPECT_EQ(0, combo.InsertString(0, "first"));
+  EXPECT_EQ(3, combo.GetCurSel());
+  CString selected;
+  combo.GetLBText(combo.GetCurSel(), selected);
+  EXPECT_EQ("gamma", selected);
+}
+
 TEST_F(ControlsTest, FindingNeverFoldsTheTrailByteOfADoubleByteCharacter) {
   CComboBox combo;
   ASSERT_TRUE(combo.Create(WS_VISIBLE | CBS_DROPDOWNLIST, CRect(0, 0, 100, 200), &parent, 30));
@@ -208,6 +223,27 @@ TEST_F(ControlsTest, OwnerDrawnListBoxHeightsAndUserSelection) {
   EXPECT_TRUE(user::ChooseListItem(list.m_hWnd, 4));
   EXPECT_EQ(4, list.GetCurSel());
   EXPECT_EQ(Note(40, LBN_SELCHANGE), parent.notes.back());
+}
+
+TEST_F(ControlsTest, MultipleSelectionListBoxSelectsItemByItemOnly) {
+  CListBox single, multi;
+  ASSERT_TRUE(single.Create(WS_VISIBLE, CRect(0, 0, 100, 100), &parent, 41));
+  ASSERT_TRUE(multi.Create(WS_VISIBLE | LBS_EXTENDEDSEL, CRect(0, 0, 100, 100), &parent, 42));
+  for (const char* text : {"a", "b", "c"}) {
+    single.AddString(text);
+    multi.AddString(text);
+  }
+  EXPECT_EQ(LB_ERR, single.SetSel(1));
+  EXPECT_EQ(LB_ERR, single.GetSelCount());
+  EXPECT_EQ(LB_ERR, multi.SetCurSel(1));
+  EXPECT_EQ(0, multi.SetSel(-1));  // every item
+  EXPECT_EQ(3, multi.GetSelCount());
+  EXPECT_EQ(0, multi.SetSel(1, FALSE));
+  EXPECT_EQ(LB_ERR, multi.SetSel(3));
+  EXPECT_EQ(2, multi.GetSelCount());
+  EXPECT_EQ(0, multi.GetSel(1));
+  EXPECT_EQ(1, multi.GetSel(2));
+  EXPECT_EQ(LB_ERR, multi.GetSel(3));
 }
 
 }  // namespace

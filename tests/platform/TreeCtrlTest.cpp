@@ -2,6 +2,8 @@
 // notifications, hit tests over the row layout, and the user's clicks and keys.
 #include <gtest/gtest.h>
 
+#include <string>
+
 #include "platform/gdi/GdiObjects.h"
 #include "platform/ui/ImageList.h"
 #include "platform/ui/TreeCtrl.h"
@@ -61,6 +63,10 @@ TEST_F(TreeCtrlTest, BuildingAndWalkingTheTree) {
   EXPECT_EQ(23, image);
   EXPECT_EQ(0x1234u, tree.GetItemData(person));
   EXPECT_EQ("李四", tree.GetItemText(person));
+  // A text longer than the first read buffer comes back whole.
+  CString longText(std::string(600, 'x').c_str());
+  ASSERT_TRUE(tree.SetItemText(person, longText));
+  EXPECT_EQ(longText, tree.GetItemText(person));
 }
 
 TEST_F(TreeCtrlTest, HandlesOfDeletedItemsAreRefused) {

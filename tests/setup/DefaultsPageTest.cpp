@@ -1,5 +1,6 @@
 // The defaults page and "mmc_dfs.dat": the file's form, loading from the file, from the user
 // record's older copy or from the built-in values, and changing the defaults.
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 
@@ -98,6 +99,19 @@ TEST_F(DefaultsPageTest, ADamagedFileIsLoggedAndLeavesTheRecord) {
   EXPECT_EQ(CString(), Module()->m_confDefaultData.subject);
 }
 
+TEST_F(DefaultsPageTest, AFileThatCannotBeReadIsLoggedAndCountsAsLoaded) {
+  std::filesystem::create_directories(FilePath());
+  Module()->m_confDefaultData.subject = "kept";
+  OpenOnDefaults();
+  bool logged = false;
+  for (const std::string& line : Host().LogLines())
+    logged = logged || line.find("LoadDefaultDataFromFile()  Exception --- strDebugFlag=1") != std::string::npos;
+  EXPECT_TRUE(logged);
+  EXPECT_TRUE(Page()->m_bLoaded);
+  EXPECT_EQ(CString("kept"), Module()->m_confDefaultData.subject);
+  EXPECT_TRUE(std::filesystem::is_directory(FilePath()));
+}
+
 TEST_F(DefaultsPageTest, AnOlderCopyInTheUserRecordMovesIntoTheFileOnce) {
   ConfDefaultsGroup& group = GetUserData()->m_confDefaults;
   group.csSubject = "旧会议";
@@ -145,6 +159,17 @@ TEST_F(DefaultsPageTest, OkChecksInOrderAndStoresTheDefaults) {
   EXPECT_NE(std::string::npos, FileText().find(Hex("subject=\"例会\" maxnum=\"2\" period=\"30\"")));
   EXPECT_EQ(CString("例会"), ItemText(CreatePage(), IDC_SUBJECT));
   EXPECT_EQ(CString("29"), ItemText(CreatePage(), IDC_REMAIN_NOTICE));
+}
+
+TEST_F(DefaultsPageTest, ASubjectOverFortyCharactersIsRefusedByTheExchange) {
+  OpenOnDefaults();
+  SetField(Page(), IDC_DFS_SUBJECT, std::string(41, 's').c_str());
+  Modify("4", "30", "5");
+  EXPECT_NE(std::string("会议缺省设置修改成功！"), LastMessageBoxText().str());
+  EXPECT_EQ(CString(), Module()->m_confDefaultData.subject);
+  SetField(Page(), IDC_DFS_SUBJECT, std::string(40, 's').c_str());
+  Modify("4", "30", "5");
+  EXPECT_EQ(CString(std::string(40, 's').c_str()), Module()->m_confDefaultData.subject);
 }
 
 TEST_F(DefaultsPageTest, AFullDiskWritesNothingAndSaysNothing) {

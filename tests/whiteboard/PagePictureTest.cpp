@@ -112,8 +112,9 @@ TEST_F(PagePicture, APageReadFromXmlPaintsEveryKindOfObject) {
 
   wbtest::Canvas canvas(kWidth, kHeight);
   Paint(page, canvas.dc());
-  if (const char* dir = getenv("TAV_PICTURES_DIR"))
+  if (const char* dir = getenv("TAV_PICTURES_DIR")) {
     EXPECT_TRUE(canvas.WritePng((std::string(dir) + "/page.png").c_str()));
+  }
 
   // The background at (10, 10) at its own size (JPEG: colours near the originals).
   auto near = [](COLORREF a, COLORREF b) {

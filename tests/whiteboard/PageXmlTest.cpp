@@ -256,6 +256,25 @@ TEST_F(PageXml, SpecialCharactersInIdsAreEscapedAndReadBack) {
   EXPECT_STREQ(static_cast<CStrokeBitmap*>(At(read, 2))->m_csFormat, "png\"/><line id=\"line:injected");
 }
 
+// Documents are written in GBK and declared so; the loader hands the reader UTF-8. A long
+// Chinese id comes back as GBK cut whole, and the page written from it loads again unchanged.
+TEST_F(PageXml, ALongChineseIdSurvivesWriteAndReadAgain) {
+  std::string id = "line:x";
+  for (int i = 0; i < 25; ++i) id += "\xD6\xD0";
+  const std::string declaration = "<?xml version=\"1.0\" encoding=\"gbk\" ?>";
+  const std::string first = declaration + "<page><line id=\"" + id + "\" x1=\"1\" y1=\"2\" x2=\"3\" y2=\"4\"/></page>";
+  CStrokePage read;
+  ASSERT_TRUE(Read(read, first.c_str()));
+  ASSERT_EQ(1, read.m_listStroke.GetCount());
+  EXPECT_EQ(std::string(At(read, 0)->m_szID), id.substr(0, 46));
+
+  const std::string second = declaration + (LPCTSTR)read.ToXml(0);
+  CStrokePage again;
+  ASSERT_TRUE(Read(again, second.c_str())) << second;
+  ASSERT_EQ(1, again.m_listStroke.GetCount());
+  EXPECT_STREQ(At(again, 0)->m_szID, At(read, 0)->m_szID);
+}
+
 // ---- The background and the list ----
 
 TEST_F(PageXml, SetDocPageReplacesAndDeletesTheOldBackground) {

@@ -83,7 +83,7 @@ TEST(ShapeXml, PathTextIsReadPointByPoint) {
       {"M 10 10 L 20 30 Z", {CPoint(10, 10), CPoint(20, 30)}},
       {"M 5 5 L 6 6", {CPoint(5, 5), CPoint(6, 6)}},
       {"M -5 7 L 0 0 L 99999 -3 Z", {CPoint(-5, 7), CPoint(0, 0), CPoint(99999, -3)}},
-      // A piece without two numbers is skipped, not appended with made-up values.
+      // A point without two numbers is skipped, not appended with made-up values.
       {"M 1 2 L 3 L x y L 5 6 L  Z", {CPoint(1, 2), CPoint(5, 6)}},
       {"M", {}},
   };

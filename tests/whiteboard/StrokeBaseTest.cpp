@@ -114,6 +114,27 @@ TEST(StrokeBaseXml, LongIdIsCutTo47Characters) {
   EXPECT_EQ(std::string(stroke.m_szID), id.substr(0, 47));
 }
 
+// The parsed tree holds UTF-8; the id is kept in the module's GBK and cut on a GBK character
+// boundary ("line:x" and 25 two-byte characters: 56 bytes, cut to 46).
+TEST(StrokeBaseXml, NonAsciiIdIsReadAsGbkAndCutOnACharacter) {
+  CTestStroke stroke;
+  std::string utf8 = "line:x";
+  std::string gbk = "line:x";
+  for (int i = 0; i < 25; ++i) {
+    utf8 += "\xE4\xB8\xAD";  // U+4E2D in UTF-8
+    gbk += "\xD6\xD0";        // the same character in GBK
+  }
+  ASSERT_TRUE(ReadElement(stroke, ("<line id=\"" + utf8 + "\"/>").c_str()));
+  EXPECT_EQ(std::string(stroke.m_szID), gbk.substr(0, 46));
+}
+
+// A character GBK lacks (here U+1F600) cannot be kept: each of its bytes reads as '?'.
+TEST(StrokeBaseXml, AnIdCharacterOutsideGbkBecomesQuestionMarks) {
+  CTestStroke stroke;
+  ASSERT_TRUE(ReadElement(stroke, "<line id=\"line:a\xF0\x9F\x98\x80\x62\"/>"));
+  EXPECT_STREQ(stroke.m_szID, "line:a????b");
+}
+
 TEST(StrokeBaseXml, AStyleWithoutOneKeyKeepsThatValue) {
   CTestStroke stroke;
   ASSERT_TRUE(ReadElement(stroke, "<line id=\"a\" style=\"stroke:255\"/>"));

@@ -1,5 +1,5 @@
 // A stroke for the tests of the base class: its writer hooks are set by the test, and its
-// change message (ops 1 and 3, as a line answers them) is built from the base's pieces.
+// change message (ops 1 and 3, as a line answers them) is built from the base's building blocks.
 #pragma once
 
 #include "whiteboard/model/StrokeBase.h"
@@ -8,7 +8,7 @@
 
 namespace wbtest {
 
-// A stroke whose hooks and change message are set by the test, built from the base's pieces.
+// A stroke whose hooks and change message are set by the test, built from the base's building blocks.
 class CTestStroke : public CStrokeBase {
  public:
   using CStrokeBase::CStrokeBase;

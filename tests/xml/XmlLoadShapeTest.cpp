@@ -84,11 +84,11 @@ TEST(XmlLoadShape, MalformedAndEmptyInputGiveNull) {
   }
 }
 
-TEST(XmlLoadShape, SchemaDocumentsLoadAsNull) {
-  EXPECT_EQ(XmlLoadString("<xs:schema xmlns:xs=\"http://www.w3.org/2001/XMLSchema\">"
-                          "<xs:element name=\"a\" type=\"xs:string\"/></xs:schema>"),
-            nullptr);
-  EXPECT_EQ(XmlLoadString("<myschemadoc/>"), nullptr);
+TEST(XmlLoadShape, SchemaDocumentsLoadAsTheirTemplate) {
+  EXPECT_EQ(LoadDump("<xs:schema xmlns:xs=\"http://www.w3.org/2001/XMLSchema\">"
+                     "<xs:element name=\"a\" type=\"xs:string\"/></xs:schema>"),
+            "a\n");
+  EXPECT_EQ(XmlLoadString("<myschemadoc/>"), nullptr);  // declares nothing
   Tree nested(XmlLoadString("<doc><schema/></doc>"));  // only the root's name counts
   EXPECT_TRUE(nested);
 }

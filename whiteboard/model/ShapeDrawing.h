@@ -1,4 +1,4 @@
-// Drawing pieces shared by the shapes: scoped pen and brush selection, the rubber-band pen,
+// Drawing helpers shared by the shapes: scoped pen and brush selection, the rubber-band pen,
 // and polylines through a point list.
 #pragma once
 

@@ -6,7 +6,6 @@
 #include <vector>
 
 #include "module/Codecs.h"
-#include "platform/Mbcs.h"
 #include "whiteboard/model/WbBlocks.h"
 #include "whiteboard/model/WbXmlText.h"
 #include "whiteboard/windows/WbMsgHeaders.h"
@@ -99,9 +98,7 @@ CString CStrokeBase::ToXml() {
 
 BOOL CStrokeBase::FromXml(XmlElement* element) {
   if (!element) return FALSE;
-  const char* id = XmlAttributeText(element, "id");
-  if (!id) return FALSE;
-  mbcs::CopyLimited(m_szID, sizeof(m_szID), id);
+  if (!CopyXmlId(element, m_szID, sizeof(m_szID))) return FALSE;
   CRect rect(ReadXmlDecimal(XmlAttributeText(element, "x1")), ReadXmlDecimal(XmlAttributeText(element, "y1")),
              ReadXmlDecimal(XmlAttributeText(element, "x2")),
              ReadXmlDecimal(XmlAttributeText(element, "y2")));

@@ -1,7 +1,7 @@
 // CStrokeBase: what every object on a whiteboard page shares (id, bounds, selection tracker,
 // colour, pen width, owner), the virtual operations through which the surfaces, the page and
 // the windows handle any object, the generic XML element writer and reader, and the shared
-// pieces of the change messages the objects build.
+// building blocks of the change messages the objects build.
 #pragma once
 
 #include "platform/CString.h"
@@ -74,7 +74,7 @@ class CStrokeBase : public CCmdTarget {
   // The shared tracker setting: dotted line with handles outside, handle size 5.
   void SetTrackerRect(const RECT& rect);
 
-  // ---- Pieces of BuildWbMessage for the derived classes ----
+  // ---- Building blocks of BuildWbMessage for the derived classes ----
   // TRUE when the out-pointers every change message needs are given (ppExtra too when
   // needExtra).
   static BOOL ChangeOutputsGiven(void** ppPayload, WbStyleRecord** ppStyle, WbPageOpRecord** ppPageOp,

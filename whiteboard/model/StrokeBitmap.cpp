@@ -75,8 +75,7 @@ WbMsgHeader* CStrokeBitmap::BuildWbMessage(int op, BYTE headerKind, void** ppPay
 CString CStrokeBitmap::ToXml() { return DocPageElement(GetTypeName(), m_szID); }
 
 BOOL CStrokeBitmap::FromXml(XmlElement* element) {
-  if (!CStrokeBase::FromXml(element) || LoadDataUrl(XmlAttributeText(element, "xlink:href")) != kDataUrlLoaded)
-    return FALSE;
+  if (!CStrokeBase::FromXml(element) || !LoadHref(element)) return FALSE;
   UpdateTracker();
   return TRUE;
 }
@@ -84,12 +83,7 @@ BOOL CStrokeBitmap::FromXml(XmlElement* element) {
 CString CStrokeBitmap::GetTypeName() { return "docpage"; }
 
 void* CStrokeBitmap::GetObjectRecord(DWORD type, DWORD subCode) {
-  m_payload = WbImagePayload{};
-  m_payload.head.nObjType = WB_OBJ_IMAGE;
-  SetWbText(m_payload.head.szID, m_szID);
-  m_payload.head.nSubOp = RecordSubOp(type);
-  m_payload.pszData = PrepareHref();
-  return &m_payload;
+  return FillRecord(&m_payload, WB_OBJ_IMAGE, m_szID, type);
 }
 
 BOOL CStrokeBitmap::ApplyRecord(const void* payload) {

@@ -8,7 +8,6 @@
 #include "platform/Files.h"
 #include "platform/ui/MessageBox.h"
 #include "vezadazavo/VezadaZavo.h"
-#include "whiteboard/model/WbBlocks.h"
 #include "whiteboard/model/WbXmlText.h"
 
 IMPLEMENT_DYNCREATE(CStrokeDocPage, CStrokeBase)
@@ -18,13 +17,13 @@ namespace {
 const char kTooLargeText[] = "请您选择小于1M的文件！";
 const char kFormatText[] = "不支持的文件格式！";
 
-// The file's bytes, read in pieces of at most 4,096 bytes; FALSE when it cannot be opened.
+// The file's bytes, read in chunks of at most 4,096 bytes; FALSE when it cannot be opened.
 BOOL ReadFileBytes(const CString& path, std::vector<BYTE>* bytes) {
   FILE* file = fopen(platform::NativePath(path).c_str(), "rb");
   if (!file) return FALSE;
-  BYTE piece[4096];
+  BYTE chunk[4096];
   size_t n;
-  while ((n = fread(piece, 1, sizeof(piece), file)) > 0) bytes->insert(bytes->end(), piece, piece + n);
+  while ((n = fread(chunk, 1, sizeof(chunk), file)) > 0) bytes->insert(bytes->end(), chunk, chunk + n);
   fclose(file);
   return TRUE;
 }
@@ -65,8 +64,7 @@ BOOL CStrokeDocPage::HitTest(int x, int y) {
 CString CStrokeDocPage::ToXml() { return DocPageElement(GetTypeName(), m_szID); }
 
 BOOL CStrokeDocPage::FromXml(XmlElement* element) {
-  if (!CStrokeBase::FromXml(element) || LoadDataUrl(XmlAttributeText(element, "xlink:href")) != kDataUrlLoaded)
-    return FALSE;
+  if (!CStrokeBase::FromXml(element) || !LoadHref(element)) return FALSE;
   UpdateTracker();
   return TRUE;
 }
@@ -74,12 +72,7 @@ BOOL CStrokeDocPage::FromXml(XmlElement* element) {
 CString CStrokeDocPage::GetTypeName() { return "docpage"; }
 
 void* CStrokeDocPage::GetObjectRecord(DWORD type, DWORD subCode) {
-  m_payload = WbDocPagePayload{};
-  m_payload.head.nObjType = WB_OBJ_DOCPAGE;
-  SetWbText(m_payload.head.szID, m_szID);
-  m_payload.head.nSubOp = RecordSubOp(type);
-  m_payload.pszData = PrepareHref();
-  return &m_payload;
+  return FillRecord(&m_payload, WB_OBJ_DOCPAGE, m_szID, type);
 }
 
 BOOL CStrokeDocPage::ApplyRecord(const void* payload) {

@@ -16,12 +16,12 @@ IMPLEMENT_DYNCREATE(CStrokeFreeLine, CStrokeBase)
 
 namespace {
 
-// Reads "x y" from piece, which ends at end (an "L" or the end of the text stops the numbers);
+// Reads "x y" from text, which ends at end (an "L" or the end of the text stops the numbers);
 // FALSE unless both numbers are there.
-BOOL ReadPathPoint(const char* piece, const char* end, CPoint* point) {
+BOOL ReadPathPoint(const char* text, const char* end, CPoint* point) {
   char* after = nullptr;
-  long x = strtol(piece, &after, 10);
-  if (after == piece || after > end) return FALSE;
+  long x = strtol(text, &after, 10);
+  if (after == text || after > end) return FALSE;
   const char* second = after;
   long y = strtol(second, &after, 10);
   if (after == second || after > end) return FALSE;
@@ -30,7 +30,7 @@ BOOL ReadPathPoint(const char* piece, const char* end, CPoint* point) {
 }
 
 // The points of a path text "M x y L x y ... [Z]": the first character and a final "Z" count
-// as "L", and each piece after an "L" up to the next "L " (or the end) is one point.
+// as "L", and each run of text after an "L" up to the next "L " (or the end) is one point.
 void ReadPathPoints(const char* d, CArray<CPoint, CPoint>* points) {
   std::string path(d);
   path[0] = 'L';
@@ -39,9 +39,9 @@ void ReadPathPoints(const char* d, CArray<CPoint, CPoint>* points) {
   const char* end = text + path.size();
   for (const char* at = text; at < end;) {
     const char* next = strstr(at + 1, "L ");
-    const char* pieceEnd = next ? next : end;
+    const char* pointEnd = next ? next : end;
     CPoint point;
-    if (ReadPathPoint(at + 1, pieceEnd, &point)) points->Add(point);
+    if (ReadPathPoint(at + 1, pointEnd, &point)) points->Add(point);
     if (!next) break;
     at = next;
   }

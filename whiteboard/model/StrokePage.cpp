@@ -22,7 +22,7 @@ CStrokeBase* AsStroke(CObject* object) { return static_cast<CStrokeBase*>(object
 // A hand pointer takes only its id and place from the page; its picture is always the
 // application's own.
 void ReadHandPointer(CStrokeHandPointer* hand, XmlElement* element) {
-  SetWbText(hand->m_szID, XmlAttributeText(element, "id"));
+  CopyXmlId(element, hand->m_szID, sizeof(hand->m_szID));
   if (const char* x = XmlAttributeText(element, "x")) hand->m_nX = ReadXmlDecimal(x);
   if (const char* y = XmlAttributeText(element, "y")) hand->m_nY = ReadXmlDecimal(y);
   hand->LoadHandPicture();

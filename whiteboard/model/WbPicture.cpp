@@ -64,6 +64,10 @@ int32_t CWbPicture::RecordSubOp(DWORD type) {
   return 0;
 }
 
+BOOL CWbPicture::LoadHref(XmlElement* element) {
+  return LoadDataUrl(XmlAttributeText(element, "xlink:href")) == kDataUrlLoaded;
+}
+
 BOOL CWbPicture::LoadPicture(const CString& format, const BYTE* data, UINT size) {
   if (!data || !IsAcceptedFormat(format)) return FALSE;
   if (!m_image.LoadFromMemory(data, size)) return FALSE;

@@ -7,8 +7,9 @@
 #include "platform/CString.h"
 #include "platform/Geometry.h"
 #include "platform/Win32Types.h"
-#include "whiteboard/model/WbRecords.h"
 #include "whiteboard/model/GdipImage.h"
+#include "whiteboard/model/WbBlocks.h"
+#include "whiteboard/model/WbRecords.h"
 
 class CDC;
 struct XmlElement;
@@ -48,6 +49,19 @@ class CWbPicture {
   // Text that is not "data:image/<format>;base64,<data>" (NULL included) is refused with a
   // log line and changes nothing.
   DataUrlResult LoadDataUrl(const char* url);
+  // Loads the picture of the element's "xlink:href" data URL; whether it loaded.
+  BOOL LoadHref(XmlElement* element);
+  // The picture record kept in the object, filled for header type `type`: object type, id,
+  // sub-op (RecordSubOp) and the data URL; no geometry.
+  template <class Payload>
+  void* FillRecord(Payload* record, int32_t objType, const char* id, DWORD type) {
+    *record = Payload{};
+    record->head.nObjType = objType;
+    SetWbText(record->head.szID, id);
+    record->head.nSubOp = RecordSubOp(type);
+    record->pszData = PrepareHref();
+    return record;
+  }
   // The data URL of the held format and data.
   CString DataUrl() const { return MakeDataUrl(m_csFormat, m_csData); }
   // m_csHref set to the data URL; its text, which stays valid until m_csHref changes.

@@ -2,6 +2,10 @@
 
 #include <climits>
 #include <cstdlib>
+#include <string>
+
+#include "platform/Charset.h"
+#include "platform/Mbcs.h"
 
 #include "xml/XmlText.h"
 #include "xml/XmlTree.h"
@@ -17,6 +21,13 @@ CString EscapeXmlAttribute(const char* text) {
 
 const char* XmlAttributeText(XmlElement* element, const char* name) {
   return XmlAttributeValue(XmlFindAttribute(XmlFirstAttribute(element), name));
+}
+
+bool CopyXmlId(XmlElement* element, char* dest, size_t destSize) {
+  const char* id = XmlAttributeText(element, "id");
+  if (!id) return false;
+  mbcs::CopyLimited(dest, destSize, charset::Utf8ToGbk(id).c_str());
+  return true;
 }
 
 int ReadXmlDecimal(const char* text) {

@@ -1,0 +1,40 @@
+#include "res/WhiteboardTemplates.h"
+
+#include "platform/ui/Dialog.h"
+#include "platform/ui/Menu.h"
+#include "whiteboard/surface/DrawContentDlg.h"
+#include "whiteboard/windows/DlgDFWhiteBoard.h"
+
+void RegisterWhiteboardResources() {
+  static bool registered = false;
+  if (registered) return;
+  registered = true;
+  // The surface: 600 x 450 pixels; the scroll bars come and go with the canvas.
+  platform::RegisterDialogTemplate({IDD_DRAW_CONTENT, "", WS_CHILD | WS_VISIBLE, 0, 0, 400, 300, {}});
+  platform::RegisterDialogTemplate(
+      {IDD_DF_WHITEBOARD,
+       "电子白板",
+       WS_POPUP | WS_CAPTION | WS_SYSMENU,
+       0,
+       0,
+       420,
+       330,
+       {
+           {IDC_WB_SELECT_TOOL, "Button", "选择", BS_PUSHBUTTON | WS_VISIBLE | WS_TABSTOP, 4, 4, 30, 14},
+           {IDC_WB_CUR_COLOR, "Button", "", BS_PUSHBUTTON | WS_VISIBLE, 38, 4, 14, 14},
+           {IDC_WB_LINE_WIDTH, "ListBox", "", WS_VISIBLE | WS_BORDER, 56, 4, 40, 40},
+           {IDC_WB_PAGE_NO, "Edit", "", ES_AUTOHSCROLL | WS_VISIBLE | WS_BORDER, 300, 4, 24, 12},
+           {IDC_WB_PAGE_NO2, "Edit", "", ES_AUTOHSCROLL | WS_VISIBLE | WS_BORDER, 328, 4, 24, 12},
+           {IDC_WB_PAGE_COUNT, "Edit", "", ES_AUTOHSCROLL | WS_VISIBLE | WS_BORDER | ES_READONLY, 356, 4, 24, 12},
+           {IDC_WB_SURFACE_FRAME, "Static", "", SS_LEFT, 4, 24, 400, 300},
+       }});
+  platform::RegisterMenuTemplate(IDR_WB_OBJECT_MENU, {{MF_POPUP, 0, "对象",
+                                                       {
+                                                           {MF_STRING, ID_WB_DELETE_OBJECT, "对象删除", {}},
+                                                           {MF_STRING, ID_WB_BRING_TO_FRONT, "对象前置", {}},
+                                                           {MF_STRING, ID_WB_SEND_TO_BACK, "对象后置", {}},
+                                                           {MF_SEPARATOR, 0, nullptr, {}},
+                                                           {MF_STRING, ID_WB_EDIT_TEXT, "文本编辑", {}},
+                                                           {MF_STRING, ID_WB_TEXT_FONT, "文本属性", {}},
+                                                       }}});
+}

@@ -1,0 +1,19 @@
+#include "setup/PeerText.h"
+
+#include "module/UriParts.h"
+#include "vezadazavo/VezadaZavo.h"
+
+namespace {
+
+CString WithoutPauses(CString text) {
+  CommaConvertSuf(&text, -1);
+  return text;
+}
+
+}  // namespace
+
+CString PeerDisplayText(const CString& uri) {
+  CString name = GetUserNameByPhone(uri, 0, 1);
+  if (name != GetURIPart(uri, 1)) return WithoutPauses(name);
+  return WithoutPauses(name) + "(" + WithoutPauses(GetURIPart(uri, 0)) + ")";
+}

@@ -1,0 +1,62 @@
+#include "setup/SetupOptions.h"
+
+#include "module/TavorineModule.h"
+#include "module/UriParts.h"
+#include "platform/ui/Controls.h"
+#include "vezadazavo/VezadaZavo.h"
+
+const char kAudioNumberTip[] =
+    "外线号码前需加0； 可以一次添加多个成员，以分号';'分隔； 如需邀请分机成员，请在主机号和分机号之间输入英文标点','来表示延时";
+
+CString FirstFieldRefusal(CWnd* page, const FieldCheck* checks, size_t count, int* focusId) {
+  for (size_t i = 0; i < count; ++i) {
+    CString text;
+    page->GetDlgItemText(checks[i].id, text);
+    *focusId = checks[i].id;
+    if (text.IsEmpty()) return checks[i].emptyText;
+    if (!IsAllDigits(text)) return checks[i].notDigitsText;
+  }
+  return CString();
+}
+
+void FillSplitScreenCombo(CComboBox& combo) {
+  combo.ResetContent();
+  combo.SetItemData(combo.AddString("1 分屏"), 1);
+  combo.SetItemData(combo.AddString("4 分屏"), 4);
+  XCAP_CAPS_INFO* caps = GetXCapCapsInfo();
+  CString server = caps ? caps->csMediaServer : CString();
+  if (server.CompareNoCase("convedia") != 0) combo.SetItemData(combo.AddString("6 分屏"), 6);
+}
+
+int DefaultInRange(int value, int fallback) { return value >= 1 && value <= 999 ? value : fallback; }
+
+void ImportDefaultsInto(CWnd* page, const DefaultsEdits& edits) {
+  const ConfDefaultData& defaults = TavorineModule()->m_confDefaultData;
+  page->SetDlgItemText(edits.subject, defaults.subject);
+  page->SetDlgItemText(edits.chairPwd, defaults.masterpwd);
+  page->SetDlgItemText(edits.chairPwdAgain, defaults.masterpwd);
+  page->SetDlgItemText(edits.memberPwd, defaults.mempwd);
+  page->SetDlgItemText(edits.memberPwdAgain, defaults.mempwd);
+  page->SetDlgItemText(edits.visitorPwd, defaults.visitorpwd);
+  page->SetDlgItemText(edits.visitorPwdAgain, defaults.visitorpwd);
+  const int numbers[][2] = {{edits.duration, defaults.period},
+                            {edits.maxMembers, defaults.maxnum},
+                            {edits.remainNotice, defaults.remaintime}};
+  for (const auto& number : numbers) {
+    CString text;
+    text.Format("%d", number[1]);
+    page->SetDlgItemText(number[0], text);
+  }
+}
+
+CString NormaliseMemberNumber(CString number) {
+  int pauses = CommaConvertPre(number, &number, 0);
+  CString uri;
+  PreTEL_SIPnumber(number, &uri);
+  number = uri;
+  if (pauses) {
+    CommaConvertSuf(&number, 0);
+    CommaConvertPre(number, &number, -1);
+  }
+  return number;
+}

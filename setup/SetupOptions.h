@@ -1,0 +1,50 @@
+// What the create and book pages share of their options: the field checks of OK, the
+// split-screen list, the defaults' ranges, the import of the defaults into the edits, and the
+// member-number form that goes into a request.
+#pragma once
+
+#include <cstddef>
+
+#include "platform/CString.h"
+
+class CWnd;
+class CComboBox;
+
+// One field check of OK: the control, the text when it is empty, the text when it is not all
+// digits.
+struct FieldCheck {
+  int id;
+  const char* emptyText;
+  const char* notDigitsText;
+};
+
+// The first failing check on the controls' texts, "" when all pass; the control checked last
+// goes to *focusId.
+CString FirstFieldRefusal(CWnd* page, const FieldCheck* checks, size_t count, int* focusId);
+template <size_t N>
+CString FirstFieldRefusal(CWnd* page, const FieldCheck (&checks)[N], int* focusId) {
+  return FirstFieldRefusal(page, checks, N, focusId);
+}
+
+// "1 分屏" (1), "4 分屏" (4) and, unless the media server is "convedia" (any case), "6 分屏" (6).
+void FillSplitScreenCombo(CComboBox& combo);
+
+// A default in 1..999, else the fallback.
+int DefaultInRange(int value, int fallback);
+
+// The edits that take the module's defaults as they stand (button "导入缺省设置(D)").
+struct DefaultsEdits {
+  int subject;
+  int chairPwd, chairPwdAgain;
+  int memberPwd, memberPwdAgain;
+  int visitorPwd, visitorPwdAgain;
+  int duration, maxMembers, remainNotice;
+};
+void ImportDefaultsInto(CWnd* page, const DefaultsEdits& edits);
+
+// A listed member number in the form a request carries: pause form, "sip:"/"tel:" address,
+// pauses restored; "" when it does not convert.
+CString NormaliseMemberNumber(CString number);
+
+// The typed-number tip of an audio conference.
+extern const char kAudioNumberTip[];

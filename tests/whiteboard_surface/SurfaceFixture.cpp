@@ -1,0 +1,82 @@
+#include "tests/whiteboard_surface/SurfaceFixture.h"
+
+#include "confwindow/DlgDataConf.h"
+#include "platform/ui/UserInput.h"
+#include "platform/ui/WindowSurface.h"
+#include "vezadazavo/VezadaZavo.h"
+#include "whiteboard/model/StrokeBase.h"
+#include "whiteboard/model/StrokePage.h"
+
+namespace surftest {
+
+ReceivedRecord::ReceivedRecord(DWORD method, int page, int op, void* payload, int pageCount) {
+  header.head.op = method;
+  header.head.nSubConfID = kWhiteboardSubConf;
+  header.nValue = pageCount;
+  header.pPageOp = &pageOp;
+  pageOp.nPage = page;
+  pageOp.nOp = op;
+  pageOp.pList = payload ? &node : nullptr;
+  node.pItem = payload;
+}
+
+void SurfaceTest::SetUp() {
+  ModuleTest::SetUp();
+  wbtest::AddWbMessageCopier(Host());
+  VzData().csAppPath = TAV_APP_PICTURES_DIR;
+  StartConference()->SetSubConf(kSubConfWhiteboard, TRUE, (int)kWhiteboardSubConf);
+  board_ = new CDlgDFWhiteBoard();
+  ASSERT_TRUE(board_->CreateBoard(nullptr));
+  board_->ShowWindow(SW_SHOW);
+  ASSERT_NE(board_->GetSurface(), nullptr);
+  OpenPage(1);
+}
+
+void SurfaceTest::TearDown() {
+  delete board_;
+  ModuleTest::TearDown();
+}
+
+int SurfaceTest::Receive(ReceivedRecord& record) {
+  HostRecordBlock block = {1, &record.header, 0};
+  return Deliver(kModuleDataConfRecord, block);
+}
+
+void SurfaceTest::OpenPage(int page) {
+  ReceivedRecord record(WB_RECV_PAGE_ADD, page, WB_PAGEOP_NEW_PAGE, nullptr);
+  ASSERT_EQ(Receive(record), 1);
+}
+
+void SurfaceTest::Drag(POINT from, POINT to) {
+  HWND surface = SurfaceWnd();
+  platform::user::MouseDown(surface, from);
+  platform::user::MouseMove(surface, POINT{(from.x + to.x) / 2, (from.y + to.y) / 2}, true);
+  platform::user::MouseMove(surface, to, true);
+  platform::user::MouseUp(surface, to);
+}
+
+void SurfaceTest::Click(POINT at) {
+  platform::user::MouseDown(SurfaceWnd(), at);
+  platform::user::MouseUp(SurfaceWnd(), at);
+}
+
+void SurfaceTest::UseTool(int tool, COLORREF color, int width) {
+  Surface()->m_nTool = tool;
+  Surface()->m_crColor = color;
+  Surface()->m_nPenWidth = width;
+}
+
+std::vector<CStrokeBase*> SurfaceTest::Strokes() {
+  std::vector<CStrokeBase*> strokes;
+  CStrokePage* page = Surface()->m_pCurPage;
+  if (!page) return strokes;
+  for (POSITION pos = page->m_listStroke.GetHeadPosition(); pos;)
+    strokes.push_back(static_cast<CStrokeBase*>(page->m_listStroke.GetNext(pos)));
+  return strokes;
+}
+
+void SurfaceTest::Paint() { Surface()->SendMessage(WM_PAINT); }
+
+COLORREF SurfaceTest::Pixel(int x, int y) { return platform::WindowPixel(SurfaceWnd(), x, y); }
+
+}  // namespace surftest

@@ -1,0 +1,68 @@
+// The drawing-surface tests: a running conference with the whiteboard sub-conference 41, a
+// recording host that copies whiteboard messages, and a shown conference whiteboard whose
+// surface holds page 1 (opened by a received new-page record).
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "module/HostBlocks.h"
+#include "tests/module/ModuleFixture.h"
+#include "tests/whiteboard/WbHostCopy.h"
+#include "whiteboard/model/WbRecords.h"
+#include "whiteboard/surface/DrawContentDlg.h"
+#include "whiteboard/windows/DlgDFWhiteBoard.h"
+
+namespace surftest {
+
+constexpr DWORD kWhiteboardSubConf = 41;
+constexpr COLORREF kRed = 0x0000FF;
+constexpr COLORREF kBlue = 0xFF0000;
+constexpr COLORREF kWhite = 0xFFFFFF;
+
+// A received record: header, page/op record and one node holding payload (may be NULL).
+struct ReceivedRecord {
+  WbRecvMsgHeader header = {};
+  WbPageOpRecord pageOp = {};
+  WbListNode node = {};
+  ReceivedRecord(DWORD method, int page, int op, void* payload, int pageCount = 1);
+};
+
+class SurfaceTest : public tavtest::ModuleTest {
+ protected:
+  void SetUp() override;
+  void TearDown() override;
+
+  CDrawContentDlg* Surface() { return board_->GetSurface(); }
+  HWND SurfaceWnd() { return board_->GetSurface()->m_hWnd; }
+  CDlgDFWhiteBoard* Board() { return board_; }
+
+  // Delivers a whiteboard record as the host does (code 8, kind 1); the handled flag.
+  int Receive(ReceivedRecord& record);
+  // Makes `page` the board's one current page through a received new-page record.
+  void OpenPage(int page);
+
+  // Gestures at client points of the surface.
+  void Drag(POINT from, POINT to);
+  void Click(POINT at);
+  void UseTool(int tool, COLORREF color = 0, int width = 2);
+
+  // The whiteboard messages sent so far, and the payload of the last one.
+  std::vector<const WbMsgHeader*> Sent() { return wbtest::SentWbMessages(Host()); }
+  template <class T>
+  const T* LastPayload() {
+    std::vector<const WbMsgHeader*> sent = Sent();
+    return sent.empty() ? nullptr : wbtest::FirstPayload<T>(sent.back());
+  }
+  // The objects of the current page, bottom first.
+  std::vector<CStrokeBase*> Strokes();
+
+  // Paints the surface now and reads a pixel of its window buffer.
+  void Paint();
+  COLORREF Pixel(int x, int y);
+
+ private:
+  CDlgDFWhiteBoard* board_ = nullptr;
+};
+
+}  // namespace surftest

@@ -1,0 +1,274 @@
+// Received board records: routing, pages, objects added, changed and deleted, and documents.
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <string>
+
+#include "confwindow/DlgDataConf.h"
+#include "platform/Tick.h"
+#include "platform/ui/Desktop.h"
+#include "platform/ui/UserInput.h"
+#include "tests/whiteboard_surface/SurfaceFixture.h"
+#include "whiteboard/model/StrokeBase.h"
+#include "whiteboard/model/StrokeLine.h"
+#include "whiteboard/model/StrokePage.h"
+#include "whiteboard/model/StrokeText.h"
+#include "whiteboard/model/WbBlocks.h"
+
+namespace surftest {
+namespace {
+
+typedef SurfaceTest SurfaceRecords;
+
+// A red line payload of width 3 from (50, 60) to (250, 60).
+struct LinePayload {
+  WbLinePayload line = {};
+  WbStyleRecord style = {};
+  explicit LinePayload(const char* id = "line:0123456789abcdef0") {
+    line.head.nObjType = WB_OBJ_LINE;
+    SetWbText(line.head.szID, id);
+    SetWbText(line.szX1, "50");
+    SetWbText(line.szY1, "60");
+    SetWbText(line.szX2, "250");
+    SetWbText(line.szY2, "60");
+    SetWbText(style.szPenColor, "255");
+    style.nPenWidth = 3;
+    line.pStyle = &style;
+  }
+};
+
+TEST_F(SurfaceRecords, AReceivedObjectIsAddedAndPainted) {
+  LinePayload payload;
+  ReceivedRecord record(WB_RECV_OBJECT_ADD, 1, WB_PAGEOP_OBJECT, &payload.line);
+  EXPECT_EQ(Receive(record), 1);
+  ASSERT_EQ(Strokes().size(), 1u);
+  CStrokeLine* line = dynamic_cast<CStrokeLine*>(Strokes()[0]);
+  ASSERT_NE(line, nullptr);
+  EXPECT_STREQ(line->m_szID, "line:0123456789abcdef0");
+  EXPECT_EQ(line->m_crColor, kRed);
+  EXPECT_EQ(line->m_nPenWidth, 3);
+  Paint();
+  EXPECT_EQ(Pixel(150, 60), kRed);
+  EXPECT_EQ(Pixel(150, 80), kWhite);
+}
+
+TEST_F(SurfaceRecords, EveryKindIsBuiltFromItsPayload) {
+  WbStyleRecord fill = {};
+  SetWbText(fill.szFillColor, "255");
+  WbRectPayload rect = {};
+  rect.head.nObjType = WB_OBJ_RECT;
+  SetWbText(rect.head.szID, "solidrectangle:00000000000000001");
+  SetWbText(rect.szX, "20"), SetWbText(rect.szY, "30"), SetWbText(rect.szWidth, "60"), SetWbText(rect.szHeight, "40");
+  rect.pStyle = &fill;
+  WbEllipsePayload ellipse = {};
+  ellipse.head.nObjType = WB_OBJ_ELLIPSE;
+  SetWbText(ellipse.head.szID, "solidellipse:00000000000000002");
+  SetWbText(ellipse.szCX, "200"), SetWbText(ellipse.szCY, "50"), SetWbText(ellipse.szRX, "40"), SetWbText(ellipse.szRY, "20");
+  ellipse.pStyle = &fill;
+  WbCirclePayload circle = {};
+  circle.head.nObjType = WB_OBJ_CIRCLE;
+  SetWbText(circle.head.szID, "circle:00000000000000003");
+  SetWbText(circle.szCX, "330"), SetWbText(circle.szCY, "50"), SetWbText(circle.szR, "25");
+  circle.pStyle = &fill;
+  WbStyleRecord pen = {};
+  SetWbText(pen.szPenColor, "16711680");
+  pen.nPenWidth = 5;
+  WbPathPayload path = {};
+  path.head.nObjType = WB_OBJ_PATH;
+  SetWbText(path.head.szID, "polyline:00000000000000004");
+  char points[] = "M 20 150 L 120 150 L 120 250";
+  path.pszPath = points;
+  path.pStyle = &pen;
+  for (void* payload : {(void*)&rect, (void*)&ellipse, (void*)&circle, (void*)&path}) {
+    ReceivedRecord record(WB_RECV_OBJECT_ADD, 1, WB_PAGEOP_OBJECT, payload);
+    Receive(record);
+  }
+  std::vector<CStrokeBase*> strokes = Strokes();
+  ASSERT_EQ(strokes.size(), 4u);
+  EXPECT_EQ(CRect(strokes[0]->m_rcDraw), CRect(20, 30, 80, 70));
+  EXPECT_EQ(CRect(strokes[1]->m_rcDraw), CRect(160, 30, 240, 70));
+  EXPECT_EQ(CRect(strokes[2]->m_rcDraw), CRect(305, 25, 355, 75));
+  EXPECT_EQ(strokes[3]->m_nPenWidth, 5);
+  Paint();
+  EXPECT_EQ(Pixel(50, 50), kRed);
+  EXPECT_EQ(Pixel(200, 50), kRed);
+  EXPECT_EQ(Pixel(330, 50), kRed);
+  EXPECT_EQ(Pixel(70, 150), kBlue);
+  EXPECT_EQ(Pixel(120, 200), kBlue);
+
+  ReceivedRecord toBack(WB_RECV_OBJECT_CHANGE, 1, WB_PAGEOP_OBJECT, &path);
+  path.head.nSubOp = WB_SUBOP_TO_BACK;
+  Receive(toBack);
+  EXPECT_EQ(Strokes().front(), strokes[3]);
+}
+
+TEST_F(SurfaceRecords, ARecordForAnotherPageIsIgnored) {
+  LinePayload payload;
+  ReceivedRecord record(WB_RECV_OBJECT_ADD, 2, WB_PAGEOP_OBJECT, &payload.line);
+  Receive(record);
+  EXPECT_TRUE(Strokes().empty());
+}
+
+TEST_F(SurfaceRecords, ChangesAndDeletionsFindTheirObjectById) {
+  LinePayload payload;
+  ReceivedRecord add(WB_RECV_OBJECT_ADD, 1, WB_PAGEOP_OBJECT, &payload.line);
+  Receive(add);
+  SetWbText(payload.line.szY1, "90");
+  SetWbText(payload.style.szPenColor, "16711680");
+  ReceivedRecord change(WB_RECV_OBJECT_CHANGE, 1, WB_PAGEOP_OBJECT, &payload.line);
+  Receive(change);
+  ASSERT_EQ(Strokes().size(), 1u);
+  EXPECT_EQ(Strokes()[0]->m_rcDraw.top, 90);
+  EXPECT_EQ(Strokes()[0]->m_crColor, kBlue);
+  ReceivedRecord remove(WB_RECV_OBJECT_DELETE, 1, WB_PAGEOP_OBJECT, &payload.line);
+  Receive(remove);
+  EXPECT_TRUE(Strokes().empty());
+}
+
+TEST_F(SurfaceRecords, ANewPageReplacesTheBoard) {
+  LinePayload payload;
+  ReceivedRecord add(WB_RECV_OBJECT_ADD, 1, WB_PAGEOP_OBJECT, &payload.line);
+  Receive(add);
+  OpenPage(2);
+  EXPECT_EQ(Surface()->m_nCurPageNo, 2);
+  EXPECT_EQ(Surface()->m_listPages.GetCount(), 1);
+  EXPECT_TRUE(Strokes().empty());
+  CString number, count;
+  Board()->GetDlgItemText(IDC_WB_PAGE_NO, number);
+  Board()->GetDlgItemText(IDC_WB_PAGE_COUNT, count);
+  EXPECT_STREQ(number, "2");
+  EXPECT_STREQ(count, "1");
+  EXPECT_EQ(Surface()->GetCanvasSize(), CSize(1600, 1200));
+}
+
+TEST_F(SurfaceRecords, OnlyTheLastPageRemovedEmptiesTheBoard) {
+  ReceivedRecord twoPages(WB_RECV_PAGE_DELETE, 1, WB_PAGEOP_DELETE_PAGE, nullptr, 2);
+  Receive(twoPages);
+  EXPECT_EQ(Surface()->m_listPages.GetCount(), 1);
+  ReceivedRecord last(WB_RECV_PAGE_DELETE, 1, WB_PAGEOP_DELETE_PAGE, nullptr, 1);
+  Receive(last);
+  EXPECT_TRUE(Surface()->m_listPages.IsEmpty());
+  EXPECT_EQ(Surface()->m_pCurPage, nullptr);
+  EXPECT_EQ(Surface()->GetCanvasSize(), CSize(0, 0));
+  Paint();
+  EXPECT_EQ(Pixel(100, 100), kWhite);
+  OpenPage(1);
+}
+
+TEST_F(SurfaceRecords, APageWithContentFillsTheNewPage) {
+  LinePayload first("line:aaaaaaaaaaaaaaaaa");
+  LinePayload second("line:bbbbbbbbbbbbbbbbb");
+  ReceivedRecord content(WB_RECV_PAGE_CONTENT, 3, WB_PAGEOP_PAGE_CONTENT, &first.line);
+  WbListNode next = {&second.line, nullptr};
+  content.node.pNext = &next;
+  Receive(content);
+  EXPECT_EQ(Surface()->m_nCurPageNo, 3);
+  ASSERT_EQ(Strokes().size(), 2u);
+  EXPECT_STREQ(Strokes()[1]->m_szID, "line:bbbbbbbbbbbbbbbbb");
+}
+
+TEST_F(SurfaceRecords, ARecordOfAnotherSubConferenceIsOfferedAgainThenRefused) {
+  LinePayload payload;
+  ReceivedRecord record(WB_RECV_OBJECT_ADD, 1, WB_PAGEOP_OBJECT, &payload.line);
+  record.header.head.nSubConfID = 99;
+  DWORD before = GetTickCount();
+  EXPECT_EQ(Receive(record), 0);
+  EXPECT_EQ(GetTickCount() - before, 6000u);  // six more offers, one second apart
+  EXPECT_TRUE(Strokes().empty());
+}
+
+TEST_F(SurfaceRecords, ARecordIsOfferedAgainUntilItsBoardRuns) {
+  CDlgDataConf* conf = Module()->m_pDlgDataConf;
+  conf->SetSubConf(kSubConfWhiteboard, FALSE, -1);
+  bool started = false;
+  OnModal([&](const platform::ModalState& state) {
+    if (state.kind != platform::ModalKind::Wait || started) return;
+    started = true;  // the board's sub-conference starts while the module waits
+    conf->SetSubConf(kSubConfWhiteboard, TRUE, (int)kWhiteboardSubConf);
+  });
+  DWORD before = GetTickCount();
+  LinePayload payload;
+  ReceivedRecord record(WB_RECV_OBJECT_ADD, 1, WB_PAGEOP_OBJECT, &payload.line);
+  EXPECT_EQ(Receive(record), 1);
+  OnModal(nullptr);
+  EXPECT_TRUE(started);
+  EXPECT_EQ(Strokes().size(), 1u);
+  EXPECT_LE(GetTickCount() - before, 1000u);
+}
+
+TEST_F(SurfaceRecords, AHostileRecordIsRefusedWithoutHarm) {
+  WbLinePayload line = {};
+  line.head.nObjType = WB_OBJ_LINE;
+  memset(line.head.szID, 'x', sizeof line.head.szID);  // no terminating zero, no kind
+  ReceivedRecord noKind(WB_RECV_OBJECT_ADD, 1, WB_PAGEOP_OBJECT, &line);
+  Receive(noKind);
+  memcpy(line.head.szID, "line:", 5);
+  ReceivedRecord noGeometry(WB_RECV_OBJECT_ADD, 1, WB_PAGEOP_OBJECT, &line);
+  Receive(noGeometry);
+  ReceivedRecord noPayload(WB_RECV_OBJECT_ADD, 1, WB_PAGEOP_OBJECT, nullptr);
+  Receive(noPayload);
+  EXPECT_TRUE(Strokes().empty());
+}
+
+TEST_F(SurfaceRecords, ASynchronisationRequestIsAnsweredWithThePageShown) {
+  LinePayload payload;
+  ReceivedRecord add(WB_RECV_OBJECT_ADD, 1, WB_PAGEOP_OBJECT, &payload.line);
+  Receive(add);
+  UseTool(kToolText);
+  Drag({100, 100}, {300, 160});
+  platform::user::Type(Surface()->m_pEdit->m_hWnd, "note");
+  Surface()->EndTextEdit();
+  size_t before = Sent().size();
+  ReceivedRecord sync(WB_RECV_BOARD_SYNC, 0, 0, nullptr);
+  Receive(sync);
+  std::vector<const WbMsgHeader*> sent = Sent();
+  ASSERT_EQ(sent.size(), before + 1);
+  const WbMsgHeader* content = sent.back();
+  DWORD type = content->head.op;
+  int32_t page = content->pPageOp->nPage, op = content->pPageOp->nOp;
+  EXPECT_EQ(type, 6u);
+  EXPECT_EQ(page, 1);
+  EXPECT_EQ(op, 2);
+  const WbListNode* node = content->pPageOp->pList;
+  ASSERT_NE(node, nullptr);
+  const WbLinePayload* line = static_cast<const WbLinePayload*>(node->pItem);
+  EXPECT_STREQ(line->head.szID, "line:0123456789abcdef0");
+  EXPECT_STREQ(line->szX2, "250");
+  const WbListNode* second = node->pNext;
+  ASSERT_NE(second, nullptr);
+  const WbTextPayload* text = static_cast<const WbTextPayload*>(second->pItem);
+  EXPECT_STREQ(text->pszText, "note");
+  const WbListNode* third = second->pNext;
+  EXPECT_EQ(third, nullptr);
+}
+
+TEST_F(SurfaceRecords, ADocumentReadsBackAsItWasWritten) {
+  LinePayload payload;
+  ReceivedRecord add(WB_RECV_OBJECT_ADD, 1, WB_PAGEOP_OBJECT, &payload.line);
+  Receive(add);
+  CString doc = Surface()->WriteXwbDocument();
+  ASSERT_GT(doc.GetLength(), 46);
+  EXPECT_EQ(doc.Left(2), CString("WB"));
+  uint32_t length = 0;
+  memcpy(&length, (LPCTSTR)doc + 2, 4);
+  EXPECT_EQ(length, (uint32_t)doc.GetLength());
+  EXPECT_GT(doc.Find("<style><size>1600*1200</size>"), 46);
+
+  ASSERT_TRUE(Surface()->ReadXwbDocument(doc));
+  EXPECT_EQ(Surface()->m_listPages.GetCount(), 1);
+  ASSERT_EQ(Strokes().size(), 1u);
+  EXPECT_STREQ(Strokes()[0]->m_szID, "line:0123456789abcdef0");
+  EXPECT_EQ(Surface()->GetCanvasSize(), CSize(1600, 1200));
+}
+
+TEST_F(SurfaceRecords, ADocumentWithAnotherRootLeavesTheBoard) {
+  CString doc = CString("WB") + CString(' ', 44) + "<wb><page/></wb>";
+  EXPECT_FALSE(Surface()->ReadXwbDocument(doc));
+  EXPECT_EQ(Surface()->m_listPages.GetCount(), 1);
+  CString noSize = CString("WB") + CString(' ', 44) + "<xwb><style><size>12</size></style></xwb>";
+  EXPECT_FALSE(Surface()->ReadXwbDocument(noSize));
+  OpenPage(1);
+}
+
+}  // namespace
+}  // namespace surftest

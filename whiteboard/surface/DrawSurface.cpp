@@ -1,0 +1,255 @@
+// The surface's pages, canvas, scrolling, painting and keys.
+#include "whiteboard/surface/DrawSurface.h"
+
+#include <algorithm>
+
+#include "module/TavorineModule.h"
+#include "platform/gdi/Dc.h"
+#include "platform/ui/WindowSurface.h"
+#include "whiteboard/model/StrokeBase.h"
+#include "whiteboard/model/StrokePage.h"
+#include "whiteboard/model/StrokeText.h"
+#include "whiteboard/surface/SurfaceShared.h"
+#include "whiteboard/windows/WbShared.h"
+
+namespace {
+
+const COLORREF kCanvasColor = 0xFFFFFF;
+const COLORREF kBandColor = RGB(70, 70, 70);
+const int kLineStep = 10;
+const int kPageStep = 100;
+const int kWheelStep = 20;
+
+}  // namespace
+
+CDrawSurface::CDrawSurface(UINT templateId, CWnd* parent) : CDialog(templateId, parent) {
+  MapMessage(WM_WB_BOARD_METHOD, &CDrawSurface::OnBoardMethod);
+  MapCommand(ID_WB_DELETE_OBJECT, &CDrawSurface::OnDeleteObject);
+  MapCommand(ID_WB_BRING_TO_FRONT, &CDrawSurface::OnBringToFront);
+  MapCommand(ID_WB_SEND_TO_BACK, &CDrawSurface::OnSendToBack);
+  MapCommand(ID_WB_EDIT_TEXT, &CDrawSurface::OnEditText);
+}
+
+CDrawSurface::~CDrawSurface() {
+  CancelTextEdit();
+  DeleteAllPages();
+}
+
+BOOL CDrawSurface::OnInitDialog() {
+  CDialog::OnInitDialog();
+  return TRUE;
+}
+
+// ---- Pages ----
+
+CStrokePage* CDrawSurface::GetPageByNumber(int nPage) {
+  int count = m_listPages.GetCount();
+  if (nPage == 0 || count == 0) return nullptr;
+  if (count == 1) return m_pCurPage;
+  if (nPage < 0 || nPage > count) return nullptr;
+  return static_cast<CStrokePage*>(m_listPages.GetAt(m_listPages.FindIndex(nPage - 1)));
+}
+
+void CDrawSurface::DeleteAllPages() {
+  for (POSITION pos = m_listPages.GetHeadPosition(); pos;) delete static_cast<CStrokePage*>(m_listPages.GetNext(pos));
+  m_listPages.RemoveAll();
+}
+
+void CDrawSurface::ResetBoard() {
+  DeleteAllPages();
+  m_pCurPage = nullptr;
+  m_ptDown = {0, 0};
+  ClearSelection();
+  m_pStrokeTemp = nullptr;
+}
+
+void CDrawSurface::RemoveAllPages() {
+  while (!m_listPages.IsEmpty()) delete static_cast<CStrokePage*>(m_listPages.RemoveTail());
+  m_pCurPage = nullptr;
+  ClearSelection();
+}
+
+CStrokePage* CDrawSurface::AppendNewPage() {
+  CStrokePage* page = new CStrokePage();
+  m_listPages.AddTail(page);
+  m_pCurPage = page;
+  return page;
+}
+
+// ---- Canvas and scrolling ----
+
+int CDrawSurface::RecalcScrollBars(BOOL bResetOrigin) {
+  // Showing or hiding a bar resizes the client, whose WM_SIZE comes back here.
+  if (m_bLayingOutBars || !m_hWnd) return 0;
+  m_bLayingOutBars = TRUE;
+  if (bResetOrigin) m_ptOrigin = {0, 0};
+  CSize canvas = GetCanvasSize();
+  for (int bar : {SB_HORZ, SB_VERT}) {
+    CRect client;
+    GetClientRect(&client);
+    int extent = bar == SB_HORZ ? canvas.cx : canvas.cy;
+    int view = bar == SB_HORZ ? client.Width() : client.Height();
+    LONG& origin = bar == SB_HORZ ? m_ptOrigin.x : m_ptOrigin.y;
+    SCROLLINFO info = {sizeof(SCROLLINFO), SIF_RANGE | SIF_PAGE | SIF_POS, 0, 0, 0, 0, 0};
+    if (extent <= view) {
+      SetScrollInfo(bar, &info, TRUE);
+      origin = 0;
+      ShowScrollBar(bar, FALSE);
+      continue;
+    }
+    ShowScrollBar(bar, TRUE);
+    EnableScrollBar(bar, ESB_ENABLE_BOTH);
+    GetClientRect(&client);
+    view = bar == SB_HORZ ? client.Width() : client.Height();
+    int pos = origin;
+    if (extent - pos < view) pos = extent - view;
+    info.nMax = extent;
+    info.nPage = (UINT)view;
+    info.nPos = pos;
+    SetScrollInfo(bar, &info, TRUE);
+    origin = GetScrollPos(bar);
+  }
+  Invalidate(FALSE);
+  m_bLayingOutBars = FALSE;
+  return 1;
+}
+
+int CDrawSurface::SetScrollOrigin(int x, int y) {
+  m_ptOrigin = {x, y};
+  for (int bar : {SB_HORZ, SB_VERT}) {
+    int minPos = 0, maxPos = 0;
+    GetScrollRange(bar, &minPos, &maxPos);
+    SetScrollPos(bar, minPos, TRUE);
+  }
+  g_ptScrollOrigin = CPoint(0, 0);
+  return 1;
+}
+
+void CDrawSurface::ApplyOriginToBars() {
+  SetScrollPos(SB_HORZ, m_ptOrigin.x, TRUE);
+  SetScrollPos(SB_VERT, m_ptOrigin.y, TRUE);
+  g_ptScrollOrigin = CPoint(m_ptOrigin);
+}
+
+void CDrawSurface::ScrollTo(int bar, int pos) {
+  SetScrollPos(bar, pos, TRUE);
+  LONG& origin = bar == SB_HORZ ? m_ptOrigin.x : m_ptOrigin.y;
+  origin = GetScrollPos(bar);
+  g_ptScrollOrigin = CPoint(m_ptOrigin);
+  // An open text edit follows its object.
+  if (m_pEdit && m_pEditText) {
+    CRect r(ToClient(m_pEditText->m_rcDraw));
+    r.NormalizeRect();
+    m_pEdit->MoveWindow(&r);
+  }
+  Invalidate(FALSE);
+}
+
+void CDrawSurface::OnScroll(int bar, UINT code) {
+  SCROLLINFO info = {sizeof(SCROLLINFO), SIF_ALL, 0, 0, 0, 0, 0};
+  if (!GetScrollInfo(bar, &info)) return;
+  int pos = info.nPos;
+  bool edgesStep = bar == SB_HORZ;  // the horizontal bar's edges move one step only
+  switch (code) {
+    case SB_LINEUP: pos = std::max(info.nMin, pos - kLineStep); break;
+    case SB_LINEDOWN: pos = std::min(info.nMax, pos + kLineStep); break;
+    case SB_PAGEUP: pos = std::max(info.nMin, pos - kPageStep); break;
+    case SB_PAGEDOWN: pos = std::min(info.nMax, pos + kPageStep); break;
+    case SB_THUMBPOSITION:
+    case SB_THUMBTRACK: pos = info.nTrackPos; break;
+    case SB_TOP: pos = edgesStep ? std::max(info.nMin, pos - kLineStep) : info.nMin; break;
+    case SB_BOTTOM: pos = edgesStep ? std::min(info.nMax, pos + kLineStep) : info.nMax; break;
+    default: return;
+  }
+  ScrollTo(bar, pos);
+}
+
+void CDrawSurface::OnHScroll(UINT code, UINT, CWnd*) { OnScroll(SB_HORZ, code); }
+
+void CDrawSurface::OnVScroll(UINT code, UINT, CWnd*) { OnScroll(SB_VERT, code); }
+
+BOOL CDrawSurface::OnMouseWheel(UINT, short delta, CPoint) {
+  SCROLLINFO info = {sizeof(SCROLLINFO), SIF_ALL, 0, 0, 0, 0, 0};
+  if (!GetScrollInfo(SB_VERT, &info)) return TRUE;
+  // One message moves one step, whatever the size of the delta.
+  int pos = delta < 0 ? std::min(info.nMax, info.nPos + kWheelStep) : std::max(info.nMin, info.nPos - kWheelStep);
+  ScrollTo(SB_VERT, pos);
+  return TRUE;
+}
+
+void CDrawSurface::OnSize(UINT type, int cx, int cy) {
+  CDialog::OnSize(type, cx, cy);
+  if (!m_listPages.IsEmpty()) RecalcScrollBars(FALSE);
+}
+
+// ---- Painting ----
+
+void CDrawSurface::OnPaint() {
+  CPaintDC dc(this);
+  CRect client;
+  GetClientRect(&client);
+  dc.FillSolidRect(&client, kCanvasColor);  // the background erase
+  if (m_listPages.IsEmpty() || !m_pCurPage) return;
+  CSize canvas = GetCanvasSize();
+  CDC mem;
+  CBitmap bitmap;
+  if (!mem.CreateCompatibleDC(&dc) || !bitmap.CreateCompatibleBitmap(&dc, canvas.cx, canvas.cy)) return;
+  CBitmap* old = mem.SelectObject(&bitmap);
+  mem.FillSolidRect(0, 0, canvas.cx, canvas.cy, kCanvasColor);
+  DrawPage(&mem);
+  dc.BitBlt(0, 0, client.Width(), client.Height(), &mem, m_ptOrigin.x, m_ptOrigin.y, SRCCOPY);
+  mem.SelectObject(old);
+  if (m_pTextTracker) m_pTextTracker->Draw(&dc);
+  DrawBand(&dc);
+}
+
+void CDrawSurface::DrawPage(CDC* dc) {
+  for (POSITION pos = m_pCurPage->m_listStroke.GetHeadPosition(); pos;) {
+    CStrokeBase* stroke = static_cast<CStrokeBase*>(m_pCurPage->m_listStroke.GetNext(pos));
+    stroke->Draw(dc, &stroke->m_rcDraw);
+    if (stroke->m_bSelected && !dc->IsPrinting() && GetIdPrefix(stroke->m_szID) != "laser")
+      stroke->GetTracker()->Draw(dc);
+  }
+}
+
+void CDrawSurface::DrawBand(CDC* dc) {
+  if (!m_pfnRubberBand) return;
+  CPen pen(PS_SOLID, 1, kBandColor);
+  CPen* old = dc->SelectObject(&pen);
+  if (m_nTool == kToolPen || m_nTool == kToolHighlighter) {
+    m_pfnRubberBand(dc, m_ptBandStart.x, m_ptBandStart.y, m_ptBandPrev.x, m_ptBandPrev.y);
+  } else {
+    int rop = dc->SetROP2(R2_XORPEN);
+    m_pfnRubberBand(dc, m_ptBandStart.x, m_ptBandStart.y, m_ptBandCur.x, m_ptBandCur.y);
+    dc->SetROP2(rop);
+  }
+  dc->SelectObject(old);
+  m_pfnRubberBand = nullptr;
+}
+
+// ---- Keys ----
+
+BOOL CDrawSurface::PreTranslateMessage(MSG* msg) {
+  if (msg->message == WM_KEYDOWN && msg->hwnd == m_hWnd) {
+    switch (msg->wParam) {
+      case VK_PRIOR: OnScroll(SB_VERT, SB_PAGEUP); break;
+      case VK_NEXT: OnScroll(SB_VERT, SB_PAGEDOWN); break;
+      case VK_END: OnScroll(SB_VERT, SB_BOTTOM); break;
+      case VK_HOME: OnScroll(SB_VERT, SB_TOP); break;
+      case VK_LEFT: OnScroll(SB_HORZ, SB_LINELEFT); break;
+      case VK_UP: OnScroll(SB_VERT, SB_LINEUP); break;
+      case VK_RIGHT: OnScroll(SB_HORZ, SB_LINERIGHT); break;
+      case VK_DOWN: OnScroll(SB_VERT, SB_LINEDOWN); break;
+      case VK_DELETE: OnDeleteObject(); break;
+      default: break;
+    }
+  }
+  return CDialog::PreTranslateMessage(msg);
+}
+
+// ---- Sending ----
+
+int CDrawSurface::SendToHost(void* record) {
+  CTavorineModule* module = TavorineModule();
+  return module ? module->IMSSend2MrsMethod(ConfType(), WB_MRS_METHOD, record) : 0;
+}

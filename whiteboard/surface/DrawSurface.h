@@ -1,0 +1,266 @@
+// CDrawSurface: the drawing surface that the three whiteboards share. It keeps the board's
+// pages, shows the current page on a fixed-size canvas with scroll bars and double-buffered
+// painting, turns mouse and keyboard gestures into objects, sends every new or changed object
+// as a whiteboard record and applies received records. What differs between the boards (the
+// canvas size's home, the header flavour and transport, the owner) is asked of the derived
+// surface.
+#pragma once
+
+#include "platform/Collections.h"
+#include "platform/Geometry.h"
+#include "platform/gdi/RectTracker.h"
+#include "platform/ui/Controls.h"
+#include "platform/ui/Dialog.h"
+#include "whiteboard/model/WbRecords.h"
+#include "whiteboard/surface/SurfaceOwner.h"
+
+class CDC;
+class CStrokeBase;
+class CStrokePage;
+class CStrokeText;
+
+// The tools of m_nTool.
+enum WbTool {
+  kToolLine = 0,
+  kToolPen = 1,
+  kToolEllipse = 2,
+  kToolRectangle = 3,
+  kToolSelect = 4,
+  kToolSolidEllipse = 5,
+  kToolSolidRectangle = 6,
+  kToolLaser = 7,
+  kToolHand = 8,
+  kToolHighlighter = 9,
+  kToolTriangle = 10,
+  kToolCircle = 11,
+  kToolPolyline = 12,
+  kToolPolygon = 13,
+  kToolTrapezia = 14,
+  kToolRoundRect = 15,
+  kToolText = 19,
+  kToolMovePage = 20,
+};
+
+// The window message by which a whiteboard window hands a received record to its surface.
+constexpr UINT WM_WB_BOARD_METHOD = WM_USER + 1000;
+
+// Context menu 599 and its commands.
+enum {
+  IDR_WB_OBJECT_MENU = 599,
+  ID_WB_DELETE_OBJECT = 13495,
+  ID_WB_BRING_TO_FRONT = 13170,
+  ID_WB_SEND_TO_BACK = 13171,
+  ID_WB_EDIT_TEXT = 13437,
+  ID_WB_TEXT_FONT = 13438,
+};
+// The module's cursors of the laser press and the move-page tool.
+enum { IDC_WB_LASER = 598, IDC_WB_PAN = 796, IDC_WB_PANNING = 797 };
+
+// The rubber-band routine of a gesture: one of the stroke classes' band drawers.
+typedef void (*RubberBandProc)(CDC* dc, int left, int top, int right, int bottom);
+
+class CDrawSurface : public CDialog {
+ public:
+  explicit CDrawSurface(UINT templateId, CWnd* parent = nullptr);
+  ~CDrawSurface() override;
+
+  // ---- Pages ----
+  // 0 -> NULL; no pages -> NULL; one page -> the current page whatever nPage; beyond the
+  // count -> NULL; else the page at nPage - 1.
+  CStrokePage* GetPageByNumber(int nPage);
+  void DeleteAllPages();
+  // Empties the board and clears the selection state.
+  void ResetBoard();
+  // Removes and deletes the pages from the tail; no current page after.
+  void RemoveAllPages();
+  // Appends a new empty page and makes it current.
+  CStrokePage* AppendNewPage();
+
+  // ---- Canvas and scrolling ----
+  virtual CSize GetCanvasSize() const = 0;
+  virtual void SetCanvasSize(int cx, int cy) = 0;
+  // Lays out both scroll bars for the canvas; TRUE first resets the origin to 0,0.
+  int RecalcScrollBars(BOOL bResetOrigin);
+  // Stores the origin and sets both scroll positions to their minimum; the module-wide copy
+  // of the origin becomes 0,0.
+  int SetScrollOrigin(int x, int y);
+
+  // ---- Objects ----
+  // TRUE when an object with the same id is on the current page.
+  BOOL IsOnCurrentPage(CStrokeBase* stroke);
+  // Sends the deletion of every laser object of the current page and removes it; -1 without
+  // a current page or an owner.
+  int RemoveLaserStrokes();
+  // The tracker's hit code to a cursor.
+  static LPCTSTR CursorForHit(int hit);
+  // Border code of a client point: 1 left, 2 right, 4 top, 8 bottom, 16 top-left,
+  // 32 bottom-right, 64 bottom-left, 128 top-right, 0 inside.
+  UINT HitTestBorder(int x, int y);
+
+  // ---- In-place text editing ----
+  BOOL BeginTextEdit(CStrokeText* pText);
+  BOOL EndTextEdit();
+  void CancelTextEdit();
+
+  // ---- Sending ----
+  UINT SendNewLine();
+  UINT SendNewRectangle();
+  UINT SendNewEllipse();
+  UINT SendNewSolidEllipse();
+  UINT SendNewSolidRectangle();
+  UINT SendNewRoundRect();
+  UINT SendNewTriangle();
+  UINT SendNewTrapezia();
+  UINT SendNewFreeLine();
+  UINT SendNewFluorescence();
+  UINT SendNewPolyline();
+  UINT SendNewPolygon();
+  UINT SendNewCircle();
+  UINT SendNewImage(const char* pszBase64);
+  UINT SendNewHand();
+  UINT SendNewLaser();
+  // The object's own method record (text records), sent as it is.
+  int SendStrokeMethod(int nMethod, int nKind, CStrokeBase* pStroke);
+  // The object's change record for change op (WbChangeOp), sent and freed.
+  int SendChange(int op, CStrokeBase* pStroke);
+
+  // ---- Received records and documents ----
+  // WM_USER+1000: applies one received record (WbRecvMsgHeader) by its method code.
+  LRESULT OnBoardMethod(WPARAM pRecord, LPARAM);
+  // The board as an XWB document: 46 header characters, then the XML.
+  CString WriteXwbDocument();
+  // Replaces the board with the pages of an XWB document; FALSE for a malformed one.
+  BOOL ReadXwbDocument(const char* pszDoc);
+
+  // ---- State (the owner reads and writes some of it) ----
+  POINT m_ptStart = {0, 0};
+  POINT m_ptCur = {0, 0};
+  int m_nTool = kToolSelect;
+  CObList m_listPages;
+  CStrokePage* m_pCurPage = nullptr;
+  POINT m_ptDown = {0, 0};
+  POINT m_ptLast = {0, 0};
+  BOOL m_bPolygonStart = TRUE;
+  RECT m_rcPolygonClose = {0, 0, 0, 0};
+  POINT m_ptPanAnchor = {0, 0};
+  BOOL m_bHasSelection = FALSE;
+  CStrokeBase* m_pSelected = nullptr;
+  CStrokeBase* m_pPrevSelected = nullptr;
+  CStrokeBase* m_pStrokeTemp = nullptr;
+  int m_nPenWidth = 2;
+  int m_nCurPageNo = 0;
+  COLORREF m_crColor = 0;
+  POINT m_ptOrigin = {0, 0};
+  CRectTracker m_tracker;
+  CStrokeText* m_pEditText = nullptr;
+  CEdit* m_pEdit = nullptr;
+  CArray<CPoint, CPoint> m_arPoints;
+  BOOL m_bTracking = FALSE;
+  BOOL m_bNewText = FALSE;
+  POINT m_ptBandStart = {0, 0};
+  POINT m_ptBandPrev = {0, 0};
+  POINT m_ptBandCur = {0, 0};
+  CRectTracker* m_pTextTracker = nullptr;
+  BOOL m_bGestureValid = FALSE;
+  // The band routine of the gesture in progress; cleared once drawn.
+  RubberBandProc m_pfnRubberBand = nullptr;
+
+ protected:
+  // ---- What the derived surface decides ----
+  virtual CSurfaceOwner* Owner() const = 0;
+  // The header of a new-object message of this board (type, page count); NULL on failure.
+  virtual WbMsgHeader* NewBoardHeader(DWORD type, DWORD value) = 0;
+  // The header flavour of BuildWbMessage (WbHeaderKind).
+  virtual BYTE HeaderKind() const = 0;
+  // IMSSend2MrsMethod's nConfType.
+  virtual int ConfType() const = 0;
+  // The method record of BuildOpRecord for this board; NULL when it cannot be built.
+  virtual WbMsgHeader* BuildMethodRecord(CStrokeBase* stroke, int nMethod, int nKind) = 0;
+  // Whether records may leave now (a point-to-point board only while its session runs).
+  virtual BOOL CanSend() const { return TRUE; }
+  // Called on every change of the board by the user.
+  virtual void OnContentChanged() {}
+  // Hands a whole message to the host; the host's result.
+  int SendToHost(void* record);
+
+  // ---- Handlers ----
+  BOOL OnInitDialog() override;
+  void OnOK() override {}
+  void OnCancel() override {}
+  BOOL PreTranslateMessage(MSG* msg) override;
+  void OnPaint() override;
+  void OnSize(UINT type, int cx, int cy) override;
+  void OnHScroll(UINT code, UINT pos, CWnd* scrollBar) override;
+  void OnVScroll(UINT code, UINT pos, CWnd* scrollBar) override;
+  BOOL OnMouseWheel(UINT flags, short delta, CPoint point) override;
+  void OnLButtonDown(UINT flags, CPoint point) override;
+  void OnMouseMove(UINT flags, CPoint point) override;
+  void OnLButtonUp(UINT flags, CPoint point) override;
+  void OnRButtonDown(UINT flags, CPoint point) override;
+  void OnContextMenu(CWnd* wnd, CPoint point) override;
+
+ private:
+  struct ShapeTool;
+  BOOL m_bLayingOutBars = FALSE;
+  static const ShapeTool* FindShapeTool(int tool);
+
+  // Painting.
+  void DrawPage(CDC* dc);
+  void DrawBand(CDC* dc);
+  // Scrolling: a bar moved to pos, the origin, the module-wide copy and an open text edit
+  // following; OnScroll finds pos for a scroll code.
+  void ScrollTo(int bar, int pos);
+  void OnScroll(int bar, UINT code);
+  // Both bars follow m_ptOrigin, with the module-wide copy.
+  void ApplyOriginToBars();
+  void AutoScroll(UINT border);
+  // The move-page tool: the view follows the pointer within the canvas.
+  void Pan(CPoint point);
+  void UpdateBand(CPoint point);
+
+  // Gestures.
+  CPoint ToDocument(POINT client) const;
+  RECT ToClient(RECT document) const;
+  void InvalidateDocRect(RECT document, int grow);
+  BOOL HoldsCapture();
+  void PressPolygon(CPoint doc);
+  void PressSelect(CPoint client, CPoint doc);
+  void ReleaseDragShape(const ShapeTool& shape, CPoint doc);
+  void ReleasePicture(int tool, CPoint doc);
+  void ReleaseText(CPoint doc);
+  void ReleaseWithoutPage();
+  // Whether the gathered points, grown by half the pen width, span 5 pixels on an axis.
+  BOOL PointsBigEnough() const;
+  // Gives a new object its id, colour and width, appends it to the current page and keeps
+  // it as m_pStrokeTemp.
+  void AddNewStroke(CStrokeBase* stroke, const char* kind, BOOL takesWidth);
+  // Makes a point-list object of the tool from m_arPoints and sends it.
+  void FinishPointList(int tool);
+
+  // Selection.
+  void SelectStroke(CStrokeBase* stroke);
+  void ClearSelection();
+  // The object's rectangle pushed 10 pixels outward, in client coordinates.
+  RECT SelectionArea(CStrokeBase* stroke) const;
+  // Drags the selected object's tracker; wasSelected: the press fell on an object already
+  // selected.
+  void TrackSelected(CPoint client, BOOL wasSelected);
+  void ApplyTrackedRect(CStrokeBase* stroke, RECT tracked);
+  CStrokeBase* HitTopmost(CPoint doc);
+  void OnDeleteObject();
+  void OnBringToFront();
+  void OnSendToBack();
+  void OnEditText();
+  void RemoveStroke(CStrokeBase* stroke);
+
+  // Text boxes.
+  RECT SizeTextBox(POINT start, POINT end);
+
+  // Sending.
+  // Sends a payload as a new-object message and frees it; 0 for NULL.
+  UINT SendNewPayload(void* payload);
+
+  // Received records.
+  void ApplyNewPage(int page, BOOL withContent, void* record);
+  BOOL ReadXwbChild(struct XmlElement* child);
+};

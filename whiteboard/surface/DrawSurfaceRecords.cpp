@@ -1,0 +1,158 @@
+// Received board records (WM_USER+1000) and the board as an XWB document.
+#include <cstdlib>
+#include <cstring>
+
+#include "whiteboard/model/StrokePage.h"
+#include "whiteboard/surface/DrawSurface.h"
+#include "xml/XmlParse.h"
+#include "xml/XmlTree.h"
+
+namespace {
+
+const int kXwbHeaderLength = 46;
+const int kNewPageWidth = 1600;
+const int kNewPageHeight = 1200;
+
+// The first payload of a received record's list, or NULL.
+void* FirstPayload(const WbPageOpRecord* pageOp) {
+  return pageOp && pageOp->pList ? pageOp->pList->pItem : nullptr;
+}
+
+}  // namespace
+
+LRESULT CDrawSurface::OnBoardMethod(WPARAM wParam, LPARAM) {
+  WbRecvMsgHeader* record = reinterpret_cast<WbRecvMsgHeader*>(wParam);
+  CSurfaceOwner* owner = Owner();
+  if (!record || !owner) return 0;
+  DWORD code = record->head.op;
+  const WbPageOpRecord* pageOp = record->pPageOp;
+  int page = pageOp ? pageOp->nPage : 0;
+  bool pageRecord = code == WB_RECV_BOARD_SYNC || code == WB_RECV_PAGE_ADD || code == WB_RECV_PAGE_CONTENT;
+  if (!pageRecord && page != m_nCurPageNo) return 0;  // for another page
+  switch (code) {
+    case WB_RECV_BOARD_STYLE: owner->OnBoardStyle(record); break;
+    case WB_RECV_BOARD_SYNC: owner->OnBoardSync(record); break;
+    case WB_RECV_BOARD_END: owner->OnBoardClosed(0); break;
+    case WB_RECV_PAGE_ADD: ApplyNewPage(page, FALSE, record); break;
+    case WB_RECV_PAGE_DELETE: {
+      int32_t count = record->nValue;
+      if (!pageOp || pageOp->nOp != WB_PAGEOP_DELETE_PAGE || page != 1 || count != 1) break;
+      owner->ClearBoard();
+      CancelTextEdit();
+      SetCanvasSize(0, 0);
+      RecalcScrollBars(TRUE);
+      Invalidate(TRUE);
+      break;
+    }
+    case WB_RECV_PAGE_CONTENT: ApplyNewPage(page, TRUE, record); break;
+    case WB_RECV_OBJECT_ADD:
+    case WB_RECV_OBJECT_CHANGE:
+    case WB_RECV_OBJECT_DELETE: {
+      CStrokePage* target = GetPageByNumber(page);
+      void* payload = FirstPayload(pageOp);
+      if (!target || !payload) return 0;
+      if (code == WB_RECV_OBJECT_ADD) owner->OnStrokeAdd(payload, target);
+      if (code == WB_RECV_OBJECT_CHANGE) owner->OnStrokeModify(payload, target);
+      if (code == WB_RECV_OBJECT_DELETE) owner->OnStrokeDelete(payload, target);
+      break;
+    }
+    default: break;
+  }
+  Invalidate(FALSE);
+  return 0;
+}
+
+// Codes 5 and 7: the board becomes one fresh current page numbered `page` (none for a
+// content record of page 0).
+void CDrawSurface::ApplyNewPage(int page, BOOL withContent, void* record) {
+  CSurfaceOwner* owner = Owner();
+  if (m_bTracking && m_bHasSelection) owner->PageChangedWhileTracking() = TRUE;
+  owner->ClearBoard();
+  CancelTextEdit();
+  m_nCurPageNo = page;
+  if (withContent && page == 0) {
+    SetCanvasSize(0, 0);
+    RecalcScrollBars(TRUE);
+    return;
+  }
+  AppendNewPage();
+  SetCanvasSize(kNewPageWidth, kNewPageHeight);
+  RecalcScrollBars(TRUE);
+  SetScrollOrigin(0, 0);
+  if (withContent) {
+    owner->OnPageContent(record);
+    RecalcScrollBars(FALSE);
+  } else {
+    owner->ShowReceivedPage(page);
+  }
+}
+
+// ---- XWB documents ----
+
+CString CDrawSurface::WriteXwbDocument() {
+  CString doc('W', 1);
+  doc += "B";
+  doc += CString(' ', kXwbHeaderLength - 2);
+  CSize canvas = GetCanvasSize();
+  CString head;
+  head.Format(
+      "<xwb oper=\"create\" xmlns=\"dconf:doc:share\"><style><size>%d*%d</size><position x=\"100\" y=\"100\" "
+      "width=\"600\" height=\"500\"></position><resolution>1024*768</resolution></style><pagecount>%d</pagecount>",
+      (int)canvas.cx, (int)canvas.cy, m_listPages.GetCount());
+  doc += head;
+  long number = 0;
+  for (POSITION pos = m_listPages.GetHeadPosition(); pos;)
+    doc += static_cast<CStrokePage*>(m_listPages.GetNext(pos))->ToXml(number++);
+  doc += "</xwb>";
+  DWORD length = (DWORD)doc.GetLength();
+  for (int i = 0; i < 4; ++i) doc.SetAt(2 + i, (char)((length >> (8 * i)) & 0xFF));
+  return doc;
+}
+
+BOOL CDrawSurface::ReadXwbDocument(const char* pszDoc) {
+  // The length in the header may hold zero bytes, so the header is skipped, not measured.
+  if (!pszDoc) return FALSE;
+  XmlElement* root = XmlLoadString(pszDoc + kXwbHeaderLength);
+  if (!root) return FALSE;
+  const char* name = XmlElementName(root);
+  if (!name || strcmp(name, "xwb") != 0) {
+    XmlFreeTree(root);
+    return FALSE;
+  }
+  RemoveAllPages();
+  BOOL ok = TRUE;
+  for (XmlElement* child = XmlFirstChildElement(root); child && ok; child = XmlNextSiblingElement(child))
+    ok = ReadXwbChild(child);
+  XmlFreeTree(root);
+  if (!ok) return FALSE;
+  if (!m_listPages.IsEmpty()) {
+    m_pCurPage = static_cast<CStrokePage*>(m_listPages.GetHead());
+    RecalcScrollBars(TRUE);
+    Invalidate(TRUE);
+  }
+  return TRUE;
+}
+
+// One child of the document's root; FALSE for a malformed size or page count.
+BOOL CDrawSurface::ReadXwbChild(XmlElement* child) {
+  const char* name = XmlElementName(child);
+  if (!name) return TRUE;
+  if (strcmp(name, "style") == 0) {
+    for (XmlElement* item = XmlFirstChildElement(child); item; item = XmlNextSiblingElement(item)) {
+      const char* itemName = XmlElementName(item);
+      if (!itemName || strcmp(itemName, "size") != 0) continue;
+      const char* text = XmlElementText(item);
+      const char* star = text ? strchr(text, '*') : nullptr;
+      if (!star) return FALSE;
+      SetCanvasSize(atoi(text), atoi(star + 1));
+    }
+  } else if (strcmp(name, "pagecount") == 0) {
+    const char* text = XmlElementText(child);
+    if (!text || !*text) return FALSE;
+  } else if (strcmp(name, "page") == 0) {
+    CStrokePage* page = new CStrokePage();
+    page->FromXml(child);
+    m_listPages.AddTail(page);
+  }
+  return TRUE;
+}

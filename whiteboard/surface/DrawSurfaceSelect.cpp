@@ -1,0 +1,284 @@
+// Selection with the tracker: picking, moving and resizing, restacking, deletion, the context
+// menu, and the laser pointer's replacement.
+#include <algorithm>
+#include <cstdlib>
+#include <cstring>
+
+#include "platform/ui/Cursor.h"
+#include "platform/ui/Menu.h"
+#include "whiteboard/model/StrokeBitmap.h"
+#include "whiteboard/model/StrokeFreeLine.h"
+#include "whiteboard/model/StrokeHandPointer.h"
+#include "whiteboard/model/StrokeLine.h"
+#include "whiteboard/model/StrokePage.h"
+#include "whiteboard/model/StrokeRoundCircle.h"
+#include "whiteboard/model/StrokeRoundRect.h"
+#include "whiteboard/model/StrokeText.h"
+#include "whiteboard/model/StrokeTrapezia.h"
+#include "whiteboard/model/StrokeTriangle.h"
+#include "whiteboard/surface/DrawSurface.h"
+#include "whiteboard/windows/WbShared.h"
+
+namespace {
+
+const int kAreaMargin = 10;
+
+BOOL IsLaser(CStrokeBase* stroke) { return GetIdPrefix(stroke->m_szID) == "laser"; }
+
+template <class T>
+BOOL Is(CStrokeBase* stroke) {
+  return dynamic_cast<T*>(stroke) != nullptr;
+}
+
+}  // namespace
+
+BOOL CDrawSurface::IsOnCurrentPage(CStrokeBase* stroke) {
+  if (!stroke || !m_pCurPage) return FALSE;
+  for (POSITION pos = m_pCurPage->m_listStroke.GetHeadPosition(); pos;) {
+    CStrokeBase* s = static_cast<CStrokeBase*>(m_pCurPage->m_listStroke.GetNext(pos));
+    if (strncmp(s->m_szID, stroke->m_szID, WB_ID_LEN - 1) == 0) return TRUE;
+  }
+  return FALSE;
+}
+
+RECT CDrawSurface::SelectionArea(CStrokeBase* stroke) const {
+  CRect r(ToClient(stroke->m_rcDraw));
+  r.NormalizeRect();
+  r.InflateRect(kAreaMargin, kAreaMargin);
+  return r;
+}
+
+void CDrawSurface::ClearSelection() {
+  m_bHasSelection = FALSE;
+  m_pSelected = nullptr;
+  m_pPrevSelected = nullptr;
+}
+
+// ---- Picking ----
+
+void CDrawSurface::PressSelect(CPoint client, CPoint doc) {
+  CObList& list = m_pCurPage->m_listStroke;
+  if (!list.IsEmpty()) m_bTracking = TRUE;
+  CStrokeBase* hit = nullptr;
+  for (POSITION pos = list.GetTailPosition(); pos && !hit;) {
+    CStrokeBase* stroke = static_cast<CStrokeBase*>(list.GetPrev(pos));
+    if (stroke->m_bSelected && !IsLaser(stroke)) {
+      m_tracker.m_rect = ToClient(stroke->GetTracker()->m_rect);
+      int code = m_tracker.HitTest(client);
+      if (code >= 0) {
+        ReleaseCapture();
+        SetCursor(LoadCursor(nullptr, CursorForHit(code)));
+        TrackSelected(client, TRUE);
+        return;
+      }
+      stroke->m_bSelected = FALSE;
+      RECT area = SelectionArea(stroke);
+      InvalidateRect(&area, FALSE);
+    } else if (!stroke->HitTest(doc.x, doc.y)) {
+      stroke->m_bSelected = FALSE;
+    } else if (!IsLaser(stroke)) {
+      hit = stroke;
+    }
+  }
+  if (!hit) {
+    m_bHasSelection = FALSE;
+    m_pSelected = nullptr;
+    return;
+  }
+  SelectStroke(hit);
+  ReleaseCapture();
+  TrackSelected(client, FALSE);
+}
+
+void CDrawSurface::SelectStroke(CStrokeBase* stroke) {
+  if (m_pSelected && IsOnCurrentPage(m_pSelected)) {
+    RECT old = SelectionArea(m_pSelected);
+    InvalidateRect(&old, FALSE);
+  }
+  if (!m_bHasSelection) {
+    m_bHasSelection = TRUE;
+    m_pSelected = m_pPrevSelected = stroke;
+  } else {
+    m_pPrevSelected = m_pSelected;
+    m_pSelected = stroke;
+  }
+  for (POSITION pos = m_pCurPage->m_listStroke.GetHeadPosition(); pos;)
+    static_cast<CStrokeBase*>(m_pCurPage->m_listStroke.GetNext(pos))->m_bSelected = FALSE;
+  stroke->m_bSelected = TRUE;
+  if (CSurfaceOwner* owner = Owner()) owner->ShowSelectedColor(stroke->m_crColor);
+  m_tracker.m_rect = ToClient(stroke->GetTracker()->m_rect);
+  m_tracker.m_nStyle = CRectTracker::dottedLine | (Is<CStrokeHandPointer>(stroke) ? 0 : CRectTracker::resizeOutside);
+  m_tracker.m_nHandleSize = Is<CStrokeHandPointer>(stroke) ? 0 : 5;
+  RECT area = SelectionArea(stroke);
+  InvalidateRect(&area, FALSE);
+}
+
+// ---- Moving and resizing ----
+
+void CDrawSurface::TrackSelected(CPoint client, BOOL wasSelected) {
+  CStrokeBase* stroke = m_pSelected;
+  m_bTracking = TRUE;
+  BOOL moved = m_tracker.Track(this, client, TRUE);
+  m_bTracking = FALSE;
+  CSurfaceOwner* owner = Owner();
+  if (owner && owner->PageChangedWhileTracking()) {
+    owner->PageChangedWhileTracking() = FALSE;
+    Invalidate(FALSE);
+    return;
+  }
+  // A received record may have taken the object away while the tracker ran.
+  if (!stroke || !m_pCurPage || m_pCurPage->IndexOfStroke(stroke) < 0) {
+    Invalidate(FALSE);
+    return;
+  }
+  if (!moved) {
+    if (wasSelected && Is<CStrokeText>(stroke)) {
+      m_bNewText = FALSE;
+      BeginTextEdit(static_cast<CStrokeText*>(stroke));
+    }
+    return;
+  }
+  ApplyTrackedRect(stroke, m_tracker.m_rect);
+}
+
+void CDrawSurface::ApplyTrackedRect(CStrokeBase* stroke, RECT tracked) {
+  CRect doc(tracked);
+  doc.OffsetRect(m_ptOrigin.x, m_ptOrigin.y);
+  BOOL keepsDirection = Is<CStrokeLine>(stroke) || Is<CStrokeTriangle>(stroke) || Is<CStrokeTrapezia>(stroke);
+  if (!keepsDirection) doc.NormalizeRect();
+  if (Is<CStrokeRoundCircle>(stroke)) {
+    int side = std::min(abs(doc.Width()), abs(doc.Height()));
+    doc = CRect(doc.left, doc.top, doc.left + side, doc.top + side);
+  }
+  if (Is<CStrokeRoundRect>(stroke)) static_cast<CStrokeRoundRect*>(stroke)->SetCorner(&doc);
+  if (CStrokeBitmap* picture = dynamic_cast<CStrokeBitmap*>(stroke)) {
+    picture->m_nX = doc.left, picture->m_nY = doc.top;
+    picture->m_nWidth = doc.Width(), picture->m_nHeight = doc.Height();
+  } else if (Is<CStrokeTriangle>(stroke) || Is<CStrokeTrapezia>(stroke)) {
+    stroke->m_rcDraw = doc;
+    stroke->ScaleTo(&doc);
+  } else if (Is<CStrokeFreeLine>(stroke)) {
+    stroke->ScaleTo(&doc);  // pen, highlighter, polyline and polygon move their points
+  } else {
+    stroke->m_rcDraw = doc;
+  }
+  stroke->UpdateTracker();
+  m_tracker.m_rect = ToClient(stroke->GetTracker()->m_rect);
+  Invalidate(FALSE);
+  if (!IsOnCurrentPage(stroke)) return;
+  if (Is<CStrokeText>(stroke))
+    SendStrokeMethod(WB_MSG_OBJECT_CHANGE, 5, stroke);
+  else
+    SendChange(WB_CHANGE_GEOMETRY, stroke);
+  OnContentChanged();
+}
+
+// ---- Context menu and its commands ----
+
+CStrokeBase* CDrawSurface::HitTopmost(CPoint doc) {
+  CStrokeBase* hit = nullptr;
+  CObList& list = m_pCurPage->m_listStroke;
+  for (POSITION pos = list.GetTailPosition(); pos && !hit;) {
+    CStrokeBase* stroke = static_cast<CStrokeBase*>(list.GetPrev(pos));
+    if (stroke->HitTest(doc.x, doc.y))
+      hit = stroke;
+    else
+      stroke->m_bSelected = FALSE;
+  }
+  return hit;
+}
+
+void CDrawSurface::OnContextMenu(CWnd*, CPoint point) {
+  if (m_nTool != kToolSelect || !m_pCurPage) return;
+  CPoint client = point;
+  ScreenToClient(&client);
+  CStrokeBase* hit = HitTopmost(ToDocument(client));
+  if (!hit) {
+    Invalidate(FALSE);
+    return;
+  }
+  if (IsLaser(hit)) return;
+  SelectStroke(hit);
+  CMenu menu;
+  if (!menu.LoadMenu(IDR_WB_OBJECT_MENU)) return;
+  CMenu* popup = menu.GetSubMenu(0);
+  if (!popup) return;
+  UINT textOnly = Is<CStrokeText>(hit) ? MF_ENABLED : MF_GRAYED;
+  popup->EnableMenuItem(ID_WB_EDIT_TEXT, MF_BYCOMMAND | textOnly);
+  popup->EnableMenuItem(ID_WB_TEXT_FONT, MF_BYCOMMAND | textOnly);
+  popup->TrackPopupMenu(TPM_RIGHTBUTTON, point.x, point.y, this);
+}
+
+// Takes the object off the current page, forgets it as a selection and deletes it.
+void CDrawSurface::RemoveStroke(CStrokeBase* stroke) {
+  CObList& list = m_pCurPage->m_listStroke;
+  if (POSITION pos = list.Find(stroke)) list.RemoveAt(pos);
+  if (m_pSelected == stroke) m_pSelected = nullptr, m_bHasSelection = FALSE;
+  if (m_pPrevSelected == stroke) m_pPrevSelected = nullptr;
+  delete stroke;
+}
+
+void CDrawSurface::OnDeleteObject() {
+  CStrokeBase* stroke = m_pSelected;
+  if (!m_pCurPage || !stroke || m_pCurPage->IndexOfStroke(stroke) < 0) return;
+  CSurfaceOwner* owner = Owner();
+  if (owner) owner->SendStroke(stroke);
+  RemoveStroke(stroke);
+  Invalidate(FALSE);
+  m_pSelected = nullptr;
+  m_bHasSelection = FALSE;
+  if (owner) owner->OnSelectedDeleted();
+  OnContentChanged();
+}
+
+void CDrawSurface::OnBringToFront() {
+  CStrokeBase* stroke = m_pSelected;
+  if (!m_pCurPage || !stroke) return;
+  CObList& list = m_pCurPage->m_listStroke;
+  POSITION old = list.Find(stroke);
+  if (!old) return;
+  list.AddTail(stroke);
+  list.RemoveAt(old);
+  SendChange(WB_CHANGE_TO_FRONT, stroke);
+  Invalidate(FALSE);
+  OnContentChanged();
+}
+
+void CDrawSurface::OnSendToBack() {
+  CStrokeBase* stroke = m_pSelected;
+  if (!m_pCurPage || !stroke) return;
+  CObList& list = m_pCurPage->m_listStroke;
+  POSITION old = list.Find(stroke);
+  if (!old) return;
+  list.RemoveAt(old);
+  // The page's background stays lowest.
+  if (m_pCurPage->m_pDocPage && !list.IsEmpty())
+    list.InsertAfter(list.GetHeadPosition(), stroke);
+  else
+    list.AddHead(stroke);
+  SendChange(WB_CHANGE_TO_BACK, stroke);
+  Invalidate(FALSE);
+  OnContentChanged();
+}
+
+void CDrawSurface::OnEditText() {
+  if (!m_pSelected || !Is<CStrokeText>(m_pSelected)) return;
+  m_bNewText = FALSE;
+  BeginTextEdit(static_cast<CStrokeText*>(m_pSelected));
+}
+
+// ---- Laser pointers ----
+
+int CDrawSurface::RemoveLaserStrokes() {
+  CSurfaceOwner* owner = Owner();
+  if (!m_pCurPage || !owner) return -1;
+  CObList& list = m_pCurPage->m_listStroke;
+  for (POSITION pos = list.GetHeadPosition(); pos;) {
+    CStrokeBase* stroke = static_cast<CStrokeBase*>(list.GetNext(pos));
+    if (!IsLaser(stroke)) continue;
+    owner->SendStroke(stroke);
+    InvalidateDocRect(stroke->m_rcDraw, 3);
+    RemoveStroke(stroke);
+  }
+  return 0;
+}

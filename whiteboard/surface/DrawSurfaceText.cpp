@@ -1,0 +1,86 @@
+// In-place text editing: a multi-line edit over the text object's box.
+#include "platform/ui/WindowSurface.h"
+#include "whiteboard/model/StrokePage.h"
+#include "whiteboard/model/StrokeText.h"
+#include "whiteboard/surface/DrawSurface.h"
+
+namespace {
+
+const DWORD kEditStyle = WS_CHILD | WS_VISIBLE | ES_MULTILINE | ES_AUTOVSCROLL | ES_WANTRETURN;
+
+}  // namespace
+
+BOOL CDrawSurface::BeginTextEdit(CStrokeText* pText) {
+  if (!pText) return FALSE;
+  if (m_pEdit) {
+    m_pEdit->DestroyWindow();
+    delete m_pEdit;
+    m_pEdit = nullptr;
+  }
+  CRect box(ToClient(pText->m_rcDraw));
+  if (m_bNewText) {
+    delete m_pTextTracker;
+    m_pTextTracker = new CRectTracker(&box, CRectTracker::dottedLine);
+    m_pTextTracker->m_nHandleSize = 0;
+    CClientDC dc(this);
+    m_pTextTracker->Draw(&dc);
+  }
+  m_pEditText = pText;
+  box.NormalizeRect();
+  m_pEdit = new CEdit();
+  if (!m_pEdit->Create(kEditStyle, box, this, 0)) {
+    delete m_pEdit;
+    m_pEdit = nullptr;
+    return FALSE;
+  }
+  m_pEdit->SetWindowText(pText->m_csText);
+  m_pEdit->ShowWindow(SW_SHOW);
+  m_pEdit->BringWindowToTop();
+  m_pEdit->SetFocus();
+  m_pEdit->SetSel(65535, 65535);
+  return TRUE;
+}
+
+BOOL CDrawSurface::EndTextEdit() {
+  if (!m_pCurPage || !m_pEditText || !m_pEdit) return FALSE;
+  CStrokeText* text = m_pEditText;
+  text->m_crColor = m_crColor;
+  m_pEdit->GetWindowText(text->m_csText);
+  if (text->m_csText.IsEmpty()) {
+    if (m_bNewText)
+      delete text;  // an empty new text is dropped without a record
+    else
+      SendStrokeMethod(WB_MSG_OBJECT_CHANGE, 5, text);
+  } else if (m_bNewText) {
+    m_pCurPage->m_listStroke.AddTail(text);
+    text->UpdateTracker();
+    SendStrokeMethod(WB_MSG_OBJECT_ADD, 5, text);
+  } else {
+    SendStrokeMethod(WB_MSG_OBJECT_CHANGE, 5, text);
+  }
+  m_bNewText = FALSE;
+  m_pEditText = nullptr;
+  CancelTextEdit();
+  OnContentChanged();
+  return TRUE;
+}
+
+void CDrawSurface::CancelTextEdit() {
+  if (m_pTextTracker) {
+    CRect frame(m_pTextTracker->m_rect);
+    frame.NormalizeRect();
+    frame.InflateRect(2, 2);
+    if (m_hWnd) InvalidateRect(&frame, FALSE);
+    delete m_pTextTracker;
+    m_pTextTracker = nullptr;
+  }
+  if (m_pEdit) {
+    m_pEdit->DestroyWindow();
+    delete m_pEdit;
+    m_pEdit = nullptr;
+  }
+  // A new text is not on any page yet: nobody else would free it.
+  if (m_pEditText && m_bNewText) delete m_pEditText;
+  m_pEditText = nullptr;
+  m_bNewText = FALSE;
+}

@@ -1,0 +1,39 @@
+// What a drawing surface asks of the whiteboard window that owns it: applying received board
+// records, deleting objects on the wire, and the window's tool, colour and page controls.
+#pragma once
+
+#include "platform/Win32Types.h"
+
+class CStrokeBase;
+class CStrokePage;
+
+class CSurfaceOwner {
+ public:
+  virtual ~CSurfaceOwner() = default;
+
+  // Received methods 1, 2 and 3.
+  virtual void OnBoardStyle(void* record) = 0;
+  virtual void OnBoardSync(void* record) = 0;
+  virtual void OnBoardClosed(int reserved) = 0;
+  // Empties the board (the surface's ResetBoard) and resets the page controls.
+  virtual int ClearBoard() = 0;
+  // Fills the surface's new current page from a received method 7 record.
+  virtual void OnPageContent(void* record) = 0;
+  // Build, change or delete the object that a received payload names on page.
+  virtual void OnStrokeAdd(void* payload, CStrokePage* page) = 0;
+  virtual void OnStrokeModify(void* payload, CStrokePage* page) = 0;
+  virtual int OnStrokeDelete(void* payload, CStrokePage* page) = 0;
+  // Sends the deletion of one object (header type 9).
+  virtual int SendStroke(CStrokeBase* stroke) = 0;
+
+  // Set when a new page arrives while the surface tracks a selection; the surface clears it.
+  virtual BOOL& PageChangedWhileTracking() = 0;
+  // A button release found no page: the select tool becomes the current tool again.
+  virtual void ReturnToSelectTool() = 0;
+  // The selected object's colour in the current-colour button.
+  virtual void ShowSelectedColor(COLORREF color) = 0;
+  // After a deletion: the focus goes to the select button, the line-width list is hidden.
+  virtual void OnSelectedDeleted() = 0;
+  // A received page became current: its number in the page controls.
+  virtual void ShowReceivedPage(int page) = 0;
+};

@@ -1,0 +1,251 @@
+#include "whiteboard/windows/WbStrokeRecords.h"
+
+#include <algorithm>
+#include <cstdlib>
+#include <cstring>
+
+#include "module/ModuleLog.h"
+#include "whiteboard/model/StrokeBitmap.h"
+#include "whiteboard/model/StrokeFreeLine.h"
+#include "whiteboard/model/StrokeHandPointer.h"
+#include "whiteboard/model/StrokeKinds.h"
+#include "whiteboard/model/StrokeLaser.h"
+#include "whiteboard/model/StrokeLine.h"
+#include "whiteboard/model/StrokePage.h"
+#include "whiteboard/model/StrokeRoundRect.h"
+#include "whiteboard/model/StrokeText.h"
+#include "whiteboard/model/StrokeTrapezia.h"
+#include "whiteboard/model/StrokeTriangle.h"
+#include "whiteboard/model/WbBlocks.h"
+#include "whiteboard/windows/WbShared.h"
+
+namespace {
+
+const int32_t kSubOpDeleted = 2;
+
+// A decimal field; FALSE when it is empty.
+BOOL ReadNumber(const char* field, LONG* value) {
+  if (!field[0]) return FALSE;
+  *value = atoi(field);
+  return TRUE;
+}
+
+BOOL IsFilledKind(CStrokeBase* stroke) {
+  CString kind = GetIdPrefix(stroke->m_szID);
+  return kind == "solidrectangle" || kind == "solidellipse" || kind == "circle" || kind == "roundrect";
+}
+
+// The colour and width of a style record: filled kinds take the fill colour, the others the
+// pen colour and width.
+void ApplyStyle(CStrokeBase* stroke, const WbStyleRecord* style) {
+  if (!style) return;
+  const char* colour = IsFilledKind(stroke) ? style->szFillColor : style->szPenColor;
+  if (colour[0]) stroke->m_crColor = (COLORREF)strtoul(colour, nullptr, 10);
+  int32_t width = style->nPenWidth;
+  if (width > 0) stroke->m_nPenWidth = width;
+}
+
+// "M x y L x y ..." into points.
+void ReadPathPoints(const char* path, CArray<CPoint, CPoint>* points) {
+  points->RemoveAll();
+  const char* at = path;
+  while (at && *at) {
+    while (*at == ' ' || *at == 'M' || *at == 'L' || *at == 'Z') ++at;
+    if (!*at) break;
+    char* end = nullptr;
+    long x = strtol(at, &end, 10);
+    if (end == at) break;
+    at = end;
+    long y = strtol(at, &end, 10);
+    if (end == at) break;
+    at = end;
+    points->Add(CPoint((int)x, (int)y));
+  }
+}
+
+void PointBounds(const CArray<CPoint, CPoint>& points, RECT* box) {
+  for (int i = 0; i < points.GetSize(); ++i) {
+    const CPoint& p = points[i];
+    if (i == 0) *box = {p.x, p.y, p.x, p.y};
+    box->left = std::min(box->left, p.x), box->top = std::min(box->top, p.y);
+    box->right = std::max(box->right, p.x), box->bottom = std::max(box->bottom, p.y);
+  }
+}
+
+BOOL ApplyBox(CStrokeBase* stroke, const WbRectPayload* p) {
+  LONG x, y, w, h;
+  if (!ReadNumber(p->szX, &x) || !ReadNumber(p->szY, &y) || !ReadNumber(p->szWidth, &w) || !ReadNumber(p->szHeight, &h))
+    return FALSE;
+  stroke->m_rcDraw = {x, y, x + w, y + h};
+  if (CStrokeRoundRect* round = dynamic_cast<CStrokeRoundRect*>(stroke)) {
+    LONG rx, ry;
+    if (ReadNumber(p->szCornerX, &rx) && ReadNumber(p->szCornerY, &ry))
+      round->m_nRx = rx, round->m_nRy = ry;
+    else
+      round->SetCorner(&stroke->m_rcDraw);
+  }
+  return TRUE;
+}
+
+// Each kind's fields; TRUE when the payload carried something the object took (a style
+// record counts).
+BOOL ApplyLine(CStrokeBase* stroke, const WbLinePayload* p) {
+  ApplyStyle(stroke, p->pStyle);
+  LONG x1, y1, x2, y2;
+  if (!ReadNumber(p->szX1, &x1) || !ReadNumber(p->szY1, &y1) || !ReadNumber(p->szX2, &x2) || !ReadNumber(p->szY2, &y2))
+    return p->pStyle != nullptr;
+  stroke->m_rcDraw = {x1, y1, x2, y2};
+  return TRUE;
+}
+
+BOOL ApplyRect(CStrokeBase* stroke, const WbRectPayload* p) {
+  ApplyStyle(stroke, p->pStyle);
+  return ApplyBox(stroke, p) || p->pStyle != nullptr;
+}
+
+BOOL ApplyCircle(CStrokeBase* stroke, const WbCirclePayload* p) {
+  ApplyStyle(stroke, p->pStyle);
+  LONG cx, cy, r;
+  if (!ReadNumber(p->szCX, &cx) || !ReadNumber(p->szCY, &cy) || !ReadNumber(p->szR, &r)) return p->pStyle != nullptr;
+  stroke->m_rcDraw = {cx - r, cy - r, cx + r, cy + r};
+  return TRUE;
+}
+
+BOOL ApplyEllipse(CStrokeBase* stroke, const WbEllipsePayload* p) {
+  ApplyStyle(stroke, p->pStyle);
+  LONG cx, cy, rx, ry;
+  if (!ReadNumber(p->szCX, &cx) || !ReadNumber(p->szCY, &cy) || !ReadNumber(p->szRX, &rx) || !ReadNumber(p->szRY, &ry))
+    return p->pStyle != nullptr;
+  stroke->m_rcDraw = {cx - rx, cy - ry, cx + rx, cy + ry};
+  return TRUE;
+}
+
+BOOL ApplyPath(CStrokeBase* stroke, const WbPathPayload* p) {
+  CStrokeFreeLine* path = dynamic_cast<CStrokeFreeLine*>(stroke);
+  if (!path) return FALSE;
+  ApplyStyle(stroke, p->pStyle);
+  if (!p->pszPath) return p->pStyle != nullptr;
+  ReadPathPoints(p->pszPath, &path->m_arrPoint);
+  PointBounds(path->m_arrPoint, &stroke->m_rcDraw);
+  return path->m_arrPoint.GetSize() > 0;
+}
+
+// A picture takes a new picture from a data URL, else only its place (and size when given).
+BOOL ApplyPicture(CStrokeBase* stroke, const WbImagePayload* p) {
+  CStrokeBitmap* picture = dynamic_cast<CStrokeBitmap*>(stroke);
+  if (!picture) return FALSE;
+  if (p->pszData && strncmp(p->pszData, "data:", 5) == 0) return picture->ApplyRecord(p);
+  LONG x, y, w, h;
+  if (!ReadNumber(p->szX, &x) || !ReadNumber(p->szY, &y)) return FALSE;
+  picture->m_nX = x, picture->m_nY = y;
+  if (ReadNumber(p->szWidth, &w) && ReadNumber(p->szHeight, &h) && w > 0 && h > 0)
+    picture->m_nWidth = w, picture->m_nHeight = h;
+  return TRUE;
+}
+
+BOOL ApplyGeometry(CStrokeBase* stroke, const void* payload) {
+  switch (static_cast<const WbShapePayload*>(payload)->nObjType) {
+    case WB_OBJ_RECT: return ApplyRect(stroke, static_cast<const WbRectPayload*>(payload));
+    case WB_OBJ_LINE: return ApplyLine(stroke, static_cast<const WbLinePayload*>(payload));
+    case WB_OBJ_CIRCLE: return ApplyCircle(stroke, static_cast<const WbCirclePayload*>(payload));
+    case WB_OBJ_ELLIPSE: return ApplyEllipse(stroke, static_cast<const WbEllipsePayload*>(payload));
+    case WB_OBJ_PATH: return ApplyPath(stroke, static_cast<const WbPathPayload*>(payload));
+    case WB_OBJ_TEXT: {
+      CStrokeText* text = dynamic_cast<CStrokeText*>(stroke);
+      return text && text->ApplyRecord(payload);
+    }
+    case WB_OBJ_IMAGE: return ApplyPicture(stroke, static_cast<const WbImagePayload*>(payload));
+    default: return FALSE;
+  }
+}
+
+// The class of a picture payload: the hand and laser pointers load their own picture.
+CStrokeBase* NewPicture(const WbImagePayload* p, CDlgDFP2PWhiteBoard* owner) {
+  CString kind = GetIdPrefix(p->head.szID);
+  if (kind == "hand") {
+    CStrokeHandPointer* hand = new CStrokeHandPointer(owner);
+    hand->LoadHandPicture();
+    return hand;
+  }
+  if (kind == "laser") {
+    CStrokeLaser* laser = new CStrokeLaser(owner);
+    laser->LoadLaserPicture();
+    return laser;
+  }
+  return new CStrokeBitmap(owner);
+}
+
+}  // namespace
+
+CStrokeBase* NewStrokeFromPayload(const void* payload, CDlgDFP2PWhiteBoard* owner) {
+  if (!payload) return nullptr;
+  const WbShapePayload* head = static_cast<const WbShapePayload*>(payload);
+  char id[WB_ID_LEN];
+  SetWbText(id, head->szID);  // the received id may lack its terminating zero
+  CStrokeBase* stroke = head->nObjType == WB_OBJ_IMAGE ? NewPicture(static_cast<const WbImagePayload*>(payload), owner)
+                                                       : NewStrokeForId(id, owner);
+  if (!stroke) {
+    ModuleLog("[ERROR]NewStrokeFromPayload(no object kind for the received id)\n");
+    return nullptr;
+  }
+  SetWbText(stroke->m_szID, id);
+  BOOL picturePointer = dynamic_cast<CStrokeHandPointer*>(stroke) || dynamic_cast<CStrokeLaser*>(stroke);
+  if (!ApplyGeometry(stroke, payload) && !picturePointer) {
+    delete stroke;
+    ModuleLog("[ERROR]NewStrokeFromPayload(the received payload carries no geometry)\n");
+    return nullptr;
+  }
+  if (picturePointer) {
+    const WbImagePayload* p = static_cast<const WbImagePayload*>(payload);
+    CStrokeBitmap* picture = static_cast<CStrokeBitmap*>(stroke);
+    picture->m_nX = atoi(p->szX), picture->m_nY = atoi(p->szY);
+  }
+  if (dynamic_cast<CStrokeTriangle*>(stroke) || dynamic_cast<CStrokeTrapezia*>(stroke)) {
+    RECT box = stroke->m_rcDraw;
+    stroke->ScaleTo(&box);
+  }
+  stroke->UpdateTracker();
+  return stroke;
+}
+
+BOOL ApplyPayloadToStroke(CStrokeBase* stroke, const void* payload) {
+  if (!stroke || !payload || !ApplyGeometry(stroke, payload)) return FALSE;
+  stroke->UpdateTracker();
+  return TRUE;
+}
+
+CStrokeBase* FindStrokeById(CStrokePage* page, const char* id) {
+  if (!page || !id) return nullptr;
+  for (POSITION pos = page->m_listStroke.GetHeadPosition(); pos;) {
+    CStrokeBase* stroke = static_cast<CStrokeBase*>(page->m_listStroke.GetNext(pos));
+    if (strncmp(stroke->m_szID, id, WB_ID_LEN - 1) == 0) return stroke;
+  }
+  return nullptr;
+}
+
+void* NewDeletionPayload(CStrokeBase* stroke) {
+  if (!stroke) return nullptr;
+  CString kind = GetIdPrefix(stroke->m_szID);
+  WbShapePayload* head = nullptr;
+  DWORD type = WB_OBJ_PATH;
+  if (kind == "line") {
+    head = reinterpret_cast<WbShapePayload*>(NewWbLinePayload()), type = WB_OBJ_LINE;
+  } else if (kind == "rectangle" || kind == "solidrectangle" || kind == "roundrect") {
+    head = reinterpret_cast<WbShapePayload*>(NewWbRectPayload()), type = WB_OBJ_RECT;
+  } else if (kind == "circle") {
+    head = reinterpret_cast<WbShapePayload*>(NewWbCirclePayload()), type = WB_OBJ_CIRCLE;
+  } else if (kind == "ellipse" || kind == "solidellipse") {
+    head = reinterpret_cast<WbShapePayload*>(NewWbEllipsePayload()), type = WB_OBJ_ELLIPSE;
+  } else if (dynamic_cast<CStrokeText*>(stroke)) {
+    head = reinterpret_cast<WbShapePayload*>(NewWbTextPayload()), type = WB_OBJ_TEXT;
+  } else if (dynamic_cast<CStrokeBitmap*>(stroke)) {
+    head = reinterpret_cast<WbShapePayload*>(NewWbImagePayload()), type = WB_OBJ_IMAGE;
+  } else {
+    head = reinterpret_cast<WbShapePayload*>(NewWbPathPayload());
+  }
+  if (!head) return nullptr;
+  head->nObjType = type;
+  SetWbText(head->szID, stroke->m_szID);
+  head->nSubOp = kSubOpDeleted;
+  return head;
+}
