@@ -11,6 +11,7 @@
 #include "platform/Collections.h"
 #include "platform/ui/Dialog.h"
 
+class CDlgInviteReceived;
 class CDlgmmConfPreCreate;
 
 // Template of the conference window.
@@ -97,6 +98,15 @@ class CDlgDataConf : public CDialog {
   // sub-type 5) and ends the conference state.
   void LeaveConference();
 
+  // ---- Small dialogs the window runs, each in the module's pop-up slot until it ends ----
+  // "拨打分机号" for a member of the conference: asks for the digits and sends them (method 1,
+  // sub-type 10). FALSE when the member is unknown or the user cancelled.
+  BOOL DialExtension(CString memberURI);
+  // "申请为主持人": asks for the chair password typed twice; TRUE with it after OK.
+  BOOL AskChairPassword(CString* password);
+  // "会场属性": the conference properties dialog; TRUE when it sent the extension (method 5).
+  BOOL EditConfProperties();
+
   // ---- Named pending operations ----
   // Registers an operation that waits for its confirming event; the one-second timer expires
   // it after `seconds`, calls the callback and shows the prompt (when not empty) as a prompt
@@ -118,6 +128,19 @@ class CDlgDataConf : public CDialog {
   // ---- Conference events ----
   // The module passes every conference event it does not handle itself (host code 9).
   void OnIMSConfEventVexlonctrl1(int iType, void* record);
+
+  // ---- Invitations to a conference (confwindow/DlgDataConfInviteReceived.cpp) ----
+  // Runs the invitation dialog (or accepts at once with the user's auto-accept option) and
+  // answers with sub-type 3: 1 join (the conference is taken over), 0 refuse, nothing when
+  // the dialog was ended without an answer.
+  void OnInviteReceived(const confCtrlResult& invite);
+  // The conference ended while its invitation is up: bAnswer FALSE ends the dialog without an
+  // answer, TRUE as a refusal. Nothing when no invitation dialog runs.
+  void CloseInviteDialog(BOOL bAnswer);
+  // The name of a sub-conference type in the invitation's type list ("" when it has none).
+  static CString SubConfTypeName(int iType);
+  static CString InviteTypeText(const confCtrlResult& invite);
+  static CString InviteCreatorText(const CString& chairURI);
 
   BOOL m_bInConf = FALSE;
   int m_iMemberCount = 0;     // members present
@@ -143,6 +166,7 @@ class CDlgDataConf : public CDialog {
   };
 
   const SubConf* FindSubConf(int iConfType, BOOL bByIndex) const;
+  INT_PTR RunPopup(CDialog& dialog);
   void WriteLog(const CString& text) const;
 
   // Timers.
@@ -166,6 +190,8 @@ class CDlgDataConf : public CDialog {
 
   // Invitations: one request of sub-type 2 for the number.
   void SendInvitation(const CString& number);
+  void AnswerInvitation(const confCtrlResult& invite, int iAnswer);
+  void TakeOverInvitedConference(const confCtrlResult& invite);
 
   CString m_csConfURI;
   CString m_csDConfID;
@@ -175,6 +201,7 @@ class CDlgDataConf : public CDialog {
   CArray<Member> m_aMembers;
   CArray<PendingOp> m_aTimerList;
   CStringArray m_saPromptLines;
+  CDlgInviteReceived* m_pInviteDlg = nullptr;  // the invitation dialog while it runs
 };
 
 // The booking answer's reason text for a failure code ("会场资源不足！" for 503 ...).

@@ -4,6 +4,7 @@
 #include "confwindow/DlgDataConf.h"
 
 #include "module/ConfMethodRecord.h"
+#include "module/InviteEvents.h"
 #include "module/TavorineModule.h"
 #include "res/DataConfTemplates.h"
 #include "setup/DlgmmConfPreCreate.h"
@@ -71,6 +72,7 @@ void CDlgDataConf::OnConfCtrlResult(const confCtrlResult& result) {
     case kDetailJoin: OnJoinResult(result); break;
     case kDetailBook: OnBookResult(result); break;
     case kDetailFailReason: m_csFailReason = RecordText(result.szReason); break;
+    case kDetailConfInvite: OnInviteReceived(result); break;
     default: {
       CString line;
       line.Format("CDlgDataConf::OnConfCtrlResult(detailType=%d iResult=%d)\n", result.detailType, result.iResult);

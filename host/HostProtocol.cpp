@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "host/WbMessages.h"
+#include "module/ConfAttrRecord.h"
 #include "module/ConfMethodRecord.h"
 #include "module/HostBlocks.h"
 
@@ -49,6 +50,11 @@ const void* CopySkinBlock(const void* block, BlockArena& arena) {
   return copy;
 }
 
+// Conference attributes (method 5): a record without pointers.
+const void* CopyConfAttrRecord(const void* record, BlockArena& arena) {
+  return arena.Clone(static_cast<const ConfAttrRecord*>(record));
+}
+
 // Server-time request (method 10): a record of one int.
 const void* CopyIntRecord(const void* record, BlockArena& arena) {
   return arena.Clone(static_cast<const int*>(record));
@@ -66,6 +72,7 @@ void AddModuleCopiers(CopierTable& table) {
   table.SetMethodBlock(kHostConfMethod);
   table.SetRecord(kHostConfMethod, 1, CopyConfMethodRecord);
   table.SetRecord(kHostDataConfRecord, 1, CopyWbMessage);
+  table.SetRecord(kHostConfMethod, 5, CopyConfAttrRecord);
   table.SetRecord(kHostConfMethod, 10, CopyIntRecord);
   table.Set(Channel::kMessage, kHostWriteLog, CopyWithText<HostLogBlock, &HostLogBlock::pText>);
   table.Set(Channel::kMessage, kHostWriteLogPlain, CopyWithText<HostLogBlock, &HostLogBlock::pText>);

@@ -9,6 +9,10 @@
 #include "module/WindowRoutines.h"
 #include "platform/ui/Desktop.h"
 #include "platform/ui/Wnd.h"
+#include "setup/DlgVNCTip.h"
+#include "setup/DlgmmConfPreCreate.h"
+#include "setup/mmconfCreate.h"
+#include "setup/mmconfPre.h"
 #include "whiteboard/windows/DlgDFWhiteBoard.h"
 
 namespace {
@@ -98,9 +102,12 @@ int CTavorineModule::HandleHostMessage(int code, void* block) {
       OnAssistWindow();
       return 1;
     case kModuleRefreshPages:
+      // The pages' Refresh does nothing.
+      return 1;
     case kModuleClearTrees:
-      // The pages' Refresh does nothing; the create page's tree is emptied and refilled by the
-      // directory-tree service when it fills the registered trees.
+      // The set-up trees lose everything below their root items.
+      if (m_pDlgPreCreate && m_pDlgPreCreate->m_pCreate) m_pDlgPreCreate->m_pCreate->ClearRosterTree();
+      if (m_pDlgPreCreate && m_pDlgPreCreate->m_pPre) m_pDlgPreCreate->m_pPre->ClearRosterTree();
       return 1;
     case kModuleStatusQuery:
       OnStatusQuery(block);
@@ -148,6 +155,16 @@ void CTavorineModule::OnStatusQuery(void* block) {
 
 // Code 13: the conference window's close command while a conference runs; else the
 // assistance bar and the point-to-point whiteboards are closed (once those windows exist).
+// Host code 13: the conference window's close, else the end of a running assistance (the bar
+// then goes).
 void CTavorineModule::OnAssistWindow() {
-  if (InConference()) m_pDlgDataConf->LeaveConference();
+  if (InConference()) {
+    m_pDlgDataConf->LeaveConference();
+    return;
+  }
+  if (m_pDlgVNCTip && m_pDlgVNCTip->IsInAssist()) {
+    m_pDlgVNCTip->SendMessage(WM_COMMAND, ID_VNC_END_ASSIST, 0);
+    delete m_pDlgVNCTip;
+    m_pDlgVNCTip = nullptr;
+  }
 }

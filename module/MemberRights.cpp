@@ -1,10 +1,13 @@
 // Checks before a member is added, and directory queries of the set-up trees.
+#include "confwindow/DlgDataConf.h"
 #include "module/FixedText.h"
 #include "module/HostBlocks.h"
 #include "module/TavorineModule.h"
 #include "platform/Tick.h"
 #include "platform/ui/MessageBox.h"
 #include "platform/ui/Wnd.h"
+#include "setup/DlgMemberRightQuery.h"
+#include "setup/DlgmmConfPreCreate.h"
 
 namespace {
 
@@ -25,10 +28,13 @@ BOOL CTavorineModule::BeforeAddMemberRightCheck(CString number, CWnd* parent) {
   HostMemberRightQueryBlock query{};
   CopyField(query.szNumber, number);
   SendEvent(kHostMemberRightQuery, &query);
-  // The member-right query dialog (kept in m_pActiveCommonDlg while it runs) decides here
-  // once it is part of the module; without it the member is not added.
-  WriteLog("CTavorineModule::BeforeAddMemberRightCheck(no member-right dialog, member not added)\n", 1);
-  return FALSE;
+  // The host answers with code 17 while the query dialog runs.
+  if (!parent) parent = InConference() ? (CWnd*)m_pDlgDataConf : (CWnd*)m_pDlgPreCreate;
+  CDlgMemberRightQuery dialog(parent);
+  m_pActiveCommonDlg = &dialog;
+  INT_PTR result = dialog.DoModal();
+  m_pActiveCommonDlg = nullptr;
+  return result == IDOK;
 }
 
 BOOL CTavorineModule::bIMSGetDeptAddrList(CString uri, int nType, int nDlgType, HTREEITEM item) {

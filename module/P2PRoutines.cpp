@@ -68,8 +68,7 @@ void CTavorineModule::AnswerP2PSession(CString peerURI, int iSessionType, int nA
   if (nAnswer == kP2PAccept) {
     SetP2PBusy(TRUE);
     BeginDataSession();
-    // The point-to-point whiteboard window (session -1) or the assistance bar (-2) opens here
-    // once those windows are part of the module.
+    OpenP2PSessionWindow(peerURI, iSessionType);
   }
   CConfMethodRecordPtr record;
   BuildConfAnswer(*record, peerURI, iSessionType, nAnswer == kP2PAccept ? 1 : 0);

@@ -3,6 +3,7 @@
 #include "module/TavorineModule.h"
 #include "setup/DlgmmConfPreCreate.h"
 #include "setup/mmconfCreate.h"
+#include "setup/mmconfPre.h"
 
 int CTavorineModule::OpenUserInterface(int nPage) {
   EnsureConfWindow();
@@ -34,6 +35,7 @@ BOOL CTavorineModule::CreateStartWindow() {
 
 void CTavorineModule::RefreshConfTypeLists() {
   if (m_pDlgPreCreate && m_pDlgPreCreate->m_pCreate) m_pDlgPreCreate->m_pCreate->InitConfTypeCombo();
+  if (m_pDlgPreCreate && m_pDlgPreCreate->m_pPre) m_pDlgPreCreate->m_pPre->InitConfTypeCombo();
 }
 
 void CTavorineModule::DestroyStartWindow() {

@@ -91,6 +91,12 @@ class CTavorineModule : public CModuleBase {
   // conference method 1, sub-type 3 {peer URI, session type, answer 1 or 0}. The invitation
   // window's answer (AnswerP2PInvite) comes through here.
   void AnswerP2PSession(CString peerURI, int iSessionType, int nAnswer);
+  // The invitation window's answer for its peer and session kind; nothing without a window.
+  void AnswerP2PInvite(int nAnswer, CDlgPtopInvite* window);
+  // Conference event iType 1 with a point-to-point detail type (module/InviteEvents.h): the
+  // received invitation, the callee's ringing, the creation result and the peer's end. FALSE
+  // for any other detail type.
+  BOOL OnP2PEvent(const struct confCtrlResult& event);
 
   // Normalises a number and tells whether it may be added to a conference: TRUE at once for a
   // department member or a personal phone-book entry with the rights flag; otherwise the host
@@ -129,6 +135,17 @@ class CTavorineModule : public CModuleBase {
   int OnDataConfRecord(const struct HostRecordBlock* record);
   void OnStatusQuery(void* block);
   void OnAssistWindow();
+  // Point-to-point windows (module/P2PInvites.cpp).
+  CDlgPtopInvite* CreatePtopInvite();
+  void ShowP2PInvitation(const CString& peer, int kind);
+  void ShowRingingWindow(const CString& peer);
+  void OpenP2PSessionWindow(const CString& peer, int kind);
+  CDlgVNCTip* EnsureAssistBar();
+  void OnP2PCreated(const CString& peer, int kind, int result);
+  void OnP2PPeerEnd(const CString& peer, int kind);
+  void CloseP2PWindows();
+  void DeleteP2PWindows();
+  static void DeleteWindows(CArray<CDlgPtopInvite*>& list);
 
   BOOL m_bP2PBusy = FALSE;
   BOOL m_bDataSession = FALSE;

@@ -1,6 +1,7 @@
 // The module object's life: creation by the export, the host's virtual operations, close,
 // and the host channel routines that need the module's state.
 #include <cstdio>
+#include <cstring>
 #include <memory>
 
 #include "confwindow/DlgDataConf.h"
@@ -10,6 +11,9 @@
 #include "module/TavorineModule.h"
 #include "platform/Mbcs.h"
 #include "res/Resources.h"
+#include "setup/DlgmmConfPreCreate.h"
+#include "setup/mmconfCreate.h"
+#include "setup/mmconfPre.h"
 
 namespace {
 
@@ -48,6 +52,7 @@ CTavorineModule::CTavorineModule(IHostInterface* host, IHostInterface* skinHost,
 
 CTavorineModule::~CTavorineModule() {
   DestroyStartWindow();
+  DeleteP2PWindows();
   delete m_pDlgDataConf;
   if (g_pModule == this) g_pModule = nullptr;
 }
@@ -79,6 +84,7 @@ void CTavorineModule::Close() {
     m_abTreeRegistered[tree] = FALSE;
   }
   DestroyStartWindow();
+  CloseP2PWindows();
   LeaveEverything();
   m_bClosing = TRUE;
 }
@@ -131,6 +137,8 @@ int CTavorineModule::RegisterDeptTree(int nTree, void* pTreeCtrl) {
 void CTavorineModule::InitDeptTree() {
   // The trees of the create page, the book page and the invite dialog are emptied by their
   // windows when these exist; the tree service fills them again.
+  if (m_pDlgPreCreate && m_pDlgPreCreate->m_pCreate) m_pDlgPreCreate->m_pCreate->ResetRosterTree();
+  if (m_pDlgPreCreate && m_pDlgPreCreate->m_pPre) m_pDlgPreCreate->m_pPre->ResetRosterTree();
   for (int tree = kTreeCreatePage; tree <= kTreeInviteDialog; ++tree) {
     HostTreeBlock block{tree, nullptr, {0, 0, 0}};
     SendToModule(kDeptTreeService, kTreeFill, &block, 0);
@@ -150,10 +158,19 @@ void CTavorineModule::OnIMSConfEvent(int iType, void* record) {
       snprintf(line, sizeof line, "[ERROR]CTavorineModule::OnIMSConfEvent(confSysTime without record)\n");
     }
     WriteLog(line, 1);
-    // Only the book page asks for the server time, and this module has no book page.
+    // Only the book page asks for the server time.
+    if (time && time->detailType == 1 && m_pDlgPreCreate && m_pDlgPreCreate->m_pPre) {
+      char text[sizeof time->cSysTime];
+      mbcs::CopyLimited(text, sizeof text, time->cSysTime);
+      m_pDlgPreCreate->m_pPre->OnGotServerTimeResult(text);
+    }
     return;
   }
-  // The point-to-point branches read the invitation records that the conference window's
-  // event dispatcher defines; until then every event goes to the conference window.
+  if (iType == 1 && record) {
+    // The host keeps the record only during the call: work on an aligned copy.
+    confCtrlResult event;
+    memcpy(&event, record, sizeof event);
+    if (OnP2PEvent(event)) return;
+  }
   EnsureConfWindow()->OnIMSConfEventVexlonctrl1(iType, record);
 }

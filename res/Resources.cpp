@@ -1,7 +1,10 @@
 #include "res/Resources.h"
 
+#include "res/BookTemplates.h"
 #include "res/InviteTemplates.h"
+#include "res/MemberTemplates.h"
 #include "res/RecordTemplates.h"
+#include "res/SmallDialogTemplates.h"
 #include "res/WhiteboardTemplates.h"
 
 void RegisterModuleResources() {
@@ -12,4 +15,7 @@ void RegisterModuleResources() {
   RegisterWhiteboardResources();
   RegisterInviteResources();
   RegisterRecordResources();
+  RegisterBookResources();
+  RegisterSmallDialogResources();
+  RegisterMemberResources();
 }

@@ -107,24 +107,6 @@ DialogTemplate JoinPage() {
           }};
 }
 
-// 543: the book page, as far as the start window uses it.
-DialogTemplate BookPage() {
-  return {IDD_MMCONF_PRE, nullptr, kPageStyle, 0, 0, 365, 295,
-          {
-              {kStatic, "Static", "主席密码：", kText, 5, 220, 45, 10},
-              {IDC_PRE_CHAIR_PWD, "Edit", "", kPassword, 52, 218, 60, 12},
-              {IDC_PRE_CHAIR_PWD_AGAIN, "Edit", "", kPassword, 177, 218, 60, 12},
-              {kStatic, "Static", "成员密码：", kText, 5, 204, 45, 10},
-              {IDC_PRE_MEMBER_PWD, "Edit", "", kPassword, 52, 202, 60, 12},
-              {IDC_PRE_MEMBER_PWD_AGAIN, "Edit", "", kPassword, 177, 202, 60, 12},
-              {IDC_PRE_VISITOR_PWD, "Edit", "", kHiddenPassword, 52, 234, 60, 12},
-              {IDC_PRE_VISITOR_PWD_AGAIN, "Edit", "", kHiddenPassword, 177, 234, 60, 12},
-              {IDOK, "Button", "预约(&O)", kDefPush, 250, 272, 50, 14},
-              {IDCANCEL, "Button", "取消(&C)", kPush, 308, 272, 50, 14},
-              {IDC_PAGE_LINE, "Static", "", kText, 0, 266, 363, 1},
-          }};
-}
-
 // 776: the conference records page.
 DialogTemplate RecordListPage() {
   return {IDD_MMCONF_RECORDS, nullptr, kPageStyle, 0, 0, 365, 295,
@@ -176,7 +158,7 @@ const res::StringEntry kSetupStrings[] = {
 }  // namespace
 
 void RegisterSetupResources() {
-  for (const DialogTemplate& tmpl : {StartWindow(), CreatePage(), JoinPage(), BookPage(), RecordListPage(), DefaultsPage()})
+  for (const DialogTemplate& tmpl : {StartWindow(), CreatePage(), JoinPage(), RecordListPage(), DefaultsPage()})
     platform::RegisterDialogTemplate(tmpl);
   res::AddStrings(kSetupStrings, sizeof kSetupStrings / sizeof kSetupStrings[0]);
 }

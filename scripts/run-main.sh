@@ -14,3 +14,10 @@ for scenario in scenarios/first.scn scenarios/create.scn; do
   echo "=== $scenario"
   build/default/host/tavorine-host --module build/default/module/libtavorine.so "$scenario"
 done
+
+# Pictures of what the boards show: the picture-writing tests draw pages of every object kind,
+# text and a board after a run of gestures into out/.
+mkdir -p out
+pictures='^(GdiTextDraw.WritesAPictureOfWrappedText|ShapePicture.PageOfEveryKind|PagePicture.APageReadFromXmlPaintsEveryKindOfObject|SurfaceCanvas.BoardOfManyGestures|StrokeText.DrawsWrappedInsideItsRectangleInItsColour)$'
+TAV_PICTURES_DIR="$PWD/out" ctest --preset default -R "$pictures" >/dev/null
+echo "=== pictures in out/: $(cd out && ls *.png | tr '\n' ' ')"

@@ -38,8 +38,9 @@ class CDlgVNCTip : public CDialog {
   explicit CDlgVNCTip(CWnd* pParent = nullptr);
   ~CDlgVNCTip() override;
 
-  // Creates the bar modeless on the desktop (hidden until a session begins). On failure tells
-  // the user ("系统资源不足...", logged as "CDlgVNCTip Create Failed!") and returns NULL.
+  // Creates the bar modeless on the desktop (placed at the top of the work area; BeginAssist
+  // then shows or hides it for its side). On failure tells the user ("系统资源不足...", logged
+  // as "CDlgVNCTip Create Failed!") and returns NULL.
   static CDlgVNCTip* CreateBar();
 
   // Starts showing a session: nSide 1 requesting side (bar and icon shown), 0 helping side
@@ -71,18 +72,18 @@ class CDlgVNCTip : public CDialog {
   // The bar's text width rule: a byte from 0x20 to 0x7A is one narrow character, any other
   // byte starts a double-width character (its next byte is skipped). In character widths.
   static int TextWidthInChars(const CString& text);
-  // The layered alpha of a transparency command (13481..13485), or -1.
-  static int AlphaOfCommand(UINT id);
 
  protected:
-  BOOL OnCommand(WPARAM wParam, LPARAM lParam) override;
   void OnSize(UINT type, int cx, int cy) override;
   void OnMouseMove(UINT flags, CPoint point) override;
   void OnClose() override;
+  void OnDestroy() override;
 
  private:
   void PlaceBar();
   void FitToText();
+  int CharWidth() const;
+  void OnTransparency(UINT id);
   void OnOpen();
   void OnTrayNotify(UINT iconId, UINT mouseMessage);
   void ShowTrayMenu();
@@ -95,4 +96,5 @@ class CDlgVNCTip : public CDialog {
   BOOL m_bInAssist = FALSE;
   int m_nSide = 0;
   bool m_bIconShown = false;
+  bool m_bFitting = false;
 };

@@ -219,6 +219,7 @@ void CDlgmmConfPreCreate::EnablePageButtons(BOOL bEnable) {
 void CDlgmmConfPreCreate::OnRecordsRadio() {
   CTavorineModule* module = TavorineModule();
   if (!module->m_bDataConfLoaded) module->LoadDataConfFromFile();
+  if (m_pRecordList && !module->m_dataConfList.IsEmpty()) m_pRecordList->Fill(module->m_dataConfList);
 }
 
 // ---- Information box ----
@@ -240,6 +241,7 @@ void CDlgmmConfPreCreate::HideWindow() {
   if (m_pDefaultSet) m_pDefaultSet->LoadDefaultData();
   if (m_pCreate) m_pCreate->ResetPage();
   if (m_pJoin) m_pJoin->ResetPage();
+  if (m_pPre) m_pPre->ResetPage();
   for (int page = kPageDefaults; page <= kPageRecords; ++page)
     if (CDialog* dialog = Page(page)) dialog->ShowWindow(SW_HIDE);
   if (m_pInfoToolTip) m_pInfoToolTip->ShowWindow(SW_HIDE);

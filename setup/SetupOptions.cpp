@@ -5,7 +5,7 @@
 #include "platform/ui/Controls.h"
 #include "vezadazavo/VezadaZavo.h"
 
-const char kAudioNumberTip[] =
+const char kNumberTipWithExtensions[] =
     "外线号码前需加0； 可以一次添加多个成员，以分号';'分隔； 如需邀请分机成员，请在主机号和分机号之间输入英文标点','来表示延时";
 
 CString FirstFieldRefusal(CWnd* page, const FieldCheck* checks, size_t count, int* focusId) {
@@ -59,4 +59,13 @@ CString NormaliseMemberNumber(CString number) {
     CommaConvertPre(number, &number, -1);
   }
   return number;
+}
+
+std::vector<CString> SplitAt(const CString& text, char separator) {
+  std::vector<CString> parts;
+  if (text.IsEmpty()) return parts;
+  int start = 0;
+  for (int at; (at = text.Find(separator, start)) >= 0; start = at + 1) parts.push_back(text.Mid(start, at - start));
+  parts.push_back(text.Mid(start));
+  return parts;
 }

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstddef>
+#include <vector>
 
 #include "platform/CString.h"
 
@@ -46,5 +47,8 @@ void ImportDefaultsInto(CWnd* page, const DefaultsEdits& edits);
 // pauses restored; "" when it does not convert.
 CString NormaliseMemberNumber(CString number);
 
+// The pieces of a text between the separators, empty ones included ("" gives none).
+std::vector<CString> SplitAt(const CString& text, char separator);
+
 // The typed-number tip of an audio conference.
-extern const char kAudioNumberTip[];
+extern const char kNumberTipWithExtensions[];

@@ -5,23 +5,27 @@
 #include "platform/ui/DataExchange.h"
 #include "setup/DlgmmConfPreCreate.h"
 #include "setup/SetupIds.h"
+#include "setup/SetupOptions.h"
 #include "vezadazavo/VezadaZavo.h"
 
 namespace {
 
-const char kAudioNumberTip[] =
-    "外线号码前需加0； 可以一次添加多个成员，以分号';'分隔； 如需邀请分机成员，请在主机号和分机号之间输入英文标点','来表示延时";
 const char kNumberTip[] = "外线号码前需加0； 可以一次添加多个成员，以分号';'分隔";
 const char kDefaultSubject[] = "新建会议";
 const int kPasswordEdits[] = {IDC_MEMBER_PWD, IDC_MEMBER_PWD_AGAIN, IDC_CHAIR_PWD,
                               IDC_CHAIR_PWD_AGAIN, IDC_VISITOR_PWD, IDC_VISITOR_PWD_AGAIN};
 
-// A default in 1..999, else the fallback.
-int InRange(int value, int fallback) { return value >= 1 && value <= 999 ? value : fallback; }
+const DeptTreeTexts kCreateTreeTexts = {
+    "CmmconfCreate::OnClickRosterTree--省公司",
+    "CmmconfCreate::OnClickRosterTree--dept:error!",
+    "CmmconfCreate::OnDblclkRosterTree--省公司",
+};
 
 }  // namespace
 
-CmmconfCreate::CmmconfCreate(CWnd* pParent) : CSetupPage(IDD_MMCONF_CREATE, pParent) {
+CmmconfCreate::CmmconfCreate(CWnd* pParent)
+    : CSetupPage(IDD_MMCONF_CREATE, pParent), m_deptTree(m_treeDept, kTreeCreatePage, kCreateTreeTexts, true) {
+  MapMemberHandlers();
   MapControl<CmmconfCreate>(CBN_SELCHANGE, IDC_CONF_TYPE, &CmmconfCreate::OnConfTypeChange);
   MapCommand<CmmconfCreate>(IDC_BTN_IMPORT_DEFAULTS, &CmmconfCreate::OnImportDefaults);
   for (int id : kPasswordEdits) MapControl(EN_CHANGE, id, [this, id] { UpdatePasswordHint(id, kPasswordEdits); });
@@ -58,6 +62,7 @@ BOOL CmmconfCreate::OnInitDialog() {
   m_listMembers.SetExtendedStyle(m_listMembers.GetExtendedStyle() | LVS_EX_FULLROWSELECT);
   m_listMembers.InsertColumn(0, "名称", LVCFMT_LEFT, 62);
   m_listMembers.InsertColumn(1, "号码", LVCFMT_LEFT, 188);
+  m_deptTree.Init();
   ResetPage();
   GetDlgItem(IDC_BTN_ADD)->EnableWindow(FALSE);
   GetDlgItem(IDC_BTN_DELETE)->EnableWindow(FALSE);
@@ -77,30 +82,17 @@ void CmmconfCreate::ResetPage() {
   m_csChairPassword = m_csChairPasswordAgain = defaults.masterpwd;
   m_csMemberPassword = m_csMemberPasswordAgain = defaults.mempwd;
   m_csVisitorPassword = m_csVisitorPasswordAgain = defaults.visitorpwd;
-  m_iDuration = InRange(defaults.period, 3);
-  m_iMaxMembers = InRange(defaults.maxnum, 5);
-  m_iRemainNotice = InRange(defaults.remaintime, 1);
+  m_iDuration = DefaultInRange(defaults.period, 3);
+  m_iMaxMembers = DefaultInRange(defaults.maxnum, 5);
+  m_iRemainNotice = DefaultInRange(defaults.remaintime, 1);
   m_iRowCounter = 0;
   m_bChairLeaveNoEnd = TRUE;
   UpdateData(FALSE);
 }
 
 void CmmconfCreate::OnImportDefaults() {
-  const ConfDefaultData& defaults = TavorineModule()->m_confDefaultData;
-  SetDlgItemText(IDC_SUBJECT, defaults.subject);
-  SetDlgItemText(IDC_CHAIR_PWD, defaults.masterpwd);
-  SetDlgItemText(IDC_CHAIR_PWD_AGAIN, defaults.masterpwd);
-  SetDlgItemText(IDC_MEMBER_PWD, defaults.mempwd);
-  SetDlgItemText(IDC_MEMBER_PWD_AGAIN, defaults.mempwd);
-  SetDlgItemText(IDC_VISITOR_PWD, defaults.visitorpwd);
-  SetDlgItemText(IDC_VISITOR_PWD_AGAIN, defaults.visitorpwd);
-  CString number;
-  number.Format("%d", defaults.period);
-  SetDlgItemText(IDC_DURATION, number);
-  number.Format("%d", defaults.maxnum);
-  SetDlgItemText(IDC_MAX_MEMBERS, number);
-  number.Format("%d", defaults.remaintime);
-  SetDlgItemText(IDC_REMAIN_NOTICE, number);
+  ImportDefaultsInto(this, {IDC_SUBJECT, IDC_CHAIR_PWD, IDC_CHAIR_PWD_AGAIN, IDC_MEMBER_PWD, IDC_MEMBER_PWD_AGAIN,
+                            IDC_VISITOR_PWD, IDC_VISITOR_PWD_AGAIN, IDC_DURATION, IDC_MAX_MEMBERS, IDC_REMAIN_NOTICE});
 }
 
 // ---- Conference type and split screen ----
@@ -148,20 +140,13 @@ void CmmconfCreate::FillConfTypeCombo() {
   }
 }
 
-void CmmconfCreate::FillSplitScreenCombo() {
-  m_comboSplit.ResetContent();
-  m_comboSplit.SetItemData(m_comboSplit.AddString("1 分屏"), 1);
-  m_comboSplit.SetItemData(m_comboSplit.AddString("4 分屏"), 4);
-  XCAP_CAPS_INFO* caps = GetXCapCapsInfo();
-  CString server = caps ? caps->csMediaServer : CString();
-  if (server.CompareNoCase("convedia") != 0) m_comboSplit.SetItemData(m_comboSplit.AddString("6 分屏"), 6);
-}
+void CmmconfCreate::FillSplitScreenCombo() { ::FillSplitScreenCombo(m_comboSplit); }
 
 void CmmconfCreate::ShowSplitScreen(BOOL bShow) {
   for (int id : {IDC_SPLIT_LABEL, IDC_SPLIT_SCREEN}) GetDlgItem(id)->ShowWindow(bShow ? SW_SHOW : SW_HIDE);
 }
 
-void CmmconfCreate::SetNumberTip(int iConfType) { m_editNumbers.AddTool(iConfType == 0 ? kAudioNumberTip : kNumberTip); }
+void CmmconfCreate::SetNumberTip(int iConfType) { m_editNumbers.AddTool(iConfType == 0 ? kNumberTipWithExtensions : kNumberTip); }
 
 void CmmconfCreate::OnConfTypeChange() {
   int sel = m_comboConfType.GetCurSel();
@@ -185,6 +170,4 @@ void CmmconfCreate::OnShowWindow(BOOL show, UINT status) {
   CSetupPage::OnShowWindow(show, status);
   if (show) EnableOK();
 }
-
-int CmmconfCreate::GetMemberCount() const { return m_listMembers.GetItemCount(); }
 

@@ -10,6 +10,7 @@
 #include "platform/CString.h"
 #include "platform/ui/Controls.h"
 #include "platform/ui/ListCtrl.h"
+#include "setup/DeptTree.h"
 #include "setup/SetupPage.h"
 
 struct ConfCreateParams;
@@ -26,8 +27,26 @@ class CmmconfCreate : public CSetupPage {
   // Number of rows of the member list.
   int GetMemberCount() const;
 
+  // ---- Members and the department tree (mmconfCreateMembers.cpp) ----
+  // Adds numbers given by the host (";" between them) like typed numbers, without messages
+  // except the row limit; TRUE when every number was handled.
+  BOOL AddMemberNumbers(CString csNumbers);
+  // TRUE when a row's number equals it byte for byte; a plain telephone number never is listed.
+  BOOL IsNumberInList(CString number);
+  // Empties the department tree below its root item, or entirely; the current item is forgotten.
+  void ClearRosterTree();
+  void ResetRosterTree();
+  // Collapses every person from item on and forgets its number leaves. Always 0.
+  int FoldDeptTree(CTreeCtrl* tree, HTREEITEM item);
+  void OnBtnAddFromTree();
+  void OnBtnDelete();
+  void OnBtnAddNumber();
+  void OnPhoneBook();
+
   BOOL OnInitDialog() override;
   void OnOK() override;
+  void OnCancel() override;
+  BOOL PreTranslateMessage(MSG* msg) override;
 
   // Values exchanged with the controls.
   CString m_csSubject;
@@ -73,6 +92,26 @@ class CmmconfCreate : public CSetupPage {
   void CollectInitialMembers();
   int SelectedSplitScreen(int nMembers) const;
 
+  // Members (mmconfCreateMembers.cpp).
+  // What became of a number offered to the list: listed, dropped, kept in the entry for
+  // correction, refused because the list is full, or the client signs out.
+  enum class AddResult { Added, Dropped, Kept, Full, Stop };
+  AddResult AddTypedNumber(CString token, bool quiet);
+  CString AddTypedNumbers(const CString& text, bool quiet, AddResult* end);
+  AddResult AddChecked(const CString& name, const CString& number);
+  void InsertMember(const CString& name, const CString& number);
+  BOOL RowLimitReached(int extraRows);
+  void AddLeafFromTree(HTREEITEM leaf);
+  void AddPersonFromTree(HTREEITEM person);
+  void FoldTree();
+  void OnMemberListSelect(NMHDR* hdr, LRESULT* result);
+  void OnSpareListSelect(NMHDR* hdr, LRESULT* result);
+  void OnDblclkMemberList(NMHDR* hdr, LRESULT* result);
+  void OnClickRosterTree(NMHDR* hdr, LRESULT* result);
+  void OnDblclkRosterTree(NMHDR* hdr, LRESULT* result);
+  void MapMemberHandlers();
+
   CComboBox m_comboSplit;
   CComboBox m_comboConfType;
+  CSetupDeptTree m_deptTree;
 };

@@ -7,18 +7,12 @@
 #include "module/UriParts.h"
 #include "setup/DlgmmConfPreCreate.h"
 #include "setup/SetupIds.h"
+#include "setup/SetupOptions.h"
 #include "setup/SetupRefusals.h"
 #include "setup/mmconfCreate.h"
 #include "vezadazavo/VezadaZavo.h"
 
 namespace {
-
-// One field check: the control, the text when it is empty, the text when it is not all digits.
-struct FieldCheck {
-  int id;
-  const char* emptyText;
-  const char* notDigitsText;
-};
 
 const FieldCheck kFieldChecks[] = {
     {IDC_MAX_MEMBERS, "请输入最大成员数！", "最大成员数只能为数字！"},
@@ -29,23 +23,11 @@ const FieldCheck kFieldChecks[] = {
     {IDC_MEMBER_PWD, "请输入成员密码！", "成员密码只能为数字！"},
 };
 
-// The member-number form that the conference window invites.
-CString NormaliseMemberNumber(CString number) {
-  int pauses = CommaConvertPre(number, &number, 0);
-  CString uri;
-  PreTEL_SIPnumber(number, &uri);
-  number = uri;
-  if (pauses) {
-    CommaConvertSuf(&number, 0);
-    CommaConvertPre(number, &number, -1);
-  }
-  return number;
-}
-
 }  // namespace
 
 void CmmconfCreate::OnOK() {
   RequestBackgroundSoundsOnce();
+  FoldTree();
   CString refusal = CallRefusal();
   if (refusal.IsEmpty()) refusal = P2PRefusal();
   if (refusal.IsEmpty() && !HostAllowsConfOperation()) refusal = kBusyText;
@@ -70,15 +52,7 @@ void CmmconfCreate::OnOK() {
 }
 
 // The checks on the controls' texts; the failing control is given in focusId.
-CString CmmconfCreate::FirstFieldRefusal(int* focusId) {
-  for (const FieldCheck& check : kFieldChecks) {
-    CString text = ItemText(check.id);
-    *focusId = check.id;
-    if (text.IsEmpty()) return check.emptyText;
-    if (!IsAllDigits(text)) return check.notDigitsText;
-  }
-  return CString();
-}
+CString CmmconfCreate::FirstFieldRefusal(int* focusId) { return ::FirstFieldRefusal(this, kFieldChecks, focusId); }
 
 // The checks on the exchanged values.
 CString CmmconfCreate::FirstValueRefusal() {

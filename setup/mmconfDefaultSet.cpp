@@ -7,6 +7,7 @@
 #include "platform/ui/DataExchange.h"
 #include "setup/DlgmmConfPreCreate.h"
 #include "setup/mmconfCreate.h"
+#include "setup/mmconfPre.h"
 
 namespace {
 
@@ -116,10 +117,11 @@ void CmmconfDefaultSet::StoreMembersInRecord() {
         m_csVisitorPassword, d.playstatussound);
 }
 
-// The create page takes the defaults into its fields.
+// The create and book pages take the defaults into their fields.
 void CmmconfDefaultSet::ResetSetupPages() {
   CDlgmmConfPreCreate* start = StartWindow();
   if (start && start->m_pCreate) start->m_pCreate->ResetPage();
+  if (start && start->m_pPre) start->m_pPre->ResetPage();
 }
 
 // ---- Changing the defaults ----

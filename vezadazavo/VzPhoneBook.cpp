@@ -12,9 +12,10 @@ T* FindByURI(std::vector<T>& list, const CString& uri) {
   return nullptr;
 }
 
-// A phone-book entry by its SIP address or one of its numbers.
+// A phone-book entry by its SIP address (also written without scheme) or one of its numbers.
 const PHONEBOOK_INFO* FindPhoneBookEntry(const CString& number) {
-  if (const PHONEBOOK_INFO* entry = FindPhoneBookByURI(number)) return entry;
+  CString uri = !vz::HasScheme(number) && vz::IsUserAtHost(number) ? "sip:" + number : number;
+  if (const PHONEBOOK_INFO* entry = FindPhoneBookByURI(uri)) return entry;
   CString plain = number;
   if (vz::HasScheme(plain)) plain = vz::UserPart(plain);
   for (const PHONEBOOK_INFO& entry : VzData().phoneBook)

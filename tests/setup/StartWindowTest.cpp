@@ -43,13 +43,16 @@ TEST_F(StartWindowTest, EveryPageIsCreatedAndSkinned) {
   EXPECT_NE(nullptr, start->m_pRecordList);
   EXPECT_NE(nullptr, start->m_pInfoToolTip);
   EXPECT_GE(Host().CountCode(kHostSkinWindow), 1u + 5 * 3 + 8);
-  // The create page's department tree is handed to the host's tree service.
+  // The create and book pages' department trees are handed to the host's tree service.
   auto trees = Host().EventsWithCode(kTreeRegister, host::Channel::kRequest);
-  ASSERT_EQ(1u, trees.size());
+  ASSERT_EQ(2u, trees.size());
   ASSERT_NE(nullptr, trees[0].As<HostTreeBlock>());
   int tree = trees[0].As<HostTreeBlock>()->nTree;
   EXPECT_EQ(kTreeCreatePage, tree);
   EXPECT_EQ((void*)&CreatePage()->m_treeDept, trees[0].As<HostTreeBlock>()->pTreeCtrl);
+  tree = trees[1].As<HostTreeBlock>()->nTree;
+  EXPECT_EQ(kTreeBookPage, tree);
+  EXPECT_EQ((void*)&start->m_pPre->m_treeDept, trees[1].As<HostTreeBlock>()->pTreeCtrl);
   // The radio captions are left to the skin.
   EXPECT_EQ(CString(), ItemText(start, IDC_RADIO_CREATE_CONF));
 }

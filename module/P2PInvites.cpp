@@ -1,0 +1,162 @@
+// The point-to-point events the module handles itself (received invitations, the callee's
+// ringing, the creation result and the peer's end of a session) and the answer to a received
+// invitation, with the windows each opens.
+#include <cstring>
+
+#include "confwindow/ConfCtrlResult.h"
+#include "module/ConfMethodRecord.h"
+#include "module/HostBlocks.h"
+#include "module/InviteEvents.h"
+#include "module/TavorineModule.h"
+#include "module/WindowRoutines.h"
+#include "platform/ui/MessageBox.h"
+#include "setup/DlgPtopInvite.h"
+#include "setup/DlgVNCTip.h"
+#include "setup/PeerText.h"
+#include "vezadazavo/VezadaZavo.h"
+#include "whiteboard/windows/DlgDFP2PWhiteBoard.h"
+
+namespace {
+
+const DWORD kAutoAcceptDelayMs = 500;
+const char kNoResources[] = "系统资源不足,请关闭并重新启动客户端。";
+
+bool IsP2PKind(int kind) { return kind == kP2PWhiteboard || kind == kP2PAssist; }
+
+}  // namespace
+
+BOOL CTavorineModule::OnP2PEvent(const confCtrlResult& event) {
+  const CString peer = RecordText(event.szConfURI);
+  switch (event.detailType) {
+    case kDetailP2PInvite: ShowP2PInvitation(peer, event.iConfType); return TRUE;
+    case kDetailP2PRing: ShowRingingWindow(peer); return TRUE;
+    case kDetailP2PCreated: OnP2PCreated(peer, event.iConfType, event.iResult); return TRUE;
+    case kDetailP2PPeerEnd: OnP2PPeerEnd(peer, event.iConfType); return TRUE;
+    default: return FALSE;
+  }
+}
+
+// A new invitation window, or NULL after telling the user that it could not be made.
+CDlgPtopInvite* CTavorineModule::CreatePtopInvite() {
+  CDlgPtopInvite* window = new CDlgPtopInvite(nullptr);
+  if (window->Create(IDD_PTOP_INVITE, nullptr)) return window;
+  delete window;
+  ::MessageBox(nullptr, kNoResources, GetMsgTitle(), MB_OK | MB_ICONINFORMATION);
+  WriteLog("CDlgPtopInvite Create Failed!", 1);
+  return nullptr;
+}
+
+void CTavorineModule::ShowP2PInvitation(const CString& peer, int kind) {
+  if (!IsP2PKind(kind)) {
+    CString line;
+    line.Format("[ERROR]CTavorineModule::ShowP2PInvitation(kind %d)\n", kind);
+    WriteLog(line, 1);
+    return;
+  }
+  CPellUser* user = GetUserData();
+  user->m_bInvitePending = TRUE;
+  const CString inviter = PeerDisplayText(peer);
+  SendEvent(kHostInviteComing, nullptr);
+  CDlgPtopInvite* window = CreatePtopInvite();
+  if (!window) return;
+  window->SetInviteType(CDlgPtopInvite::KindText(kind), kind);
+  window->SetInviteFrom(inviter);
+  window->SetPeerURI(peer);
+  window->CenterWindow();
+  SendEvent(kHostP2PInviteWindow, (void*)(intptr_t)0);
+  window->ShowWindow(SW_SHOW);
+  window->BringWindowToTop();
+  m_aInviteDlgs.Add(window);
+  if (!user->m_bAutoAccept) return;
+  WaitWithMessages(kAutoAcceptDelayMs, nullptr, nullptr);
+  // The window may have been answered meanwhile: post only to one still listed.
+  for (int i = 0; i < m_aInviteDlgs.GetSize(); ++i)
+    if (m_aInviteDlgs[i] == window) window->PostMessage(WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+}
+
+void CTavorineModule::ShowRingingWindow(const CString& peer) {
+  CDlgPtopInvite* window = CreatePtopInvite();
+  if (!window) return;
+  window->SetPeerURI(peer);
+  window->RingCome(PeerDisplayText(peer), kPtopCall);
+  window->CenterWindow();
+  window->ShowWindow(SW_SHOW);
+  m_aRingDlgs.Add(window);
+}
+
+void CTavorineModule::AnswerP2PInvite(int nAnswer, CDlgPtopInvite* window) {
+  if (!window) return;
+  AnswerP2PSession(window->GetPeerURI(), window->m_nInviteType, nAnswer);
+}
+
+void CTavorineModule::OpenP2PSessionWindow(const CString& peer, int kind) {
+  if (kind == kP2PWhiteboard) {
+    // The whiteboard's window is not part of the module yet: its session data stands for it.
+    CDlgDFP2PWhiteBoard* board = new CDlgDFP2PWhiteBoard();
+    board->SetPeerURI(peer);
+    m_aP2PWhiteBoards.Add(board);
+  } else if (kind == kP2PAssist) {
+    if (CDlgVNCTip* bar = EnsureAssistBar()) bar->BeginAssist(0, peer);
+  }
+}
+
+CDlgVNCTip* CTavorineModule::EnsureAssistBar() {
+  if (!m_pDlgVNCTip) m_pDlgVNCTip = CDlgVNCTip::CreateBar();
+  return m_pDlgVNCTip;
+}
+
+// Our assistance request was taken: the requesting side shows the bar.
+void CTavorineModule::OnP2PCreated(const CString& peer, int kind, int result) {
+  if (kind != kP2PAssist || result != kConfResultOK) {
+    CString line;
+    line.Format("CTavorineModule::OnP2PCreated(kind %d, result %d)\n", kind, result);
+    WriteLog(line, 1);
+    return;
+  }
+  if (CDlgVNCTip* bar = EnsureAssistBar()) bar->BeginAssist(1, peer);
+}
+
+void CTavorineModule::OnP2PPeerEnd(const CString&, int kind) {
+  if (kind != kP2PAssist) {
+    CString line;
+    line.Format("CTavorineModule::OnP2PPeerEnd(kind %d)\n", kind);
+    WriteLog(line, 1);
+    return;
+  }
+  SetP2PBusy(FALSE);
+  if (m_pDlgVNCTip) m_pDlgVNCTip->EndAssist();
+}
+
+// Module close: every open invitation is refused and the ringing windows go.
+void CTavorineModule::CloseP2PWindows() {
+  while (m_aInviteDlgs.GetSize() > 0) {
+    CDlgPtopInvite* window = m_aInviteDlgs[0];
+    m_aInviteDlgs.RemoveAt(0);
+    AnswerP2PInvite(kP2PRefuse, window);
+    window->DestroyWindow();
+    delete window;
+  }
+  DeleteWindows(m_aRingDlgs);
+}
+
+void CTavorineModule::DeleteWindows(CArray<CDlgPtopInvite*>& list) {
+  for (int i = 0; i < list.GetSize(); ++i) {
+    list[i]->DestroyWindow();
+    delete list[i];
+  }
+  list.RemoveAll();
+}
+
+// The module goes: its invitation, ringing and whiteboard windows and the assistance bar go
+// with it, unanswered.
+void CTavorineModule::DeleteP2PWindows() {
+  DeleteWindows(m_aInviteDlgs);
+  DeleteWindows(m_aRingDlgs);
+  for (int i = 0; i < m_aP2PWhiteBoards.GetSize(); ++i) delete m_aP2PWhiteBoards[i];
+  m_aP2PWhiteBoards.RemoveAll();
+  if (m_pDlgVNCTip) {
+    m_pDlgVNCTip->DestroyWindow();
+    delete m_pDlgVNCTip;
+    m_pDlgVNCTip = nullptr;
+  }
+}

@@ -1,0 +1,30 @@
+// CDlgMemberRightQuery: waits for the host's answer whether the user may add a member. It stays
+// invisible (layered, no alpha) for its first second so that a quick answer never shows it,
+// counts ten seconds down, shows a refusal or the time-out, and ends with IDOK only when the
+// host allowed the member.
+#pragma once
+
+#include "platform/ui/Dialog.h"
+#include "platform/ui/Shell.h"
+
+class CDlgMemberRightQuery : public CDialog {
+ public:
+  explicit CDlgMemberRightQuery(CWnd* parent = nullptr);
+  ~CDlgMemberRightQuery() override;
+
+  BOOL OnInitDialog() override;
+  BOOL OnCommand(WPARAM wParam, LPARAM lParam) override;
+  void OnTimer(UINT_PTR id) override;
+  // Makes the dialog drawn with this opacity (SetLayeredWindowAttributes when the system has it).
+  void SetAlpha(BYTE alpha);
+
+  int m_nSecondsLeft = 0;
+  BOOL m_bAnswered = FALSE;
+
+ private:
+  void OnAnswer(const void* block);
+  void OnClose();
+  void ShowSecondsLeft();
+
+  HMODULE m_hUser32 = nullptr;
+};

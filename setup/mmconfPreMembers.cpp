@@ -1,0 +1,286 @@
+// The book page's member list, its chair row and the members' notice entries, and the typed
+// notice numbers.
+#include <vector>
+
+#include "module/TavorineModule.h"
+#include "module/UriParts.h"
+#include "setup/AddingMembers.h"
+#include "platform/Mbcs.h"
+#include "platform/ui/Menu.h"
+#include "setup/BookPageIds.h"
+#include "setup/DlgEditNoticeNumbers.h"
+#include "setup/DlgSelectReceiver.h"
+#include "setup/SetupOptions.h"
+#include "setup/mmconfPre.h"
+#include "vezadazavo/VezadaZavo.h"
+
+namespace {
+
+const int kMaxMemberRows = 127;
+const char kChair[] = "是";
+const char kNotChair[] = "否";
+// What the adding paths tell GetDesignatedNumberByURI.
+const int kSourceTyped = 1;
+const int kSourceTree = 2;
+const int kSourcePhoneBook = 3;
+
+// The typed numbers, split at ';' and the full-width '；' (never inside a double-byte character).
+std::vector<CString> SplitNumbers(const CString& text) {
+  std::vector<CString> numbers;
+  const char* s = text;
+  size_t len = (size_t)text.GetLength(), start = 0, i = 0;
+  while (i < len) {
+    size_t step = mbcs::CharLength(s, len, i);
+    bool fullWidth = step == 2 && (unsigned char)s[i] == 0xA3 && (unsigned char)s[i + 1] == 0xBB;
+    if (s[i] == ';' || fullWidth) {
+      numbers.push_back(CString(s + start, (int)(i - start)));
+      start = i + step;
+    }
+    i += step;
+  }
+  numbers.push_back(CString(s + start, (int)(len - start)));
+  return numbers;
+}
+
+// The selected rows, highest first, so that deleting them keeps the others' indexes.
+std::vector<int> SelectedRowsDescending(const CListCtrl& list) {
+  std::vector<int> rows;
+  POSITION pos = list.GetFirstSelectedItemPosition();
+  while (pos) rows.insert(rows.begin(), list.GetNextSelectedItem(pos));
+  return rows;
+}
+
+}  // namespace
+
+void CmmconfPre::UpsertNoticeEntry(CString name, CString number, CString smsNumber, int smsFlag, CString email,
+                                   int emailFlag) {
+  NoticeNumber entry;
+  entry.csName = name;
+  entry.csNumber = number;
+  entry.csSmsNumber = smsNumber;
+  entry.bSmsChair = smsFlag;
+  entry.csEmail = email;
+  entry.bEmailChair = emailFlag;
+  m_notices.Upsert(entry);
+}
+
+void CmmconfPre::RemoveNoticeEntry(CString name, CString number) { m_notices.Remove(name, number); }
+
+BOOL CmmconfPre::RefuseWhenFull() {
+  if (GetMemberCount() < kMaxMemberRows) return FALSE;
+  ShowMessage("预约会议初始成员数最多127个！");
+  return TRUE;
+}
+
+BOOL CmmconfPre::MemberListed(const CString& number) const {
+  for (int row = 0; row < GetMemberCount(); ++row)
+    if (m_listMembers.GetItemText(row, 1) == number) return TRUE;
+  return FALSE;
+}
+
+BOOL CmmconfPre::AddMember(const CString& name, const CString& number, int source) {
+  if (RefuseWhenFull()) return FALSE;
+  int row = m_listMembers.InsertItem(GetMemberCount(), name);
+  m_listMembers.SetItemText(row, 1, number);
+  m_listMembers.SetItemText(row, 2, kNotChair);
+  CString sms = m_bLookUpSms ? GetDesignatedNumberByURI(1, number, source) : CString();
+  CString email = m_bLookUpEmail ? GetDesignatedNumberByURI(2, number, source) : CString();
+  UpsertNoticeEntry(name, number, sms, 0, email, 0);
+  return TRUE;
+}
+
+// ---- The department tree ----
+
+void CmmconfPre::OnClickTree(NMHDR*, LRESULT*) { GetDlgItem(IDC_BTN_ADD)->EnableWindow(m_deptTree.OnClick()); }
+
+void CmmconfPre::OnDblclkTree(NMHDR*, LRESULT*) {
+  if (!m_deptTree.OnDblClick()) return;
+  OnAddFromTree();
+  m_deptTree.RefreshIcons();
+}
+
+// "添加(&A)>>": a number leaf gives its number with the person's name; a person gives the first
+// of its numbers that is a SIP number (or the user's own, when the settings allow calling it).
+void CmmconfPre::OnAddFromTree() {
+  HTREEITEM item = m_treeDept.GetSelectedItem();
+  if (!item || !m_treeDept.GetItemData(item)) return;
+  HTREEITEM person = nullptr;
+  CString number;
+  if (m_deptTree.IsPersonLeaf(item)) {
+    person = m_treeDept.GetParentItem(item);
+    number = m_treeDept.GetItemText(item);
+    int image = 0, selected = 0;
+    if (m_treeDept.GetItemImage(item, image, selected) && image == kIconPhoneLeaf) number = GetWholePhoneNumber_Zero(number);
+  } else if (m_deptTree.RecordKind(item) == kDirPerson) {
+    person = item;
+    for (HTREEITEM leaf = m_treeDept.GetChildItem(item); leaf && number.IsEmpty(); leaf = m_treeDept.GetNextSiblingItem(leaf)) {
+      CString text = m_treeDept.GetItemText(leaf);
+      if (IsSIPnumber(text) || (GetCallMySelfType() == 3 && IsMySelf(text))) number = text;
+    }
+  }
+  if (!person || number.IsEmpty() || RefuseWhenFull()) return;
+  CString uri;
+  PreTEL_SIPnumber(number, &uri);
+  CString listed = GetURIPart(uri, 0);
+  if (MemberListed(listed)) {
+    ShowMessage("成员已经存在！");
+    return;
+  }
+  CAddingMembers adding;
+  AddMember(m_treeDept.GetItemText(person), listed, kSourceTree);
+  GetDlgItem(IDC_BTN_ADD)->EnableWindow(FALSE);
+}
+
+// ---- Typed numbers ----
+
+// "添加(&I)": every typed number that converts, is not listed and passes the member-right check.
+void CmmconfPre::OnAddNumbers() {
+  CString text;
+  GetDlgItemText(IDC_NUMBER_ENTRY, text);
+  text.Trim();
+  if (text.IsEmpty()) {
+    ShowMessage("请输入成员号码！");
+    return;
+  }
+  if (RefuseWhenFull()) return;
+  CTavorineModule* module = TavorineModule();
+  CAddingMembers adding;
+  for (CString number : SplitNumbers(text)) {
+    if (GetStartLogout()) break;
+    CString uri;
+    number.Trim();
+    if (number.IsEmpty()) continue;
+    if (!CommaConvertPre(number, &number, 0) || !PreTEL_SIPnumber(number, &uri)) {
+      ShowMessage("请输入正确的成员号码！");
+      continue;
+    }
+    CString listed = GetURIPart(uri, 0);
+    if (MemberListed(listed)) {
+      CString refusal;
+      refusal.Format("成员%s已经存在！", (const char*)listed);
+      ShowMessage(refusal);
+      continue;
+    }
+    if (!module->BeforeAddMemberRightCheck(uri, this) || GetStartLogout()) continue;
+    if (!AddMember(GetURIPart(uri, 1), listed, kSourceTyped)) break;
+  }
+}
+
+// "个人通讯录(&H)": the addresses picked in the receiver chooser, each through the member rules.
+void CmmconfPre::OnPhoneBook() {
+  if (RefuseWhenFull()) return;
+  CDlgSelectReceiver chooser(this);
+  chooser.m_bMultiSelect = TRUE;
+  chooser.m_bWholeNumber = TRUE;
+  CTavorineModule* module = TavorineModule();
+  module->m_pActiveCommonDlg = &chooser;
+  INT_PTR answer = chooser.DoModal();
+  module->m_pActiveCommonDlg = nullptr;
+  if (answer != IDOK) return;
+  std::vector<CString> numbers = SplitAt(chooser.m_csNumbers, ',');
+  std::vector<CString> names = SplitAt(chooser.m_csNames, ',');
+  for (size_t i = 0; i < numbers.size(); ++i) {
+    if (MemberListed(numbers[i])) {
+      CString refusal;
+      refusal.Format("号码%s已经存在！", (const char*)numbers[i]);
+      ShowMessage(refusal);
+      continue;
+    }
+    CString name = i < names.size() ? names[i] : CString();
+    if (name.IsEmpty()) name = GetURIPart(numbers[i], 1);
+    if (!module->BeforeAddMemberRightCheck(numbers[i], this)) continue;
+    if (GetStartLogout() || !AddMember(name, numbers[i], kSourcePhoneBook)) return;
+  }
+}
+
+// "<<删除(&D)": the selected rows go with their notice entries.
+void CmmconfPre::OnDeleteMembers() {
+  for (int row : SelectedRowsDescending(m_listMembers)) {
+    RemoveNoticeEntry(m_listMembers.GetItemText(row, 0), m_listMembers.GetItemText(row, 1));
+    m_listMembers.DeleteItem(row);
+  }
+  GetDlgItem(IDC_BTN_DELETE)->EnableWindow(FALSE);
+}
+
+void CmmconfPre::EnableArrowButtons() {
+  GetDlgItem(IDC_BTN_DELETE)->EnableWindow(m_listMembers.GetSelectedCount() > 0);
+  GetDlgItem(IDC_BTN_ADD)->EnableWindow(FALSE);
+}
+
+void CmmconfPre::OnMemberClick(NMHDR*, LRESULT*) { EnableArrowButtons(); }
+
+// The chair menu offers the command that applies to the row.
+void CmmconfPre::OnMemberRightClick(NMHDR*, LRESULT*) {
+  EnableArrowButtons();
+  int row = m_listMembers.GetNextItem(-1, LVNI_SELECTED);
+  if (row < 0) return;
+  CMenu menu;
+  if (!menu.LoadMenu(IDR_PRE_CHAIR_MENU)) return;
+  CMenu* popup = menu.GetSubMenu(0);
+  BOOL isChair = m_listMembers.GetItemText(row, 2) == kChair;
+  popup->RemoveMenu(isChair ? ID_PRE_SET_CHAIR : ID_PRE_SET_MEMBER, MF_BYCOMMAND);
+  CPoint at;
+  GetCursorPos(&at);
+  UINT chosen = popup->TrackPopupMenu(TPM_LEFTALIGN | TPM_RIGHTBUTTON | TPM_RETURNCMD, at.x, at.y, this);
+  if (chosen == ID_PRE_SET_CHAIR || chosen == ID_PRE_SET_MEMBER) ToggleChair();
+}
+
+// The selected row becomes the one chair row, or a chair row becomes a member; the notice
+// flags follow the chair.
+void CmmconfPre::ToggleChair() {
+  int row = m_listMembers.GetNextItem(-1, LVNI_SELECTED);
+  if (row < 0) return;
+  BOOL becomesChair = m_listMembers.GetItemText(row, 2) != kChair;
+  for (int other = 0; other < GetMemberCount(); ++other)
+    m_listMembers.SetItemText(other, 2, other == row && becomesChair ? kChair : kNotChair);
+  m_notices.SetChair(m_listMembers.GetItemText(row, 0), m_listMembers.GetItemText(row, 1), becomesChair);
+}
+
+// "添加(&T)": a typed notice number of the chosen type.
+void CmmconfPre::OnAddNoticeNumber() {
+  CString number;
+  GetDlgItemText(IDC_PRE_NOTICE_NUMBER, number);
+  if (number.IsEmpty()) {
+    ShowMessage("请输入号码！");
+    return;
+  }
+  if (!IsValidNoticeNumber(number)) {
+    ShowMessage("请输入正确的号码！");
+    return;
+  }
+  for (int row = 0; row < m_listNotices.GetItemCount(); ++row)
+    if (m_listNotices.GetItemText(row, 2) == number) {
+      ShowMessage("号码已经存在！");
+      return;
+    }
+  CString type;
+  int typeIndex = m_comboNoticeType.GetCurSel();
+  if (typeIndex >= 0) m_comboNoticeType.GetLBText(typeIndex, type);
+  int row = m_listNotices.InsertItem(m_listNotices.GetItemCount(), type);
+  m_listNotices.SetItemText(row, 1, IsDlgButtonChecked(IDC_PRE_NOTICE_CHAIR) ? kChair : kNotChair);
+  m_listNotices.SetItemText(row, 2, number);
+  m_listNotices.SetItemData(row, (DWORD_PTR)typeIndex);
+  m_comboNoticeType.SetCurSel(0);
+}
+
+void CmmconfPre::OnNoticeRightClick(NMHDR*, LRESULT*) {
+  if (m_listNotices.GetSelectedCount() == 0) return;
+  CMenu menu;
+  if (!menu.LoadMenu(IDR_DELETE_MENU)) return;
+  CPoint at;
+  GetCursorPos(&at);
+  UINT chosen =
+      menu.GetSubMenu(0)->TrackPopupMenu(TPM_LEFTALIGN | TPM_RIGHTBUTTON | TPM_RETURNCMD, at.x, at.y, this);
+  if (chosen != ID_DELETE_ROWS) return;
+  for (int row : SelectedRowsDescending(m_listNotices)) m_listNotices.DeleteItem(row);
+}
+
+// "修改通知号码(&M)": the notice numbers dialog edits this page's entries until it ends; the
+// module holds it as its open pop-up meanwhile.
+void CmmconfPre::OnEditNotices() {
+  CDlgEditNoticeNumbers dialog(this);
+  CTavorineModule* module = TavorineModule();
+  module->m_pActiveCommonDlg = &dialog;
+  dialog.DoModal();
+  module->m_pActiveCommonDlg = nullptr;
+}

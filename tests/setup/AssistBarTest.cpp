@@ -1,0 +1,247 @@
+// The assistance bar: placement on the work area, its tray icon and menu, transparency, and
+// the ways an assistance ends.
+#include <gtest/gtest.h>
+
+#include "module/ConfMethodRecord.h"
+#include "module/HostBlocks.h"
+#include "platform/ui/Cursor.h"
+#include "platform/ui/Menu.h"
+#include "platform/ui/Screen.h"
+#include "platform/ui/Shell.h"
+#include "platform/ui/UserInput.h"
+#include "setup/DlgVNCTip.h"
+#include "tests/module/ModuleFixture.h"
+#include "vezadazavo/VezadaZavo.h"
+
+namespace tavtest {
+namespace {
+
+const char kPeer[] = "sip:9001@ims.example.cn";
+
+class AssistBarTest : public ModuleTest {
+ protected:
+  void SetUp() override {
+    ModuleTest::SetUp();
+    platform::SetScreen(1280, 1024, RECT{0, 30, 1280, 984});
+    Module()->m_pDlgVNCTip = CDlgVNCTip::CreateBar();
+    ASSERT_NE(nullptr, Bar());
+  }
+  void TearDown() override {
+    delete Module()->m_pDlgVNCTip;
+    Module()->m_pDlgVNCTip = nullptr;
+    ModuleTest::TearDown();
+  }
+
+  CDlgVNCTip* Bar() { return Module()->m_pDlgVNCTip; }
+  bool Visible() { return Bar()->IsWindowVisible(); }
+  RECT ItemRect(int id) {
+    RECT rect;
+    Bar()->GetDlgItem(id)->GetWindowRect(&rect);
+    Bar()->ScreenToClient(&rect);
+    return rect;
+  }
+  BYTE Alpha() {
+    BYTE alpha = 0;
+    GetLayeredWindowAttributes(Bar()->m_hWnd, nullptr, &alpha, nullptr);
+    return alpha;
+  }
+  size_t Sent(int code) { return Host().EventsWithCode(code).size(); }
+
+  // Right-clicks the tray icon; the menu answers with `choice` (0 dismisses it).
+  const platform::MenuRecord& TrayMenu(UINT choice) {
+    platform::Menus::Script(choice);
+    EXPECT_TRUE(platform::user::TrayIconMouse(Bar()->m_hWnd, kVncTrayIconId, WM_RBUTTONDOWN));
+    return platform::Menus::Shown().back();
+  }
+  static bool Offers(const platform::MenuRecord& menu, UINT id) { return menu.Find(id) != nullptr; }
+  static bool Checked(const platform::MenuRecord& menu, UINT id) {
+    const platform::MenuItemRecord* item = menu.Find(id);
+    return item && (item->state & MF_CHECKED);
+  }
+};
+
+TEST(AssistBarTextTest, WidthCountsWideCharactersTwice) {
+  EXPECT_EQ(14, CDlgVNCTip::TextWidthInChars("abcdefghij张伟"));
+  EXPECT_EQ(0, CDlgVNCTip::TextWidthInChars(""));
+  // Bytes above 'z' count as the start of a wide character.
+  EXPECT_EQ(2, CDlgVNCTip::TextWidthInChars("{a"));
+}
+
+TEST_F(AssistBarTest, CreationFailureIsReported) {
+  platform::Desktop::FailWindowCreation(platform::kDialogClass);
+  EXPECT_EQ(nullptr, CDlgVNCTip::CreateBar());
+  ASSERT_EQ(1u, MessageBoxesShown().size());
+  EXPECT_EQ(CString("系统资源不足,请关闭并重新启动客户端。"), MessageBoxesShown()[0].text);
+  std::vector<std::string> lines = Host().LogLines();
+  ASSERT_FALSE(lines.empty());
+  EXPECT_NE(std::string::npos, lines.back().find("CDlgVNCTip Create Failed!"));
+}
+
+TEST_F(AssistBarTest, RequestingSideShowsTheBarAtTheTopOfTheWorkArea) {
+  Bar()->BeginAssist(1, kPeer);
+  ASSERT_TRUE(Visible());
+  EXPECT_TRUE(Bar()->GetExStyle() & WS_EX_TOPMOST);
+  CString peerText;
+  Bar()->GetDlgItemText(IDC_VNC_TIP_PEER, peerText);
+  EXPECT_EQ(CString("9001(9001@ims.example.cn)"), peerText);
+
+  RECT bar;
+  Bar()->GetWindowRect(&bar);
+  const int textWidth = bar.right - bar.left - 213;
+  EXPECT_EQ(30, bar.top);
+  EXPECT_EQ((1280 - (bar.right - bar.left)) / 2, bar.left);
+  EXPECT_EQ(GetSystemMetrics(SM_CYFRAME) + GetSystemMetrics(SM_CYCAPTION) + 28, bar.bottom - bar.top);
+  ASSERT_GT(textWidth, 0);
+  EXPECT_EQ(0, textWidth % CDlgVNCTip::TextWidthInChars(peerText));
+  RECT client;
+  Bar()->GetClientRect(&client);
+  RECT peer = ItemRect(IDC_VNC_TIP_PEER), tail = ItemRect(IDC_VNC_TIP_TAIL), end = ItemRect(IDC_VNC_TIP_END);
+  EXPECT_EQ(60, peer.left);
+  EXPECT_EQ(textWidth, peer.right - peer.left);
+  EXPECT_EQ(60 + textWidth, tail.left);
+  EXPECT_EQ(client.right - 35, end.left);
+  EXPECT_TRUE(Bar()->GetDlgItem(IDC_VNC_TIP_END)->IsWindowEnabled());
+  EXPECT_EQ(1u, Sent(kHostBeginDataSession));
+}
+
+TEST_F(AssistBarTest, BarWidensWithThePeerName) {
+  Bar()->BeginAssist(1, "sip:80002001@ims.example.cn");
+  CString name;
+  Bar()->GetDlgItemText(IDC_VNC_TIP_PEER, name);
+  EXPECT_EQ(CString("刘洋"), name);
+  RECT shortBar;
+  Bar()->GetWindowRect(&shortBar);
+  Bar()->EndAssist();
+  Bar()->BeginAssist(1, kPeer);
+  RECT longBar;
+  Bar()->GetWindowRect(&longBar);
+  EXPECT_GT(longBar.right - longBar.left, shortBar.right - shortBar.left);
+}
+
+TEST_F(AssistBarTest, TrayIconComesAndGoesWithTheRequestingSide) {
+  Bar()->BeginAssist(1, kPeer);
+  ASSERT_EQ(1u, platform::TrayIcons().size());
+  const platform::TrayIcon& icon = platform::TrayIcons()[0];
+  EXPECT_EQ(Bar()->m_hWnd, icon.hwnd);
+  EXPECT_EQ(kVncTrayIconId, icon.id);
+  EXPECT_EQ((UINT)WM_MOUSEMOVE, icon.callbackMessage);
+  EXPECT_EQ(LoadIcon(nullptr, MAKEINTRESOURCE(IDI_VNC_TIP)), icon.icon);
+  EXPECT_EQ(CString("点对点请求协助"), icon.tip);
+  Bar()->EndAssist();
+  EXPECT_TRUE(platform::TrayIcons().empty());
+  EXPECT_FALSE(Visible());
+}
+
+TEST_F(AssistBarTest, HelpingSideStaysHiddenWithoutIcon) {
+  Bar()->BeginAssist(0, kPeer);
+  EXPECT_FALSE(Visible());
+  EXPECT_TRUE(platform::TrayIcons().empty());
+  EXPECT_TRUE(Bar()->IsInAssist());
+  EXPECT_EQ(CString(kPeer), Bar()->GetPeerURI());
+}
+
+TEST_F(AssistBarTest, TransparencyFromTheIconMenu) {
+  Bar()->BeginAssist(1, kPeer);
+  EXPECT_TRUE(Bar()->GetExStyle() & WS_EX_LAYERED);
+  EXPECT_EQ(255, Alpha());
+  const platform::MenuRecord& first = TrayMenu(ID_VNC_ALPHA_40);
+  EXPECT_TRUE(Checked(first, ID_VNC_ALPHA_NONE));
+  EXPECT_FALSE(Offers(first, ID_VNC_OPEN));
+  EXPECT_FALSE(Offers(first, ID_VNC_ALPHA_FULL));
+  EXPECT_TRUE(Offers(first, ID_VNC_HIDE));
+  EXPECT_TRUE(Offers(first, ID_VNC_END_ASSIST));
+  EXPECT_EQ(152, Alpha());
+  EXPECT_FLOAT_EQ(0.4f, Bar()->GetTransparency());
+
+  const platform::MenuRecord& second = TrayMenu(ID_VNC_ALPHA_80);
+  EXPECT_TRUE(Checked(second, ID_VNC_ALPHA_40));
+  EXPECT_FALSE(Checked(second, ID_VNC_ALPHA_NONE));
+  EXPECT_EQ(50, Alpha());
+  TrayMenu(ID_VNC_ALPHA_NONE);
+  EXPECT_EQ(255, Alpha());
+}
+
+TEST_F(AssistBarTest, HiddenBarOffersOpeningOnly) {
+  Bar()->BeginAssist(1, kPeer);
+  TrayMenu(ID_VNC_HIDE);
+  ASSERT_FALSE(Visible());
+  const platform::MenuRecord& menu = TrayMenu(ID_VNC_OPEN);
+  EXPECT_FALSE(Offers(menu, ID_VNC_ALPHA_NONE));
+  EXPECT_FALSE(Offers(menu, ID_VNC_HIDE));
+  EXPECT_TRUE(Offers(menu, ID_VNC_END_ASSIST));
+  EXPECT_TRUE(Visible());
+}
+
+TEST_F(AssistBarTest, WithoutSessionTheMenuCannotEnd) {
+  Bar()->BeginAssist(1, kPeer);
+  Bar()->EndAssist();
+  Bar()->ShowBar(FALSE, TRUE);
+  const platform::MenuRecord& menu = TrayMenu(0);
+  EXPECT_FALSE(Offers(menu, ID_VNC_END_ASSIST));
+  EXPECT_TRUE(Offers(menu, ID_VNC_OPEN));
+}
+
+TEST_F(AssistBarTest, ClosingOnlyHidesAndTheIconReopens) {
+  Bar()->BeginAssist(1, kPeer);
+  platform::user::CloseWindow(Bar()->m_hWnd);
+  EXPECT_FALSE(Visible());
+  EXPECT_TRUE(Bar()->IsInAssist());
+  EXPECT_EQ(1u, platform::TrayIcons().size());
+  EXPECT_TRUE(platform::user::TrayIconMouse(Bar()->m_hWnd, kVncTrayIconId, WM_LBUTTONDBLCLK));
+  EXPECT_TRUE(Visible());
+  EXPECT_EQ(1u, platform::TrayIcons().size());
+}
+
+// This side ends: one leave request for the peer, the busy flag cleared, the data session ended.
+void ExpectLeaveSent(const host::RecordingHost& host) {
+  ASSERT_EQ(1u, host.ConfMethodRecords(1).size());
+  const ConfMethodRecord* leave = host.ConfMethod1(0);
+  int subType = leave->iSubType;
+  EXPECT_EQ(kConfLeave, subType);
+  EXPECT_STREQ(kPeer, leave->szConfURI);
+}
+
+TEST_F(AssistBarTest, EndButtonEndsTheSession) {
+  Module()->SetP2PBusy(TRUE);
+  Bar()->BeginAssist(1, kPeer);
+  ASSERT_TRUE(platform::user::ClickItem(Bar()->m_hWnd, IDC_VNC_TIP_END));
+  ExpectLeaveSent(Host());
+  EXPECT_FALSE(Module()->GetP2PBusy());
+  EXPECT_FALSE(Bar()->IsInAssist());
+  EXPECT_TRUE(Bar()->GetPeerURI().IsEmpty());
+  EXPECT_FALSE(Visible());
+  EXPECT_TRUE(platform::TrayIcons().empty());
+  EXPECT_EQ(1u, Sent(kHostEndDataSession));
+  EXPECT_TRUE(VzData().states.lastRClickTime.IsValid());
+  Bar()->OnEndAssist();
+  EXPECT_EQ(1u, Host().ConfMethodRecords(1).size());
+}
+
+TEST_F(AssistBarTest, HostCode13EndsTheSessionAndDeletesTheBar) {
+  Module()->SetP2PBusy(TRUE);
+  Bar()->BeginAssist(1, kPeer);
+  HostPlainBlock block{0};
+  EXPECT_EQ(1, Deliver(kModuleAssistWindow, block));
+  ExpectLeaveSent(Host());
+  EXPECT_EQ(nullptr, Bar());
+  EXPECT_FALSE(Module()->GetP2PBusy());
+  EXPECT_TRUE(platform::TrayIcons().empty());
+}
+
+TEST_F(AssistBarTest, HostCode13LeavesAnIdleBar) {
+  HostPlainBlock block{0};
+  Deliver(kModuleAssistWindow, block);
+  EXPECT_NE(nullptr, Bar());
+  EXPECT_TRUE(Host().ConfMethodRecords(1).empty());
+}
+
+TEST_F(AssistBarTest, PeerEndSendsNothing) {
+  Bar()->BeginAssist(1, kPeer);
+  Bar()->EndAssist();
+  EXPECT_TRUE(Host().ConfMethodRecords(1).empty());
+  EXPECT_FALSE(Bar()->IsInAssist());
+  EXPECT_EQ(1u, Sent(kHostEndDataSession));
+}
+
+}  // namespace
+}  // namespace tavtest

@@ -1,0 +1,183 @@
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <functional>
+
+#include "confwindow/DlgDataConf.h"
+#include "module/ConfMethodRecord.h"
+#include "module/InviteEvents.h"
+#include "platform/ui/Desktop.h"
+#include "platform/ui/UserInput.h"
+#include "setup/DlgInviteReceived.h"
+#include "tests/module/ModuleFixture.h"
+#include "vezadazavo/VezadaZavo.h"
+
+namespace {
+
+using tavtest::ExpectTraffic;
+using tavtest::kMsg;
+
+const char kConf[] = "sip:conf42@ims.example.cn;transport=udp";
+
+int IntAt(const void* record, size_t offset) {
+  int value;
+  memcpy(&value, static_cast<const char*>(record) + offset, sizeof value);
+  return value;
+}
+
+class InviteReceivedTest : public tavtest::ModuleTest {
+ protected:
+  void SetUp() override {
+    ModuleTest::SetUp();
+    invite_.detailType = kDetailConfInvite;
+    strcpy(invite_.szConfURI, kConf);
+    strcpy(invite_.szSubject, "周会");
+    strcpy(invite_.szChairURI, "sip:80009999@ims.example.cn");
+    strcpy(invite_.szDConfID, "dconf-9");
+    invite_.iConfType = 1;
+    invite_.iTypeCount = 2;
+    invite_.aiTypes[0] = 0;
+    invite_.aiTypes[1] = 5;
+  }
+  // Delivers the invitation; act runs once inside the dialog's modal loop.
+  void Deliver(std::function<void(HWND dialog)> act) {
+    OnceInModal(platform::ModalKind::Dialog, [this, act](const platform::ModalState& state) {
+      seen_ = ReadDialog(state.window);
+      act(state.window);
+    });
+    HostRecordBlock block{1, &invite_, 0};
+    ModuleTest::Deliver(kModuleConfEvent, block);
+  }
+  struct Texts {
+    CString uri, subject, creator, type;
+  };
+  static Texts ReadDialog(HWND dialog) {
+    CWnd* window = CWnd::FromHandle(dialog);
+    Texts texts;
+    window->GetDlgItemText(IDC_INVITE_CONF_URI, texts.uri);
+    window->GetDlgItemText(IDC_INVITE_SUBJECT, texts.subject);
+    window->GetDlgItemText(IDC_INVITE_CREATOR, texts.creator);
+    window->GetDlgItemText(IDC_INVITE_CONF_TYPE, texts.type);
+    return texts;
+  }
+  int AnswerSent() {
+    auto records = Host().ConfMethodRecords(1);
+    if (records.empty()) return -1;
+    EXPECT_EQ(1u, records.size());
+    EXPECT_EQ(kConfAnswer, IntAt(records[0], 0));
+    EXPECT_STREQ(kConf, static_cast<const char*>(records[0]) + 4);
+    EXPECT_EQ(1, IntAt(records[0], 0x146));
+    return IntAt(records[0], 0x56F);
+  }
+  void HostCode(int code) {
+    HostPlainBlock block{0};
+    ModuleTest::Deliver(code, block);
+  }
+
+  confCtrlResult invite_{};
+  Texts seen_;
+};
+
+TEST_F(InviteReceivedTest, JoinFillsTheDialogAnswersOneAndTakesOverTheConference) {
+  Deliver([](HWND dialog) { platform::user::ClickItem(dialog, IDOK); });
+  EXPECT_EQ(CString("conf42@ims.example.cn"), seen_.uri);
+  EXPECT_EQ(CString("周会"), seen_.subject);
+  EXPECT_EQ(CString("80009999(80009999@ims.example.cn)"), seen_.creator);
+  EXPECT_EQ(CString("音频+数据综合会议"), seen_.type);
+  EXPECT_EQ(1, AnswerSent());
+  CDlgDataConf* conf = Module()->m_pDlgDataConf;
+  EXPECT_TRUE(conf->m_bInConf);
+  EXPECT_EQ(CString(kConf), conf->GetConfURI());
+  EXPECT_EQ(CString("dconf-9"), conf->GetDConfID(kDConfID));
+  EXPECT_EQ(CString("周会"), conf->m_csSubject);
+  EXPECT_EQ(1u, Host().ConfMethodRecords(11).size()) << "background sounds fetched once";
+  EXPECT_FALSE(GetUserData()->m_bInvitePending);
+  EXPECT_EQ(nullptr, Module()->m_pActiveCommonDlg);
+  ExpectTraffic(Host(), {{kMsg, kHostInviteComing},
+                         {kMsg, kHostInviteShowing},
+                         {kMsg, kHostSkinWindow},
+                         {kMsg, kHostConfMethod},
+                         {kMsg, kHostConfMethod}});
+}
+
+TEST_F(InviteReceivedTest, EscapeRefusesAndReportsTheStateChange) {
+  bool pendingWhileUp = false;
+  Deliver([&](HWND dialog) {
+    pendingWhileUp = GetUserData()->m_bInvitePending;
+    ::SetFocus(::GetDlgItem(dialog, IDOK));
+    platform::user::PressEscape();
+  });
+  EXPECT_TRUE(pendingWhileUp);
+  EXPECT_EQ(0, AnswerSent());
+  EXPECT_EQ(Host().Events().back().code, kHostStateChanged);
+  EXPECT_FALSE(Module()->m_pDlgDataConf->m_bInConf);
+  EXPECT_FALSE(GetUserData()->m_bInvitePending);
+}
+
+TEST_F(InviteReceivedTest, HostCodesElevenAndTwelvePressTheButtons) {
+  Deliver([this](HWND) { HostCode(kModuleAcceptInvite); });
+  EXPECT_EQ(1, AnswerSent());
+  Host().Clear();
+  Module()->m_pDlgDataConf->EndConference();
+  Deliver([this](HWND) { HostCode(kModuleRefuseInvite); });
+  EXPECT_EQ(0, AnswerSent());
+}
+
+TEST_F(InviteReceivedTest, ConferenceEndClosesTheDialogWithOrWithoutAnAnswer) {
+  Deliver([this](HWND) { Module()->m_pDlgDataConf->CloseInviteDialog(FALSE); });
+  EXPECT_EQ(-1, AnswerSent()) << "ended without an answer";
+  EXPECT_EQ(0u, Host().CountCode(kHostStateChanged));
+  EXPECT_FALSE(GetUserData()->m_bInvitePending);
+
+  Deliver([this](HWND) { Module()->m_pDlgDataConf->CloseInviteDialog(TRUE); });
+  EXPECT_EQ(0, AnswerSent()) << "WM_CLOSE alone refuses";
+  Host().Clear();
+  Module()->m_pDlgDataConf->CloseInviteDialog(TRUE);  // nothing runs: nothing happens
+  EXPECT_EQ(-1, AnswerSent());
+}
+
+TEST_F(InviteReceivedTest, ClosingThePopupsRefuses) {
+  Deliver([this](HWND) { Module()->ClosePopupDialogs(); });
+  EXPECT_EQ(0, AnswerSent());
+}
+
+TEST_F(InviteReceivedTest, CreatorAndTypeTexts) {
+  EXPECT_EQ(CString("无主席"), CDlgDataConf::InviteCreatorText("sip:@ims.example.cn"));
+  EXPECT_EQ(CString("无主席"), CDlgDataConf::InviteCreatorText(""));
+  confCtrlResult types{};
+  types.iTypeCount = 4;
+  types.aiTypes[0] = 1;
+  types.aiTypes[1] = 2;  // no name: left out
+  types.aiTypes[2] = 4;
+  types.aiTypes[3] = 5;
+  EXPECT_EQ(CString("视频+白板+数据综合会议"), CDlgDataConf::InviteTypeText(types));
+  types.iTypeCount = 100000;  // a hostile count reads no further than the list
+  EXPECT_FALSE(CDlgDataConf::InviteTypeText(types).IsEmpty());
+  types.iTypeCount = -3;
+  EXPECT_EQ(CString(""), CDlgDataConf::InviteTypeText(types));
+}
+
+TEST_F(InviteReceivedTest, UnknownCreatorAsksTheHostWhenItResolvesNames) {
+  VzData().states.iCallerNameType = 3;
+  EXPECT_EQ(CString("80009999(80009999@ims.example.cn)"),
+            CDlgDataConf::InviteCreatorText("sip:80009999@ims.example.cn"));
+  EXPECT_EQ(1u, Host().CountCode(kHostResolveName));
+}
+
+TEST_F(InviteReceivedTest, AutoAcceptJoinsWithoutShowingTheDialog) {
+  GetUserData()->m_bAutoAccept = TRUE;
+  bool dialogShown = false;
+  platform::Desktop::SetModalHook([&](const platform::ModalState& state) {
+    if (state.kind == platform::ModalKind::Dialog) dialogShown = true;
+  });
+  HostRecordBlock block{1, &invite_, 0};
+  ModuleTest::Deliver(kModuleConfEvent, block);
+  EXPECT_FALSE(dialogShown);
+  EXPECT_EQ(1, AnswerSent());
+  std::vector<std::string> logs = Host().LogLines();
+  bool logged = false;
+  for (const std::string& line : logs) logged |= line.find("AutoAccept Conference Invite!") != std::string::npos;
+  EXPECT_TRUE(logged);
+}
+
+}  // namespace
