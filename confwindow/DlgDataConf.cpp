@@ -8,6 +8,8 @@
 #include "module/TavorineModule.h"
 #include "platform/ui/MessageBox.h"
 #include "res/DataConfTemplates.h"
+#include "setup/InviteDialogIds.h"
+#include "setup/mmconfInvite.h"
 #include "vezadazavo/VezadaZavo.h"
 
 namespace {
@@ -28,6 +30,7 @@ CDlgDataConf::CDlgDataConf() {
     entry.iType = type;
     m_aSubConfs.Add(entry);
   }
+  MapCommand<CDlgDataConf>(IDC_CONF_INVITE, &CDlgDataConf::OnInviteCommand);
 }
 
 CDlgDataConf::~CDlgDataConf() = default;

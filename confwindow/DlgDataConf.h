@@ -6,6 +6,8 @@
 // created hidden from its template (CreateConfWindow); its full user interface comes later.
 #pragma once
 
+#include <memory>
+
 #include "confwindow/ConfCtrlResult.h"
 #include "platform/CString.h"
 #include "platform/Collections.h"
@@ -13,6 +15,7 @@
 
 class CDlgInviteReceived;
 class CDlgmmConfPreCreate;
+class CmmconfInvite;
 
 // Template of the conference window.
 constexpr UINT IDD_DATACONF = 529;
@@ -141,6 +144,12 @@ class CDlgDataConf : public CDialog {
   static CString SubConfTypeName(int iType);
   static CString InviteTypeText(const confCtrlResult& invite);
   static CString InviteCreatorText(const CString& chairURI);
+
+  // ---- The invite dialog (confwindow/DlgDataConfInviteCommand.cpp) ----
+  // The invite command (button 1081): makes the dialog when it is missing, sets the number
+  // tooltip, shows and centres it and disables this window until the dialog ends.
+  void OnInviteCommand();
+  std::unique_ptr<CmmconfInvite> m_pInviteConfDlg;  // made on first use, reused
 
   BOOL m_bInConf = FALSE;
   int m_iMemberCount = 0;     // members present

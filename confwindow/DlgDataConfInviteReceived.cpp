@@ -26,6 +26,19 @@ CString WithoutPauses(CString text) {
   return text;
 }
 
+// The invitation sits in the module's pop-up slot from the raise of the main window until it
+// is answered: by the user or, with auto-accept, by the end of the wait.
+int AwaitInviteAnswer(CTavorineModule& module, CDialog& dialog, const CPellUser& user) {
+  CTavorineModule::PopupSlot slot(module, dialog);
+  if (HWND main = module.GetMainHwnd()) ::BringWindowToTop(main);
+  WaitWithMessages(kRaiseWaitMs, nullptr, nullptr);
+  module.SendEvent(kHostInviteShowing, nullptr);
+  if (!user.m_bAutoAccept) return (int)dialog.DoModal();
+  module.WriteLog("AutoAccept Conference Invite!", 1);
+  WaitWithMessages(kAutoAcceptWaitMs, nullptr, nullptr);
+  return IDOK;
+}
+
 }  // namespace
 
 CString CDlgDataConf::SubConfTypeName(int iType) {
@@ -86,21 +99,8 @@ void CDlgDataConf::OnInviteReceived(const confCtrlResult& invite) {
   CPellUser* user = GetUserData();
   user->m_bInvitePending = TRUE;
   module->SendEvent(kHostInviteComing, nullptr);
-  module->m_pActiveCommonDlg = &dialog;
   m_pInviteDlg = &dialog;
-  if (HWND main = module->GetMainHwnd()) ::BringWindowToTop(main);
-  WaitWithMessages(kRaiseWaitMs, nullptr, nullptr);
-  module->SendEvent(kHostInviteShowing, nullptr);
-
-  int result;
-  if (user->m_bAutoAccept) {
-    WriteLog("AutoAccept Conference Invite!");
-    WaitWithMessages(kAutoAcceptWaitMs, nullptr, nullptr);
-    result = IDOK;
-  } else {
-    result = (int)dialog.DoModal();
-  }
-  module->m_pActiveCommonDlg = nullptr;
+  const int result = AwaitInviteAnswer(*module, dialog, *user);
   if (result == IDCANCEL) {
     AnswerInvitation(invite, 0);
     module->NotifyStateChanged();

@@ -10,10 +10,7 @@
 // The module's pop-up slot holds the dialog while it runs, so that the host can close it.
 INT_PTR CDlgDataConf::RunPopup(CDialog& dialog) {
   CTavorineModule* module = TavorineModule();
-  if (module) module->m_pActiveCommonDlg = &dialog;
-  INT_PTR result = dialog.DoModal();
-  if (module && module->m_pActiveCommonDlg == &dialog) module->m_pActiveCommonDlg = nullptr;
-  return result;
+  return module ? module->RunPopupDialog(dialog) : dialog.DoModal();
 }
 
 BOOL CDlgDataConf::DialExtension(CString memberURI) {

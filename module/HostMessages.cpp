@@ -11,16 +11,14 @@
 #include "platform/ui/Wnd.h"
 #include "setup/DlgVNCTip.h"
 #include "setup/DlgmmConfPreCreate.h"
+#include "setup/InviteIds.h"
+#include "setup/MemberIds.h"
 #include "setup/mmconfCreate.h"
+#include "setup/mmconfInvite.h"
 #include "setup/mmconfPre.h"
 #include "whiteboard/windows/DlgDFWhiteBoard.h"
 
 namespace {
-
-const char kInviteReceivedTitle[] = "收到加入多媒体会议邀请";
-const char kP2PInviteTitle[] = "点对点邀请";
-const char kMemberRightTitle[] = "会议成员权限查询";
-const WPARAM kMemberRightAnswerCommand = 123456;
 
 // Where each code's block keeps its handled flag.
 struct HostCode {
@@ -94,8 +92,8 @@ int CTavorineModule::HandleHostMessage(int code, void* block) {
     case kModuleAcceptInvite:
     case kModuleRefuseInvite: {
       WPARAM command = code == kModuleAcceptInvite ? IDOK : IDCANCEL;
-      SendCommandToWindow(kInviteReceivedTitle, command, 0);
-      SendCommandToWindow(kP2PInviteTitle, command, 0);
+      SendCommandToWindow(kInviteReceivedCaption, command, 0);
+      SendCommandToWindow(kPtopInviteCaption, command, 0);
       return 1;
     }
     case kModuleAssistWindow:
@@ -108,19 +106,21 @@ int CTavorineModule::HandleHostMessage(int code, void* block) {
       // The set-up trees lose everything below their root items.
       if (m_pDlgPreCreate && m_pDlgPreCreate->m_pCreate) m_pDlgPreCreate->m_pCreate->ClearRosterTree();
       if (m_pDlgPreCreate && m_pDlgPreCreate->m_pPre) m_pDlgPreCreate->m_pPre->ClearRosterTree();
+      if (m_pDlgDataConf && m_pDlgDataConf->m_pInviteConfDlg) m_pDlgDataConf->m_pInviteConfDlg->ClearDeptTree();
       return 1;
     case kModuleStatusQuery:
       OnStatusQuery(block);
       return 1;
     case kModuleMemberRightAnswer:
-      SendCommandToWindow(kMemberRightTitle, kMemberRightAnswerCommand, (LPARAM)block);
+      SendCommandToWindow(kMemberRightQueryTitle, kMemberRightAnswerCommand, (LPARAM)block);
       return 1;
     default:
       return 0;
   }
 }
 
-// Kind 1 goes to the conference whiteboard of its sub-conference; a record that no window
+// Kind 1 goes to the point-to-point whiteboard of the peer it names, else to the conference
+// whiteboard of its sub-conference; a record that no window
 // takes yet (the window may still be on its way) is offered again up to six more times, one
 // second apart, while window messages keep flowing.
 int CTavorineModule::OnDataConfRecord(const HostRecordBlock* record) {
@@ -134,7 +134,7 @@ int CTavorineModule::OnDataConfRecord(const HostRecordBlock* record) {
   for (int attempt = 0; attempt <= kRetries; ++attempt) {
     if (attempt > 0) platform::Desktop::Wait(kRetryMs);
     if (m_bClosing) return 0;
-    if (RouteConfWhiteboardRecord(record->pRecord)) return 1;
+    if (RouteP2PWhiteboardRecord(record->pRecord) || RouteConfWhiteboardRecord(record->pRecord)) return 1;
   }
   WriteLog("[ERROR]CTavorineModule::OnHostMessage(no whiteboard takes the record)\n", 1);
   return 0;

@@ -31,10 +31,7 @@ BOOL CTavorineModule::BeforeAddMemberRightCheck(CString number, CWnd* parent) {
   // The host answers with code 17 while the query dialog runs.
   if (!parent) parent = InConference() ? (CWnd*)m_pDlgDataConf : (CWnd*)m_pDlgPreCreate;
   CDlgMemberRightQuery dialog(parent);
-  m_pActiveCommonDlg = &dialog;
-  INT_PTR result = dialog.DoModal();
-  m_pActiveCommonDlg = nullptr;
-  return result == IDOK;
+  return RunPopupDialog(dialog) == IDOK;
 }
 
 BOOL CTavorineModule::bIMSGetDeptAddrList(CString uri, int nType, int nDlgType, HTREEITEM item) {

@@ -91,10 +91,7 @@ void CTavorineModule::AnswerP2PInvite(int nAnswer, CDlgPtopInvite* window) {
 
 void CTavorineModule::OpenP2PSessionWindow(const CString& peer, int kind) {
   if (kind == kP2PWhiteboard) {
-    // The whiteboard's window is not part of the module yet: its session data stands for it.
-    CDlgDFP2PWhiteBoard* board = new CDlgDFP2PWhiteBoard();
-    board->SetPeerURI(peer);
-    m_aP2PWhiteBoards.Add(board);
+    OpenP2PWhiteBoard(peer);
   } else if (kind == kP2PAssist) {
     if (CDlgVNCTip* bar = EnsureAssistBar()) bar->BeginAssist(0, peer);
   }
@@ -105,8 +102,31 @@ CDlgVNCTip* CTavorineModule::EnsureAssistBar() {
   return m_pDlgVNCTip;
 }
 
-// Our assistance request was taken: the requesting side shows the bar.
+CDlgDFP2PWhiteBoard* CTavorineModule::OpenP2PWhiteBoard(const CString& peer) {
+  CDlgDFP2PWhiteBoard* board = FindP2PWhiteBoard(peer);
+  if (!board) {
+    board = new CDlgDFP2PWhiteBoard();
+    board->SetPeerURI(peer);
+    if (!board->CreateBoard(nullptr)) {
+      delete board;
+      WriteLog("CDlgDFP2PWhiteBoard Create Failed!", 1);
+      return nullptr;
+    }
+    board->CreatePageForP2P();
+    m_aP2PWhiteBoards.Add(board);
+  }
+  board->m_bBoardLive = TRUE;
+  board->ShowWindow(SW_SHOW);
+  return board;
+}
+
+// Our whiteboard invitation was taken: the board opens. Our assistance request was taken: the
+// requesting side shows the bar.
 void CTavorineModule::OnP2PCreated(const CString& peer, int kind, int result) {
+  if (kind == kP2PWhiteboard && result == kConfResultOK) {
+    OpenP2PWhiteBoard(peer);
+    return;
+  }
   if (kind != kP2PAssist || result != kConfResultOK) {
     CString line;
     line.Format("CTavorineModule::OnP2PCreated(kind %d, result %d)\n", kind, result);
@@ -116,7 +136,12 @@ void CTavorineModule::OnP2PCreated(const CString& peer, int kind, int result) {
   if (CDlgVNCTip* bar = EnsureAssistBar()) bar->BeginAssist(1, peer);
 }
 
-void CTavorineModule::OnP2PPeerEnd(const CString&, int kind) {
+void CTavorineModule::OnP2PPeerEnd(const CString& peer, int kind) {
+  if (kind == kP2PWhiteboard) {
+    // The board stays open for saving; nothing more goes to the peer.
+    if (CDlgDFP2PWhiteBoard* board = FindP2PWhiteBoard(peer)) board->m_bBoardLive = FALSE;
+    return;
+  }
   if (kind != kP2PAssist) {
     CString line;
     line.Format("CTavorineModule::OnP2PPeerEnd(kind %d)\n", kind);
@@ -137,6 +162,13 @@ void CTavorineModule::CloseP2PWindows() {
     delete window;
   }
   DeleteWindows(m_aRingDlgs);
+  // A running assistance is ended from this side, and the bar goes with the module.
+  if (m_pDlgVNCTip) {
+    m_pDlgVNCTip->OnEndAssist();
+    m_pDlgVNCTip->DestroyWindow();
+    delete m_pDlgVNCTip;
+    m_pDlgVNCTip = nullptr;
+  }
 }
 
 void CTavorineModule::DeleteWindows(CArray<CDlgPtopInvite*>& list) {

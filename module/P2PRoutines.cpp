@@ -1,7 +1,11 @@
 // Point-to-point sessions (whiteboard and assistance) outside a conference.
+#include <cstring>
+
 #include "module/ConfMethodRecord.h"
 #include "module/HostBlocks.h"
 #include "module/TavorineModule.h"
+#include "whiteboard/model/WbRecords.h"
+#include "whiteboard/windows/DlgDFP2PWhiteBoard.h"
 
 const char kAnyPeerURI[] = "ingore-uri";
 
@@ -73,4 +77,27 @@ void CTavorineModule::AnswerP2PSession(CString peerURI, int iSessionType, int nA
   CConfMethodRecordPtr record;
   BuildConfAnswer(*record, peerURI, iSessionType, nAnswer == kP2PAccept ? 1 : 0);
   bIMSConfMethod(1, record.get());
+}
+
+CDlgDFP2PWhiteBoard* CTavorineModule::FindP2PWhiteBoard(const char* peerURI) const {
+  if (!peerURI || !*peerURI) return nullptr;
+  for (int i = 0; i < m_aP2PWhiteBoards.GetSize(); ++i)
+    if (strcmp(m_aP2PWhiteBoards[i]->GetPeerURI(), peerURI) == 0) return m_aP2PWhiteBoards[i];
+  return nullptr;
+}
+
+BOOL CTavorineModule::RouteP2PWhiteboardRecord(void* record) {
+  if (!record) return FALSE;
+  // The head's session URI is the peer's point to point. It is read no further than a board's
+  // peer URI and its terminator, so that an unterminated URI matches nothing.
+  const char* uri = static_cast<const WbRecvMsgHeader*>(record)->head.szSessionURI;
+  for (int i = 0; i < m_aP2PWhiteBoards.GetSize(); ++i) {
+    CDlgDFP2PWhiteBoard* board = m_aP2PWhiteBoards[i];
+    size_t length = strlen(board->GetPeerURI());
+    if (length == 0 || length >= sizeof(MrsRecordHead::szSessionURI)) continue;
+    if (strncmp(uri, board->GetPeerURI(), length) != 0 || uri[length] != 0) continue;
+    board->DispatchBoardRecord(record);
+    return TRUE;
+  }
+  return FALSE;
 }

@@ -105,8 +105,21 @@ class CTavorineModule : public CModuleBase {
   // Asks the host (code 20021) for the directory list under one entry of a set-up tree;
   // refused with "查询过快！" when asked again within a second.
   BOOL bIMSGetDeptAddrList(CString uri, int nType, int nDlgType, HTREEITEM item);
-  // Runs a dialog modally in the pop-up slot (m_pActiveCommonDlg), so that the host's request
-  // to close pop-up dialogs can end it; the slot is empty again when it returns.
+  // Holds a dialog in the pop-up slot (m_pActiveCommonDlg) for as long as it lives, so that the
+  // host's request to close pop-up dialogs can end it; on leaving, the slot is emptied unless
+  // another dialog has taken it meanwhile.
+  class PopupSlot {
+   public:
+    PopupSlot(CTavorineModule& module, CDialog& dialog);
+    ~PopupSlot();
+    PopupSlot(const PopupSlot&) = delete;
+    PopupSlot& operator=(const PopupSlot&) = delete;
+
+   private:
+    CTavorineModule& m_module;
+    CDialog& m_dialog;
+  };
+  // Runs a dialog modally in the pop-up slot.
   INT_PTR RunPopupDialog(CDialog& dialog);
 
   // ---- Members ----
@@ -114,6 +127,7 @@ class CTavorineModule : public CModuleBase {
   CDlgDataConf* m_pDlgDataConf = nullptr;          // the conference window, once created
   CDialog* m_pActiveCommonDlg = nullptr;           // the pop-up dialog a window is running
   BOOL m_bAddingMember = FALSE;                    // a set-up window is adding members
+  BOOL m_bDeptTreesFilled = FALSE;                 // the tree service was asked to fill the trees
   ConfDefaultData m_confDefaultData;
   DATACONF_RIGHT m_dataConfRight;                  // the five data-conference rights
   CArray<CDlgPtopInvite*> m_aInviteDlgs;           // received point-to-point invitations
@@ -143,6 +157,14 @@ class CTavorineModule : public CModuleBase {
   CDlgVNCTip* EnsureAssistBar();
   void OnP2PCreated(const CString& peer, int kind, int result);
   void OnP2PPeerEnd(const CString& peer, int kind);
+  // The whiteboard window for peer, made (shown, with its first page) when there is none;
+  // the data exchange with the peer runs from now on. NULL when it cannot be made.
+  CDlgDFP2PWhiteBoard* OpenP2PWhiteBoard(const CString& peer);
+  // The point-to-point whiteboard of peer; NULL when none.
+  CDlgDFP2PWhiteBoard* FindP2PWhiteBoard(const char* peerURI) const;
+  // Host code 8, kind 1: gives a received whiteboard record to the point-to-point board of the
+  // peer its head names; FALSE when no board is that peer's.
+  BOOL RouteP2PWhiteboardRecord(void* record);
   void CloseP2PWindows();
   void DeleteP2PWindows();
   static void DeleteWindows(CArray<CDlgPtopInvite*>& list);

@@ -13,6 +13,7 @@
 #include "res/Resources.h"
 #include "setup/DlgmmConfPreCreate.h"
 #include "setup/mmconfCreate.h"
+#include "setup/mmconfInvite.h"
 #include "setup/mmconfPre.h"
 
 namespace {
@@ -139,6 +140,8 @@ void CTavorineModule::InitDeptTree() {
   // windows when these exist; the tree service fills them again.
   if (m_pDlgPreCreate && m_pDlgPreCreate->m_pCreate) m_pDlgPreCreate->m_pCreate->ResetRosterTree();
   if (m_pDlgPreCreate && m_pDlgPreCreate->m_pPre) m_pDlgPreCreate->m_pPre->ResetRosterTree();
+  if (m_pDlgDataConf && m_pDlgDataConf->m_pInviteConfDlg) m_pDlgDataConf->m_pInviteConfDlg->ResetDeptTree();
+  m_bDeptTreesFilled = TRUE;
   for (int tree = kTreeCreatePage; tree <= kTreeInviteDialog; ++tree) {
     HostTreeBlock block{tree, nullptr, {0, 0, 0}};
     SendToModule(kDeptTreeService, kTreeFill, &block, 0);

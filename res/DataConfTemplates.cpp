@@ -4,6 +4,7 @@
 #include "confwindow/DlgInfoToolTip.h"
 #include "platform/ui/Dialog.h"
 #include "res/StringTable.h"
+#include "setup/InviteDialogIds.h"
 
 namespace {
 
@@ -19,7 +20,14 @@ void RegisterConfWindowResources() {
   registered = true;
   res::AddStrings(kStrings, sizeof kStrings / sizeof kStrings[0]);
   platform::RegisterDialogTemplate(
-      {IDD_DATACONF, "多媒体会议", WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX, 0, 0, 560, 380, {}});
+      {IDD_DATACONF,
+       "多媒体会议",
+       WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX,
+       0,
+       0,
+       560,
+       380,
+       {{IDC_CONF_INVITE, "Button", "邀请加入", WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON, 8, 358, 60, 14}}});
   platform::RegisterDialogTemplate({IDD_INFO_TOOLTIP,
                                     "",
                                     WS_POPUP | WS_CAPTION | WS_SYSMENU,

@@ -1,9 +1,12 @@
 #include "res/Resources.h"
 
 #include "res/BookTemplates.h"
+#include "res/InviteDialogTemplate.h"
 #include "res/InviteTemplates.h"
 #include "res/MemberTemplates.h"
+#include "res/PaletteTemplates.h"
 #include "res/RecordTemplates.h"
+#include "res/SisterBoardTemplates.h"
 #include "res/SmallDialogTemplates.h"
 #include "res/WhiteboardTemplates.h"
 
@@ -18,4 +21,7 @@ void RegisterModuleResources() {
   RegisterBookResources();
   RegisterSmallDialogResources();
   RegisterMemberResources();
+  RegisterPaletteResources();
+  RegisterSisterBoardResources();
+  RegisterInviteDialogResources();
 }

@@ -18,15 +18,15 @@ void RegisterWhiteboardResources() {
        0,
        0,
        420,
-       330,
+       350,
        {
            {IDC_WB_SELECT_TOOL, "Button", "选择", BS_PUSHBUTTON | WS_VISIBLE | WS_TABSTOP, 4, 4, 30, 14},
-           {IDC_WB_CUR_COLOR, "Button", "", BS_PUSHBUTTON | WS_VISIBLE, 38, 4, 14, 14},
-           {IDC_WB_LINE_WIDTH, "ListBox", "", WS_VISIBLE | WS_BORDER, 56, 4, 40, 40},
+           {IDC_WB_LINE_WIDTH, "ListBox", "", WS_VISIBLE | WS_BORDER | LBS_OWNERDRAWFIXED | LBS_HASSTRINGS | LBS_NOTIFY, 56, 4, 40, 40},
            {IDC_WB_PAGE_NO, "Edit", "", ES_AUTOHSCROLL | WS_VISIBLE | WS_BORDER, 300, 4, 24, 12},
            {IDC_WB_PAGE_NO2, "Edit", "", ES_AUTOHSCROLL | WS_VISIBLE | WS_BORDER, 328, 4, 24, 12},
            {IDC_WB_PAGE_COUNT, "Edit", "", ES_AUTOHSCROLL | WS_VISIBLE | WS_BORDER | ES_READONLY, 356, 4, 24, 12},
            {IDC_WB_SURFACE_FRAME, "Static", "", SS_LEFT, 4, 24, 400, 300},
+           {IDC_WB_COLOR_BAR_FRAME, "Static", "", SS_LEFT, 4, 326, 140, 20},
        }});
   platform::RegisterMenuTemplate(IDR_WB_OBJECT_MENU, {{MF_POPUP, 0, "对象",
                                                        {

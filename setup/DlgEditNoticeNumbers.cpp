@@ -3,8 +3,8 @@
 #include "module/TavorineModule.h"
 #include "module/UriParts.h"
 #include "platform/ui/DataExchange.h"
-#include "platform/ui/Menu.h"
 #include "setup/BookPageIds.h"
+#include "setup/DeleteMenu.h"
 #include "setup/DlgmmConfPreCreate.h"
 #include "setup/mmconfPre.h"
 #include "vezadazavo/VezadaZavo.h"
@@ -131,13 +131,7 @@ void CDlgEditNoticeNumbers::OnRowChosen(NMHDR*, LRESULT*) {
 
 void CDlgEditNoticeNumbers::OnRightClick(NMHDR*, LRESULT*) {
   if (m_list.GetSelectedCount() == 0) return;
-  CMenu menu;
-  if (!menu.LoadMenu(IDR_DELETE_MENU)) return;
-  CPoint at;
-  GetCursorPos(&at);
-  UINT chosen =
-      menu.GetSubMenu(0)->TrackPopupMenu(TPM_LEFTALIGN | TPM_RIGHTBUTTON | TPM_RETURNCMD, at.x, at.y, this);
-  if (chosen == ID_DELETE_ROWS) OnDeleteRow();
+  if (DeleteChosenFromMenu(this)) OnDeleteRow();
 }
 
 // Deletes the first selected row's entry; the list is filled again, so every row keeps

@@ -1,7 +1,10 @@
 #include "setup/SetupOptions.h"
 
+#include <cstring>
+
 #include "module/TavorineModule.h"
 #include "module/UriParts.h"
+#include "platform/Mbcs.h"
 #include "platform/ui/Controls.h"
 #include "vezadazavo/VezadaZavo.h"
 
@@ -68,4 +71,22 @@ std::vector<CString> SplitAt(const CString& text, char separator) {
   for (int at; (at = text.Find(separator, start)) >= 0; start = at + 1) parts.push_back(text.Mid(start, at - start));
   parts.push_back(text.Mid(start));
   return parts;
+}
+
+std::vector<CString> SplitTypedNumbers(const CString& text, bool fullWidthToo) {
+  static const char kFullWidthSemicolon[] = "；";
+  std::vector<CString> tokens;
+  const char* s = text;
+  size_t len = strlen(s);
+  size_t start = 0;
+  for (size_t i = 0; i <= len;) {
+    size_t step = i < len ? mbcs::CharLength(s, len, i) : 1;
+    bool cut = i == len || s[i] == ';' || (fullWidthToo && step == 2 && memcmp(s + i, kFullWidthSemicolon, 2) == 0);
+    if (cut) {
+      if (i > start) tokens.push_back(CString(s + start, (int)(i - start)));
+      start = i + step;
+    }
+    i += step;
+  }
+  return tokens;
 }

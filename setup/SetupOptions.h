@@ -50,5 +50,9 @@ CString NormaliseMemberNumber(CString number);
 // The pieces of a text between the separators, empty ones included ("" gives none).
 std::vector<CString> SplitAt(const CString& text, char separator);
 
+// Typed member numbers: the text cut at ';' and, when fullWidthToo, at the full-width '；' (a
+// whole GBK character, never half of one); empty pieces are left out.
+std::vector<CString> SplitTypedNumbers(const CString& text, bool fullWidthToo);
+
 // The typed-number tip of an audio conference.
 extern const char kNumberTipWithExtensions[];

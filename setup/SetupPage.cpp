@@ -56,6 +56,13 @@ void CSetupPage::ShowMessage(const char* text) {
   MessageBox(text, GetMsgTitle(), MB_OK | MB_ICONINFORMATION);
 }
 
+bool CSetupPage::ShowRefusal(const CString& refusal, int focusId) {
+  if (refusal.IsEmpty()) return false;
+  ShowMessage(refusal);
+  if (focusId) GetDlgItem(focusId)->SetFocus();
+  return true;
+}
+
 void CSetupPage::UpdatePasswordHint(int changedId, const int* group, size_t count) {
   CDlgmmConfPreCreate* start = StartWindow();
   if (!start) return;

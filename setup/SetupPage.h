@@ -26,6 +26,9 @@ class CSetupPage : public CDialog {
   CDlgmmConfPreCreate* StartWindow() const;
   // A message box owned by the page, titled GetMsgTitle(), with the information icon.
   void ShowMessage(const char* text);
+  // Shows a refusal that is not empty and then puts the focus on control focusId (none when 0);
+  // false when refusal is empty.
+  bool ShowRefusal(const CString& refusal, int focusId = 0);
   // Exchanges an edit's text, refusing on save a text longer than maxChars.
   static void DDX_TextMax(CDataExchange* dx, int id, CString& value, int maxChars);
   // The text of one of the page's controls.

@@ -37,3 +37,10 @@ BOOL HostAllowsConfOperation() {
   if (module) module->SendEvent(kHostMayStartConfOp, &answer);
   return answer.bMayStart != 0;
 }
+
+CString RequestRefusal() {
+  CString refusal = CallRefusal();
+  if (refusal.IsEmpty()) refusal = P2PRefusal();
+  if (refusal.IsEmpty() && !HostAllowsConfOperation()) refusal = kBusyText;
+  return refusal;
+}

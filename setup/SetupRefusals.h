@@ -13,5 +13,8 @@ CString CallRefusal();
 CString P2PRefusal();
 // Host code 20032: TRUE when the host answers that a conference operation may start now.
 BOOL HostAllowsConfOperation();
+// The first of CallRefusal(), P2PRefusal() and, when the host does not consent, kBusyText;
+// "" when none. The host is asked only when the user is free.
+CString RequestRefusal();
 
 extern const char kBusyText[];  // "系统忙，请稍后重试！"

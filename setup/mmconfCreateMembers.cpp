@@ -1,15 +1,14 @@
 // The create page's members: the member list (at most 127 rows, no duplicates, the user's own
 // number only where the settings allow it, the member-right check for each new member), and
 // the three ways in: the department tree, typed numbers and the personal phone book.
-#include <cstring>
-
 #include "module/TavorineModule.h"
 #include "setup/AddingMembers.h"
 #include "module/UriParts.h"
-#include "platform/Mbcs.h"
 #include "platform/ui/CommCtrl.h"
 #include "setup/DlgSelectReceiver.h"
+#include "setup/MemberList.h"
 #include "setup/SetupIds.h"
+#include "setup/SetupOptions.h"
 #include "setup/mmconfCreate.h"
 #include "vezadazavo/VezadaZavo.h"
 
@@ -17,35 +16,6 @@ namespace {
 
 const int kMaxMemberRows = 127;
 const char kTooManyMembers[] = "会议初始成员数太多！";
-const char kFullWidthSemicolon[] = "；";
-
-// Cuts text at ';' and, when asked, at the full-width '；' (a whole GBK character, never half
-// of one); empty tokens are left out.
-std::vector<CString> SplitNumbers(const CString& text, bool fullWidthToo) {
-  std::vector<CString> tokens;
-  const char* s = text;
-  size_t len = strlen(s);
-  size_t start = 0;
-  for (size_t i = 0; i <= len;) {
-    size_t step = i < len ? mbcs::CharLength(s, len, i) : 1;
-    bool cut = i == len || s[i] == ';' || (fullWidthToo && step == 2 && memcmp(s + i, kFullWidthSemicolon, 2) == 0);
-    if (cut) {
-      if (i > start) tokens.push_back(CString(s + start, (int)(i - start)));
-      start = i + step;
-    }
-    i += step;
-  }
-  return tokens;
-}
-
-std::vector<CString> SplitCommas(const CString& text) {
-  std::vector<CString> parts;
-  if (text.IsEmpty()) return parts;
-  int start = 0;
-  for (int comma; (comma = text.Find(',', start)) >= 0; start = comma + 1) parts.push_back(text.Mid(start, comma - start));
-  parts.push_back(text.Mid(start));
-  return parts;
-}
 
 void KeepToken(CString* kept, const CString& token) {
   if (!kept->IsEmpty()) *kept += ";";
@@ -71,12 +41,7 @@ void CmmconfCreate::MapMemberHandlers() {
 
 int CmmconfCreate::GetMemberCount() const { return m_listMembers.GetItemCount(); }
 
-BOOL CmmconfCreate::IsNumberInList(CString number) {
-  if (IsTelNumber(number)) return FALSE;
-  for (int row = 0; row < GetMemberCount(); ++row)
-    if (m_listMembers.GetItemText(row, 1) == number) return TRUE;
-  return FALSE;
-}
+BOOL CmmconfCreate::IsNumberInList(CString number) { return IsNumberInMemberList(m_listMembers, number); }
 
 // "会议初始成员数太多！" when extraRows more rows would pass the limit.
 BOOL CmmconfCreate::RowLimitReached(int extraRows) {
@@ -156,7 +121,7 @@ CmmconfCreate::AddResult CmmconfCreate::AddTypedNumber(CString token, bool quiet
 // Every number of the text in order; the numbers that stay in the entry joined with ";".
 // *end is Full when the limit ended the loop, Stop when signing out did, else Added.
 CString CmmconfCreate::AddTypedNumbers(const CString& text, bool quiet, AddResult* end) {
-  std::vector<CString> tokens = SplitNumbers(text, !quiet);
+  std::vector<CString> tokens = SplitTypedNumbers(text, !quiet);
   CString kept;
   *end = AddResult::Added;
   for (size_t i = 0; i < tokens.size(); ++i) {
@@ -207,14 +172,10 @@ void CmmconfCreate::OnPhoneBook() {
   CDlgSelectReceiver chooser(this);
   chooser.m_bMultiSelect = TRUE;
   chooser.m_bWholeNumber = TRUE;
-  CTavorineModule* module = TavorineModule();
-  module->m_pActiveCommonDlg = &chooser;
-  INT_PTR answer = chooser.DoModal();
-  module->m_pActiveCommonDlg = nullptr;
-  if (answer != IDOK) return;
+  if (TavorineModule()->RunPopupDialog(chooser) != IDOK) return;
 
-  std::vector<CString> numbers = SplitCommas(chooser.m_csNumbers);
-  std::vector<CString> names = SplitCommas(chooser.m_csNames);
+  std::vector<CString> numbers = SplitAt(chooser.m_csNumbers, ',');
+  std::vector<CString> names = SplitAt(chooser.m_csNames, ',');
   for (size_t i = 0; i < numbers.size(); ++i) {
     const CString& number = numbers[i];
     if (IsNumberInList(number)) {

@@ -28,26 +28,12 @@ const FieldCheck kFieldChecks[] = {
 void CmmconfCreate::OnOK() {
   RequestBackgroundSoundsOnce();
   FoldTree();
-  CString refusal = CallRefusal();
-  if (refusal.IsEmpty()) refusal = P2PRefusal();
-  if (refusal.IsEmpty() && !HostAllowsConfOperation()) refusal = kBusyText;
-  if (!refusal.IsEmpty()) {
-    ShowMessage(refusal);
-    return;
-  }
+  if (ShowRefusal(RequestRefusal())) return;
   int focusId = 0;
-  refusal = FirstFieldRefusal(&focusId);
-  if (!refusal.IsEmpty()) {
-    ShowMessage(refusal);
-    GetDlgItem(focusId)->SetFocus();
-    return;
-  }
+  CString refusal = FirstFieldRefusal(&focusId);
+  if (ShowRefusal(refusal, focusId)) return;
   if (!UpdateData(TRUE)) return;  // a value the exchange refused, with its own message
-  refusal = FirstValueRefusal();
-  if (!refusal.IsEmpty()) {
-    ShowMessage(refusal);
-    return;
-  }
+  if (ShowRefusal(FirstValueRefusal())) return;
   SendCreateRequest();
 }
 

@@ -145,11 +145,7 @@ CString CmmconfDefaultSet::FirstRefusal(int* focusId) {
 void CmmconfDefaultSet::OnOK() {
   int focusId = 0;
   CString refusal = FirstRefusal(&focusId);
-  if (!refusal.IsEmpty()) {
-    ShowMessage(refusal);
-    GetDlgItem(focusId)->SetFocus();
-    return;
-  }
+  if (ShowRefusal(refusal, focusId)) return;
   if (!UpdateData(TRUE)) return;
   StoreMembersInRecord();
   if (!SaveDefaultDataToFile()) return;

@@ -5,9 +5,9 @@
 #include "module/TavorineModule.h"
 #include "module/UriParts.h"
 #include "setup/AddingMembers.h"
-#include "platform/Mbcs.h"
 #include "platform/ui/Menu.h"
 #include "setup/BookPageIds.h"
+#include "setup/DeleteMenu.h"
 #include "setup/DlgEditNoticeNumbers.h"
 #include "setup/DlgSelectReceiver.h"
 #include "setup/SetupOptions.h"
@@ -23,24 +23,6 @@ const char kNotChair[] = "否";
 const int kSourceTyped = 1;
 const int kSourceTree = 2;
 const int kSourcePhoneBook = 3;
-
-// The typed numbers, split at ';' and the full-width '；' (never inside a double-byte character).
-std::vector<CString> SplitNumbers(const CString& text) {
-  std::vector<CString> numbers;
-  const char* s = text;
-  size_t len = (size_t)text.GetLength(), start = 0, i = 0;
-  while (i < len) {
-    size_t step = mbcs::CharLength(s, len, i);
-    bool fullWidth = step == 2 && (unsigned char)s[i] == 0xA3 && (unsigned char)s[i + 1] == 0xBB;
-    if (s[i] == ';' || fullWidth) {
-      numbers.push_back(CString(s + start, (int)(i - start)));
-      start = i + step;
-    }
-    i += step;
-  }
-  numbers.push_back(CString(s + start, (int)(len - start)));
-  return numbers;
-}
 
 // The selected rows, highest first, so that deleting them keeps the others' indexes.
 std::vector<int> SelectedRowsDescending(const CListCtrl& list) {
@@ -145,7 +127,7 @@ void CmmconfPre::OnAddNumbers() {
   if (RefuseWhenFull()) return;
   CTavorineModule* module = TavorineModule();
   CAddingMembers adding;
-  for (CString number : SplitNumbers(text)) {
+  for (CString number : SplitTypedNumbers(text, true)) {
     if (GetStartLogout()) break;
     CString uri;
     number.Trim();
@@ -173,10 +155,7 @@ void CmmconfPre::OnPhoneBook() {
   chooser.m_bMultiSelect = TRUE;
   chooser.m_bWholeNumber = TRUE;
   CTavorineModule* module = TavorineModule();
-  module->m_pActiveCommonDlg = &chooser;
-  INT_PTR answer = chooser.DoModal();
-  module->m_pActiveCommonDlg = nullptr;
-  if (answer != IDOK) return;
+  if (module->RunPopupDialog(chooser) != IDOK) return;
   std::vector<CString> numbers = SplitAt(chooser.m_csNumbers, ',');
   std::vector<CString> names = SplitAt(chooser.m_csNames, ',');
   for (size_t i = 0; i < numbers.size(); ++i) {
@@ -265,13 +244,7 @@ void CmmconfPre::OnAddNoticeNumber() {
 
 void CmmconfPre::OnNoticeRightClick(NMHDR*, LRESULT*) {
   if (m_listNotices.GetSelectedCount() == 0) return;
-  CMenu menu;
-  if (!menu.LoadMenu(IDR_DELETE_MENU)) return;
-  CPoint at;
-  GetCursorPos(&at);
-  UINT chosen =
-      menu.GetSubMenu(0)->TrackPopupMenu(TPM_LEFTALIGN | TPM_RIGHTBUTTON | TPM_RETURNCMD, at.x, at.y, this);
-  if (chosen != ID_DELETE_ROWS) return;
+  if (!DeleteChosenFromMenu(this)) return;
   for (int row : SelectedRowsDescending(m_listNotices)) m_listNotices.DeleteItem(row);
 }
 
@@ -279,8 +252,5 @@ void CmmconfPre::OnNoticeRightClick(NMHDR*, LRESULT*) {
 // module holds it as its open pop-up meanwhile.
 void CmmconfPre::OnEditNotices() {
   CDlgEditNoticeNumbers dialog(this);
-  CTavorineModule* module = TavorineModule();
-  module->m_pActiveCommonDlg = &dialog;
-  dialog.DoModal();
-  module->m_pActiveCommonDlg = nullptr;
+  TavorineModule()->RunPopupDialog(dialog);
 }

@@ -43,20 +43,14 @@ int PieceBefore(const CString& text, int from, char separator, int* value) {
 
 void CmmconfPre::OnOK() {
   m_deptTree.FoldAll();
-  CString refusal = CallRefusal();
-  if (refusal.IsEmpty()) refusal = P2PRefusal();
-  if (refusal.IsEmpty() && !HostAllowsConfOperation()) refusal = kBusyText;
+  CString refusal = RequestRefusal();
   int focusId = 0;
   if (refusal.IsEmpty()) refusal = FirstFieldRefusal(this, kBookFieldChecks, &focusId);
   if (refusal.IsEmpty()) {
     if (!UpdateData(TRUE)) return;  // a value the exchange refused, with its own message
     refusal = FirstValueRefusal(&focusId);
   }
-  if (!refusal.IsEmpty()) {
-    ShowMessage(refusal);
-    if (focusId) GetDlgItem(focusId)->SetFocus();
-    return;
-  }
+  if (ShowRefusal(refusal, focusId)) return;
   FillBooking();
   if (!GetIMSDirectApp()) RequestServerTime();
   else OnGotServerTimeResult("");

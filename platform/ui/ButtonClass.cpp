@@ -68,8 +68,14 @@ LRESULT ButtonClassProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
       return DialogCode(hwnd);
     case WM_NCHITTEST:
       return Type(hwnd) == BS_GROUPBOX ? HTTRANSPARENT : HTCLIENT;
-    case WM_LBUTTONDOWN:
     case WM_LBUTTONDBLCLK:
+      // Owner-drawn and notifying buttons report the double click instead of a second press.
+      if (Type(hwnd) == BS_OWNERDRAW || (GetWindowLong(hwnd, GWL_STYLE) & 0x4000 /* BS_NOTIFY */)) {
+        tree::NotifyParent(hwnd, BN_DOUBLECLICKED);
+        return 0;
+      }
+      [[fallthrough]];
+    case WM_LBUTTONDOWN:
       if (!extra) return 0;
       ::SetFocus(hwnd);
       ::SetCapture(hwnd);

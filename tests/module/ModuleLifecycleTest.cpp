@@ -51,8 +51,22 @@ TEST_F(ModuleTest, ClosePopupDialogsEndsTheRunningDialog) {
   OnceInModal(platform::ModalKind::Dialog, [&](const platform::ModalState&) {
     Module()->ClosePopupDialogs();
   });
-  Module()->m_pActiveCommonDlg = &popup;
-  EXPECT_EQ(IDCANCEL, popup.DoModal());
+  EXPECT_EQ(IDCANCEL, Module()->RunPopupDialog(popup));
+  EXPECT_EQ(nullptr, Module()->m_pActiveCommonDlg);
+}
+
+TEST_F(ModuleTest, PopupSlotIsLeftToADialogThatTookItMeanwhile) {
+  CDialog first, second;
+  {
+    CTavorineModule::PopupSlot outer(*Module(), first);
+    {
+      CTavorineModule::PopupSlot inner(*Module(), second);
+      EXPECT_EQ(&second, Module()->m_pActiveCommonDlg);
+    }
+    EXPECT_EQ(nullptr, Module()->m_pActiveCommonDlg);
+    Module()->m_pActiveCommonDlg = &second;  // e.g. an invitation shown while the first runs
+  }
+  EXPECT_EQ(&second, Module()->m_pActiveCommonDlg);
   Module()->m_pActiveCommonDlg = nullptr;
 }
 

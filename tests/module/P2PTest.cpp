@@ -46,7 +46,11 @@ TEST_F(ModuleTest, DataSessionEndsOnlyWhenBegun) {
 
 TEST_F(ModuleTest, AnsweringAnInvitationSendsSubTypeThree) {
   Module()->AnswerP2PSession("sip:peer@h", kP2PWhiteboard, kP2PAccept);
-  ExpectTraffic(Host(), {{kMsg, kHostBeginDataSession}, {kMsg, kHostConfMethod}});
+  // The board window opens between the two; its palette bar is skinned twice.
+  ExpectTraffic(Host(), {{kMsg, kHostBeginDataSession},
+                         {kMsg, kHostSkinWindow},
+                         {kMsg, kHostSkinWindow},
+                         {kMsg, kHostConfMethod}});
   EXPECT_TRUE(Module()->GetP2PBusy());
   const ConfMethodRecord* accept = Host().ConfMethod1(0);
   EXPECT_EQ(kConfAnswer, +accept->iSubType);

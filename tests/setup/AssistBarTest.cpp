@@ -235,6 +235,16 @@ TEST_F(AssistBarTest, HostCode13LeavesAnIdleBar) {
   EXPECT_TRUE(Host().ConfMethodRecords(1).empty());
 }
 
+TEST_F(AssistBarTest, ModuleCloseEndsTheAssistanceAndDeletesTheBar) {
+  Module()->SetP2PBusy(TRUE);
+  Bar()->BeginAssist(1, kPeer);
+  Module()->Close();
+  ExpectLeaveSent(Host());
+  EXPECT_EQ(nullptr, Bar());
+  EXPECT_FALSE(Module()->GetP2PBusy());
+  EXPECT_TRUE(platform::TrayIcons().empty());
+}
+
 TEST_F(AssistBarTest, PeerEndSendsNothing) {
   Bar()->BeginAssist(1, kPeer);
   Bar()->EndAssist();

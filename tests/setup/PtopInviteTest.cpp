@@ -88,6 +88,8 @@ TEST_F(PtopInviteTest, AcceptingSendsTheAnswerOpensTheBoardAndRemovesTheWindow) 
   EXPECT_EQ(nullptr, ::FindWindow(nullptr, kPtopInviteCaption));
   ExpectTraffic(Host(), {{kMsg, kHostP2PInviteWindow},
                          {kMsg, kHostBeginDataSession},
+                         {kMsg, kHostSkinWindow},  // the board's palette bar
+                         {kMsg, kHostSkinWindow},
                          {kMsg, kHostConfMethod},
                          {kMsg, kHostP2PInviteWindow}});
   EXPECT_EQ((std::vector<int>{1, 1}), WindowReports()) << "closing reports twice";

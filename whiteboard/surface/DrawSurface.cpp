@@ -70,7 +70,7 @@ void CDrawSurface::RemoveAllPages() {
 }
 
 CStrokePage* CDrawSurface::AppendNewPage() {
-  CStrokePage* page = new CStrokePage();
+  CStrokePage* page = new CStrokePage(StrokeOwner());
   m_listPages.AddTail(page);
   m_pCurPage = page;
   return page;

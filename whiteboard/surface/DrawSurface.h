@@ -15,6 +15,8 @@
 #include "whiteboard/surface/SurfaceOwner.h"
 
 class CDC;
+class CDlgDFP2PWhiteBoard;
+class CMenu;
 class CStrokeBase;
 class CStrokePage;
 class CStrokeText;
@@ -178,8 +180,21 @@ class CDrawSurface : public CDialog {
   virtual WbMsgHeader* BuildMethodRecord(CStrokeBase* stroke, int nMethod, int nKind) = 0;
   // Whether records may leave now (a point-to-point board only while its session runs).
   virtual BOOL CanSend() const { return TRUE; }
-  // Called on every change of the board by the user.
+  // Called on every change of the board, by the user or by a received record.
   virtual void OnContentChanged() {}
+  // The point-to-point board that new pages and objects of this surface belong to (NULL: none).
+  virtual CDlgDFP2PWhiteBoard* StrokeOwner() const { return nullptr; }
+  // Whether a received record is applied: by default only page records and records for the
+  // current page.
+  virtual BOOL AcceptsRecord(DWORD code, int page) const;
+  // The context menu of a selected object: its resource, and its items enabled for the object.
+  virtual UINT ObjectMenuId() const { return IDR_WB_OBJECT_MENU; }
+  virtual void PrepareObjectMenu(CMenu* popup, CStrokeBase* stroke);
+  // Whether the button release writes its log lines (the conference surface's only).
+  virtual BOOL LogsRelease() const { return TRUE; }
+  // The selected object's commands that the sister surfaces map to their own menu ids.
+  void OnDeleteObject();
+  void OnEditText();
   // Hands a whole message to the host; the host's result.
   int SendToHost(void* record);
 
@@ -247,10 +262,8 @@ class CDrawSurface : public CDialog {
   void TrackSelected(CPoint client, BOOL wasSelected);
   void ApplyTrackedRect(CStrokeBase* stroke, RECT tracked);
   CStrokeBase* HitTopmost(CPoint doc);
-  void OnDeleteObject();
   void OnBringToFront();
   void OnSendToBack();
-  void OnEditText();
   void RemoveStroke(CStrokeBase* stroke);
 
   // Text boxes.

@@ -278,7 +278,7 @@ void CDrawSurface::OnLButtonUp(UINT, CPoint point) {
     ReleaseWithoutPage();
     return;
   }
-  ModuleLog("CDrawContentDlg::OnLButtonUp in -----\n");
+  if (LogsRelease()) ModuleLog("CDrawContentDlg::OnLButtonUp in -----\n");
   if (!m_bGestureValid || !HoldsCapture()) return;
   // A polyline or polygon keeps the mouse until its last vertex.
   if (m_nTool != kToolPolyline && m_nTool != kToolPolygon) ReleaseCapture();
@@ -294,12 +294,12 @@ void CDrawSurface::OnLButtonUp(UINT, CPoint point) {
   if (m_pStrokeTemp) {
     CString line;
     line.Format("if (m_pStrokeTemp) ----- m_pStrokeTemp[%lu]\n", (unsigned long)(uintptr_t)m_pStrokeTemp);
-    ModuleLog(line);
+    if (LogsRelease()) ModuleLog(line);
     InvalidateDocRect(m_pStrokeTemp->m_rcDraw, m_pStrokeTemp->m_nPenWidth);
     m_pfnRubberBand = nullptr;
   }
   m_pStrokeTemp = nullptr;
-  ModuleLog("CDrawContentDlg::OnLButtonUp out -----\n");
+  if (LogsRelease()) ModuleLog("CDrawContentDlg::OnLButtonUp out -----\n");
 }
 
 void CDrawSurface::ReleaseWithoutPage() {
@@ -353,6 +353,7 @@ void CDrawSurface::ReleasePicture(int tool, CPoint doc) {
     delete picture;
     return;
   }
+  picture->m_pOwner = StrokeOwner();
   picture->m_nX = doc.x;
   picture->m_nY = doc.y;
   picture->UpdateTracker();
@@ -363,7 +364,7 @@ void CDrawSurface::ReleasePicture(int tool, CPoint doc) {
 }
 
 void CDrawSurface::ReleaseText(CPoint doc) {
-  CStrokeText* text = new CStrokeText();
+  CStrokeText* text = new CStrokeText(StrokeOwner());
   text->m_rcDraw = SizeTextBox(m_ptStart, doc);
   text->m_crColor = m_crColor;
   CClientDC dc(this);
@@ -404,6 +405,7 @@ void CDrawSurface::AddNewStroke(CStrokeBase* stroke, const char* kind, BOOL take
   CString id;
   id.Format("%s:%s", kind, MakeGuidText());
   SetWbText(stroke->m_szID, id);
+  stroke->m_pOwner = StrokeOwner();
   stroke->m_crColor = m_crColor;
   if (takesWidth) stroke->m_nPenWidth = m_nPenWidth;
   m_pCurPage->m_listStroke.AddTail(stroke);

@@ -27,16 +27,19 @@ LRESULT CDrawSurface::OnBoardMethod(WPARAM wParam, LPARAM) {
   DWORD code = record->head.op;
   const WbPageOpRecord* pageOp = record->pPageOp;
   int page = pageOp ? pageOp->nPage : 0;
-  bool pageRecord = code == WB_RECV_BOARD_SYNC || code == WB_RECV_PAGE_ADD || code == WB_RECV_PAGE_CONTENT;
-  if (!pageRecord && page != m_nCurPageNo) return 0;  // for another page
+  if (!AcceptsRecord(code, page)) return 0;
   switch (code) {
     case WB_RECV_BOARD_STYLE: owner->OnBoardStyle(record); break;
     case WB_RECV_BOARD_SYNC: owner->OnBoardSync(record); break;
     case WB_RECV_BOARD_END: owner->OnBoardClosed(0); break;
-    case WB_RECV_PAGE_ADD: ApplyNewPage(page, FALSE, record); break;
+    case WB_RECV_PAGE_ADD:
+      OnContentChanged();
+      ApplyNewPage(page, FALSE, record);
+      break;
     case WB_RECV_PAGE_DELETE: {
       int32_t count = record->nValue;
       if (!pageOp || pageOp->nOp != WB_PAGEOP_DELETE_PAGE || page != 1 || count != 1) break;
+      OnContentChanged();
       owner->ClearBoard();
       CancelTextEdit();
       SetCanvasSize(0, 0);
@@ -51,6 +54,7 @@ LRESULT CDrawSurface::OnBoardMethod(WPARAM wParam, LPARAM) {
       CStrokePage* target = GetPageByNumber(page);
       void* payload = FirstPayload(pageOp);
       if (!target || !payload) return 0;
+      OnContentChanged();
       if (code == WB_RECV_OBJECT_ADD) owner->OnStrokeAdd(payload, target);
       if (code == WB_RECV_OBJECT_CHANGE) owner->OnStrokeModify(payload, target);
       if (code == WB_RECV_OBJECT_DELETE) owner->OnStrokeDelete(payload, target);
@@ -60,6 +64,11 @@ LRESULT CDrawSurface::OnBoardMethod(WPARAM wParam, LPARAM) {
   }
   Invalidate(FALSE);
   return 0;
+}
+
+BOOL CDrawSurface::AcceptsRecord(DWORD code, int page) const {
+  bool pageRecord = code == WB_RECV_BOARD_SYNC || code == WB_RECV_PAGE_ADD || code == WB_RECV_PAGE_CONTENT;
+  return pageRecord || page == m_nCurPageNo;  // else it is for another page
 }
 
 // Codes 5 and 7: the board becomes one fresh current page numbered `page` (none for a
@@ -150,7 +159,7 @@ BOOL CDrawSurface::ReadXwbChild(XmlElement* child) {
     const char* text = XmlElementText(child);
     if (!text || !*text) return FALSE;
   } else if (strcmp(name, "page") == 0) {
-    CStrokePage* page = new CStrokePage();
+    CStrokePage* page = new CStrokePage(StrokeOwner());
     page->FromXml(child);
     m_listPages.AddTail(page);
   }

@@ -200,13 +200,18 @@ void CDrawSurface::OnContextMenu(CWnd*, CPoint point) {
   if (IsLaser(hit)) return;
   SelectStroke(hit);
   CMenu menu;
-  if (!menu.LoadMenu(IDR_WB_OBJECT_MENU)) return;
+  if (!menu.LoadMenu(ObjectMenuId())) return;
   CMenu* popup = menu.GetSubMenu(0);
   if (!popup) return;
-  UINT textOnly = Is<CStrokeText>(hit) ? MF_ENABLED : MF_GRAYED;
+  PrepareObjectMenu(popup, hit);
+  // A shown menu counts as a change of the board, whatever is then chosen.
+  if (popup->TrackPopupMenu(TPM_RIGHTBUTTON, point.x, point.y, this)) OnContentChanged();
+}
+
+void CDrawSurface::PrepareObjectMenu(CMenu* popup, CStrokeBase* stroke) {
+  UINT textOnly = Is<CStrokeText>(stroke) ? MF_ENABLED : MF_GRAYED;
   popup->EnableMenuItem(ID_WB_EDIT_TEXT, MF_BYCOMMAND | textOnly);
   popup->EnableMenuItem(ID_WB_TEXT_FONT, MF_BYCOMMAND | textOnly);
-  popup->TrackPopupMenu(TPM_RIGHTBUTTON, point.x, point.y, this);
 }
 
 // Takes the object off the current page, forgets it as a selection and deletes it.

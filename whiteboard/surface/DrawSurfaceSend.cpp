@@ -9,6 +9,10 @@
 // list node, sends it and frees the whole message (the payload too, also on failure).
 UINT CDrawSurface::SendNewPayload(void* payload) {
   if (!payload) return 0;
+  if (!CanSend()) {
+    FreeWbPayload(payload);
+    return 0;
+  }
   WbMsgHeader* header = m_nCurPageNo ? NewBoardHeader(WB_MSG_OBJECT_ADD, (DWORD)m_listPages.GetCount()) : nullptr;
   WbPageOpRecord* pageOp = header ? NewWbPageOpRecord() : nullptr;
   WbListNode* node = pageOp ? NewWbListNode() : nullptr;
@@ -23,7 +27,7 @@ UINT CDrawSurface::SendNewPayload(void* payload) {
   pageOp->bNewPage = 0;
   pageOp->pList = node;
   node->pItem = payload;
-  if (CanSend()) SendToHost(header);
+  SendToHost(header);
   FreeWbMessage(header);
   return 1;
 }

@@ -1,7 +1,92 @@
 #include "whiteboard/windows/DlgDFP2PWhiteBoard.h"
 
+#include "module/ModuleLog.h"
+#include "module/TavorineModule.h"
 #include "platform/Mbcs.h"
+#include "res/SisterBoardTemplates.h"
+#include "whiteboard/model/WbBlocks.h"
+#include "whiteboard/surface/P2PColorBarDlg.h"
+#include "whiteboard/surface/P2PDrawContentDlg.h"
+#include "whiteboard/windows/DlgDFWhiteBoard.h"
+#include "whiteboard/windows/WbMsgHeaders.h"
+
+CDlgDFP2PWhiteBoard::CDlgDFP2PWhiteBoard() : CWbBoardWindow(IDD_DF_P2P_WHITEBOARD) { RegisterSisterBoardResources(); }
+
+CDlgDFP2PWhiteBoard::~CDlgDFP2PWhiteBoard() {
+  DeleteColorBar();
+  if (m_pDrawContent) {
+    m_pDrawContent->DestroyWindow();
+    delete m_pDrawContent;
+  }
+  DestroyWindow();
+}
 
 void CDlgDFP2PWhiteBoard::SetPeerURI(const char* uri) {
   mbcs::CopyLimited(m_szPeerURI, sizeof(m_szPeerURI), uri);
+}
+
+BOOL CDlgDFP2PWhiteBoard::CreateBoard(CWnd* parent) { return Create(IDD_DF_P2P_WHITEBOARD, parent); }
+
+BOOL CDlgDFP2PWhiteBoard::OnInitDialog() {
+  CDialog::OnInitDialog();
+  m_pDrawContent = new CP2PDrawContentDlg(this);
+  m_pDrawContent->m_pOwner = this;
+  if (!m_pDrawContent->Create(IDD_P2P_DRAW_CONTENT, this)) {
+    ModuleLog("CP2PDrawContentDlg Create Failed!\n");
+    delete m_pDrawContent;
+    m_pDrawContent = nullptr;
+    return TRUE;
+  }
+  PlaceSurface(m_pDrawContent);
+  CP2PColorBarDlg* bar = new CP2PColorBarDlg(this);
+  bar->m_pBoard = this;
+  PlaceColorBar(bar, IDD_P2P_COLOR_BAR);
+  m_editPageNo.m_pOwner = this;
+  m_editPageNo.SubclassDlgItem(IDC_WB_PAGE_NO, this);
+  return TRUE;
+}
+
+CDrawSurface* CDlgDFP2PWhiteBoard::BoardSurface() const { return m_pDrawContent; }
+
+BOOL CDlgDFP2PWhiteBoard::CreatePageForP2P() {
+  if (!m_pDrawContent) return FALSE;
+  ClearBoard();
+  m_pDrawContent->AppendNewPage();
+  m_pDrawContent->m_nCurPageNo = 1;
+  m_pDrawContent->SetCanvasSize(1600, 1200);
+  m_pDrawContent->RecalcScrollBars(TRUE);
+  m_pDrawContent->SetScrollOrigin(0, 0);
+  ShowReceivedPage(1);
+  m_pDrawContent->Invalidate(TRUE);
+  return TRUE;
+}
+
+// ---- Received records ----
+
+// The peer asks for the board: it gets the page shown.
+void CDlgDFP2PWhiteBoard::OnBoardSync(void*) {
+  if (!m_pDrawContent) return;
+  if (!m_pDrawContent->m_pCurPage) CreatePageForP2P();
+  SendPageContent(m_pDrawContent->m_nCurPageNo);
+}
+
+// ---- Sending ----
+
+int CDlgDFP2PWhiteBoard::SendToPeer(WbMsgHeader* header) {
+  CTavorineModule* module = TavorineModule();
+  int result = module ? module->IMSSend2MrsMethod(WB_CONFTYPE_P2P, WB_MRS_METHOD, header) : 0;
+  FreeWbMessage(header);
+  return result;
+}
+
+int CDlgDFP2PWhiteBoard::SendStroke(CStrokeBase* stroke) {
+  if (!stroke || !m_pDrawContent || !m_bBoardLive) return 0;
+  WbMsgHeader* header = NewP2PWbMsgHeader(WB_MSG_OBJECT_DELETE, this, (DWORD)m_pDrawContent->m_listPages.GetCount());
+  return FillDeletion(header, stroke) ? SendToPeer(header) : 0;
+}
+
+void CDlgDFP2PWhiteBoard::SendPageContent(int nPage) {
+  if (!m_pDrawContent || !m_bBoardLive) return;
+  WbMsgHeader* header = NewP2PWbMsgHeader(WB_MSG_PAGE_CONTENT, this, (DWORD)m_pDrawContent->m_listPages.GetCount());
+  if (FillPageContent(header, nPage)) SendToPeer(header);
 }

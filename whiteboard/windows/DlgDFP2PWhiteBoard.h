@@ -1,15 +1,31 @@
-// The point-to-point whiteboard: the session data that its board, its strokes and its record
-// headers read (peer, conference id, live and changed flags, canvas size).
+// CDlgDFP2PWhiteBoard: the point-to-point whiteboard window, one per peer. It owns the
+// point-to-point drawing surface, its palette bar and page box, keeps the session data that its surface, its strokes and
+// its record headers read (peer, conference id, live and changed flags), and sends what the
+// surface asks of it to the peer (nConfType 1) while the session is live.
 #pragma once
 
 #include "platform/CString.h"
 #include "platform/Win32Types.h"
+#include "whiteboard/surface/PageNumEdit.h"
+#include "whiteboard/windows/WbBoardWindow.h"
 
-class CDlgDFP2PWhiteBoard {
+class CP2PDrawContentDlg;
+
+// The window's template; its controls are those of the conference whiteboard.
+constexpr UINT IDD_DF_P2P_WHITEBOARD = 803;
+
+class CDlgDFP2PWhiteBoard : public CWbBoardWindow {
  public:
-  CDlgDFP2PWhiteBoard() = default;
+  CDlgDFP2PWhiteBoard();
+  ~CDlgDFP2PWhiteBoard() override;
   CDlgDFP2PWhiteBoard(const CDlgDFP2PWhiteBoard&) = delete;
   CDlgDFP2PWhiteBoard& operator=(const CDlgDFP2PWhiteBoard&) = delete;
+
+  // Creates the window (hidden) and its surface.
+  BOOL CreateBoard(CWnd* parent);
+  CP2PDrawContentDlg* GetSurface() const { return m_pDrawContent; }
+  // The board's first page: page 1, current, on a 1600 x 1200 canvas.
+  BOOL CreatePageForP2P();
 
   // The session's conference id.
   CString GetConfID() const { return m_csConfID; }
@@ -18,20 +34,30 @@ class CDlgDFP2PWhiteBoard {
   const char* GetPeerURI() const { return m_szPeerURI; }
   void SetPeerURI(const char* uri);
 
+  // ---- CSurfaceOwner ----
+  void OnBoardSync(void* record) override;
+  int SendStroke(CStrokeBase* stroke) override;
+
+  // Sends the content of page nPage to the peer (header type 6).
+  void SendPageContent(int nPage);
+
   // Set by the module while the data exchange with the peer runs; nothing is sent without it.
   BOOL m_bBoardLive = FALSE;
   // Set on every change of the board, cleared when the board is saved.
   BOOL m_bContentChanged = TRUE;
-  // Set when a received record changes the page while the surface tracks a selection.
-  BOOL m_bPageChangedWhileTracking = FALSE;
   // The board's sub-conference value: always 0 point to point.
   int m_nSubConfValue = 0;
-  // The surface's canvas size, set when the first page is created, on a board
-  // synchronisation and when a document is opened.
-  int m_nCanvasWidth = 0;
-  int m_nCanvasHeight = 0;
+  CP2PPageNumEdit m_editPageNo;  // the page-number box (IDC_WB_PAGE_NO)
+
+ protected:
+  BOOL OnInitDialog() override;
+  CDrawSurface* BoardSurface() const override;
+  CDlgDFP2PWhiteBoard* PayloadOwner() override { return this; }
 
  private:
+  // Hands a message to the host for the peer, when the session is live; the host's result.
+  int SendToPeer(WbMsgHeader* header);
+  CP2PDrawContentDlg* m_pDrawContent = nullptr;
   CString m_csConfID;
   char m_szPeerURI[257] = {};
 };

@@ -1,12 +1,13 @@
 // CDlgDFWhiteBoard: the conference whiteboard window, as far as its drawing surface needs it:
-// it owns the surface, hands it every received record (WM_USER+1000), builds, changes and
-// deletes the objects that records name, sends deletions, and keeps the select tool, the
-// current colour, the line-width list and the page controls the surface touches.
+// it owns the surface, its palette bar, line-width list and page box, finds the board that a
+// received record is for, and sends deletions and page content to the conference. What it
+// shares with the other whiteboard windows lives in CWbBoardWindow.
 #pragma once
 
-#include "platform/ui/Dialog.h"
 #include "whiteboard/model/WbRecords.h"
-#include "whiteboard/surface/SurfaceOwner.h"
+#include "whiteboard/surface/LineWidthListBox.h"
+#include "whiteboard/surface/PageNumEdit.h"
+#include "whiteboard/windows/WbBoardWindow.h"
 
 class CDrawContentDlg;
 
@@ -14,68 +15,54 @@ class CDrawContentDlg;
 enum {
   IDD_DF_WHITEBOARD = 570,
   IDC_WB_SELECT_TOOL = 1810,
-  IDC_WB_CUR_COLOR = 1811,
+  IDC_WB_CUR_COLOR = 1811,  // the current colour of a board without a palette bar
   IDC_WB_LINE_WIDTH = 1812,
   IDC_WB_PAGE_NO = 1813,
   IDC_WB_PAGE_NO2 = 1814,
   IDC_WB_PAGE_COUNT = 1815,
   IDC_WB_SURFACE_FRAME = 1816,
+  IDC_WB_COLOR_BAR_FRAME = 1817,
 };
 // Timer 1: the page controls come back 500 ms after a page jump.
 constexpr UINT_PTR kWbTimerPageControls = 1;
 constexpr UINT kWbPageControlsDelayMs = 500;
 
-class CDlgDFWhiteBoard : public CDialog, public CSurfaceOwner {
+class CDlgDFWhiteBoard : public CWbBoardWindow {
  public:
   CDlgDFWhiteBoard();
   ~CDlgDFWhiteBoard() override;
+  CDlgDFWhiteBoard(const CDlgDFWhiteBoard&) = delete;
+  CDlgDFWhiteBoard& operator=(const CDlgDFWhiteBoard&) = delete;
 
   // Creates the window (hidden) and its surface.
   BOOL CreateBoard(CWnd* parent);
   CDrawContentDlg* GetSurface() const { return m_pDrawContent; }
 
-  // ---- Received records ----
-  // Hands a received whiteboard record to the surface (synchronously).
-  void DispatchBoardRecord(void* record);
   // The conference whiteboard that takes a received record: the one of the running
   // whiteboard sub-conference that the record names; NULL when none does.
   static CDlgDFWhiteBoard* FindForRecord(const void* record);
 
   // ---- CSurfaceOwner ----
-  void OnBoardStyle(void* record) override;
   void OnBoardSync(void* record) override;
-  void OnBoardClosed(int reserved) override;
-  int ClearBoard() override;
-  void OnPageContent(void* record) override;
-  void OnStrokeAdd(void* payload, CStrokePage* page) override;
-  void OnStrokeModify(void* payload, CStrokePage* page) override;
-  int OnStrokeDelete(void* payload, CStrokePage* page) override;
   int SendStroke(CStrokeBase* stroke) override;
-  BOOL& PageChangedWhileTracking() override { return m_bPageChangedWhileTracking; }
-  void ReturnToSelectTool() override;
-  void ShowSelectedColor(COLORREF color) override;
-  void OnSelectedDeleted() override;
-  void ShowReceivedPage(int page) override;
 
-  // Disables the page controls and enables them again 500 ms later.
-  int DisablePageControls();
   // Sends the content of page nPage (header type 6, op 2, one node per object).
   void SendPageContent(int nPage);
 
-  CWnd* m_pCurToolBtn = nullptr;          // the button of the current tool (disabled)
-  COLORREF m_crCurColor = 0;              // the current-colour button's colour
-  BOOL m_bPageChangedWhileTracking = FALSE;
-  BOOL m_bPageTurning = FALSE;            // the page box acts only while it is set
-  int m_anBoardStyle[WB_STYLE_NUMBERS] = {};  // the six numbers of the last board style
+  BOOL m_bPageTurning = FALSE;        // the page box acts only while it is set
+  CLineWidthListBox m_listLineWidth;  // the line-width list (IDC_WB_LINE_WIDTH)
+  CWBPageNumEdit m_editPageNo;        // the page-number box (IDC_WB_PAGE_NO)
 
  protected:
   BOOL OnInitDialog() override;
-  void OnTimer(UINT_PTR id) override;
-  void OnOK() override {}
-  void OnCancel() override {}
+  CDrawSurface* BoardSurface() const override;
 
  private:
-  void EnablePageControls(BOOL enable);
+  void CreateControls();
+  // The width list's choice becomes the surface's pen width.
+  void OnLineWidthChange();
+  // Hands a message to the host for the conference; the host's result.
+  static int SendToConference(WbMsgHeader* header);
   CDrawContentDlg* m_pDrawContent = nullptr;
 };
 

@@ -1,0 +1,116 @@
+// The module's point-to-point boards: accepting or creating a whiteboard session opens the
+// peer's board window, live; the peer's end stops the exchange; host code 8 records reach the
+// board of the peer that the record's head names, and no other.
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+#include "confwindow/ConfCtrlResult.h"
+#include "module/ConfMethodRecord.h"
+#include "module/HostBlocks.h"
+#include "module/InviteEvents.h"
+#include "module/TavorineModule.h"
+#include "platform/ui/UserInput.h"
+#include "setup/DlgPtopInvite.h"
+#include "tests/whiteboard_surface/SisterBoardFixture.h"
+#include "whiteboard/model/StrokeBase.h"
+#include "whiteboard/surface/P2PDrawContentDlg.h"
+#include "whiteboard/windows/DlgDFP2PWhiteBoard.h"
+
+namespace surftest {
+namespace {
+
+const char kPeer[] = "sip:13766660001@ims.example.cn";
+const char kOtherPeer[] = "sip:13766660002@ims.example.cn";
+
+class P2PBoardRouting : public SisterBoardTest {
+ protected:
+  int Event(int detail, const char* peer, int kind, int result = 0) {
+    confCtrlResult event{};
+    event.detailType = detail;
+    event.iResult = result;
+    strncpy(event.szConfURI, peer, sizeof event.szConfURI - 1);
+    event.iConfType = kind;
+    HostRecordBlock block{1, &event, 0};
+    return Deliver(kModuleConfEvent, block);
+  }
+  // A whiteboard invitation from peer, accepted with the window's OK button.
+  void AcceptWhiteboardFrom(const char* peer) {
+    Event(kDetailP2PInvite, peer, kP2PWhiteboard);
+    ASSERT_EQ(Module()->m_aInviteDlgs.GetSize(), 1);
+    ASSERT_TRUE(platform::user::ClickItem(Module()->m_aInviteDlgs[0]->m_hWnd, IDOK));
+  }
+  CDlgDFP2PWhiteBoard* Board(int i) { return Module()->m_aP2PWhiteBoards[i]; }
+  // A received object-added record for page 1 whose head names sessionURI.
+  int ReceiveLine(const char* sessionURI, LinePayload& payload) {
+    ReceivedRecord record(WB_RECV_OBJECT_ADD, 1, WB_PAGEOP_OBJECT, &payload.line);
+    record.header.head.nSubConfID = 0;
+    strncpy(record.header.head.szSessionURI, sessionURI, sizeof record.header.head.szSessionURI - 1);
+    HostRecordBlock block = {1, &record.header, 0};
+    return Deliver(kModuleDataConfRecord, block);
+  }
+};
+
+TEST_F(P2PBoardRouting, AcceptingAWhiteboardOpensTheLiveBoardWindowOfThePeer) {
+  AcceptWhiteboardFrom(kPeer);
+  ASSERT_EQ(Module()->m_aP2PWhiteBoards.GetSize(), 1);
+  CDlgDFP2PWhiteBoard* board = Board(0);
+  EXPECT_STREQ(board->GetPeerURI(), kPeer);
+  ASSERT_NE(board->m_hWnd, nullptr);
+  EXPECT_TRUE(::IsWindowVisible(board->m_hWnd));
+  EXPECT_TRUE(board->m_bBoardLive);
+  ASSERT_NE(board->GetSurface(), nullptr);
+  EXPECT_EQ(board->GetSurface()->m_nCurPageNo, 1);
+  EXPECT_NE(board->GetSurface()->m_pCurPage, nullptr);
+}
+
+TEST_F(P2PBoardRouting, OurTakenInvitationOpensTheBoardAndThePeersEndStopsIt) {
+  Event(kDetailP2PCreated, kPeer, kP2PWhiteboard, kConfResultOK);
+  ASSERT_EQ(Module()->m_aP2PWhiteBoards.GetSize(), 1);
+  CDlgDFP2PWhiteBoard* board = Board(0);
+  EXPECT_TRUE(board->m_bBoardLive);
+  Event(kDetailP2PCreated, kPeer, kP2PWhiteboard, kConfResultOK);
+  EXPECT_EQ(Module()->m_aP2PWhiteBoards.GetSize(), 1) << "one board per peer";
+
+  Event(kDetailP2PPeerEnd, kOtherPeer, kP2PWhiteboard);
+  EXPECT_TRUE(board->m_bBoardLive) << "another peer's end";
+  Event(kDetailP2PPeerEnd, kPeer, kP2PWhiteboard);
+  EXPECT_FALSE(board->m_bBoardLive);
+  EXPECT_NE(board->m_hWnd, nullptr) << "the board stays open to be saved";
+}
+
+TEST_F(P2PBoardRouting, ARecordFromThePeerAddsItsObjectToThePeersBoard) {
+  AcceptWhiteboardFrom(kPeer);
+  CDlgDFP2PWhiteBoard* board = Board(0);
+  board->m_bContentChanged = FALSE;
+  LinePayload payload;
+  EXPECT_EQ(ReceiveLine(kPeer, payload), 1);
+  std::vector<CStrokeBase*> strokes = Strokes(board->GetSurface());
+  ASSERT_EQ(strokes.size(), 1u);
+  EXPECT_STREQ(strokes[0]->m_szID, payload.line.head.szID);
+  EXPECT_EQ(strokes[0]->m_pOwner, board);
+  EXPECT_TRUE(board->m_bContentChanged);
+}
+
+TEST_F(P2PBoardRouting, ARecordFromAnotherPeerReachesNoBoard) {
+  AcceptWhiteboardFrom(kPeer);
+  size_t logLines = Host().EventsWithCode(kHostWriteLog).size();
+  LinePayload payload;
+  EXPECT_EQ(ReceiveLine(kOtherPeer, payload), 0);
+  EXPECT_TRUE(Strokes(Board(0)->GetSurface()).empty());
+  EXPECT_GT(Host().EventsWithCode(kHostWriteLog).size(), logLines) << "the refusal is logged";
+}
+
+TEST_F(P2PBoardRouting, AnUnterminatedSessionUriIsRefused) {
+  AcceptWhiteboardFrom(kPeer);
+  LinePayload payload;
+  ReceivedRecord record(WB_RECV_OBJECT_ADD, 1, WB_PAGEOP_OBJECT, &payload.line);
+  memset(record.header.head.szSessionURI, 's', sizeof record.header.head.szSessionURI);
+  record.header.head.nSubConfID = 0;
+  HostRecordBlock block = {1, &record.header, 0};
+  EXPECT_EQ(Deliver(kModuleDataConfRecord, block), 0);
+  EXPECT_TRUE(Strokes(Board(0)->GetSurface()).empty());
+}
+
+}  // namespace
+}  // namespace surftest

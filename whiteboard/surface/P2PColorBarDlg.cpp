@@ -1,0 +1,10 @@
+#include "whiteboard/surface/P2PColorBarDlg.h"
+
+#include "whiteboard/surface/P2PDrawContentDlg.h"
+#include "whiteboard/windows/DlgDFP2PWhiteBoard.h"
+
+CDrawSurface* CP2PColorBarDlg::Surface() const { return m_pBoard ? m_pBoard->GetSurface() : nullptr; }
+
+void CP2PColorBarDlg::OnObjectRecoloured() {
+  if (m_pBoard) m_pBoard->m_bContentChanged = TRUE;
+}

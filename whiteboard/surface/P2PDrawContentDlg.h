@@ -1,0 +1,37 @@
+// CP2PDrawContentDlg: the drawing surface of a point-to-point whiteboard. It keeps its canvas
+// size in members (several point-to-point boards may be open at once), ties its pages and
+// objects to its owner so that their records carry the peer's address, sends to the peer
+// (nConfType 1, header flavour 4) only while the owner's session is live, and marks the owner's
+// board changed on every change.
+#pragma once
+
+#include "whiteboard/surface/DrawSurface.h"
+
+class CDlgDFP2PWhiteBoard;
+
+// The surface's dialog template: a child without caption or controls.
+constexpr UINT IDD_P2P_DRAW_CONTENT = 804;
+
+class CP2PDrawContentDlg : public CDrawSurface {
+ public:
+  explicit CP2PDrawContentDlg(CWnd* pParent = nullptr);
+
+  CSize GetCanvasSize() const override { return CSize(m_nCanvasWidth, m_nCanvasHeight); }
+  void SetCanvasSize(int cx, int cy) override { m_nCanvasWidth = cx, m_nCanvasHeight = cy; }
+
+  // The canvas of this board: 1600 x 1200 while it has a page, 0 x 0 when it is empty.
+  int m_nCanvasWidth = 0;
+  int m_nCanvasHeight = 0;
+  CDlgDFP2PWhiteBoard* m_pOwner = nullptr;
+
+ protected:
+  CSurfaceOwner* Owner() const override;
+  WbMsgHeader* NewBoardHeader(DWORD type, DWORD value) override;
+  BYTE HeaderKind() const override { return WB_HEADER_P2P; }
+  int ConfType() const override { return WB_CONFTYPE_P2P; }
+  WbMsgHeader* BuildMethodRecord(CStrokeBase* stroke, int nMethod, int nKind) override;
+  BOOL CanSend() const override;
+  void OnContentChanged() override;
+  CDlgDFP2PWhiteBoard* StrokeOwner() const override { return m_pOwner; }
+  BOOL LogsRelease() const override { return FALSE; }
+};

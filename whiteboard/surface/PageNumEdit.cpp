@@ -1,0 +1,57 @@
+#include "whiteboard/surface/PageNumEdit.h"
+
+#include <cstdio>
+
+#include "whiteboard/model/StrokePage.h"
+#include "whiteboard/surface/DrawContentDlg.h"
+#include "whiteboard/surface/P2PDrawContentDlg.h"
+#include "whiteboard/windows/DlgDFP2PWhiteBoard.h"
+#include "whiteboard/windows/DlgDFWhiteBoard.h"
+
+BOOL CPageNumEdit::PreTranslateMessage(MSG* msg) {
+  if (msg->message == WM_KEYDOWN && msg->wParam == VK_RETURN)
+    if (CDrawSurface* surface = ActiveSurface()) OnEnter(surface);
+  return CEdit::PreTranslateMessage(msg);
+}
+
+void CPageNumEdit::OnEnter(CDrawSurface* surface) {
+  CString text;
+  GetWindowText(text);
+  int page = 0;
+  if (sscanf(text, "%d", &page) != 1) {
+    surface->SetFocus();
+    return;
+  }
+  if (page < 1 || page > surface->m_listPages.GetCount()) return;
+  POSITION pos = surface->m_listPages.FindIndex(page - 1);
+  CStrokePage* target = pos ? static_cast<CStrokePage*>(surface->m_listPages.GetAt(pos)) : nullptr;
+  if (!target) return;
+  surface->m_nCurPageNo = page;
+  surface->CancelTextEdit();
+  surface->m_pCurPage = target;
+  surface->RecalcScrollBars(TRUE);
+  surface->SetScrollOrigin(0, 0);
+  surface->Invalidate(TRUE);
+  AfterJump(page);
+  surface->SetFocus();
+}
+
+CDrawSurface* CWBPageNumEdit::ActiveSurface() const {
+  if (!m_pOwner || !m_pOwner->m_hWnd || !m_pOwner->m_bPageTurning) return nullptr;
+  return m_pOwner->GetSurface();
+}
+
+void CWBPageNumEdit::AfterJump(int nPage) {
+  m_pOwner->DisablePageControls();
+  m_pOwner->SendPageContent(nPage);
+}
+
+CDrawSurface* CP2PPageNumEdit::ActiveSurface() const {
+  if (!m_pOwner || !m_pOwner->m_hWnd) return nullptr;
+  return m_pOwner->GetSurface();
+}
+
+void CP2PPageNumEdit::AfterJump(int nPage) {
+  m_pOwner->DisablePageControls();
+  m_pOwner->SendPageContent(nPage);
+}

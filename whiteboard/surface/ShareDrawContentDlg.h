@@ -1,0 +1,58 @@
+// CShareDrawContentDlg: the drawing surface of the shared-document whiteboard. Its records go
+// to the conference (nConfType 0) addressed to the document-share sub-conference (header
+// flavour 2); every received record is applied whatever its page, and new-page and
+// page-removal records are left to the window; its object menu (766) recolours objects in
+// place of the stacking commands; every change marks the owner's board changed.
+#pragma once
+
+#include "whiteboard/surface/DrawSurface.h"
+
+class CDlgDFShareWhiteBoard;
+
+// The surface's dialog template: a child without caption or controls.
+constexpr UINT IDD_SHARE_DRAW_CONTENT = 765;
+
+// Object menu 766 and its commands.
+enum {
+  IDR_WB_SHARE_OBJECT_MENU = 766,
+  ID_WB_SHARE_COLOR = 13453,
+  ID_WB_SHARE_LINE_WIDTH = 13454,
+  ID_WB_SHARE_DELETE = 13463,
+  ID_WB_SHARE_EDIT_TEXT = 13465,
+  ID_WB_SHARE_TEXT_FONT = 13466,
+};
+
+class CShareDrawContentDlg : public CDrawSurface {
+ public:
+  explicit CShareDrawContentDlg(CWnd* pParent = nullptr);
+
+  CSize GetCanvasSize() const override { return CSize(m_nCanvasWidth, m_nCanvasHeight); }
+  void SetCanvasSize(int cx, int cy) override { m_nCanvasWidth = cx, m_nCanvasHeight = cy; }
+
+  int m_nCanvasWidth = 0;
+  int m_nCanvasHeight = 0;
+  // The page count the last received page-content record announced; the owner keeps it here.
+  int m_nRemotePageCount = 0;
+  CDlgDFShareWhiteBoard* m_pOwner = nullptr;
+
+ protected:
+  CSurfaceOwner* Owner() const override;
+  WbMsgHeader* NewBoardHeader(DWORD type, DWORD value) override;
+  BYTE HeaderKind() const override { return WB_HEADER_SHARE; }
+  int ConfType() const override { return WB_CONFTYPE_CONF; }
+  WbMsgHeader* BuildMethodRecord(CStrokeBase* stroke, int nMethod, int nKind) override;
+  void OnContentChanged() override;
+  BOOL AcceptsRecord(DWORD code, int page) const override;
+  UINT ObjectMenuId() const override { return IDR_WB_SHARE_OBJECT_MENU; }
+  void PrepareObjectMenu(CMenu* popup, CStrokeBase* stroke) override;
+  BOOL LogsRelease() const override { return FALSE; }
+  // The scroll bars follow the canvas kept here also while the board has no page.
+  void OnSize(UINT type, int cx, int cy) override;
+
+ private:
+  // 13453: the selected object takes a colour from the colour dialog and the change is sent.
+  void OnObjectColor();
+  // The colour-change record of the object's class (fill or pen colour); texts go as their
+  // method record, pictures not at all.
+  void SendColorChange(CStrokeBase* stroke);
+};

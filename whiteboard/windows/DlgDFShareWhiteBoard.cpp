@@ -1,0 +1,107 @@
+#include "whiteboard/windows/DlgDFShareWhiteBoard.h"
+
+#include "module/ModuleLog.h"
+#include "module/TavorineModule.h"
+#include "res/SisterBoardTemplates.h"
+#include "whiteboard/model/WbBlocks.h"
+#include "whiteboard/surface/ShareDrawContentDlg.h"
+#include "whiteboard/windows/DlgDFWhiteBoard.h"
+#include "whiteboard/windows/WbMsgHeaders.h"
+
+CDlgDFShareWhiteBoard::CDlgDFShareWhiteBoard() : CWbBoardWindow(IDD_DF_SHARE_WHITEBOARD) {
+  RegisterSisterBoardResources();
+}
+
+CDlgDFShareWhiteBoard::~CDlgDFShareWhiteBoard() {
+  if (m_pDrawContent) {
+    m_pDrawContent->DestroyWindow();
+    delete m_pDrawContent;
+  }
+  DestroyWindow();
+}
+
+BOOL CDlgDFShareWhiteBoard::CreateBoard(CWnd* parent) { return Create(IDD_DF_SHARE_WHITEBOARD, parent); }
+
+BOOL CDlgDFShareWhiteBoard::OnInitDialog() {
+  CDialog::OnInitDialog();
+  m_pDrawContent = new CShareDrawContentDlg(this);
+  m_pDrawContent->m_pOwner = this;
+  if (!m_pDrawContent->Create(IDD_SHARE_DRAW_CONTENT, this)) {
+    ModuleLog("CShareDrawContentDlg Create Failed!\n");
+    delete m_pDrawContent;
+    m_pDrawContent = nullptr;
+    return TRUE;
+  }
+  PlaceSurface(m_pDrawContent);
+  return TRUE;
+}
+
+CDrawSurface* CDlgDFShareWhiteBoard::BoardSurface() const { return m_pDrawContent; }
+
+// ---- Received records ----
+
+void CDlgDFShareWhiteBoard::DispatchBoardRecord(void* record) {
+  const WbRecvMsgHeader* header = static_cast<const WbRecvMsgHeader*>(record);
+  if (!header || !m_pDrawContent) return;
+  const WbPageOpRecord* pageOp = header->pPageOp;
+  DWORD code = header->head.op;
+  if (code == WB_RECV_BOARD_SYNC && (!pageOp || !pageOp->pList)) return;
+  if (code == WB_RECV_PAGE_CONTENT) m_pDrawContent->m_nRemotePageCount = header->nValue;
+  if (!m_bHasControlRight && pageOp) {
+    CString count, page;
+    count.Format("%d", m_pDrawContent->m_nRemotePageCount);
+    page.Format("%d", (int)pageOp->nPage);
+    SetDlgItemText(IDC_WB_PAGE_NO2, "1");
+    SetDlgItemText(IDC_WB_PAGE_COUNT, count);
+    SetDlgItemText(IDC_WB_PAGE_NO, page);
+  }
+  CWbBoardWindow::DispatchBoardRecord(record);
+}
+
+// A member asks for the board: it gets the page shown.
+void CDlgDFShareWhiteBoard::OnBoardSync(void*) {
+  if (!m_pDrawContent || !m_pDrawContent->m_pCurPage) return;
+  WbMsgHeader* header =
+      NewShareWbMsgHeader(WB_MSG_PAGE_CONTENT, (DWORD)m_pDrawContent->m_listPages.GetCount());
+  if (!FillPageContent(header, m_pDrawContent->m_nCurPageNo)) return;
+  CTavorineModule* module = TavorineModule();
+  if (module) module->IMSSend2MrsMethod(WB_CONFTYPE_CONF, WB_MRS_METHOD, header);
+  FreeWbMessage(header);
+}
+
+int CDlgDFShareWhiteBoard::ClearBoard() {
+  if (m_pDrawContent) m_pDrawContent->ResetBoard();
+  return 1;
+}
+
+void CDlgDFShareWhiteBoard::OnBoardClosed(int) {
+  ClearBoard();
+  if (m_pDrawContent) {
+    m_pDrawContent->SetCanvasSize(0, 0);
+    m_pDrawContent->RecalcScrollBars(TRUE);
+  }
+  ShowWindow(SW_HIDE);
+}
+
+// ---- Sending and documents ----
+
+int CDlgDFShareWhiteBoard::SendStroke(CStrokeBase* stroke) {
+  if (!stroke || !m_pDrawContent) return 0;
+  WbMsgHeader* header = NewShareWbMsgHeader(WB_MSG_OBJECT_DELETE, (DWORD)m_pDrawContent->m_listPages.GetCount());
+  if (!FillDeletion(header, stroke)) return 0;
+  CTavorineModule* module = TavorineModule();
+  int result = module ? module->IMSSend2MrsMethod(WB_CONFTYPE_CONF, WB_MRS_METHOD, header) : 0;
+  FreeWbMessage(header);
+  return result;
+}
+
+CString CDlgDFShareWhiteBoard::WriteXwbDocument() {
+  return m_pDrawContent ? m_pDrawContent->WriteXwbDocument() : CString();
+}
+
+BOOL CDlgDFShareWhiteBoard::ReadXwbDocument(const char* pszDoc) {
+  if (!m_pDrawContent || !m_pDrawContent->ReadXwbDocument(pszDoc)) return FALSE;
+  if (!m_pDrawContent->m_listPages.IsEmpty()) m_pDrawContent->m_nCurPageNo = 1;
+  m_bContentChanged = FALSE;
+  return TRUE;
+}

@@ -1,0 +1,57 @@
+// CDlgDFShareWhiteBoard: the shared-document whiteboard window, as far as its drawing surface
+// needs it: it owns the surface, screens and hands it every received record, sends deletions
+// to the document-share sub-conference, and reads and writes the board as an XWB document.
+#pragma once
+
+#include "whiteboard/windows/WbBoardWindow.h"
+
+class CShareDrawContentDlg;
+
+// The window's template; its controls are those of the conference whiteboard.
+constexpr UINT IDD_DF_SHARE_WHITEBOARD = 764;
+
+class CDlgDFShareWhiteBoard : public CWbBoardWindow {
+ public:
+  CDlgDFShareWhiteBoard();
+  ~CDlgDFShareWhiteBoard() override;
+
+  // Creates the window (hidden) and its surface.
+  BOOL CreateBoard(CWnd* parent);
+  CShareDrawContentDlg* GetSurface() const { return m_pDrawContent; }
+
+  // Drops a synchronisation without payload, keeps a page-content record's page count in the
+  // surface, shows the record's page in the page controls when this member lacks the control
+  // right, then hands the record to the surface.
+  void DispatchBoardRecord(void* record) override;
+
+  // ---- CSurfaceOwner ----
+  void OnBoardSync(void* record) override;
+  // The board closed: every page goes and the window hides.
+  void OnBoardClosed(int reserved) override;
+  int SendStroke(CStrokeBase* stroke) override;
+  // The page controls show the remote pages (DispatchBoardRecord), so emptying the board and
+  // applying a page leave them alone.
+  int ClearBoard() override;
+  void ShowReceivedPage(int) override {}
+  // The share window keeps its focus and controls when an object is deleted, and has no
+  // current-colour button.
+  void OnSelectedDeleted() override {}
+  void ShowSelectedColor(COLORREF) override {}
+
+  // The board as an XWB document, and back (FALSE for a malformed document).
+  CString WriteXwbDocument();
+  BOOL ReadXwbDocument(const char* pszDoc);
+
+  // Set on every change of the board, cleared when the board is saved.
+  BOOL m_bContentChanged = FALSE;
+  // Whether this member holds the document-share control right (the page controls then
+  // follow the local user, not received records).
+  BOOL m_bHasControlRight = FALSE;
+
+ protected:
+  BOOL OnInitDialog() override;
+  CDrawSurface* BoardSurface() const override;
+
+ private:
+  CShareDrawContentDlg* m_pDrawContent = nullptr;
+};

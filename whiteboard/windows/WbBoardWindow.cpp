@@ -1,0 +1,236 @@
+#include "whiteboard/windows/WbBoardWindow.h"
+
+#include <cstdlib>
+#include <cstring>
+
+#include "module/ModuleLog.h"
+#include "whiteboard/model/StrokeBase.h"
+#include "whiteboard/model/StrokePage.h"
+#include "whiteboard/model/WbBlocks.h"
+#include "whiteboard/surface/ColorBarDlg.h"
+#include "whiteboard/surface/DrawSurface.h"
+#include "whiteboard/surface/ObjectPayloads.h"
+#include "whiteboard/windows/DlgDFWhiteBoard.h"
+#include "whiteboard/windows/WbStrokeRecords.h"
+
+namespace {
+
+const int kPageControls[] = {IDC_WB_PAGE_NO, IDC_WB_PAGE_NO2, IDC_WB_PAGE_COUNT};
+
+}  // namespace
+
+CWbBoardWindow::CWbBoardWindow(UINT templateId) : CDialog(templateId) {}
+
+void CWbBoardWindow::PlaceSurface(CDrawSurface* surface) {
+  if (CWnd* frame = GetDlgItem(IDC_WB_SURFACE_FRAME)) {
+    CRect r;
+    frame->GetWindowRect(&r);
+    ScreenToClient(&r);
+    surface->MoveWindow(&r);
+  }
+  m_pCurToolBtn = GetDlgItem(IDC_WB_SELECT_TOOL);
+  if (m_pCurToolBtn) m_pCurToolBtn->EnableWindow(FALSE);
+}
+
+void CWbBoardWindow::PlaceColorBar(CColorBarDlg* bar, UINT templateId) {
+  if (!bar->Create(templateId, this)) {
+    ModuleLog("CColorBarDlg Create Failed!\n");
+    delete bar;
+    return;
+  }
+  m_pColorBar = bar;
+  if (CWnd* frame = GetDlgItem(IDC_WB_COLOR_BAR_FRAME)) {
+    CRect r;
+    frame->GetWindowRect(&r);
+    ScreenToClient(&r);
+    bar->MoveWindow(&r);
+  }
+}
+
+void CWbBoardWindow::DeleteColorBar() {
+  if (!m_pColorBar) return;
+  m_pColorBar->DestroyWindow();
+  delete m_pColorBar;
+  m_pColorBar = nullptr;
+}
+
+void CWbBoardWindow::DispatchBoardRecord(void* record) {
+  CDrawSurface* surface = BoardSurface();
+  if (surface && surface->m_hWnd) surface->SendMessage(WM_WB_BOARD_METHOD, (WPARAM)record, 0);
+}
+
+// ---- Received records ----
+
+void CWbBoardWindow::OnBoardStyle(void* record) {
+  const BYTE* numbers = static_cast<const BYTE*>(record) + offsetof(WbMsgHeader, szBoardStyle);
+  for (int i = 0; i < WB_STYLE_NUMBERS; ++i) {
+    char field[WB_NUMBER_LEN];
+    memcpy(field, numbers + i * WB_NUMBER_LEN, WB_NUMBER_LEN);
+    field[WB_NUMBER_LEN - 1] = 0;
+    if (field[0]) m_anBoardStyle[i] = atoi(field);  // an empty field keeps its number
+  }
+}
+
+void CWbBoardWindow::OnBoardClosed(int) {
+  ClearBoard();
+  CDrawSurface* surface = BoardSurface();
+  if (!surface) return;
+  surface->SetCanvasSize(0, 0);
+  surface->RecalcScrollBars(TRUE);
+  surface->Invalidate(TRUE);
+}
+
+int CWbBoardWindow::ClearBoard() {
+  if (CDrawSurface* surface = BoardSurface()) surface->ResetBoard();
+  for (int id : kPageControls) SetDlgItemText(id, "");
+  return 1;
+}
+
+void CWbBoardWindow::OnPageContent(void* record) {
+  const WbRecvMsgHeader* header = static_cast<const WbRecvMsgHeader*>(record);
+  CDrawSurface* surface = BoardSurface();
+  CStrokePage* page = surface ? surface->m_pCurPage : nullptr;
+  if (!header || !page || !header->pPageOp) return;
+  for (const WbListNode* node = header->pPageOp->pList; node; node = node->pNext) OnStrokeAdd(node->pItem, page);
+  surface->SetCanvasSize(1600, 1200);
+  ShowReceivedPage(header->pPageOp->nPage);
+}
+
+void CWbBoardWindow::OnStrokeAdd(void* payload, CStrokePage* page) {
+  if (!payload || !page) return;
+  CStrokeBase* stroke = NewStrokeFromPayload(payload, PayloadOwner());
+  if (!stroke) return;
+  if (FindStrokeById(page, stroke->m_szID)) {
+    delete stroke;  // the object is already there
+    return;
+  }
+  page->m_listStroke.AddTail(stroke);
+}
+
+void CWbBoardWindow::OnStrokeModify(void* payload, CStrokePage* page) {
+  const WbShapePayload* head = static_cast<const WbShapePayload*>(payload);
+  CStrokeBase* stroke = head ? FindStrokeById(page, head->szID) : nullptr;
+  if (!stroke) return;
+  int32_t subOp = head->nSubOp;
+  if (subOp != WB_SUBOP_TO_FRONT && subOp != WB_SUBOP_TO_BACK) {
+    ApplyPayloadToStroke(stroke, payload);
+    return;
+  }
+  CObList& list = page->m_listStroke;
+  list.RemoveAt(list.Find(stroke));
+  if (subOp == WB_SUBOP_TO_FRONT)
+    list.AddTail(stroke);
+  else if (page->m_pDocPage && !list.IsEmpty())
+    list.InsertAfter(list.GetHeadPosition(), stroke);  // the background stays lowest
+  else
+    list.AddHead(stroke);
+}
+
+int CWbBoardWindow::OnStrokeDelete(void* payload, CStrokePage* page) {
+  const WbShapePayload* head = static_cast<const WbShapePayload*>(payload);
+  CStrokeBase* stroke = head ? FindStrokeById(page, head->szID) : nullptr;
+  if (!stroke) return 0;
+  page->m_listStroke.RemoveAt(page->m_listStroke.Find(stroke));
+  if (CDrawSurface* surface = BoardSurface()) {
+    if (surface->m_pSelected == stroke) surface->m_pSelected = nullptr, surface->m_bHasSelection = FALSE;
+    if (surface->m_pPrevSelected == stroke) surface->m_pPrevSelected = nullptr;
+  }
+  delete stroke;
+  return 1;
+}
+
+// ---- Records the window sends ----
+
+BOOL CWbBoardWindow::FillDeletion(WbMsgHeader* header, CStrokeBase* stroke) {
+  CDrawSurface* surface = BoardSurface();
+  WbPageOpRecord* pageOp = header && surface ? NewWbPageOpRecord() : nullptr;
+  WbListNode* node = pageOp ? NewWbListNode() : nullptr;
+  void* payload = node ? NewDeletionPayload(stroke) : nullptr;
+  if (header) header->pPageOp = pageOp;
+  if (pageOp) pageOp->pList = node;
+  if (node) node->pItem = payload;
+  if (!payload) {
+    FreeWbMessage(header);
+    return FALSE;
+  }
+  pageOp->nPage = surface->m_nCurPageNo;
+  pageOp->nOp = WB_PAGEOP_OBJECT;
+  pageOp->bNewPage = 0;
+  return TRUE;
+}
+
+BOOL CWbBoardWindow::FillPageContent(WbMsgHeader* header, int nPage) {
+  CDrawSurface* surface = BoardSurface();
+  CStrokePage* page = surface ? surface->GetPageByNumber(nPage) : nullptr;
+  WbPageOpRecord* pageOp = header && page ? NewWbPageOpRecord() : nullptr;
+  if (!pageOp) {
+    FreeWbMessage(header);
+    return FALSE;
+  }
+  header->pPageOp = pageOp;
+  pageOp->nPage = nPage;
+  pageOp->nOp = WB_PAGEOP_PAGE_CONTENT;
+  pageOp->bNewPage = 0;
+  for (POSITION pos = page->m_listStroke.GetHeadPosition(); pos;) {
+    void* payload = NewObjectPayload(static_cast<CStrokeBase*>(page->m_listStroke.GetNext(pos)));
+    if (!payload) continue;  // the background travels with the page's document, not here
+    WbListNode* node = NewWbListNode();
+    if (!node) {
+      FreeWbPayload(payload);
+      FreeWbMessage(header);
+      return FALSE;
+    }
+    node->pItem = payload;
+    AppendWbListNode(&pageOp->pList, node);
+  }
+  return TRUE;
+}
+
+// ---- Controls ----
+
+void CWbBoardWindow::ReturnToSelectTool() {
+  CWnd* select = GetDlgItem(IDC_WB_SELECT_TOOL);
+  if (!select) return;
+  select->EnableWindow(FALSE);
+  if (m_pCurToolBtn && m_pCurToolBtn != select) m_pCurToolBtn->EnableWindow(TRUE);
+  m_pCurToolBtn = select;
+}
+
+void CWbBoardWindow::ShowSelectedColor(COLORREF color) {
+  m_crCurColor = color;
+  if (m_pColorBar) return m_pColorBar->ShowCurrentColor(color);
+  if (CWnd* button = GetDlgItem(IDC_WB_CUR_COLOR)) button->Invalidate(TRUE);
+}
+
+void CWbBoardWindow::OnSelectedDeleted() {
+  if (CWnd* select = GetDlgItem(IDC_WB_SELECT_TOOL)) select->SetFocus();
+  if (CWnd* widths = GetDlgItem(IDC_WB_LINE_WIDTH)) {
+    widths->ShowWindow(SW_HIDE);
+    widths->EnableWindow(FALSE);
+  }
+}
+
+void CWbBoardWindow::ShowReceivedPage(int page) {
+  CString number;
+  number.Format("%d", page);
+  SetDlgItemText(IDC_WB_PAGE_NO, number);
+  SetDlgItemText(IDC_WB_PAGE_NO2, number);
+  SetDlgItemText(IDC_WB_PAGE_COUNT, "1");
+}
+
+int CWbBoardWindow::DisablePageControls() {
+  EnablePageControls(FALSE);
+  SetTimer(kWbTimerPageControls, kWbPageControlsDelayMs);
+  return 1;
+}
+
+void CWbBoardWindow::EnablePageControls(BOOL enable) {
+  for (int id : kPageControls)
+    if (CWnd* control = GetDlgItem(id)) control->EnableWindow(enable);
+}
+
+void CWbBoardWindow::OnTimer(UINT_PTR id) {
+  if (id != kWbTimerPageControls) return CDialog::OnTimer(id);
+  KillTimer(kWbTimerPageControls);
+  EnablePageControls(TRUE);
+}
