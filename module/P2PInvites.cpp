@@ -162,6 +162,7 @@ void CTavorineModule::CloseP2PWindows() {
     delete window;
   }
   DeleteWindows(m_aRingDlgs);
+  DeleteP2PWhiteBoards();
   // A running assistance is ended from this side, and the bar goes with the module.
   if (m_pDlgVNCTip) {
     m_pDlgVNCTip->OnEndAssist();
@@ -181,11 +182,15 @@ void CTavorineModule::DeleteWindows(CArray<CDlgPtopInvite*>& list) {
 
 // The module goes: its invitation, ringing and whiteboard windows and the assistance bar go
 // with it, unanswered.
+void CTavorineModule::DeleteP2PWhiteBoards() {
+  for (int i = 0; i < m_aP2PWhiteBoards.GetSize(); ++i) delete m_aP2PWhiteBoards[i];
+  m_aP2PWhiteBoards.RemoveAll();
+}
+
 void CTavorineModule::DeleteP2PWindows() {
   DeleteWindows(m_aInviteDlgs);
   DeleteWindows(m_aRingDlgs);
-  for (int i = 0; i < m_aP2PWhiteBoards.GetSize(); ++i) delete m_aP2PWhiteBoards[i];
-  m_aP2PWhiteBoards.RemoveAll();
+  DeleteP2PWhiteBoards();
   if (m_pDlgVNCTip) {
     m_pDlgVNCTip->DestroyWindow();
     delete m_pDlgVNCTip;

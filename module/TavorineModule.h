@@ -167,6 +167,7 @@ class CTavorineModule : public CModuleBase {
   BOOL RouteP2PWhiteboardRecord(void* record);
   void CloseP2PWindows();
   void DeleteP2PWindows();
+  void DeleteP2PWhiteBoards();
   static void DeleteWindows(CArray<CDlgPtopInvite*>& list);
 
   BOOL m_bP2PBusy = FALSE;

@@ -79,6 +79,15 @@ TEST_F(P2PBoardRouting, OurTakenInvitationOpensTheBoardAndThePeersEndStopsIt) {
   EXPECT_NE(board->m_hWnd, nullptr) << "the board stays open to be saved";
 }
 
+TEST_F(P2PBoardRouting, ModuleCloseDestroysThePointToPointBoards) {
+  AcceptWhiteboardFrom(kPeer);
+  ASSERT_EQ(Module()->m_aP2PWhiteBoards.GetSize(), 1);
+  HWND board = Board(0)->m_hWnd;
+  Module()->Close();
+  EXPECT_EQ(Module()->m_aP2PWhiteBoards.GetSize(), 0);
+  EXPECT_FALSE(::IsWindow(board));
+}
+
 TEST_F(P2PBoardRouting, ARecordFromThePeerAddsItsObjectToThePeersBoard) {
   AcceptWhiteboardFrom(kPeer);
   CDlgDFP2PWhiteBoard* board = Board(0);
