@@ -10,6 +10,7 @@
 #include "module/WindowRoutines.h"
 #include "setup/DlgInviteReceived.h"
 #include "setup/DlgmmConfPreCreate.h"
+#include "setup/PeerText.h"
 #include "vezadazavo/VezadaZavo.h"
 
 namespace {
@@ -20,11 +21,6 @@ const int kNoAnswer = -1;
 const int kBackgroundSoundMethod = 11;
 // "数据综合会议": the conference type that carries the data-conference features.
 const int kDataConfType = 5;
-
-CString WithoutPauses(CString text) {
-  CommaConvertSuf(&text, -1);
-  return text;
-}
 
 // The invitation sits in the module's pop-up slot from the raise of the main window until it
 // is answered: by the user or, with auto-accept, by the end of the wait.

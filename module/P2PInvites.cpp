@@ -180,13 +180,13 @@ void CTavorineModule::DeleteWindows(CArray<CDlgPtopInvite*>& list) {
   list.RemoveAll();
 }
 
-// The module goes: its invitation, ringing and whiteboard windows and the assistance bar go
-// with it, unanswered.
 void CTavorineModule::DeleteP2PWhiteBoards() {
   for (int i = 0; i < m_aP2PWhiteBoards.GetSize(); ++i) delete m_aP2PWhiteBoards[i];
   m_aP2PWhiteBoards.RemoveAll();
 }
 
+// The module goes: its invitation, ringing and whiteboard windows and the assistance bar go
+// with it, unanswered.
 void CTavorineModule::DeleteP2PWindows() {
   DeleteWindows(m_aInviteDlgs);
   DeleteWindows(m_aRingDlgs);

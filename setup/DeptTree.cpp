@@ -119,20 +119,11 @@ BOOL CSetupDeptTree::OnClick() {
       break;
     case kDirCompany:
     case kDirAffiliation:
-      if (!m_tree.GetChildItem(item)) {
-        const COMPANY_AFFILIA_INFO* entry = reinterpret_cast<const COMPANY_AFFILIA_INFO*>(m_tree.GetItemData(item));
-        TavorineModule()->bIMSGetDeptAddrList(entry->csURI, entry->iKind, m_nTree, item);
-      }
+      OnCompanyClick(item);
       break;
-    case kDirDepartment: {
-      const DEPARTMENT_INFO* dept = reinterpret_cast<const DEPARTMENT_INFO*>(m_tree.GetItemData(item));
-      if (dept->csSuscribeURI.IsEmpty()) {
-        ::WriteLog(m_texts.clickDeptError, 1);
-        return FALSE;
-      }
-      OnDepartmentClick(item);
+    case kDirDepartment:
+      if (!OnDepartmentClick(item)) return FALSE;
       break;
-    }
     case kDirPerson:
       enableAdd = TRUE;
       RebuildPersonLeaves(item);
@@ -145,15 +136,27 @@ BOOL CSetupDeptTree::OnClick() {
   return enableAdd;
 }
 
+// A company or affiliation without children asks the host for its list.
+void CSetupDeptTree::OnCompanyClick(HTREEITEM item) {
+  if (m_tree.GetChildItem(item)) return;
+  const COMPANY_AFFILIA_INFO* entry = reinterpret_cast<const COMPANY_AFFILIA_INFO*>(m_tree.GetItemData(item));
+  TavorineModule()->bIMSGetDeptAddrList(entry->csURI, entry->iKind, m_nTree, item);
+}
+
 // A department without children asks the host for its list; one that lists people has its
-// members' states watched (the previously watched department no longer).
-void CSetupDeptTree::OnDepartmentClick(HTREEITEM item) {
+// members' states watched (the previously watched department no longer). FALSE, logged, for a
+// department without a subscription address: the click then ends there.
+BOOL CSetupDeptTree::OnDepartmentClick(HTREEITEM item) {
   const DEPARTMENT_INFO* dept = reinterpret_cast<const DEPARTMENT_INFO*>(m_tree.GetItemData(item));
-  if (!m_tree.GetChildItem(item)) {
-    TavorineModule()->bIMSGetDeptAddrList(dept->csSuscribeURI, kDeptDepartment, m_nTree, item);
-    return;
+  if (dept->csSuscribeURI.IsEmpty()) {
+    ::WriteLog(m_texts.clickDeptError, 1);
+    return FALSE;
   }
-  if (IsTreeItemHasEmployor(&m_tree, item)) WatchDepartment(dept->csSuscribeURI);
+  if (!m_tree.GetChildItem(item))
+    TavorineModule()->bIMSGetDeptAddrList(dept->csSuscribeURI, kDeptDepartment, m_nTree, item);
+  else if (IsTreeItemHasEmployor(&m_tree, item))
+    WatchDepartment(dept->csSuscribeURI);
+  return TRUE;
 }
 
 void CSetupDeptTree::WatchDepartment(const CString& uri) {

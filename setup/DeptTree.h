@@ -75,7 +75,8 @@ class CSetupDeptTree {
  private:
   HTREEITEM HitAndSelect();
   void RefreshIcons(HTREEITEM previous, HTREEITEM item);
-  void OnDepartmentClick(HTREEITEM item);
+  void OnCompanyClick(HTREEITEM item);
+  BOOL OnDepartmentClick(HTREEITEM item);
   void WatchDepartment(const CString& uri);
   void RebuildPersonLeaves(HTREEITEM person);
   void AddLeaf(HTREEITEM person, const CString& text, int icon);

@@ -13,7 +13,7 @@ namespace {
 const char kSkinFile[] = "media.skn";
 const char kRingingCaption[] = "被叫振铃";
 
-// The ringing window's place and size, and its controls' margins, in pixels.
+// The ringing window's place and size, in pixels.
 const int kRingLeft = 400, kRingTop = 200, kRingWidth = 250, kRingHeight = 100;
 
 // Host code 108 carries its value in place of a block: 0 the window is shown, 1 it is closed.

@@ -5,12 +5,12 @@
 
 #include "module/ConfMethodRecord.h"
 #include "module/TavorineModule.h"
-#include "module/UriParts.h"
 #include "platform/Time.h"
 #include "platform/ui/Cursor.h"
 #include "platform/ui/Screen.h"
 #include "platform/ui/WindowSurface.h"
 #include "setup/DlgmmConfPreCreate.h"
+#include "setup/PeerText.h"
 #include "vezadazavo/VezadaZavo.h"
 
 namespace {
@@ -27,11 +27,6 @@ RECT BarWorkArea() {
   if (!SystemParametersInfo(SPI_GETWORKAREA, 0, &area, 0))
     area = RECT{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
   return area;
-}
-
-CString CommaSuf(CString text) {
-  CommaConvertSuf(&text, -1);
-  return text;
 }
 
 }  // namespace
@@ -81,7 +76,7 @@ void CDlgVNCTip::BeginAssist(int nSide, CString csPeerURI) {
   m_bInAssist = TRUE;
   m_nSide = nSide;
   m_csPeerURI = csPeerURI;
-  SetPeerText(BuildPeerText(csPeerURI));
+  SetPeerText(PeerDisplayText(csPeerURI));
   if (nSide) {
     PlaceBar();
     ShowBar(TRUE, TRUE);
@@ -108,13 +103,6 @@ void CDlgVNCTip::OnEndAssist() {
   if (CTavorineModule* module = TavorineModule()) module->SetP2PBusy(FALSE);
   SetCurrentRClickTime(CTime::GetCurrentTime());
   EndAssist();
-}
-
-// The phone book's name; a number it does not know shows as "user(user@host)".
-CString CDlgVNCTip::BuildPeerText(const CString& uri) const {
-  CString name = GetUserNameByPhone(uri, 0, 1);
-  if (name != GetURIPart(uri, kUriUser)) return CommaSuf(name);
-  return CommaSuf(name) + CommaSuf("(") + CommaSuf(GetURIPart(uri, kUriUserAtHost)) + CommaSuf(")");
 }
 
 void CDlgVNCTip::ShowBar(BOOL bShow, BOOL bIcon) {

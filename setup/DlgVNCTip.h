@@ -87,7 +87,6 @@ class CDlgVNCTip : public CDialog {
   void OnOpen();
   void OnTrayNotify(UINT iconId, UINT mouseMessage);
   void ShowTrayMenu();
-  CString BuildPeerText(const CString& uri) const;
 
   CString m_csTitle;
   HICON m_hTrayIcon = nullptr;

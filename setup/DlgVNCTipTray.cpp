@@ -1,7 +1,7 @@
 // The assistance bar's tray icon, the icon's menu and the bar's transparency.
 #include <cmath>
-#include <cstring>
 
+#include "module/FixedText.h"
 #include "platform/ui/Menu.h"
 #include "platform/ui/Shell.h"
 #include "setup/DlgVNCTip.h"
@@ -55,7 +55,7 @@ BOOL CDlgVNCTip::TrayIcon(int nAction, CString csTip) {
   data.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
   data.uCallbackMessage = WM_MOUSEMOVE;
   data.hIcon = m_hTrayIcon;
-  strncpy(data.szTip, csTip, sizeof(data.szTip) - 1);
+  CopyField(data.szTip, csTip);
   DWORD message = nAction == kTrayAdd ? NIM_ADD : nAction == kTrayDelete ? NIM_DELETE : NIM_MODIFY;
   BOOL done = Shell_NotifyIcon(message, &data);
   if (done && nAction == kTrayAdd) m_bIconShown = true;

@@ -3,14 +3,10 @@
 #include "module/UriParts.h"
 #include "vezadazavo/VezadaZavo.h"
 
-namespace {
-
 CString WithoutPauses(CString text) {
   CommaConvertSuf(&text, -1);
   return text;
 }
-
-}  // namespace
 
 CString PeerDisplayText(const CString& uri) {
   CString name = GetUserNameByPhone(uri, 0, 1);

@@ -7,3 +7,6 @@
 // part), the user part followed by the URI without scheme and resource in parentheses. Each
 // part is taken out of its pause form.
 CString PeerDisplayText(const CString& uri);
+
+// text taken out of its pause form.
+CString WithoutPauses(CString text);

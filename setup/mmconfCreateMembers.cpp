@@ -100,10 +100,7 @@ CmmconfCreate::AddResult CmmconfCreate::AddTypedNumber(CString token, bool quiet
     if (!quiet) ShowMessage("不能添加自己！");
     return AddResult::Dropped;
   }
-  if (GetMemberCount() + 1 >= kMaxMemberRows + 1) {
-    ShowMessage(kTooManyMembers);
-    return AddResult::Full;
-  }
+  if (RowLimitReached(1)) return AddResult::Full;
   number = GetURIPart(number, 0);
   // The rows hold numbers with their pauses restored; compare in that form.
   CommaConvertSuf(&number, 0);

@@ -8,6 +8,7 @@
 #include "platform/ui/CommCtrl.h"
 #include "platform/ui/DataExchange.h"
 #include "setup/InviteDialogIds.h"
+#include "setup/SetupOptions.h"
 #include "vezadazavo/VezadaZavo.h"
 
 const char kInviteNumberTip[] = "外线号码前需加0；如需邀请分机成员，请在主机号和分机号之间输入英文标点','来表示延时";
@@ -22,17 +23,6 @@ const DeptTreeTexts kInviteTreeTexts = {
 };
 
 }  // namespace
-
-CString InviteeAddress(CString number) {
-  int pauses = CommaConvertPre(number, &number, 0);
-  CString address;
-  PreTEL_SIPnumber(number, &address);
-  if (pauses != 0) {
-    CommaConvertSuf(&address, 0);
-    CommaConvertPre(address, &address, -1);
-  }
-  return address;
-}
 
 CmmconfInvite::CmmconfInvite(CWnd* pParent)
     : CDialog(IDD_CONF_INVITE, pParent), m_deptTree(m_treeDept, kTreeInviteDialog, kInviteTreeTexts, true) {
@@ -163,12 +153,12 @@ void CmmconfInvite::SendInvitations() {
   CDlgDataConf* conf = ConfWindow();
   if (CWnd* button = conf->GetDlgItem(IDC_CONF_INVITE)) button->EnableWindow(FALSE);
   for (int row = 1; row < m_listInvitees.GetItemCount(); ++row) {
-    CString address = InviteeAddress(m_listInvitees.GetItemText(row, 1));
+    CString address = NormaliseMemberNumber(m_listInvitees.GetItemText(row, 1));
     if (!address.IsEmpty()) conf->m_saPendingInvites.Add(address);
   }
   EnableConfWindow();
   CConfMethodRecordPtr record;
-  BuildConfInvite(*record, conf->GetConfURI(), InviteeAddress(m_listInvitees.GetItemText(0, 1)));
+  BuildConfInvite(*record, conf->GetConfURI(), NormaliseMemberNumber(m_listInvitees.GetItemText(0, 1)));
   bIMSConfMethod(1, record.get());
   conf->SetTimer(kTimerInviteQueue, kInviteIntervalMs);
 }

@@ -83,7 +83,3 @@ class CmmconfInvite : public CDialog {
 
   CSetupDeptTree m_deptTree;
 };
-
-// Normalises an invitee's number for the invitation request (pauses kept in their dialled
-// form); empty when it is no number.
-CString InviteeAddress(CString number);

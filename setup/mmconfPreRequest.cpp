@@ -31,7 +31,8 @@ void Log(const CString& line) {
   if (CTavorineModule* module = TavorineModule()) module->WriteLog(line, 1);
 }
 
-// The piece of text from `from` up to the separator, which must follow; -1 when it does not.
+// Reads the number from `from` up to the next separator into *value; returns the position after
+// the separator, or -1 when no separator follows.
 int PieceBefore(const CString& text, int from, char separator, int* value) {
   int at = text.Find(separator, from);
   if (at < 0) return -1;

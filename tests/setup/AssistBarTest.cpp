@@ -132,6 +132,16 @@ TEST_F(AssistBarTest, TrayIconComesAndGoesWithTheRequestingSide) {
   EXPECT_FALSE(Visible());
 }
 
+TEST_F(AssistBarTest, LongTrayTipIsCutBetweenCharacters) {
+  // 62 single bytes and a double-byte character: the 64-byte tip holds 63 bytes at most, and
+  // the character's first half alone would show as garbage.
+  const CString tip = CString('a', 62) + "中";
+  ASSERT_TRUE(Bar()->TrayIcon(kTrayAdd, tip));
+  ASSERT_EQ(1u, platform::TrayIcons().size());
+  EXPECT_EQ(CString('a', 62), platform::TrayIcons()[0].tip);
+  Bar()->TrayIcon(kTrayDelete, tip);
+}
+
 TEST_F(AssistBarTest, HelpingSideStaysHiddenWithoutIcon) {
   Bar()->BeginAssist(0, kPeer);
   EXPECT_FALSE(Visible());

@@ -210,6 +210,33 @@ TEST_F(SurfaceRecords, AHostileRecordIsRefusedWithoutHarm) {
   EXPECT_TRUE(Strokes().empty());
 }
 
+// The six style numbers are kept; an empty field keeps the number before.
+TEST_F(SurfaceRecords, ABoardStyleKeepsItsNumbers) {
+  ReceivedRecord style(WB_RECV_BOARD_STYLE, 1, WB_PAGEOP_OBJECT, nullptr);
+  char* fields = reinterpret_cast<char*>(&style.header) + offsetof(WbMsgHeader, szBoardStyle);
+  const char* numbers[WB_STYLE_NUMBERS] = {"800", "600", "", "4", "5", ""};
+  for (int i = 0; i < WB_STYLE_NUMBERS; ++i) strcpy(fields + i * WB_NUMBER_LEN, numbers[i]);
+  Board()->m_anBoardStyle[2] = 77;
+  Receive(style);
+  const int expected[WB_STYLE_NUMBERS] = {800, 600, 77, 4, 5, 0};
+  for (int i = 0; i < WB_STYLE_NUMBERS; ++i) EXPECT_EQ(Board()->m_anBoardStyle[i], expected[i]) << i;
+}
+
+// Fields filled to their last byte are read within their bounds, not on into the next field.
+TEST_F(SurfaceRecords, AFieldWithoutItsTerminatorIsReadWithinItsSize) {
+  LinePayload payload;
+  memset(payload.line.szX1, '0', sizeof payload.line.szX1);
+  payload.line.szX1[sizeof payload.line.szX1 - 1] = '5';
+  memset(payload.style.szPenColor, '0', sizeof payload.style.szPenColor);
+  payload.style.szPenColor[sizeof payload.style.szPenColor - 1] = '9';
+  payload.style.nPenWidth = 0x31;  // "1" in the byte after the colour
+  ReceivedRecord add(WB_RECV_OBJECT_ADD, 1, WB_PAGEOP_OBJECT, &payload.line);
+  Receive(add);
+  ASSERT_EQ(Strokes().size(), 1u);
+  EXPECT_EQ(Strokes()[0]->m_rcDraw.left, 5);
+  EXPECT_EQ(Strokes()[0]->m_crColor, 9u);
+}
+
 TEST_F(SurfaceRecords, ASynchronisationRequestIsAnsweredWithThePageShown) {
   LinePayload payload;
   ReceivedRecord add(WB_RECV_OBJECT_ADD, 1, WB_PAGEOP_OBJECT, &payload.line);

@@ -198,6 +198,30 @@ TEST_F(SurfaceSelect, ClickOnASelectedTextOpensItForEditing) {
   Surface()->CancelTextEdit();
 }
 
+// A text under edit that a peer deletes, or that goes with the closed board, closes its edit:
+// closing it later must not write into the deleted object.
+TEST_F(SurfaceSelect, ATextUnderEditThatGoesAwayClosesItsEdit) {
+  for (bool boardClosed : {false, true}) {
+    OpenPage(1);
+    UseTool(kToolText);
+    Drag({100, 100}, {300, 160});
+    user::Type(Surface()->m_pEdit->m_hWnd, "abc");
+    Click({400, 300});
+    UseTool(kToolSelect);
+    DragSelected({150, 130}, {150, 130});
+    DragSelected({150, 130}, {150, 130});
+    ASSERT_NE(Surface()->m_pEdit, nullptr);
+    WbTextPayload gone = {};
+    gone.head.nObjType = WB_OBJ_TEXT;
+    SetWbText(gone.head.szID, Strokes()[0]->m_szID);
+    ReceivedRecord record(boardClosed ? WB_RECV_BOARD_END : WB_RECV_OBJECT_DELETE, 1, WB_PAGEOP_OBJECT, &gone);
+    Receive(record);
+    EXPECT_EQ(Surface()->m_pEdit, nullptr) << boardClosed;
+    EXPECT_EQ(Surface()->m_pEditText, nullptr) << boardClosed;
+    EXPECT_FALSE(Surface()->EndTextEdit()) << boardClosed;
+  }
+}
+
 TEST_F(SurfaceSelect, ALaserPointerReplacesTheLastOne) {
   UseTool(kToolLaser);
   Click({100, 100});

@@ -56,17 +56,14 @@ void CDrawSurface::DeleteAllPages() {
 }
 
 void CDrawSurface::ResetBoard() {
-  DeleteAllPages();
-  m_pCurPage = nullptr;
+  RemoveAllPages();
   m_ptDown = {0, 0};
-  ClearSelection();
-  m_pStrokeTemp = nullptr;
 }
 
 void CDrawSurface::RemoveAllPages() {
-  while (!m_listPages.IsEmpty()) delete static_cast<CStrokePage*>(m_listPages.RemoveTail());
+  DeleteAllPages();
   m_pCurPage = nullptr;
-  ClearSelection();
+  ForgetAllStrokes();
 }
 
 CStrokePage* CDrawSurface::AppendNewPage() {

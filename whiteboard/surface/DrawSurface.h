@@ -70,10 +70,9 @@ class CDrawSurface : public CDialog {
   // 0 -> NULL; no pages -> NULL; one page -> the current page whatever nPage; beyond the
   // count -> NULL; else the page at nPage - 1.
   CStrokePage* GetPageByNumber(int nPage);
-  void DeleteAllPages();
-  // Empties the board and clears the selection state.
+  // Empties the board and clears the selection and gesture state.
   void ResetBoard();
-  // Removes and deletes the pages from the tail; no current page after.
+  // Deletes the pages and forgets every reference into them; no current page after.
   void RemoveAllPages();
   // Appends a new empty page and makes it current.
   CStrokePage* AppendNewPage();
@@ -90,6 +89,9 @@ class CDrawSurface : public CDialog {
   // ---- Objects ----
   // TRUE when an object with the same id is on the current page.
   BOOL IsOnCurrentPage(CStrokeBase* stroke);
+  // Drops every reference the surface keeps to an object about to be deleted: the selection,
+  // the object just drawn and an open edit of its text.
+  void ForgetStroke(CStrokeBase* stroke);
   // Sends the deletion of every laser object of the current page and removes it; -1 without
   // a current page or an owner.
   int RemoveLaserStrokes();
@@ -219,6 +221,8 @@ class CDrawSurface : public CDialog {
   BOOL m_bLayingOutBars = FALSE;
   static const ShapeTool* FindShapeTool(int tool);
 
+  void DeleteAllPages();
+
   // Painting.
   void DrawPage(CDC* dc);
   void DrawBand(CDC* dc);
@@ -254,7 +258,8 @@ class CDrawSurface : public CDialog {
 
   // Selection.
   void SelectStroke(CStrokeBase* stroke);
-  void ClearSelection();
+  // ForgetStroke for every object: the pages are going away.
+  void ForgetAllStrokes();
   // The object's rectangle pushed 10 pixels outward, in client coordinates.
   RECT SelectionArea(CStrokeBase* stroke) const;
   // Drags the selected object's tracker; wasSelected: the press fell on an object already
@@ -275,5 +280,7 @@ class CDrawSurface : public CDialog {
 
   // Received records.
   void ApplyNewPage(int page, BOOL withContent, void* record);
+  void ApplyPageDelete(const WbPageOpRecord* pageOp, int32_t count);
+  BOOL ApplyObjectRecord(DWORD code, const WbPageOpRecord* pageOp);
   BOOL ReadXwbChild(struct XmlElement* child);
 };

@@ -36,34 +36,41 @@ LRESULT CDrawSurface::OnBoardMethod(WPARAM wParam, LPARAM) {
       OnContentChanged();
       ApplyNewPage(page, FALSE, record);
       break;
-    case WB_RECV_PAGE_DELETE: {
-      int32_t count = record->nValue;
-      if (!pageOp || pageOp->nOp != WB_PAGEOP_DELETE_PAGE || page != 1 || count != 1) break;
-      OnContentChanged();
-      owner->ClearBoard();
-      CancelTextEdit();
-      SetCanvasSize(0, 0);
-      RecalcScrollBars(TRUE);
-      Invalidate(TRUE);
-      break;
-    }
+    case WB_RECV_PAGE_DELETE: ApplyPageDelete(pageOp, record->nValue); break;
     case WB_RECV_PAGE_CONTENT: ApplyNewPage(page, TRUE, record); break;
     case WB_RECV_OBJECT_ADD:
     case WB_RECV_OBJECT_CHANGE:
-    case WB_RECV_OBJECT_DELETE: {
-      CStrokePage* target = GetPageByNumber(page);
-      void* payload = FirstPayload(pageOp);
-      if (!target || !payload) return 0;
-      OnContentChanged();
-      if (code == WB_RECV_OBJECT_ADD) owner->OnStrokeAdd(payload, target);
-      if (code == WB_RECV_OBJECT_CHANGE) owner->OnStrokeModify(payload, target);
-      if (code == WB_RECV_OBJECT_DELETE) owner->OnStrokeDelete(payload, target);
+    case WB_RECV_OBJECT_DELETE:
+      if (!ApplyObjectRecord(code, pageOp)) return 0;
       break;
-    }
     default: break;
   }
   Invalidate(FALSE);
   return 0;
+}
+
+// Only the removal of the last page (page 1, one page) empties the board.
+void CDrawSurface::ApplyPageDelete(const WbPageOpRecord* pageOp, int32_t count) {
+  if (!pageOp || pageOp->nOp != WB_PAGEOP_DELETE_PAGE || pageOp->nPage != 1 || count != 1) return;
+  OnContentChanged();
+  Owner()->ClearBoard();
+  CancelTextEdit();
+  SetCanvasSize(0, 0);
+  RecalcScrollBars(TRUE);
+  Invalidate(TRUE);
+}
+
+// An object added, changed or deleted on its page; FALSE when the page or payload is missing.
+BOOL CDrawSurface::ApplyObjectRecord(DWORD code, const WbPageOpRecord* pageOp) {
+  CStrokePage* target = GetPageByNumber(pageOp ? pageOp->nPage : 0);
+  void* payload = FirstPayload(pageOp);
+  if (!target || !payload) return FALSE;
+  OnContentChanged();
+  CSurfaceOwner* owner = Owner();
+  if (code == WB_RECV_OBJECT_ADD) owner->OnStrokeAdd(payload, target);
+  if (code == WB_RECV_OBJECT_CHANGE) owner->OnStrokeModify(payload, target);
+  if (code == WB_RECV_OBJECT_DELETE) owner->OnStrokeDelete(payload, target);
+  return TRUE;
 }
 
 BOOL CDrawSurface::AcceptsRecord(DWORD code, int page) const {

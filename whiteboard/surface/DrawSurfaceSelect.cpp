@@ -48,10 +48,12 @@ RECT CDrawSurface::SelectionArea(CStrokeBase* stroke) const {
   return r;
 }
 
-void CDrawSurface::ClearSelection() {
+void CDrawSurface::ForgetAllStrokes() {
   m_bHasSelection = FALSE;
   m_pSelected = nullptr;
   m_pPrevSelected = nullptr;
+  m_pStrokeTemp = nullptr;
+  if (m_pEditText && !m_bNewText) CancelTextEdit();
 }
 
 // ---- Picking ----
@@ -126,8 +128,9 @@ void CDrawSurface::TrackSelected(CPoint client, BOOL wasSelected) {
     Invalidate(FALSE);
     return;
   }
-  // A received record may have taken the object away while the tracker ran.
-  if (!stroke || !m_pCurPage || m_pCurPage->IndexOfStroke(stroke) < 0) {
+  // A received record may have taken the object away while the tracker ran (it then is no
+  // longer the selection, even if a new object took its address).
+  if (!stroke || stroke != m_pSelected || !m_pCurPage || m_pCurPage->IndexOfStroke(stroke) < 0) {
     Invalidate(FALSE);
     return;
   }
@@ -218,9 +221,15 @@ void CDrawSurface::PrepareObjectMenu(CMenu* popup, CStrokeBase* stroke) {
 void CDrawSurface::RemoveStroke(CStrokeBase* stroke) {
   CObList& list = m_pCurPage->m_listStroke;
   if (POSITION pos = list.Find(stroke)) list.RemoveAt(pos);
+  ForgetStroke(stroke);
+  delete stroke;
+}
+
+void CDrawSurface::ForgetStroke(CStrokeBase* stroke) {
   if (m_pSelected == stroke) m_pSelected = nullptr, m_bHasSelection = FALSE;
   if (m_pPrevSelected == stroke) m_pPrevSelected = nullptr;
-  delete stroke;
+  if (m_pStrokeTemp == stroke) m_pStrokeTemp = nullptr;
+  if (m_pEditText && m_pEditText == stroke && !m_bNewText) CancelTextEdit();
 }
 
 void CDrawSurface::OnDeleteObject() {
@@ -230,8 +239,6 @@ void CDrawSurface::OnDeleteObject() {
   if (owner) owner->SendStroke(stroke);
   RemoveStroke(stroke);
   Invalidate(FALSE);
-  m_pSelected = nullptr;
-  m_bHasSelection = FALSE;
   if (owner) owner->OnSelectedDeleted();
   OnContentChanged();
 }

@@ -105,7 +105,8 @@ void CShareDrawContentDlg::OnObjectColor() {
     CTavorineModule::PopupSlot slot(*module, dialog);
     answer = dialog.DoModal();
   }
-  if (answer != IDOK || m_pCurPage->IndexOfStroke(stroke) < 0) return;
+  // A received record may have taken the object or the whole board away meanwhile.
+  if (answer != IDOK || stroke != m_pSelected || !m_pCurPage || m_pCurPage->IndexOfStroke(stroke) < 0) return;
   stroke->m_crColor = dialog.GetColor();
   OnContentChanged();
   SendColorChange(stroke);

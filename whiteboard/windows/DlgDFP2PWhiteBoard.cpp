@@ -1,6 +1,5 @@
 #include "whiteboard/windows/DlgDFP2PWhiteBoard.h"
 
-#include "module/ModuleLog.h"
 #include "module/TavorineModule.h"
 #include "platform/Mbcs.h"
 #include "res/SisterBoardTemplates.h"
@@ -14,10 +13,7 @@ CDlgDFP2PWhiteBoard::CDlgDFP2PWhiteBoard() : CWbBoardWindow(IDD_DF_P2P_WHITEBOAR
 
 CDlgDFP2PWhiteBoard::~CDlgDFP2PWhiteBoard() {
   DeleteColorBar();
-  if (m_pDrawContent) {
-    m_pDrawContent->DestroyWindow();
-    delete m_pDrawContent;
-  }
+  DeleteSurface(m_pDrawContent);
   DestroyWindow();
 }
 
@@ -31,13 +27,10 @@ BOOL CDlgDFP2PWhiteBoard::OnInitDialog() {
   CDialog::OnInitDialog();
   m_pDrawContent = new CP2PDrawContentDlg(this);
   m_pDrawContent->m_pOwner = this;
-  if (!m_pDrawContent->Create(IDD_P2P_DRAW_CONTENT, this)) {
-    ModuleLog("CP2PDrawContentDlg Create Failed!\n");
-    delete m_pDrawContent;
+  if (!CreateSurface(m_pDrawContent, IDD_P2P_DRAW_CONTENT, "CP2PDrawContentDlg")) {
     m_pDrawContent = nullptr;
     return TRUE;
   }
-  PlaceSurface(m_pDrawContent);
   CP2PColorBarDlg* bar = new CP2PColorBarDlg(this);
   bar->m_pBoard = this;
   PlaceColorBar(bar, IDD_P2P_COLOR_BAR);

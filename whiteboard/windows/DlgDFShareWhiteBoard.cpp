@@ -1,6 +1,5 @@
 #include "whiteboard/windows/DlgDFShareWhiteBoard.h"
 
-#include "module/ModuleLog.h"
 #include "module/TavorineModule.h"
 #include "res/SisterBoardTemplates.h"
 #include "whiteboard/model/WbBlocks.h"
@@ -13,10 +12,7 @@ CDlgDFShareWhiteBoard::CDlgDFShareWhiteBoard() : CWbBoardWindow(IDD_DF_SHARE_WHI
 }
 
 CDlgDFShareWhiteBoard::~CDlgDFShareWhiteBoard() {
-  if (m_pDrawContent) {
-    m_pDrawContent->DestroyWindow();
-    delete m_pDrawContent;
-  }
+  DeleteSurface(m_pDrawContent);
   DestroyWindow();
 }
 
@@ -26,13 +22,10 @@ BOOL CDlgDFShareWhiteBoard::OnInitDialog() {
   CDialog::OnInitDialog();
   m_pDrawContent = new CShareDrawContentDlg(this);
   m_pDrawContent->m_pOwner = this;
-  if (!m_pDrawContent->Create(IDD_SHARE_DRAW_CONTENT, this)) {
-    ModuleLog("CShareDrawContentDlg Create Failed!\n");
-    delete m_pDrawContent;
+  if (!CreateSurface(m_pDrawContent, IDD_SHARE_DRAW_CONTENT, "CShareDrawContentDlg")) {
     m_pDrawContent = nullptr;
     return TRUE;
   }
-  PlaceSurface(m_pDrawContent);
   return TRUE;
 }
 

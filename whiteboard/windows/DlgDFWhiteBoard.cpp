@@ -4,7 +4,6 @@
 #include <vector>
 
 #include "confwindow/DlgDataConf.h"
-#include "module/ModuleLog.h"
 #include "module/TavorineModule.h"
 #include "res/WhiteboardTemplates.h"
 #include "whiteboard/model/WbBlocks.h"
@@ -31,10 +30,7 @@ CDlgDFWhiteBoard::~CDlgDFWhiteBoard() {
   auto& boards = Boards();
   boards.erase(std::remove(boards.begin(), boards.end(), this), boards.end());
   DeleteColorBar();
-  if (m_pDrawContent) {
-    m_pDrawContent->DestroyWindow();
-    delete m_pDrawContent;
-  }
+  DeleteSurface(m_pDrawContent);
   DestroyWindow();
 }
 
@@ -44,13 +40,10 @@ BOOL CDlgDFWhiteBoard::OnInitDialog() {
   CDialog::OnInitDialog();
   m_pDrawContent = new CDrawContentDlg(this);
   m_pDrawContent->m_pOwner = this;
-  if (!m_pDrawContent->Create(IDD_DRAW_CONTENT, this)) {
-    ModuleLog("CDrawContentDlg Create Failed!\n");
-    delete m_pDrawContent;
+  if (!CreateSurface(m_pDrawContent, IDD_DRAW_CONTENT, "CDrawContentDlg")) {
     m_pDrawContent = nullptr;
     return TRUE;
   }
-  PlaceSurface(m_pDrawContent);
   CreateControls();
   return TRUE;
 }

@@ -21,7 +21,12 @@ const int kPageControls[] = {IDC_WB_PAGE_NO, IDC_WB_PAGE_NO2, IDC_WB_PAGE_COUNT}
 
 CWbBoardWindow::CWbBoardWindow(UINT templateId) : CDialog(templateId) {}
 
-void CWbBoardWindow::PlaceSurface(CDrawSurface* surface) {
+BOOL CWbBoardWindow::CreateSurface(CDrawSurface* surface, UINT templateId, const char* className) {
+  if (!surface->Create(templateId, this)) {
+    ModuleLog(CString(className) + " Create Failed!\n");
+    delete surface;
+    return FALSE;
+  }
   if (CWnd* frame = GetDlgItem(IDC_WB_SURFACE_FRAME)) {
     CRect r;
     frame->GetWindowRect(&r);
@@ -30,6 +35,13 @@ void CWbBoardWindow::PlaceSurface(CDrawSurface* surface) {
   }
   m_pCurToolBtn = GetDlgItem(IDC_WB_SELECT_TOOL);
   if (m_pCurToolBtn) m_pCurToolBtn->EnableWindow(FALSE);
+  return TRUE;
+}
+
+void CWbBoardWindow::DeleteSurface(CDrawSurface* surface) {
+  if (!surface) return;
+  surface->DestroyWindow();
+  delete surface;
 }
 
 void CWbBoardWindow::PlaceColorBar(CColorBarDlg* bar, UINT templateId) {
@@ -131,10 +143,7 @@ int CWbBoardWindow::OnStrokeDelete(void* payload, CStrokePage* page) {
   CStrokeBase* stroke = head ? FindStrokeById(page, head->szID) : nullptr;
   if (!stroke) return 0;
   page->m_listStroke.RemoveAt(page->m_listStroke.Find(stroke));
-  if (CDrawSurface* surface = BoardSurface()) {
-    if (surface->m_pSelected == stroke) surface->m_pSelected = nullptr, surface->m_bHasSelection = FALSE;
-    if (surface->m_pPrevSelected == stroke) surface->m_pPrevSelected = nullptr;
-  }
+  if (CDrawSurface* surface = BoardSurface()) surface->ForgetStroke(stroke);
   delete stroke;
   return 1;
 }

@@ -51,8 +51,12 @@ class CWbBoardWindow : public CDialog, public CSurfaceOwner {
   virtual CDrawSurface* BoardSurface() const = 0;
   // The owner that objects built from received payloads take (the point-to-point board).
   virtual CDlgDFP2PWhiteBoard* PayloadOwner() { return nullptr; }
-  // Places a created surface over the window's frame control and takes the select button.
-  void PlaceSurface(CDrawSurface* surface);
+  // Creates surface from its template over the window's frame control and takes the select
+  // button; FALSE when it cannot be created (surface deleted, with a log line naming
+  // className).
+  BOOL CreateSurface(CDrawSurface* surface, UINT templateId, const char* className);
+  // Destroys and deletes a surface; NULL is left alone.
+  static void DeleteSurface(CDrawSurface* surface);
   // Creates bar from its template over the window's palette frame; the window owns it from
   // then on (deleted, with a log line, when it cannot be created).
   void PlaceColorBar(CColorBarDlg* bar, UINT templateId);

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdlib>
 #include <cstring>
+#include <string>
 
 #include "module/ModuleLog.h"
 #include "whiteboard/model/StrokeBitmap.h"
@@ -23,10 +24,17 @@ namespace {
 
 const int32_t kSubOpDeleted = 2;
 
+// The text of a received fixed-size field, which may lack its terminating zero.
+template <size_t N>
+std::string FieldText(const char (&field)[N]) {
+  return std::string(field, strnlen(field, N));
+}
+
 // A decimal field; FALSE when it is empty.
-BOOL ReadNumber(const char* field, LONG* value) {
+template <size_t N>
+BOOL ReadNumber(const char (&field)[N], LONG* value) {
   if (!field[0]) return FALSE;
-  *value = atoi(field);
+  *value = atoi(FieldText(field).c_str());
   return TRUE;
 }
 
@@ -39,8 +47,8 @@ BOOL IsFilledKind(CStrokeBase* stroke) {
 // pen colour and width.
 void ApplyStyle(CStrokeBase* stroke, const WbStyleRecord* style) {
   if (!style) return;
-  const char* colour = IsFilledKind(stroke) ? style->szFillColor : style->szPenColor;
-  if (colour[0]) stroke->m_crColor = (COLORREF)strtoul(colour, nullptr, 10);
+  std::string colour = FieldText(IsFilledKind(stroke) ? style->szFillColor : style->szPenColor);
+  if (!colour.empty()) stroke->m_crColor = (COLORREF)strtoul(colour.c_str(), nullptr, 10);
   int32_t width = style->nPenWidth;
   if (width > 0) stroke->m_nPenWidth = width;
 }
@@ -160,8 +168,8 @@ BOOL ApplyGeometry(CStrokeBase* stroke, const void* payload) {
 }
 
 // The class of a picture payload: the hand and laser pointers load their own picture.
-CStrokeBase* NewPicture(const WbImagePayload* p, CDlgDFP2PWhiteBoard* owner) {
-  CString kind = GetIdPrefix(p->head.szID);
+CStrokeBase* NewPicture(const char* id, CDlgDFP2PWhiteBoard* owner) {
+  CString kind = GetIdPrefix(id);
   if (kind == "hand") {
     CStrokeHandPointer* hand = new CStrokeHandPointer(owner);
     hand->LoadHandPicture();
@@ -182,7 +190,7 @@ CStrokeBase* NewStrokeFromPayload(const void* payload, CDlgDFP2PWhiteBoard* owne
   const WbShapePayload* head = static_cast<const WbShapePayload*>(payload);
   char id[WB_ID_LEN];
   SetWbText(id, head->szID);  // the received id may lack its terminating zero
-  CStrokeBase* stroke = head->nObjType == WB_OBJ_IMAGE ? NewPicture(static_cast<const WbImagePayload*>(payload), owner)
+  CStrokeBase* stroke = head->nObjType == WB_OBJ_IMAGE ? NewPicture(id, owner)
                                                        : NewStrokeForId(id, owner);
   if (!stroke) {
     ModuleLog("[ERROR]NewStrokeFromPayload(no object kind for the received id)\n");
@@ -198,7 +206,7 @@ CStrokeBase* NewStrokeFromPayload(const void* payload, CDlgDFP2PWhiteBoard* owne
   if (picturePointer) {
     const WbImagePayload* p = static_cast<const WbImagePayload*>(payload);
     CStrokeBitmap* picture = static_cast<CStrokeBitmap*>(stroke);
-    picture->m_nX = atoi(p->szX), picture->m_nY = atoi(p->szY);
+    picture->m_nX = atoi(FieldText(p->szX).c_str()), picture->m_nY = atoi(FieldText(p->szY).c_str());
   }
   if (dynamic_cast<CStrokeTriangle*>(stroke) || dynamic_cast<CStrokeTrapezia*>(stroke)) {
     RECT box = stroke->m_rcDraw;
