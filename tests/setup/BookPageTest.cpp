@@ -4,6 +4,7 @@
 #include "setup/MemberIds.h"
 #include "tests/setup/BookPageFixture.h"
 #include "vezadazavo/VezadaZavo.h"
+#include "tests/setup/TreeFinder.h"
 
 namespace tavtest {
 namespace {
@@ -214,18 +215,8 @@ class BookTreeTest : public BookPageTest {
     Host().Clear();
   }
   CTreeCtrlEx& Tree() { return Pre()->m_treeDept; }
-  HTREEITEM Find(const char* text, HTREEITEM from = nullptr) {
-    for (HTREEITEM item = Tree().GetChildItem(from); item; item = Tree().GetNextSiblingItem(item)) {
-      if (Tree().GetItemText(item) == text) return item;
-      if (HTREEITEM found = Find(text, item)) return found;
-    }
-    return nullptr;
-  }
-  bool ClickItem(const char* text) {
-    HTREEITEM item = Find(text);
-    EXPECT_NE(nullptr, item) << text;
-    return item && platform::user::ClickTreeItem(Tree().m_hWnd, item);
-  }
+  HTREEITEM Find(const char* text) { return FindTreeItem(Tree(), text); }
+  bool ClickItem(const char* text) { return ClickTreeItemText(Tree(), text); }
   Texts Leaves(const char* person) {
     Texts texts;
     for (HTREEITEM c = Tree().GetChildItem(Find(person)); c; c = Tree().GetNextSiblingItem(c)) {

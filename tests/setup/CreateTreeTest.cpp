@@ -4,6 +4,7 @@
 #include "module/HostBlocks.h"
 #include "platform/ui/Cursor.h"
 #include "tests/setup/MemberFixture.h"
+#include "tests/setup/TreeFinder.h"
 
 namespace tavtest {
 namespace {
@@ -37,19 +38,8 @@ class CreateTreeTest : public MemberTest {
     Host().Clear();
   }
   CTreeCtrlEx& Tree() { return CreatePage()->m_treeDept; }
-  HTREEITEM Find(const char* text, HTREEITEM from = TVI_ROOT) {
-    for (HTREEITEM item = Tree().GetChildItem(from == TVI_ROOT ? nullptr : from); item;
-         item = Tree().GetNextSiblingItem(item)) {
-      if (Tree().GetItemText(item) == text) return item;
-      if (HTREEITEM found = Find(text, item)) return found;
-    }
-    return nullptr;
-  }
-  bool ClickItem(const char* text) {
-    HTREEITEM item = Find(text);
-    EXPECT_NE(nullptr, item) << text;
-    return item && user::ClickTreeItem(Tree().m_hWnd, item);
-  }
+  HTREEITEM Find(const char* text) { return FindTreeItem(Tree(), text); }
+  bool ClickItem(const char* text) { return ClickTreeItemText(Tree(), text); }
   bool DoubleClickItem(HTREEITEM item) { return user::DoubleClickTreeItem(Tree().m_hWnd, item); }
   // The directory lists, watch requests and click reports the host received, in order.
   std::vector<TreeCall> TreeTraffic() {

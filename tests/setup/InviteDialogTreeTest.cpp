@@ -1,6 +1,7 @@
 // The invite dialog's department tree: registered and reported to the tree service as tree 4,
 // adding a person or one of its numbers, folding on OK and Cancel, the module's resets.
 #include "tests/setup/InviteDialogFixture.h"
+#include "tests/setup/TreeFinder.h"
 
 namespace tavtest {
 namespace {
@@ -16,19 +17,8 @@ class InviteDialogTreeTest : public InviteDialogTest {
     Host().Clear();
   }
   CTreeCtrlEx& Tree() { return Dlg()->m_treeDept; }
-  HTREEITEM Find(const char* text, HTREEITEM from = TVI_ROOT) {
-    for (HTREEITEM item = Tree().GetChildItem(from == TVI_ROOT ? nullptr : from); item;
-         item = Tree().GetNextSiblingItem(item)) {
-      if (Tree().GetItemText(item) == text) return item;
-      if (HTREEITEM found = Find(text, item)) return found;
-    }
-    return nullptr;
-  }
-  bool ClickItem(const char* text) {
-    HTREEITEM item = Find(text);
-    EXPECT_NE(nullptr, item) << text;
-    return item && user::ClickTreeItem(Tree().m_hWnd, item);
-  }
+  HTREEITEM Find(const char* text) { return FindTreeItem(Tree(), text); }
+  bool ClickItem(const char* text) { return ClickTreeItemText(Tree(), text); }
   void LoadResearch() {
     ASSERT_TRUE(ClickItem("南京分公司"));
     VzLoadDeptMembers(&Tree(), Find("研发部"));
