@@ -30,6 +30,7 @@ int RecordingHost::Record(Channel channel, int sender, int code, void* block, in
   event.answer = answers_.Answer(channel, code, block);
   events_.push_back(event);
   if (observer_) observer_(events_.back());
+  if (service_) service_(event);
   return event.answer;
 }
 

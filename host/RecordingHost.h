@@ -33,6 +33,9 @@ class RecordingHost : public IHostInterface {
   AnswerScript& Answers() { return answers_; }
   // Called after each recorded event (the host program prints them as they come).
   void SetObserver(std::function<void(const HostEvent&)> observer) { observer_ = std::move(observer); }
+  // Acts on each recorded event after the observer, as the host's own services do (the host
+  // program's department-tree service).
+  void SetService(std::function<void(const HostEvent&)> service) { service_ = std::move(service); }
 
   // The module that Deliver talks to.
   void Attach(ITavorineModule* module) { module_ = module; }
@@ -64,6 +67,7 @@ class RecordingHost : public IHostInterface {
   CopierTable copiers_;
   AnswerScript answers_;
   std::function<void(const HostEvent&)> observer_;
+  std::function<void(const HostEvent&)> service_;
   ITavorineModule* module_ = nullptr;
   std::vector<HostEvent> events_;
 };

@@ -19,9 +19,10 @@ std::string ProgramFolder() {
 }  // namespace
 
 std::string Usage(const char* program) {
-  return std::string("usage: ") + program + " [--module PATH] SCENARIO\n"
+  return std::string("usage: ") + program + " [--module PATH] [--user-folder DIR] SCENARIO\n"
          "  plays SCENARIO (see docs/scenarios.md) against the module loaded from PATH\n"
-         "  (default: libtavorine.so beside the program, else the build tree's)\n";
+         "  (default: libtavorine.so beside the program, else the build tree's);\n"
+         "  the user's files (defaults, saved conferences) live in DIR\n";
 }
 
 std::string DefaultModulePath() {
@@ -36,6 +37,8 @@ bool ParseOptions(int argc, char** argv, Options* out, std::string* error) {
     std::string_view arg = argv[i];
     if (arg == "--module" && i + 1 < argc) {
       options.modulePath = argv[++i];
+    } else if (arg == "--user-folder" && i + 1 < argc && argv[i + 1][0]) {
+      options.userFolder = argv[++i];
     } else if (!arg.empty() && arg[0] != '-' && options.scenarioPath.empty()) {
       options.scenarioPath = argv[i];
     } else {

@@ -8,6 +8,7 @@ namespace host {
 struct Options {
   std::string modulePath;    // libtavorine.so to load
   std::string scenarioPath;  // the scenario to play
+  std::string userFolder;    // the signed-in user's folder; empty: the sibling library's own
 };
 
 // Parses argv; on failure returns false with the reason (or the usage) in *error.

@@ -4,12 +4,15 @@
 #include <iostream>
 #include <map>
 
+#include "host/DeptTreeService.h"
 #include "host/RecordingHost.h"
 #include "host/Scenario.h"
 #include "host/ScenarioPlayer.h"
 #include "host/program/ModuleLibrary.h"
 #include "host/program/Options.h"
+#include "platform/Charset.h"
 #include "platform/ui/Desktop.h"
+#include "vezadazavo/VezadaZavo.h"
 
 namespace {
 
@@ -30,9 +33,20 @@ void PrintSummary(const host::RecordingHost& recorder) {
   std::cout << "\n";
 }
 
+// The signed-in user's folder, as the sibling library tells the module (GetUserPath): the
+// defaults file and the saved conferences are read from and written there.
+void UseUserFolder(const std::string& folder) {
+  if (folder.empty()) return;
+  CString path = charset::Utf8ToGbk(folder).c_str();
+  if (path.Right(1) != "/") path += "/";
+  VzData().csUserPath = path;
+}
+
 // Hands the module a recording host, plays the scenario and closes the module; the exit status.
 int PlayScenario(host::ModuleLibrary& library, const host::Scenario& scenario) {
   host::RecordingHost recorder;
+  host::DeptTreeService trees;
+  recorder.SetService([&trees](const host::HostEvent& event) { trees.OnEvent(event); });
   int status = 3;
   {
     host::ScenarioPlayer player(recorder, Pump, std::cout);
@@ -68,6 +82,7 @@ int main(int argc, char** argv) {
     return 3;
   }
   std::cout << "= module " << options.modulePath << "\n";
+  UseUserFolder(options.userFolder);
   int status = PlayScenario(library, scenario);
   library.Close();
   return status;

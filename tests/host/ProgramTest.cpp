@@ -61,6 +61,21 @@ TEST(HostProgram, WaitsRunTheModulesTimersAndTheModuleIsClosedAtTheEnd) {
   std::remove(path.c_str());
 }
 
+TEST(HostProgram, TheUsersFilesLiveInTheUserFolder) {
+  std::string folder = testing::TempDir() + "user-folder-test";
+  std::string defaults = folder + "/zhangweimmc_dfs.dat";
+  std::remove(defaults.c_str());
+  std::string path = WriteScenario("open.scn", "call LoadUserData\nhost 2\n");
+  ProgramRun run = RunProgram(ModuleArg() + "--user-folder '" + folder + "' '" + path + "'");
+  EXPECT_EQ(run.status, 0) << run.output;
+  // The defaults page found no defaults file there and wrote the defaults into it.
+  EXPECT_NE(run.output.find("the file(" + defaults + ") is not exist!"), std::string::npos) << run.output;
+  FILE* file = std::fopen(defaults.c_str(), "rb");
+  EXPECT_NE(file, nullptr);
+  if (file) std::fclose(file);
+  std::remove(path.c_str());
+}
+
 TEST(HostProgram, RefusesABadScenarioBeforeLoadingTheModule) {
   std::string path = WriteScenario("bad.scn", "call LoadUserData\nhost 8\n");
   ProgramRun run = RunProgram(ModuleArg() + "'" + path + "'");
