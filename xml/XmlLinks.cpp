@@ -4,8 +4,15 @@
 
 namespace {
 
-// A child may be linked when it is free and is not the parent itself.
-bool Linkable(XmlElement* parent, XmlElement* child) { return parent && child && !child->parent && child != parent; }
+// A child may be linked when it is free and is neither the parent nor one of its ancestors:
+// linking an ancestor would close a cycle.
+bool Linkable(XmlElement* parent, XmlElement* child) {
+  if (!parent || !child || child->parent) return false;
+  for (XmlElement* up = parent; up; up = up->parent) {
+    if (up == child) return false;
+  }
+  return true;
+}
 
 // Links child in front of the link `before` (NULL: at the end) of parent's list.
 void LinkBefore(XmlElement* parent, XmlChildLink* before, XmlElement* child) {

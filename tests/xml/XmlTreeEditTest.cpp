@@ -135,6 +135,28 @@ TEST(XmlTreeEdit, ChildListOperations) {
   EXPECT_EQ(Names(root.get()), "again ");
 }
 
+// Linking an ancestor below one of its descendants would close a cycle: every linking operation
+// refuses it and leaves the tree as it was.
+TEST(XmlTreeEdit, AncestorsAreRefusedAsChildren) {
+  Tree root(XmlCreateElement("r", nullptr));
+  XmlElement* a = Child(root.get(), "a");
+  XmlElement* b = Child(a, "b");
+  XmlElement* r = root.get();
+  EXPECT_FALSE(XmlAppendChild(b, r));
+  EXPECT_FALSE(XmlAppendChild(a, r));
+  EXPECT_FALSE(XmlPrependChild(b, r));
+  EXPECT_FALSE(XmlInsertBefore(r, b));
+  EXPECT_FALSE(XmlReplaceChild(b, r));
+  EXPECT_FALSE(XmlSetOnlyChild(a, r));
+  EXPECT_FALSE(XmlSetOnlyChild(r, r));
+  EXPECT_EQ(XmlParent(r), nullptr);
+  EXPECT_EQ(XmlRoot(b), r);
+  EXPECT_EQ(Dump(r), "r\n  a\n    b\n");
+  Tree other(XmlCreateElement("o", nullptr));  // another tree's root is still welcome
+  EXPECT_TRUE(XmlSetOnlyChild(b, other.release()));
+  EXPECT_EQ(Dump(r), "r\n  a\n    b\n      o\n");
+}
+
 TEST(XmlTreeEdit, InsertBeforeNeedsALinkedReference) {
   XmlElement* loose = XmlCreateElement("loose", nullptr);
   XmlElement* added = XmlCreateElement("new", nullptr);
