@@ -1,4 +1,5 @@
-// The older parsers: the intermediate tree itself, or an "xml-error" element.
+// The older parsers: the intermediate tree itself, or an "xml-error" element. They prepare
+// nothing: the bytes go to expat as they are, read as UTF-8.
 #include <climits>
 #include <cstdio>
 #include <cstring>
@@ -32,6 +33,7 @@ struct OldParse {
 bool Begin(OldParse* p) {
   p->parser = XML_ParserCreate(nullptr);
   if (!p->parser) return false;
+  XML_SetEncoding(p->parser, "utf-8");  // whatever the document declares
   p->builder = XmlIntermediateBuilder{};
   XmlIntermediateInstall(p->parser, &p->builder);
   return true;

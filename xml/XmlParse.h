@@ -9,7 +9,8 @@
 //
 // The older parsers return the intermediate tree instead: character data in older-form text
 // nodes (kind 1, one per piece that expat reports), and an "xml-error" element with the
-// attributes "code", "message" and "line" when the text does not parse.
+// attributes "code", "message" and "line" when the text does not parse. They convert nothing:
+// their input is read as UTF-8 whatever it declares, so GBK, Latin-1 or UTF-16 bytes are errors.
 #pragma once
 
 #include <cstddef>

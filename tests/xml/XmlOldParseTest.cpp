@@ -72,6 +72,46 @@ TEST(XmlOldParse, ErrorsBecomeAnErrorElement) {
   EXPECT_EQ(XmlParseString(nullptr), nullptr);
 }
 
+// The older parsers prepare nothing, but tell expat the input is UTF-8: a declaration cannot
+// choose another encoding, and bytes that are not UTF-8 are errors.
+Tree ParseFileBytes(const std::string& bytes) {
+  FILE* file = tmpfile();
+  fwrite(bytes.data(), 1, bytes.size(), file);
+  rewind(file);
+  Tree tree(XmlParseFile(file));
+  fclose(file);
+  return tree;
+}
+
+// The tree of the string parser, checked against the file and stream parsers (7-byte chunks).
+std::string ParseAllThreeWays(const std::string& text) {
+  Tree fromString(XmlParseString(text.c_str()));
+  Tree fromFile = ParseFileBytes(text);
+  ChunkReader reader{&text, 0, 7};
+  Tree fromStream(XmlParseStream(&reader, ReadChunk));
+  Owned expected(XmlElementToString(fromString.get()));
+  Owned file(XmlElementToString(fromFile.get()));
+  Owned stream(XmlElementToString(fromStream.get()));
+  EXPECT_STREQ(file.get(), expected.get()) << text;
+  EXPECT_STREQ(stream.get(), expected.get()) << text;
+  return ErrorOf(fromString.get()) == "not an error" ? Str(expected.get()) : ErrorOf(fromString.get());
+}
+
+TEST(XmlOldParse, InputIsReadAsUtf8WhateverItDeclares) {
+  EXPECT_EQ(ParseAllThreeWays("<?xml version=\"1.0\" encoding=\"gbk\"?><a k=\"v\">x</a>"), "<a k=\"v\">x</a>");
+  EXPECT_EQ(ParseAllThreeWays("<?xml version=\"1.0\" encoding=\"ISO-8859-1\"?><a>caf\xE9</a>"),
+            "4|not well-formed (invalid token)|1");
+  EXPECT_EQ(ParseAllThreeWays("<a>\xC4\xE3\xBA\xC3</a>"), "4|not well-formed (invalid token)|1");  // GBK bytes
+  EXPECT_EQ(ParseAllThreeWays("\xEF\xBB\xBF<a>caf\xC3\xA9</a>"), "<a>caf\xC3\xA9</a>");
+  // expat recognises UTF-16 by its first bytes whatever it is told, and delivers it as UTF-8.
+  for (const std::string& utf16 : {std::string("\xFF\xFE<\0a\0>\0\xE9\0<\0/\0a\0>\0", 18),
+                                   std::string("<\0a\0>\0\xE9\0<\0/\0a\0>\0", 16)}) {
+    Tree tree = ParseFileBytes(utf16);
+    Owned text(XmlElementToString(tree.get()));
+    EXPECT_STREQ(text.get(), "<a>\xC3\xA9</a>");
+  }
+}
+
 TEST(XmlOldParse, ParseFileReadsInChunks) {
   std::string doc = "<list>";
   for (int i = 0; i < 200; ++i) doc += "<item n=\"" + std::to_string(i) + "\"/>";
