@@ -93,5 +93,7 @@ int XmlTreeToRecords(XmlElement* intermediateRoot, XmlRecord* head);
 int XmlRecordParseFile(const char* path, XmlRecord* head);
 int XmlRecordLoadText(const char* text, uint32_t length, XmlRecordPayload** array, uint32_t* count);
 int XmlRecordLoadFile(const char* path, XmlRecordPayload** array, uint32_t* count);
-int XmlRecordsWriteFile(const char* path, XmlRecord* head);  // unescaped, like XmlNodesWriteFile
+// Both writers escape the text, so what they write parses back to the same records. The file
+// writer answers 0 when the file cannot be written completely; an existing file then stays.
+int XmlRecordsWriteFile(const char* path, XmlRecord* head);
 int XmlRecordPayloadsToText(const XmlRecordPayload* array, uint32_t count, char** out, uint32_t* length);

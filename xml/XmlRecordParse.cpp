@@ -5,6 +5,7 @@
 
 #include <expat.h>
 
+#include "xml/XmlFileOut.h"
 #include "xml/XmlIntermediate.h"
 #include "xml/XmlNodeIndex.h"
 #include "xml/XmlParse.h"
@@ -148,7 +149,7 @@ int XmlRecordsWriteFile(const char* path, XmlRecord* head) {
   uint32_t count;
   XmlRecordPayload** items = XmlRecordListItems(head, &count);
   XmlNode* nodes = path && head ? AsNodes(items, count) : nullptr;
-  int done = nodes ? XmlNodesWriteFile(path, nodes) : 0;
+  int done = nodes ? XmlNodesWriteFileAs(path, nodes, true) : 0;
   XmlNodeListFree(nodes);
   free(items);
   return done;

@@ -50,6 +50,8 @@ char* XmlChildrenToString(XmlElement* e);
 char* XmlElementToHtml(XmlElement* e);
 char* XmlChildrenToHtml(XmlElement* e);
 enum XmlWriteMode { XML_WRITE_ELEMENT = 0, XML_WRITE_CHILDREN = 1, XML_WRITE_HTML = 2, XML_WRITE_CHILDREN_HTML = 3 };
+// The file writers answer 1 when the whole text reached the file, 0 when it could not be created
+// or a write failed (a disk full); an existing regular file then keeps its previous content.
 int XmlWriteFile(const char* path, XmlElement* e, int mode);
 
 // Object nodes and their records.

@@ -4,14 +4,15 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "xml/XmlFileOut.h"
 #include "xml/XmlNodeIndex.h"
 #include "xml/XmlText.h"
 
 namespace {
 
 // Record: escaped, empty elements as "/>", text by kind. Nodes: escaped, every element with both
-// tags. File: nothing escaped, every element with both tags.
-enum class Style { Record, Nodes, File };
+// tags. Raw: nothing escaped, every element with both tags. Nodes and Raw also write to files.
+enum class Style { Record, Nodes, Raw };
 
 struct Sink {
   Style style;
@@ -24,8 +25,16 @@ struct Sink {
     failed = file ? fputs(text, file) < 0 : !XmlStringBuilderAppend(text, &b);
   }
   void PutEscaped(const char* text) {
-    if (style == Style::File) return Put(text);
-    if (!failed) failed = !XmlStringBuilderAppendEscaped(text, &b);
+    if (style == Style::Raw) return Put(text);
+    if (failed || !text) return;
+    if (!file) {
+      failed = !XmlStringBuilderAppendEscaped(text, &b);
+      return;
+    }
+    b.position = b.start;  // the builder holds the escaped text on its way to the file
+    failed = !XmlStringBuilderAppendEscaped(text, &b);
+    uint32_t n = XmlStringBuilderLength(&b);
+    if (!failed && n) failed = fwrite(b.start, 1, n, file) != n;
   }
 };
 
@@ -164,15 +173,21 @@ int XmlNodesToText(XmlNode* list, char** out, uint32_t* length) {
   return ToText(Style::Nodes, records, count, out, length);
 }
 
-int XmlNodesWriteFile(const char* path, XmlNode* list) {
+int XmlNodesWriteFileAs(const char* path, XmlNode* list, bool escaped) {
   if (!path || !list) return 0;
-  FILE* file = fopen(path, "w");
-  if (!file) return 0;
   uint32_t count;
   XmlNodeRecord** records = XmlNodeListPointers(list, &count);
-  Sink s{Style::File, file, {}, false};
+  XmlFileOut out;
+  FILE* file = XmlFileOutOpen(&out, path);
+  if (!file) {
+    free(records);
+    return 0;
+  }
+  Sink s{escaped ? Style::Nodes : Style::Raw, file, {}, false};
   if (records) WriteRecords(&s, records, count, count);
   free(records);
-  fclose(file);
-  return 1;
+  XmlStringBuilderFree(&s.b);
+  return XmlFileOutClose(&out, !s.failed);
 }
+
+int XmlNodesWriteFile(const char* path, XmlNode* list) { return XmlNodesWriteFileAs(path, list, false); }

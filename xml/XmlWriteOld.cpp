@@ -3,6 +3,7 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "xml/XmlFileOut.h"
 #include "xml/XmlStorage.h"
 #include "xml/XmlText.h"
 
@@ -104,12 +105,12 @@ char* XmlChildrenToHtml(XmlElement* e) { return ToBuffer(e, Form::Html, true); }
 
 int XmlWriteFile(const char* path, XmlElement* e, int mode) {
   if (!path || !e) return 0;
-  FILE* file = fopen(path, "w");
+  XmlFileOut out;
+  FILE* file = XmlFileOutOpen(&out, path);
   if (!file) return 0;
   bool html = mode == XML_WRITE_HTML || mode == XML_WRITE_CHILDREN_HTML;
   bool childrenOnly = mode == XML_WRITE_CHILDREN || mode == XML_WRITE_CHILDREN_HTML;
   Sink s{html ? Form::Html : Form::File, file, nullptr, 0, 0, false};
   Write(&s, e, childrenOnly);
-  fclose(file);
-  return 1;
+  return XmlFileOutClose(&out, !s.failed);
 }

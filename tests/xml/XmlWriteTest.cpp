@@ -1,10 +1,20 @@
 // Writers: escaped tree text, the older and HTML forms, files, and records and object nodes.
 #include <gtest/gtest.h>
 
+#include <dirent.h>
+#include <signal.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cstring>
 #include <fstream>
+#include <functional>
 #include <sstream>
 #include <string>
+#include <vector>
 
+#include "tests/xml/XmlRecordTestUtil.h"
 #include "tests/xml/XmlTestUtil.h"
 
 using namespace xmltest;
@@ -114,6 +124,81 @@ TEST(XmlWrite, WriteFileModes) {
   }
   remove(path);
   EXPECT_FALSE(XmlWriteFile("/nonexistent/dir/x.xml", t.get(), 0));
+}
+
+// A document whose written form is far larger than a stdio buffer.
+std::string BigDocument() {
+  std::string doc = "<r>";
+  for (int i = 0; i < 3000; ++i) doc += "<item n=\"" + std::to_string(i) + "\">some &amp; text</item>";
+  return doc + "</r>";
+}
+
+// The three file writers, each writing the same document to a path.
+struct FileWriters {
+  explicit FileWriters(const std::string& doc) : tree(XmlParseString(doc.c_str())), records(doc.c_str()), list(NewRecordList()) {
+    XmlRecordParseText(doc.c_str(), static_cast<uint32_t>(doc.size()), list.get());
+  }
+  std::vector<std::pair<const char*, std::function<int(const char*)>>> All() {
+    return {{"XmlWriteFile", [this](const char* path) { return XmlWriteFile(path, tree.get(), XML_WRITE_ELEMENT); }},
+            {"XmlNodesWriteFile", [this](const char* path) { return XmlNodesWriteFile(path, records.list); }},
+            {"XmlRecordsWriteFile", [this](const char* path) { return XmlRecordsWriteFile(path, list.get()); }}};
+  }
+  Tree tree;
+  Records records;
+  RecordList list;
+};
+
+std::string DirectoryEntries(const std::string& dir) {
+  std::string names;
+  DIR* d = opendir(dir.c_str());
+  while (dirent* entry = d ? readdir(d) : nullptr) {
+    if (strcmp(entry->d_name, ".") && strcmp(entry->d_name, "..")) names += std::string(entry->d_name) + " ";
+  }
+  if (d) closedir(d);
+  return names;
+}
+
+TEST(XmlWrite, FileWritersReportAFullDisk) {
+  for (const std::string& doc : {std::string("<a k=\"v\">x</a>"), BigDocument()}) {
+    FileWriters writers(doc);
+    for (auto& [name, write] : writers.All()) EXPECT_EQ(write("/dev/full"), 0) << name << " " << doc.size();
+  }
+}
+
+// A write that fails half-way (here the file-size limit, as a full disk would) leaves the file
+// that was there before, and nothing beside it.
+TEST(XmlWrite, AFailedWriteKeepsThePreviousFile) {
+  char dir[] = "/tmp/xml-write-XXXXXX";
+  ASSERT_NE(mkdtemp(dir), nullptr);
+  std::string path = std::string(dir) + "/doc.xml";
+  FileWriters small("<a>old</a>");
+  FileWriters big(BigDocument());
+  auto smallWriters = small.All();
+  auto bigWriters = big.All();
+  sighandler_t previous = signal(SIGXFSZ, SIG_IGN);
+  rlimit saved;
+  getrlimit(RLIMIT_FSIZE, &saved);
+  for (size_t w = 0; w < bigWriters.size(); ++w) {
+    ASSERT_EQ(smallWriters[w].second(path.c_str()), 1) << smallWriters[w].first;
+    chmod(path.c_str(), 0640);
+    std::string before = ReadAll(path.c_str());
+    rlimit limit = saved;
+    limit.rlim_cur = 20000;
+    setrlimit(RLIMIT_FSIZE, &limit);
+    int written = bigWriters[w].second(path.c_str());
+    setrlimit(RLIMIT_FSIZE, &saved);
+    EXPECT_EQ(written, 0) << bigWriters[w].first;
+    EXPECT_EQ(ReadAll(path.c_str()), before) << bigWriters[w].first;
+    EXPECT_EQ(DirectoryEntries(dir), "doc.xml ") << bigWriters[w].first;
+    ASSERT_EQ(bigWriters[w].second(path.c_str()), 1) << bigWriters[w].first;  // without the limit it fits
+    struct stat st;
+    ASSERT_EQ(stat(path.c_str(), &st), 0);
+    EXPECT_EQ(st.st_mode & 0777, 0640u) << bigWriters[w].first;  // the replacement keeps the permissions
+    EXPECT_GT(ReadAll(path.c_str()).size(), 20000u);
+  }
+  signal(SIGXFSZ, previous);
+  remove(path.c_str());
+  rmdir(dir);
 }
 
 TEST(XmlWrite, RecordTextWritesEmptyElementsShort) {
