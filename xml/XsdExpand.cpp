@@ -2,12 +2,17 @@
 // the schema gets a copy of the type's declarations below it, and the definitions of the types
 // that were used are removed at the end. Copies are made from the definitions as the walk left
 // them and are expanded in turn, so types used inside types unfold level by level; a type that
-// is already being expanded further up stops the unfolding, and so does a nesting of more than
-// 32 types.
+// is already being expanded further up stops the unfolding. A nesting of more than 32 types
+// refuses the template (with a log line) rather than hand back one cut short.
+//
+// Every element the step takes is retyped "complexType" afterwards, also when its type names no
+// complex type of the schema (XML Schema's own types such as decimal or dateTime, for example):
+// it then stays without content.
 #include <algorithm>
 #include <cstdlib>
 #include <cstring>
 
+#include "xml/XmlLog.h"
 #include "xml/XmlNodeIndex.h"
 #include "xml/XmlSchema.h"
 #include "xml/XmlStorage.h"
@@ -22,7 +27,8 @@ const uint32_t kNone = UINT32_MAX;
 struct Item {
   XmlNode* node;
   uint32_t madeBy;  // the item whose expansion copied this one, or kNone
-  bool expanded;
+  bool taken;       // its type was neither empty, built-in nor "complexType"
+  bool expanded;    // it received the declarations of its type
 };
 
 struct Expansion {
@@ -56,7 +62,7 @@ bool Push(Expansion* x, XmlNode* node, uint32_t madeBy) {
     x->items = grown;
     x->capacity = capacity;
   }
-  x->items[x->count++] = Item{node, madeBy, false};
+  x->items[x->count++] = Item{node, madeBy, false, false};
   return true;
 }
 
@@ -70,14 +76,7 @@ uint32_t FindType(const Expansion* x, const char* name) {
   return at != end && strcmp(x->records[*at]->name, name) == 0 ? *at : kNone;
 }
 
-// Whether the type is already being expanded above item i, or the nesting is too deep.
-bool Recursive(const Expansion* x, uint32_t i, const char* type) {
-  uint32_t depth = 0;
-  for (uint32_t j = x->items[i].madeBy; j != kNone; j = x->items[j].madeBy) {
-    if (++depth > kMaxTypeNesting || XmlStrEq(x->items[j].node->typeName, type)) return true;
-  }
-  return false;
-}
+
 
 char* Join(const char* a, const char* b, const char* c, const char* d) {
   size_t n[4] = {strlen(a), strlen(b), strlen(c), strlen(d)};
@@ -140,6 +139,34 @@ bool Expand(Expansion* x, uint32_t i, uint32_t t) {
   return ok;
 }
 
+enum class Nesting { Fine, Recursive, TooDeep };
+
+// Whether the type is already being expanded above item i, or the nesting is too deep.
+Nesting NestingOf(const Expansion* x, uint32_t i, const char* type) {
+  uint32_t depth = 0;
+  for (uint32_t j = x->items[i].madeBy; j != kNone; j = x->items[j].madeBy) {
+    if (XmlStrEq(x->items[j].node->typeName, type)) return Nesting::Recursive;
+    if (++depth > kMaxTypeNesting) return Nesting::TooDeep;
+  }
+  return Nesting::Fine;
+}
+
+// Expands item i when its type names a complex type; false when the template must be refused.
+bool Take(Expansion* x, uint32_t i) {
+  XmlNode* e = x->items[i].node;
+  x->items[i].taken = true;
+  uint32_t t = FindType(x, e->typeName);
+  if (t == kNone) return true;
+  switch (NestingOf(x, i, e->typeName)) {
+    case Nesting::Fine: return Expand(x, i, t);
+    case Nesting::Recursive: return true;
+    case Nesting::TooDeep: break;
+  }
+  XmlLog("schema types nest more than %u deep at element \"%s\" of type \"%s\"; the template is refused",
+         kMaxTypeNesting, e->name ? e->name : "", e->typeName);
+  return false;
+}
+
 bool Prepare(Expansion* x) {
   x->originals = x->list->count;
   x->records = XmlNodeListPointers(x->list, &x->originals);
@@ -197,13 +224,13 @@ bool* Doomed(Expansion* x) {
   return doomed;
 }
 
-// Retypes the expanded elements, then rebuilds the list without the doomed items.
+// Retypes the elements the step took, then rebuilds the list without the doomed items.
 bool Finish(Expansion* x) {
   bool* doomed = Doomed(x);
   if (!doomed) return false;
   for (uint32_t p = 0; p < x->count; ++p) {
     XmlNode* node = x->items[p].node;
-    if (doomed[p] || !x->items[p].expanded) continue;
+    if (doomed[p] || !x->items[p].taken) continue;
     char* retyped = XmlStrDup("complexType");
     if (!retyped) {
       free(doomed);
@@ -211,7 +238,7 @@ bool Finish(Expansion* x) {
     }
     free(node->typeName);
     node->typeName = retyped;
-    node->hasChildren = 1;
+    if (x->items[p].expanded) node->hasChildren = 1;
   }
   x->list->next = x->list->tail = nullptr;
   x->list->count = 0;
@@ -239,15 +266,13 @@ int XsdExpand(XmlNode* list, XsdBudget* budget) {
   x.list = list;
   x.budget = budget;
   bool ok = Prepare(&x);
+  bool anyTaken = false;
   for (uint32_t i = 0; ok && i < x.count; ++i) {
-    XmlNode* e = x.items[i].node;
-    if (!NeedsExpansion(e)) continue;
-    uint32_t t = FindType(&x, e->typeName);
-    if (t != kNone && !Recursive(&x, i, e->typeName)) ok = Expand(&x, i, t);
+    if (!NeedsExpansion(x.items[i].node)) continue;
+    anyTaken = true;
+    ok = Take(&x, i);
   }
-  bool anyUsed = false;
-  for (uint32_t t = 0; ok && t < x.originals; ++t) anyUsed = anyUsed || x.used[t];
-  if (ok && anyUsed) ok = Finish(&x);
+  if (ok && anyTaken) ok = Finish(&x);
   XmlChildIndexFree(&x.children);
   free(x.items);
   free(x.records);

@@ -50,6 +50,27 @@ TEST(XsdHostile, RecursiveTypesUnfoldOnce) {
   EXPECT_EQ(LoadDump(schema), "r\n  x\n  y\n    z\n");
 }
 
+// Each type holds one element of the next: a chain of named types nested n deep.
+std::string TypeChain(int n) {
+  std::string schema = "<schema>" + Element("r", "T0");
+  for (int i = 0; i < n; ++i) schema += Type("T" + std::to_string(i), Element("e", "T" + std::to_string(i + 1)));
+  return schema + Type("T" + std::to_string(n), Element("leaf", "string")) + "</schema>";
+}
+
+TEST(XsdHostile, TypesNestedBeyondTheCapAreRefusedWithALogLine) {
+  int result = -1;
+  testing::internal::CaptureStderr();
+  EXPECT_EQ(TemplateSize(TypeChain(32), &result), 34);  // r, 32 e and the leaf
+  EXPECT_EQ(result, 1);
+  EXPECT_EQ(testing::internal::GetCapturedStderr(), "");
+  testing::internal::CaptureStderr();
+  EXPECT_EQ(TemplateSize(TypeChain(33), &result), 0);
+  EXPECT_EQ(result, 0);
+  EXPECT_EQ(XmlLoadString(TypeChain(33).c_str()), nullptr);
+  std::string log = testing::internal::GetCapturedStderr();
+  EXPECT_NE(log.find("xml: schema types nest more than 32 deep at element \"e\""), std::string::npos) << log;
+}
+
 TEST(XsdHostile, DeepNestingIsBounded) {
   auto nested = [](int depth) {
     std::string s = "<schema>";

@@ -105,11 +105,22 @@ TEST(XsdTemplate, AnElementNamedLikeItsTypeIsKept) {
   EXPECT_EQ(Template(list.get()), "person:complexType@\\ name:string@\\person\\");
 }
 
+// A type that names no complex type of the schema (XML Schema's own types among them) gives an
+// element without content that the type step has taken: it is retyped like an expanded one.
 TEST(XsdTemplate, UnusedTypesStayAndUnknownTypesStayEmpty) {
   NodeList list = Build(
       "<xs:element name=\"a\" type=\"Missing\"/>"
       "<xs:complexType name=\"U\"><xs:sequence><xs:element name=\"u\"/></xs:sequence></xs:complexType>");
-  EXPECT_EQ(Template(list.get()), "a:Missing@\\ U:complexType@\\ u:-@\\U\\");
+  EXPECT_EQ(Template(list.get()), "a:complexType@\\ U:complexType@\\ u:-@\\U\\");
+  NodeList typed = Build(
+      "<xs:element name=\"order\"><xs:complexType><xs:sequence>"
+      "<xs:element name=\"price\" type=\"xs:decimal\"/><xs:element name=\"at\" type=\"xs:dateTime\"/>"
+      "<xs:element name=\"weight\" type=\"xs:double\"/><xs:element name=\"count\" type=\"xs:integer\"/>"
+      "<xs:element name=\"id\" type=\"xs:long\"/></xs:sequence></xs:complexType></xs:element>");
+  EXPECT_EQ(Template(typed.get()),
+            "order:-@\\ price:complexType@\\order\\ at:complexType@\\order\\ weight:complexType@\\order\\ "
+            "count:complexType@\\order\\ id:long@\\order\\");
+  for (const char* leaf : {"price", "at", "weight", "count", "id"}) EXPECT_EQ(Named(typed.get(), leaf)->hasChildren, 0u) << leaf;
 }
 
 TEST(XsdTemplate, SkippedSchemaElementsMakeNoNodes) {
