@@ -33,7 +33,7 @@ CDlgDataConf::CDlgDataConf() {
   MapCommand<CDlgDataConf>(IDC_CONF_INVITE, &CDlgDataConf::OnInviteCommand);
 }
 
-CDlgDataConf::~CDlgDataConf() = default;
+CDlgDataConf::~CDlgDataConf() { CloseWhiteBoard(); }
 
 CDlgDataConf* CDlgDataConf::CreateConfWindow() {
   RegisterConfWindowResources();
@@ -87,6 +87,7 @@ void CDlgDataConf::BeginConference(CString uri, CString dconfID) {
 }
 
 void CDlgDataConf::EndConference() {
+  CloseWhiteBoard();
   m_bInConf = FALSE;
   m_csConfURI.Empty();
   m_csDConfID.Empty();

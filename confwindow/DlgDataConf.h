@@ -13,6 +13,7 @@
 #include "platform/Collections.h"
 #include "platform/ui/Dialog.h"
 
+class CDlgDFWhiteBoard;
 class CDlgInviteReceived;
 class CDlgmmConfPreCreate;
 class CmmconfInvite;
@@ -91,6 +92,15 @@ class CDlgDataConf : public CDialog {
   void EndConference();
   void SetDConfID(int nKind, CString id);
   void SetSubConf(int iConfType, BOOL bStarted, int iSubConfID);
+
+  // ---- The conference whiteboard (confwindow/DlgDataConfWhiteboard.cpp) ----
+  // A create or join answer of a conference whose types include the whiteboard: its
+  // sub-conference runs (id from the answer's sub-conference id text) and the board opens
+  // (joined: the board asks for the content it missed).
+  void StartWhiteboardIfIncluded(const confCtrlResult& answer, BOOL joined);
+  // The board goes (the conference ended, or the window goes with the module).
+  void CloseWhiteBoard();
+  CDlgDFWhiteBoard* GetWhiteBoard() const { return m_pDlgWhiteBoard; }
 
   // Members: the entry whose URI equals uri exactly, or NULL.
   Member* FindMember(CString uri);
@@ -211,6 +221,7 @@ class CDlgDataConf : public CDialog {
   CArray<PendingOp> m_aTimerList;
   CStringArray m_saPromptLines;
   CDlgInviteReceived* m_pInviteDlg = nullptr;  // the invitation dialog while it runs
+  CDlgDFWhiteBoard* m_pDlgWhiteBoard = nullptr;  // the whiteboard while its conference runs
 };
 
 // The booking answer's reason text for a failure code ("会场资源不足！" for 503 ...).

@@ -123,6 +123,7 @@ void CDlgDataConf::OnCreateSucceeded(const confCtrlResult& result) {
   BeginConference(RecordText(result.szConfURI), RecordText(result.szDConfID));
   m_csSubject = RecordText(result.szSubject);
   if (result.iMaxMembers > 0) m_iMaxMemberCount = result.iMaxMembers;
+  StartWhiteboardIfIncluded(result, FALSE);
   EnableSetupButtons();
   if (CDlgmmConfPreCreate* start = StartWindow())
     if (start->GetSafeHwnd()) start->PostMessage(WM_PRECREATE_HIDE, kHideAfterSuccess, 0);
@@ -140,6 +141,7 @@ void CDlgDataConf::OnJoinResult(const confCtrlResult& result) {
   if (result.iResult == kConfResultOK) {
     BeginConference(RecordText(result.szConfURI), RecordText(result.szDConfID));
     m_csSubject = RecordText(result.szSubject);
+    StartWhiteboardIfIncluded(result, TRUE);
   } else {
     const CString reason = TakeFailReason(result);
     const CString confURI = RecordText(result.szConfURI);

@@ -105,6 +105,11 @@ std::string FormatPayload(const void* payload) {
 
 }  // namespace
 
+WbPayloadParts WbPayloadPartsOf(const void* payload) {
+  const PayloadLayout& layout = LayoutOf(payload);
+  return {layout.size, layout.textOffset, layout.styleOffset};
+}
+
 const void* CopyWbMessage(const void* record, BlockArena& arena) {
   WbMsgHeader* header = static_cast<WbMsgHeader*>(arena.CopyBytes(record, sizeof(WbMsgHeader)));
   if (!header) return nullptr;

@@ -117,6 +117,7 @@ CDlgDFP2PWhiteBoard* CTavorineModule::OpenP2PWhiteBoard(const CString& peer) {
   }
   board->m_bBoardLive = TRUE;
   board->ShowWindow(SW_SHOW);
+  board->SendBoardStyle();
   return board;
 }
 

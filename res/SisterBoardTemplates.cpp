@@ -3,6 +3,7 @@
 #include "platform/ui/Dialog.h"
 #include "platform/ui/Menu.h"
 #include "res/PaletteTemplates.h"
+#include "res/WhiteboardTemplates.h"
 #include "whiteboard/surface/P2PDrawContentDlg.h"
 #include "whiteboard/surface/ShareDrawContentDlg.h"
 #include "whiteboard/windows/DlgDFP2PWhiteBoard.h"
@@ -11,27 +12,27 @@
 
 namespace {
 
-// A whiteboard window: the select, current-colour and width controls, the page controls as
+// A whiteboard window: the tool buttons, the current-colour and width controls, the page controls as
 // plain edits, and the frames the surface and a palette bar cover.
 void RegisterBoardWindow(UINT id, const char* title) {
-  platform::RegisterDialogTemplate(
-      {id,
+  DialogTemplate board{id,
        title,
        WS_POPUP | WS_CAPTION | WS_SYSMENU,
        0,
        0,
-       420,
-       330,
+       460,
+       450,
        {
-           {IDC_WB_SELECT_TOOL, "Button", "选择", BS_PUSHBUTTON | WS_VISIBLE | WS_TABSTOP, 4, 4, 30, 14},
            {IDC_WB_CUR_COLOR, "Button", "", BS_PUSHBUTTON | WS_VISIBLE, 38, 4, 14, 14},
-           {IDC_WB_LINE_WIDTH, "ListBox", "", WS_VISIBLE | WS_BORDER, 56, 4, 40, 40},
+           {IDC_WB_LINE_WIDTH, "ListBox", "", WS_VISIBLE | WS_BORDER | LBS_OWNERDRAWFIXED | LBS_HASSTRINGS | LBS_NOTIFY, 408, 310, 48, 130},
            {IDC_WB_PAGE_NO, "Edit", "", ES_AUTOHSCROLL | WS_VISIBLE | WS_BORDER, 300, 4, 24, 12},
            {IDC_WB_PAGE_NO2, "Edit", "", ES_AUTOHSCROLL | WS_VISIBLE | WS_BORDER, 328, 4, 24, 12},
            {IDC_WB_PAGE_COUNT, "Edit", "", ES_AUTOHSCROLL | WS_VISIBLE | WS_BORDER | ES_READONLY, 356, 4, 24, 12},
            {IDC_WB_SURFACE_FRAME, "Static", "", SS_LEFT, 4, 24, 400, 300},
            {IDC_WB_COLOR_BAR_FRAME, "Static", "", SS_LEFT, 4, 326, 140, 20},
-       }});
+       }};
+  AddBoardToolButtons(board.items);
+  platform::RegisterDialogTemplate(board);
 }
 
 }  // namespace

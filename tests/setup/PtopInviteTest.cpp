@@ -90,6 +90,7 @@ TEST_F(PtopInviteTest, AcceptingSendsTheAnswerOpensTheBoardAndRemovesTheWindow) 
                          {kMsg, kHostBeginDataSession},
                          {kMsg, kHostSkinWindow},  // the board's palette bar
                          {kMsg, kHostSkinWindow},
+                         {kMsg, kHostDataConfRecord},  // the board's style to the peer
                          {kMsg, kHostConfMethod},
                          {kMsg, kHostP2PInviteWindow}});
   EXPECT_EQ((std::vector<int>{1, 1}), WindowReports()) << "closing reports twice";

@@ -19,7 +19,7 @@
 #include "whiteboard/model/StrokeSolidRectangle.h"
 #include "whiteboard/model/StrokeTrapezia.h"
 #include "whiteboard/model/StrokeTriangle.h"
-#include "whiteboard/surface/SurfaceShared.h"
+#include "whiteboard/model/GestureShared.h"
 
 namespace {
 

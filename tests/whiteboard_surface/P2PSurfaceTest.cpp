@@ -204,21 +204,6 @@ TEST_F(P2PSurface, ANewPageDropsAnOpenTextEdit) {
   EXPECT_TRUE(Sent().empty()) << Traffic();
 }
 
-TEST_F(P2PSurface, ASynchronisationRequestGetsTheShownPage) {
-  DrawLine();
-  DrawLine({50, 300}, {200, 320});
-  ReceivedRecord sync(WB_RECV_BOARD_SYNC, 1, WB_PAGEOP_OBJECT, nullptr);
-  board_->DispatchBoardRecord(&sync.header);
-  std::vector<const WbMsgHeader*> sent = Sent();
-  ASSERT_EQ(sent.size(), 3u) << Traffic();
-  DWORD type = sent[2]->head.op;
-  EXPECT_EQ(type, (DWORD)WB_MSG_PAGE_CONTENT);
-  ExpectAddressedToPeer(sent[2]);
-  int nodes = 0;
-  for (const WbListNode* node = sent[2]->pPageOp->pList; node; node = node->pNext) ++nodes;
-  EXPECT_EQ(nodes, 2);
-}
-
 TEST_F(P2PSurface, TheBoardSurvivesAsSessionDataWithoutAWindow) {
   CDlgDFP2PWhiteBoard data;
   data.SetPeerURI(kPeer);

@@ -9,7 +9,7 @@
 #include "platform/ui/WindowSurface.h"
 #include "tests/whiteboard_surface/SurfaceFixture.h"
 #include "whiteboard/model/StrokePage.h"
-#include "whiteboard/surface/SurfaceShared.h"
+#include "whiteboard/model/GestureShared.h"
 
 namespace surftest {
 namespace {

@@ -210,18 +210,6 @@ TEST_F(SurfaceRecords, AHostileRecordIsRefusedWithoutHarm) {
   EXPECT_TRUE(Strokes().empty());
 }
 
-// The six style numbers are kept; an empty field keeps the number before.
-TEST_F(SurfaceRecords, ABoardStyleKeepsItsNumbers) {
-  ReceivedRecord style(WB_RECV_BOARD_STYLE, 1, WB_PAGEOP_OBJECT, nullptr);
-  char* fields = reinterpret_cast<char*>(&style.header) + offsetof(WbMsgHeader, szBoardStyle);
-  const char* numbers[WB_STYLE_NUMBERS] = {"800", "600", "", "4", "5", ""};
-  for (int i = 0; i < WB_STYLE_NUMBERS; ++i) strcpy(fields + i * WB_NUMBER_LEN, numbers[i]);
-  Board()->m_anBoardStyle[2] = 77;
-  Receive(style);
-  const int expected[WB_STYLE_NUMBERS] = {800, 600, 77, 4, 5, 0};
-  for (int i = 0; i < WB_STYLE_NUMBERS; ++i) EXPECT_EQ(Board()->m_anBoardStyle[i], expected[i]) << i;
-}
-
 // Fields filled to their last byte are read within their bounds, not on into the next field.
 TEST_F(SurfaceRecords, AFieldWithoutItsTerminatorIsReadWithinItsSize) {
   LinePayload payload;
@@ -235,38 +223,6 @@ TEST_F(SurfaceRecords, AFieldWithoutItsTerminatorIsReadWithinItsSize) {
   ASSERT_EQ(Strokes().size(), 1u);
   EXPECT_EQ(Strokes()[0]->m_rcDraw.left, 5);
   EXPECT_EQ(Strokes()[0]->m_crColor, 9u);
-}
-
-TEST_F(SurfaceRecords, ASynchronisationRequestIsAnsweredWithThePageShown) {
-  LinePayload payload;
-  ReceivedRecord add(WB_RECV_OBJECT_ADD, 1, WB_PAGEOP_OBJECT, &payload.line);
-  Receive(add);
-  UseTool(kToolText);
-  Drag({100, 100}, {300, 160});
-  platform::user::Type(Surface()->m_pEdit->m_hWnd, "note");
-  Surface()->EndTextEdit();
-  size_t before = Sent().size();
-  ReceivedRecord sync(WB_RECV_BOARD_SYNC, 0, 0, nullptr);
-  Receive(sync);
-  std::vector<const WbMsgHeader*> sent = Sent();
-  ASSERT_EQ(sent.size(), before + 1);
-  const WbMsgHeader* content = sent.back();
-  DWORD type = content->head.op;
-  int32_t page = content->pPageOp->nPage, op = content->pPageOp->nOp;
-  EXPECT_EQ(type, 6u);
-  EXPECT_EQ(page, 1);
-  EXPECT_EQ(op, 2);
-  const WbListNode* node = content->pPageOp->pList;
-  ASSERT_NE(node, nullptr);
-  const WbLinePayload* line = static_cast<const WbLinePayload*>(node->pItem);
-  EXPECT_STREQ(line->head.szID, "line:0123456789abcdef0");
-  EXPECT_STREQ(line->szX2, "250");
-  const WbListNode* second = node->pNext;
-  ASSERT_NE(second, nullptr);
-  const WbTextPayload* text = static_cast<const WbTextPayload*>(second->pItem);
-  EXPECT_STREQ(text->pszText, "note");
-  const WbListNode* third = second->pNext;
-  EXPECT_EQ(third, nullptr);
 }
 
 TEST_F(SurfaceRecords, ADocumentReadsBackAsItWasWritten) {

@@ -9,7 +9,7 @@
 #include "whiteboard/model/ShapeGeometry.h"
 #include "whiteboard/model/WbBlocks.h"
 #include "whiteboard/model/WbXmlText.h"
-#include "whiteboard/surface/SurfaceShared.h"
+#include "whiteboard/model/GestureShared.h"
 #include "whiteboard/windows/WbShared.h"
 
 IMPLEMENT_DYNCREATE(CStrokeFreeLine, CStrokeBase)

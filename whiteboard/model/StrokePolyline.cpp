@@ -2,7 +2,7 @@
 
 #include "platform/gdi/Dc.h"
 #include "whiteboard/model/ShapeDrawing.h"
-#include "whiteboard/surface/SurfaceShared.h"
+#include "whiteboard/model/GestureShared.h"
 
 IMPLEMENT_DYNCREATE(CStrokePolyline, CStrokeFreeLine)
 

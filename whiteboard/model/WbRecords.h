@@ -118,7 +118,9 @@ struct WbMsgHeader {
 // value and the page/op pointer stand 4 bytes further on than in a sent header.
 struct WbRecvMsgHeader {
   MrsRecordHead head;          // the method code (WbRecvMethod) at 0
-  BYTE reserved[140];
+  DWORD nHostWord;             // the host's one more word
+  char szBoardStyle[WB_STYLE_NUMBERS][WB_NUMBER_LEN];  // method 1 only
+  char reserved[34];
   int32_t nValue;              // page count, or -1
   WbPageOpRecord* pPageOp;
 };
@@ -240,6 +242,7 @@ static_assert(offsetof(WbMsgHeader, nValue) == 658, "WbMsgHeader layout");
 static_assert(offsetof(WbMsgHeader, pPageOp) == 662, "WbMsgHeader layout");
 
 static_assert(sizeof(WbRecvMsgHeader) == 670, "WbRecvMsgHeader size");
+static_assert(offsetof(WbRecvMsgHeader, szBoardStyle) == 526, "WbRecvMsgHeader layout");
 static_assert(offsetof(WbRecvMsgHeader, nValue) == 662, "WbRecvMsgHeader layout");
 static_assert(offsetof(WbRecvMsgHeader, pPageOp) == 666, "WbRecvMsgHeader layout");
 

@@ -92,7 +92,10 @@ void CColorBarDlg::ShowCurrentColor(COLORREF color) {
 BOOL CColorBarDlg::ApplyColor(COLORREF color) {
   CDrawSurface* surface = Surface();
   if (!surface || !surface->m_pCurPage) return FALSE;
+  // Only an object selected on the page shown counts: one selected on a page that a jump left
+  // stays as it is.
   CStrokeBase* selected = surface->m_pSelected;
+  if (selected && surface->m_pCurPage->IndexOfStroke(selected) < 0) selected = nullptr;
   if (!selected) {
     surface->m_crColor = color;
   } else if (selected->m_bSelected) {

@@ -9,7 +9,7 @@
 #include "whiteboard/model/StrokeBase.h"
 #include "whiteboard/model/StrokePage.h"
 #include "whiteboard/model/StrokeText.h"
-#include "whiteboard/surface/SurfaceShared.h"
+#include "whiteboard/model/GestureShared.h"
 #include "whiteboard/windows/WbShared.h"
 
 namespace {

@@ -131,6 +131,10 @@ class CDrawSurface : public CDialog {
   // ---- Received records and documents ----
   // WM_USER+1000: applies one received record (WbRecvMsgHeader) by its method code.
   LRESULT OnBoardMethod(WPARAM pRecord, LPARAM);
+  // Received method 2, the board's current content: the board becomes the record's page with
+  // its objects, as for a page-content record. FALSE, and nothing changed, for a record without
+  // a page/op record or page number (a bare request carries nothing to apply).
+  BOOL ApplyBoardContent(void* record);
   // The board as an XWB document: 46 header characters, then the XML.
   CString WriteXwbDocument();
   // Replaces the board with the pages of an XWB document; FALSE for a malformed one.

@@ -25,7 +25,7 @@
 #include "whiteboard/model/StrokeTrapezia.h"
 #include "whiteboard/model/StrokeTriangle.h"
 #include "whiteboard/surface/DrawSurface.h"
-#include "whiteboard/surface/SurfaceShared.h"
+#include "whiteboard/model/GestureShared.h"
 #include "whiteboard/windows/WbShared.h"
 
 namespace {

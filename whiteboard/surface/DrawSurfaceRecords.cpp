@@ -49,6 +49,14 @@ LRESULT CDrawSurface::OnBoardMethod(WPARAM wParam, LPARAM) {
   return 0;
 }
 
+BOOL CDrawSurface::ApplyBoardContent(void* record) {
+  const WbRecvMsgHeader* header = static_cast<const WbRecvMsgHeader*>(record);
+  const WbPageOpRecord* pageOp = header ? header->pPageOp : nullptr;
+  if (!pageOp || pageOp->nPage <= 0 || !Owner()) return FALSE;
+  ApplyNewPage(pageOp->nPage, TRUE, record);
+  return TRUE;
+}
+
 // Only the removal of the last page (page 1, one page) empties the board.
 void CDrawSurface::ApplyPageDelete(const WbPageOpRecord* pageOp, int32_t count) {
   if (!pageOp || pageOp->nOp != WB_PAGEOP_DELETE_PAGE || pageOp->nPage != 1 || count != 1) return;

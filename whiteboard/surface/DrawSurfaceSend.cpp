@@ -4,11 +4,24 @@
 #include "whiteboard/model/WbBlocks.h"
 #include "whiteboard/surface/DrawSurface.h"
 #include "whiteboard/surface/ObjectPayloads.h"
+#include "whiteboard/windows/WbStrokeRecords.h"
+
+namespace {
+
+// An ellipse or circle travels as centre and whole radii, so an odd width or height arrives one
+// pixel smaller: the sender takes the geometry it sent, and both boards hold the same object.
+void KeepSentGeometry(CStrokeBase* stroke, const void* payload) {
+  DWORD type = payload ? static_cast<const WbShapePayload*>(payload)->nObjType : 0;
+  if (stroke && (type == WB_OBJ_ELLIPSE || type == WB_OBJ_CIRCLE)) ApplyPayloadToStroke(stroke, payload);
+}
+
+}  // namespace
 
 // Wraps a payload into header type 7 with the page/op record (current page, op 3) and one
 // list node, sends it and frees the whole message (the payload too, also on failure).
 UINT CDrawSurface::SendNewPayload(void* payload) {
   if (!payload) return 0;
+  KeepSentGeometry(m_pStrokeTemp, payload);
   if (!CanSend()) {
     FreeWbPayload(payload);
     return 0;
@@ -77,6 +90,7 @@ int CDrawSurface::SendChange(int op, CStrokeBase* pStroke) {
   void* extra = nullptr;
   WbMsgHeader* record = pStroke->BuildWbMessage(op, HeaderKind(), &payload, &style, &pageOp, &node,
                                                 (DWORD)m_nCurPageNo, (DWORD)m_listPages.GetCount(), &extra);
+  if (op == WB_CHANGE_GEOMETRY) KeepSentGeometry(pStroke, payload);
   int result = record && CanSend() ? SendToHost(record) : 0;
   // Every block the object allocated comes back through the out-pointers, also on failure.
   FreeWbBlock(style);

@@ -34,12 +34,19 @@ BOOL CDlgDFP2PWhiteBoard::OnInitDialog() {
   CP2PColorBarDlg* bar = new CP2PColorBarDlg(this);
   bar->m_pBoard = this;
   PlaceColorBar(bar, IDD_P2P_COLOR_BAR);
+  AttachLineWidthList();
+  AttachToolButtons();
+  AttachNewPageButton();
   m_editPageNo.m_pOwner = this;
   m_editPageNo.SubclassDlgItem(IDC_WB_PAGE_NO, this);
   return TRUE;
 }
 
 CDrawSurface* CDlgDFP2PWhiteBoard::BoardSurface() const { return m_pDrawContent; }
+
+WbMsgHeader* CDlgDFP2PWhiteBoard::NewBoardHeader(DWORD type, DWORD value) {
+  return NewP2PWbMsgHeader(type, this, value);
+}
 
 BOOL CDlgDFP2PWhiteBoard::CreatePageForP2P() {
   if (!m_pDrawContent) return FALSE;
@@ -56,17 +63,10 @@ BOOL CDlgDFP2PWhiteBoard::CreatePageForP2P() {
 
 // ---- Received records ----
 
-// The peer asks for the board: it gets the page shown.
-void CDlgDFP2PWhiteBoard::OnBoardSync(void*) {
-  if (!m_pDrawContent) return;
-  if (!m_pDrawContent->m_pCurPage) CreatePageForP2P();
-  SendPageContent(m_pDrawContent->m_nCurPageNo);
-}
-
 // ---- Sending ----
 
 int CDlgDFP2PWhiteBoard::SendToPeer(WbMsgHeader* header) {
-  CTavorineModule* module = TavorineModule();
+  CTavorineModule* module = m_bBoardLive ? TavorineModule() : nullptr;
   int result = module ? module->IMSSend2MrsMethod(WB_CONFTYPE_P2P, WB_MRS_METHOD, header) : 0;
   FreeWbMessage(header);
   return result;

@@ -35,7 +35,6 @@ class CDlgDFP2PWhiteBoard : public CWbBoardWindow {
   void SetPeerURI(const char* uri);
 
   // ---- CSurfaceOwner ----
-  void OnBoardSync(void* record) override;
   int SendStroke(CStrokeBase* stroke) override;
 
   // Sends the content of page nPage to the peer (header type 6).
@@ -53,9 +52,12 @@ class CDlgDFP2PWhiteBoard : public CWbBoardWindow {
   BOOL OnInitDialog() override;
   CDrawSurface* BoardSurface() const override;
   CDlgDFP2PWhiteBoard* PayloadOwner() override { return this; }
+  WbMsgHeader* NewBoardHeader(DWORD type, DWORD value) override;
+  int SendBoardMessage(WbMsgHeader* header) override { return SendToPeer(header); }
 
  private:
-  // Hands a message to the host for the peer, when the session is live; the host's result.
+  // Hands a message to the host for the peer, when the session is live, and frees it; the
+  // host's result.
   int SendToPeer(WbMsgHeader* header);
   CP2PDrawContentDlg* m_pDrawContent = nullptr;
   CString m_csConfID;

@@ -26,6 +26,7 @@ BOOL CDlgDFShareWhiteBoard::OnInitDialog() {
     m_pDrawContent = nullptr;
     return TRUE;
   }
+  AttachToolButtons();
   return TRUE;
 }
 
@@ -51,16 +52,6 @@ void CDlgDFShareWhiteBoard::DispatchBoardRecord(void* record) {
   CWbBoardWindow::DispatchBoardRecord(record);
 }
 
-// A member asks for the board: it gets the page shown.
-void CDlgDFShareWhiteBoard::OnBoardSync(void*) {
-  if (!m_pDrawContent || !m_pDrawContent->m_pCurPage) return;
-  WbMsgHeader* header =
-      NewShareWbMsgHeader(WB_MSG_PAGE_CONTENT, (DWORD)m_pDrawContent->m_listPages.GetCount());
-  if (!FillPageContent(header, m_pDrawContent->m_nCurPageNo)) return;
-  CTavorineModule* module = TavorineModule();
-  if (module) module->IMSSend2MrsMethod(WB_CONFTYPE_CONF, WB_MRS_METHOD, header);
-  FreeWbMessage(header);
-}
 
 int CDlgDFShareWhiteBoard::ClearBoard() {
   if (m_pDrawContent) m_pDrawContent->ResetBoard();
@@ -78,14 +69,19 @@ void CDlgDFShareWhiteBoard::OnBoardClosed(int) {
 
 // ---- Sending and documents ----
 
-int CDlgDFShareWhiteBoard::SendStroke(CStrokeBase* stroke) {
-  if (!stroke || !m_pDrawContent) return 0;
-  WbMsgHeader* header = NewShareWbMsgHeader(WB_MSG_OBJECT_DELETE, (DWORD)m_pDrawContent->m_listPages.GetCount());
-  if (!FillDeletion(header, stroke)) return 0;
+WbMsgHeader* CDlgDFShareWhiteBoard::NewBoardHeader(DWORD type, DWORD value) { return NewShareWbMsgHeader(type, value); }
+
+int CDlgDFShareWhiteBoard::SendBoardMessage(WbMsgHeader* header) {
   CTavorineModule* module = TavorineModule();
   int result = module ? module->IMSSend2MrsMethod(WB_CONFTYPE_CONF, WB_MRS_METHOD, header) : 0;
   FreeWbMessage(header);
   return result;
+}
+
+int CDlgDFShareWhiteBoard::SendStroke(CStrokeBase* stroke) {
+  if (!stroke || !m_pDrawContent) return 0;
+  WbMsgHeader* header = NewShareWbMsgHeader(WB_MSG_OBJECT_DELETE, (DWORD)m_pDrawContent->m_listPages.GetCount());
+  return FillDeletion(header, stroke) ? SendBoardMessage(header) : 0;
 }
 
 CString CDlgDFShareWhiteBoard::WriteXwbDocument() {

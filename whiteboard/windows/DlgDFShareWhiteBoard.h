@@ -25,7 +25,6 @@ class CDlgDFShareWhiteBoard : public CWbBoardWindow {
   void DispatchBoardRecord(void* record) override;
 
   // ---- CSurfaceOwner ----
-  void OnBoardSync(void* record) override;
   // The board closed: every page goes and the window hides.
   void OnBoardClosed(int reserved) override;
   int SendStroke(CStrokeBase* stroke) override;
@@ -51,6 +50,8 @@ class CDlgDFShareWhiteBoard : public CWbBoardWindow {
  protected:
   BOOL OnInitDialog() override;
   CDrawSurface* BoardSurface() const override;
+  WbMsgHeader* NewBoardHeader(DWORD type, DWORD value) override;
+  int SendBoardMessage(WbMsgHeader* header) override;
 
  private:
   CShareDrawContentDlg* m_pDrawContent = nullptr;

@@ -48,22 +48,36 @@ BOOL CDlgDFWhiteBoard::OnInitDialog() {
   return TRUE;
 }
 
-CDrawSurface* CDlgDFWhiteBoard::BoardSurface() const { return m_pDrawContent; }
-
 // The palette bar over its frame, the width list and the page box.
 void CDlgDFWhiteBoard::CreateControls() {
   CColorBarDlg* bar = new CColorBarDlg(this);
   bar->m_pOwner = this;
   PlaceColorBar(bar, IDD_COLOR_BAR);
-  if (m_listLineWidth.SubclassDlgItem(IDC_WB_LINE_WIDTH, this)) m_listLineWidth.FillWidths(m_pDrawContent->m_nPenWidth);
-  MapControl(LBN_SELCHANGE, IDC_WB_LINE_WIDTH, [this] { OnLineWidthChange(); });
+  AttachLineWidthList();
+  AttachToolButtons();
+  AttachNewPageButton();
   m_editPageNo.m_pOwner = this;
   m_editPageNo.SubclassDlgItem(IDC_WB_PAGE_NO, this);
 }
 
-void CDlgDFWhiteBoard::OnLineWidthChange() {
-  int width = m_listLineWidth.GetSelectedWidth();
-  if (width != LB_ERR && m_pDrawContent) m_pDrawContent->m_nPenWidth = width;
+CDrawSurface* CDlgDFWhiteBoard::BoardSurface() const { return m_pDrawContent; }
+
+WbMsgHeader* CDlgDFWhiteBoard::NewBoardHeader(DWORD type, DWORD value) { return NewWbMsgHeader(type, value); }
+
+void CDlgDFWhiteBoard::StartBoard(BOOL joined) {
+  if (!m_pDrawContent) return;
+  if (m_pDrawContent->m_listPages.IsEmpty()) {
+    m_pDrawContent->AppendNewPage();
+    m_pDrawContent->m_nCurPageNo = 1;
+    m_pDrawContent->SetCanvasSize(1600, 1200);
+    m_pDrawContent->RecalcScrollBars(TRUE);
+    m_pDrawContent->SetScrollOrigin(0, 0);
+    ShowReceivedPage(1);
+  }
+  m_bPageTurning = TRUE;
+  ShowWindow(SW_SHOW);
+  SendBoardStyle();
+  if (joined) RequestBoardContent();
 }
 
 // ---- Received records ----
@@ -82,11 +96,6 @@ BOOL RouteConfWhiteboardRecord(void* record) {
   if (!board) return FALSE;
   board->DispatchBoardRecord(record);
   return TRUE;
-}
-
-// A member asks for the board: it gets the page shown.
-void CDlgDFWhiteBoard::OnBoardSync(void*) {
-  if (m_pDrawContent && m_pDrawContent->m_pCurPage) SendPageContent(m_pDrawContent->m_nCurPageNo);
 }
 
 // ---- Sending ----

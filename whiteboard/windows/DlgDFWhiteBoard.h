@@ -5,7 +5,6 @@
 #pragma once
 
 #include "whiteboard/model/WbRecords.h"
-#include "whiteboard/surface/LineWidthListBox.h"
 #include "whiteboard/surface/PageNumEdit.h"
 #include "whiteboard/windows/WbBoardWindow.h"
 
@@ -43,25 +42,28 @@ class CDlgDFWhiteBoard : public CWbBoardWindow {
   static CDlgDFWhiteBoard* FindForRecord(const void* record);
 
   // ---- CSurfaceOwner ----
-  void OnBoardSync(void* record) override;
   int SendStroke(CStrokeBase* stroke) override;
 
   // Sends the content of page nPage (header type 6, op 2, one node per object).
   void SendPageContent(int nPage);
 
+  // Opens the board of a conference whose whiteboard runs: shown, with its first page, the
+  // page box acting, and its board style sent; a member who joined also asks for the board's
+  // current content.
+  void StartBoard(BOOL joined);
+
   BOOL m_bPageTurning = FALSE;        // the page box acts only while it is set
-  CLineWidthListBox m_listLineWidth;  // the line-width list (IDC_WB_LINE_WIDTH)
   CWBPageNumEdit m_editPageNo;        // the page-number box (IDC_WB_PAGE_NO)
 
  protected:
   BOOL OnInitDialog() override;
   CDrawSurface* BoardSurface() const override;
+  WbMsgHeader* NewBoardHeader(DWORD type, DWORD value) override;
+  int SendBoardMessage(WbMsgHeader* header) override { return SendToConference(header); }
 
  private:
   void CreateControls();
-  // The width list's choice becomes the surface's pen width.
-  void OnLineWidthChange();
-  // Hands a message to the host for the conference; the host's result.
+  // Hands a message to the host for the conference and frees it; the host's result.
   static int SendToConference(WbMsgHeader* header);
   CDrawContentDlg* m_pDrawContent = nullptr;
 };

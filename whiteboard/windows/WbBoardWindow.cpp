@@ -12,6 +12,8 @@
 #include "whiteboard/surface/ObjectPayloads.h"
 #include "whiteboard/windows/DlgDFWhiteBoard.h"
 #include "whiteboard/windows/WbStrokeRecords.h"
+#include "whiteboard/windows/WbToolButtons.h"
+#include "platform/Mbcs.h"
 
 namespace {
 
@@ -74,13 +76,20 @@ void CWbBoardWindow::DispatchBoardRecord(void* record) {
 // ---- Received records ----
 
 void CWbBoardWindow::OnBoardStyle(void* record) {
-  const BYTE* numbers = static_cast<const BYTE*>(record) + offsetof(WbMsgHeader, szBoardStyle);
+  // A received record carries the numbers one host word further on than a sent header.
+  const WbRecvMsgHeader* header = static_cast<const WbRecvMsgHeader*>(record);
   for (int i = 0; i < WB_STYLE_NUMBERS; ++i) {
     char field[WB_NUMBER_LEN];
-    memcpy(field, numbers + i * WB_NUMBER_LEN, WB_NUMBER_LEN);
+    memcpy(field, header->szBoardStyle[i], WB_NUMBER_LEN);
     field[WB_NUMBER_LEN - 1] = 0;
     if (field[0]) m_anBoardStyle[i] = atoi(field);  // an empty field keeps its number
   }
+}
+
+void CWbBoardWindow::OnBoardSync(void* record) {
+  CDrawSurface* surface = BoardSurface();
+  if (!surface || !surface->ApplyBoardContent(record))
+    ModuleLog("CWbBoardWindow::OnBoardSync(a synchronisation without content)\n");
 }
 
 void CWbBoardWindow::OnBoardClosed(int) {
@@ -242,4 +251,88 @@ void CWbBoardWindow::OnTimer(UINT_PTR id) {
   if (id != kWbTimerPageControls) return CDialog::OnTimer(id);
   KillTimer(kWbTimerPageControls);
   EnablePageControls(TRUE);
+}
+
+// ---- Tools, widths and pages ----
+
+void CWbBoardWindow::AttachToolButtons() {
+  for (int i = 0; i < kWbToolButtonCount; ++i) {
+    const WbToolButton& button = kWbToolButtons[i];
+    MapControl(BN_CLICKED, button.id, [this, button] { OnToolButton(button.id, button.tool); });
+  }
+}
+
+void CWbBoardWindow::OnToolButton(int id, int tool) {
+  CDrawSurface* surface = BoardSurface();
+  CWnd* pressed = GetDlgItem(id);
+  if (!surface || !pressed) return;
+  surface->RemoveLaserStrokes();
+  surface->m_nTool = tool;
+  if (m_pCurToolBtn && m_pCurToolBtn != pressed) m_pCurToolBtn->EnableWindow(TRUE);
+  pressed->EnableWindow(FALSE);
+  m_pCurToolBtn = pressed;
+}
+
+void CWbBoardWindow::AttachLineWidthList() {
+  CDrawSurface* surface = BoardSurface();
+  if (!surface || !m_listLineWidth.SubclassDlgItem(IDC_WB_LINE_WIDTH, this)) return;
+  m_listLineWidth.FillWidths(surface->m_nPenWidth);
+  MapControl(LBN_SELCHANGE, IDC_WB_LINE_WIDTH, [this] { OnLineWidthChange(); });
+}
+
+void CWbBoardWindow::OnLineWidthChange() {
+  int width = m_listLineWidth.GetSelectedWidth();
+  if (width != LB_ERR && BoardSurface()) BoardSurface()->m_nPenWidth = width;
+}
+
+void CWbBoardWindow::AttachNewPageButton() {
+  MapControl(BN_CLICKED, IDC_WB_NEW_PAGE, [this] { OnNewPage(); });
+}
+
+void CWbBoardWindow::OnNewPage() {
+  CDrawSurface* surface = BoardSurface();
+  if (!surface) return;
+  surface->CancelTextEdit();
+  surface->AppendNewPage();
+  int count = (int)surface->m_listPages.GetCount();
+  surface->m_nCurPageNo = count;
+  surface->SetCanvasSize(1600, 1200);
+  surface->RecalcScrollBars(TRUE);
+  surface->SetScrollOrigin(0, 0);
+  surface->Invalidate(TRUE);
+  CString number;
+  number.Format("%d", count);
+  SetDlgItemText(IDC_WB_PAGE_NO, number);
+  SetDlgItemText(IDC_WB_PAGE_COUNT, number);
+  WbMsgHeader* header = NewBoardHeader(WB_MSG_PAGE_ADD, (DWORD)count);
+  WbPageOpRecord* pageOp = header ? NewWbPageOpRecord() : nullptr;
+  if (!pageOp) {
+    FreeWbMessage(header);
+    return;
+  }
+  header->pPageOp = pageOp;
+  pageOp->nPage = count;
+  pageOp->nOp = WB_PAGEOP_NEW_PAGE;
+  pageOp->bNewPage = 1;
+  SendBoardMessage(header);
+}
+
+int CWbBoardWindow::SendBoardStyle() {
+  CDrawSurface* surface = BoardSurface();
+  WbMsgHeader* header = surface ? NewBoardHeader(WB_MSG_BOARD_STYLE, (DWORD)-1) : nullptr;
+  if (!header) return 0;
+  CSize canvas = surface->GetCanvasSize();
+  const int numbers[WB_STYLE_NUMBERS] = {surface->m_nTool, (int)surface->m_crColor, surface->m_nPenWidth,
+                                          canvas.cx, canvas.cy, surface->m_nCurPageNo};
+  for (int i = 0; i < WB_STYLE_NUMBERS; ++i) {
+    CString text;
+    text.Format("%d", numbers[i]);
+    mbcs::CopyLimited(header->szBoardStyle[i], WB_NUMBER_LEN, text);
+  }
+  return SendBoardMessage(header);
+}
+
+int CWbBoardWindow::RequestBoardContent() {
+  WbMsgHeader* header = BoardSurface() ? NewBoardHeader(WB_MSG_REQUEST_SYNC, (DWORD)-1) : nullptr;
+  return header ? SendBoardMessage(header) : 0;
 }

@@ -7,6 +7,7 @@
 
 #include "platform/ui/Dialog.h"
 #include "whiteboard/model/WbRecords.h"
+#include "whiteboard/surface/LineWidthListBox.h"
 #include "whiteboard/surface/SurfaceOwner.h"
 
 class CColorBarDlg;
@@ -25,6 +26,8 @@ class CWbBoardWindow : public CDialog, public CSurfaceOwner {
 
   // ---- CSurfaceOwner ----
   void OnBoardStyle(void* record) override;
+  // The board's current content (an answer to a content request): the board shows its page.
+  void OnBoardSync(void* record) override;
   // The board closed: it is emptied and its canvas goes.
   void OnBoardClosed(int reserved) override;
   int ClearBoard() override;
@@ -41,10 +44,18 @@ class CWbBoardWindow : public CDialog, public CSurfaceOwner {
   // Disables the page controls and enables them again 500 ms later.
   int DisablePageControls();
 
+  // Sends the board style (header type 1): the six numbers tool, drawing colour, pen width,
+  // canvas width, canvas height and current page number; the host's result.
+  int SendBoardStyle();
+  // Asks the members for the board's current content (header type 2, no page part); the
+  // answer arrives as received method 2.
+  int RequestBoardContent();
+
   CWnd* m_pCurToolBtn = nullptr;  // the button of the current tool (disabled)
   COLORREF m_crCurColor = 0;      // the current-colour button's colour
   BOOL m_bPageChangedWhileTracking = FALSE;
   int m_anBoardStyle[WB_STYLE_NUMBERS] = {};  // the six numbers of the last board style
+  CLineWidthListBox m_listLineWidth;  // the line-width list (IDC_WB_LINE_WIDTH), where attached
 
  protected:
   // The window's surface (NULL before it is created).
@@ -55,6 +66,19 @@ class CWbBoardWindow : public CDialog, public CSurfaceOwner {
   // button; FALSE when it cannot be created (surface deleted, with a log line naming
   // className).
   BOOL CreateSurface(CDrawSurface* surface, UINT templateId, const char* className);
+  // The board's header factory (conference, share or point-to-point head); NULL when out of
+  // memory.
+  virtual WbMsgHeader* NewBoardHeader(DWORD type, DWORD value) = 0;
+  // Hands a message to the host for this board's members and frees it; the host's result.
+  virtual int SendBoardMessage(WbMsgHeader* header) = 0;
+  // Maps the tool buttons: a press removes the laser pointers, gives the surface the button's
+  // tool and makes the button the current (disabled) one.
+  void AttachToolButtons();
+  // Fills the line-width list; its choice becomes the surface's pen width.
+  void AttachLineWidthList();
+  // Maps the new-page button: a new empty page after the last one becomes current and is
+  // announced (header type 4).
+  void AttachNewPageButton();
   // Destroys and deletes a surface; NULL is left alone.
   static void DeleteSurface(CDrawSurface* surface);
   // Creates bar from its template over the window's palette frame; the window owns it from
@@ -74,5 +98,8 @@ class CWbBoardWindow : public CDialog, public CSurfaceOwner {
 
  private:
   void EnablePageControls(BOOL enable);
+  void OnToolButton(int id, int tool);
+  void OnLineWidthChange();
+  void OnNewPage();
   CColorBarDlg* m_pColorBar = nullptr;
 };

@@ -40,14 +40,18 @@ BOOL ReadNumber(const char (&field)[N], LONG* value) {
 
 BOOL IsFilledKind(CStrokeBase* stroke) {
   CString kind = GetIdPrefix(stroke->m_szID);
-  return kind == "solidrectangle" || kind == "solidellipse" || kind == "circle" || kind == "roundrect";
+  return kind == "solidrectangle" || kind == "solidellipse" || kind == "circle" || kind == "roundrect" ||
+         kind == "triangle" || kind == "trapezia";
 }
 
 // The colour and width of a style record: filled kinds take the fill colour, the others the
-// pen colour and width.
+// pen colour and width. A triangle or trapezium is announced with its colour in the pen field
+// and recoloured through the fill field, so the other field counts when the kind's own is empty.
 void ApplyStyle(CStrokeBase* stroke, const WbStyleRecord* style) {
   if (!style) return;
-  std::string colour = FieldText(IsFilledKind(stroke) ? style->szFillColor : style->szPenColor);
+  BOOL filled = IsFilledKind(stroke);
+  std::string colour = FieldText(filled ? style->szFillColor : style->szPenColor);
+  if (colour.empty()) colour = FieldText(filled ? style->szPenColor : style->szFillColor);
   if (!colour.empty()) stroke->m_crColor = (COLORREF)strtoul(colour.c_str(), nullptr, 10);
   int32_t width = style->nPenWidth;
   if (width > 0) stroke->m_nPenWidth = width;
@@ -134,8 +138,16 @@ BOOL ApplyPath(CStrokeBase* stroke, const WbPathPayload* p) {
   ApplyStyle(stroke, p->pStyle);
   if (!p->pszPath) return p->pStyle != nullptr;
   ReadPathPoints(p->pszPath, &path->m_arrPoint);
-  PointBounds(path->m_arrPoint, &stroke->m_rcDraw);
-  return path->m_arrPoint.GetSize() > 0;
+  const CArray<CPoint, CPoint>& points = path->m_arrPoint;
+  BOOL figure = dynamic_cast<CStrokeTriangle*>(stroke) || dynamic_cast<CStrokeTrapezia*>(stroke);
+  if (figure && points.GetSize() >= 3) {
+    // The corners as the sender made them: apex (or top edge) first, then the bottom-left and
+    // bottom-right corners of its rectangle, which keeps the direction it was dragged in.
+    stroke->m_rcDraw = {points[1].x, points[0].y, points[2].x, points[1].y};
+  } else {
+    PointBounds(points, &stroke->m_rcDraw);
+  }
+  return points.GetSize() > 0;
 }
 
 // A picture takes a new picture from a data URL, else only its place (and size when given).
@@ -207,10 +219,6 @@ CStrokeBase* NewStrokeFromPayload(const void* payload, CDlgDFP2PWhiteBoard* owne
     const WbImagePayload* p = static_cast<const WbImagePayload*>(payload);
     CStrokeBitmap* picture = static_cast<CStrokeBitmap*>(stroke);
     picture->m_nX = atoi(FieldText(p->szX).c_str()), picture->m_nY = atoi(FieldText(p->szY).c_str());
-  }
-  if (dynamic_cast<CStrokeTriangle*>(stroke) || dynamic_cast<CStrokeTrapezia*>(stroke)) {
-    RECT box = stroke->m_rcDraw;
-    stroke->ScaleTo(&box);
   }
   stroke->UpdateTracker();
   return stroke;

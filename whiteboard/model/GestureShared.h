@@ -1,5 +1,6 @@
 // The three values that the drawing surfaces share with one another, with the whiteboard
-// windows and with the strokes' rubber-band routines (one copy in the module).
+// windows and with the strokes' rubber-band routines (one copy in the module). They live with
+// the strokes, which read them, so that the model does not reach into the surfaces.
 #pragma once
 
 #include "platform/Collections.h"

@@ -1,0 +1,78 @@
+// The conference whiteboard's life: it opens with a created or joined conference that includes
+// the whiteboard, takes the whiteboard records of that conference at once, and goes when the
+// conference ends or the module closes.
+#include <gtest/gtest.h>
+
+#include "module/HostBlocks.h"
+#include "module/InviteEvents.h"
+#include "platform/ui/UserInput.h"
+#include "tests/confwindow/ConfWindowFixture.h"
+#include "tests/whiteboard/WbHostCopy.h"
+#include "host/WbRelay.h"
+#include "whiteboard/surface/DrawContentDlg.h"
+#include "whiteboard/windows/DlgDFWhiteBoard.h"
+#include "whiteboard/windows/WbToolButtons.h"
+
+namespace tavtest {
+namespace {
+
+class ConfWhiteboardTest : public ConfWindowTest {
+ protected:
+  void SetUp() override {
+    ConfWindowTest::SetUp();
+    wbtest::AddWbMessageCopier(Host());
+  }
+  CDlgDFWhiteBoard* Board() { return Conf()->GetWhiteBoard(); }
+};
+
+TEST_F(ConfWhiteboardTest, AConferenceWithoutTheWhiteboardOpensNoBoard) {
+  ASSERT_EQ(1, DeliverCtrlResult({kDetailCreate, 200, "sip:c@ims.example.cn", "", "", 0}));
+  EXPECT_EQ(Board(), nullptr);
+}
+
+TEST_F(ConfWhiteboardTest, ACreatedConferenceOpensItsBoardWhichTakesRecordsAtOnceAndGoesWithIt) {
+  ASSERT_EQ(1, DeliverCtrlResult({kDetailCreate, 200, "sip:c@ims.example.cn", "", "", kSubConfWhiteboard}));
+  ASSERT_NE(Board(), nullptr);
+  EXPECT_TRUE(::IsWindowVisible(Board()->m_hWnd));
+  EXPECT_EQ(Board()->GetSurface()->m_nCurPageNo, 1);
+  EXPECT_TRUE(Board()->m_bPageTurning);
+  // Its style went to the conference.
+  std::vector<const WbMsgHeader*> sent = wbtest::SentWbMessages(Host());
+  ASSERT_EQ(sent.size(), 1u);
+  EXPECT_EQ(sent[0]->head.op, (DWORD)WB_MSG_BOARD_STYLE);
+
+  // A line drawn with the line tool button, relayed back as a member's record, is taken on
+  // its first offer: no retry waits.
+  ASSERT_TRUE(platform::user::ClickItem(Board()->m_hWnd, IDC_WB_TOOL_FIRST + kToolLine));
+  EXPECT_EQ(Board()->GetSurface()->m_nTool, kToolLine);
+  HWND surface = Board()->GetSurface()->m_hWnd;
+  platform::user::MouseDown(surface, {20, 20});
+  platform::user::MouseMove(surface, {120, 90}, true);
+  platform::user::MouseUp(surface, {120, 90});
+  sent = wbtest::SentWbMessages(Host());
+  ASSERT_EQ(sent.size(), 2u);
+  host::BlockArena arena;
+  HostRecordBlock block{1, host::UnpackReceivedWbMessage(host::PackWbMessage(sent[1]), arena), 0};
+  EXPECT_EQ(1, Deliver(kModuleDataConfRecord, block));
+  EXPECT_EQ(0, CountLog("[ERROR]CTavorineModule::OnHostMessage(no whiteboard takes the record)\n"));
+
+  HostPlainBlock close{};
+  Deliver(kModuleAssistWindow, close);  // the conference window's close: the conference is left
+  EXPECT_FALSE(Conf()->m_bInConf);
+  EXPECT_EQ(Board(), nullptr);
+}
+
+TEST_F(ConfWhiteboardTest, AJoinedConferenceOpensItsBoardAskingForTheContentAndCloseRemovesIt) {
+  ASSERT_EQ(1, DeliverCtrlResult({kDetailJoin, 200, "sip:c@ims.example.cn", "", "", kSubConfWhiteboard}));
+  ASSERT_NE(Board(), nullptr);
+  std::vector<const WbMsgHeader*> sent = wbtest::SentWbMessages(Host());
+  ASSERT_EQ(sent.size(), 2u);
+  EXPECT_EQ(sent[1]->head.op, (DWORD)WB_MSG_REQUEST_SYNC);
+  HWND board = Board()->m_hWnd;
+  Module()->Close();
+  EXPECT_EQ(Board(), nullptr);
+  EXPECT_FALSE(::IsWindow(board));
+}
+
+}  // namespace
+}  // namespace tavtest

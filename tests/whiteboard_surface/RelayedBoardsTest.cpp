@@ -1,0 +1,133 @@
+// Two boards drawing together through the host's relay: what one board draws, moves and
+// recolours ends as the same object, the same page XML and the same pixels on the other.
+#include <gtest/gtest.h>
+
+#include "platform/ui/UserInput.h"
+#include "tests/whiteboard_surface/RelayedBoardsFixture.h"
+#include "whiteboard/surface/ColorBarDlg.h"
+#include "whiteboard/model/StrokeBase.h"
+#include "whiteboard/model/StrokePage.h"
+#include "whiteboard/surface/DrawSurface.h"
+#include "whiteboard/surface/P2PDrawContentDlg.h"
+#include "whiteboard/windows/DlgDFShareWhiteBoard.h"
+#include "whiteboard/windows/DlgDFWhiteBoard.h"
+#include "whiteboard/windows/WbToolButtons.h"
+
+namespace surftest {
+namespace {
+
+const int kRedSwatch = 1833;  // COLORREF 0x0000FF
+
+int ToolButton(int tool) { return tool == kToolSelect ? IDC_WB_SELECT_TOOL : IDC_WB_TOOL_FIRST + tool; }
+
+class RelayedBoardsTest : public RelayedBoards {
+ protected:
+  void ExpectSameBoards() {
+    EXPECT_EQ(PageXml(Alice()), PageXml(Bob()));
+    EXPECT_TRUE(SamePixels(Alice(), Bob()));
+  }
+  CStrokeBase* OnlyStroke(CDlgDFP2PWhiteBoard* board) {
+    std::vector<CStrokeBase*> strokes = Strokes(board->GetSurface());
+    return strokes.size() == 1 ? strokes[0] : nullptr;
+  }
+};
+
+TEST_F(RelayedBoardsTest, FiguresDraggedUpwardOrLeftwardArriveAsTheyWereDrawn) {
+  ChooseTool(Alice(), ToolButton(kToolTriangle));
+  DragOn(Alice(), {100, 200}, {180, 120});
+  ChooseTool(Alice(), ToolButton(kToolTrapezia));
+  DragOn(Alice(), {320, 200}, {220, 120});
+  EXPECT_EQ(Relay(), 2);
+  ASSERT_EQ(Strokes(Bob()->GetSurface()).size(), 2u);
+  ExpectSameBoards();
+}
+
+TEST_F(RelayedBoardsTest, APaletteRecolourOfATriangleOrTrapeziumReachesThePeer) {
+  ChooseTool(Alice(), ToolButton(kToolTriangle));
+  DragOn(Alice(), {100, 100}, {200, 200});
+  Relay();
+  ChooseTool(Alice(), ToolButton(kToolSelect));
+  DragSelected(Alice(), {150, 180}, {150, 180});
+  ASSERT_TRUE(platform::user::ClickItem(Alice()->GetColorBar()->m_hWnd, kRedSwatch));
+  EXPECT_EQ(Relay(), 1);
+  ClickOn(Alice(), {350, 350});  // the selection frame goes
+  CStrokeBase* triangle = OnlyStroke(Bob());
+  ASSERT_NE(triangle, nullptr);
+  EXPECT_EQ(triangle->m_crColor, 0x0000FFu);
+  ExpectSameBoards();
+}
+
+TEST_F(RelayedBoardsTest, EllipsesAndCirclesOfOddSizeEndTheSameOnBothBoards) {
+  ChooseTool(Alice(), ToolButton(kToolEllipse));
+  DragOn(Alice(), {20, 20}, {121, 71});
+  ChooseTool(Alice(), ToolButton(kToolSolidEllipse));
+  DragOn(Alice(), {150, 20}, {203, 95});
+  ChooseTool(Alice(), ToolButton(kToolCircle));
+  DragOn(Alice(), {250, 20}, {311, 81});
+  Relay();
+  ExpectSameBoards();
+  // Moved, the ellipse still ends the same on both sides.
+  ChooseTool(Alice(), ToolButton(kToolSelect));
+  CStrokeBase* ellipse = Strokes(Alice()->GetSurface())[0];
+  POINT edge = {ellipse->m_rcDraw.left, (ellipse->m_rcDraw.top + ellipse->m_rcDraw.bottom) / 2};
+  DragSelected(Alice(), edge, {edge.x + 7, edge.y + 31});
+  EXPECT_EQ(Relay(), 1);
+  ClickOn(Alice(), {350, 350});
+  ExpectSameBoards();
+}
+
+// A board without a page filter (the shared-document board) takes the six numbers of a
+// relayed board style from their place in the received layout.
+TEST_F(RelayedBoardsTest, TheBoardStyleArrivesWithItsSixNumbers) {
+  CDlgDFShareWhiteBoard share;
+  ASSERT_TRUE(share.CreateBoard(nullptr));
+  ChooseTool(Alice(), ToolButton(kToolRectangle));
+  ASSERT_TRUE(platform::user::ChooseListItem(Alice()->m_listLineWidth.m_hWnd, 2));
+  ASSERT_TRUE(platform::user::ClickItem(Alice()->m_hWnd, IDC_WB_NEW_PAGE));
+  Alice()->SendBoardStyle();
+  Relay(0, &share);
+  const int expected[WB_STYLE_NUMBERS] = {kToolRectangle, 0, 8, 1600, 1200, 2};
+  for (int i = 0; i < WB_STYLE_NUMBERS; ++i) EXPECT_EQ(share.m_anBoardStyle[i], expected[i]) << i;
+}
+
+TEST_F(RelayedBoardsTest, ABoardsContentAnswerShowsThePageAndABareRequestChangesNothing) {
+  ChooseTool(Alice(), ToolButton(kToolLine));
+  DragOn(Alice(), {40, 40}, {200, 120});
+  ChooseTool(Alice(), ToolButton(kToolText));
+  DragOn(Alice(), {60, 150}, {260, 200});
+  platform::user::Type(Alice()->GetSurface()->m_pEdit->m_hWnd, "白板");
+  ClickOn(Alice(), {300, 250});
+  ChooseTool(Bob(), ToolButton(kToolRectangle));
+  DragOn(Bob(), {300, 30}, {380, 90});
+  Relay();
+  // A bare content request reaches Alice as method 2 without content: nothing is sent back
+  // and Alice's board stays as it is.
+  std::string before = PageXml(Alice());
+  Bob()->RequestBoardContent();
+  EXPECT_EQ(Relay(), 1);
+  EXPECT_EQ(Relay(), 0) << Traffic();
+  EXPECT_EQ(PageXml(Alice()), before);
+  // The server's answer carries a page's content as method 2: Bob's board becomes that page.
+  Alice()->SendPageContent(1);
+  EXPECT_EQ(Relay(WB_RECV_BOARD_SYNC), 1);
+  EXPECT_EQ(Strokes(Bob()->GetSurface()).size(), 3u);
+  ExpectSameBoards();
+}
+
+TEST_F(RelayedBoardsTest, APaletteClickAfterAPageJumpSetsTheDrawingColourOnly) {
+  ChooseTool(Alice(), ToolButton(kToolRectangle));
+  DragOn(Alice(), {40, 40}, {200, 120});
+  ChooseTool(Alice(), ToolButton(kToolSelect));
+  DragSelected(Alice(), {40, 80}, {40, 80});
+  ASSERT_TRUE(platform::user::ClickItem(Alice()->m_hWnd, IDC_WB_NEW_PAGE));
+  Relay();
+  ASSERT_TRUE(platform::user::ClickItem(Alice()->GetColorBar()->m_hWnd, kRedSwatch));
+  EXPECT_EQ(Relay(), 0);
+  EXPECT_EQ(Alice()->GetSurface()->m_crColor, 0x0000FFu);
+  CStrokePage* first = Alice()->GetSurface()->GetPageByNumber(1);
+  ASSERT_EQ(first->m_listStroke.GetCount(), 1);
+  EXPECT_EQ(static_cast<CStrokeBase*>(first->m_listStroke.GetHead())->m_crColor, 0u);
+}
+
+}  // namespace
+}  // namespace surftest
