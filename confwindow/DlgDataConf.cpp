@@ -45,6 +45,17 @@ CDlgDataConf* CDlgDataConf::CreateConfWindow() {
   return window;
 }
 
+// The invite dialog is made hidden with the window, so that its tree is registered and filled
+// before the first invitation.
+BOOL CDlgDataConf::OnInitDialog() {
+  CDialog::OnInitDialog();
+  EnsureInviteDialog();
+  RefreshButtons();
+  return TRUE;
+}
+
+void CDlgDataConf::ShowMessage(const char* text) { MessageBox(text, GetMsgTitle(), MB_OK | MB_ICONINFORMATION); }
+
 void CDlgDataConf::WriteLog(const CString& text) const {
   if (CTavorineModule* module = TavorineModule()) module->WriteLog(text, 1);
 }
@@ -84,6 +95,13 @@ void CDlgDataConf::BeginConference(CString uri, CString dconfID) {
   m_csConfURI = uri;
   m_csDConfID = dconfID;
   m_bInConf = TRUE;
+  m_iMemberCount = 1;
+  m_iMaxMemberCount = 0;
+  RefreshButtons();
+  if (!m_hWnd) return;
+  EnableWindow(TRUE);
+  ShowWindow(SW_SHOW);
+  BringWindowToTop();
 }
 
 void CDlgDataConf::EndConference() {
@@ -95,12 +113,19 @@ void CDlgDataConf::EndConference() {
   m_csAppShareSubConfID.Empty();
   m_csSubject.Empty();
   m_iMemberCount = 0;
+  m_iMaxMemberCount = 0;
   m_aMembers.RemoveAll();
-  m_saInitMembers.RemoveAll();  // invitations of the ended conference must not reach the next
+  // Invitations of the ended conference must not reach the next one.
+  m_saInitMembers.RemoveAll();
+  m_saPendingInvites.RemoveAll();
   for (int i = 0; i < m_aSubConfs.GetSize(); ++i) {
     m_aSubConfs[i].bStarted = FALSE;
     m_aSubConfs[i].iSubConfID = -1;
   }
+  RefreshButtons();
+  if (!m_hWnd) return;
+  KillTimer(kTimerInviteQueue);
+  ShowWindow(SW_HIDE);
 }
 
 void CDlgDataConf::SetDConfID(int nKind, CString id) {
@@ -147,11 +172,17 @@ void CDlgDataConf::LeaveConference() {
 }
 
 void CDlgDataConf::OnIMSConfEventVexlonctrl1(int iType, void* record) {
+  // The host keeps the record only during the call: work on an aligned copy.
   if (iType == 1 && record) {
-    // The host keeps the record only during the call: work on an aligned copy.
     confCtrlResult result;
     memcpy(&result, record, sizeof result);
     OnConfCtrlResult(result);
+    return;
+  }
+  if (iType == 7 && record) {
+    auto event = std::make_unique<confStatisEvent>();
+    memcpy(event.get(), record, sizeof *event);
+    OnConfStatisEvent(*event);
     return;
   }
   CString line;

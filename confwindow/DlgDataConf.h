@@ -2,13 +2,15 @@
 // windows and the whiteboard records use of it: whether a conference runs, its URI, members
 // and ids, the set-up request flags, the named pending operations with their one-second
 // expiry timer, the set-up waits (timers 1 and 4), the invitation queue (timer 34), and the
-// answers to the create, join and booking requests (conference event iType 1). The window is
-// created hidden from its template (CreateConfWindow); its full user interface comes later.
+// answers to the create, join and booking requests (conference event iType 1), the status
+// changes of the conference (iType 7: members, the end). The window is created hidden from its
+// template (CreateConfWindow) and shown while a conference runs.
 #pragma once
 
 #include <memory>
 
 #include "confwindow/ConfCtrlResult.h"
+#include "confwindow/ConfStatisEvent.h"
 #include "platform/CString.h"
 #include "platform/Collections.h"
 #include "platform/ui/Dialog.h"
@@ -86,9 +88,12 @@ class CDlgDataConf : public CDialog {
   int GetSubConfID(int iConfType, BOOL bByIndex) const;
   BOOL bSubConfStarted(int type, BOOL byIndex) const;
 
-  // The conference started (uri, data-conference id) or ended (clears the ids, the
-  // sub-conferences, the members and the initial members not yet invited).
+  // The conference started (uri, data-conference id): the user is its one member until the
+  // host says more, and the window shows. Every way into a conference comes here.
   void BeginConference(CString uri, CString dconfID);
+  // The conference's local state ends: ids, sub-conferences, members, counts, the initial
+  // members and the queue of pending invitations are dropped, the pacing timer stops and the
+  // window hides. Every way out of a conference (the user's leave, the host's end) comes here.
   void EndConference();
   void SetDConfID(int nKind, CString id);
   void SetSubConf(int iConfType, BOOL bStarted, int iSubConfID);
@@ -141,6 +146,9 @@ class CDlgDataConf : public CDialog {
   // ---- Conference events ----
   // The module passes every conference event it does not handle itself (host code 9).
   void OnIMSConfEventVexlonctrl1(int iType, void* record);
+  // Conference event iType 7 (confwindow/DlgDataConfStatus.cpp): members changed, or a
+  // conference ended (the running one, or the one of the invitation on screen).
+  void OnConfStatisEvent(const confStatisEvent& event);
 
   // ---- Invitations to a conference (confwindow/DlgDataConfInviteReceived.cpp) ----
   // Runs the invitation dialog (or accepts at once with the user's auto-accept option) and
@@ -156,13 +164,17 @@ class CDlgDataConf : public CDialog {
   static CString InviteCreatorText(const CString& chairURI);
 
   // ---- The invite dialog (confwindow/DlgDataConfInviteCommand.cpp) ----
-  // The invite command (button 1081): makes the dialog when it is missing, sets the number
+  // The invite command (button 1081): refused while no conference runs or it is full; waits
+  // for the queue of pending invitations; makes the dialog when it is missing, sets the number
   // tooltip, shows and centres it and disables this window until the dialog ends.
   void OnInviteCommand();
-  std::unique_ptr<CmmconfInvite> m_pInviteConfDlg;  // made on first use, reused
+  // The buttons follow the conference: 1081 is enabled while a conference runs and no
+  // invitation waits in the queue (the invite dialog's OK disables it).
+  void RefreshButtons();
+  std::unique_ptr<CmmconfInvite> m_pInviteConfDlg;  // made with the window, reused
 
   BOOL m_bInConf = FALSE;
-  int m_iMemberCount = 0;     // members present
+  int m_iMemberCount = 0;     // members present, the user included
   int m_iMaxMemberCount = 0;  // the conference's maximum
   BOOL m_bSetupRequestPending = FALSE;
   BOOL m_bCreateTimedOut = FALSE;
@@ -172,6 +184,7 @@ class CDlgDataConf : public CDialog {
   CStringArray m_saPendingInvites; // the queue of pending invitations
 
  protected:
+  BOOL OnInitDialog() override;
   void OnTimer(UINT_PTR id) override;
 
  private:
@@ -185,6 +198,16 @@ class CDlgDataConf : public CDialog {
   };
 
   const SubConf* FindSubConf(int iConfType, BOOL bByIndex) const;
+  // The invite dialog, made hidden when it is missing; NULL (the user told) when it cannot be.
+  CmmconfInvite* EnsureInviteDialog();
+  // A conference the host answered or invited to: its URI, ids, subject, member counts and
+  // whiteboard (joined: a join or an accepted invitation).
+  void BeginFromResult(const confCtrlResult& result, BOOL joined);
+  // The counts the host gave: a count of 0 leaves the one the window has.
+  void TakeMemberCounts(int iMemberCount, int iMaxMembers);
+  void OnMembersChanged(const confStatisEvent& event);
+  void OnConferenceEnded(const CString& uri);
+  void ShowMessage(const char* text);
   INT_PTR RunPopup(CDialog& dialog);
   void WriteLog(const CString& text) const;
 
@@ -222,6 +245,8 @@ class CDlgDataConf : public CDialog {
   CStringArray m_saPromptLines;
   CDlgInviteReceived* m_pInviteDlg = nullptr;  // the invitation dialog while it runs
   CDlgDFWhiteBoard* m_pDlgWhiteBoard = nullptr;  // the whiteboard while its conference runs
+  CString m_csInviteConfURI;                    // the conference it invites to
+  BOOL m_bInviteConfEnded = FALSE;              // that conference ended while it waited
 };
 
 // The booking answer's reason text for a failure code ("会场资源不足！" for 503 ...).

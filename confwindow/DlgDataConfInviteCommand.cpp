@@ -1,5 +1,6 @@
-// The conference window's invite command: the invite dialog (made once, reused), its number
-// tooltip, and this window disabled while the dialog is up.
+// The conference window's invite command: its refusals, the invite dialog (made with the
+// window, reused), its number tooltip, this window disabled while the dialog is up, and the
+// invite button following the conference.
 #include "confwindow/DlgDataConf.h"
 
 #include "module/TavorineModule.h"
@@ -14,24 +15,46 @@ const char kNoResources[] = "系统资源不足,请关闭并重新启动客户�
 
 }  // namespace
 
-void CDlgDataConf::OnInviteCommand() {
-  // The previous invitations leave first.
-  if (m_saPendingInvites.GetSize() > 0) return;
-  if (!m_pInviteConfDlg) {
-    auto dialog = std::make_unique<CmmconfInvite>();
-    if (!dialog->Create(IDD_CONF_INVITE, this)) {
-      MessageBox(kNoResources, GetMsgTitle(), MB_OK | MB_ICONINFORMATION);
-      WriteLog("CmmconfInvite Create Failed!");
-      return;
-    }
-    m_pInviteConfDlg = std::move(dialog);
+CmmconfInvite* CDlgDataConf::EnsureInviteDialog() {
+  if (m_pInviteConfDlg) return m_pInviteConfDlg.get();
+  auto dialog = std::make_unique<CmmconfInvite>();
+  if (!dialog->Create(IDD_CONF_INVITE, this)) {
+    ShowMessage(kNoResources);
+    WriteLog("CmmconfInvite Create Failed!");
+    return nullptr;
   }
+  m_pInviteConfDlg = std::move(dialog);
+  return m_pInviteConfDlg.get();
+}
+
+void CDlgDataConf::OnInviteCommand() {
+  if (!m_bInConf) {
+    ShowMessage("会议已经结束，不能进行邀请！");
+    return;
+  }
+  if ((unsigned)m_iMemberCount >= (unsigned)m_iMaxMemberCount) {
+    ShowMessage("会议人数已经达到上限，不能进行邀请！");
+    return;
+  }
+  // The previous invitations leave first.
+  if (m_saPendingInvites.GetSize() > 0) {
+    WriteLog("CDlgDataConf::OnInviteCommand(invitations still queued)\n");
+    return;
+  }
+  CmmconfInvite* dialog = EnsureInviteDialog();
+  if (!dialog) return;
   CTavorineModule* module = TavorineModule();
-  if (module && !module->m_bDeptTreesFilled) m_pInviteConfDlg->ResetDeptTree();
+  if (module && !module->m_bDeptTreesFilled) dialog->ResetDeptTree();
   bool subConfRuns = false;
   for (int i = 0; i < m_aSubConfs.GetSize(); ++i) subConfRuns = subConfRuns || m_aSubConfs[i].bStarted;
-  m_pInviteConfDlg->SetNumberEditTip(subConfRuns ? kInviteNumberTipShort : kInviteNumberTip);
-  m_pInviteConfDlg->ShowWindow(SW_SHOW);
-  m_pInviteConfDlg->CenterWindow();
+  dialog->SetNumberEditTip(subConfRuns ? kInviteNumberTipShort : kInviteNumberTip);
+  dialog->ShowWindow(SW_SHOW);
+  dialog->CenterWindow();
+  dialog->BringWindowToTop();
   EnableWindow(FALSE);
+}
+
+void CDlgDataConf::RefreshButtons() {
+  if (CWnd* invite = m_hWnd ? GetDlgItem(IDC_CONF_INVITE) : nullptr)
+    invite->EnableWindow(m_bInConf && m_saPendingInvites.GetSize() == 0);
 }

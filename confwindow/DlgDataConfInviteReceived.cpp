@@ -83,9 +83,18 @@ CString CDlgDataConf::InviteCreatorText(const CString& chairURI) {
   return WithoutPauses(user) + "(" + WithoutPauses(GetURIPart(chairURI, 0)) + ")";
 }
 
+// One invitation is handled at a time: the handler waits for its answer while host calls go
+// on. A second invitation meanwhile is refused (one to the same conference is left to the
+// first), so that no answer is lost and the user never joins two conferences.
 void CDlgDataConf::OnInviteReceived(const confCtrlResult& invite) {
   CTavorineModule* module = TavorineModule();
   if (!module) return;
+  const CString confURI = RecordText(invite.szConfURI);
+  if (m_pInviteDlg) {
+    WriteLog("CDlgDataConf::OnInviteReceived(an invitation is already on screen: " + confURI + ")\n");
+    if (confURI != m_csInviteConfURI) AnswerInvitation(invite, 0);
+    return;
+  }
   CDlgInviteReceived dialog(module->GetMainWnd());
   dialog.m_csConfURI = GetURIPart(RecordText(invite.szConfURI), 0);
   dialog.m_csSubject = RecordText(invite.szSubject);
@@ -96,7 +105,11 @@ void CDlgDataConf::OnInviteReceived(const confCtrlResult& invite) {
   user->m_bInvitePending = TRUE;
   module->SendEvent(kHostInviteComing, nullptr);
   m_pInviteDlg = &dialog;
-  const int result = AwaitInviteAnswer(*module, dialog, *user);
+  m_csInviteConfURI = confURI;
+  m_bInviteConfEnded = FALSE;
+  int result = AwaitInviteAnswer(*module, dialog, *user);
+  // The conference ended meanwhile: nothing to answer, nothing to join.
+  if (m_bInviteConfEnded) result = kNoAnswer;
   if (result == IDCANCEL) {
     AnswerInvitation(invite, 0);
     module->NotifyStateChanged();
@@ -105,6 +118,7 @@ void CDlgDataConf::OnInviteReceived(const confCtrlResult& invite) {
     AnswerInvitation(invite, 1);
   }
   m_pInviteDlg = nullptr;
+  m_csInviteConfURI.Empty();
   user->m_bInvitePending = FALSE;
 }
 
@@ -115,13 +129,11 @@ void CDlgDataConf::AnswerInvitation(const confCtrlResult& invite, int iAnswer) {
 }
 
 void CDlgDataConf::TakeOverInvitedConference(const confCtrlResult& invite) {
-  BeginConference(RecordText(invite.szConfURI), RecordText(invite.szDConfID));
-  m_csSubject = RecordText(invite.szSubject);
+  BeginFromResult(invite, TRUE);
   if (!GetHaveGetBKSound()) {
     bIMSConfMethod(kBackgroundSoundMethod, nullptr);
     SetHaveGetBKSound(1);
   }
-  if (m_hWnd) ShowWindow(SW_SHOW);
   CDlgmmConfPreCreate* start = StartWindow();
   if (start && start->GetSafeHwnd() && ::IsWindowVisible(start->m_hWnd))
     start->PostMessage(WM_PRECREATE_HIDE, kHideAfterSuccess, 0);

@@ -14,7 +14,8 @@ void CDlgDataConf::SendInvitation(const CString& number) {
 
 // Timer 34: the timer kills itself on every tick. Without a conference the queue is dropped;
 // otherwise the next number leaves (the initial members of a created conference first, then
-// the invite dialog's queue) and the timer is set again.
+// the invite dialog's queue) and the timer is set again. A drained queue gives the invite
+// button back.
 void CDlgDataConf::OnInviteQueueTimer() {
   KillTimer(kTimerInviteQueue);
   if (!m_bInConf) {
@@ -22,8 +23,10 @@ void CDlgDataConf::OnInviteQueueTimer() {
     return;
   }
   CStringArray& queue = m_saInitMembers.GetSize() > 0 ? m_saInitMembers : m_saPendingInvites;
-  if (queue.GetSize() == 0) return;
-  SendInvitation(queue[0]);
-  SetTimer(kTimerInviteQueue, kInviteIntervalMs);
-  queue.RemoveAt(0);
+  if (queue.GetSize() > 0) {
+    SendInvitation(queue[0]);
+    SetTimer(kTimerInviteQueue, kInviteIntervalMs);
+    queue.RemoveAt(0);
+  }
+  RefreshButtons();
 }

@@ -66,6 +66,15 @@ void CDlgDataConf::EnableSetupButtons() {
 
 // ---- Conference event iType 1 ----
 
+// The create and join answers and the invitation carry the conference's ids, subject, member
+// counts and types (the whiteboard opens with a conference that includes it).
+void CDlgDataConf::BeginFromResult(const confCtrlResult& result, BOOL joined) {
+  BeginConference(RecordText(result.szConfURI), RecordText(result.szDConfID));
+  m_csSubject = RecordText(result.szSubject);
+  TakeMemberCounts(result.iMemberCount, result.iMaxMembers);
+  StartWhiteboardIfIncluded(result, joined);
+}
+
 void CDlgDataConf::OnConfCtrlResult(const confCtrlResult& result) {
   switch (result.detailType) {
     case kDetailCreate: OnCreateResult(result); break;
@@ -120,10 +129,7 @@ void CDlgDataConf::OnCreateResult(const confCtrlResult& result) {
 // The created conference runs: the start window hides and the initial members are invited,
 // the first at once and the others one every 500 ms.
 void CDlgDataConf::OnCreateSucceeded(const confCtrlResult& result) {
-  BeginConference(RecordText(result.szConfURI), RecordText(result.szDConfID));
-  m_csSubject = RecordText(result.szSubject);
-  if (result.iMaxMembers > 0) m_iMaxMemberCount = result.iMaxMembers;
-  StartWhiteboardIfIncluded(result, FALSE);
+  BeginFromResult(result, FALSE);
   EnableSetupButtons();
   if (CDlgmmConfPreCreate* start = StartWindow())
     if (start->GetSafeHwnd()) start->PostMessage(WM_PRECREATE_HIDE, kHideAfterSuccess, 0);
@@ -139,9 +145,7 @@ void CDlgDataConf::OnJoinResult(const confCtrlResult& result) {
   if (start && start->m_pJoin) start->m_pJoin->StopJoinWait();
   m_bSetupRequestPending = FALSE;
   if (result.iResult == kConfResultOK) {
-    BeginConference(RecordText(result.szConfURI), RecordText(result.szDConfID));
-    m_csSubject = RecordText(result.szSubject);
-    StartWhiteboardIfIncluded(result, TRUE);
+    BeginFromResult(result, TRUE);
   } else {
     const CString reason = TakeFailReason(result);
     const CString confURI = RecordText(result.szConfURI);

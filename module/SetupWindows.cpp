@@ -1,5 +1,6 @@
 // The module's side of the start window: created with the conference window when the host
-// first opens the conference user interface, kept hidden or shown until close.
+// first opens the conference user interface, kept hidden or shown until close. The set-up
+// trees are filled once, when the windows that hold them first exist.
 #include "module/TavorineModule.h"
 #include "setup/DlgmmConfPreCreate.h"
 #include "setup/mmconfCreate.h"
@@ -7,11 +8,13 @@
 
 int CTavorineModule::OpenUserInterface(int nPage) {
   EnsureConfWindow();
+  if (!InConference() && !m_pDlgPreCreate && !CreateStartWindow()) return 0;
+  // Once the windows with set-up trees exist, the tree service fills them.
+  if (!m_bDeptTreesFilled) InitDeptTree();
   if (InConference()) {
     NotifyConfState((int)(intptr_t)m_pDlgDataConf);
     return 1;
   }
-  if (!m_pDlgPreCreate && !CreateStartWindow()) return 0;
   if (nPage != kKeepPage) m_pDlgPreCreate->ShowPage(nPage);
   m_pDlgPreCreate->ShowWindow(SW_SHOW);
   m_pDlgPreCreate->BringWindowToTop();

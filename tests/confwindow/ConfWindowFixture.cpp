@@ -1,6 +1,7 @@
 #include "tests/confwindow/ConfWindowFixture.h"
 
 #include <cstring>
+#include <memory>
 
 #include "confwindow/DlgInfoToolTip.h"
 #include "module/FixedText.h"
@@ -27,7 +28,27 @@ int ConfWindowTest::DeliverCtrlResult(const CtrlResult& r) {
   CopyField(record.szReason, r.reason);
   CopyField(record.szDConfID, "dconf-9");
   record.iConfType = r.confType;
+  record.iMemberCount = r.memberCount;
+  record.iMaxMembers = r.maxMembers;
   HostRecordBlock block{1, &record, 0};
+  return Deliver(kModuleConfEvent, block);
+}
+
+int ConfWindowTest::DeliverStatus(int detail, const char* confURI, int memberCount, int maxMembers,
+                                  std::initializer_list<StatusMember> members) {
+  auto record = std::make_unique<confStatisEvent>();
+  memset(record.get(), 0, sizeof *record);
+  record->detailType = detail;
+  CopyField(record->szConfURI, confURI);
+  record->iMemberCount = memberCount;
+  record->iMaxMembers = maxMembers;
+  for (const StatusMember& m : members) {
+    const int i = record->iEntryCount++;
+    CopyField(record->aszMemberURIs[i], m.uri);
+    record->abMemberStates[i] = (unsigned char)m.state;
+    record->aiMemberIDs[i] = m.id;
+  }
+  HostRecordBlock block{7, record.get(), 0};
   return Deliver(kModuleConfEvent, block);
 }
 

@@ -20,6 +20,15 @@ struct CtrlResult {
   const char* subject = "";
   const char* reason = "";
   int confType = 0;
+  int memberCount = 0;
+  int maxMembers = 0;
+};
+
+// One member of a status event: URI, ConfMemberState, id.
+struct StatusMember {
+  const char* uri;
+  int state;
+  int id;
 };
 
 class ConfWindowTest : public ModuleTest {
@@ -31,6 +40,10 @@ class ConfWindowTest : public ModuleTest {
 
   // Host code 9 with iType 1 and the record; the handled flag.
   int DeliverCtrlResult(const CtrlResult& result);
+  // Host code 9 with iType 7: the members of a conference and their count, or (detail
+  // kStatisConfEnded) its end.
+  int DeliverStatus(int detail, const char* confURI, int memberCount = 0, int maxMembers = 0,
+                    std::initializer_list<StatusMember> members = {});
   // The start window's information box: its text ("" when it is not shown) and caption.
   CString InfoText();
   CString InfoCaption();

@@ -41,7 +41,8 @@ struct PlainCase {
 TEST_F(ModuleTest, PlainCodesAnswerWithTheirHandledFlagAndTraffic) {
   const PlainCase cases[] = {
       {kModuleRightsChanged, false, 1, {}},
-      {kModuleOpenUI, true, 1, {{kMsg, kHostFrontWindow}}},
+      // The first opening has the set-up trees filled.
+      {kModuleOpenUI, true, 1, {{kReq, kTreeFill}, {kReq, kTreeFill}, {kReq, kTreeFill}, {kMsg, kHostFrontWindow}}},
       {kModuleAcceptInvite, false, 1, {}},
       {kModuleRefuseInvite, false, 1, {}},
       {kModuleAssistWindow, false, 1, {}},
@@ -90,6 +91,8 @@ TEST_F(ModuleTest, NoHostMessageIsHandledAfterClose) {
 TEST_F(ModuleTest, OpenUIInAConferenceNamesTheConferenceWindowInFront) {
   CDlgDataConf* window = StartConference();
   HostPlainBlock block{0};
+  ASSERT_EQ(1, Deliver(kModuleOpenUI, block));
+  Host().Clear();
   ASSERT_EQ(1, Deliver(kModuleOpenUI, block));
   ExpectTraffic(Host(), {{kMsg, kHostFrontWindow}});
   const HostFrontWindowBlock* front = Host().Events()[0].As<HostFrontWindowBlock>();
@@ -161,11 +164,11 @@ TEST_F(ModuleTest, StatusQueryReportsTheBusyStates) {
 TEST_F(ModuleTest, ConferenceEventsReachTheConferenceWindow) {
   ASSERT_EQ(nullptr, Module()->m_pDlgDataConf);
   int record = 0;
-  HostRecordBlock event{7, &record, 0};
+  HostRecordBlock event{2, &record, 0};
   ASSERT_EQ(1, Deliver(kModuleConfEvent, event));
   ASSERT_NE(nullptr, Module()->m_pDlgDataConf) << "created for the event";
   ASSERT_EQ(1u, Host().LogLines().size());
-  EXPECT_EQ("CDlgDataConf::OnIMSConfEventVexlonctrl1(iType=7)\n", Host().LogLines()[0]);
+  EXPECT_EQ("CDlgDataConf::OnIMSConfEventVexlonctrl1(iType=2)\n", Host().LogLines()[0]);
 }
 
 TEST_F(ModuleTest, ServerTimeEventIsLoggedByTheModule) {

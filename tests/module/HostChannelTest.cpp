@@ -89,12 +89,15 @@ TEST_F(ModuleTest, ConfMethodReturnsTheHostsResult) {
 TEST_F(ModuleTest, ConferenceRecordsNeedARunningConference) {
   int record = 42;
   EXPECT_EQ(0, Module()->IMSSend2MrsMethod(0, 5, &record)) << "no conference window";
+  ExpectTraffic(Host(), {});
+  ASSERT_EQ(1u, Host().LogLines().size());
+  EXPECT_EQ(0u, Host().LogLines()[0].find("[ERROR]CTavorineModule::IMSSend2MrsMethod"));
   StartConference();
   Module()->m_pDlgDataConf->EndConference();
   EXPECT_EQ(0, Module()->IMSSend2MrsMethod(0, 5, &record)) << "no conference runs";
   ExpectTraffic(Host(), {});
   std::vector<std::string> logs = Host().LogLines();
-  ASSERT_EQ(2u, logs.size());
+  ASSERT_EQ(1u, logs.size());
   EXPECT_EQ(0u, logs[0].find("[ERROR]CTavorineModule::IMSSend2MrsMethod"));
 
   EXPECT_EQ(1, Module()->IMSSend2MrsMethod(1, 5, &record)) << "point to point always goes";

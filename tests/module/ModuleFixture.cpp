@@ -31,7 +31,10 @@ void ModuleTest::TearDown() {
 }
 
 CDlgDataConf* ModuleTest::StartConference(const char* uri) {
-  if (!module_->m_pDlgDataConf) module_->m_pDlgDataConf = CDlgDataConf::CreateConfWindow();
+  if (!module_->m_pDlgDataConf) {
+    module_->m_pDlgDataConf = CDlgDataConf::CreateConfWindow();
+    Host().Clear();  // the window's own requests (skins, the invite dialog's tree) are not the test's
+  }
   module_->m_pDlgDataConf->BeginConference(uri, "dconf-77");
   return module_->m_pDlgDataConf;
 }

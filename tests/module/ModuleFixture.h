@@ -22,7 +22,8 @@ class ModuleTest : public HostTest {
 
   // The module created through the export's path, attached to host.
   CTavorineModule* Module() { return module_; }
-  // A conference window that runs the conference uri.
+  // A conference window that runs the conference uri (the traffic of making the window is
+  // cleared).
   CDlgDataConf* StartConference(const char* uri = "sip:conf001@ims.example.cn");
   std::string UserPath() const { return userPath_; }
 

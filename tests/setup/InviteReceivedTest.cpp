@@ -2,6 +2,10 @@
 
 #include <cstring>
 #include <functional>
+#include <memory>
+#include <string>
+#include <utility>
+#include <vector>
 
 #include "confwindow/DlgDataConf.h"
 #include "module/ConfMethodRecord.h"
@@ -73,6 +77,23 @@ class InviteReceivedTest : public tavtest::ModuleTest {
     HostPlainBlock block{0};
     ModuleTest::Deliver(code, block);
   }
+  // The host says that a conference is over (conference event iType 7).
+  void HostEndsConference(const char* uri) {
+    auto event = std::make_unique<confStatisEvent>();
+    memset(event.get(), 0, sizeof *event);
+    event->detailType = kStatisConfEnded;
+    strcpy(event->szConfURI, uri);
+    HostRecordBlock block{7, event.get(), 0};
+    ModuleTest::Deliver(kModuleConfEvent, block);
+  }
+  // The answers sent (method 1, sub-type 3): conference URI and answer, in order.
+  std::vector<std::pair<std::string, int>> Answers() {
+    std::vector<std::pair<std::string, int>> answers;
+    for (const void* record : Host().ConfMethodRecords(1))
+      if (IntAt(record, 0) == kConfAnswer)
+        answers.emplace_back(static_cast<const char*>(record) + 4, IntAt(record, 0x56F));
+    return answers;
+  }
 
   confCtrlResult invite_{};
   Texts seen_;
@@ -93,7 +114,10 @@ TEST_F(InviteReceivedTest, JoinFillsTheDialogAnswersOneAndTakesOverTheConference
   EXPECT_EQ(1u, Host().ConfMethodRecords(11).size()) << "background sounds fetched once";
   EXPECT_FALSE(GetUserData()->m_bInvitePending);
   EXPECT_EQ(nullptr, Module()->m_pActiveCommonDlg);
-  ExpectTraffic(Host(), {{kMsg, kHostInviteComing},
+  // The conference window is made for the event, with its invite dialog and that dialog's tree.
+  ExpectTraffic(Host(), {{kMsg, kHostSkinWindow},
+                         {tavtest::kReq, kTreeRegister},
+                         {kMsg, kHostInviteComing},
                          {kMsg, kHostInviteShowing},
                          {kMsg, kHostSkinWindow},
                          {kMsg, kHostConfMethod},
@@ -134,6 +158,65 @@ TEST_F(InviteReceivedTest, ConferenceEndClosesTheDialogWithOrWithoutAnAnswer) {
   Host().Clear();
   Module()->m_pDlgDataConf->CloseInviteDialog(TRUE);  // nothing runs: nothing happens
   EXPECT_EQ(-1, AnswerSent());
+}
+
+TEST_F(InviteReceivedTest, TheHostsEndOfTheInvitedConferenceClosesTheDialogUnanswered) {
+  // The dialog ends with the host's call, not with the user's answer.
+  Deliver([&](HWND dialog) {
+    HostEndsConference("sip:other@ims.example.cn");
+    Pump();
+    EXPECT_TRUE(::IsWindowVisible(dialog)) << "another conference's end leaves it";
+    HostEndsConference(kConf);
+  });
+  EXPECT_EQ(-1, AnswerSent());
+  EXPECT_FALSE(Module()->m_pDlgDataConf->m_bInConf);
+  EXPECT_FALSE(GetUserData()->m_bInvitePending);
+}
+
+TEST_F(InviteReceivedTest, AnAutoAcceptedInvitationWhoseConferenceEndsMeanwhileIsNotJoined) {
+  GetUserData()->m_bAutoAccept = TRUE;
+  OnceInModal(platform::ModalKind::Wait, [this](const platform::ModalState&) { HostEndsConference(kConf); });
+  HostRecordBlock block{1, &invite_, 0};
+  ModuleTest::Deliver(kModuleConfEvent, block);
+  EXPECT_EQ(-1, AnswerSent());
+  EXPECT_FALSE(Module()->m_pDlgDataConf->m_bInConf);
+}
+
+TEST_F(InviteReceivedTest, AnAcceptedInvitationBringsTheMemberCounts) {
+  invite_.iMemberCount = 4;
+  invite_.iMaxMembers = 6;
+  Deliver([](HWND dialog) { platform::user::ClickItem(dialog, IDOK); });
+  EXPECT_EQ(4, Module()->m_pDlgDataConf->m_iMemberCount);
+  EXPECT_EQ(6, Module()->m_pDlgDataConf->m_iMaxMemberCount);
+  EXPECT_TRUE(Module()->m_pDlgDataConf->IsWindowVisible());
+}
+
+TEST_F(InviteReceivedTest, ASecondInvitationWhileTheFirstIsUpIsRefusedAndTheFirstAnsweredOnce) {
+  confCtrlResult second = invite_;
+  strcpy(second.szConfURI, "sip:conf43@ims.example.cn");
+  bool firstStillUp = false;
+  Deliver([&](HWND dialog) {
+    HostRecordBlock block{1, &second, 0};
+    ModuleTest::Deliver(kModuleConfEvent, block);
+    firstStillUp = ::IsWindowVisible(dialog) && GetUserData()->m_bInvitePending;
+    block = {1, &invite_, 0};  // the same invitation again is left to the dialog on screen
+    ModuleTest::Deliver(kModuleConfEvent, block);
+    platform::user::ClickItem(dialog, IDOK);
+  });
+  EXPECT_TRUE(firstStillUp);
+  using Answer = std::pair<std::string, int>;
+  EXPECT_EQ((std::vector<Answer>{{"sip:conf43@ims.example.cn", 0}, {kConf, 1}}), Answers());
+  EXPECT_EQ(CString(kConf), Module()->m_pDlgDataConf->GetConfURI());
+  EXPECT_FALSE(GetUserData()->m_bInvitePending);
+
+  // The next invitation shows its dialog again.
+  Host().Clear();
+  bool shown = false;
+  Deliver([&](HWND dialog) {
+    shown = true;
+    platform::user::ClickItem(dialog, IDCANCEL);
+  });
+  EXPECT_TRUE(shown);
 }
 
 TEST_F(InviteReceivedTest, ClosingThePopupsRefuses) {

@@ -1,0 +1,161 @@
+// A conference's life through the host and the user: joined or created, shown with its invite
+// button, invited into round after round within its member counts, its members followed, and
+// ended by the host.
+#include <string>
+#include <vector>
+
+#include "module/InviteEvents.h"
+#include "platform/ui/UserInput.h"
+#include "setup/InviteDialogIds.h"
+#include "setup/SetupIds.h"
+#include "setup/mmconfInvite.h"
+#include "setup/mmconfJoin.h"
+#include "tests/confwindow/ConfWindowFixture.h"
+
+namespace tavtest {
+namespace {
+
+namespace user = platform::user;
+
+const char kConf[] = "sip:conf7@ims.example.cn";
+
+class ConfLifeTest : public ConfWindowTest {
+ protected:
+  void SetUp() override {
+    ConfWindowTest::SetUp();
+    // The host allows every member at once, within the query.
+    Host().SetObserver([this](const host::HostEvent& e) {
+      if (e.channel != kMsg || e.code != kHostMemberRightQuery) return;
+      HostMemberRightAnswerBlock answer{200, "", 0};
+      Host().Deliver(kModuleMemberRightAnswer, answer);
+    });
+  }
+
+  // The user joins kConf on the join page; the host answers with the counts.
+  void Join(int memberCount, int maxMembers) {
+    HostPlainBlock open{0};
+    Deliver(kModuleOpenUI, open);
+    const size_t joins = Requests(kConfJoin).size();
+    ASSERT_TRUE(user::ClickItem(Start()->m_hWnd, IDC_RADIO_JOIN_CONF));
+    Start()->m_pJoin->SetDlgItemText(IDC_JOIN_URI, "");
+    ASSERT_TRUE(user::Type(::GetDlgItem(Start()->m_pJoin->m_hWnd, IDC_JOIN_URI), kConf));
+    ASSERT_TRUE(user::ClickItem(Start()->m_pJoin->m_hWnd, IDOK));
+    ASSERT_EQ(joins + 1, Requests(kConfJoin).size());
+    CtrlResult answer{kDetailJoin};
+    answer.confURI = kConf;
+    answer.memberCount = memberCount;
+    answer.maxMembers = maxMembers;
+    DeliverCtrlResult(answer);
+    Pump();
+  }
+  CmmconfInvite* Invite() { return Conf()->m_pInviteConfDlg.get(); }
+  bool InviteButtonEnabled() { return ::IsWindowEnabled(::GetDlgItem(Conf()->m_hWnd, IDC_CONF_INVITE)); }
+  bool ClickInviteButton() { return user::ClickItem(Conf()->m_hWnd, IDC_CONF_INVITE); }
+  // One invitation round: the invite button, the numbers typed and added, OK.
+  void InviteRound(std::initializer_list<const char*> numbers) {
+    ASSERT_TRUE(ClickInviteButton());
+    ASSERT_TRUE(Invite()->IsWindowVisible());
+    for (const char* number : numbers) {
+      ASSERT_TRUE(user::Type(Invite()->m_editNumber.m_hWnd, number));
+      ASSERT_TRUE(user::ClickItem(Invite()->m_hWnd, IDC_INVITE_ADD_NUMBER));
+    }
+    ASSERT_TRUE(user::ClickItem(Invite()->m_hWnd, IDOK));
+  }
+  std::vector<std::string> Invited() {
+    std::vector<std::string> members;
+    for (const ConfMethodRecord* record : Requests(kConfInvite)) members.push_back(record->szMemberURI);
+    return members;
+  }
+};
+
+TEST_F(ConfLifeTest, AJoinedConferenceShowsItsWindowAndInvitesRoundAfterRound) {
+  EXPECT_FALSE(Conf()->IsWindowVisible());
+  Join(3, 5);
+  EXPECT_TRUE(Conf()->IsWindowVisible());
+  EXPECT_EQ(3, Conf()->m_iMemberCount);
+  EXPECT_EQ(5, Conf()->m_iMaxMemberCount);
+  EXPECT_TRUE(InviteButtonEnabled());
+
+  InviteRound({"sip:m1@ims.example.cn"});
+  EXPECT_TRUE(MessageBoxesShown().empty()) << LastMessageBoxText().str();
+  EXPECT_EQ((std::vector<std::string>{"sip:m1@ims.example.cn"}), Invited());
+  EXPECT_FALSE(InviteButtonEnabled()) << "OK takes the button until the queue has drained";
+  Advance(500);
+  EXPECT_TRUE(InviteButtonEnabled());
+
+  InviteRound({"sip:m2@ims.example.cn"});
+  EXPECT_EQ((std::vector<std::string>{"sip:m1@ims.example.cn", "sip:m2@ims.example.cn"}), Invited());
+  EXPECT_TRUE(MessageBoxesShown().empty()) << LastMessageBoxText().str();
+}
+
+TEST_F(ConfLifeTest, ACreatedConferenceHasTheChairAsItsMemberAndTheAnswersMaximum) {
+  CtrlResult created{kDetailCreate};
+  created.confURI = kConf;
+  created.maxMembers = 8;
+  DeliverCtrlResult(created);
+  EXPECT_TRUE(Conf()->IsWindowVisible());
+  EXPECT_EQ(1, Conf()->m_iMemberCount);
+  EXPECT_EQ(8, Conf()->m_iMaxMemberCount);
+  EXPECT_TRUE(InviteButtonEnabled());
+}
+
+TEST_F(ConfLifeTest, StatusEventsKeepTheMembersAndTheirCount) {
+  Join(1, 6);
+  DeliverStatus(kStatisMembers, kConf, 3, 0,
+                {{"sip:m1@ims.example.cn", kMemberConnected, 4}, {"sip:m2@ims.example.cn", kMemberConnecting, 5}});
+  EXPECT_EQ(3, Conf()->m_iMemberCount);
+  EXPECT_EQ(6, Conf()->m_iMaxMemberCount) << "0 leaves the maximum";
+  ASSERT_NE(nullptr, Conf()->FindMember("sip:m1@ims.example.cn"));
+  EXPECT_EQ(CString("connected"), Conf()->FindMember("sip:m1@ims.example.cn")->csState);
+  EXPECT_EQ(5, Conf()->FindMember("sip:m2@ims.example.cn")->iMemberID);
+
+  DeliverStatus(kStatisMembers, kConf, 2, 7, {{"sip:m2@ims.example.cn", kMemberDisconnected, 5}});
+  EXPECT_EQ(CString("disconnected"), Conf()->FindMember("sip:m2@ims.example.cn")->csState);
+  EXPECT_EQ(2, Conf()->m_iMemberCount);
+  EXPECT_EQ(7, Conf()->m_iMaxMemberCount);
+
+  DeliverStatus(kStatisMembers, "sip:other@ims.example.cn", 9, 9, {{"sip:x@ims.example.cn", kMemberConnected, 1}});
+  EXPECT_EQ(2, Conf()->m_iMemberCount) << "another conference's members are not ours";
+  EXPECT_EQ(nullptr, Conf()->FindMember("sip:x@ims.example.cn"));
+}
+
+TEST_F(ConfLifeTest, TheInviteCommandRefusesAFullOrEndedConference) {
+  Join(1, 4);
+  DeliverStatus(kStatisMembers, kConf, 4, 0);
+  ASSERT_TRUE(ClickInviteButton());
+  EXPECT_EQ("会议人数已经达到上限，不能进行邀请！", LastMessageBoxText().str());
+  EXPECT_FALSE(Invite()->IsWindowVisible());
+
+  // A window that still has the command after the end (the host ends while it is pressed).
+  DeliverStatus(kStatisConfEnded, kConf);
+  Conf()->SendMessage(WM_COMMAND, MAKEWPARAM(IDC_CONF_INVITE, BN_CLICKED), 0);
+  EXPECT_EQ("会议已经结束，不能进行邀请！", LastMessageBoxText().str());
+  EXPECT_FALSE(Invite()->IsWindowVisible());
+}
+
+TEST_F(ConfLifeTest, TheHostsEndStopsThePacedInvitationsAndHidesTheWindow) {
+  Join(1, 10);
+  InviteRound({"sip:m1@ims.example.cn", "sip:m2@ims.example.cn", "sip:m3@ims.example.cn"});
+  ASSERT_EQ(1u, Invited().size());
+  EXPECT_EQ(2, Conf()->m_saPendingInvites.GetSize());
+
+  DeliverStatus(kStatisConfEnded, kConf);
+  EXPECT_FALSE(Conf()->m_bInConf);
+  EXPECT_EQ(CString(), Conf()->GetConfURI());
+  EXPECT_FALSE(Conf()->IsWindowVisible());
+  EXPECT_EQ(0, Conf()->m_saPendingInvites.GetSize());
+  EXPECT_EQ(0, Conf()->m_iMemberCount);
+  EXPECT_FALSE(InviteButtonEnabled());
+  Advance(2000);
+  EXPECT_EQ(1u, Invited().size()) << "nothing is invited into an ended conference";
+  EXPECT_FALSE(Conf()->KillTimer(kTimerInviteQueue)) << "the pacing timer stopped";
+
+  // The end of another conference changes nothing; the next join starts afresh.
+  Join(2, 3);
+  DeliverStatus(kStatisConfEnded, "sip:other@ims.example.cn");
+  EXPECT_TRUE(Conf()->m_bInConf);
+  EXPECT_EQ(2, Conf()->m_iMemberCount);
+}
+
+}  // namespace
+}  // namespace tavtest
