@@ -25,12 +25,15 @@ BOOL CTavorineModule::BeforeAddMemberRightCheck(CString number, CWnd* parent) {
   PHONEBOOK_INFO* entry = FindPhoneBookByURI(number);
   if (entry && entry->iRightFlag == 1) return TRUE;
 
-  HostMemberRightQueryBlock query{};
-  CopyField(query.szNumber, number);
-  SendEvent(kHostMemberRightQuery, &query);
-  // The host answers with code 17 while the query dialog runs.
+  // The host answers with code 17 while the query dialog runs, possibly within the query
+  // itself: the query goes out once the dialog exists.
   if (!parent) parent = InConference() ? (CWnd*)m_pDlgDataConf : (CWnd*)m_pDlgPreCreate;
   CDlgMemberRightQuery dialog(parent);
+  dialog.m_sendQuery = [this, &number] {
+    HostMemberRightQueryBlock query{};
+    CopyField(query.szNumber, number);
+    SendEvent(kHostMemberRightQuery, &query);
+  };
   return RunPopupDialog(dialog) == IDOK;
 }
 

@@ -30,6 +30,7 @@ BOOL CDlgMemberRightQuery::OnInitDialog() {
   ShowSecondsLeft();
   SetTimer(kTimerCountdown, 1000);
   SetTimer(kTimerReveal, 1000);
+  if (m_sendQuery) m_sendQuery();
   return TRUE;
 }
 

@@ -4,6 +4,8 @@
 // host allowed the member.
 #pragma once
 
+#include <functional>
+
 #include "platform/ui/Dialog.h"
 #include "platform/ui/Shell.h"
 
@@ -20,6 +22,9 @@ class CDlgMemberRightQuery : public CDialog {
 
   int m_nSecondsLeft = 0;
   BOOL m_bAnswered = FALSE;
+  // Run at the end of OnInitDialog: the query goes out once the dialog exists, so that an
+  // answer the host gives within the query finds it.
+  std::function<void()> m_sendQuery;
 
  private:
   void OnAnswer(const void* block);

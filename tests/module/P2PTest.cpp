@@ -81,8 +81,9 @@ TEST_F(ModuleTest, MemberRightCheckPassesKnownMembersAndAsksForOthers) {
   // Anyone else is asked of the host; the query dialog decides (here: the host closes pop-ups).
   OnceInModal(platform::ModalKind::Dialog, [this](const platform::ModalState&) { Module()->ClosePopupDialogs(); });
   EXPECT_FALSE(Module()->BeforeAddMemberRightCheck("sip:13900001111@ims.example.cn", nullptr));
-  ExpectTraffic(Host(), {{kMsg, kHostMemberRightQuery}, {kMsg, kHostSkinWindow}});
-  const HostMemberRightQueryBlock* query = Host().Events()[0].As<HostMemberRightQueryBlock>();
+  // The query goes out once its dialog exists (skinned in its initialisation).
+  ExpectTraffic(Host(), {{kMsg, kHostSkinWindow}, {kMsg, kHostMemberRightQuery}});
+  const HostMemberRightQueryBlock* query = Host().EventsWithCode(kHostMemberRightQuery)[0].As<HostMemberRightQueryBlock>();
   EXPECT_STREQ("sip:13900001111@ims.example.cn", query->szNumber);
 }
 

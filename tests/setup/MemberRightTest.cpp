@@ -49,6 +49,27 @@ TEST_F(MemberRightTest, AnAllowingAnswerWithinTheFirstSecondAddsWithoutShowingTh
   EXPECT_EQ(nullptr, QueryWindow());
 }
 
+TEST_F(MemberRightTest, AnAnswerGivenWithinTheQueryIsNotLost) {
+  int refusals = 0;
+  Host().SetObserver([&](const host::HostEvent& e) {
+    if (e.channel != kMsg || e.code != kHostMemberRightQuery) return;
+    EXPECT_NE(nullptr, QueryWindow()) << "the dialog exists before the query goes out";
+    AnswerRight(refusals++ == 0 ? 200 : 403, "66880011");
+  });
+  bool ran = false;
+  InEveryDialog([&](HWND dialog) {
+    ran = true;
+    user::ClickItem(dialog, IDC_RIGHT_CLOSE);  // the refusal waits for the user
+  });
+  AddTyped("66880011");
+  EXPECT_FALSE(ran) << "an allowing answer ends the dialog before its loop";
+  EXPECT_EQ((Rows{{"66880011", "66880011"}}), MemberRows());
+  AddTyped("66880012");
+  EXPECT_TRUE(ran);
+  EXPECT_EQ(1u, MemberRows().size());
+  EXPECT_EQ(nullptr, Module()->m_pActiveCommonDlg);
+}
+
 TEST_F(MemberRightTest, NotFoundCountsAsAllowedToo) {
   AddWithQuery("66880002", [this](HWND) { AnswerRight(404, ""); });
   EXPECT_EQ(1u, MemberRows().size());
