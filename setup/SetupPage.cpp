@@ -42,6 +42,11 @@ void CSetupPage::OnSize(UINT type, int cx, int cy) {
   }
 }
 
+BOOL CSetupPage::PreTranslateMessage(MSG* msg) {
+  if (msg->message == WM_KEYDOWN && msg->wParam == VK_ESCAPE) return FALSE;
+  return CDialog::PreTranslateMessage(msg);
+}
+
 void CSetupPage::OnCancel() {
   if (CWnd* parent = GetParent()) parent->PostMessage(WM_PRECREATE_HIDE, kHideFromCancel, 0);
   CDialog::OnCancel();

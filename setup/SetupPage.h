@@ -15,6 +15,9 @@ class CSetupPage : public CDialog {
   void OnCancel() override;
   // OK does nothing unless the page has a request to send.
   void OnOK() override {}
+  // Esc is the start window's, wherever the focus is on the page: it passes on to the start
+  // window, which ignores it while a request waits.
+  BOOL PreTranslateMessage(MSG* msg) override;
 
  protected:
   // Skins the page as a whole and as "window01", and the separator line as "static_line".

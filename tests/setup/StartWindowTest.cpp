@@ -4,6 +4,7 @@
 #include "platform/ui/Desktop.h"
 #include "platform/ui/UserInput.h"
 #include "setup/mmconfDefaultSet.h"
+#include "setup/mmconfInvite.h"
 #include "setup/mmconfPre.h"
 #include "setup/mmconfRecordList.h"
 #include "tests/setup/SetupFixture.h"
@@ -43,16 +44,23 @@ TEST_F(StartWindowTest, EveryPageIsCreatedAndSkinned) {
   EXPECT_NE(nullptr, start->m_pRecordList);
   EXPECT_NE(nullptr, start->m_pInfoToolTip);
   EXPECT_GE(Host().CountCode(kHostSkinWindow), 1u + 5 * 3 + 8);
-  // The create and book pages' department trees are handed to the host's tree service.
+  // The department trees are handed to the host's tree service: the invite dialog's, made with
+  // the conference window, then the create and book pages'; then the service fills all three.
   auto trees = Host().EventsWithCode(kTreeRegister, host::Channel::kRequest);
-  ASSERT_EQ(2u, trees.size());
+  ASSERT_EQ(3u, trees.size());
   ASSERT_NE(nullptr, trees[0].As<HostTreeBlock>());
   int tree = trees[0].As<HostTreeBlock>()->nTree;
-  EXPECT_EQ(kTreeCreatePage, tree);
-  EXPECT_EQ((void*)&CreatePage()->m_treeDept, trees[0].As<HostTreeBlock>()->pTreeCtrl);
+  EXPECT_EQ(kTreeInviteDialog, tree);
+  EXPECT_EQ((void*)&Module()->m_pDlgDataConf->m_pInviteConfDlg->m_treeDept, trees[0].As<HostTreeBlock>()->pTreeCtrl);
   tree = trees[1].As<HostTreeBlock>()->nTree;
+  EXPECT_EQ(kTreeCreatePage, tree);
+  EXPECT_EQ((void*)&CreatePage()->m_treeDept, trees[1].As<HostTreeBlock>()->pTreeCtrl);
+  tree = trees[2].As<HostTreeBlock>()->nTree;
   EXPECT_EQ(kTreeBookPage, tree);
-  EXPECT_EQ((void*)&start->m_pPre->m_treeDept, trees[1].As<HostTreeBlock>()->pTreeCtrl);
+  EXPECT_EQ((void*)&start->m_pPre->m_treeDept, trees[2].As<HostTreeBlock>()->pTreeCtrl);
+  EXPECT_EQ(3u, Host().CountCode(kTreeFill, host::Channel::kRequest));
+  OpenUI();
+  EXPECT_EQ(3u, Host().CountCode(kTreeFill, host::Channel::kRequest)) << "the trees are filled once";
   // The radio captions are left to the skin.
   EXPECT_EQ(CString(), ItemText(start, IDC_RADIO_CREATE_CONF));
 }
@@ -120,6 +128,29 @@ TEST_F(StartWindowTest, EscHidesTheWindowUnlessARequestWaits) {
   EXPECT_FALSE(Visible(CreatePage()));
   ExpectTraffic(Host(), {{kMsg, kHostFrontWindow}, {kMsg, kHostStateChanged}});
   EXPECT_NE(nullptr, Start()) << "closing only hides the window";
+}
+
+TEST_F(StartWindowTest, EscInAPagesEditDoesNothingWhileARequestWaits) {
+  CDlgmmConfPreCreate* start = OpenUI();
+  ASSERT_TRUE(Click(start, IDC_RADIO_JOIN_CONF));
+  HWND uri = ::GetDlgItem(JoinPage()->m_hWnd, IDC_JOIN_URI);
+  ASSERT_TRUE(platform::user::Type(uri, "sip:conf9@ims.example.cn"));
+  ASSERT_TRUE(Click(JoinPage(), IDOK));
+  ASSERT_FALSE(start->ArePageButtonsEnabled()) << "the join waits";
+  Host().Clear();
+  ::SetFocus(uri);
+  ASSERT_TRUE(platform::user::PressEscape());
+  Pump();
+  EXPECT_TRUE(Visible(start));
+  EXPECT_TRUE(Visible(JoinPage()));
+  ExpectTraffic(Host(), {});
+
+  Advance(60000);  // the join's wait ends
+  ::SetFocus(uri);
+  ASSERT_TRUE(platform::user::PressEscape());
+  Pump();
+  EXPECT_FALSE(Visible(start));
+  ExpectTraffic(Host(), {{kMsg, kHostFrontWindow}, {kMsg, kHostStateChanged}});
 }
 
 TEST_F(StartWindowTest, TheCloseBoxHidesTheWindowUnlessARequestWaits) {
