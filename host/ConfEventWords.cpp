@@ -1,32 +1,151 @@
 #include "host/ConfEventWords.h"
 
+#include <cstddef>
+#include <cstring>
+
 #include "confwindow/ConfCtrlResult.h"
 #include "host/ScenarioWords.h"
 #include "platform/Charset.h"
 #include "platform/Mbcs.h"
 
 namespace host {
+namespace {
 
-std::string CheckConfCtrlResult(const std::vector<std::string>& args) {
-  int value = 0;
-  bool ok = args.size() >= 4 && args.size() <= 6 && ParseInt(args[0], &value) && value == 1 &&
-            ParseInt(args[1], &value) && ParseInt(args[2], &value) &&
-            (args.size() < 6 || ParseInt(args[5], &value));
-  return ok ? "" : "1, a detail type, a result code, a conference URI, a subject and a conference type";
+using Args = std::vector<std::string>;
+
+// Copies a UTF-8 word into a fixed GBK field; false when it does not fit.
+template <size_t N>
+bool SetText(char (&field)[N], const std::string& utf8) {
+  std::string gbk = charset::Utf8ToGbk(utf8);
+  if (gbk.size() >= N) return false;
+  std::memcpy(field, gbk.c_str(), gbk.size() + 1);
+  return true;
 }
 
-std::string DeliverConfCtrlResult(RecordingHost& host, int code, const std::vector<std::string>& args) {
-  confCtrlResult record{};
-  ParseInt(args[1], &record.detailType);
-  ParseInt(args[2], &record.iResult);
-  mbcs::CopyLimited(record.szConfURI, sizeof record.szConfURI, charset::Utf8ToGbk(args[3]).c_str());
-  if (args.size() > 4)
-    mbcs::CopyLimited(record.szSubject, sizeof record.szSubject, charset::Utf8ToGbk(args[4]).c_str());
-  if (args.size() > 5) ParseInt(args[5], &record.iConfType);
+bool SetTypes(confCtrlResult& r, const std::string& list) {
+  int count = 0;
+  size_t start = 0;
+  while (start <= list.size()) {
+    size_t end = list.find(',', start);
+    if (end == std::string::npos) end = list.size();
+    int type = 0;
+    if (count == kConfCtrlTypeCapacity || !ParseInt(list.substr(start, end - start), &type)) return false;
+    char* entry = reinterpret_cast<char*>(&r) + offsetof(confCtrlResult, aiTypes) + count++ * sizeof type;
+    std::memcpy(entry, &type, sizeof type);
+    start = end + 1;
+  }
+  r.iTypeCount = count;
+  return true;
+}
+
+// A named int field, written through a local (the record is packed).
+#define INT_FIELD(member) [](confCtrlResult& r, const std::string& v) { \
+    int value = 0;                                                      \
+    if (!ParseInt(v, &value)) return false;                             \
+    r.member = value;                                                   \
+    return true;                                                        \
+  }
+#define TEXT_FIELD(member) [](confCtrlResult& r, const std::string& v) { return SetText(r.member, v); }
+
+struct Field {
+  const char* name;
+  bool (*set)(confCtrlResult& record, const std::string& value);
+};
+
+const Field kFields[] = {
+    {"subject", TEXT_FIELD(szSubject)},      {"type", INT_FIELD(iConfType)},
+    {"chair", TEXT_FIELD(szChairURI)},       {"member", TEXT_FIELD(szMemberURI)},
+    {"reason", TEXT_FIELD(szReason)},        {"dconf", TEXT_FIELD(szDConfID)},
+    {"subconf", TEXT_FIELD(szSubConfID)},    {"state", TEXT_FIELD(szMemberState)},
+    {"types", SetTypes},                     {"member-id", INT_FIELD(iMemberID)},
+    {"members", INT_FIELD(iMemberCount)},    {"max", INT_FIELD(iMaxMembers)},
+    {"subconf-type", INT_FIELD(iSubConfType)},
+};
+
+#undef INT_FIELD
+#undef TEXT_FIELD
+
+// The field that a NAME=VALUE word names, or NULL (then the word is positional).
+const Field* NamedField(const std::string& word, std::string* value) {
+  size_t equals = word.find('=');
+  if (equals == std::string::npos) return nullptr;
+  for (const Field& field : kFields)
+    if (word.compare(0, equals, field.name) == 0 && std::strlen(field.name) == equals) {
+      *value = word.substr(equals + 1);
+      return &field;
+    }
+  return nullptr;
+}
+
+const char kUsage[] = "1, a detail type, a result code, a conference URI, then a subject, a conference type and "
+                      "FIELD=VALUE words (subject type chair member reason dconf subconf state types member-id "
+                      "members max subconf-type)";
+
+// Builds the record from the words; "" or the reason.
+std::string BuildCtrlResult(const Args& args, confCtrlResult* r) {
+  std::memset(r, 0, sizeof *r);
+  int detail = 0, result = 0;
+  if (args.size() < 4 || args[0] != "1" || !ParseInt(args[1], &detail) || !ParseInt(args[2], &result))
+    return std::string("host 9 takes 11, a detail type and a time text, or ") + kUsage;
+  r->detailType = detail;
+  r->iResult = result;
+  if (!SetText(r->szConfURI, args[3])) return "the conference URI is longer than 256 bytes";
+  const char* positional[] = {"subject", "type"};
+  size_t next = 0;
+  for (size_t i = 4; i < args.size(); ++i) {
+    std::string value = args[i];
+    const Field* field = NamedField(args[i], &value);
+    if (!field && next < 2) field = NamedField(std::string(positional[next++]) + "=" + args[i], &value);
+    if (!field) return "unknown word '" + args[i] + "' in a conference event";
+    if (!field->set(*r, value)) return std::string("the value of ") + field->name + " does not fit: '" + value + "'";
+  }
+  return "";
+}
+
+// iType 11: the server's time.
+std::string BuildSysTime(const Args& args, confSysTime* record) {
+  std::memset(record, 0, sizeof *record);
+  int detail = 0;
+  if (args.size() != 3 || !ParseInt(args[1], &detail)) return "host 9 11 takes a detail type and a time text";
+  record->detailType = detail;
+  return SetText(record->cSysTime, args[2]) ? "" : "the time text is longer than 64 bytes";
+}
+
+std::string Deliver(RecordingHost& host, int code, int kind, void* record) {
   HostRecordBlock block{};
-  block.nKind = 1;
-  block.pRecord = &record;
+  block.nKind = kind;
+  block.pRecord = record;
   return "handled " + std::to_string(host.Deliver(code, block));
+}
+
+}  // namespace
+
+std::string CheckConfEvent(const Args& args) {
+  if (!args.empty() && args[0] == "11") {
+    confSysTime record;
+    return BuildSysTime(args, &record);
+  }
+  return CheckConfCtrlResult(args);
+}
+
+std::string DeliverConfEvent(RecordingHost& host, int code, const Args& args) {
+  if (args[0] == "11") {
+    confSysTime record;
+    BuildSysTime(args, &record);
+    return Deliver(host, code, 11, &record);
+  }
+  return DeliverConfCtrlResult(host, code, args);
+}
+
+std::string CheckConfCtrlResult(const Args& args) {
+  confCtrlResult record;
+  return BuildCtrlResult(args, &record);
+}
+
+std::string DeliverConfCtrlResult(RecordingHost& host, int code, const Args& args) {
+  confCtrlResult record;
+  BuildCtrlResult(args, &record);
+  return Deliver(host, code, 1, &record);
 }
 
 }  // namespace host

@@ -1,9 +1,19 @@
-// Conference event iType 1 (a conference-control result) as a scenario delivers it:
-//   host 9 1 DETAIL RESULT URI [SUBJECT [TYPE]]
-// DETAIL is the detail type (1 create, 7 join, 8 booking; 30 to 34 the invitation and
-// point-to-point events of module/InviteEvents.h), RESULT the server's answer code (200
-// success), URI the conference's URI (point to point: the peer's), SUBJECT its subject and
-// TYPE its conference type (point to point: -1 whiteboard, -2 assistance).
+// Conference events (host code 9) as a scenario delivers them.
+//
+//   host 9 11 DETAIL TIME
+//       iType 11 (confSysTime): the server's time; DETAIL 1 answers the book page's request.
+//   host 9 1 DETAIL RESULT URI [SUBJECT [TYPE]] [FIELD=VALUE ...]
+//       iType 1 (confCtrlResult): DETAIL the detail type (1 create, 7 join, 8 booking, 14 the
+//       failure reason; 30 to 34 the invitation and point-to-point events of
+//       module/InviteEvents.h; the module's other events by their number), RESULT the server's
+//       answer code (200 success), URI the conference's URI (point to point: the peer's),
+//       SUBJECT its subject, TYPE its conference type (point to point: -1 whiteboard, -2
+//       assistance). The other fields of the record are named:
+//         subject=TEXT type=N chair=URI member=URI reason=TEXT dconf=ID subconf=ID
+//         state=TEXT types=N,N,... member-id=N members=N max=N subconf-type=N
+//       (dconf the data-conference id, subconf a sub-conference id, state a member's state,
+//       types the conference's media and feature types, members the members present, max the
+//       conference's maximum of members). Texts longer than their field are refused.
 #pragma once
 
 #include <string>
@@ -13,7 +23,12 @@
 
 namespace host {
 
-// "" when the words (after the code) make such an event, else the reason.
+// "" when the words (after the code) make a conference event, else the reason.
+std::string CheckConfEvent(const std::vector<std::string>& args);
+// Delivers the event (words checked before); the line of what the module wrote back.
+std::string DeliverConfEvent(RecordingHost& host, int code, const std::vector<std::string>& args);
+
+// The same for the words of an iType 1 event (args[0] is "1").
 std::string CheckConfCtrlResult(const std::vector<std::string>& args);
 std::string DeliverConfCtrlResult(RecordingHost& host, int code, const std::vector<std::string>& args);
 

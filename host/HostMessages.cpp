@@ -5,7 +5,6 @@
 #include "host/ConfEventWords.h"
 #include "host/ScenarioWords.h"
 #include "platform/Charset.h"
-#include "platform/Mbcs.h"
 
 namespace host {
 namespace {
@@ -47,23 +46,6 @@ std::string DeliverMemberRightAnswer(RecordingHost& host, int code, const Args& 
   return Handled(host.Deliver(code, block));
 }
 
-// Conference event iType 11: the server's time.
-std::string DeliverSysTimeEvent(RecordingHost& host, int code, const Args& args) {
-  confSysTime record{};
-  record.detailType = IntArg(args, 1);
-  std::string time = charset::Utf8ToGbk(args[2]);
-  mbcs::CopyLimited(record.cSysTime, sizeof record.cSysTime, time.c_str());
-  HostRecordBlock block{};
-  block.nKind = 11;
-  block.pRecord = &record;
-  return Handled(host.Deliver(code, block));
-}
-
-// Conference events: 11 the server's time, 1 a conference-control result.
-std::string DeliverConfEvent(RecordingHost& host, int code, const Args& args) {
-  return IntArg(args, 0) == 1 ? DeliverConfCtrlResult(host, code, args) : DeliverSysTimeEvent(host, code, args);
-}
-
 struct Rule {
   size_t minArgs;
   size_t maxArgs;
@@ -84,7 +66,7 @@ const std::map<int, Rule>& Rules() {
       {kModuleStatusQuery, {0, 0, 0, DeliverStatusQuery, "no words"}},
       {kModuleShowUIPage, {1, 1, 1, DeliverShowPage, "a page number"}},
       {kModuleMemberRightAnswer, {1, 2, 1, DeliverMemberRightAnswer, "a result and a text"}},
-      {kModuleConfEvent, {3, 5, 2, DeliverConfEvent, "11, a detail type and a time text (server time)"}},
+      {kModuleConfEvent, {1, 64, 0, DeliverConfEvent, "an event's words (host/ConfEventWords.h)"}},
   };
   return rules;
 }
@@ -101,12 +83,10 @@ bool CheckHostMessage(int code, const Args& args, std::string* error) {
   bool ok = args.size() >= rule.minArgs && args.size() <= rule.maxArgs;
   int value;
   for (size_t i = 0; ok && i < rule.intArgs && i < args.size(); ++i) ok = ParseInt(args[i], &value);
-  if (ok && code == kModuleConfEvent && IntArg(args, 0) == 1) {
-    std::string reason = CheckConfCtrlResult(args);
-    if (!reason.empty()) *error = "host 9 1 takes " + reason;
-    return reason.empty();
+  if (ok && code == kModuleConfEvent) {
+    *error = CheckConfEvent(args);
+    return error->empty();
   }
-  if (ok && code == kModuleConfEvent) ok = IntArg(args, 0) == 11 && args.size() == 3;
   if (!ok) *error = "host " + std::to_string(code) + " takes " + rule.usage;
   return ok;
 }

@@ -3,9 +3,11 @@
 #include <fstream>
 #include <sstream>
 
+#include "host/BoxWords.h"
 #include "host/HostMessages.h"
 #include "host/ScenarioWords.h"
 #include "host/UserActionWords.h"
+#include "host/WindowCheckWords.h"
 
 namespace host {
 namespace {
@@ -47,6 +49,8 @@ std::string CheckStep(const ScenarioStep& step) {
   if (v == "expect") return (a.size() == 1 || a.size() == 2) && AllInts(a, 0) ? "" : "expect needs a code and a count";
   if (v == "note") return "";
   if (IsUserActionVerb(v)) return CheckUserAction(step);
+  if (IsWindowCheckVerb(v)) return CheckWindowCheck(step);
+  if (IsBoxVerb(v)) return CheckBoxStep(step);
   return "unknown step '" + v + "'";
 }
 

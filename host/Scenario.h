@@ -10,7 +10,7 @@ namespace host {
 
 struct ScenarioStep {
   int line = 0;
-  std::string verb;               // call, host, answer, answer-once, wait, close, expect, note
+  std::string verb;               // call, host, answer, wait, expect, type, click ... (docs/scenarios.md)
   std::vector<std::string> args;  // UTF-8 as written; quotes removed
 };
 

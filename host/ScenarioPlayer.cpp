@@ -3,6 +3,8 @@
 #include "host/HostMessages.h"
 #include "host/ScenarioWords.h"
 #include "host/UserActionWords.h"
+#include "host/WindowCheckWords.h"
+#include "host/WindowLookup.h"
 
 namespace host {
 namespace {
@@ -13,36 +15,63 @@ int Int(const std::string& word) {
   return value;
 }
 
+// "dialog "会议成员权限查询"" for the loop's window.
+std::string LoopName(const platform::ModalState& state) {
+  static const char* const kKinds[] = {"dialog", "message box", "menu", "tracker", "common dialog", "wait"};
+  std::string name = kKinds[static_cast<int>(state.kind)];
+  if (state.window) name += " \"" + WindowTextUtf8(state.window) + "\"";
+  return name;
+}
+
 }  // namespace
 
 ScenarioPlayer::ScenarioPlayer(RecordingHost& host, Pump pump, std::ostream& out)
-    : host_(host), pump_(std::move(pump)), out_(out) {
+    : host_(host), pump_(std::move(pump)), out_(out), abandoned_(platform::Desktop::AbandonedLoops()) {
   host_.SetObserver([this](const HostEvent& event) { out_ << printer_.Format(event) << std::flush; });
+  platform::Desktop::SetModalHook([this](const platform::ModalState& state) { OnModal(state); });
 }
 
-ScenarioPlayer::~ScenarioPlayer() { host_.SetObserver(nullptr); }
+ScenarioPlayer::~ScenarioPlayer() {
+  platform::Desktop::SetModalHook(nullptr);
+  host_.SetObserver(nullptr);
+}
 
 bool ScenarioPlayer::Play(const Scenario& scenario) {
   if (!host_.Module()) {
     out_ << "< FAILED: no module\n";
     return false;
   }
-  for (const ScenarioStep& step : scenario.steps)
-    if (!PlayStep(step)) return false;
-  return true;
+  scenario_ = &scenario;
+  next_ = 0;
+  failed_ = false;
+  while (!failed_ && next_ < scenario.steps.size()) PlayNext();
+  if (!failed_ && boxes_.UnusedAnswers() > 0) Fail("an answer-box answer was never used: no message box came");
+  scenario_ = nullptr;
+  return !failed_;
 }
 
-bool ScenarioPlayer::PlayStep(const ScenarioStep& step) {
+bool ScenarioPlayer::PlayNext() {
+  const ScenarioStep& step = scenario_->steps[next_++];
+  std::string failure = PlayStep(step);
+  out_ << boxes_.NewBoxes();
+  if (failure.empty()) failure = CheckAbandoned();
+  if (failure.empty()) return true;
+  Fail("line " + std::to_string(step.line) + ": " + failure);
+  return false;
+}
+
+std::string ScenarioPlayer::PlayStep(const ScenarioStep& step) {
   const std::vector<std::string>& a = step.args;
   if (step.verb == "note") {
     out_ << "#";
     for (const std::string& word : a) out_ << ' ' << word;
     out_ << "\n";
-    return true;
+    return "";
   }
   out_ << "> " << step.verb;
   for (const std::string& word : a) out_ << ' ' << word;
   out_ << "\n" << std::flush;
+  std::string failure;
   if (step.verb == "call") CallOperation(a[0]);
   else if (step.verb == "close") CallOperation("Close");
   else if (step.verb == "host") {
@@ -51,13 +80,15 @@ bool ScenarioPlayer::PlayStep(const ScenarioStep& step) {
   } else if (step.verb == "answer") host_.Answers().Set(Channel::kMessage, Int(a[0]), Int(a[1]));
   else if (step.verb == "answer-once") host_.Answers().Queue(Channel::kMessage, Int(a[0]), Int(a[1]));
   else if (step.verb == "wait") pump_(static_cast<uint32_t>(Int(a[0])));
-  else if (step.verb == "expect") return Expect(Int(a[0]), a.size() > 1 ? Int(a[1]) : 1);
+  else if (step.verb == "expect") failure = Expect(Int(a[0]), a.size() > 1 ? Int(a[1]) : 1);
   else if (IsUserActionVerb(step.verb)) {
-    std::string failure = PlayUserAction(step);
-    out_ << "< " << (failure.empty() ? "done" : "FAILED: " + failure) << "\n";
-    return failure.empty();
+    failure = PlayUserAction(step);
+    if (failure.empty()) out_ << "< done\n";
+  } else if (IsWindowCheckVerb(step.verb) || IsBoxVerb(step.verb)) {
+    failure = IsBoxVerb(step.verb) ? boxes_.Play(step) : PlayWindowCheck(step);
+    if (failure.empty()) out_ << "< ok\n";
   }
-  return true;
+  return failure;
 }
 
 void ScenarioPlayer::CallOperation(const std::string& name) {
@@ -80,14 +111,46 @@ void ScenarioPlayer::CallOperation(const std::string& name) {
   out_ << "< " << name << " " << result << "\n";
 }
 
-bool ScenarioPlayer::Expect(int code, int count) {
+std::string ScenarioPlayer::Expect(int code, int count) {
   int sent = static_cast<int>(host_.CountCode(code));
   if (sent >= count) {
     out_ << "< ok: code " << code << " sent " << sent << " times\n";
-    return true;
+    return "";
   }
-  out_ << "< FAILED: code " << code << " sent " << sent << " times, expected at least " << count << "\n";
-  return false;
+  return "code " + std::to_string(code) + " sent " + std::to_string(sent) + " times, expected at least " +
+         std::to_string(count);
+}
+
+std::string ScenarioPlayer::CheckAbandoned() {
+  int abandoned = platform::Desktop::AbandonedLoops();
+  if (abandoned == abandoned_) return "";
+  abandoned_ = abandoned;
+  return "a modal loop of the module had nothing to do and was abandoned";
+}
+
+// Inside the module's dialogs the scenario goes on; waits and message boxes end by themselves
+// (a box takes its answer-box answer or its default button).
+void ScenarioPlayer::OnModal(const platform::ModalState& state) {
+  if (!scenario_ || failed_) return;
+  if (state.kind == platform::ModalKind::Wait || state.kind == platform::ModalKind::MessageBox) return;
+  if (next_ >= scenario_->steps.size()) {
+    Fail("the scenario ended while the module waits in the " + LoopName(state) + " for an answer");
+    return;
+  }
+  if (state.window != announced_ || state.depth != announcedDepth_) {
+    announced_ = state.window;
+    announcedDepth_ = state.depth;
+    out_ << "# inside the module's " << LoopName(state) << "\n";
+  }
+  PlayNext();
+}
+
+// The failure line, then every modal loop of the module ends, so the calls return and the
+// play stops.
+void ScenarioPlayer::Fail(const std::string& reason) {
+  out_ << "< FAILED: " << reason << "\n" << std::flush;
+  failed_ = true;
+  if (platform::Desktop::ModalDepth() > 0) PostQuitMessage(1);
 }
 
 }  // namespace host

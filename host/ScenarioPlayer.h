@@ -1,14 +1,24 @@
 // Plays a scenario against the module attached to a recording host, printing each step, the
-// module's answers and all the traffic the module sends (through an EventPrinter).
+// module's answers, its message boxes and all the traffic the module sends (through an
+// EventPrinter).
+//
+// The module's dialogs that hold their caller until they end (the invitation dialog, the
+// member-right query ...) run the desktop's modal loop; the player's modal hook plays the next
+// steps inside that loop, as the host and the user act while the dialog is up. A loop that the
+// scenario leaves without an answer (no step left), a failed step and a loop that had to be
+// abandoned stop the play: every modal loop is ended (WM_QUIT) and Play returns false.
 #pragma once
 
 #include <cstdint>
 #include <functional>
 #include <ostream>
+#include <string>
 
+#include "host/BoxWords.h"
 #include "host/EventPrinter.h"
 #include "host/RecordingHost.h"
 #include "host/Scenario.h"
+#include "platform/ui/Desktop.h"
 
 namespace host {
 
@@ -17,26 +27,41 @@ class ScenarioPlayer {
   // Lets the module's windows and timers run for the given milliseconds.
   using Pump = std::function<void(uint32_t ms)>;
 
-  // Prints to out every event the host records from now on.
+  // Prints to out every event the host records from now on, and acts in the module's modal
+  // loops.
   ScenarioPlayer(RecordingHost& host, Pump pump, std::ostream& out);
   ~ScenarioPlayer();
 
-  // Plays every step against the host's attached module; stops at a failed expect step and
-  // returns false (also when no module is attached).
+  // Plays every step against the host's attached module; false when a step failed, a modal
+  // loop was left without an answer or abandoned, an answer-box answer was never used, or no
+  // module is attached.
   bool Play(const Scenario& scenario);
   // Whether a step closed the module.
   bool Closed() const { return closed_; }
 
  private:
-  bool PlayStep(const ScenarioStep& step);
+  bool PlayNext();
+  // Plays one step; "" when done, else why it failed.
+  std::string PlayStep(const ScenarioStep& step);
   void CallOperation(const std::string& name);
-  bool Expect(int code, int count);
+  std::string Expect(int code, int count);
+  std::string CheckAbandoned();
+  void OnModal(const platform::ModalState& state);
+  void Fail(const std::string& reason);
 
   RecordingHost& host_;
   Pump pump_;
   std::ostream& out_;
   EventPrinter printer_;
+  BoxWatch boxes_;
+  const Scenario* scenario_ = nullptr;
+  size_t next_ = 0;
+  bool failed_ = false;
   bool closed_ = false;
+  int abandoned_ = 0;
+  // The modal loop (its window and depth) in which the last step was played.
+  HWND announced_ = nullptr;
+  int announcedDepth_ = 0;
 };
 
 }  // namespace host

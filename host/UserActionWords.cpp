@@ -1,24 +1,12 @@
 #include "host/UserActionWords.h"
 
 #include "host/ScenarioWords.h"
+#include "host/WindowLookup.h"
 #include "platform/Charset.h"
-#include "platform/ui/Desktop.h"
 #include "platform/ui/UserInput.h"
 #include "platform/ui/Wnd.h"
 
 namespace host {
-namespace {
-
-// The first visible window with the control id below parent, depth first.
-HWND FindControl(HWND parent, int id) {
-  for (HWND child : platform::Desktop::Children(parent)) {
-    if (GetDlgCtrlID(child) == id && IsWindowVisible(child)) return child;
-    if (HWND found = FindControl(child, id)) return found;
-  }
-  return nullptr;
-}
-
-}  // namespace
 
 bool IsUserActionVerb(const std::string& verb) { return verb == "type" || verb == "click" || verb == "choose"; }
 
@@ -34,12 +22,11 @@ std::string CheckUserAction(const ScenarioStep& step) {
 
 std::string PlayUserAction(const ScenarioStep& step) {
   const std::vector<std::string>& a = step.args;
-  std::string title = charset::Utf8ToGbk(a[0]);
-  HWND window = FindWindow(nullptr, title.c_str());
+  HWND window = FindTitledWindow(a[0]);
   if (!window) return "no window titled " + a[0];
   int id = 0;
   ParseInt(a[1], &id);
-  HWND control = id ? FindControl(window, id) : window;
+  HWND control = id ? FindControlById(window, id, true) : window;
   if (!control) return "no visible control " + a[1] + " in " + a[0];
   bool done = false;
   if (step.verb == "click") {

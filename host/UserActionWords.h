@@ -1,7 +1,8 @@
 // Scenario steps in which the host program acts as the user on the module's windows (the
 // program and the module share one desktop): typing into a control, clicking it, choosing a
-// drop-down item. The window is the top-level window with the title; the control is found by
-// its id in that window or in any of its child dialogs (the first visible one).
+// drop-down item. The window is the top-level window with the title (the visible one when two
+// share it); the control is found by its id in that window or in any of its child dialogs (the
+// first visible one).
 //
 //   type TITLE ID TEXT    replaces the control's text by typing TEXT
 //   click TITLE ID        clicks the control (ID 0: the window itself)

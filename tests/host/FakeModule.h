@@ -2,8 +2,10 @@
 // and on code 2 asks its host with 20032 as the set-up pages do.
 #pragma once
 
+#include <cstring>
 #include <vector>
 
+#include "confwindow/ConfCtrlResult.h"
 #include "module/HostBlocks.h"
 #include "module/HostInterface.h"
 
@@ -20,6 +22,7 @@ class FakeModule : public ITavorineModule {
   std::vector<Received> received;
   int mayStart = -1;  // what the host wrote into the 20032 block
   bool closed = false;
+  confCtrlResult lastResult{};  // the last conference event of iType 1
 
   int GetModuleKind() override { return kTavorineModuleKind; }
   BOOL LoadUserData() override { return TRUE; }
@@ -28,6 +31,8 @@ class FakeModule : public ITavorineModule {
   void ClosePopupDialogs() override {}
   int OnHostMessage(int category, int code, void* block) override {
     received.push_back({category, code});
+    const HostRecordBlock* event = static_cast<const HostRecordBlock*>(block);
+    if (code == kModuleConfEvent && event->nKind == 1) std::memcpy(&lastResult, event->pRecord, sizeof lastResult);
     if (code == kModuleOpenUI) {
       HostMayStartBlock ask{0};
       host_->OnModuleMessage(kTavorineModuleKind, kHostMayStartConfOp, &ask);

@@ -50,7 +50,11 @@ TEST(ScenarioParse, HostMessagesNeedAPlayableCodeAndItsWords) {
   EXPECT_EQ(ParseFailure("host 8 1\n"), "line 1: host code 8 cannot be played");
   EXPECT_EQ(ParseFailure("host 15 3\n"), "line 1: host 15 takes no words");
   EXPECT_EQ(ParseFailure("host 16 first\n"), "line 1: host 16 takes a page number");
-  EXPECT_EQ(ParseFailure("host 9 7 1 x\n"), "line 1: host 9 takes 11, a detail type and a time text (server time)");
+  EXPECT_EQ(ParseFailure("host 9 7 1 x\n").substr(0, 60), "line 1: host 9 takes 11, a detail type and a time text, or 1");
+  EXPECT_EQ(ParseFailure("host 9 1 31 0 sip:a@b \"\" -1 colour=red\n"),
+            "line 1: unknown word 'colour=red' in a conference event");
+  EXPECT_EQ(ParseFailure("host 9 1 1 200 sip:a@b max=ten\n"), "line 1: the value of max does not fit: 'ten'");
+  EXPECT_EQ(ParseFailure("host 9 11 1 " + std::string(65, '9') + "\n"), "line 1: the time text is longer than 64 bytes");
 }
 
 struct PlayResult {
@@ -102,7 +106,7 @@ TEST(ScenarioPlay, FailedExpectationStopsThePlay) {
   h.Attach(&module);
   PlayResult r = Play(h, "host 2\nexpect 20032 2\nclose\n");
   EXPECT_FALSE(r.ok);
-  EXPECT_NE(r.output.find("< FAILED: code 20032 sent 1 times, expected at least 2\n"), std::string::npos) << r.output;
+  EXPECT_NE(r.output.find("< FAILED: line 2: code 20032 sent 1 times, expected at least 2\n"), std::string::npos) << r.output;
   EXPECT_FALSE(module.closed);
 }
 
@@ -111,6 +115,30 @@ TEST(ScenarioPlay, NothingIsPlayedWithoutAModule) {
   PlayResult r = Play(h, "call LoadUserData\n");
   EXPECT_FALSE(r.ok);
   EXPECT_EQ(r.output, "< FAILED: no module\n");
+}
+
+TEST(ScenarioPlay, ConferenceEventWordsFillTheirFields) {
+  host::RecordingHost h;
+  host_test::FakeModule module(&h);
+  h.Attach(&module);
+  // The point-to-point invitation in its six words, then a create answer with its ids and sizes.
+  PlayResult r = Play(h, std::string("host 9 1 31 0 sip:peer@ims.example.cn \"\" -2\n"
+                         u8"host 9 1 1 200 sip:conf@ims.example.cn 周会 max=10 members=3 dconf=D-1 subconf=W-7 "
+                         u8"chair=sip:chair@x member=sip:m@x member-id=5 state=connected reason=忙 types=0,5 "
+                         u8"subconf-type=4 type=2\n"));
+  ASSERT_TRUE(r.ok) << r.output;
+  const confCtrlResult& e = module.lastResult;
+  EXPECT_EQ(std::string(e.szConfURI), "sip:conf@ims.example.cn");
+  EXPECT_EQ(std::string(e.szSubject), "周会");  // scenario texts are UTF-8, the module's GBK
+  EXPECT_EQ(std::string(e.szReason), "忙");
+  EXPECT_EQ(std::string(e.szDConfID), "D-1");
+  EXPECT_EQ(std::string(e.szSubConfID), "W-7");
+  EXPECT_EQ(std::string(e.szChairURI), "sip:chair@x");
+  EXPECT_EQ(std::string(e.szMemberURI), "sip:m@x");
+  EXPECT_EQ(std::string(e.szMemberState), "connected");
+  int ints[] = {e.detailType, e.iResult, e.iMaxMembers, e.iMemberCount, e.iMemberID, e.iTypeCount,
+                e.aiTypes[0], e.aiTypes[1], e.iSubConfType, e.iConfType};
+  EXPECT_EQ(std::vector<int>(ints, ints + 10), (std::vector<int>{1, 200, 10, 3, 5, 2, 0, 5, 4, 2}));
 }
 
 TEST(ScenarioPlay, OneShotAnswerIsUsedOnce) {

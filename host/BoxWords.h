@@ -1,0 +1,38 @@
+// The module's message boxes as a scenario sees them. Every box is printed once it was
+// answered; it is answered with its default button unless an answer-box step gave the answer
+// for it.
+//
+//   expect-box TEXT     the module showed a box with exactly TEXT since the last expect-box
+//                       step (or the start)
+//   answer-box ANSWER   the next box is answered with ANSWER: ok, cancel, abort, retry,
+//                       ignore, yes, no, or the number of the button
+#pragma once
+
+#include <cstddef>
+#include <string>
+
+#include "host/Scenario.h"
+
+namespace host {
+
+bool IsBoxVerb(const std::string& verb);
+// "" when the step's words fit its verb, else the reason.
+std::string CheckBoxStep(const ScenarioStep& step);
+
+class BoxWatch {
+ public:
+  // Starts after the boxes shown so far.
+  BoxWatch();
+  // Plays an expect-box or answer-box step: "" when done, else why it failed.
+  std::string Play(const ScenarioStep& step);
+  // Lines for the boxes shown since the last call ("" when none).
+  std::string NewBoxes();
+  // Answers that answer-box steps gave and no box has taken yet.
+  size_t UnusedAnswers() const;
+
+ private:
+  size_t printed_;
+  size_t checked_;
+};
+
+}  // namespace host

@@ -1,0 +1,47 @@
+#include "host/WindowCheckWords.h"
+
+#include "host/ScenarioWords.h"
+#include "host/WindowLookup.h"
+#include "platform/ui/Wnd.h"
+
+namespace host {
+namespace {
+
+std::string WindowState(const std::string& title) {
+  HWND window = FindTitledWindow(title);
+  if (!window) return "absent";
+  return IsWindowVisible(window) ? "visible" : "hidden";
+}
+
+std::string CheckText(const ScenarioStep& step) {
+  const std::vector<std::string>& a = step.args;
+  HWND window = FindTitledWindow(a[0]);
+  if (!window) return "no window titled " + a[0];
+  int id = 0;
+  ParseInt(a[1], &id);
+  HWND control = id ? FindControlById(window, id, false) : window;
+  if (!control) return "no control " + a[1] + " in " + a[0];
+  std::string text = WindowTextUtf8(control);
+  return text == a[2] ? "" : "control " + a[1] + " of " + a[0] + " shows \"" + text + "\"";
+}
+
+}  // namespace
+
+bool IsWindowCheckVerb(const std::string& verb) { return verb == "expect-text" || verb == "expect-window"; }
+
+std::string CheckWindowCheck(const ScenarioStep& step) {
+  const std::vector<std::string>& a = step.args;
+  int id = 0;
+  if (step.verb == "expect-text")
+    return a.size() == 3 && ParseInt(a[1], &id) ? "" : "expect-text needs a window title, a control id and a text";
+  bool known = a.size() == 2 && (a[1] == "visible" || a[1] == "hidden" || a[1] == "absent");
+  return known ? "" : "expect-window needs a window title and visible, hidden or absent";
+}
+
+std::string PlayWindowCheck(const ScenarioStep& step) {
+  if (step.verb == "expect-text") return CheckText(step);
+  std::string state = WindowState(step.args[0]);
+  return state == step.args[1] ? "" : "the window titled " + step.args[0] + " is " + state;
+}
+
+}  // namespace host
