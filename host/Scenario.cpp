@@ -5,6 +5,7 @@
 
 #include "host/BoxWords.h"
 #include "host/HostMessages.h"
+#include "host/ItemWords.h"
 #include "host/ScenarioWords.h"
 #include "host/UserActionWords.h"
 #include "host/WindowCheckWords.h"
@@ -51,6 +52,7 @@ std::string CheckStep(const ScenarioStep& step) {
   if (IsUserActionVerb(v)) return CheckUserAction(step);
   if (IsWindowCheckVerb(v)) return CheckWindowCheck(step);
   if (IsBoxVerb(v)) return CheckBoxStep(step);
+  if (IsItemVerb(v)) return CheckItemStep(step);
   return "unknown step '" + v + "'";
 }
 

@@ -18,7 +18,7 @@ struct Scenario {
   std::vector<ScenarioStep> steps;
 };
 
-// Splits a line into words; a word in double quotes may hold blanks (\" and \\ escape).
+// Splits a line into words; a word in double quotes may hold blanks (\" \\ \r \n escape).
 // False when a quote is not closed.
 bool SplitWords(const std::string& line, std::vector<std::string>* words);
 

@@ -1,6 +1,7 @@
 #include "host/ScenarioPlayer.h"
 
 #include "host/HostMessages.h"
+#include "host/ItemWords.h"
 #include "host/ScenarioWords.h"
 #include "host/UserActionWords.h"
 #include "host/WindowCheckWords.h"
@@ -61,17 +62,29 @@ bool ScenarioPlayer::PlayNext() {
 }
 
 std::string ScenarioPlayer::PlayStep(const ScenarioStep& step) {
-  const std::vector<std::string>& a = step.args;
   if (step.verb == "note") {
     out_ << "#";
-    for (const std::string& word : a) out_ << ' ' << word;
+    for (const std::string& word : step.args) out_ << ' ' << word;
     out_ << "\n";
     return "";
   }
   out_ << "> " << step.verb;
-  for (const std::string& word : a) out_ << ' ' << word;
+  for (const std::string& word : step.args) out_ << ' ' << QuoteWord(word);
   out_ << "\n" << std::flush;
   std::string failure;
+  if (IsUserActionVerb(step.verb)) failure = PlayUserAction(step);
+  else if (IsItemVerb(step.verb)) failure = PlayItemStep(step);
+  else if (IsWindowCheckVerb(step.verb)) failure = PlayWindowCheck(step);
+  else if (IsBoxVerb(step.verb)) failure = boxes_.Play(step);
+  else return PlayHostStep(step);
+  // A check says ok, an action done.
+  if (failure.empty()) out_ << (step.verb.compare(0, 7, "expect-") == 0 ? "< ok\n" : "< done\n");
+  return failure;
+}
+
+// The host's own steps: calls, host messages, answers, waits and expected traffic.
+std::string ScenarioPlayer::PlayHostStep(const ScenarioStep& step) {
+  const std::vector<std::string>& a = step.args;
   if (step.verb == "call") CallOperation(a[0]);
   else if (step.verb == "close") CallOperation("Close");
   else if (step.verb == "host") {
@@ -80,15 +93,8 @@ std::string ScenarioPlayer::PlayStep(const ScenarioStep& step) {
   } else if (step.verb == "answer") host_.Answers().Set(Channel::kMessage, Int(a[0]), Int(a[1]));
   else if (step.verb == "answer-once") host_.Answers().Queue(Channel::kMessage, Int(a[0]), Int(a[1]));
   else if (step.verb == "wait") pump_(static_cast<uint32_t>(Int(a[0])));
-  else if (step.verb == "expect") failure = Expect(Int(a[0]), a.size() > 1 ? Int(a[1]) : 1);
-  else if (IsUserActionVerb(step.verb)) {
-    failure = PlayUserAction(step);
-    if (failure.empty()) out_ << "< done\n";
-  } else if (IsWindowCheckVerb(step.verb) || IsBoxVerb(step.verb)) {
-    failure = IsBoxVerb(step.verb) ? boxes_.Play(step) : PlayWindowCheck(step);
-    if (failure.empty()) out_ << "< ok\n";
-  }
-  return failure;
+  else if (step.verb == "expect") return Expect(Int(a[0]), a.size() > 1 ? Int(a[1]) : 1);
+  return "";
 }
 
 void ScenarioPlayer::CallOperation(const std::string& name) {

@@ -43,6 +43,7 @@ class ScenarioPlayer {
   bool PlayNext();
   // Plays one step; "" when done, else why it failed.
   std::string PlayStep(const ScenarioStep& step);
+  std::string PlayHostStep(const ScenarioStep& step);
   void CallOperation(const std::string& name);
   std::string Expect(int code, int count);
   std::string CheckAbandoned();

@@ -18,7 +18,20 @@ bool ParseInt(const std::string& word, int* value) {
   return true;
 }
 
-// Words are separated by blanks; '#' outside quotes starts a comment.
+std::string QuoteWord(const std::string& word) {
+  if (!word.empty() && word.find_first_of(" \t\r\n\"\\#") == std::string::npos) return word;
+  std::string quoted = "\"";
+  for (char c : word) {
+    if (c == '\r') quoted += "\\r";
+    else if (c == '\n') quoted += "\\n";
+    else if (c == '"' || c == '\\') quoted += std::string("\\") + c;
+    else quoted += c;
+  }
+  return quoted + "\"";
+}
+
+// Words are separated by blanks; '#' outside quotes starts a comment. Inside quotes \" and \\ stand
+// for themselves, \r and \n for a carriage return and a line feed.
 bool SplitWords(const std::string& line, std::vector<std::string>* words) {
   words->clear();
   size_t i = 0;
@@ -31,8 +44,12 @@ bool SplitWords(const std::string& line, std::vector<std::string>* words) {
     } else if (c == '"') {
       std::string word;
       for (++i; i < line.size() && line[i] != '"'; ++i) {
-        if (line[i] == '\\' && i + 1 < line.size()) ++i;
-        word += line[i];
+        if (line[i] != '\\' || i + 1 == line.size()) {
+          word += line[i];
+          continue;
+        }
+        char escaped = line[++i];
+        word += escaped == 'n' ? '\n' : escaped == 'r' ? '\r' : escaped;
       }
       if (i >= line.size()) return false;
       ++i;

@@ -22,11 +22,11 @@ std::string CheckUserAction(const ScenarioStep& step) {
 
 std::string PlayUserAction(const ScenarioStep& step) {
   const std::vector<std::string>& a = step.args;
-  HWND window = FindTitledWindow(a[0]);
-  if (!window) return "no window titled " + a[0];
   int id = 0;
   ParseInt(a[1], &id);
-  HWND control = id ? FindControlById(window, id, true) : window;
+  bool windowFound = false;
+  HWND control = id ? FindTitledControl(a[0], id, true, &windowFound) : FindTitledWindow(a[0]);
+  if (!control && (id == 0 || !windowFound)) return "no window titled " + a[0];
   if (!control) return "no visible control " + a[1] + " in " + a[0];
   bool done = false;
   if (step.verb == "click") {

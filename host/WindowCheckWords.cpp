@@ -15,11 +15,11 @@ std::string WindowState(const std::string& title) {
 
 std::string CheckText(const ScenarioStep& step) {
   const std::vector<std::string>& a = step.args;
-  HWND window = FindTitledWindow(a[0]);
-  if (!window) return "no window titled " + a[0];
   int id = 0;
   ParseInt(a[1], &id);
-  HWND control = id ? FindControlById(window, id, false) : window;
+  bool windowFound = false;
+  HWND control = id ? FindTitledControl(a[0], id, false, &windowFound) : FindTitledWindow(a[0]);
+  if (!control && (id == 0 || !windowFound)) return "no window titled " + a[0];
   if (!control) return "no control " + a[1] + " in " + a[0];
   std::string text = WindowTextUtf8(control);
   return text == a[2] ? "" : "control " + a[1] + " of " + a[0] + " shows \"" + text + "\"";

@@ -12,11 +12,11 @@ namespace host {
 // one; NULL when none has the title. Two windows may share a title (the start window and the
 // conference window): the user sees the visible one.
 HWND FindTitledWindow(const std::string& title);
-// Whether some top-level window with the title is visible.
-bool AnyTitledWindowVisible(const std::string& title);
-// The control with the id inside window (depth first, through child dialogs): the first
-// visible one, or, when visibleOnly is false and none is visible, the first one.
-HWND FindControlById(HWND window, int id, bool visibleOnly);
+// The control with the id in the windows titled title, visible windows first (two windows may
+// share a title; the user finds the control in the one that has it). With visibleOnly only a
+// visible control counts; otherwise a hidden one does when no visible one exists. NULL when
+// none; *windowFound then tells whether some window has the title.
+HWND FindTitledControl(const std::string& title, int id, bool visibleOnly, bool* windowFound);
 // A window's text as UTF-8.
 std::string WindowTextUtf8(HWND window);
 

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "host/ScenarioPlayer.h"
+#include "host/ScenarioWords.h"
 #include "tests/host/FakeModule.h"
 
 namespace {
@@ -31,6 +32,10 @@ TEST(ScenarioParse, StepsWithCommentsBlankLinesAndQuotedWords) {
   EXPECT_EQ(s.steps[1].args, (std::vector<std::string>{"17", "1", "成员 \"甲\""}));
   EXPECT_EQ(s.steps[2].args, (std::vector<std::string>{"20032", "0"}));
   EXPECT_EQ(s.steps[4].verb, "close");
+  ASSERT_TRUE(host::ParseScenario("expect-box \"a\\r\\nb \\\\\"\n", &s, &error)) << error;
+  EXPECT_EQ(s.steps[0].args, (std::vector<std::string>{"a\r\nb \\"}));
+  EXPECT_EQ(host::QuoteWord(s.steps[0].args[0]), "\"a\\r\\nb \\\\\"");
+  EXPECT_EQ(host::QuoteWord("plain"), "plain");
 }
 
 TEST(ScenarioParse, RefusalsNameTheLine) {

@@ -1,0 +1,126 @@
+#include "host/ItemWords.h"
+
+#include <cstdio>
+
+#include "host/ScenarioWords.h"
+#include "host/WindowLookup.h"
+#include "platform/Charset.h"
+#include "platform/Time.h"
+#include "platform/ui/ListCtrl.h"
+#include "platform/ui/Messages.h"
+#include "platform/ui/TreeCtrl.h"
+#include "platform/ui/UserInput.h"
+#include "platform/ui/Wnd.h"
+
+namespace host {
+namespace {
+
+struct Key {
+  const char* name;
+  bool (*press)();
+};
+const Key kKeys[] = {{"esc", platform::user::PressEscape},
+                     {"enter", platform::user::PressEnter},
+                     {"tab", [] { return platform::user::PressTab(); }},
+                     {"delete", platform::user::PressDelete}};
+
+const Key* FindKey(const std::string& name) {
+  for (const Key& key : kKeys)
+    if (name == key.name) return &key;
+  return nullptr;
+}
+
+bool ParseMoment(const std::string& text, CTime* moment) {
+  int y, mo, d, h, mi, s;
+  char end;
+  if (std::sscanf(text.c_str(), "%d-%d-%d %d:%d:%d%c", &y, &mo, &d, &h, &mi, &s, &end) != 6) return false;
+  *moment = CTime(y, mo, d, h, mi, s);
+  return moment->IsValid();
+}
+
+std::string SetTime(const ScenarioStep& step) {
+  const std::vector<std::string>& a = step.args;
+  int id = 0;
+  ParseInt(a[1], &id);
+  bool windowFound = false;
+  HWND picker = FindTitledControl(a[0], id, true, &windowFound);
+  if (!windowFound) return "no window titled " + a[0];
+  if (!picker) return "no visible control " + a[1] + " in " + a[0];
+  CTime moment;
+  ParseMoment(a[2], &moment);
+  return platform::user::SetDateTime(picker, moment) ? "" : "the picker " + a[1] + " does not take " + a[2];
+}
+
+HTREEITEM FindTreeItem(CTreeCtrl* tree, HTREEITEM from, const std::string& gbk) {
+  for (HTREEITEM item = from; item; item = tree->GetNextSiblingItem(item)) {
+    if (tree->GetItemText(item).str() == gbk) return item;
+    if (HTREEITEM found = FindTreeItem(tree, tree->GetChildItem(item), gbk)) return found;
+  }
+  return nullptr;
+}
+
+int FindListRow(CListCtrl* list, const std::string& gbk) {
+  for (int row = 0; row < list->GetItemCount(); ++row)
+    if (list->GetItemText(row, 0).str() == gbk || list->GetItemText(row, 1).str() == gbk) return row;
+  return -1;
+}
+
+// Finds the item of a click-item, dblclick-item or expect-item step and acts on it.
+std::string ActOnItem(const ScenarioStep& step) {
+  const std::vector<std::string>& a = step.args;
+  int id = 0;
+  ParseInt(a[1], &id);
+  bool windowFound = false;
+  HWND control = FindTitledControl(a[0], id, step.verb != "expect-item", &windowFound);
+  if (!windowFound) return "no window titled " + a[0];
+  CWnd* wnd = control ? CWnd::FromHandle(control) : nullptr;
+  std::string gbk = charset::Utf8ToGbk(a[2]);
+  bool found = false, done = false;
+  if (CTreeCtrl* tree = dynamic_cast<CTreeCtrl*>(wnd)) {
+    HTREEITEM item = FindTreeItem(tree, tree->GetRootItem(), gbk);
+    found = item != nullptr;
+    if (found && step.verb == "click-item") done = platform::user::ClickTreeItem(control, item);
+    if (found && step.verb == "dblclick-item") done = platform::user::DoubleClickTreeItem(control, item);
+  } else if (CListCtrl* list = dynamic_cast<CListCtrl*>(wnd)) {
+    int row = FindListRow(list, gbk);
+    found = row >= 0;
+    if (found && step.verb == "click-item") done = platform::user::ClickListItem(control, row);
+    if (found && step.verb == "dblclick-item") done = platform::user::DoubleClickListItem(control, row);
+  } else {
+    return "no visible tree or list " + a[1] + " in " + a[0];
+  }
+  if (!found) return "no item \"" + a[2] + "\" in control " + a[1] + " of " + a[0];
+  if (step.verb == "expect-item" || done) return "";
+  return "the user cannot reach the item \"" + a[2] + "\" now";
+}
+
+}  // namespace
+
+bool IsItemVerb(const std::string& verb) {
+  return verb == "click-item" || verb == "dblclick-item" || verb == "expect-item" || verb == "set-time" ||
+         verb == "close-window" || verb == "press";
+}
+
+std::string CheckItemStep(const ScenarioStep& step) {
+  const std::vector<std::string>& a = step.args;
+  if (step.verb == "close-window") return a.size() == 1 ? "" : "close-window needs a window title";
+  if (step.verb == "press") return a.size() == 1 && FindKey(a[0]) ? "" : "press needs esc, enter, tab or delete";
+  int id = 0;
+  CTime moment;
+  if (step.verb == "set-time")
+    return a.size() == 3 && ParseInt(a[1], &id) && ParseMoment(a[2], &moment)
+               ? ""
+               : "set-time needs a window title, a control id and a time \"YYYY-MM-DD HH:MM:SS\"";
+  return a.size() == 3 && ParseInt(a[1], &id) ? "" : step.verb + " needs a window title, a control id and a text";
+}
+
+std::string PlayItemStep(const ScenarioStep& step) {
+  if (step.verb == "press") return FindKey(step.args[0])->press() ? "" : "no window takes the key now";
+  if (step.verb == "set-time") return SetTime(step);
+  if (step.verb != "close-window") return ActOnItem(step);
+  HWND window = FindTitledWindow(step.args[0]);
+  if (!window || !IsWindowVisible(window)) return "no visible window titled " + step.args[0];
+  return platform::user::CloseWindow(window) ? "" : "the user cannot close " + step.args[0] + " now";
+}
+
+}  // namespace host
