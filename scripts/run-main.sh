@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The main job: installs what is missing, builds the default preset and lets the host program
-# load the module and play its scenarios, printing the host traffic: the first loads, queries
-# and closes the module; the second opens the user interface and creates a conference.
+# load the module and play its scenarios (docs/scenarios.md), printing the host traffic: loading
+# and closing the module, creating a conference, booking one, the member-right query; each
+# scenario on a fresh user folder.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -10,9 +11,12 @@ cmake --preset default
 jobs=$(nproc 2>/dev/null || echo 4)
 [ "$jobs" -gt 8 ] && jobs=8
 cmake --build --preset default -j"$jobs"
-for scenario in scenarios/first.scn scenarios/create.scn; do
-  echo "=== $scenario"
-  build/default/host/tavorine-host --module build/default/module/libtavorine.so "$scenario"
+for name in first create book member-right; do
+  echo "=== scenarios/$name.scn"
+  folder=build/default/scenario-users/$name
+  rm -rf "$folder"
+  build/default/host/tavorine-host --module build/default/module/libtavorine.so --user-folder "$folder" \
+    "scenarios/$name.scn"
 done
 
 # Pictures of what the boards show: the picture-writing tests draw pages of every object kind,

@@ -5,6 +5,7 @@
 #include <sys/wait.h>
 
 #include <cstdio>
+#include <filesystem>
 #include <string>
 
 namespace {
@@ -61,20 +62,60 @@ TEST(HostProgram, WaitsRunTheModulesTimersAndTheModuleIsClosedAtTheEnd) {
   std::remove(path.c_str());
 }
 
-TEST(HostProgram, TheUsersFilesLiveInTheUserFolder) {
-  std::string folder = testing::TempDir() + "user-folder-test";
-  std::string defaults = folder + "/zhangweimmc_dfs.dat";
-  std::remove(defaults.c_str());
-  std::string path = WriteScenario("open.scn", "call LoadUserData\nhost 2\n");
-  ProgramRun run = RunProgram(ModuleArg() + "--user-folder '" + folder + "' '" + path + "'");
-  EXPECT_EQ(run.status, 0) << run.output;
-  // The defaults page found no defaults file there and wrote the defaults into it.
-  EXPECT_NE(run.output.find("the file(" + defaults + ") is not exist!"), std::string::npos) << run.output;
-  FILE* file = std::fopen(defaults.c_str(), "rb");
-  EXPECT_NE(file, nullptr);
-  if (file) std::fclose(file);
+std::string UserFolder(const std::string& name) {
+  std::string folder = testing::TempDir() + "user-" + name;
+  std::filesystem::remove_all(folder);
+  return folder;
+}
+
+TEST(HostProgram, ASecondRunSeesTheDefaultsTheFirstSavedInTheUserFolder) {
+  std::string folder = UserFolder("defaults");
+  std::string save = WriteScenario("save.scn", u8"call LoadUserData\nhost 2\nclick 多媒体会议 1108\n"
+                                               u8"type 多媒体会议 1996 每周例会\ntype 多媒体会议 2002 8\n"
+                                               u8"type 多媒体会议 1997 60\ntype 多媒体会议 1998 5\n"
+                                               u8"click 多媒体会议 1\nexpect-box 会议缺省设置修改成功！\n");
+  std::string see = WriteScenario("see.scn", u8"call LoadUserData\nhost 2\nexpect-text 多媒体会议 1045 每周例会\n");
+  std::string options = ModuleArg() + "--user-folder '" + folder + "' '";
+  ProgramRun first = RunProgram(options + save + "'");
+  EXPECT_EQ(first.status, 0) << first.output;
+  EXPECT_TRUE(std::filesystem::exists(folder + "/zhangweimmc_dfs.dat"));
+  ProgramRun second = RunProgram(options + see + "'");
+  EXPECT_EQ(second.status, 0) << second.output;
+  ProgramRun elsewhere = RunProgram(ModuleArg() + "--user-folder '" + UserFolder("other") + "' '" + see + "'");
+  EXPECT_EQ(elsewhere.status, 1) << elsewhere.output;
+  std::remove(save.c_str());
+  std::remove(see.c_str());
+}
+
+TEST(HostProgram, ADialogLeftWithoutAnAnswerFailsTheRun) {
+  std::string path = WriteScenario("unanswered.scn", u8"call LoadUserData\nhost 2\ntype 多媒体会议 1687 80007777\n"
+                                                     u8"click 多媒体会议 1689\n");
+  ProgramRun run = RunProgram(ModuleArg() + "--user-folder '" + UserFolder("unanswered") + "' '" + path + "'");
+  EXPECT_EQ(run.status, 1) << run.output;
+  EXPECT_NE(run.output.find(u8"< FAILED: the scenario ended while the module waits in the dialog \"会议成员权限查询\" "
+                            u8"for an answer\n"),
+            std::string::npos)
+      << run.output;
   std::remove(path.c_str());
 }
+
+// The scenarios under scenarios/, each on a fresh user folder, as the main job plays them.
+class ScenarioFile : public testing::TestWithParam<const char*> {};
+
+TEST_P(ScenarioFile, PlaysThrough) {
+  std::string name = GetParam();
+  ProgramRun run = RunProgram(ModuleArg() + "--user-folder '" + UserFolder(name) + "' '" + TAV_SOURCE_DIR +
+                              "/scenarios/" + name + ".scn'");
+  EXPECT_EQ(run.status, 0) << run.output;
+}
+
+INSTANTIATE_TEST_SUITE_P(Scenarios, ScenarioFile, testing::Values("first", "create", "book", "member-right"),
+                         [](const testing::TestParamInfo<const char*>& info) {
+                           std::string name = info.param;
+                           for (char& c : name)
+                             if (c == '-') c = '_';
+                           return name;
+                         });
 
 TEST(HostProgram, RefusesABadScenarioBeforeLoadingTheModule) {
   std::string path = WriteScenario("bad.scn", "call LoadUserData\nhost 8\n");
