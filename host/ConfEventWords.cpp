@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "confwindow/ConfCtrlResult.h"
+#include "host/ConfStatisWords.h"
 #include "host/ScenarioWords.h"
 #include "platform/Charset.h"
 #include "platform/Mbcs.h"
@@ -86,7 +87,8 @@ std::string BuildCtrlResult(const Args& args, confCtrlResult* r) {
   std::memset(r, 0, sizeof *r);
   int detail = 0, result = 0;
   if (args.size() < 4 || args[0] != "1" || !ParseInt(args[1], &detail) || !ParseInt(args[2], &result))
-    return std::string("host 9 takes 11, a detail type and a time text, or ") + kUsage;
+    return std::string("host 9 takes 11, a detail type and a time text; 7, a status event (host/ConfStatisWords.h); "
+                       "or ") + kUsage;
   r->detailType = detail;
   r->iResult = result;
   if (!SetText(r->szConfURI, args[3])) return "the conference URI is longer than 256 bytes";
@@ -121,6 +123,7 @@ std::string Deliver(RecordingHost& host, int code, int kind, void* record) {
 }  // namespace
 
 std::string CheckConfEvent(const Args& args) {
+  if (!args.empty() && args[0] == "7") return CheckConfStatis(args);
   if (!args.empty() && args[0] == "11") {
     confSysTime record;
     return BuildSysTime(args, &record);
@@ -129,6 +132,7 @@ std::string CheckConfEvent(const Args& args) {
 }
 
 std::string DeliverConfEvent(RecordingHost& host, int code, const Args& args) {
+  if (args[0] == "7") return DeliverConfStatis(host, code, args);
   if (args[0] == "11") {
     confSysTime record;
     BuildSysTime(args, &record);

@@ -2,6 +2,8 @@
 //
 //   host 9 11 DETAIL TIME
 //       iType 11 (confSysTime): the server's time; DETAIL 1 answers the book page's request.
+//   host 9 7 DETAIL URI ...
+//       iType 7 (confStatisEvent): members changed, the conference ended (host/ConfStatisWords.h).
 //   host 9 1 DETAIL RESULT URI [SUBJECT [TYPE]] [FIELD=VALUE ...]
 //       iType 1 (confCtrlResult): DETAIL the detail type (1 create, 7 join, 8 booking, 14 the
 //       failure reason; 30 to 34 the invitation and point-to-point events of

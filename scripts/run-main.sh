@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # The main job: installs what is missing, builds the default preset and lets the host program
 # load the module and play its scenarios (docs/scenarios.md), printing the host traffic: loading
-# and closing the module, creating a conference, booking one, the member-right query; each
-# scenario on a fresh user folder.
+# and closing the module, creating a conference and inviting, joining one and inviting, an
+# invitation accepted and its conference ended, booking, the member-right query; each scenario
+# on a fresh user folder.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -11,7 +12,7 @@ cmake --preset default
 jobs=$(nproc 2>/dev/null || echo 4)
 [ "$jobs" -gt 8 ] && jobs=8
 cmake --build --preset default -j"$jobs"
-for name in first create book member-right; do
+for name in first create create-invite join-invite invitation book member-right; do
   echo "=== scenarios/$name.scn"
   folder=build/default/scenario-users/$name
   rm -rf "$folder"

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "confwindow/ConfCtrlResult.h"
+#include "confwindow/ConfStatisEvent.h"
 #include "module/HostBlocks.h"
 #include "module/HostInterface.h"
 
@@ -23,6 +24,7 @@ class FakeModule : public ITavorineModule {
   int mayStart = -1;  // what the host wrote into the 20032 block
   bool closed = false;
   confCtrlResult lastResult{};  // the last conference event of iType 1
+  std::vector<char> lastStatis;  // the bytes of the last conference event of iType 7
 
   int GetModuleKind() override { return kTavorineModuleKind; }
   BOOL LoadUserData() override { return TRUE; }
@@ -33,6 +35,10 @@ class FakeModule : public ITavorineModule {
     received.push_back({category, code});
     const HostRecordBlock* event = static_cast<const HostRecordBlock*>(block);
     if (code == kModuleConfEvent && event->nKind == 1) std::memcpy(&lastResult, event->pRecord, sizeof lastResult);
+    if (code == kModuleConfEvent && event->nKind == 7) {
+      const char* bytes = static_cast<const char*>(event->pRecord);
+      lastStatis.assign(bytes, bytes + sizeof(confStatisEvent));
+    }
     if (code == kModuleOpenUI) {
       HostMayStartBlock ask{0};
       host_->OnModuleMessage(kTavorineModuleKind, kHostMayStartConfOp, &ask);

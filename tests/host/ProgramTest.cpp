@@ -109,7 +109,8 @@ TEST_P(ScenarioFile, PlaysThrough) {
   EXPECT_EQ(run.status, 0) << run.output;
 }
 
-INSTANTIATE_TEST_SUITE_P(Scenarios, ScenarioFile, testing::Values("first", "create", "book", "member-right"),
+INSTANTIATE_TEST_SUITE_P(Scenarios, ScenarioFile, testing::Values("first", "create", "create-invite", "join-invite", "invitation",
+                                                                 "book", "member-right"),
                          [](const testing::TestParamInfo<const char*>& info) {
                            std::string name = info.param;
                            for (char& c : name)

@@ -55,7 +55,7 @@ TEST(ScenarioParse, HostMessagesNeedAPlayableCodeAndItsWords) {
   EXPECT_EQ(ParseFailure("host 8 1\n"), "line 1: host code 8 cannot be played");
   EXPECT_EQ(ParseFailure("host 15 3\n"), "line 1: host 15 takes no words");
   EXPECT_EQ(ParseFailure("host 16 first\n"), "line 1: host 16 takes a page number");
-  EXPECT_EQ(ParseFailure("host 9 7 1 x\n").substr(0, 60), "line 1: host 9 takes 11, a detail type and a time text, or 1");
+  EXPECT_EQ(ParseFailure("host 9 5 1 x\n").substr(0, 61), "line 1: host 9 takes 11, a detail type and a time text; 7, a ");
   EXPECT_EQ(ParseFailure("host 9 1 31 0 sip:a@b \"\" -1 colour=red\n"),
             "line 1: unknown word 'colour=red' in a conference event");
   EXPECT_EQ(ParseFailure("host 9 1 1 200 sip:a@b max=ten\n"), "line 1: the value of max does not fit: 'ten'");
@@ -144,6 +144,25 @@ TEST(ScenarioPlay, ConferenceEventWordsFillTheirFields) {
   int ints[] = {e.detailType, e.iResult, e.iMaxMembers, e.iMemberCount, e.iMemberID, e.iTypeCount,
                 e.aiTypes[0], e.aiTypes[1], e.iSubConfType, e.iConfType};
   EXPECT_EQ(std::vector<int>(ints, ints + 10), (std::vector<int>{1, 200, 10, 3, 5, 2, 0, 5, 4, 2}));
+}
+
+TEST(ScenarioPlay, StatusEventWordsListTheMembers) {
+  host::RecordingHost h;
+  host_test::FakeModule module(&h);
+  h.Attach(&module);
+  PlayResult r = Play(h, "host 9 7 1 sip:conf@x members=3 max=8 entry=sip:a@x,connected,11 entry=sip:b@x,1\n");
+  ASSERT_TRUE(r.ok) << r.output;
+  ASSERT_EQ(module.lastStatis.size(), sizeof(confStatisEvent));
+  const confStatisEvent& e = *reinterpret_cast<const confStatisEvent*>(module.lastStatis.data());
+  int ints[] = {e.detailType, e.iMemberCount, e.iMaxMembers, e.iEntryCount, e.aiMemberIDs[0], e.aiMemberIDs[1],
+                e.abMemberStates[0], e.abMemberStates[1]};
+  EXPECT_EQ(std::vector<int>(ints, ints + 8), (std::vector<int>{1, 3, 8, 2, 11, 0, 2, 1}));
+  EXPECT_EQ(std::string(e.szConfURI), "sip:conf@x");
+  EXPECT_EQ(std::string(e.aszMemberURIs[1]), "sip:b@x");
+  EXPECT_TRUE(Play(h, "host 9 7 2 sip:conf@x\n").ok);
+  EXPECT_EQ(reinterpret_cast<const confStatisEvent*>(module.lastStatis.data())->detailType, 2);
+  EXPECT_EQ(ParseFailure("host 9 7 1 sip:conf@x entry=sip:a@x,gone\n"),
+            "line 1: unknown or unfit word 'entry=sip:a@x,gone' in a conference status event");
 }
 
 TEST(ScenarioPlay, OneShotAnswerIsUsedOnce) {
