@@ -16,6 +16,7 @@ const DWORD kDeptQueryInterval = 1000;
 }  // namespace
 
 BOOL CTavorineModule::BeforeAddMemberRightCheck(CString number, CWnd* parent) {
+  if (IsClosing()) return FALSE;  // no host to answer any more
   CString converted;
   if (CommaConvertPre(number, &converted, 1)) number = converted;
   CString address;

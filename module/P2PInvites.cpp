@@ -10,6 +10,7 @@
 #include "module/TavorineModule.h"
 #include "module/WindowRoutines.h"
 #include "platform/ui/MessageBox.h"
+#include "platform/ui/WindowRelease.h"
 #include "setup/DlgPtopInvite.h"
 #include "setup/DlgVNCTip.h"
 #include "setup/PeerText.h"
@@ -159,30 +160,25 @@ void CTavorineModule::CloseP2PWindows() {
     CDlgPtopInvite* window = m_aInviteDlgs[0];
     m_aInviteDlgs.RemoveAt(0);
     AnswerP2PInvite(kP2PRefuse, window);
-    window->DestroyWindow();
-    delete window;
+    platform::DestroyAndDelete(window);
   }
   DeleteWindows(m_aRingDlgs);
   DeleteP2PWhiteBoards();
   // A running assistance is ended from this side, and the bar goes with the module.
   if (m_pDlgVNCTip) {
     m_pDlgVNCTip->OnEndAssist();
-    m_pDlgVNCTip->DestroyWindow();
-    delete m_pDlgVNCTip;
+    platform::DestroyAndDelete(m_pDlgVNCTip);
     m_pDlgVNCTip = nullptr;
   }
 }
 
 void CTavorineModule::DeleteWindows(CArray<CDlgPtopInvite*>& list) {
-  for (int i = 0; i < list.GetSize(); ++i) {
-    list[i]->DestroyWindow();
-    delete list[i];
-  }
+  for (int i = 0; i < list.GetSize(); ++i) platform::DestroyAndDelete(list[i]);
   list.RemoveAll();
 }
 
 void CTavorineModule::DeleteP2PWhiteBoards() {
-  for (int i = 0; i < m_aP2PWhiteBoards.GetSize(); ++i) delete m_aP2PWhiteBoards[i];
+  for (int i = 0; i < m_aP2PWhiteBoards.GetSize(); ++i) platform::DestroyAndDelete(m_aP2PWhiteBoards[i]);
   m_aP2PWhiteBoards.RemoveAll();
 }
 
@@ -193,8 +189,7 @@ void CTavorineModule::DeleteP2PWindows() {
   DeleteWindows(m_aRingDlgs);
   DeleteP2PWhiteBoards();
   if (m_pDlgVNCTip) {
-    m_pDlgVNCTip->DestroyWindow();
-    delete m_pDlgVNCTip;
+    platform::DestroyAndDelete(m_pDlgVNCTip);
     m_pDlgVNCTip = nullptr;
   }
 }

@@ -2,6 +2,7 @@
 // first opens the conference user interface, kept hidden or shown until close. The set-up
 // trees are filled once, when the windows that hold them first exist.
 #include "module/TavorineModule.h"
+#include "platform/ui/WindowRelease.h"
 #include "setup/DlgmmConfPreCreate.h"
 #include "setup/mmconfCreate.h"
 #include "setup/mmconfPre.h"
@@ -41,7 +42,10 @@ void CTavorineModule::RefreshConfTypeLists() {
   if (m_pDlgPreCreate && m_pDlgPreCreate->m_pPre) m_pDlgPreCreate->m_pPre->InitConfTypeCombo();
 }
 
+// A page may be inside one of its handlers (a nested dialog, a host call): the window goes now,
+// the object once that handler has returned.
 void CTavorineModule::DestroyStartWindow() {
-  delete m_pDlgPreCreate;
+  CDlgmmConfPreCreate* window = m_pDlgPreCreate;
   m_pDlgPreCreate = nullptr;
+  platform::DestroyAndDelete(window);
 }

@@ -1,5 +1,6 @@
 #include "module/WindowRoutines.h"
 
+#include "module/TavorineModule.h"
 #include "platform/ui/Cursor.h"
 #include "platform/ui/Desktop.h"
 #include "platform/ui/Wnd.h"
@@ -30,4 +31,9 @@ BOOL IsNotXpToVista() { return TRUE; }
 HWND FindOwnWindowByTitle(CString title) {
   if (title.IsEmpty()) return nullptr;
   return ::FindWindow(nullptr, title);
+}
+
+BOOL WindowClosing(const CWnd* window) {
+  CTavorineModule* module = TavorineModule();
+  return !window || !window->m_hWnd || !module || module->IsClosing();
 }

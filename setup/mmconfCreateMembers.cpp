@@ -4,6 +4,7 @@
 #include "module/TavorineModule.h"
 #include "setup/AddingMembers.h"
 #include "module/UriParts.h"
+#include "module/WindowRoutines.h"
 #include "platform/ui/CommCtrl.h"
 #include "setup/DlgSelectReceiver.h"
 #include "setup/MemberList.h"
@@ -56,9 +57,12 @@ void CmmconfCreate::InsertMember(const CString& name, const CString& number) {
   ++m_iRowCounter;
 }
 
-// The member-right check, then the row; Stop while the client signs out.
+// The member-right check, then the row; Stop while the client signs out or once the page was
+// closed during the check.
 CmmconfCreate::AddResult CmmconfCreate::AddChecked(const CString& name, const CString& number) {
-  if (!TavorineModule()->BeforeAddMemberRightCheck(number, this)) return AddResult::Dropped;
+  BOOL allowed = TavorineModule()->BeforeAddMemberRightCheck(number, this);
+  if (WindowClosing(this)) return AddResult::Stop;
+  if (!allowed) return AddResult::Dropped;
   if (GetStartLogout()) return AddResult::Stop;
   InsertMember(name, number);
   return AddResult::Added;
@@ -122,7 +126,7 @@ CString CmmconfCreate::AddTypedNumbers(const CString& text, bool quiet, AddResul
   CString kept;
   *end = AddResult::Added;
   for (size_t i = 0; i < tokens.size(); ++i) {
-    AddResult result = AddTypedNumber(tokens[i], quiet);
+    AddResult result = WindowClosing(this) ? AddResult::Stop : AddTypedNumber(tokens[i], quiet);
     if (result == AddResult::Stop) {
       *end = result;
       return kept;
@@ -173,7 +177,7 @@ void CmmconfCreate::OnPhoneBook() {
 
   std::vector<CString> numbers = SplitAt(chooser.m_csNumbers, ',');
   std::vector<CString> names = SplitAt(chooser.m_csNames, ',');
-  for (size_t i = 0; i < numbers.size(); ++i) {
+  for (size_t i = 0; i < numbers.size() && !WindowClosing(this); ++i) {
     const CString& number = numbers[i];
     if (IsNumberInList(number)) {
       CString text;

@@ -2,6 +2,7 @@
 // person's numbers, folding and emptying. The tree mechanics are CSetupDeptTree's (tree 2).
 #include "module/TavorineModule.h"
 #include "module/UriParts.h"
+#include "module/WindowRoutines.h"
 #include "setup/AddingMembers.h"
 #include "setup/SetupIds.h"
 #include "setup/mmconfCreate.h"
@@ -45,7 +46,7 @@ void CmmconfCreate::OnBtnAddFromTree() {
     AddPersonFromTree(item);
 }
 
-// One number of a person, listed as user@host.
+// One number of a person, listed as user@host; a number the directory shows goes straight in.
 void CmmconfCreate::AddLeafFromTree(HTREEITEM leaf) {
   CString number = m_treeDept.GetItemText(leaf);
   if (ItemImage(m_treeDept, leaf) == kIconPhoneLeaf) number = GetWholePhoneNumber_Zero(number);
@@ -57,7 +58,7 @@ void CmmconfCreate::AddLeafFromTree(HTREEITEM leaf) {
     ShowMessage(kAlreadyListed);
     return;
   }
-  AddChecked(name, uri);
+  InsertMember(name, uri);
   GetDlgItem(IDC_BTN_DELETE)->EnableWindow(FALSE);
 }
 
@@ -89,7 +90,7 @@ void CmmconfCreate::AddPersonFromTree(HTREEITEM person) {
     return;
   }
   AddChecked(m_treeDept.GetItemText(person), taken);
-  GetDlgItem(IDC_BTN_DELETE)->EnableWindow(FALSE);
+  if (!WindowClosing(this)) GetDlgItem(IDC_BTN_DELETE)->EnableWindow(FALSE);
 }
 
 int CmmconfCreate::FoldDeptTree(CTreeCtrl*, HTREEITEM item) { return m_deptTree.Fold(item); }

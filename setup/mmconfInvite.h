@@ -69,7 +69,8 @@ class CmmconfInvite : public CDialog {
   AddResult AddChecked(const CString& name, const CString& number);
   void InsertRow(const CString& name, const CString& number);
   AddResult AddFromPhoneBook(const CString& number, const CString& name);
-  AddResult AddTreeNumber(const CString& name, const CString& number);
+  // A number from the tree; only a person's number passes the member-right check.
+  AddResult AddTreeNumber(const CString& name, const CString& number, bool checkRight);
   BOOL TakePersonNumber(HTREEITEM person, CString* number);
   CString TreeLeafNumber(HTREEITEM leaf);
   void ResetContents();

@@ -4,6 +4,7 @@
 #include "confwindow/DlgDataConf.h"
 #include "module/TavorineModule.h"
 #include "module/UriParts.h"
+#include "module/WindowRoutines.h"
 #include "setup/AddingMembers.h"
 #include "setup/DlgSelectReceiver.h"
 #include "setup/MemberList.h"
@@ -55,9 +56,12 @@ void CmmconfInvite::InsertRow(const CString& name, const CString& number) {
   ++m_iRowCount;
 }
 
-// The member-right check, then the row; Stop while the client signs out.
+// The member-right check, then the row; Stop while the client signs out or once the module
+// closed during the check.
 CmmconfInvite::AddResult CmmconfInvite::AddChecked(const CString& name, const CString& number) {
-  if (!TavorineModule()->BeforeAddMemberRightCheck(number, this)) return AddResult::Refused;
+  BOOL allowed = TavorineModule()->BeforeAddMemberRightCheck(number, this);
+  if (WindowClosing(this)) return AddResult::Stop;
+  if (!allowed) return AddResult::Refused;
   if (GetStartLogout()) return AddResult::Stop;
   InsertRow(name, number);
   return AddResult::Added;
@@ -107,13 +111,12 @@ void CmmconfInvite::OnBtnAddFromTree() {
   CAddingMembers adding;
   CString number;
   if (m_deptTree.IsPersonLeaf(item))
-    AddTreeNumber(m_treeDept.GetItemText(m_treeDept.GetParentItem(item)), TreeLeafNumber(item));
+    AddTreeNumber(m_treeDept.GetItemText(m_treeDept.GetParentItem(item)), TreeLeafNumber(item), false);
   else if (m_deptTree.RecordKind(item) == kDirPerson && TakePersonNumber(item, &number))
-    AddTreeNumber(m_treeDept.GetItemText(item), number);
+    AddTreeNumber(m_treeDept.GetItemText(item), number, true);
 }
 
-// A number leaf passes the member-right check like every other new member.
-CmmconfInvite::AddResult CmmconfInvite::AddTreeNumber(const CString& name, const CString& number) {
+CmmconfInvite::AddResult CmmconfInvite::AddTreeNumber(const CString& name, const CString& number, bool checkRight) {
   CString uri;
   PreTEL_SIPnumber(number, &uri);
   if (InConference(uri, kMemberInConf, kMemberInvited)) return AddResult::Refused;
@@ -123,7 +126,11 @@ CmmconfInvite::AddResult CmmconfInvite::AddTreeNumber(const CString& name, const
     return AddResult::Refused;
   }
   if (MemberLimitReached(1)) return AddResult::Refused;
-  AddResult result = AddChecked(name, listed);
+  AddResult result = AddResult::Added;
+  if (checkRight)
+    result = AddChecked(name, listed);
+  else
+    InsertRow(name, listed);
   if (result == AddResult::Added) m_btnDelete.EnableWindow(FALSE);
   return result;
 }
@@ -205,12 +212,13 @@ void CmmconfInvite::OnBtnPhoneBook() {
   std::vector<CString> names = SplitAt(chooser.m_csNames, ',');
   {
     CAddingMembers adding;
-    for (size_t i = 0; i < numbers.size(); ++i) {
+    for (size_t i = 0; i < numbers.size() && !WindowClosing(this); ++i) {
       CString name = i < names.size() ? names[i] : CString();
       if (name.IsEmpty()) name = GetURIPart(numbers[i], 1);
       if (AddFromPhoneBook(numbers[i], name) == AddResult::Stop) break;
     }
   }
+  if (WindowClosing(this)) return;
   UpdateData(FALSE);
   SetFocus();
 }

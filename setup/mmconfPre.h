@@ -95,6 +95,8 @@ class CmmconfPre : public CSetupPage {
   void OnClickTree(NMHDR*, LRESULT*);
   void OnDblclkTree(NMHDR*, LRESULT*);
   void OnAddFromTree();
+  enum class AddResult { Added, Kept, Dropped, Full, Stop };
+  AddResult AddTypedNumber(CString number);
   void OnAddNumbers();
   void OnPhoneBook();
   void OnDeleteMembers();

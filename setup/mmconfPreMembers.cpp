@@ -4,6 +4,8 @@
 
 #include "module/TavorineModule.h"
 #include "module/UriParts.h"
+#include "module/WindowRoutines.h"
+#include "setup/MemberList.h"
 #include "setup/AddingMembers.h"
 #include "platform/ui/Menu.h"
 #include "setup/BookPageIds.h"
@@ -115,7 +117,31 @@ void CmmconfPre::OnAddFromTree() {
 
 // ---- Typed numbers ----
 
-// "添加(&I)": every typed number that converts, is not listed and passes the member-right check.
+// One typed number through the member rules: Kept stays in the entry for correction, Full
+// keeps it and the rest, Stop ends the handler (signing out, or the page was closed meanwhile).
+CmmconfPre::AddResult CmmconfPre::AddTypedNumber(CString number) {
+  CString uri;
+  if (!CommaConvertPre(number, &number, 0) || !PreTEL_SIPnumber(number, &uri)) {
+    ShowMessage("请输入正确的成员号码！");
+    return AddResult::Kept;
+  }
+  CString listed = GetURIPart(uri, 0);
+  if (MemberListed(listed)) {
+    CString refusal;
+    refusal.Format("成员%s已经存在！", (const char*)listed);
+    ShowMessage(refusal);
+    return AddResult::Dropped;
+  }
+  BOOL allowed = TavorineModule()->BeforeAddMemberRightCheck(uri, this);
+  if (WindowClosing(this)) return AddResult::Stop;
+  if (!allowed) return AddResult::Dropped;
+  if (GetStartLogout()) return AddResult::Stop;
+  return AddMember(GetURIPart(uri, 1), listed, kSourceTyped) ? AddResult::Added : AddResult::Full;
+}
+
+// "添加(&I)": every typed number that converts, is not listed and passes the member-right
+// check; as on the create page, the entry keeps only the numbers that need correcting and those
+// the row limit left untaken.
 void CmmconfPre::OnAddNumbers() {
   CString text;
   GetDlgItemText(IDC_NUMBER_ENTRY, text);
@@ -125,27 +151,26 @@ void CmmconfPre::OnAddNumbers() {
     return;
   }
   if (RefuseWhenFull()) return;
-  CTavorineModule* module = TavorineModule();
-  CAddingMembers adding;
-  for (CString number : SplitTypedNumbers(text, true)) {
-    if (GetStartLogout()) break;
-    CString uri;
-    number.Trim();
-    if (number.IsEmpty()) continue;
-    if (!CommaConvertPre(number, &number, 0) || !PreTEL_SIPnumber(number, &uri)) {
-      ShowMessage("请输入正确的成员号码！");
-      continue;
+  CString kept;
+  auto keep = [&kept](const CString& token) { kept += kept.IsEmpty() ? token : ";" + token; };
+  {
+    CAddingMembers adding;
+    std::vector<CString> tokens = SplitTypedNumbers(text, true);
+    for (size_t i = 0; i < tokens.size(); ++i) {
+      CString token = tokens[i];
+      token.Trim();
+      if (token.IsEmpty()) continue;
+      AddResult result = WindowClosing(this) ? AddResult::Stop : AddTypedNumber(token);
+      if (result == AddResult::Stop) return;
+      if (result == AddResult::Kept) keep(token);
+      if (result == AddResult::Full) {
+        for (; i < tokens.size(); ++i) keep(tokens[i]);
+        break;
+      }
     }
-    CString listed = GetURIPart(uri, 0);
-    if (MemberListed(listed)) {
-      CString refusal;
-      refusal.Format("成员%s已经存在！", (const char*)listed);
-      ShowMessage(refusal);
-      continue;
-    }
-    if (!module->BeforeAddMemberRightCheck(uri, this) || GetStartLogout()) continue;
-    if (!AddMember(GetURIPart(uri, 1), listed, kSourceTyped)) break;
   }
+  kept.Trim();
+  SetDlgItemText(IDC_NUMBER_ENTRY, kept);
 }
 
 // "个人通讯录(&H)": the addresses picked in the receiver chooser, each through the member rules.
@@ -158,17 +183,23 @@ void CmmconfPre::OnPhoneBook() {
   if (module->RunPopupDialog(chooser) != IDOK) return;
   std::vector<CString> numbers = SplitAt(chooser.m_csNumbers, ',');
   std::vector<CString> names = SplitAt(chooser.m_csNames, ',');
-  for (size_t i = 0; i < numbers.size(); ++i) {
-    if (MemberListed(numbers[i])) {
+  // The create page's rules: a plain telephone number may be listed twice, and the row limit
+  // stops the adding before the member-right check is asked.
+  for (size_t i = 0; i < numbers.size() && !WindowClosing(this); ++i) {
+    if (IsNumberInMemberList(m_listMembers, numbers[i])) {
       CString refusal;
       refusal.Format("号码%s已经存在！", (const char*)numbers[i]);
       ShowMessage(refusal);
       continue;
     }
+    if (RefuseWhenFull()) return;
     CString name = i < names.size() ? names[i] : CString();
     if (name.IsEmpty()) name = GetURIPart(numbers[i], 1);
-    if (!module->BeforeAddMemberRightCheck(numbers[i], this)) continue;
-    if (GetStartLogout() || !AddMember(name, numbers[i], kSourcePhoneBook)) return;
+    BOOL allowed = module->BeforeAddMemberRightCheck(numbers[i], this);
+    if (WindowClosing(this)) return;
+    if (!allowed) continue;
+    if (GetStartLogout()) return;
+    AddMember(name, numbers[i], kSourcePhoneBook);
   }
 }
 

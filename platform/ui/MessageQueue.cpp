@@ -13,6 +13,7 @@
 #include "platform/ui/Screen.h"
 #include "platform/ui/Shell.h"
 #include "platform/ui/Wnd.h"
+#include "platform/ui/WindowRelease.h"
 #include "platform/ui/WindowTree.h"
 
 namespace platform {
@@ -116,6 +117,7 @@ namespace tree {
 LRESULT Deliver(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
   Window* w = Find(hwnd);
   if (!w) return 0;
+  BusyScope busy;  // an object deleted under its own handler goes only after the handler returns
   CountDelivery();
   if (S().spy) {
     MessageSpy spy = S().spy;
@@ -185,6 +187,7 @@ bool Desktop::TakeQuit(int* code) {
 bool Desktop::RunModalLoop(ModalKind kind, HWND window, const std::function<bool()>& running,
                            const std::function<bool()>& fallback) {
   State& s = S();
+  tree::BusyScope busy;
   ModalState state = {kind, window, ++s.modalDepth, 0};
   int idleWithoutProgress = 0;
   bool ended = true;

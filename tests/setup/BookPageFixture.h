@@ -44,6 +44,7 @@ class BookPageTest : public SetupTest {
       Pre()->AddMember("成员", number, 1);
     }
   }
+  std::string NumberEntry() { return ItemText(Pre(), IDC_NUMBER_ENTRY).str(); }
   std::vector<std::string> Row(int row) {
     std::vector<std::string> texts;
     for (int column = 0; column < 3; ++column) texts.push_back(Pre()->m_listMembers.GetItemText(row, column).str());

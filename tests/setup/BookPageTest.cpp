@@ -1,5 +1,7 @@
 // The book page's member list, its chair row, the members' notice entries, the typed notice
 // numbers and the page's reset.
+#include "module/HostBlocks.h"
+#include "platform/ui/Desktop.h"
 #include "platform/ui/Menu.h"
 #include "setup/MemberIds.h"
 #include "tests/setup/BookPageFixture.h"
@@ -44,6 +46,7 @@ TEST_F(BookPageTest, RefusalsOfTypedNumbers) {
   EXPECT_EQ((Texts{"请输入成员号码！", "请输入正确的成员号码！", std::string("成员") + kLiuYang + "已经存在！"}), Boxes());
   EXPECT_EQ(1, Pre()->GetMemberCount());
   EXPECT_EQ(1, Pre()->NoticeEntries().GetCount());
+  EXPECT_EQ("hello", NumberEntry()) << "only the number to correct stays in the entry";
 }
 
 TEST_F(BookPageTest, TheListHoldsAtMost127Rows) {
@@ -51,10 +54,21 @@ TEST_F(BookPageTest, TheListHoldsAtMost127Rows) {
   ASSERT_TRUE(AddTyped(kLiuYang));
   EXPECT_EQ(127, Pre()->GetMemberCount());
   EXPECT_TRUE(Boxes().empty());
+  EXPECT_EQ("", NumberEntry());
   ASSERT_TRUE(AddTyped(kChenJing));
   EXPECT_EQ("预约会议初始成员数最多127个！", LastBox());
   EXPECT_EQ(127, Pre()->GetMemberCount());
   EXPECT_EQ(127, Pre()->NoticeEntries().GetCount());
+  EXPECT_EQ(kChenJing, NumberEntry());
+}
+
+TEST_F(BookPageTest, TheLimitKeepsTheNumberThatDidNotFitAndThoseAfterIt) {
+  InsertRows(126);
+  std::string typed = std::string("hello;") + kLiuYang + ";" + kChenJing + "；" + kSunLi;
+  ASSERT_TRUE(AddTyped(typed.c_str()));
+  EXPECT_EQ(127, Pre()->GetMemberCount());
+  EXPECT_EQ((Texts{"请输入正确的成员号码！", "预约会议初始成员数最多127个！"}), Boxes());
+  EXPECT_EQ(std::string("hello;") + kChenJing + ";" + kSunLi, NumberEntry());
 }
 
 TEST_F(BookPageTest, PhoneBookContactsAreAddedWithTheirNoticeAddresses) {
@@ -74,6 +88,39 @@ TEST_F(BookPageTest, PhoneBookContactsAreAddedWithTheirNoticeAddresses) {
   ASSERT_TRUE(pickFirst());
   EXPECT_EQ("号码80005678@ims.example.cn已经存在！", LastBox());
   EXPECT_EQ(1, Pre()->GetMemberCount());
+}
+
+// As on the create page: a plain telephone number may be listed twice, and a full list stops
+// before the host is asked about a member.
+TEST_F(BookPageTest, PhoneBookTelephoneNumbersRepeatAndTheLimitComesBeforeTheRightsQuery) {
+  PHONEBOOK_INFO contact;
+  contact.csName = "传真";
+  contact.csPhone1 = contact.csPhone1Whole = "66001111";
+  VzData().phoneBook = {contact};
+  auto pickFirst = [this] {
+    platform::Desktop::SetModalHook([this](const platform::ModalState& state) {
+      if (state.kind != platform::ModalKind::Dialog || state.idlePasses) return;
+      if (::GetDlgItem(state.window, IDC_RECEIVER_LIST)) {
+        platform::user::ClickListItem(::GetDlgItem(state.window, IDC_RECEIVER_LIST), 0);
+        platform::user::ClickItem(state.window, IDOK);
+      } else {  // the member-right query
+        HostMemberRightAnswerBlock block{200, "", 0};
+        Deliver(kModuleMemberRightAnswer, block);
+      }
+    });
+    return Click(Pre(), IDC_PRE_PHONEBOOK);
+  };
+  ASSERT_TRUE(pickFirst());
+  ASSERT_TRUE(pickFirst());
+  EXPECT_EQ(2, Pre()->GetMemberCount());
+  EXPECT_TRUE(Boxes().empty());
+  size_t queries = Host().EventsWithCode(kHostMemberRightQuery).size();
+  EXPECT_EQ(2u, queries);
+  InsertRows(125);
+  ASSERT_TRUE(pickFirst());
+  EXPECT_EQ("预约会议初始成员数最多127个！", LastBox());
+  EXPECT_EQ(127, Pre()->GetMemberCount());
+  EXPECT_EQ(queries, Host().EventsWithCode(kHostMemberRightQuery).size());
 }
 
 TEST_F(BookPageTest, OneChairRowWhoseNoticeAddressesAloneAreFlagged) {

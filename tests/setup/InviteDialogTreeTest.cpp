@@ -67,6 +67,16 @@ TEST_F(InviteDialogTreeTest, AMemberOfTheConferenceIsNotAddedFromTheTree) {
   EXPECT_TRUE(InviteRows().empty());
 }
 
+TEST_F(InviteDialogTreeTest, ANumberLeafGoesInWithoutTheRightsCheck) {
+  LoadResearch();
+  ASSERT_TRUE(ClickItem("刘洋"));
+  HostAnswersRights(403);  // the host would refuse any member it is asked about
+  ASSERT_TRUE(user::DoubleClickTreeItem(Tree().m_hWnd, Find("66002001")));
+  EXPECT_TRUE(RightQueries().empty());
+  EXPECT_EQ(nullptr, QueryWindow());
+  EXPECT_EQ((Rows{{"刘洋", "66002001"}}), InviteRows());
+}
+
 TEST_F(InviteDialogTreeTest, DoubleClickingANumberLeafAddsItWithinTheMaximum) {
   LoadResearch();
   ASSERT_TRUE(ClickItem("刘洋"));

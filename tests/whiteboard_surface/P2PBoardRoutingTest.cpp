@@ -14,6 +14,7 @@
 #include "setup/DlgPtopInvite.h"
 #include "tests/whiteboard_surface/SisterBoardFixture.h"
 #include "whiteboard/model/StrokeBase.h"
+#include "whiteboard/surface/ColorBarDlg.h"
 #include "whiteboard/surface/P2PDrawContentDlg.h"
 #include "whiteboard/windows/DlgDFP2PWhiteBoard.h"
 
@@ -77,6 +78,31 @@ TEST_F(P2PBoardRouting, OurTakenInvitationOpensTheBoardAndThePeersEndStopsIt) {
   Event(kDetailP2PPeerEnd, kPeer, kP2PWhiteboard);
   EXPECT_FALSE(board->m_bBoardLive);
   EXPECT_NE(board->m_hWnd, nullptr) << "the board stays open to be saved";
+}
+
+// The host closes the module while the board's colour dialog runs under the palette's handler:
+// the board goes at once, the handler returns through its live object and changes nothing.
+TEST_F(P2PBoardRouting, ModuleCloseInsideTheColourDialogLeavesTheBoardsHandlerSafe) {
+  AcceptWhiteboardFrom(kPeer);
+  CDlgDFP2PWhiteBoard* board = Board(0);
+  HWND boardWindow = board->m_hWnd;
+  HWND swatch = ::GetDlgItem(board->GetColorBar()->m_hWnd, IDC_COLOR_SWATCH_FIRST + 3);
+  bool closed = false;
+  OnceInModal(platform::ModalKind::Dialog, [&](const platform::ModalState&) {
+    Module()->Close();
+    closed = true;
+  });
+  size_t sent = Sent().size();
+  // Straight to the swatch: at the board's opening size the bar reaches past its lower edge.
+  POINT at{3, 3};
+  ::ClientToScreen(swatch, &at);
+  for (UINT msg : {WM_LBUTTONDOWN, WM_LBUTTONUP, WM_LBUTTONDBLCLK, WM_LBUTTONUP})
+    platform::Desktop::DeliverMouseTo(swatch, msg, at, msg == WM_LBUTTONUP ? 0 : MK_LBUTTON);
+  EXPECT_TRUE(closed);
+  EXPECT_FALSE(::IsWindow(boardWindow));
+  EXPECT_EQ(Module()->m_aP2PWhiteBoards.GetSize(), 0);
+  EXPECT_EQ(nullptr, Module()->m_pActiveCommonDlg);
+  EXPECT_EQ(Sent().size(), sent);
 }
 
 TEST_F(P2PBoardRouting, ModuleCloseDestroysThePointToPointBoards) {

@@ -184,6 +184,24 @@ TEST_F(Palette, ACancelledColourDialogLeavesEverythingAsItWas) {
   EXPECT_EQ(Surface()->m_crColor, kBlue);
 }
 
+// The host closes the module while the colour dialog runs; the user then picks a colour: the
+// board takes it locally, but nothing is sent once the module is closing.
+TEST_F(Palette, AModuleClosedInsideTheColourDialogSendsNothing) {
+  CStrokeBase* block = DrawAndSelect(kToolSolidRectangle, {100, 100}, {200, 160}, {150, 130});
+  size_t before = 0;  // the click ahead of the double click sends red
+  OnceInModal(ModalKind::Dialog, [this, &before](const ModalState& state) {
+    before = Sent().size();
+    Module()->Close();
+    auto* dialog = static_cast<CColorDialog*>(CWnd::FromHandlePermanent(state.window));
+    dialog->SetCurrentColor(kBlue);
+    dialog->EndDialog(IDOK);
+  });
+  user::DoubleClick(Swatch(kRedSwatch), POINT{3, 3});
+  EXPECT_EQ(block->m_crColor, kBlue);
+  EXPECT_EQ(Sent().size(), before);
+  EXPECT_EQ(Module()->m_pActiveCommonDlg, nullptr);
+}
+
 TEST_F(Palette, EnterAndEscapeOnAClickedSwatchKeepTheBar) {
   ASSERT_TRUE(user::Click(Swatch(kRedSwatch)));
   ASSERT_EQ(::GetFocus(), Swatch(kRedSwatch));

@@ -204,6 +204,32 @@ TEST_F(ShareSurface, ABoardClosedWhileTheColourDialogIsUpIsLeftAlone) {
   EXPECT_EQ(Sent().size(), before) << Traffic();
 }
 
+TEST_F(ShareSurface, AModuleClosedInsideTheColourDialogSendsNothing) {
+  CStrokeBase* block = DrawSolidRectangle();
+  size_t before = Sent().size();
+  bool menuDone = false, dialogDone = false;
+  platform::Desktop::SetModalHook([&](const ModalState& state) {
+    if (state.kind == ModalKind::Menu && !menuDone) {
+      menuDone = true;
+      platform::Menus::Choose(ID_WB_SHARE_COLOR);
+    } else if (state.kind == ModalKind::Dialog && !dialogDone) {
+      dialogDone = true;
+      Module()->Close();
+      auto* dialog = static_cast<CColorDialog*>(CWnd::FromHandlePermanent(state.window));
+      dialog->SetCurrentColor(kBlue);
+      dialog->EndDialog(IDOK);
+    }
+  });
+  Surface()->m_nTool = kToolSelect;
+  user::MouseDown(Surface()->m_hWnd, {150, 130}, true);
+  user::MouseUp(Surface()->m_hWnd, {150, 130}, true);
+  platform::Desktop::SetModalHook(nullptr);
+  EXPECT_TRUE(dialogDone);
+  EXPECT_EQ(block->m_crColor, kBlue);
+  EXPECT_EQ(Sent().size(), before) << Traffic();
+  EXPECT_EQ(Module()->m_pActiveCommonDlg, nullptr);
+}
+
 TEST_F(ShareSurface, DeletingFromTheMenuSendsTheShareDeletion) {
   CStrokeBase* block = DrawSolidRectangle();
   CString id = block->m_szID;

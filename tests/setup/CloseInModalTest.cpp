@@ -1,0 +1,143 @@
+// The host closes the module (or the user signs out) while a set-up window runs a nested
+// dialog: the windows go at once, the handler that ran the dialog returns through its object
+// without touching the closed window again, and no number after it is tried.
+#include "setup/BookPageIds.h"
+#include "setup/DlgSelectReceiver.h"
+#include "setup/DlgmmConfPreCreate.h"
+#include "setup/mmconfPre.h"
+#include "tests/setup/InviteDialogFixture.h"
+
+namespace tavtest {
+namespace {
+
+namespace user = platform::user;
+
+bool IsChooser(HWND dialog) { return ::GetDlgItem(dialog, IDC_RECEIVER_LIST) != nullptr; }
+
+template <class Fixture>
+class CloseIn : public Fixture {
+ protected:
+  // Two phone-book contacts that no department vouches for: each needs a member-right query.
+  void SetUp() override {
+    Fixture::SetUp();
+    VzData().phoneBook = {
+        this->Contact("李娜", "sip:80005678@ims.example.cn", "", "", "", "", ""),
+        this->Contact("王强", "sip:80009999@ims.example.cn", "", "", "", "", ""),
+    };
+  }
+  // Runs the user's action with the module closed inside the dialog `closeIn` names; a
+  // receiver chooser gets both rows picked.
+  void CloseInside(std::function<bool(HWND)> closeIn, std::function<void()> action) {
+    bool closed = false;
+    this->InEveryDialog([&](HWND dialog) {
+      if (closed) return;
+      if (closeIn(dialog)) {
+        closed = true;
+        this->Module()->Close();
+        // A dialog that outlived the close ends as well as it can: rows picked, or allowed.
+        if (!::IsWindow(dialog)) return;
+      }
+      if (IsChooser(dialog)) {
+        HWND list = ::GetDlgItem(dialog, IDC_RECEIVER_LIST);
+        user::HoldKey(VK_CONTROL, true);
+        for (int row = 0; row < 2; ++row) user::ClickListItem(list, row);
+        user::HoldKey(VK_CONTROL, false);
+        user::ClickItem(dialog, IDOK);
+      } else if (closed) {
+        static_cast<CDialog*>(CWnd::FromHandlePermanent(dialog))->EndDialog(IDOK);
+      }
+    });
+    action();
+    EXPECT_TRUE(closed);
+    EXPECT_EQ(nullptr, this->Module()->m_pDlgPreCreate);
+    EXPECT_EQ(nullptr, this->QueryWindow());
+    EXPECT_EQ(nullptr, this->Module()->m_pActiveCommonDlg);
+    EXPECT_FALSE(this->Module()->m_bAddingMember);
+  }
+  bool IsQuery(HWND dialog) { return dialog == this->QueryWindow(); }
+};
+
+class CloseInSetupDialog : public CloseIn<MemberTest> {
+ protected:
+  CmmconfPre* BookPage() {
+    EXPECT_TRUE(Click(Start(), IDC_RADIO_PRE_CONF));
+    return Start()->m_pPre;
+  }
+};
+
+TEST_F(CloseInSetupDialog, CreatePageTypedNumbersStopAtTheFirstQuery) {
+  CloseInside([this](HWND d) { return IsQuery(d); }, [this] { AddTyped("66880001;66880002;66880003"); });
+  EXPECT_EQ(1u, RightQueries().size());
+}
+
+TEST_F(CloseInSetupDialog, CreatePageTypedNumbersStopAtARefusalBox) {
+  bool closed = false;
+  OnModal([&](const platform::ModalState& state) {
+    if (state.kind != platform::ModalKind::MessageBox || closed) return;
+    closed = true;
+    Module()->Close();
+  });
+  AddTyped("abc;66880001");
+  EXPECT_TRUE(closed);
+  EXPECT_EQ(nullptr, Module()->m_pDlgPreCreate);
+  EXPECT_TRUE(RightQueries().empty());
+}
+
+TEST_F(CloseInSetupDialog, CreatePagePhoneBookChooser) {
+  CloseInside(IsChooser, [this] { Click(CreatePage(), IDC_BTN_PHONEBOOK); });
+  EXPECT_TRUE(RightQueries().empty());
+}
+
+TEST_F(CloseInSetupDialog, CreatePagePhoneBookQuery) {
+  CloseInside([this](HWND d) { return IsQuery(d); }, [this] { Click(CreatePage(), IDC_BTN_PHONEBOOK); });
+  EXPECT_EQ(1u, RightQueries().size());
+}
+
+TEST_F(CloseInSetupDialog, BookPageTypedNumbers) {
+  CmmconfPre* page = BookPage();
+  CloseInside([this](HWND d) { return IsQuery(d); }, [&] {
+    TypeField(page, IDC_NUMBER_ENTRY, "66880001;66880002");
+    Click(page, IDC_BTN_ADD_NUMBER);
+  });
+  EXPECT_EQ(1u, RightQueries().size());
+}
+
+TEST_F(CloseInSetupDialog, BookPagePhoneBookChooser) {
+  CmmconfPre* page = BookPage();
+  CloseInside(IsChooser, [&] { Click(page, IDC_PRE_PHONEBOOK); });
+}
+
+TEST_F(CloseInSetupDialog, BookPagePhoneBookQuery) {
+  CmmconfPre* page = BookPage();
+  CloseInside([this](HWND d) { return IsQuery(d); }, [&] { Click(page, IDC_PRE_PHONEBOOK); });
+  EXPECT_EQ(1u, RightQueries().size());
+}
+
+TEST_F(CloseInSetupDialog, BookPageNoticeNumbersDialog) {
+  CmmconfPre* page = BookPage();
+  CloseInside([](HWND) { return true; }, [&] { Click(page, IDC_PRE_EDIT_NOTICES); });
+}
+
+// The invite dialog belongs to the conference window, which outlives the close: its adds end
+// without asking anything more.
+using CloseInInviteDialog = CloseIn<InviteDialogTest>;
+
+TEST_F(CloseInInviteDialog, TypedNumber) {
+  CloseInside([this](HWND d) { return IsQuery(d); }, [this] { Type("66880001"); });
+  EXPECT_TRUE(InviteRows().empty());
+  EXPECT_EQ("66880001", Number().str());  // the edit keeps its text
+}
+
+TEST_F(CloseInInviteDialog, PhoneBookChooser) {
+  CloseInside(IsChooser, [this] { Click(Dlg(), IDC_INVITE_PHONEBOOK); });
+  EXPECT_TRUE(InviteRows().empty());
+}
+
+TEST_F(CloseInInviteDialog, PhoneBookQuery) {
+  CloseInside([this](HWND d) { return IsQuery(d); }, [this] { Click(Dlg(), IDC_INVITE_PHONEBOOK); });
+  EXPECT_EQ(1u, RightQueries().size());
+  EXPECT_TRUE(InviteRows().empty());
+}
+
+}  // namespace
+}  // namespace tavtest
