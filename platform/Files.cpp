@@ -3,6 +3,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <fstream>
 #include <iterator>
@@ -18,6 +19,47 @@ std::string NativePath(const char* path) {
   std::string utf8;
   return charset::TryGbkToUtf8(p, &utf8) ? utf8 : p;
 }
+
+namespace {
+
+struct WriteFailures {
+  int count = 0;
+  size_t bytes = 0;
+};
+
+WriteFailures& Failures() {
+  static WriteFailures failures;
+  return failures;
+}
+
+// Writes everything, or as much as an injected failure lets through.
+bool WriteAll(FILE* file, const void* data, size_t size) {
+  WriteFailures& fail = Failures();
+  if (fail.count > 0) {
+    --fail.count;
+    fwrite(data, 1, std::min(size, fail.bytes), file);
+    return false;
+  }
+  return fwrite(data, 1, size, file) == size;
+}
+
+}  // namespace
+
+bool WriteFileReplacing(const char* path, const void* data, size_t size) {
+  if (!path || !*path) return false;
+  std::string target = NativePath(path), temp = target + ".writing";
+  FILE* file = fopen(temp.c_str(), "wb");
+  if (!file) return false;
+  bool written = WriteAll(file, data, size);
+  written = fclose(file) == 0 && written;
+  if (!written || rename(temp.c_str(), target.c_str()) != 0) {
+    unlink(temp.c_str());
+    return false;
+  }
+  return true;
+}
+
+void FailFileWrites(int count, size_t bytes) { Failures() = {count, bytes}; }
 
 }  // namespace platform
 
@@ -53,16 +95,7 @@ BOOL CopyFile(LPCTSTR from, LPCTSTR to, BOOL failIfExists) {
   if (!in) return FALSE;
   std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
   if (in.bad()) return FALSE;
-  // Written fully first, then put in place, so a failed copy never leaves a cut target.
-  std::string target = platform::NativePath(to), temp = target + ".copying";
-  std::ofstream out(temp, std::ios::binary | std::ios::trunc);
-  bool written = out && out.write(bytes.data(), (std::streamsize)bytes.size()) && out.flush();
-  out.close();
-  if (!written || rename(temp.c_str(), target.c_str()) != 0) {
-    unlink(temp.c_str());
-    return FALSE;
-  }
-  return TRUE;
+  return platform::WriteFileReplacing(to, bytes.data(), bytes.size());
 }
 
 BOOL MoveFile(LPCTSTR from, LPCTSTR to) {

@@ -15,6 +15,13 @@
 namespace platform {
 // The Linux path of a Windows-style GBK path.
 std::string NativePath(const char* path);
+// Writes the whole content to a file beside the target and then renames it over the target, so
+// a failed or short write never leaves a cut or empty target. FALSE, with the target as it
+// was, when any byte could not be written.
+bool WriteFileReplacing(const char* path, const void* data, size_t size);
+// Makes the next `count` writes of WriteFileReplacing stop after `bytes` bytes and fail, as on
+// a full disk.
+void FailFileWrites(int count, size_t bytes = 0);
 }  // namespace platform
 
 BOOL PathFileExists(LPCTSTR path);

@@ -34,19 +34,11 @@ IniFile Load(LPCTSTR file) {
   return ini;
 }
 
-// Writes the whole file next to the old one and then replaces it, so that a failed write
-// never loses the values already stored.
+// A failed write never loses the values already stored (WriteFileReplacing).
 bool Save(const IniFile& ini, LPCTSTR file) {
-  std::string path = platform::NativePath(file), temp = path + ".writing";
-  {
-    std::ofstream out(temp, std::ios::binary | std::ios::trunc);
-    for (const std::string& line : ini.lines) out << line << "\r\n";
-    if (!out.flush()) {
-      remove(temp.c_str());
-      return false;
-    }
-  }
-  return rename(temp.c_str(), path.c_str()) == 0;
+  std::string content;
+  for (const std::string& line : ini.lines) content += line + "\r\n";
+  return platform::WriteFileReplacing(file, content.data(), content.size());
 }
 
 // The section name of a "[name]" line; false for other lines.

@@ -15,12 +15,13 @@ class CmmconfDefaultSet : public CSetupPage {
  public:
   explicit CmmconfDefaultSet(CWnd* pParent = nullptr);
 
-  // Writes the module's record to "mmc_dfs.dat" (the old file kept as "mmc_dfs.bak" while the
-  // new one is written). FALSE when the disk is full (nothing written).
+  // Writes the module's record to "mmc_dfs.dat", replacing the old file only once the new one
+  // is whole. FALSE when the disk is full or the write failed (the last good file stays).
   static BOOL SaveDefaultDataToFile();
   // The file's path ("mmc_dfs.dat") or its backup's ("mmc_dfs.bak").
   static CString DefaultsFilePath(BOOL bBackup = FALSE);
-  // Reads the file into the module's record; FALSE when it does not exist.
+  // Reads the file into the module's record, or its backup "mmc_dfs.bak" when the file is
+  // missing or damaged; FALSE (the record unchanged) when neither holds the defaults.
   BOOL LoadDefaultDataFromFile();
   // Brings the record (from the file, else from the user record's older copy, else the
   // built-in values) and the page up to date, and has the create page take the defaults.

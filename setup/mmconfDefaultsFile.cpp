@@ -1,6 +1,10 @@
 // The conference defaults file "mmc_dfs.dat": the hexadecimal form of
 // <mmc_dfs><data subject=".." maxnum=".." ...></data></mmc_dfs>, written and read here.
+// Text values carry '&' and '"' as "&amp;" and "&quot;", so every subject loads back as typed;
+// other bytes (Chinese text, '<', '\'') go in as they are.
 #include <cstdio>
+#include <cstring>
+#include <string>
 #include <vector>
 
 #include "module/Codecs.h"
@@ -16,21 +20,45 @@ namespace {
 const int kDiskFull = 2;
 const int kAttributeBuffer = 260;
 
+CString EscapeValue(const CString& value) {
+  std::string out;
+  for (const char* p = value; *p; ++p) {
+    if (*p == '&')
+      out += "&amp;";
+    else if (*p == '"')
+      out += "&quot;";
+    else
+      out += *p;
+  }
+  return out.c_str();
+}
+
+// The two escapes EscapeValue writes; any other '&' (as files from older versions may hold)
+// stays as it is. Neither byte occurs inside a GBK double-byte character.
+CString UnescapeValue(const char* value) {
+  std::string out;
+  for (const char* p = value; *p;) {
+    if (!strncmp(p, "&amp;", 5)) {
+      out += '&';
+      p += 5;
+    } else if (!strncmp(p, "&quot;", 6)) {
+      out += '"';
+      p += 6;
+    } else {
+      out += *p++;
+    }
+  }
+  return out.c_str();
+}
+
 CString DefaultsText(const ConfDefaultData& d) {
   CString text;
   text.Format(
       "<mmc_dfs><data subject=\"%s\" maxnum=\"%d\" period=\"%d\" remaintime=\"%d\" mempwd=\"%s\" masterpwd=\"%s\" "
       "visitorpwd=\"%s\" playstatussound=\"%d\"></data></mmc_dfs>",
-      (LPCTSTR)d.subject, d.maxnum, d.period, d.remaintime, (LPCTSTR)d.mempwd, (LPCTSTR)d.masterpwd,
-      (LPCTSTR)d.visitorpwd, d.playstatussound);
+      (LPCTSTR)EscapeValue(d.subject), d.maxnum, d.period, d.remaintime, (LPCTSTR)EscapeValue(d.mempwd),
+      (LPCTSTR)EscapeValue(d.masterpwd), (LPCTSTR)EscapeValue(d.visitorpwd), d.playstatussound);
   return text;
-}
-
-BOOL WriteWholeFile(const CString& path, const CString& content) {
-  FILE* file = fopen(platform::NativePath(path).c_str(), "wb");
-  if (!file) return FALSE;
-  size_t written = fwrite(content.GetString(), 1, content.GetLength(), file);
-  return fclose(file) == 0 && written == (size_t)content.GetLength();
 }
 
 BOOL ReadWholeFile(const CString& path, std::string* content) {
@@ -47,7 +75,7 @@ BOOL ReadWholeFile(const CString& path, std::string* content) {
 CString Attribute(CTagReader& reader, const char* name) {
   char value[kAttributeBuffer] = "";
   reader.GetTagAttribute(name, value, sizeof value);
-  return value;
+  return UnescapeValue(value);
 }
 
 // The attributes of one data element, in the record's order.
@@ -62,14 +90,29 @@ void ReadDataElement(CTagReader& reader, ConfDefaultData& d) {
   d.playstatussound = StrToIntA(Attribute(reader, "playstatussound"));
 }
 
-// Reads, decodes and parses the file; the step it stopped at, or NULL when the reader holds the text.
-const char* ParseDefaultsFile(const CString& path, CTagReader* reader) {
+// Reads one defaults file into *d (the last data element wins). NULL when it held the
+// defaults; else the step it stopped at: "1" unreadable, "6" not a hexadecimal text (an empty
+// or cut file), "7" not a tagged text, "8" no data element in mmc_dfs. *d is then unchanged.
+const char* ReadDefaultsFile(const CString& path, ConfDefaultData* d) {
   std::string hex;
   if (!ReadWholeFile(path, &hex)) return "1";
   std::vector<BYTE> text(hex.size() / 2 + 1, 0);
-  if (HexDecodeString(hex.c_str(), text.data(), (int)text.size() - 1) < 0) return "7";
-  if (!reader->LoadText((const char*)text.data())) return "8";
+  if (hex.empty() || HexDecodeString(hex.c_str(), text.data(), (int)text.size() - 1) < 0) return "6";
+  CTagReader reader;
+  if (!reader.LoadText((const char*)text.data())) return "7";
+  if (!reader.FindTag("mmc_dfs") || !reader.EnterTag()) return "8";
+  ConfDefaultData read = *d;
+  do {
+    ReadDataElement(reader, read);
+  } while (reader.NextTag());
+  *d = read;
   return nullptr;
+}
+
+void Log(const char* format, const char* value) {
+  CString line;
+  line.Format(format, value);
+  TavorineModule()->WriteLog(line, 1);
 }
 
 }  // namespace
@@ -79,43 +122,41 @@ CString CmmconfDefaultSet::DefaultsFilePath(BOOL bBackup) {
   return GetUserPath() + (user ? user->m_csOwnName : CString()) + (bBackup ? "mmc_dfs.bak" : "mmc_dfs.dat");
 }
 
+// The new file replaces the old one only once it is written whole; a failed or short write
+// leaves the last good file in place and says so.
 BOOL CmmconfDefaultSet::SaveDefaultDataToFile() {
   if (ChkFreeDiskSpace(nullptr) == kDiskFull) return FALSE;
-  CString text = DefaultsText(TavorineModule()->m_confDefaultData);
+  CString hex = HexEncodeString(DefaultsText(TavorineModule()->m_confDefaultData));
   CreateDirectory(GetUserPath());
-  CString path = DefaultsFilePath(), backup = DefaultsFilePath(TRUE);
-  if (PathFileExists(path)) {
-    DeleteFile(backup);
-    MoveFile(path, backup);
+  CString path = DefaultsFilePath();
+  if (!platform::WriteFileReplacing(path, hex.GetString(), hex.GetLength())) {
+    Log("CmmconfDefaultSet::SaveDefaultDataToFile():the file(%s) could not be written!", path);
+    return FALSE;
   }
-  // A file that cannot be created leaves the old contents in the backup only.
-  if (WriteWholeFile(path, HexEncodeString(text))) DeleteFile(backup);
+  // A backup that an earlier failed write left behind is older than what was just written.
+  DeleteFile(DefaultsFilePath(TRUE));
   return TRUE;
 }
 
+// A file that is missing, empty, cut or damaged gives way to the backup beside it, when that
+// holds the defaults; otherwise FALSE, and the caller falls back as for a missing file.
 BOOL CmmconfDefaultSet::LoadDefaultDataFromFile() {
-  CString path = DefaultsFilePath();
-  CTavorineModule* module = TavorineModule();
+  CString path = DefaultsFilePath(), backup = DefaultsFilePath(TRUE);
+  ConfDefaultData& record = TavorineModule()->m_confDefaultData;
+  const char* failedStep = nullptr;
   if (!PathFileExists(path)) {
-    CString line;
-    line.Format("CmmconfDefaultSet::LoadDefaultDataFromFile():the file(%s) is not exist!", (LPCTSTR)path);
-    module->WriteLog(line, 1);
+    Log("CmmconfDefaultSet::LoadDefaultDataFromFile():the file(%s) is not exist!", path);
+  } else if ((failedStep = ReadDefaultsFile(path, &record)) != nullptr) {
+    Log("CmmconfDefaultSet::LoadDefaultDataFromFile()  Exception --- strDebugFlag=%s", failedStep);
+  } else {
+    m_bLoaded = TRUE;
+    return TRUE;
+  }
+  if (!PathFileExists(backup) || ReadDefaultsFile(backup, &record)) {
+    if (failedStep) Log("CmmconfDefaultSet::LoadDefaultDataFromFile():the file(%s) is damaged and has no usable backup!", path);
     return FALSE;
   }
-  CTagReader reader;
-  // A file that exists but cannot be read or parsed counts as loaded: the record keeps its values.
-  const char* failedStep = ParseDefaultsFile(path, &reader);
-  if (failedStep) {
-    CString line;
-    line.Format("CmmconfDefaultSet::LoadDefaultDataFromFile()  Exception --- strDebugFlag=%s", failedStep);
-    module->WriteLog(line, 1);
-  } else if (reader.FindTag("mmc_dfs")) {
-    reader.EnterTag();
-    do {
-      ReadDataElement(reader, module->m_confDefaultData);
-    } while (reader.NextTag());
-    reader.LeaveTag();
-  }
+  Log("CmmconfDefaultSet::LoadDefaultDataFromFile():the defaults were read from the backup(%s)", backup);
   m_bLoaded = TRUE;
   return TRUE;
 }

@@ -15,6 +15,20 @@ namespace {
 
 class DefaultsPageTest : public SetupTest {
  protected:
+  bool Logged(const std::string& part) {
+    for (const std::string& line : Host().LogLines())
+      if (line.find(part) != std::string::npos) return true;
+    return false;
+  }
+  // The file the built-in values give: the default password in all three password fields, the
+  // prompt-sound switch kept.
+  std::string BuiltInText() {
+    std::string pwd = Start()->GetDefaultPassword().str();
+    std::string sound = std::to_string(Module()->m_confDefaultData.playstatussound);
+    return HexEncodeString(("<mmc_dfs><data subject=\"\" maxnum=\"0\" period=\"0\" remaintime=\"0\" mempwd=\"" + pwd +
+                            "\" masterpwd=\"" + pwd + "\" visitorpwd=\"" + pwd +
+                            "\" playstatussound=\"" + sound + "\"></data></mmc_dfs>").c_str()).str();
+  }
   CmmconfDefaultSet* Page() { return Start()->m_pDefaultSet; }
   std::string FilePath() { return UserPath() + GetUserData()->m_csOwnName.str() + "mmc_dfs.dat"; }
   std::string FileText() {
@@ -31,6 +45,13 @@ class DefaultsPageTest : public SetupTest {
     SetField(Page(), IDC_DFS_DURATION, period);
     SetField(Page(), IDC_DFS_REMAIN_NOTICE, remain);
     ASSERT_TRUE(Click(Page(), IDOK));
+  }
+  std::string BackupPath() { return UserPath() + GetUserData()->m_csOwnName.str() + "mmc_dfs.bak"; }
+  // Reads the file into a cleared record, as a later run does.
+  ConfDefaultData Reload() {
+    Module()->m_confDefaultData = ConfDefaultData();
+    EXPECT_TRUE(Page()->LoadDefaultDataFromFile());
+    return Module()->m_confDefaultData;
   }
   void OpenOnDefaults() {
     OpenUI();
@@ -89,26 +110,24 @@ TEST_F(DefaultsPageTest, TheLastDataElementOfTheFileWins) {
   EXPECT_EQ(CString("33"), ItemText(CreatePage(), IDC_VISITOR_PWD_AGAIN));
 }
 
-TEST_F(DefaultsPageTest, ADamagedFileIsLoggedAndLeavesTheRecord) {
+TEST_F(DefaultsPageTest, ADamagedFileWithoutBackupFallsBackAsAMissingOneDoes) {
   std::ofstream(FilePath()) << "3c6d7z";
+  Module()->m_confDefaultData.subject = "before";
   OpenOnDefaults();
-  bool logged = false;
-  for (const std::string& line : Host().LogLines())
-    logged = logged || line.find("LoadDefaultDataFromFile()  Exception --- strDebugFlag=") != std::string::npos;
-  EXPECT_TRUE(logged);
+  EXPECT_TRUE(Logged("LoadDefaultDataFromFile()  Exception --- strDebugFlag=6"));
+  EXPECT_TRUE(Logged("is damaged and has no usable backup"));
   EXPECT_EQ(CString(), Module()->m_confDefaultData.subject);
+  EXPECT_EQ(Start()->GetDefaultPassword(), Module()->m_confDefaultData.masterpwd);
+  EXPECT_EQ(BuiltInText(), FileText()) << "the built-in values replace the damaged file";
 }
 
-TEST_F(DefaultsPageTest, AFileThatCannotBeReadIsLoggedAndCountsAsLoaded) {
+TEST_F(DefaultsPageTest, AFileThatCannotBeReadFallsBackAndIsLeftAlone) {
   std::filesystem::create_directories(FilePath());
-  Module()->m_confDefaultData.subject = "kept";
+  Module()->m_confDefaultData.subject = "before";
   OpenOnDefaults();
-  bool logged = false;
-  for (const std::string& line : Host().LogLines())
-    logged = logged || line.find("LoadDefaultDataFromFile()  Exception --- strDebugFlag=1") != std::string::npos;
-  EXPECT_TRUE(logged);
-  EXPECT_TRUE(Page()->m_bLoaded);
-  EXPECT_EQ(CString("kept"), Module()->m_confDefaultData.subject);
+  EXPECT_TRUE(Logged("LoadDefaultDataFromFile()  Exception --- strDebugFlag=1"));
+  EXPECT_FALSE(Page()->m_bLoaded);
+  EXPECT_EQ(CString(), Module()->m_confDefaultData.subject);
   EXPECT_TRUE(std::filesystem::is_directory(FilePath()));
 }
 
@@ -181,6 +200,89 @@ TEST_F(DefaultsPageTest, AFullDiskWritesNothingAndSaysNothing) {
   EXPECT_EQ(boxes, MessageBoxesShown().size());
   EXPECT_EQ(4, Module()->m_confDefaultData.maxnum) << "the record holds the new values";
   EXPECT_TRUE(FileText().empty());
+}
+
+// ---- Stored data that survives what a user types and what a disk does ----
+
+TEST_F(DefaultsPageTest, EverySubjectAUserCanTypeLoadsBackAsSaved) {
+  OpenOnDefaults();
+  const char* subjects[] = {"说\"你好\"", "\"", "a<b>c", "R&D", "&amp;&quot;", "it's", "《周会》“一”", "表丂\\", " a b "};
+  for (const char* subject : subjects) {
+    SetField(Page(), IDC_DFS_SUBJECT, subject);
+    Modify("4", "30", "5");
+    EXPECT_EQ("会议缺省设置修改成功！", LastMessageBoxText().str()) << subject;
+    ConfDefaultData loaded = Reload();
+    EXPECT_EQ(CString(subject), loaded.subject) << subject;
+    EXPECT_EQ(4, loaded.maxnum) << subject;
+    EXPECT_EQ(30, loaded.period) << subject;
+  }
+}
+
+TEST_F(DefaultsPageTest, OnlyAmpersandAndDoubleQuoteChangeTheFile) {
+  OpenUI();
+  Module()->m_confDefaultData.Set("《例会》<a>'", 10, 60, 5, "", "", "", 1);
+  ASSERT_TRUE(CmmconfDefaultSet::SaveDefaultDataToFile());
+  EXPECT_NE(std::string::npos, FileText().find(Hex("subject=\"《例会》<a>'\" maxnum=")));
+  Module()->m_confDefaultData.subject = "\"R&D\"";
+  ASSERT_TRUE(CmmconfDefaultSet::SaveDefaultDataToFile());
+  EXPECT_NE(std::string::npos, FileText().find(Hex("subject=\"&quot;R&amp;D&quot;\" maxnum=")));
+}
+
+TEST_F(DefaultsPageTest, FilesWrittenBeforeStillLoad) {
+  // An ampersand was stored as it stood; a double quote cut the attribute.
+  WriteFile("<mmc_dfs><data subject=\"R&D <周会>\" maxnum=\"8\" period=\"45\" remaintime=\"7\" mempwd=\"11\" "
+            "masterpwd=\"22\" visitorpwd=\"33\" playstatussound=\"0\"></data></mmc_dfs>");
+  OpenOnDefaults();
+  EXPECT_TRUE(Page()->m_bLoaded);
+  EXPECT_EQ(CString("R&D <周会>"), Module()->m_confDefaultData.subject);
+  EXPECT_EQ(CString("33"), Module()->m_confDefaultData.visitorpwd);
+}
+
+TEST_F(DefaultsPageTest, AFailedOrShortWriteSaysSoAndKeepsTheLastGoodFile) {
+  OpenOnDefaults();
+  SetField(Page(), IDC_DFS_SUBJECT, "好");
+  Modify("4", "30", "5");
+  std::string good = FileText();
+  for (size_t written : {0, 1, 100}) {
+    platform::FailFileWrites(1, written);
+    SetField(Page(), IDC_DFS_SUBJECT, "坏");
+    size_t boxes = MessageBoxesShown().size();
+    Modify("6", "30", "5");
+    EXPECT_EQ(boxes, MessageBoxesShown().size()) << "no success reported after " << written << " bytes";
+    EXPECT_TRUE(Logged("could not be written")) << written;
+    EXPECT_EQ(good, FileText()) << written;
+    EXPECT_FALSE(std::filesystem::exists(FilePath() + ".writing")) << written;
+    EXPECT_EQ(CString("好"), Reload().subject) << written;
+  }
+}
+
+// An older version left the backup beside a file it failed to write (cut, empty or missing).
+TEST_F(DefaultsPageTest, ACutEmptyOrMissingFileGivesWayToTheBackupBesideIt) {
+  std::string good = Hex("<mmc_dfs><data subject=\"备份\" maxnum=\"9\" period=\"50\" remaintime=\"6\" mempwd=\"1\" "
+                         "masterpwd=\"2\" visitorpwd=\"3\" playstatussound=\"1\"></data></mmc_dfs>");
+  std::ofstream(BackupPath(), std::ios::binary) << good;
+  OpenOnDefaults();
+  for (size_t cut = 0; cut < good.size(); ++cut) {
+    std::ofstream(FilePath(), std::ios::binary | std::ios::trunc) << good.substr(0, cut);
+    Host().Clear();
+    ConfDefaultData loaded = Reload();
+    EXPECT_EQ(CString("备份"), loaded.subject) << cut;
+    EXPECT_EQ(9, loaded.maxnum) << cut;
+    EXPECT_TRUE(Logged("the defaults were read from the backup")) << cut;
+  }
+  std::remove(FilePath().c_str());
+  EXPECT_EQ(CString("备份"), Reload().subject);
+  // The next good write makes the backup unneeded.
+  Modify("4", "30", "5");
+  EXPECT_FALSE(std::filesystem::exists(BackupPath()));
+  EXPECT_EQ(4, Reload().maxnum);
+}
+
+TEST_F(DefaultsPageTest, AnEmptyFileWithoutBackupShowsTheBuiltInValues) {
+  std::ofstream(FilePath(), std::ios::binary) << "";
+  OpenOnDefaults();
+  EXPECT_EQ(Start()->GetDefaultPassword(), ItemText(Page(), IDC_DFS_CHAIR_PWD));
+  EXPECT_EQ(BuiltInText(), FileText());
 }
 
 }  // namespace
