@@ -3,6 +3,7 @@
 #include <stb/stb_image.h>
 
 #include <algorithm>
+#include <cstdlib>
 #include <cstring>
 #include <memory>
 #include <new>
@@ -92,7 +93,8 @@ Status Decode(const BYTE* data, size_t size, GpImage** result) {
   ByteStream header{data, size, 0};
   if (!stbi_info_from_callbacks(&kStreamCallbacks, &header, &width, &height, &components))
     return UnknownImageFormat;
-  if (!IsWithinPixelLimit(width, height)) return ValueOverflow;
+  // A top-down BMP announces a negative height; the decoder turns its rows over.
+  if (!IsWithinPixelLimit(width, std::llabs((long long)height))) return ValueOverflow;
   ByteStream whole{data, size, 0};
   std::unique_ptr<stbi_uc, StbFree> rgba(
       stbi_load_from_callbacks(&kStreamCallbacks, &whole, &width, &height, &components, 4));

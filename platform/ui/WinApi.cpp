@@ -283,7 +283,7 @@ BOOL UpdateWindow(HWND hwnd) {
   Window* w = Find(hwnd);
   if (!w) return FALSE;
   if (w->invalid && platform::tree::IsVisible(hwnd)) {
-    w->invalid = false;
+    platform::tree::BeginPaintDelivery(w);
     SendMessage(hwnd, WM_PAINT, 0, 0);
   }
   return TRUE;

@@ -2,6 +2,7 @@
 
 #include <map>
 
+#include "platform/ui/WindowTree.h"
 #include "platform/ui/Wnd.h"
 
 namespace platform {
@@ -49,6 +50,8 @@ CClientDC::CClientDC(CWnd* wnd) {
   if (buffer) AttachSurface(buffer.Get());
 }
 
-CPaintDC::CPaintDC(CWnd* wnd) : CClientDC(wnd), hwnd_(wnd ? wnd->GetSafeHwnd() : nullptr) {}
+CPaintDC::CPaintDC(CWnd* wnd)
+    : CClientDC(wnd), m_rcPaint(platform::tree::TakePaintRect(wnd ? wnd->GetSafeHwnd() : nullptr)),
+      hwnd_(wnd ? wnd->GetSafeHwnd() : nullptr) {}
 
 CPaintDC::~CPaintDC() { ValidateRect(hwnd_, nullptr); }

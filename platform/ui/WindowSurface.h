@@ -23,11 +23,14 @@ class CClientDC : public CDC {
   explicit CClientDC(CWnd* wnd);
 };
 
-// The DC of a WM_PAINT handler: a client DC that validates the window when it goes.
+// The DC of a WM_PAINT handler: a client DC that validates the window when it goes. It does
+// not clip; m_rcPaint is the area that needs painting (BeginPaint's rcPaint).
 class CPaintDC : public CClientDC {
  public:
   explicit CPaintDC(CWnd* wnd);
   ~CPaintDC() override;
+
+  RECT m_rcPaint;
 
  private:
   HWND hwnd_;

@@ -282,6 +282,22 @@ void Invalidate(HWND hwnd, const RECT* rect) {
   w->invalid = true;
 }
 
+void BeginPaintDelivery(Window* w) {
+  w->paintRect = w->updateRect;
+  w->paintPending = true;
+  w->invalid = false;
+}
+
+RECT TakePaintRect(HWND hwnd) {
+  Window* w = Find(hwnd);
+  if (!w) return RECT{0, 0, 0, 0};
+  SIZE client = ClientSize(w);
+  RECT whole = {0, 0, client.cx, client.cy};
+  RECT r = w->invalid ? w->updateRect : w->paintPending ? w->paintRect : whole;
+  w->paintPending = false;
+  return r;
+}
+
 void AttachObject(HWND hwnd, CWnd* object, bool wrapper) {
   Window* w = Find(hwnd);
   if (!w) return;

@@ -44,6 +44,9 @@ struct Window {
   bool destroying = false;
   bool invalid = false;
   RECT updateRect = {0, 0, 0, 0};
+  // The update rectangle of the WM_PAINT being delivered (the window is valid again by then).
+  bool paintPending = false;
+  RECT paintRect = {0, 0, 0, 0};
   ScrollBarState bars[2];  // SB_HORZ, SB_VERT; shown when the style has WS_HSCROLL / WS_VSCROLL
 };
 
@@ -86,6 +89,12 @@ bool SetVisible(HWND hwnd, bool visible, bool notify);
 void SetRect(HWND hwnd, const RECT& rect, bool move, bool size);
 void SetZOrder(HWND hwnd, HWND insertAfter);
 void Invalidate(HWND hwnd, const RECT* rect);
+// Validates the window for the WM_PAINT about to be delivered, keeping its update rectangle
+// for the paint DC.
+void BeginPaintDelivery(Window* w);
+// The area a WM_PAINT handler paints: the update rectangle of the paint being delivered, else
+// of a window still invalid, else the whole client area.
+RECT TakePaintRect(HWND hwnd);
 
 // Attaches an object (replacing a wrapper); detaches at WM_NCDESTROY. DetachObject returns
 // whether the object was a desktop-made wrapper.

@@ -1,6 +1,7 @@
 #include "tests/whiteboard_surface/SurfaceFixture.h"
 
 #include "confwindow/DlgDataConf.h"
+#include "host/WbRelay.h"
 #include "platform/ui/UserInput.h"
 #include "platform/ui/WindowSurface.h"
 #include "vezadazavo/VezadaZavo.h"
@@ -39,6 +40,15 @@ void SurfaceTest::TearDown() {
 
 int SurfaceTest::Receive(ReceivedRecord& record) {
   HostRecordBlock block = {1, &record.header, 0};
+  return Deliver(kModuleDataConfRecord, block);
+}
+
+WbRecvMsgHeader* SurfaceTest::Relayed(const WbMsgHeader* sent) {
+  return static_cast<WbRecvMsgHeader*>(host::UnpackReceivedWbMessage(host::PackWbMessage(sent), relayed_));
+}
+
+int SurfaceTest::Receive(WbRecvMsgHeader* record) {
+  HostRecordBlock block = {1, record, 0};
   return Deliver(kModuleDataConfRecord, block);
 }
 

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "host/BlockArena.h"
 #include "module/HostBlocks.h"
 #include "tests/module/ModuleFixture.h"
 #include "tests/whiteboard/WbHostCopy.h"
@@ -39,6 +40,9 @@ class SurfaceTest : public tavtest::ModuleTest {
 
   // Delivers a whiteboard record as the host does (code 8, kind 1); the handled flag.
   int Receive(ReceivedRecord& record);
+  // A message a board sent, as the host's relay delivers it (kept until the test ends).
+  WbRecvMsgHeader* Relayed(const WbMsgHeader* sent);
+  int Receive(WbRecvMsgHeader* record);
   // Makes `page` the board's one current page through a received new-page record.
   void OpenPage(int page);
 
@@ -63,6 +67,7 @@ class SurfaceTest : public tavtest::ModuleTest {
 
  private:
   CDlgDFWhiteBoard* board_ = nullptr;
+  host::BlockArena relayed_;
 };
 
 }  // namespace surftest

@@ -237,7 +237,7 @@ TEST_F(SurfaceRecords, ADocumentReadsBackAsItWasWritten) {
   EXPECT_EQ(length, (uint32_t)doc.GetLength());
   EXPECT_GT(doc.Find("<style><size>1600*1200</size>"), 46);
 
-  ASSERT_TRUE(Surface()->ReadXwbDocument(doc));
+  ASSERT_TRUE(Surface()->ReadXwbDocument(doc, doc.GetLength()));
   EXPECT_EQ(Surface()->m_listPages.GetCount(), 1);
   ASSERT_EQ(Strokes().size(), 1u);
   EXPECT_STREQ(Strokes()[0]->m_szID, "line:0123456789abcdef0");
@@ -246,10 +246,10 @@ TEST_F(SurfaceRecords, ADocumentReadsBackAsItWasWritten) {
 
 TEST_F(SurfaceRecords, ADocumentWithAnotherRootLeavesTheBoard) {
   CString doc = CString("WB") + CString(' ', 44) + "<wb><page/></wb>";
-  EXPECT_FALSE(Surface()->ReadXwbDocument(doc));
+  EXPECT_FALSE(Surface()->ReadXwbDocument(doc, doc.GetLength()));
   EXPECT_EQ(Surface()->m_listPages.GetCount(), 1);
   CString noSize = CString("WB") + CString(' ', 44) + "<xwb><style><size>12</size></style></xwb>";
-  EXPECT_FALSE(Surface()->ReadXwbDocument(noSize));
+  EXPECT_FALSE(Surface()->ReadXwbDocument(noSize, noSize.GetLength()));
   OpenPage(1);
 }
 

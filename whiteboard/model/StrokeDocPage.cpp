@@ -17,15 +17,24 @@ namespace {
 const char kTooLargeText[] = "请您选择小于1M的文件！";
 const char kFormatText[] = "不支持的文件格式！";
 
-// The file's bytes, read in chunks of at most 4,096 bytes; FALSE when it cannot be opened.
-BOOL ReadFileBytes(const CString& path, std::vector<BYTE>* bytes) {
+enum ReadResult { kReadDone, kReadFailed, kReadTooLarge };
+
+// The file's bytes, read in chunks of at most 4,096 bytes and never more than limit: a file
+// that grew since its size was checked, or a device, is refused.
+ReadResult ReadFileBytes(const CString& path, long long limit, std::vector<BYTE>* bytes) {
   FILE* file = fopen(platform::NativePath(path).c_str(), "rb");
-  if (!file) return FALSE;
+  if (!file) return kReadFailed;
   BYTE chunk[4096];
   size_t n;
-  while ((n = fread(chunk, 1, sizeof(chunk), file)) > 0) bytes->insert(bytes->end(), chunk, chunk + n);
+  ReadResult result = kReadDone;
+  while (result == kReadDone && (n = fread(chunk, 1, sizeof(chunk), file)) > 0) {
+    if ((long long)(bytes->size() + n) > limit)
+      result = kReadTooLarge;
+    else
+      bytes->insert(bytes->end(), chunk, chunk + n);
+  }
   fclose(file);
-  return TRUE;
+  return result;
 }
 
 CString Base64Of(const std::vector<BYTE>& bytes) {
@@ -100,7 +109,9 @@ BOOL CStrokeDocPage::ReadPictureFile(const CString& path, long long size) {
     return FALSE;
   }
   std::vector<BYTE> bytes;
-  if (!ReadFileBytes(path, &bytes)) return FALSE;
+  ReadResult read = ReadFileBytes(path, kMaxFileSize, &bytes);
+  if (read == kReadTooLarge) MessageBox(nullptr, kTooLargeText, GetMsgTitle(), MB_OK);
+  if (read != kReadDone) return FALSE;
   m_csData = Base64Of(bytes);
   m_csFormat = format;
   return TRUE;

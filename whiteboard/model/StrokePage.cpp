@@ -41,8 +41,36 @@ CStrokePage::CStrokePage() = default;
 CStrokePage::CStrokePage(CDlgDFP2PWhiteBoard* owner) : m_pOwner(owner) {}
 
 CStrokePage::~CStrokePage() {
-  for (POSITION pos = m_listStroke.GetHeadPosition(); pos;) delete AsStroke(m_listStroke.GetNext(pos));
+  for (POSITION pos = m_listStroke.GetHeadPosition(); pos;) {
+    CStrokeBase* stroke = AsStroke(m_listStroke.GetNext(pos));
+    Release(stroke);
+    delete stroke;
+  }
   m_listStroke.RemoveAll();
+  // A background that is not in the list (no reader leaves one so) still belongs to the page.
+  if (m_pDocPage) {
+    Release(m_pDocPage);
+    delete m_pDocPage;
+  }
+}
+
+void CStrokePage::Release(CStrokeBase* stroke) {
+  if (m_pRemovalListener) m_pRemovalListener->OnStrokeRemoved(stroke);
+  if (stroke == m_pDocPage) m_pDocPage = nullptr;
+}
+
+BOOL CStrokePage::DetachStroke(CStrokeBase* stroke) {
+  POSITION pos = stroke ? m_listStroke.Find(stroke) : nullptr;
+  if (!pos) return FALSE;
+  m_listStroke.RemoveAt(pos);
+  Release(stroke);
+  return TRUE;
+}
+
+BOOL CStrokePage::DeleteStroke(CStrokeBase* stroke) {
+  if (!DetachStroke(stroke)) return FALSE;
+  delete stroke;
+  return TRUE;
 }
 
 CString CStrokePage::StrokeXml(CStrokeBase* stroke) {
@@ -112,8 +140,8 @@ BOOL CStrokePage::FromXml(XmlElement* page) {
 
 void CStrokePage::SetDocPage(CStrokeDocPage* docpage) {
   if (!docpage || docpage == m_pDocPage) return;
-  if (m_pDocPage) {
-    if (POSITION pos = m_listStroke.Find(m_pDocPage)) m_listStroke.RemoveAt(pos);
+  if (m_pDocPage && !DeleteStroke(m_pDocPage)) {
+    Release(m_pDocPage);  // a background outside the list
     delete m_pDocPage;
   }
   m_pDocPage = docpage;
@@ -127,11 +155,8 @@ CStrokeDocPage* CStrokePage::LoadDocPage(CString path) {
     return nullptr;
   }
   // Only a background leaves the head: pictures and pointers share its type word.
-  if (!m_listStroke.IsEmpty() && m_listStroke.GetHead()->IsKindOf(RUNTIME_CLASS(CStrokeDocPage))) {
-    CStrokeBase* old = AsStroke(m_listStroke.RemoveHead());
-    if (old == m_pDocPage) m_pDocPage = nullptr;
-    delete old;
-  }
+  if (!m_listStroke.IsEmpty() && m_listStroke.GetHead()->IsKindOf(RUNTIME_CLASS(CStrokeDocPage)))
+    DeleteStroke(AsStroke(m_listStroke.GetHead()));
   return docpage;
 }
 

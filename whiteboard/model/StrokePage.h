@@ -14,6 +14,17 @@ class CStrokeBase;
 class CStrokeDocPage;
 struct XmlElement;
 
+// Told of every object a page is about to give up (deleted or taken off by its holder), so
+// that whoever keeps pointers into the page (the drawing surface's selection, edited text,
+// tracked object) drops them first.
+class CStrokeRemovalListener {
+ public:
+  virtual void OnStrokeRemoved(CStrokeBase* stroke) = 0;
+
+ protected:
+  ~CStrokeRemovalListener() = default;
+};
+
 class CStrokePage : public CCmdTarget {
   DECLARE_DYNCREATE(CStrokePage)
 
@@ -21,7 +32,7 @@ class CStrokePage : public CCmdTarget {
   CStrokePage();
   // A page of a point-to-point board: owner is handed to every object the page reads.
   explicit CStrokePage(CDlgDFP2PWhiteBoard* owner);
-  // Deletes every object of the list.
+  // Deletes every object of the list (the listener is told of each).
   ~CStrokePage() override;
   CStrokePage(const CStrokePage&) = delete;
   CStrokePage& operator=(const CStrokePage&) = delete;
@@ -45,12 +56,22 @@ class CStrokePage : public CCmdTarget {
   int IndexOfStroke(CStrokeBase* stroke);
   // The object at index, NULL when there is none.
   CStrokeBase* StrokeAt(int index);
+  // Takes stroke off the page (and as its background) and hands it to the caller; the
+  // listener is told first. FALSE when stroke is not on the page.
+  BOOL DetachStroke(CStrokeBase* stroke);
+  // DetachStroke, then deletes the object; FALSE (nothing deleted) when it is not on the page.
+  BOOL DeleteStroke(CStrokeBase* stroke);
+  // Told before the page gives up an object; NULL: nobody.
+  void SetRemovalListener(CStrokeRemovalListener* listener) { m_pRemovalListener = listener; }
 
   CObList m_listStroke;                      // CStrokeBase*, in stacking order
   CStrokeDocPage* m_pDocPage = nullptr;      // the background picture
   CDlgDFP2PWhiteBoard* m_pOwner = nullptr;   // the point-to-point board, or NULL
 
  private:
+  // Tells the listener and forgets stroke as the background; the list is left alone.
+  void Release(CStrokeBase* stroke);
+  CStrokeRemovalListener* m_pRemovalListener = nullptr;
   void ReadDocPage(XmlElement* element);
   void ReadStroke(XmlElement* element);
   // The XML of one object of the list.

@@ -11,9 +11,13 @@
 #include "xml/XmlTree.h"
 
 CString EscapeXmlAttribute(const char* text) {
+  // The module's texts are GBK; the page XML is UTF-8, where control characters may not stand.
+  std::string utf8 = charset::GbkToUtf8(text ? text : "");
+  for (char& ch : utf8)
+    if ((unsigned char)ch < 0x20) ch = '?';
   XmlStringBuilder builder;
   XmlStringBuilderInit(&builder);
-  XmlStringBuilderAppendEscaped(text, &builder);
+  XmlStringBuilderAppendEscaped(utf8.c_str(), &builder);
   CString escaped(builder.start, (int)XmlStringBuilderLength(&builder));
   XmlStringBuilderFree(&builder);
   return escaped;

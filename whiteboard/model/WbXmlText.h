@@ -5,8 +5,9 @@
 
 struct XmlElement;
 
-// text with XML's special characters (" & ' < >) replaced by entities, for an attribute value
-// written between double quotes; "" for NULL. The readers get the text back unescaped.
+// GBK text as UTF-8 with XML's special characters (" & ' < >) replaced by entities and control
+// characters by "?", for an attribute value written between double quotes; "" for NULL. The
+// readers get the text back unescaped (ids back in GBK, CopyXmlId).
 CString EscapeXmlAttribute(const char* text);
 
 // The value of the attribute `name` of element, NULL when it has none.

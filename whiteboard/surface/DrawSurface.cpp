@@ -2,6 +2,7 @@
 #include "whiteboard/surface/DrawSurface.h"
 
 #include <algorithm>
+#include <cstdlib>
 
 #include "module/TavorineModule.h"
 #include "platform/gdi/Dc.h"
@@ -66,8 +67,14 @@ void CDrawSurface::RemoveAllPages() {
   ForgetAllStrokes();
 }
 
-CStrokePage* CDrawSurface::AppendNewPage() {
+CStrokePage* CDrawSurface::NewPage() {
   CStrokePage* page = new CStrokePage(StrokeOwner());
+  page->SetRemovalListener(this);
+  return page;
+}
+
+CStrokePage* CDrawSurface::AppendNewPage() {
+  CStrokePage* page = NewPage();
   m_listPages.AddTail(page);
   m_pCurPage = page;
   return page;
@@ -181,28 +188,64 @@ void CDrawSurface::OnSize(UINT type, int cx, int cy) {
 
 // ---- Painting ----
 
+// Only the update rectangle is painted: the objects that reach into it are drawn into the kept
+// canvas bitmap over white, and that part is copied to the window. The pixels are those of a
+// repaint of everything.
 void CDrawSurface::OnPaint() {
   CPaintDC dc(this);
   CRect client;
   GetClientRect(&client);
-  dc.FillSolidRect(&client, kCanvasColor);  // the background erase
+  CRect update;
+  if (!update.IntersectRect(&client, &dc.m_rcPaint)) return;
+  dc.IntersectClipRect(&update);
+  dc.FillSolidRect(&update, kCanvasColor);  // the background erase
   if (m_listPages.IsEmpty() || !m_pCurPage) return;
-  CSize canvas = GetCanvasSize();
   CDC mem;
-  CBitmap bitmap;
-  if (!mem.CreateCompatibleDC(&dc) || !bitmap.CreateCompatibleBitmap(&dc, canvas.cx, canvas.cy)) return;
-  CBitmap* old = mem.SelectObject(&bitmap);
-  mem.FillSolidRect(0, 0, canvas.cx, canvas.cy, kCanvasColor);
-  DrawPage(&mem);
-  dc.BitBlt(0, 0, client.Width(), client.Height(), &mem, m_ptOrigin.x, m_ptOrigin.y, SRCCOPY);
+  if (!mem.CreateCompatibleDC(&dc) || !PrepareCanvasBitmap(&dc)) return;
+  CBitmap* old = mem.SelectObject(&m_canvasBitmap);
+  CRect area(update);
+  area.OffsetRect(m_ptOrigin.x, m_ptOrigin.y);
+  mem.FillSolidRect(&area, kCanvasColor);
+  DrawPage(&mem, area);
+  dc.BitBlt(update.left, update.top, update.Width(), update.Height(), &mem, area.left, area.top, SRCCOPY);
   mem.SelectObject(old);
   if (m_pTextTracker) m_pTextTracker->Draw(&dc);
   DrawBand(&dc);
 }
 
-void CDrawSurface::DrawPage(CDC* dc) {
+// The off-screen bitmap of the canvas, kept between paints while the canvas keeps its size.
+BOOL CDrawSurface::PrepareCanvasBitmap(CDC* dc) {
+  CSize canvas = GetCanvasSize();
+  if (m_canvasBitmap.GetSafeHandle() && m_szCanvasBitmap == canvas) return TRUE;
+  m_canvasBitmap.DeleteObject();
+  m_szCanvasBitmap = CSize(0, 0);
+  if (!m_canvasBitmap.CreateCompatibleBitmap(dc, canvas.cx, canvas.cy)) return FALSE;
+  m_szCanvasBitmap = canvas;
+  return TRUE;
+}
+
+namespace {
+
+// What drawing an object may touch, in document coordinates: its rectangle and its tracker
+// with the handles outside it, grown by its pen width and a margin.
+bool ReachesInto(CStrokeBase* stroke, const RECT& area) {
+  const RECT& a = stroke->m_rcDraw;
+  const RECT& t = stroke->GetTracker()->m_rect;
+  long long grow = std::min<long long>(std::llabs((long long)stroke->m_nPenWidth), 1 << 20) +
+                   2LL * std::max(0, stroke->GetTracker()->m_nHandleSize) + 4;
+  long long left = std::min({a.left, a.right, t.left, t.right}) - grow;
+  long long right = std::max({a.left, a.right, t.left, t.right}) + grow;
+  long long top = std::min({a.top, a.bottom, t.top, t.bottom}) - grow;
+  long long bottom = std::max({a.top, a.bottom, t.top, t.bottom}) + grow;
+  return left < area.right && area.left < right && top < area.bottom && area.top < bottom;
+}
+
+}  // namespace
+
+void CDrawSurface::DrawPage(CDC* dc, const RECT& area) {
   for (POSITION pos = m_pCurPage->m_listStroke.GetHeadPosition(); pos;) {
     CStrokeBase* stroke = static_cast<CStrokeBase*>(m_pCurPage->m_listStroke.GetNext(pos));
+    if (!ReachesInto(stroke, area)) continue;
     stroke->Draw(dc, &stroke->m_rcDraw);
     if (stroke->m_bSelected && !dc->IsPrinting() && GetIdPrefix(stroke->m_szID) != "laser")
       stroke->GetTracker()->Draw(dc);

@@ -6,11 +6,15 @@
 // surface.
 #pragma once
 
+#include <vector>
+
 #include "platform/Collections.h"
 #include "platform/Geometry.h"
+#include "platform/gdi/GdiObjects.h"
 #include "platform/gdi/RectTracker.h"
 #include "platform/ui/Controls.h"
 #include "platform/ui/Dialog.h"
+#include "whiteboard/model/StrokePage.h"
 #include "whiteboard/model/WbRecords.h"
 #include "whiteboard/surface/SurfaceOwner.h"
 
@@ -61,7 +65,7 @@ enum { IDC_WB_LASER = 598, IDC_WB_PAN = 796, IDC_WB_PANNING = 797 };
 // The rubber-band routine of a gesture: one of the stroke classes' band drawers.
 typedef void (*RubberBandProc)(CDC* dc, int left, int top, int right, int bottom);
 
-class CDrawSurface : public CDialog {
+class CDrawSurface : public CDialog, private CStrokeRemovalListener {
  public:
   explicit CDrawSurface(UINT templateId, CWnd* parent = nullptr);
   ~CDrawSurface() override;
@@ -76,6 +80,9 @@ class CDrawSurface : public CDialog {
   void RemoveAllPages();
   // Appends a new empty page and makes it current.
   CStrokePage* AppendNewPage();
+  // A new page of this surface, not yet in the list: the surface hears of every object the
+  // page gives up.
+  CStrokePage* NewPage();
 
   // ---- Canvas and scrolling ----
   virtual CSize GetCanvasSize() const = 0;
@@ -89,9 +96,6 @@ class CDrawSurface : public CDialog {
   // ---- Objects ----
   // TRUE when an object with the same id is on the current page.
   BOOL IsOnCurrentPage(CStrokeBase* stroke);
-  // Drops every reference the surface keeps to an object about to be deleted: the selection,
-  // the object just drawn and an open edit of its text.
-  void ForgetStroke(CStrokeBase* stroke);
   // Sends the deletion of every laser object of the current page and removes it; -1 without
   // a current page or an owner.
   int RemoveLaserStrokes();
@@ -137,8 +141,9 @@ class CDrawSurface : public CDialog {
   BOOL ApplyBoardContent(void* record);
   // The board as an XWB document: 46 header characters, then the XML.
   CString WriteXwbDocument();
-  // Replaces the board with the pages of an XWB document; FALSE for a malformed one.
-  BOOL ReadXwbDocument(const char* pszDoc);
+  // Replaces the board with the pages of an XWB document of nLength bytes (its header's
+  // length may hold zero bytes); FALSE, the board unchanged, for a malformed one.
+  BOOL ReadXwbDocument(const char* pszDoc, size_t nLength);
 
   // ---- State (the owner reads and writes some of it) ----
   POINT m_ptStart = {0, 0};
@@ -172,6 +177,8 @@ class CDrawSurface : public CDialog {
   BOOL m_bGestureValid = FALSE;
   // The band routine of the gesture in progress; cleared once drawn.
   RubberBandProc m_pfnRubberBand = nullptr;
+  // The object whose tracker is being dragged; cleared when a record takes it away meanwhile.
+  CStrokeBase* m_pTracked = nullptr;
 
  protected:
   // ---- What the derived surface decides ----
@@ -223,12 +230,16 @@ class CDrawSurface : public CDialog {
  private:
   struct ShapeTool;
   BOOL m_bLayingOutBars = FALSE;
+  CBitmap m_canvasBitmap;
+  CSize m_szCanvasBitmap;
   static const ShapeTool* FindShapeTool(int tool);
 
   void DeleteAllPages();
 
   // Painting.
-  void DrawPage(CDC* dc);
+  BOOL PrepareCanvasBitmap(CDC* dc);
+  // Draws the objects of the current page that reach into area (document coordinates).
+  void DrawPage(CDC* dc, const RECT& area);
   void DrawBand(CDC* dc);
   // Scrolling: a bar moved to pos, the origin, the module-wide copy and an open text edit
   // following; OnScroll finds pos for a scroll code.
@@ -262,7 +273,10 @@ class CDrawSurface : public CDialog {
 
   // Selection.
   void SelectStroke(CStrokeBase* stroke);
-  // ForgetStroke for every object: the pages are going away.
+  // Every object a page gives up: the selection, the object just drawn, the tracked object
+  // and an open edit of its text forget it before it goes.
+  void OnStrokeRemoved(CStrokeBase* stroke) override;
+  // The selection state cleared: the pages are going away.
   void ForgetAllStrokes();
   // The object's rectangle pushed 10 pixels outward, in client coordinates.
   RECT SelectionArea(CStrokeBase* stroke) const;
@@ -273,7 +287,6 @@ class CDrawSurface : public CDialog {
   CStrokeBase* HitTopmost(CPoint doc);
   void OnBringToFront();
   void OnSendToBack();
-  void RemoveStroke(CStrokeBase* stroke);
 
   // Text boxes.
   RECT SizeTextBox(POINT start, POINT end);
@@ -286,5 +299,11 @@ class CDrawSurface : public CDialog {
   void ApplyNewPage(int page, BOOL withContent, void* record);
   void ApplyPageDelete(const WbPageOpRecord* pageOp, int32_t count);
   BOOL ApplyObjectRecord(DWORD code, const WbPageOpRecord* pageOp);
-  BOOL ReadXwbChild(struct XmlElement* child);
+  // What a document holds, gathered before the board is replaced.
+  struct XwbContent {
+    BOOL hasSize = FALSE;
+    CSize size;
+    std::vector<CStrokePage*> pages;
+  };
+  BOOL ReadXwbChild(struct XmlElement* child, XwbContent* content);
 };

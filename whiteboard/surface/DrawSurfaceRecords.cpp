@@ -1,6 +1,10 @@
 // Received board records (WM_USER+1000) and the board as an XWB document.
+#include <cerrno>
+#include <cstdint>
 #include <cstdlib>
 #include <cstring>
+
+#include "module/ModuleLog.h"
 
 #include "whiteboard/model/StrokePage.h"
 #include "whiteboard/surface/DrawSurface.h"
@@ -12,6 +16,8 @@ namespace {
 const int kXwbHeaderLength = 46;
 const int kNewPageWidth = 1600;
 const int kNewPageHeight = 1200;
+// The largest canvas side a document may ask for: the off-screen bitmap holds the canvas.
+const long kMaxCanvasExtent = 4096;
 
 // The first payload of a received record's list, or NULL.
 void* FirstPayload(const WbPageOpRecord* pageOp) {
@@ -133,22 +139,29 @@ CString CDrawSurface::WriteXwbDocument() {
   return doc;
 }
 
-BOOL CDrawSurface::ReadXwbDocument(const char* pszDoc) {
-  // The length in the header may hold zero bytes, so the header is skipped, not measured.
-  if (!pszDoc) return FALSE;
-  XmlElement* root = XmlLoadString(pszDoc + kXwbHeaderLength);
-  if (!root) return FALSE;
+// The whole document is read before the board changes: a refused document leaves the board
+// as it was.
+BOOL CDrawSurface::ReadXwbDocument(const char* pszDoc, size_t nLength) {
+  // The length in the header may hold zero bytes, so the caller gives the document's size.
+  if (!pszDoc || nLength < (size_t)kXwbHeaderLength || nLength - kXwbHeaderLength > UINT32_MAX) {
+    ModuleLog("[ERROR]ReadXwbDocument(the document is shorter than its header)\n");
+    return FALSE;
+  }
+  XmlElement* root = XmlLoadBuffer(pszDoc + kXwbHeaderLength, (uint32_t)(nLength - kXwbHeaderLength));
   const char* name = XmlElementName(root);
-  if (!name || strcmp(name, "xwb") != 0) {
-    XmlFreeTree(root);
+  XwbContent content;
+  BOOL ok = name && strcmp(name, "xwb") == 0;
+  for (XmlElement* child = XmlFirstChildElement(root); child && ok; child = XmlNextSiblingElement(child))
+    ok = ReadXwbChild(child, &content);
+  XmlFreeTree(root);
+  if (!ok) {
+    ModuleLog("[ERROR]ReadXwbDocument(malformed document, the board is kept)\n");
+    for (CStrokePage* page : content.pages) delete page;
     return FALSE;
   }
   RemoveAllPages();
-  BOOL ok = TRUE;
-  for (XmlElement* child = XmlFirstChildElement(root); child && ok; child = XmlNextSiblingElement(child))
-    ok = ReadXwbChild(child);
-  XmlFreeTree(root);
-  if (!ok) return FALSE;
+  if (content.hasSize) SetCanvasSize(content.size.cx, content.size.cy);
+  for (CStrokePage* page : content.pages) m_listPages.AddTail(page);
   if (!m_listPages.IsEmpty()) {
     m_pCurPage = static_cast<CStrokePage*>(m_listPages.GetHead());
     RecalcScrollBars(TRUE);
@@ -157,26 +170,41 @@ BOOL CDrawSurface::ReadXwbDocument(const char* pszDoc) {
   return TRUE;
 }
 
+// "width*height", each a decimal number of 0 to kMaxCanvasExtent; FALSE otherwise.
+static BOOL ReadCanvasSize(const char* text, CSize* size) {
+  long values[2] = {0, 0};
+  const char* at = text;
+  for (int i = 0; i < 2; ++i) {
+    if (!at) return FALSE;
+    char* end = nullptr;
+    errno = 0;
+    values[i] = strtol(at, &end, 10);
+    if (end == at || errno == ERANGE || values[i] < 0 || values[i] > kMaxCanvasExtent) return FALSE;
+    at = i == 0 ? strchr(end, '*') : nullptr;
+    if (at) ++at;
+  }
+  *size = CSize((int)values[0], (int)values[1]);
+  return TRUE;
+}
+
 // One child of the document's root; FALSE for a malformed size or page count.
-BOOL CDrawSurface::ReadXwbChild(XmlElement* child) {
+BOOL CDrawSurface::ReadXwbChild(XmlElement* child, XwbContent* content) {
   const char* name = XmlElementName(child);
   if (!name) return TRUE;
   if (strcmp(name, "style") == 0) {
     for (XmlElement* item = XmlFirstChildElement(child); item; item = XmlNextSiblingElement(item)) {
       const char* itemName = XmlElementName(item);
       if (!itemName || strcmp(itemName, "size") != 0) continue;
-      const char* text = XmlElementText(item);
-      const char* star = text ? strchr(text, '*') : nullptr;
-      if (!star) return FALSE;
-      SetCanvasSize(atoi(text), atoi(star + 1));
+      if (!ReadCanvasSize(XmlElementText(item), &content->size)) return FALSE;
+      content->hasSize = TRUE;
     }
   } else if (strcmp(name, "pagecount") == 0) {
     const char* text = XmlElementText(child);
     if (!text || !*text) return FALSE;
   } else if (strcmp(name, "page") == 0) {
-    CStrokePage* page = new CStrokePage(StrokeOwner());
+    CStrokePage* page = NewPage();
     page->FromXml(child);
-    m_listPages.AddTail(page);
+    content->pages.push_back(page);
   }
   return TRUE;
 }

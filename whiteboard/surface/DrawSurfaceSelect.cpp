@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdlib>
 #include <cstring>
+#include <vector>
 
 #include "platform/ui/Cursor.h"
 #include "platform/ui/Menu.h"
@@ -53,7 +54,7 @@ void CDrawSurface::ForgetAllStrokes() {
   m_pSelected = nullptr;
   m_pPrevSelected = nullptr;
   m_pStrokeTemp = nullptr;
-  if (m_pEditText && !m_bNewText) CancelTextEdit();
+  m_pTracked = nullptr;
 }
 
 // ---- Picking ----
@@ -118,19 +119,20 @@ void CDrawSurface::SelectStroke(CStrokeBase* stroke) {
 // ---- Moving and resizing ----
 
 void CDrawSurface::TrackSelected(CPoint client, BOOL wasSelected) {
-  CStrokeBase* stroke = m_pSelected;
+  m_pTracked = m_pSelected;
   m_bTracking = TRUE;
   BOOL moved = m_tracker.Track(this, client, TRUE);
   m_bTracking = FALSE;
+  CStrokeBase* stroke = m_pTracked;
+  m_pTracked = nullptr;
   CSurfaceOwner* owner = Owner();
   if (owner && owner->PageChangedWhileTracking()) {
     owner->PageChangedWhileTracking() = FALSE;
     Invalidate(FALSE);
     return;
   }
-  // A received record may have taken the object away while the tracker ran (it then is no
-  // longer the selection, even if a new object took its address).
-  if (!stroke || stroke != m_pSelected || !m_pCurPage || m_pCurPage->IndexOfStroke(stroke) < 0) {
+  // A received record may have taken the object away while the tracker ran.
+  if (!stroke || !m_pCurPage) {
     Invalidate(FALSE);
     return;
   }
@@ -217,27 +219,28 @@ void CDrawSurface::PrepareObjectMenu(CMenu* popup, CStrokeBase* stroke) {
   popup->EnableMenuItem(ID_WB_TEXT_FONT, MF_BYCOMMAND | textOnly);
 }
 
-// Takes the object off the current page, forgets it as a selection and deletes it.
-void CDrawSurface::RemoveStroke(CStrokeBase* stroke) {
-  CObList& list = m_pCurPage->m_listStroke;
-  if (POSITION pos = list.Find(stroke)) list.RemoveAt(pos);
-  ForgetStroke(stroke);
-  delete stroke;
-}
-
-void CDrawSurface::ForgetStroke(CStrokeBase* stroke) {
+void CDrawSurface::OnStrokeRemoved(CStrokeBase* stroke) {
   if (m_pSelected == stroke) m_pSelected = nullptr, m_bHasSelection = FALSE;
   if (m_pPrevSelected == stroke) m_pPrevSelected = nullptr;
   if (m_pStrokeTemp == stroke) m_pStrokeTemp = nullptr;
-  if (m_pEditText && m_pEditText == stroke && !m_bNewText) CancelTextEdit();
+  if (m_pTracked == stroke) m_pTracked = nullptr;
+  if (m_pEditText == stroke) {
+    // The text is on the page, which deletes it: only the edit closes.
+    m_pEditText = nullptr;
+    m_bNewText = FALSE;
+    CancelTextEdit();
+  }
 }
 
 void CDrawSurface::OnDeleteObject() {
   CStrokeBase* stroke = m_pSelected;
   if (!m_pCurPage || !stroke || m_pCurPage->IndexOfStroke(stroke) < 0) return;
+  // The object leaves the page before its deletion is sent: a record that the host delivers
+  // during the send (the peer deleting it too, a new page) no longer finds it.
+  m_pCurPage->DetachStroke(stroke);
   CSurfaceOwner* owner = Owner();
   if (owner) owner->SendStroke(stroke);
-  RemoveStroke(stroke);
+  delete stroke;
   Invalidate(FALSE);
   if (owner) owner->OnSelectedDeleted();
   OnContentChanged();
@@ -284,13 +287,20 @@ void CDrawSurface::OnEditText() {
 int CDrawSurface::RemoveLaserStrokes() {
   CSurfaceOwner* owner = Owner();
   if (!m_pCurPage || !owner) return -1;
+  // Taken off the page first: a record delivered during a send may change the page.
+  std::vector<CStrokeBase*> lasers;
   CObList& list = m_pCurPage->m_listStroke;
   for (POSITION pos = list.GetHeadPosition(); pos;) {
     CStrokeBase* stroke = static_cast<CStrokeBase*>(list.GetNext(pos));
-    if (!IsLaser(stroke)) continue;
-    owner->SendStroke(stroke);
-    InvalidateDocRect(stroke->m_rcDraw, 3);
-    RemoveStroke(stroke);
+    if (IsLaser(stroke)) lasers.push_back(stroke);
+  }
+  for (CStrokeBase* laser : lasers) {
+    InvalidateDocRect(laser->m_rcDraw, 3);
+    m_pCurPage->DetachStroke(laser);
+  }
+  for (CStrokeBase* laser : lasers) {
+    owner->SendStroke(laser);
+    delete laser;
   }
   return 0;
 }

@@ -44,23 +44,23 @@ BOOL CDrawSurface::BeginTextEdit(CStrokeText* pText) {
 BOOL CDrawSurface::EndTextEdit() {
   if (!m_pCurPage || !m_pEditText || !m_pEdit) return FALSE;
   CStrokeText* text = m_pEditText;
+  BOOL isNew = m_bNewText;
   text->m_crColor = m_crColor;
   m_pEdit->GetWindowText(text->m_csText);
-  if (text->m_csText.IsEmpty()) {
-    if (m_bNewText)
-      delete text;  // an empty new text is dropped without a record
-    else
-      SendStrokeMethod(WB_MSG_OBJECT_CHANGE, 5, text);
-  } else if (m_bNewText) {
+  // The edit closes before anything is sent: a record the host delivers during the send
+  // (a new page) may delete the text with its page.
+  m_pEditText = nullptr;
+  m_bNewText = FALSE;
+  CancelTextEdit();
+  if (text->m_csText.IsEmpty() && isNew) {
+    delete text;  // an empty new text is dropped without a record
+  } else if (isNew) {
     m_pCurPage->m_listStroke.AddTail(text);
     text->UpdateTracker();
     SendStrokeMethod(WB_MSG_OBJECT_ADD, 5, text);
   } else {
     SendStrokeMethod(WB_MSG_OBJECT_CHANGE, 5, text);
   }
-  m_bNewText = FALSE;
-  m_pEditText = nullptr;
-  CancelTextEdit();
   OnContentChanged();
   return TRUE;
 }

@@ -88,8 +88,8 @@ CString CDlgDFShareWhiteBoard::WriteXwbDocument() {
   return m_pDrawContent ? m_pDrawContent->WriteXwbDocument() : CString();
 }
 
-BOOL CDlgDFShareWhiteBoard::ReadXwbDocument(const char* pszDoc) {
-  if (!m_pDrawContent || !m_pDrawContent->ReadXwbDocument(pszDoc)) return FALSE;
+BOOL CDlgDFShareWhiteBoard::ReadXwbDocument(const char* pszDoc, size_t nLength) {
+  if (!m_pDrawContent || !m_pDrawContent->ReadXwbDocument(pszDoc, nLength)) return FALSE;
   if (!m_pDrawContent->m_listPages.IsEmpty()) m_pDrawContent->m_nCurPageNo = 1;
   m_bContentChanged = FALSE;
   return TRUE;

@@ -39,7 +39,7 @@ class CDlgDFShareWhiteBoard : public CWbBoardWindow {
 
   // The board as an XWB document, and back (FALSE for a malformed document).
   CString WriteXwbDocument();
-  BOOL ReadXwbDocument(const char* pszDoc);
+  BOOL ReadXwbDocument(const char* pszDoc, size_t nLength);
 
   // Set on every change of the board, cleared when the board is saved.
   BOOL m_bContentChanged = FALSE;

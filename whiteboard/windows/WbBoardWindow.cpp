@@ -2,11 +2,14 @@
 
 #include <cstdlib>
 #include <cstring>
+#include <string>
+#include <unordered_set>
 
 #include "module/ModuleLog.h"
 #include "whiteboard/model/StrokeBase.h"
 #include "whiteboard/model/StrokePage.h"
 #include "whiteboard/model/WbBlocks.h"
+#include "whiteboard/model/WbXmlText.h"
 #include "whiteboard/surface/ColorBarDlg.h"
 #include "whiteboard/surface/DrawSurface.h"
 #include "whiteboard/surface/ObjectPayloads.h"
@@ -82,7 +85,7 @@ void CWbBoardWindow::OnBoardStyle(void* record) {
     char field[WB_NUMBER_LEN];
     memcpy(field, header->szBoardStyle[i], WB_NUMBER_LEN);
     field[WB_NUMBER_LEN - 1] = 0;
-    if (field[0]) m_anBoardStyle[i] = atoi(field);  // an empty field keeps its number
+    if (field[0]) m_anBoardStyle[i] = ReadXmlDecimal(field);  // an empty field keeps its number
   }
 }
 
@@ -112,7 +115,18 @@ void CWbBoardWindow::OnPageContent(void* record) {
   CDrawSurface* surface = BoardSurface();
   CStrokePage* page = surface ? surface->m_pCurPage : nullptr;
   if (!header || !page || !header->pPageOp) return;
-  for (const WbListNode* node = header->pPageOp->pList; node; node = node->pNext) OnStrokeAdd(node->pItem, page);
+  // An object already on the page, or named twice in the record, is taken once: the ids are
+  // looked up in a set rather than by walking the page for every object.
+  std::unordered_set<std::string> ids;
+  for (POSITION pos = page->m_listStroke.GetHeadPosition(); pos;)
+    ids.insert(static_cast<CStrokeBase*>(page->m_listStroke.GetNext(pos))->m_szID);
+  for (const WbListNode* node = header->pPageOp->pList; node; node = node->pNext) {
+    CStrokeBase* stroke = node->pItem ? NewStrokeFromPayload(node->pItem, PayloadOwner()) : nullptr;
+    if (stroke && ids.insert(stroke->m_szID).second)
+      page->m_listStroke.AddTail(stroke);
+    else
+      delete stroke;
+  }
   surface->SetCanvasSize(1600, 1200);
   ShowReceivedPage(header->pPageOp->nPage);
 }
@@ -150,11 +164,7 @@ void CWbBoardWindow::OnStrokeModify(void* payload, CStrokePage* page) {
 int CWbBoardWindow::OnStrokeDelete(void* payload, CStrokePage* page) {
   const WbShapePayload* head = static_cast<const WbShapePayload*>(payload);
   CStrokeBase* stroke = head ? FindStrokeById(page, head->szID) : nullptr;
-  if (!stroke) return 0;
-  page->m_listStroke.RemoveAt(page->m_listStroke.Find(stroke));
-  if (CDrawSurface* surface = BoardSurface()) surface->ForgetStroke(stroke);
-  delete stroke;
-  return 1;
+  return stroke && page->DeleteStroke(stroke) ? 1 : 0;
 }
 
 // ---- Records the window sends ----
@@ -189,6 +199,7 @@ BOOL CWbBoardWindow::FillPageContent(WbMsgHeader* header, int nPage) {
   pageOp->nPage = nPage;
   pageOp->nOp = WB_PAGEOP_PAGE_CONTENT;
   pageOp->bNewPage = 0;
+  WbListNode** tail = &pageOp->pList;  // appended at the end without walking the list
   for (POSITION pos = page->m_listStroke.GetHeadPosition(); pos;) {
     void* payload = NewObjectPayload(static_cast<CStrokeBase*>(page->m_listStroke.GetNext(pos)));
     if (!payload) continue;  // the background travels with the page's document, not here
@@ -199,7 +210,8 @@ BOOL CWbBoardWindow::FillPageContent(WbMsgHeader* header, int nPage) {
       return FALSE;
     }
     node->pItem = payload;
-    AppendWbListNode(&pageOp->pList, node);
+    *tail = node;
+    tail = &node->pNext;
   }
   return TRUE;
 }

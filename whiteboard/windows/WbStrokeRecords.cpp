@@ -23,6 +23,10 @@
 namespace {
 
 const int32_t kSubOpDeleted = 2;
+// Received coordinates and sizes stay within this magnitude, so that sums and differences
+// of them (x + width, cx - r) cannot overflow; a field beyond it is refused.
+const long long kMaxCoordinate = 1000000;
+const int32_t kMaxPenWidth = 1000;
 
 // The text of a received fixed-size field, which may lack its terminating zero.
 template <size_t N>
@@ -30,12 +34,21 @@ std::string FieldText(const char (&field)[N]) {
   return std::string(field, strnlen(field, N));
 }
 
-// A decimal field; FALSE when it is empty.
+// A decimal number within kMaxCoordinate at text; FALSE when there is none or it is beyond.
+// Like atoi, what follows the digits is ignored.
+BOOL ReadCoordinate(const char* text, LONG* value, char** end = nullptr) {
+  char* after = nullptr;
+  long long v = strtoll(text, &after, 10);
+  if (after == text || v < -kMaxCoordinate || v > kMaxCoordinate) return FALSE;
+  *value = (LONG)v;
+  if (end) *end = after;
+  return TRUE;
+}
+
+// A decimal field; FALSE when it is empty or out of range.
 template <size_t N>
 BOOL ReadNumber(const char (&field)[N], LONG* value) {
-  if (!field[0]) return FALSE;
-  *value = atoi(FieldText(field).c_str());
-  return TRUE;
+  return field[0] && ReadCoordinate(FieldText(field).c_str(), value);
 }
 
 BOOL IsFilledKind(CStrokeBase* stroke) {
@@ -54,7 +67,7 @@ void ApplyStyle(CStrokeBase* stroke, const WbStyleRecord* style) {
   if (colour.empty()) colour = FieldText(filled ? style->szPenColor : style->szFillColor);
   if (!colour.empty()) stroke->m_crColor = (COLORREF)strtoul(colour.c_str(), nullptr, 10);
   int32_t width = style->nPenWidth;
-  if (width > 0) stroke->m_nPenWidth = width;
+  if (width > 0 && width <= kMaxPenWidth) stroke->m_nPenWidth = width;
 }
 
 // "M x y L x y ..." into points.
@@ -65,13 +78,12 @@ void ReadPathPoints(const char* path, CArray<CPoint, CPoint>* points) {
     while (*at == ' ' || *at == 'M' || *at == 'L' || *at == 'Z') ++at;
     if (!*at) break;
     char* end = nullptr;
-    long x = strtol(at, &end, 10);
-    if (end == at) break;
+    LONG x, y;
+    if (!ReadCoordinate(at, &x, &end)) break;
     at = end;
-    long y = strtol(at, &end, 10);
-    if (end == at) break;
+    if (!ReadCoordinate(at, &y, &end)) break;
     at = end;
-    points->Add(CPoint((int)x, (int)y));
+    points->Add(CPoint(x, y));
   }
 }
 
@@ -218,7 +230,9 @@ CStrokeBase* NewStrokeFromPayload(const void* payload, CDlgDFP2PWhiteBoard* owne
   if (picturePointer) {
     const WbImagePayload* p = static_cast<const WbImagePayload*>(payload);
     CStrokeBitmap* picture = static_cast<CStrokeBitmap*>(stroke);
-    picture->m_nX = atoi(FieldText(p->szX).c_str()), picture->m_nY = atoi(FieldText(p->szY).c_str());
+    LONG x = 0, y = 0;
+    ReadNumber(p->szX, &x), ReadNumber(p->szY, &y);
+    picture->m_nX = x, picture->m_nY = y;
   }
   stroke->UpdateTracker();
   return stroke;
