@@ -1,5 +1,6 @@
 // Page backgrounds loaded from picture files: the size limit, the format word and the kept bytes.
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include "tests/whiteboard/PictureSamples.h"
 #include "whiteboard/model/StrokeDocPage.h"
@@ -46,6 +47,17 @@ TEST_F(PictureFile, OneByteMoreIsRefusedWithTheSizeMessage) {
   EXPECT_EQ((UINT)MB_OK, box.flags);
   EXPECT_STREQ(docpage.m_csData, "");
   EXPECT_EQ(0u, docpage.m_image.GetWidth());
+}
+
+// A device (or a file that grew after its size was read) is read no further than the limit.
+TEST_F(PictureFile, ADeviceIsReadNoFurtherThanTheLimit) {
+  std::string path = TempPath("endless.jpg");
+  ASSERT_EQ(0, symlink("/dev/zero", path.c_str()));
+  CStrokeDocPage docpage;
+  EXPECT_FALSE(docpage.LoadFromFile(path.c_str()));
+  ASSERT_EQ(1u, MessageBoxesShown().size());
+  EXPECT_STREQ(MessageBoxesShown()[0].text, "请您选择小于1M的文件！");
+  EXPECT_STREQ(docpage.m_csData, "");
 }
 
 TEST_F(PictureFile, TheExtensionIsTheFormatWordInAnyCase) {

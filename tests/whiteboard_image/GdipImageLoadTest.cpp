@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstring>
 
 #include "tests/whiteboard_image/ImageSamples.h"
 #include "whiteboard/model/GdipImage.h"
@@ -26,6 +27,33 @@ TEST(GdipImageLoad, EveryFormatReportsItsSize) {
     EXPECT_EQ(7u, image.GetWidth());
     EXPECT_EQ(3u, image.GetHeight());
   }
+}
+
+// A BMP whose height is negative stores its rows top first; it is as valid as the usual kind.
+TEST(GdipImageLoad, ATopDownBmpLoadsTheRightWayUp) {
+  samples::Pixels pattern = samples::Pattern(5, 3, 3);
+  Bytes bmp = samples::EncodeBmp(pattern);
+  uint32_t dataOffset = 0;
+  int32_t height = 0;
+  memcpy(&dataOffset, &bmp[10], 4);
+  memcpy(&height, &bmp[22], 4);
+  ASSERT_EQ(3, height);
+  const size_t row = (5 * 3 + 3) & ~3u;
+  Bytes topDown(bmp.begin(), bmp.begin() + dataOffset);
+  for (int y = height - 1; y >= 0; --y) {
+    auto from = bmp.begin() + dataOffset + (size_t)y * row;
+    topDown.insert(topDown.end(), from, from + row);
+  }
+  int32_t negative = -height;
+  memcpy(&topDown[22], &negative, 4);
+  CGdipImage image;
+  ASSERT_TRUE(Load(&image, topDown));
+  EXPECT_EQ(5u, image.GetWidth());
+  EXPECT_EQ(3u, image.GetHeight());
+  std::vector<BYTE> png(4096);
+  UINT size = image.SavePngToMemory(png.data(), (UINT)png.size(), 100);
+  ASSERT_GT(size, 0u);
+  EXPECT_EQ(0, samples::MaxChannelDifference(samples::Decode(Bytes(png.begin(), png.begin() + size), 3), pattern));
 }
 
 TEST(GdipImageLoad, GifGivesItsFirstFrame) {

@@ -253,5 +253,40 @@ TEST_F(SurfaceRecords, ADocumentWithAnotherRootLeavesTheBoard) {
   OpenPage(1);
 }
 
+// Numbers a board never sends, in the fields of what it sends: sums such as x + width would
+// overflow, so the object is refused.
+TEST_F(SurfaceRecords, GeometryBeyondTheCoordinateRangeIsRefused) {
+  struct Case {
+    int tool;
+    size_t field;  // offset of the first number field changed
+    const char* value;
+  } cases[] = {{kToolSolidRectangle, offsetof(WbRectPayload, szX), "2147483000"},
+               {kToolRectangle, offsetof(WbRectPayload, szWidth), "-2147483000"},
+               {kToolEllipse, offsetof(WbEllipsePayload, szCX), "-2147483000"},
+               {kToolCircle, offsetof(WbCirclePayload, szR), "99999999999999"},
+               {kToolLine, offsetof(WbLinePayload, szX2), "2147483647"}};
+  for (const Case& c : cases) {
+    OpenPage(1);
+    UseTool(c.tool, kRed);
+    Drag({100, 100}, {200, 160});
+    WbMsgHeader* sent = const_cast<WbMsgHeader*>(Sent().back());
+    char* field = static_cast<char*>(sent->pPageOp->pList->pItem) + c.field;
+    strncpy(field, c.value, WB_NUMBER_LEN - 1);
+    OpenPage(1);
+    Receive(Relayed(sent));
+    EXPECT_TRUE(Strokes().empty()) << c.tool;
+  }
+  OpenPage(1);
+  UseTool(kToolPen, kRed);
+  Drag({100, 100}, {200, 160});
+  WbMsgHeader* sent = const_cast<WbMsgHeader*>(Sent().back());
+  WbPathPayload* path = static_cast<WbPathPayload*>(sent->pPageOp->pList->pItem);
+  char far[] = "M 2147483647 -2147483648 L 0 0";
+  path->pszPath = far;
+  OpenPage(1);
+  Receive(Relayed(sent));
+  EXPECT_TRUE(Strokes().empty());
+}
+
 }  // namespace
 }  // namespace surftest

@@ -36,12 +36,11 @@ std::string FieldText(const char (&field)[N]) {
 
 // A decimal number within kMaxCoordinate at text; FALSE when there is none or it is beyond.
 // Like atoi, what follows the digits is ignored.
-BOOL ReadCoordinate(const char* text, LONG* value, char** end = nullptr) {
+BOOL ReadCoordinate(const char* text, LONG* value) {
   char* after = nullptr;
   long long v = strtoll(text, &after, 10);
   if (after == text || v < -kMaxCoordinate || v > kMaxCoordinate) return FALSE;
   *value = (LONG)v;
-  if (end) *end = after;
   return TRUE;
 }
 
@@ -70,21 +69,57 @@ void ApplyStyle(CStrokeBase* stroke, const WbStyleRecord* style) {
   if (width > 0 && width <= kMaxPenWidth) stroke->m_nPenWidth = width;
 }
 
-// "M x y L x y ..." into points.
-void ReadPathPoints(const char* path, CArray<CPoint, CPoint>* points) {
+// "M x y L x y ..." into points, up to the first thing that is no number; FALSE when a number
+// is beyond kMaxCoordinate.
+BOOL ReadPathPoints(const char* path, CArray<CPoint, CPoint>* points) {
   points->RemoveAll();
   const char* at = path;
   while (at && *at) {
     while (*at == ' ' || *at == 'M' || *at == 'L' || *at == 'Z') ++at;
     if (!*at) break;
-    char* end = nullptr;
-    LONG x, y;
-    if (!ReadCoordinate(at, &x, &end)) break;
-    at = end;
-    if (!ReadCoordinate(at, &y, &end)) break;
-    at = end;
-    points->Add(CPoint(x, y));
+    LONG xy[2];
+    for (LONG& v : xy) {
+      char* end = nullptr;
+      long long n = strtoll(at, &end, 10);
+      if (end == at) return TRUE;  // no more numbers
+      if (n < -kMaxCoordinate || n > kMaxCoordinate) return FALSE;
+      v = (LONG)n;
+      at = end;
+    }
+    points->Add(CPoint(xy[0], xy[1]));
   }
+  return TRUE;
+}
+
+// The number fields (WB_NUMBER_LEN bytes each, from the first at 56) of each kind.
+int NumberFieldCount(DWORD type) {
+  switch (type) {
+    case WB_OBJ_RECT: return 6;
+    case WB_OBJ_CIRCLE: return 3;
+    case WB_OBJ_LINE:
+    case WB_OBJ_ELLIPSE:
+    case WB_OBJ_TEXT:
+    case WB_OBJ_IMAGE: return 4;
+    default: return 0;
+  }
+}
+
+// FALSE when a number of the payload that is given is beyond kMaxCoordinate: a peer that sends
+// such numbers is refused rather than its sums left to overflow.
+BOOL NumbersInRange(const void* payload) {
+  const WbShapePayload* head = static_cast<const WbShapePayload*>(payload);
+  if (head->nObjType == WB_OBJ_PATH) {
+    CArray<CPoint, CPoint> points;
+    return ReadPathPoints(static_cast<const WbPathPayload*>(payload)->pszPath, &points);
+  }
+  const char* fields = static_cast<const char*>(payload) + offsetof(WbRectPayload, szX);
+  for (int i = NumberFieldCount(head->nObjType) - 1; i >= 0; --i) {
+    char field[WB_NUMBER_LEN];
+    memcpy(field, fields + i * WB_NUMBER_LEN, WB_NUMBER_LEN);
+    LONG value;
+    if (field[0] && !ReadNumber(field, &value)) return FALSE;
+  }
+  return TRUE;
 }
 
 void PointBounds(const CArray<CPoint, CPoint>& points, RECT* box) {
@@ -149,7 +184,7 @@ BOOL ApplyPath(CStrokeBase* stroke, const WbPathPayload* p) {
   if (!path) return FALSE;
   ApplyStyle(stroke, p->pStyle);
   if (!p->pszPath) return p->pStyle != nullptr;
-  ReadPathPoints(p->pszPath, &path->m_arrPoint);
+  if (!ReadPathPoints(p->pszPath, &path->m_arrPoint)) return FALSE;
   const CArray<CPoint, CPoint>& points = path->m_arrPoint;
   BOOL figure = dynamic_cast<CStrokeTriangle*>(stroke) || dynamic_cast<CStrokeTrapezia*>(stroke);
   if (figure && points.GetSize() >= 3) {
@@ -212,6 +247,10 @@ CStrokeBase* NewPicture(const char* id, CDlgDFP2PWhiteBoard* owner) {
 CStrokeBase* NewStrokeFromPayload(const void* payload, CDlgDFP2PWhiteBoard* owner) {
   if (!payload) return nullptr;
   const WbShapePayload* head = static_cast<const WbShapePayload*>(payload);
+  if (!NumbersInRange(payload)) {
+    ModuleLog("[ERROR]NewStrokeFromPayload(a received coordinate is out of range)\n");
+    return nullptr;
+  }
   char id[WB_ID_LEN];
   SetWbText(id, head->szID);  // the received id may lack its terminating zero
   CStrokeBase* stroke = head->nObjType == WB_OBJ_IMAGE ? NewPicture(id, owner)
@@ -239,7 +278,7 @@ CStrokeBase* NewStrokeFromPayload(const void* payload, CDlgDFP2PWhiteBoard* owne
 }
 
 BOOL ApplyPayloadToStroke(CStrokeBase* stroke, const void* payload) {
-  if (!stroke || !payload || !ApplyGeometry(stroke, payload)) return FALSE;
+  if (!stroke || !payload || !NumbersInRange(payload) || !ApplyGeometry(stroke, payload)) return FALSE;
   stroke->UpdateTracker();
   return TRUE;
 }
