@@ -1,9 +1,9 @@
 #include "whiteboard/windows/WbBoardWindow.h"
 
+#include <cstdint>
 #include <cstdlib>
 #include <cstring>
-#include <string>
-#include <unordered_set>
+#include <vector>
 
 #include "module/ModuleLog.h"
 #include "whiteboard/model/StrokeBase.h"
@@ -21,6 +21,55 @@
 namespace {
 
 const int kPageControls[] = {IDC_WB_PAGE_NO, IDC_WB_PAGE_NO2, IDC_WB_PAGE_COUNT};
+
+// The ids of a page's objects, for telling in constant time whether an id is taken: open
+// addressing over one array of hashes and pointers, which stays compact for pages of a hundred
+// thousand objects.
+class IdSet {
+ public:
+  explicit IdSet(size_t expected) {
+    size_t size = 1024;
+    while (size < expected * 2) size *= 2;
+    slots_.assign(size, Slot());
+  }
+  // Adds the id (which must outlive the set); FALSE when it was there already.
+  bool Insert(const char* id) {
+    if (count_ * 2 >= slots_.size()) Grow();
+    return Place(Slot{Hash(id), id}, true);
+  }
+
+ private:
+  struct Slot {
+    uint32_t hash = 0;
+    const char* id = nullptr;
+  };
+  static uint32_t Hash(const char* id) {
+    uint32_t h = 2166136261u;
+    for (size_t i = 0; i < WB_ID_LEN - 1 && id[i]; ++i) h = (h ^ (unsigned char)id[i]) * 16777619u;
+    return h;
+  }
+  bool Place(Slot slot, bool compare) {
+    size_t mask = slots_.size() - 1;
+    for (size_t i = slot.hash & mask;; i = (i + 1) & mask) {
+      Slot& s = slots_[i];
+      if (!s.id) {
+        s = slot;
+        ++count_;
+        return true;
+      }
+      if (compare && s.hash == slot.hash && strncmp(s.id, slot.id, WB_ID_LEN - 1) == 0) return false;
+    }
+  }
+  void Grow() {
+    std::vector<Slot> old(slots_.size() * 4);
+    old.swap(slots_);
+    count_ = 0;
+    for (const Slot& slot : old)
+      if (slot.id) Place(slot, false);
+  }
+  std::vector<Slot> slots_;
+  size_t count_ = 0;
+};
 
 }  // namespace
 
@@ -117,12 +166,12 @@ void CWbBoardWindow::OnPageContent(void* record) {
   if (!header || !page || !header->pPageOp) return;
   // An object already on the page, or named twice in the record, is taken once: the ids are
   // looked up in a set rather than by walking the page for every object.
-  std::unordered_set<std::string> ids;
+  IdSet ids((size_t)page->m_listStroke.GetCount());
   for (POSITION pos = page->m_listStroke.GetHeadPosition(); pos;)
-    ids.insert(static_cast<CStrokeBase*>(page->m_listStroke.GetNext(pos))->m_szID);
+    ids.Insert(static_cast<CStrokeBase*>(page->m_listStroke.GetNext(pos))->m_szID);
   for (const WbListNode* node = header->pPageOp->pList; node; node = node->pNext) {
     CStrokeBase* stroke = node->pItem ? NewStrokeFromPayload(node->pItem, PayloadOwner()) : nullptr;
-    if (stroke && ids.insert(stroke->m_szID).second)
+    if (stroke && ids.Insert(stroke->m_szID))
       page->m_listStroke.AddTail(stroke);
     else
       delete stroke;

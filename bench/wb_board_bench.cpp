@@ -1,0 +1,208 @@
+// A conference whiteboard with big pages, driven as the host and the user drive it: received
+// page content (method 7) applied, the page content record built and sent, and one mouse move
+// of a pen gesture with the paint it causes. Prints how each scales with the page.
+#include <benchmark/benchmark.h>
+
+#include <cstdio>
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "bench/BenchCommon.h"
+#include "confwindow/DlgDataConf.h"
+#include "host/RecordingHost.h"
+#include "host/WbMessages.h"
+#include "module/TavorineModule.h"
+#include "platform/Clock.h"
+#include "platform/ui/Desktop.h"
+#include "platform/ui/UserInput.h"
+#include "platform/ui/Wnd.h"
+#include "vezadazavo/VezadaZavo.h"
+#include "whiteboard/model/StrokeBase.h"
+#include "whiteboard/model/StrokePage.h"
+#include "whiteboard/surface/DrawContentDlg.h"
+#include "whiteboard/windows/DlgDFWhiteBoard.h"
+#include "xml/XmlParse.h"
+#include "xml/XmlTree.h"
+
+namespace {
+
+const DWORD kWhiteboardSubConf = 41;
+
+// The page XML of n objects: lines, rectangles, ellipses, circles, triangles and pen strokes
+// spread over the canvas, from a fixed pseudo-random sequence.
+std::string PageXml(int n) {
+  unsigned seed = 12345;
+  auto next = [&seed](int range) {
+    seed = seed * 1103515245u + 12345u;
+    return (int)((seed >> 8) % (unsigned)range);
+  };
+  static const char* const kKinds[][2] = {{"line", "line"},       {"rectangle", "rectangle"}, {"ellipse", "ellipse"},
+                                          {"circle", "circle"},   {"path", "triangle"},       {"path", "freeline"}};
+  std::string xml = "<page number=\"0\">";
+  char buffer[256];
+  for (int i = 0; i < n; ++i) {
+    const char* const* kind = kKinds[i % 6];
+    int x = next(1500), y = next(1100);
+    snprintf(buffer, sizeof buffer, "<%s id=\"%s:%08x%09x\" x1=\"%d\" y1=\"%d\" x2=\"%d\" y2=\"%d\" style=\"stroke:%d;stroke-width:%d\"",
+             kind[0], kind[1], (unsigned)next(1 << 30), (unsigned)i, x, y, x + 5 + next(80), y + 5 + next(80),
+             next(1 << 24), 1 + next(4));
+    xml += buffer;
+    if (kind[0][0] == 'p') {
+      snprintf(buffer, sizeof buffer, " d=\"M %d %d L %d %d L %d %d L %d %d\"", x, y, x + 20, y + 5, x + 30, y + 40,
+               x + 5, y + 30);
+      xml += buffer;
+    }
+    xml += "/>";
+  }
+  return xml + "</page>";
+}
+
+const void* NoCopy(const void*, host::BlockArena&) { return nullptr; }
+
+// One module with a running conference and its whiteboard on page 1, attached to a recording
+// host that keeps no copies of whiteboard messages unless asked to.
+class Board {
+ public:
+  Board() {
+    platform::Clock::UseVirtual(1700000000);
+    platform::Desktop::Reset();
+    VzSetDataSet(VzDefaultDataSet());
+    module_ = CreateTavorineModule(&host_, nullptr, nullptr);
+    host_.Attach(module_);
+    host_.Copiers().SetMethodBlock(kHostDataConfRecord);
+    KeepCopies(false);
+    module_->m_pDlgDataConf = CDlgDataConf::CreateConfWindow();
+    module_->m_pDlgDataConf->BeginConference("sip:conf001@ims.example.cn", "dconf-77");
+    module_->m_pDlgDataConf->SetSubConf(kSubConfWhiteboard, TRUE, (int)kWhiteboardSubConf);
+    board_ = new CDlgDFWhiteBoard();
+    board_->CreateBoard(nullptr);
+    board_->ShowWindow(SW_SHOW);
+  }
+  ~Board() {
+    delete board_;
+    DestroyTavorineModule();
+    platform::Desktop::Reset();
+  }
+
+  CDlgDFWhiteBoard* Window() { return board_; }
+  CDrawContentDlg* Surface() { return board_->GetSurface(); }
+  host::RecordingHost& Host() { return host_; }
+
+  void KeepCopies(bool keep) {
+    host_.Copiers().SetRecord(kHostDataConfRecord, WB_MRS_METHOD, keep ? host::CopyWbMessage : NoCopy);
+  }
+
+  int Receive(void* record) {
+    HostRecordBlock block = {1, record, 0};
+    return host_.Deliver(kModuleDataConfRecord, block);
+  }
+
+  // Page 1 holding the n objects of PageXml(n), shown.
+  void ShowPage(int n) {
+    std::vector<BYTE> received(host::kReceivedWbHeaderSize);
+    WbRecvMsgHeader* header = reinterpret_cast<WbRecvMsgHeader*>(received.data());
+    header->head.op = WB_RECV_PAGE_ADD;
+    header->head.nSubConfID = kWhiteboardSubConf;
+    WbPageOpRecord pageOp = {1, WB_PAGEOP_NEW_PAGE, 1, nullptr, 0};
+    header->pPageOp = &pageOp;
+    Receive(header);
+    XmlElement* root = XmlLoadString(PageXml(n).c_str());
+    Surface()->m_pCurPage->FromXml(root);
+    XmlFreeTree(root);
+    Paint();
+  }
+
+  void Paint() {
+    Surface()->Invalidate(FALSE);
+    ::UpdateWindow(Surface()->m_hWnd);
+  }
+
+  // The page content record of page 1 as this board sends it, in the form the host delivers.
+  std::vector<BYTE> SentPageContent() {
+    host_.Clear();
+    KeepCopies(true);
+    board_->SendPageContent(1);
+    KeepCopies(false);
+    const HostMethodBlock* block = host_.EventsWithCode(kHostDataConfRecord).back().As<HostMethodBlock>();
+    std::vector<BYTE> received(host::kReceivedWbHeaderSize);
+    host::ToReceivedWbMessage(block->pRecord, received.data());
+    kept_ = host_.Events();  // the copied page/op tree lives as long as its event
+    return received;
+  }
+
+ private:
+  host::RecordingHost host_;
+  CTavorineModule* module_ = nullptr;
+  CDlgDFWhiteBoard* board_ = nullptr;
+  std::vector<host::HostEvent> kept_;
+};
+
+void BM_ApplyPageContent(benchmark::State& state) {
+  Board board;
+  board.ShowPage((int)state.range(0));
+  std::vector<BYTE> record = board.SentPageContent();
+  for (auto _ : state) {
+    board.Receive(record.data());
+    state.PauseTiming();
+    board.Host().Clear();
+    state.ResumeTiming();
+  }
+  state.counters["objects"] = board.Surface()->m_pCurPage->m_listStroke.GetCount();
+}
+
+void BM_SendPageContent(benchmark::State& state) {
+  Board board;
+  board.ShowPage((int)state.range(0));
+  for (auto _ : state) {
+    board.Window()->SendPageContent(1);
+    state.PauseTiming();
+    board.Host().Clear();
+    state.ResumeTiming();
+  }
+}
+
+// One mouse move of a pen gesture (a short segment in the middle of the page), with the
+// paint it causes; the gesture is restarted, untimed, every 200 moves.
+void BM_PenMove(benchmark::State& state) {
+  Board board;
+  board.ShowPage((int)state.range(0));
+  CDrawContentDlg* surface = board.Surface();
+  HWND hwnd = surface->m_hWnd;
+  surface->m_nTool = kToolPen;
+  int step = 0;
+  for (auto _ : state) {
+    if (step % 200 == 0) {
+      state.PauseTiming();
+      if (step) platform::user::MouseUp(hwnd, {200 + step % 200, 150});
+      board.Host().Clear();
+      platform::user::MouseDown(hwnd, {200, 150});
+      ::UpdateWindow(hwnd);
+      state.ResumeTiming();
+    }
+    ++step;
+    platform::user::MouseMove(hwnd, {200 + step % 200, 150 + (step % 7)}, true);
+    ::UpdateWindow(hwnd);
+  }
+}
+
+BENCHMARK(BM_ApplyPageContent)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_SendPageContent)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_PenMove)->Arg(100)->Arg(10000)->Unit(benchmark::kMicrosecond);
+
+double Ratio(const bench::TimeReporter& times, const char* name, const char* large, const char* small) {
+  double a = times.Seconds(name, large), b = times.Seconds(name, small);
+  return a > 0 && b > 0 ? a / b : 0;
+}
+
+void PrintSummary(const bench::TimeReporter& times) {
+  printf("\nGoals: the first two at most 12 (linear), the third at most 2.\n");
+  printf("apply page content time(100k)/time(10k): %.2f\n", Ratio(times, "BM_ApplyPageContent", "100000", "10000"));
+  printf("send page content time(100k)/time(10k): %.2f\n", Ratio(times, "BM_SendPageContent", "100000", "10000"));
+  printf("pen move on 10k objects / on 100 objects: %.2f\n", Ratio(times, "BM_PenMove", "10000", "100"));
+}
+
+}  // namespace
+
+int main(int argc, char** argv) { return bench::RunWithSummary(argc, argv, PrintSummary); }

@@ -1,0 +1,84 @@
+#include "fuzz/FuzzBoards.h"
+
+#include "confwindow/DlgDataConf.h"
+#include "platform/Clock.h"
+#include "platform/ui/Desktop.h"
+#include "platform/ui/MessageBox.h"
+#include "platform/ui/Wnd.h"
+#include "vezadazavo/VezadaZavo.h"
+#include "whiteboard/surface/DrawSurface.h"
+
+namespace fuzzboards {
+namespace {
+
+Boards* Make() {
+  platform::Clock::UseVirtual(1700000000);
+  platform::Desktop::Reset();
+  VzDataSet data = VzDefaultDataSet();
+  data.csAppPath = TAV_APP_PICTURES_DIR;  // "Hand.bmp" and "laser.gif"
+  data.csUserPath = TAV_FUZZ_USER_DIR;
+  VzSetDataSet(data);
+  Boards* b = new Boards;
+  b->module = CreateTavorineModule(&b->host, nullptr, nullptr);
+  b->host.Attach(b->module);
+  b->module->m_pDlgDataConf = CDlgDataConf::CreateConfWindow();
+  b->module->m_pDlgDataConf->BeginConference("sip:conf001@ims.example.cn", "dconf-77");
+  b->module->m_pDlgDataConf->SetSubConf(kSubConfWhiteboard, TRUE, (int)kWhiteboardSubConf);
+  b->conference = new CDlgDFWhiteBoard();
+  b->conference->CreateBoard(nullptr);
+  b->conference->ShowWindow(SW_SHOW);
+  b->p2p = b->module->OpenP2PWhiteBoard(kPeer);
+  b->share = new CDlgDFShareWhiteBoard();
+  b->share->CreateBoard(nullptr);
+  b->share->ShowWindow(SW_SHOW);
+  return b;
+}
+
+void FreshPage(CWbBoardWindow* board, CDrawSurface* surface) {
+  if (!board || !surface) return;
+  board->ClearBoard();
+  surface->CancelTextEdit();
+  surface->AppendNewPage();
+  surface->m_nCurPageNo = 1;
+  surface->SetCanvasSize(1600, 1200);
+  surface->RecalcScrollBars(TRUE);
+}
+
+}  // namespace
+
+Boards& Get() {
+  static Boards* boards = Make();
+  return *boards;
+}
+
+void Reset() {
+  Boards& b = Get();
+  b.host.Clear();
+  platform::MessageBoxes::Reset();
+  for (int i = 0; i < 3; ++i) FreshPage(Board(i), Surface(i));
+}
+
+CWbBoardWindow* Board(int index) {
+  Boards& b = Get();
+  switch (((index % 3) + 3) % 3) {
+    case 0: return b.conference;
+    case 1: return b.p2p;
+    default: return b.share;
+  }
+}
+
+CDrawSurface* Surface(int index) {
+  Boards& b = Get();
+  switch (((index % 3) + 3) % 3) {
+    case 0: return b.conference ? b.conference->GetSurface() : nullptr;
+    case 1: return b.p2p ? b.p2p->GetSurface() : nullptr;
+    default: return b.share ? b.share->GetSurface() : nullptr;
+  }
+}
+
+void PaintAll() {
+  for (int i = 0; i < 3; ++i)
+    if (CDrawSurface* surface = Surface(i)) ::UpdateWindow(surface->m_hWnd);
+}
+
+}  // namespace fuzzboards

@@ -1,0 +1,36 @@
+// What the fuzz targets that need a running module share: one module attached to a recording
+// host, with a conference running and its whiteboard, a point-to-point board and a
+// shared-document board open, made once for all inputs of a target.
+#pragma once
+
+#include "host/RecordingHost.h"
+#include "module/TavorineModule.h"
+#include "whiteboard/windows/DlgDFP2PWhiteBoard.h"
+#include "whiteboard/windows/DlgDFShareWhiteBoard.h"
+#include "whiteboard/windows/DlgDFWhiteBoard.h"
+
+namespace fuzzboards {
+
+constexpr DWORD kWhiteboardSubConf = 41;
+constexpr const char kPeer[] = "sip:peer@ims.example.cn";
+
+struct Boards {
+  host::RecordingHost host;
+  CTavorineModule* module = nullptr;
+  CDlgDFWhiteBoard* conference = nullptr;
+  CDlgDFP2PWhiteBoard* p2p = nullptr;  // owned by the module
+  CDlgDFShareWhiteBoard* share = nullptr;
+};
+
+// Made on first use.
+Boards& Get();
+// Before each input: the host's traffic forgotten, message boxes answered and forgotten, each
+// board emptied and given a fresh page 1.
+void Reset();
+// The board window of index % 3 (conference, point-to-point, shared) and its surface.
+CWbBoardWindow* Board(int index);
+CDrawSurface* Surface(int index);
+// Paints every window that waits for it.
+void PaintAll();
+
+}  // namespace fuzzboards

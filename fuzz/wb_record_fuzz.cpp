@@ -1,0 +1,131 @@
+// Received whiteboard records from a hostile peer through a board window's dispatch: the
+// conference, point-to-point and shared-document boards, every method, any header bytes, and
+// page/op records with lists of payloads of any kind and content. Then the boards are
+// painted, and written as a document that must read again.
+#include <fuzzer/FuzzedDataProvider.h>
+
+#include <cstddef>
+#include <cstdint>
+#include <cstdlib>
+#include <cstring>
+#include <deque>
+#include <string>
+#include <vector>
+
+#include "fuzz/FuzzBoards.h"
+#include "whiteboard/model/WbRecords.h"
+#include "whiteboard/surface/DrawSurface.h"
+
+namespace {
+
+// The payload kinds: their size and where their pointers stand (-1: none).
+struct Kind {
+  DWORD type;
+  size_t size;
+  int style;
+  int text;
+};
+const Kind kKinds[] = {
+    {WB_OBJ_RECT, sizeof(WbRectPayload), offsetof(WbRectPayload, pStyle), -1},
+    {WB_OBJ_LINE, sizeof(WbLinePayload), offsetof(WbLinePayload, pStyle), -1},
+    {WB_OBJ_CIRCLE, sizeof(WbCirclePayload), offsetof(WbCirclePayload, pStyle), -1},
+    {WB_OBJ_ELLIPSE, sizeof(WbEllipsePayload), offsetof(WbEllipsePayload, pStyle), -1},
+    {WB_OBJ_PATH, sizeof(WbPathPayload), offsetof(WbPathPayload, pStyle), offsetof(WbPathPayload, pszPath)},
+    {WB_OBJ_TEXT, sizeof(WbTextPayload), offsetof(WbTextPayload, pStyle), offsetof(WbTextPayload, pszText)},
+    {WB_OBJ_IMAGE, sizeof(WbImagePayload), -1, offsetof(WbImagePayload, pszData)},
+    {WB_OBJ_DOCPAGE, sizeof(WbDocPagePayload), -1, offsetof(WbDocPagePayload, pszData)},
+};
+const char* const kIdWords[] = {"line:", "rectangle:", "solidrectangle:", "roundrect:", "ellipse:", "solidellipse:",
+                                "circle:", "freeline:", "fluorescence:", "polyline:", "polygon:", "triangle:",
+                                "trapezia:", "text:", "image:", "hand:", "laser:", "docpage:"};
+
+// Every block of one input, kept until the records have been delivered.
+struct Blocks {
+  std::deque<std::vector<BYTE>> bytes;
+  std::deque<std::string> texts;
+  BYTE* New(size_t size) {
+    bytes.emplace_back(size, 0);
+    return bytes.back().data();
+  }
+};
+
+template <class T>
+void PutPointer(BYTE* block, int offset, T* pointer) {
+  memcpy(block + offset, &pointer, sizeof pointer);
+}
+
+// Bytes from the input into a block; the rest stays zero.
+void Fill(FuzzedDataProvider& in, BYTE* block, size_t size) {
+  std::vector<BYTE> bytes = in.ConsumeBytes<BYTE>(in.ConsumeIntegralInRange<size_t>(0, size));
+  memcpy(block, bytes.data(), bytes.size());
+}
+
+void* NewPayload(FuzzedDataProvider& in, Blocks& blocks) {
+  const Kind& kind = kKinds[in.ConsumeIntegralInRange<size_t>(0, sizeof kKinds / sizeof kKinds[0] - 1)];
+  BYTE* payload = blocks.New(kind.size);
+  Fill(in, payload, kind.size);
+  WbShapePayload* head = reinterpret_cast<WbShapePayload*>(payload);
+  if (in.ConsumeBool()) head->nObjType = kind.type;
+  if (in.ConsumeBool()) {  // an id of a kind the readers know, as a board would write it
+    std::string id = kIdWords[in.ConsumeIntegralInRange<size_t>(0, sizeof kIdWords / sizeof kIdWords[0] - 1)];
+    id += in.ConsumeRandomLengthString(24);
+    memset(head->szID, 0, sizeof head->szID);
+    memcpy(head->szID, id.data(), std::min(id.size(), sizeof head->szID - 1));
+  }
+  if (kind.style >= 0) {
+    BYTE* style = in.ConsumeBool() ? blocks.New(sizeof(WbStyleRecord)) : nullptr;
+    if (style) Fill(in, style, sizeof(WbStyleRecord));
+    PutPointer(payload, kind.style, style);
+  }
+  if (kind.text >= 0) {
+    const char* text = nullptr;
+    if (in.ConsumeBool()) {
+      blocks.texts.push_back(in.ConsumeRandomLengthString(512));
+      text = blocks.texts.back().c_str();
+    }
+    PutPointer(payload, kind.text, text);
+  }
+  return payload;
+}
+
+WbRecvMsgHeader* NewRecord(FuzzedDataProvider& in, Blocks& blocks) {
+  BYTE* bytes = blocks.New(sizeof(WbRecvMsgHeader));
+  Fill(in, bytes, sizeof(WbRecvMsgHeader));
+  WbRecvMsgHeader* header = reinterpret_cast<WbRecvMsgHeader*>(bytes);
+  if (in.ConsumeBool()) header->head.op = in.ConsumeIntegralInRange<DWORD>(0, 12);
+  header->pPageOp = nullptr;
+  if (!in.ConsumeBool()) return header;
+  WbPageOpRecord* pageOp = reinterpret_cast<WbPageOpRecord*>(blocks.New(sizeof(WbPageOpRecord)));
+  Fill(in, reinterpret_cast<BYTE*>(pageOp), sizeof(WbPageOpRecord));
+  if (in.ConsumeBool()) pageOp->nPage = in.ConsumeIntegralInRange<int32_t>(-1, 3);
+  pageOp->pList = nullptr;
+  header->pPageOp = pageOp;
+  WbListNode** link = &pageOp->pList;
+  for (int n = in.ConsumeIntegralInRange<int>(0, 12); n > 0; --n) {
+    WbListNode* node = reinterpret_cast<WbListNode*>(blocks.New(sizeof(WbListNode)));
+    node->pItem = in.ConsumeBool() ? NewPayload(in, blocks) : nullptr;
+    *link = node;
+    link = &node->pNext;
+  }
+  return header;
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+  FuzzedDataProvider in(data, size);
+  fuzzboards::Reset();
+  int board = in.ConsumeIntegralInRange<int>(0, 2);
+  Blocks blocks;
+  for (int n = in.ConsumeIntegralInRange<int>(1, 4); n > 0 && in.remaining_bytes() > 0; --n) {
+    fuzzboards::Board(board)->DispatchBoardRecord(NewRecord(in, blocks));
+    if (in.ConsumeBool()) fuzzboards::PaintAll();
+  }
+  fuzzboards::PaintAll();
+  CDrawSurface* surface = fuzzboards::Surface(board);
+  if (surface && board != 2) {  // the shared board keeps its documents in its window
+    CString doc = surface->WriteXwbDocument();
+    if (!surface->ReadXwbDocument(doc, doc.GetLength())) abort();  // a saved board reads again
+  }
+  return 0;
+}

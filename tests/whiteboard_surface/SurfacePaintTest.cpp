@@ -1,0 +1,122 @@
+// Painting only what was invalidated: the pixels are those of a repaint of everything, and
+// what lies outside the update rectangle is not painted again.
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "platform/ui/UserInput.h"
+#include "platform/ui/WindowSurface.h"
+#include "tests/whiteboard_surface/SurfaceFixture.h"
+#include "whiteboard/model/StrokeBase.h"
+
+namespace surftest {
+namespace {
+
+namespace user = platform::user;
+
+class SurfacePaint : public SurfaceTest {
+ protected:
+  // Objects of many kinds, one of them selected (its tracker shows), seen scrolled.
+  void DrawBoard() {
+    const POINT spots[][2] = {{{20, 20}, {180, 90}}, {{60, 40}, {260, 160}}, {{200, 30}, {330, 120}},
+                              {{40, 150}, {160, 260}}, {{250, 180}, {420, 300}}, {{300, 60}, {480, 220}}};
+    const int tools[] = {kToolLine, kToolSolidRectangle, kToolEllipse, kToolRectangle, kToolCircle, kToolTriangle};
+    for (int i = 0; i < 6; ++i) {
+      UseTool(tools[i], i % 2 ? kRed : kBlue, 4);
+      Drag(spots[i][0], spots[i][1]);
+    }
+    UseTool(kToolPen, 0x00AA00, 8);
+    Drag({100, 300}, {380, 60});
+    UseTool(kToolHand);
+    Click({420, 40});
+    UseTool(kToolText, kBlue);
+    Drag({330, 250}, {470, 300});
+    user::Type(Surface()->m_pEdit->m_hWnd, "partial paint");
+    UseTool(kToolSelect);
+    HWND surface = SurfaceWnd();
+    OnceInModal(platform::ModalKind::Tracker, [surface](const platform::ModalState&) { user::MouseUp(surface, {120, 80}); });
+    user::MouseDown(surface, {120, 80});
+    user::MouseUp(surface, {120, 80});
+    user::Scroll(surface, SB_HORZ, SB_LINERIGHT);
+    user::Scroll(surface, SB_VERT, SB_LINEDOWN);
+  }
+
+  std::vector<COLORREF> Pixels() {
+    CRect client;
+    Surface()->GetClientRect(&client);
+    std::vector<COLORREF> pixels;
+    for (int y = 0; y < client.Height(); ++y)
+      for (int x = 0; x < client.Width(); ++x) pixels.push_back(Pixel(x, y));
+    return pixels;
+  }
+
+  void PaintAll() {
+    Surface()->Invalidate(FALSE);
+    Paint();
+  }
+
+  // Fills the window's pixels black, as something drawn over it would.
+  void Blacken() {
+    CClientDC dc(Surface());
+    CRect client;
+    Surface()->GetClientRect(&client);
+    dc.FillSolidRect(&client, 0);
+  }
+};
+
+TEST_F(SurfacePaint, AnUpdateRectangleIsPaintedAsAFullRepaintWouldAndNothingElse) {
+  DrawBoard();
+  PaintAll();
+  std::vector<COLORREF> full = Pixels();
+  CRect client;
+  Surface()->GetClientRect(&client);
+  const int w = client.Width();
+  for (CRect update : {CRect(0, 0, 40, 40), CRect(90, 50, 170, 120), CRect(250, 100, 400, 330), CRect(0, 0, w, 25)}) {
+    Blacken();
+    Surface()->InvalidateRect(&update, FALSE);
+    Paint();
+    std::vector<COLORREF> now = Pixels();
+    int wrong = 0, repainted = 0;
+    for (int y = 0; y < client.Height(); ++y)
+      for (int x = 0; x < w; ++x) {
+        COLORREF p = now[(size_t)y * w + x];
+        if (update.PtInRect(CPoint(x, y)))
+          wrong += p != full[(size_t)y * w + x];
+        else
+          repainted += p != 0;
+      }
+    EXPECT_EQ(wrong, 0) << update.left << "," << update.top;
+    EXPECT_EQ(repainted, 0) << update.left << "," << update.top;
+  }
+}
+
+TEST_F(SurfacePaint, ChangesPaintedPieceByPieceEqualAFullRepaint) {
+  DrawBoard();
+  ::UpdateWindow(SurfaceWnd());
+  // Moving, restacking and deleting repaint only the areas they touch.
+  HWND surface = SurfaceWnd();
+  OnceInModal(platform::ModalKind::Tracker, [surface](const platform::ModalState&) {
+    user::MouseMove(surface, {200, 140}, true);
+    user::MouseUp(surface, {200, 140});
+  });
+  user::MouseDown(surface, {120, 80});
+  user::MouseUp(surface, {200, 140});
+  ::UpdateWindow(surface);
+  Surface()->SendMessage(WM_COMMAND, ID_WB_SEND_TO_BACK);
+  ::UpdateWindow(surface);
+  UseTool(kToolRoundRect, kRed);
+  Drag({10, 200}, {140, 280});
+  ::UpdateWindow(surface);
+  UseTool(kToolSelect);
+  OnceInModal(platform::ModalKind::Tracker, [surface](const platform::ModalState&) { user::MouseUp(surface, {70, 240}); });
+  user::MouseDown(surface, {70, 240});
+  user::MouseUp(surface, {70, 240});
+  ASSERT_TRUE(user::PressDelete());
+  ::UpdateWindow(surface);
+  std::vector<COLORREF> pieces = Pixels();
+  PaintAll();
+  EXPECT_TRUE(pieces == Pixels());
+}
+
+}  // namespace
+}  // namespace surftest
