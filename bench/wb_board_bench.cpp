@@ -13,6 +13,7 @@
 #include "confwindow/DlgDataConf.h"
 #include "host/RecordingHost.h"
 #include "host/WbMessages.h"
+#include "host/WbRelay.h"
 #include "module/TavorineModule.h"
 #include "platform/Clock.h"
 #include "platform/ui/Desktop.h"
@@ -101,7 +102,7 @@ class Board {
 
   // Page 1 holding the n objects of PageXml(n), shown.
   void ShowPage(int n) {
-    std::vector<BYTE> received(host::kReceivedWbHeaderSize);
+    std::vector<BYTE> received(sizeof(WbRecvMsgHeader));
     WbRecvMsgHeader* header = reinterpret_cast<WbRecvMsgHeader*>(received.data());
     header->head.op = WB_RECV_PAGE_ADD;
     header->head.nSubConfID = kWhiteboardSubConf;
@@ -119,32 +120,30 @@ class Board {
     ::UpdateWindow(Surface()->m_hWnd);
   }
 
-  // The page content record of page 1 as this board sends it, in the form the host delivers.
-  std::vector<BYTE> SentPageContent() {
+  // The page content record of page 1 as this board sends it, as the host's relay delivers
+  // it (kept in the board's arena).
+  void* SentPageContent() {
     host_.Clear();
     KeepCopies(true);
     board_->SendPageContent(1);
     KeepCopies(false);
     const HostMethodBlock* block = host_.EventsWithCode(kHostDataConfRecord).back().As<HostMethodBlock>();
-    std::vector<BYTE> received(host::kReceivedWbHeaderSize);
-    host::ToReceivedWbMessage(block->pRecord, received.data());
-    kept_ = host_.Events();  // the copied page/op tree lives as long as its event
-    return received;
+    return host::UnpackReceivedWbMessage(host::PackWbMessage(block->pRecord), relayed_);
   }
 
  private:
   host::RecordingHost host_;
   CTavorineModule* module_ = nullptr;
   CDlgDFWhiteBoard* board_ = nullptr;
-  std::vector<host::HostEvent> kept_;
+  host::BlockArena relayed_;
 };
 
 void BM_ApplyPageContent(benchmark::State& state) {
   Board board;
   board.ShowPage((int)state.range(0));
-  std::vector<BYTE> record = board.SentPageContent();
+  void* record = board.SentPageContent();
   for (auto _ : state) {
-    board.Receive(record.data());
+    board.Receive(record);
     state.PauseTiming();
     board.Host().Clear();
     state.ResumeTiming();

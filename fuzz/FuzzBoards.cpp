@@ -6,7 +6,9 @@
 #include "platform/ui/MessageBox.h"
 #include "platform/ui/Wnd.h"
 #include "vezadazavo/VezadaZavo.h"
-#include "whiteboard/surface/DrawSurface.h"
+#include "whiteboard/surface/DrawContentDlg.h"
+#include "whiteboard/surface/P2PDrawContentDlg.h"
+#include "whiteboard/surface/ShareDrawContentDlg.h"
 
 namespace fuzzboards {
 namespace {
@@ -27,7 +29,11 @@ Boards* Make() {
   b->conference = new CDlgDFWhiteBoard();
   b->conference->CreateBoard(nullptr);
   b->conference->ShowWindow(SW_SHOW);
-  b->p2p = b->module->OpenP2PWhiteBoard(kPeer);
+  b->p2p = new CDlgDFP2PWhiteBoard();
+  b->p2p->CreateBoard(nullptr);
+  b->p2p->SetPeerURI(kPeer);
+  b->p2p->m_bBoardLive = TRUE;
+  b->p2p->ShowWindow(SW_SHOW);
   b->share = new CDlgDFShareWhiteBoard();
   b->share->CreateBoard(nullptr);
   b->share->ShowWindow(SW_SHOW);
@@ -76,9 +82,8 @@ CDrawSurface* Surface(int index) {
   }
 }
 
-void PaintAll() {
-  for (int i = 0; i < 3; ++i)
-    if (CDrawSurface* surface = Surface(i)) ::UpdateWindow(surface->m_hWnd);
+void Paint(int index) {
+  if (CDrawSurface* surface = Surface(index)) ::UpdateWindow(surface->m_hWnd);
 }
 
 }  // namespace fuzzboards

@@ -18,7 +18,7 @@ struct Boards {
   host::RecordingHost host;
   CTavorineModule* module = nullptr;
   CDlgDFWhiteBoard* conference = nullptr;
-  CDlgDFP2PWhiteBoard* p2p = nullptr;  // owned by the module
+  CDlgDFP2PWhiteBoard* p2p = nullptr;
   CDlgDFShareWhiteBoard* share = nullptr;
 };
 
@@ -30,7 +30,7 @@ void Reset();
 // The board window of index % 3 (conference, point-to-point, shared) and its surface.
 CWbBoardWindow* Board(int index);
 CDrawSurface* Surface(int index);
-// Paints every window that waits for it.
-void PaintAll();
+// Paints the surface of board index (as Board) where it waits for it.
+void Paint(int index);
 
 }  // namespace fuzzboards

@@ -3,6 +3,7 @@
 // point-to-point board of the peer they name or the conference board of their sub-conference.
 #include <fuzzer/FuzzedDataProvider.h>
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
@@ -10,6 +11,7 @@
 #include <vector>
 
 #include "confwindow/ConfCtrlResult.h"
+#include "confwindow/ConfStatisEvent.h"
 #include "confwindow/DlgDataConf.h"
 #include "fuzz/FuzzBoards.h"
 #include "module/HostBlocks.h"
@@ -33,10 +35,12 @@ void FillText(FuzzedDataProvider& in, char* field, size_t size) {
 
 void ConfEvent(FuzzedDataProvider& in) {
   HostRecordBlock block = {in.ConsumeIntegralInRange<int>(-1, 40), nullptr, 0};
-  std::vector<BYTE> record(sizeof(confCtrlResult) + 16, 0);
+  // As large as the largest event record (the statistics of type 7), so that every type reads
+  // within it.
+  std::vector<BYTE> record(std::max(sizeof(confCtrlResult), sizeof(confStatisEvent)) + 16, 0);
   if (in.ConsumeBool()) {
-    std::vector<BYTE> bytes = in.ConsumeBytes<BYTE>(in.ConsumeIntegralInRange<size_t>(0, record.size()));
-    memcpy(record.data(), bytes.data(), bytes.size());
+    std::vector<BYTE> bytes = in.ConsumeBytes<BYTE>(in.ConsumeIntegralInRange<size_t>(0, 2048));
+    if (!bytes.empty()) memcpy(record.data(), bytes.data(), bytes.size());
     confCtrlResult* result = reinterpret_cast<confCtrlResult*>(record.data());
     if (in.ConsumeBool()) result->detailType = in.ConsumeIntegralInRange<int>(0, 60);
     if (in.ConsumeBool()) result->iResult = in.ConsumeIntegralInRange<int>(-2, 2);
@@ -56,7 +60,7 @@ void MemberRightAnswer(FuzzedDataProvider& in) {
 void WhiteboardRecord(FuzzedDataProvider& in) {
   std::vector<BYTE> bytes(sizeof(WbRecvMsgHeader), 0);
   std::vector<BYTE> head = in.ConsumeBytes<BYTE>(in.ConsumeIntegralInRange<size_t>(0, bytes.size()));
-  memcpy(bytes.data(), head.data(), head.size());
+  if (!head.empty()) memcpy(bytes.data(), head.data(), head.size());
   WbRecvMsgHeader* header = reinterpret_cast<WbRecvMsgHeader*>(bytes.data());
   header->head.op = in.ConsumeIntegralInRange<DWORD>(0, 11);
   FillText(in, header->head.szSessionURI, sizeof header->head.szSessionURI);
@@ -65,7 +69,7 @@ void WhiteboardRecord(FuzzedDataProvider& in) {
   WbLinePayload line = {};
   WbListNode node = {&line, nullptr};
   std::vector<BYTE> lineBytes = in.ConsumeBytes<BYTE>(sizeof line);
-  memcpy(&line, lineBytes.data(), lineBytes.size());
+  if (!lineBytes.empty()) memcpy(&line, lineBytes.data(), lineBytes.size());
   line.pStyle = nullptr;
   if (in.ConsumeBool()) pageOp.pList = &node;
   header->pPageOp = in.ConsumeBool() ? &pageOp : nullptr;
@@ -87,6 +91,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   }
   // The next input starts with the conference running again.
   fuzzboards::Boards& b = fuzzboards::Get();
-  if (!b.module->InConference() && b.module->m_pDlgDataConf) b.module->m_pDlgDataConf->BeginConference(kConfUri, "dconf-77");
+  CDlgDataConf* conference = b.module->m_pDlgDataConf;
+  if (conference && !conference->m_bInConf) {
+    conference->BeginConference(kConfUri, "dconf-77");
+    conference->SetSubConf(kSubConfWhiteboard, TRUE, (int)fuzzboards::kWhiteboardSubConf);
+  }
   return 0;
 }

@@ -7,6 +7,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
+#include <algorithm>
 #include <cstring>
 #include <deque>
 #include <string>
@@ -57,7 +58,7 @@ void PutPointer(BYTE* block, int offset, T* pointer) {
 // Bytes from the input into a block; the rest stays zero.
 void Fill(FuzzedDataProvider& in, BYTE* block, size_t size) {
   std::vector<BYTE> bytes = in.ConsumeBytes<BYTE>(in.ConsumeIntegralInRange<size_t>(0, size));
-  memcpy(block, bytes.data(), bytes.size());
+  if (!bytes.empty()) memcpy(block, bytes.data(), bytes.size());
 }
 
 void* NewPayload(FuzzedDataProvider& in, Blocks& blocks) {
@@ -119,9 +120,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   Blocks blocks;
   for (int n = in.ConsumeIntegralInRange<int>(1, 4); n > 0 && in.remaining_bytes() > 0; --n) {
     fuzzboards::Board(board)->DispatchBoardRecord(NewRecord(in, blocks));
-    if (in.ConsumeBool()) fuzzboards::PaintAll();
+    if (in.ConsumeBool()) fuzzboards::Paint(board);
   }
-  fuzzboards::PaintAll();
+  fuzzboards::Paint(board);
   CDrawSurface* surface = fuzzboards::Surface(board);
   if (surface && board != 2) {  // the shared board keeps its documents in its window
     CString doc = surface->WriteXwbDocument();

@@ -16,7 +16,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     return 0;
   }
   surface->m_nCurPageNo = 1;
-  fuzzboards::PaintAll();
+  fuzzboards::Paint(0);
   CString saved = surface->WriteXwbDocument();
   if (!surface->ReadXwbDocument(saved, saved.GetLength())) abort();
   return 0;
