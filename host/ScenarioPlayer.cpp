@@ -51,14 +51,12 @@ bool ScenarioPlayer::Play(const Scenario& scenario) {
   return !failed_;
 }
 
-bool ScenarioPlayer::PlayNext() {
+void ScenarioPlayer::PlayNext() {
   const ScenarioStep& step = scenario_->steps[next_++];
   std::string failure = PlayStep(step);
   out_ << boxes_.NewBoxes();
   if (failure.empty()) failure = CheckAbandoned();
-  if (failure.empty()) return true;
-  Fail("line " + std::to_string(step.line) + ": " + failure);
-  return false;
+  if (!failure.empty()) Fail("line " + std::to_string(step.line) + ": " + failure);
 }
 
 std::string ScenarioPlayer::PlayStep(const ScenarioStep& step) {

@@ -40,7 +40,8 @@ class ScenarioPlayer {
   bool Closed() const { return closed_; }
 
  private:
-  bool PlayNext();
+  // Plays the step at the cursor and moves on; a failure ends the play.
+  void PlayNext();
   // Plays one step; "" when done, else why it failed.
   std::string PlayStep(const ScenarioStep& step);
   std::string PlayHostStep(const ScenarioStep& step);
