@@ -52,19 +52,24 @@ bool ScenarioPlayer::Play(const Scenario& scenario) {
 }
 
 void ScenarioPlayer::PlayNext() {
-  const ScenarioStep& step = scenario_->steps[next_++];
-  std::string failure = PlayStep(step);
+  size_t index = next_++;
+  const ScenarioStep& step = scenario_->steps[index];
+  StepOutcome outcome = PlayStep(step);
+  // When the step opened a dialog, the steps played inside it were printed first: the answer
+  // names the step it belongs to.
+  std::string whose = next_ > index + 1 ? "line " + std::to_string(step.line) + ": " : "";
+  if (!outcome.said.empty()) out_ << "< " << whose << outcome.said << "\n";
   out_ << boxes_.NewBoxes();
-  if (failure.empty()) failure = CheckAbandoned();
-  if (!failure.empty()) Fail("line " + std::to_string(step.line) + ": " + failure);
+  if (outcome.failure.empty()) outcome.failure = CheckAbandoned();
+  if (!outcome.failure.empty()) Fail("line " + std::to_string(step.line) + ": " + outcome.failure);
 }
 
-std::string ScenarioPlayer::PlayStep(const ScenarioStep& step) {
+ScenarioPlayer::StepOutcome ScenarioPlayer::PlayStep(const ScenarioStep& step) {
   if (step.verb == "note") {
     out_ << "#";
     for (const std::string& word : step.args) out_ << ' ' << word;
     out_ << "\n";
-    return "";
+    return {};
   }
   out_ << "> " << step.verb;
   for (const std::string& word : step.args) out_ << ' ' << QuoteWord(word);
@@ -76,26 +81,25 @@ std::string ScenarioPlayer::PlayStep(const ScenarioStep& step) {
   else if (IsBoxVerb(step.verb)) failure = boxes_.Play(step);
   else return PlayHostStep(step);
   // A check says ok, an action done.
-  if (failure.empty()) out_ << (step.verb.compare(0, 7, "expect-") == 0 ? "< ok\n" : "< done\n");
-  return failure;
+  if (!failure.empty()) return {"", failure};
+  return {step.verb.compare(0, 7, "expect-") == 0 ? "ok" : "done", ""};
 }
 
 // The host's own steps: calls, host messages, answers, waits and expected traffic.
-std::string ScenarioPlayer::PlayHostStep(const ScenarioStep& step) {
+ScenarioPlayer::StepOutcome ScenarioPlayer::PlayHostStep(const ScenarioStep& step) {
   const std::vector<std::string>& a = step.args;
-  if (step.verb == "call") CallOperation(a[0]);
-  else if (step.verb == "close") CallOperation("Close");
-  else if (step.verb == "host") {
-    std::string result = DeliverHostMessage(host_, Int(a[0]), std::vector<std::string>(a.begin() + 1, a.end()));
-    out_ << "< " << result << "\n";
-  } else if (step.verb == "answer") host_.Answers().Set(Channel::kMessage, Int(a[0]), Int(a[1]));
+  if (step.verb == "call") return {CallOperation(a[0]), ""};
+  if (step.verb == "close") return {CallOperation("Close"), ""};
+  if (step.verb == "host")
+    return {DeliverHostMessage(host_, Int(a[0]), std::vector<std::string>(a.begin() + 1, a.end())), ""};
+  if (step.verb == "expect") return Expect(Int(a[0]), a.size() > 1 ? Int(a[1]) : 1);
+  if (step.verb == "answer") host_.Answers().Set(Channel::kMessage, Int(a[0]), Int(a[1]));
   else if (step.verb == "answer-once") host_.Answers().Queue(Channel::kMessage, Int(a[0]), Int(a[1]));
   else if (step.verb == "wait") pump_(static_cast<uint32_t>(Int(a[0])));
-  else if (step.verb == "expect") return Expect(Int(a[0]), a.size() > 1 ? Int(a[1]) : 1);
-  return "";
+  return {};
 }
 
-void ScenarioPlayer::CallOperation(const std::string& name) {
+std::string ScenarioPlayer::CallOperation(const std::string& name) {
   ITavorineModule& m = *host_.Module();
   std::string result = "done";
   if (name == "GetModuleKind") {
@@ -112,17 +116,14 @@ void ScenarioPlayer::CallOperation(const std::string& name) {
   } else if (name == "ClosePopupDialogs") {
     m.ClosePopupDialogs();
   }
-  out_ << "< " << name << " " << result << "\n";
+  return name + " " + result;
 }
 
-std::string ScenarioPlayer::Expect(int code, int count) {
+ScenarioPlayer::StepOutcome ScenarioPlayer::Expect(int code, int count) {
   int sent = static_cast<int>(host_.CountCode(code));
-  if (sent >= count) {
-    out_ << "< ok: code " << code << " sent " << sent << " times\n";
-    return "";
-  }
-  return "code " + std::to_string(code) + " sent " + std::to_string(sent) + " times, expected at least " +
-         std::to_string(count);
+  std::string times = "code " + std::to_string(code) + " sent " + std::to_string(sent) + " times";
+  if (sent >= count) return {"ok: " + times, ""};
+  return {"", times + ", expected at least " + std::to_string(count)};
 }
 
 std::string ScenarioPlayer::CheckAbandoned() {

@@ -42,11 +42,16 @@ class ScenarioPlayer {
  private:
   // Plays the step at the cursor and moves on; a failure ends the play.
   void PlayNext();
-  // Plays one step; "" when done, else why it failed.
-  std::string PlayStep(const ScenarioStep& step);
-  std::string PlayHostStep(const ScenarioStep& step);
-  void CallOperation(const std::string& name);
-  std::string Expect(int code, int count);
+  // What a step says when it is done ("" for nothing), or why it failed.
+  struct StepOutcome {
+    std::string said;
+    std::string failure;
+  };
+  StepOutcome PlayStep(const ScenarioStep& step);
+  StepOutcome PlayHostStep(const ScenarioStep& step);
+  // The operation's name and what it returned.
+  std::string CallOperation(const std::string& name);
+  StepOutcome Expect(int code, int count);
   std::string CheckAbandoned();
   void OnModal(const platform::ModalState& state);
   void Fail(const std::string& reason);

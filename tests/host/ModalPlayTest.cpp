@@ -52,7 +52,7 @@ TEST_F(ModalPlayTest, StepsAfterTheDialogsStartArePlayedInsideItsLoop) {
   ASSERT_TRUE(Play("host 13\nnote asked\nhost 17 200 x\nhost 15\n")) << out.str();
   EXPECT_TRUE(module.loopEnded);
   std::string expected =
-            "> host 13\n# inside the module's dialog\n# asked\n> host 17 200 x\n< handled 0\n< handled 0\n> host 15";
+            "> host 13\n# inside the module's dialog\n# asked\n> host 17 200 x\n< handled 0\n< line 1: handled 0\n> host 15";
   EXPECT_EQ(out.str().substr(0, expected.size()), expected);
 }
 
