@@ -74,10 +74,10 @@ int CTavorineModule::HandleHostMessage(int code, void* block) {
       RefreshConfTypeLists();
       return 1;
     case kModuleOpenUI:
-      return OpenUserInterface(kKeepPage);
+      return OpenUserInterface(std::nullopt);
     case kModuleShowUIPage: {
       const HostPageBlock* page = static_cast<const HostPageBlock*>(block);
-      int handled = OpenUserInterface(page ? page->nPage : kKeepPage);
+      int handled = OpenUserInterface(page ? std::optional<int>(page->nPage) : std::nullopt);
       RefreshConfTypeLists();
       return handled;
     }

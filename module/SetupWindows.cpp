@@ -7,7 +7,7 @@
 #include "setup/mmconfCreate.h"
 #include "setup/mmconfPre.h"
 
-int CTavorineModule::OpenUserInterface(int nPage) {
+int CTavorineModule::OpenUserInterface(std::optional<int> page) {
   EnsureConfWindow();
   if (!InConference() && !m_pDlgPreCreate && !CreateStartWindow()) return 0;
   // Once the windows with set-up trees exist, the tree service fills them.
@@ -16,7 +16,7 @@ int CTavorineModule::OpenUserInterface(int nPage) {
     NotifyConfState((int)(intptr_t)m_pDlgDataConf);
     return 1;
   }
-  if (nPage != kKeepPage) m_pDlgPreCreate->ShowPage(nPage);
+  if (page) m_pDlgPreCreate->ShowPage(*page);
   m_pDlgPreCreate->ShowWindow(SW_SHOW);
   m_pDlgPreCreate->BringWindowToTop();
   NotifyConfState((int)(intptr_t)m_pDlgPreCreate);

@@ -4,6 +4,8 @@
 // methods and data-conference records to the host.
 #pragma once
 
+#include <optional>
+
 #include "module/DataConfList.h"
 #include "module/HostBlocks.h"
 #include "module/ModuleBase.h"
@@ -60,10 +62,10 @@ class CTavorineModule : public CModuleBase {
 
   // ---- The start window (module/SetupWindows.cpp) ----
   // Host codes 2 and 16: creates the start window and the conference window on first use,
-  // shows the start window (on nPage when it is 0..4; kKeepPage keeps its page) or, while a
-  // conference runs, reports the conference window in front (host code 20007).
-  static constexpr int kKeepPage = -1;
-  int OpenUserInterface(int nPage);
+  // shows the start window (on the page asked for, any number outside 0..4 meaning the create
+  // page; on the page it had when none is asked for) or, while a conference runs, reports the
+  // conference window in front (host code 20007).
+  int OpenUserInterface(std::optional<int> page);
   // Rebuilds the set-up pages' conference-type lists from the rights (host codes 1 and 16).
   void RefreshConfTypeLists();
   // Destroys and deletes the start window (close).

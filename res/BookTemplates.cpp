@@ -16,7 +16,6 @@ constexpr DWORD kCheck = WS_VISIBLE | WS_TABSTOP | BS_AUTOCHECKBOX;
 constexpr DWORD kEdit = WS_VISIBLE | WS_TABSTOP | WS_BORDER | ES_AUTOHSCROLL;
 constexpr DWORD kDigits = kEdit | ES_NUMBER;
 constexpr DWORD kPassword = kEdit | ES_PASSWORD;
-constexpr DWORD kHiddenPassword = WS_TABSTOP | WS_DISABLED | WS_BORDER | ES_AUTOHSCROLL | ES_PASSWORD;
 constexpr DWORD kDropList = WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST;
 constexpr DWORD kReport = WS_VISIBLE | WS_TABSTOP | WS_BORDER | LVS_REPORT | LVS_SHOWSELALWAYS;
 constexpr DWORD kPicker = WS_VISIBLE | WS_TABSTOP;
@@ -67,8 +66,10 @@ DialogTemplate BookPage() {
               {IDC_PRE_CHAIR_PWD, "Edit", "", kPassword, 52, 248, 60, 12},
               {kStatic, "Static", "再次输入密码：", kText, 120, 250, 55, 10},
               {IDC_PRE_CHAIR_PWD_AGAIN, "Edit", "", kPassword, 177, 248, 60, 12},
-              {IDC_PRE_VISITOR_PWD, "Edit", "", kHiddenPassword, 245, 232, 60, 12},
-              {IDC_PRE_VISITOR_PWD_AGAIN, "Edit", "", kHiddenPassword, 245, 248, 60, 12},
+              {kStatic, "Static", "访客密码：", kText, 245, 234, 55, 10},
+              {IDC_PRE_VISITOR_PWD, "Edit", "", kPassword, 302, 232, 58, 12},
+              {kStatic, "Static", "再次输入密码：", kText, 245, 250, 55, 10},
+              {IDC_PRE_VISITOR_PWD_AGAIN, "Edit", "", kPassword, 302, 248, 58, 12},
               {IDC_PRE_SPARE_TEXT, "Edit", "", WS_TABSTOP | WS_BORDER | ES_AUTOHSCROLL, 310, 232, 50, 12},
               {IDC_BTN_IMPORT_DEFAULTS, "Button", "导入缺省设置(D)", kPush, 5, 272, 70, 14},
               {IDOK, "Button", "预约(&O)", kDefPush, 250, 272, 50, 14},

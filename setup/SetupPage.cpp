@@ -68,7 +68,7 @@ bool CSetupPage::ShowRefusal(const CString& refusal, int focusId) {
   return true;
 }
 
-void CSetupPage::UpdatePasswordHint(int changedId, const int* group, size_t count) {
+void CSetupPage::UpdatePasswordHint(int changedId, const int* group, size_t count, MixedHint mixed) {
   CDlgmmConfPreCreate* start = StartWindow();
   if (!start) return;
   CString password = start->GetDefaultPassword();
@@ -76,8 +76,11 @@ void CSetupPage::UpdatePasswordHint(int changedId, const int* group, size_t coun
     start->SetHint(kPasswordHint);
     return;
   }
-  for (size_t i = 0; i < count; ++i)
-    if (ItemText(group[i]) != password) return;
+  for (size_t i = 0; i < count; ++i) {
+    if (ItemText(group[i]) == password) continue;
+    if (mixed == MixedHint::Plain) start->SetHint(kPasswordHint);
+    return;
+  }
   start->SetHint(start->DefaultPasswordHint());
 }
 

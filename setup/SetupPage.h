@@ -36,11 +36,15 @@ class CSetupPage : public CDialog {
   static void DDX_TextMax(CDataExchange* dx, int id, CString& value, int maxChars);
   // The text of one of the page's controls.
   CString ItemText(int id) const;
+  // What a password change does to the hint when the changed edit holds the default password
+  // and another edit of the group does not: the create and book pages make it plain, the
+  // defaults page leaves it.
+  enum class MixedHint { Plain, Keep };
   // A password edit changed: the start window's hint turns plain when its text differs from
   // the default password, and names the default password when every edit of the group holds it.
   template <size_t N>
-  void UpdatePasswordHint(int changedId, const int (&group)[N]) {
-    UpdatePasswordHint(changedId, group, N);
+  void UpdatePasswordHint(int changedId, const int (&group)[N], MixedHint mixed) {
+    UpdatePasswordHint(changedId, group, N, mixed);
   }
-  void UpdatePasswordHint(int changedId, const int* group, size_t count);
+  void UpdatePasswordHint(int changedId, const int* group, size_t count, MixedHint mixed);
 };

@@ -28,7 +28,7 @@ CmmconfCreate::CmmconfCreate(CWnd* pParent)
   MapMemberHandlers();
   MapControl<CmmconfCreate>(CBN_SELCHANGE, IDC_CONF_TYPE, &CmmconfCreate::OnConfTypeChange);
   MapCommand<CmmconfCreate>(IDC_BTN_IMPORT_DEFAULTS, &CmmconfCreate::OnImportDefaults);
-  for (int id : kPasswordEdits) MapControl(EN_CHANGE, id, [this, id] { UpdatePasswordHint(id, kPasswordEdits); });
+  for (int id : kPasswordEdits) MapControl(EN_CHANGE, id, [this, id] { UpdatePasswordHint(id, kPasswordEdits, MixedHint::Plain); });
 }
 
 void CmmconfCreate::DoDataExchange(CDataExchange* dx) {

@@ -43,7 +43,7 @@ CmmconfPre::CmmconfPre(CWnd* pParent)
   MapNotify<CmmconfPre>(NM_RCLICK, IDC_PRE_NOTICE_LIST, &CmmconfPre::OnNoticeRightClick);
   MapNotify<CmmconfPre>(NM_CLICK, IDC_DEPT_TREE, &CmmconfPre::OnClickTree);
   MapNotify<CmmconfPre>(NM_DBLCLK, IDC_DEPT_TREE, &CmmconfPre::OnDblclkTree);
-  for (int id : kPasswordEdits) MapControl(EN_CHANGE, id, [this, id] { UpdatePasswordHint(id, kPasswordEdits); });
+  for (int id : kPasswordEdits) MapControl(EN_CHANGE, id, [this, id] { UpdatePasswordHint(id, kPasswordEdits, MixedHint::Plain); });
 }
 
 void CmmconfPre::DoDataExchange(CDataExchange* dx) {

@@ -118,6 +118,7 @@ class CmmconfPre : public CSetupPage {
 
   // The booking (mmconfPreRequest.cpp).
   CString FirstValueRefusal(int* focusId);
+  CString NoticeListRefusal() const;
   void FillBooking();
   void RequestServerTime();
   void DropBooking();

@@ -19,6 +19,7 @@
 namespace {
 
 const int kMaxMemberRows = 127;
+static_assert(kMaxMemberRows <= kConfListCapacity, "every member row fits the booking's member list");
 const char kChair[] = "是";
 const char kNotChair[] = "否";
 // What the adding paths tell GetDesignatedNumberByURI.

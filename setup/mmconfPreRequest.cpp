@@ -74,6 +74,19 @@ CString CmmconfPre::FirstValueRefusal(int* focusId) {
   if (m_csMemberPassword != m_csMemberPasswordAgain) return "两次输入的成员密码不同！";
   if (m_iMaxMembers < 2) return "最大成员数不能小于2！";
   if (GetMemberCount() > m_iMaxMembers) return "最大成员数不能小于当前邀请的成员数！";
+  return NoticeListRefusal();
+}
+
+// The booking's address lists hold kConfListCapacity entries each: more notice addresses than
+// that are refused rather than dropped. (Member rows stop at 127, within the member list.)
+CString CmmconfPre::NoticeListRefusal() const {
+  int sms = 0, email = 0;
+  for (int i = 0; i < m_notices.GetCount(); ++i) {
+    sms += !m_notices[i].csSmsNumber.IsEmpty();
+    email += !m_notices[i].csEmail.IsEmpty();
+  }
+  if (sms > kConfListCapacity) return "短信通知号码最多200个！";
+  if (email > kConfListCapacity) return "电子邮件通知地址最多200个！";
   return CString();
 }
 

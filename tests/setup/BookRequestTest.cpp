@@ -6,6 +6,7 @@
 
 #include "confwindow/DlgDataConf.h"
 #include "module/HostBlocks.h"
+#include "setup/mmconfDefaultSet.h"
 #include "tests/setup/BookPageFixture.h"
 #include "vezadazavo/VezadaZavo.h"
 
@@ -253,6 +254,30 @@ TEST_F(BookRequestTest, TheStartIsShiftedToTheServersClock) {
   // The wait on timer 1 was stopped: nothing more goes out.
   Advance(60000);
   EXPECT_EQ(1u, Method1Count());
+}
+
+// The visitor password is a field like the others: with no default visitor password the user
+// types one and books.
+TEST_F(BookRequestTest, TheUserTypesTheVisitorPasswordAndBooks) {
+  ASSERT_TRUE(Click(Start(), IDC_RADIO_DEFAULT_SET));
+  CWnd* defaults = Start()->m_pDefaultSet;
+  const std::pair<int, const char*> fields[] = {{IDC_DFS_SUBJECT, "周会"},   {IDC_DFS_MAX_MEMBERS, "10"},
+                                                {IDC_DFS_DURATION, "60"},   {IDC_DFS_REMAIN_NOTICE, "5"},
+                                                {IDC_DFS_MEMBER_PWD, "12"}, {IDC_DFS_CHAIR_PWD, "34"},
+                                                {IDC_DFS_VISITOR_PWD, ""}};
+  for (const auto& field : fields) SetField(defaults, field.first, field.second);
+  ASSERT_TRUE(Click(defaults, IDOK));
+  ASSERT_EQ("会议缺省设置修改成功！", LastBox());
+  ASSERT_TRUE(Click(Start(), IDC_RADIO_PRE_CONF));
+  ChooseStart(CTime(2023, 11, 15, 10, 0, 0));
+  ASSERT_TRUE(PressOK());
+  EXPECT_EQ("请输入访客密码！", LastBox());
+  ASSERT_TRUE(platform::user::Type(Item(IDC_PRE_VISITOR_PWD), "5678"));
+  ASSERT_TRUE(platform::user::Type(Item(IDC_PRE_VISITOR_PWD_AGAIN), "5678"));
+  ASSERT_TRUE(PressOK());
+  ServerAnswers("2023-11-15 6:18:20");
+  ASSERT_EQ(1u, Method1Count());
+  EXPECT_STREQ("5678", Booking()->szVisitorPassword);
 }
 
 TEST_F(BookRequestTest, WithoutAnswerTheChosenTimeGoesAfterSixtySeconds) {

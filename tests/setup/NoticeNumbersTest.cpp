@@ -183,5 +183,31 @@ TEST_F(NoticeDialogTest, TheHostsCloseRequestEndsTheDialog) {
   EXPECT_EQ(nullptr, Module()->m_pActiveCommonDlg);
 }
 
+// The booking's SMS list holds 200 entries: a 201st is not dropped in silence, the booking is
+// refused with a message until one goes.
+TEST_F(NoticeDialogTest, MoreSmsNumbersThanTheBookingHoldsAreRefused) {
+  InDialog([&](CDlgEditNoticeNumbers* d) {
+    for (int i = 0; i < 201; ++i) {
+      CString number, sms;
+      number.Format("8%04d", i);
+      sms.Format("139%08d", i);
+      Fill(d, "", number, sms, "");
+      ASSERT_TRUE(Click(d, IDC_NOTICE_ADD));
+    }
+  });
+  ASSERT_EQ(201, Pre()->NoticeEntries().GetCount());
+  ASSERT_TRUE(Click(Pre(), IDOK));
+  EXPECT_EQ("短信通知号码最多200个！", LastBox());
+  EXPECT_TRUE(Host().ConfMethodRecords(10).empty()) << "nothing asked of the server";
+  InDialog([&](CDlgEditNoticeNumbers* d) {  // one entry loses its SMS number
+    ASSERT_TRUE(platform::user::ClickListItem(::GetDlgItem(d->m_hWnd, IDC_NOTICE_LIST), 0));
+    SetField(d, IDC_NOTICE_SMS, "");
+    ASSERT_TRUE(Click(d, IDC_NOTICE_ADD));
+  });
+  ASSERT_EQ("", Entry(0).csSmsNumber.str());
+  ASSERT_TRUE(Click(Pre(), IDOK));
+  EXPECT_EQ(1u, Host().ConfMethodRecords(10).size());
+}
+
 }  // namespace
 }  // namespace tavtest

@@ -77,6 +77,20 @@ TEST_F(StartWindowTest, PageNumbersOutsideTheListShowTheCreatePage) {
   }
 }
 
+TEST_F(StartWindowTest, HostCode16WithPageMinusOneShowsTheCreatePage) {
+  CDlgmmConfPreCreate* start = OpenUI();
+  ASSERT_TRUE(Click(start, IDC_RADIO_JOIN_CONF));
+  HostPageBlock block{-1, 0};
+  EXPECT_EQ(1, Deliver(kModuleShowUIPage, block));
+  EXPECT_EQ(kPageCreate, start->GetCurrentPage());
+  EXPECT_TRUE(Visible(CreatePage()));
+  EXPECT_FALSE(Visible(JoinPage()));
+  // Code 2 opens the window as it was left.
+  ASSERT_TRUE(Click(start, IDC_RADIO_JOIN_CONF));
+  OpenUI();
+  EXPECT_EQ(kPageJoin, start->GetCurrentPage());
+}
+
 TEST_F(StartWindowTest, RadiosSwitchPagesAndSetTheHint) {
   CDlgmmConfPreCreate* start = OpenUI();
   ASSERT_TRUE(Click(start, IDC_RADIO_JOIN_CONF));
@@ -106,6 +120,15 @@ TEST_F(StartWindowTest, TheHintNamesTheDefaultPasswordWhileAllThreeAreIt) {
   EXPECT_EQ(CString(kPlainHint), Hint());
   TypeField(CreatePage(), IDC_CHAIR_PWD, password);
   EXPECT_EQ(defaultHint, Hint());
+
+  // A confirmation left different while switching pages named the default (the switch reads
+  // the three passwords only); the next password typed on the page puts the plain hint back.
+  TypeField(CreatePage(), IDC_CHAIR_PWD_AGAIN, "9");
+  ASSERT_TRUE(Click(start, IDC_RADIO_JOIN_CONF));
+  ASSERT_TRUE(Click(start, IDC_RADIO_CREATE_CONF));
+  EXPECT_EQ(defaultHint, Hint());
+  TypeField(CreatePage(), IDC_MEMBER_PWD, password);
+  EXPECT_EQ(CString(kPlainHint), Hint());
 
   // Other passwords in the defaults: the plain hint on the page.
   SetDefaults("周会", 5, 30, 5, "246");
