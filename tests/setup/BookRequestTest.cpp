@@ -197,13 +197,20 @@ TEST_F(BookRequestTest, WithoutChairRowOrSplitScreenThoseFieldsStayZero) {
   EXPECT_EQ(1u, List(*Booking(), kConfMemberList).size());
 }
 
-TEST_F(BookRequestTest, NoticeAddressesBeyondTheListCapacityAreLeftOut) {
+// A list full to its capacity goes out whole; one more address is refused at OK (see the
+// notice numbers dialog's tests).
+TEST_F(BookRequestTest, NoticeAddressesUpToTheListCapacityAllGoOut) {
   VzData().states.bIMSDirectApp = TRUE;
-  for (int i = 0; i < 250; ++i) {
+  for (int i = 0; i < 200; ++i) {
     CString n;
     n.Format("1390000%04d", i);
     Pre()->UpsertNoticeEntry(n, n, n, 0, n + "@mail.cn", 0);
   }
+  Pre()->UpsertNoticeEntry("x", "x", "", 0, "x@mail.cn", 0);
+  ASSERT_TRUE(PressOK());
+  EXPECT_EQ("电子邮件通知地址最多200个！", LastBox());
+  EXPECT_EQ(0u, Method1Count());
+  Pre()->RemoveNoticeEntry("x", "x");
   ASSERT_TRUE(PressOK());
   ASSERT_EQ(1u, Method1Count());
   int sms = Booking()->iSMSCount, email = Booking()->iEmailCount;
