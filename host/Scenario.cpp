@@ -42,6 +42,10 @@ std::string CheckStep(const ScenarioStep& step) {
     return error;
   }
   if (v == "answer" || v == "answer-once") return a.size() == 2 && AllInts(a, 0) ? "" : v + " needs a code and a value";
+  if (v == "answer-right") {
+    int result;
+    return (a.size() == 1 || a.size() == 2) && ParseInt(a[0], &result) ? "" : "answer-right needs a result and a text";
+  }
   if (v == "wait") {
     int ms;
     return a.size() == 1 && ParseInt(a[0], &ms) && ms >= 0 ? "" : "wait needs milliseconds";

@@ -28,7 +28,7 @@ std::string LoopName(const platform::ModalState& state) {
 
 ScenarioPlayer::ScenarioPlayer(RecordingHost& host, Pump pump, std::ostream& out)
     : host_(host), pump_(std::move(pump)), out_(out), abandoned_(platform::Desktop::AbandonedLoops()) {
-  host_.SetObserver([this](const HostEvent& event) { out_ << printer_.Format(event) << std::flush; });
+  host_.SetObserver([this](const HostEvent& event) { OnEvent(event); });
   platform::Desktop::SetModalHook([this](const platform::ModalState& state) { OnModal(state); });
 }
 
@@ -47,6 +47,7 @@ bool ScenarioPlayer::Play(const Scenario& scenario) {
   failed_ = false;
   while (!failed_ && next_ < scenario.steps.size()) PlayNext();
   if (!failed_ && boxes_.UnusedAnswers() > 0) Fail("an answer-box answer was never used: no message box came");
+  if (!failed_ && !rightAnswers_.empty()) Fail("an answer-right answer was never used: no member-right query came");
   scenario_ = nullptr;
   return !failed_;
 }
@@ -95,6 +96,7 @@ ScenarioPlayer::StepOutcome ScenarioPlayer::PlayHostStep(const ScenarioStep& ste
   if (step.verb == "expect") return Expect(Int(a[0]), a.size() > 1 ? Int(a[1]) : 1);
   if (step.verb == "answer") host_.Answers().Set(Channel::kMessage, Int(a[0]), Int(a[1]));
   else if (step.verb == "answer-once") host_.Answers().Queue(Channel::kMessage, Int(a[0]), Int(a[1]));
+  else if (step.verb == "answer-right") rightAnswers_.push_back(a);
   else if (step.verb == "wait") pump_(static_cast<uint32_t>(Int(a[0])));
   return {};
 }
@@ -124,6 +126,18 @@ ScenarioPlayer::StepOutcome ScenarioPlayer::Expect(int code, int count) {
   std::string times = "code " + std::to_string(code) + " sent " + std::to_string(sent) + " times";
   if (sent >= count) return {"ok: " + times, ""};
   return {"", times + ", expected at least " + std::to_string(count)};
+}
+
+// Prints the event; a member-right query that an answer-right step waits for is answered at
+// once, inside the query, as a host that knows the answer does.
+void ScenarioPlayer::OnEvent(const HostEvent& event) {
+  out_ << printer_.Format(event) << std::flush;
+  if (event.channel != Channel::kMessage || event.code != kHostMemberRightQuery || rightAnswers_.empty()) return;
+  std::vector<std::string> answer = rightAnswers_.front();
+  rightAnswers_.pop_front();
+  out_ << "# the host answers the member-right query at once: 17";
+  for (const std::string& word : answer) out_ << ' ' << QuoteWord(word);
+  out_ << "\n< " << DeliverHostMessage(host_, kModuleMemberRightAnswer, answer) << "\n";
 }
 
 std::string ScenarioPlayer::CheckAbandoned() {

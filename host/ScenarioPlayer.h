@@ -10,6 +10,7 @@
 #pragma once
 
 #include <cstdint>
+#include <deque>
 #include <functional>
 #include <ostream>
 #include <string>
@@ -52,6 +53,7 @@ class ScenarioPlayer {
   // The operation's name and what it returned.
   std::string CallOperation(const std::string& name);
   StepOutcome Expect(int code, int count);
+  void OnEvent(const HostEvent& event);
   std::string CheckAbandoned();
   void OnModal(const platform::ModalState& state);
   void Fail(const std::string& reason);
@@ -61,6 +63,8 @@ class ScenarioPlayer {
   std::ostream& out_;
   EventPrinter printer_;
   BoxWatch boxes_;
+  // The words of the member-right answers (17) that the next queries get at once.
+  std::deque<std::vector<std::string>> rightAnswers_;
   const Scenario* scenario_ = nullptr;
   size_t next_ = 0;
   bool failed_ = false;

@@ -6,6 +6,7 @@
 
 #include "host/ScenarioPlayer.h"
 #include "host/ScenarioWords.h"
+#include "platform/ui/MessageBox.h"
 #include "tests/host/FakeModule.h"
 
 namespace {
@@ -163,6 +164,22 @@ TEST(ScenarioPlay, StatusEventWordsListTheMembers) {
   EXPECT_EQ(reinterpret_cast<const confStatisEvent*>(module.lastStatis.data())->detailType, 2);
   EXPECT_EQ(ParseFailure("host 9 7 1 sip:conf@x entry=sip:a@x,gone\n"),
             "line 1: unknown or unfit word 'entry=sip:a@x,gone' in a conference status event");
+}
+
+TEST(ScenarioPlay, AnAnswerNothingTookFailsThePlay) {
+  host::RecordingHost h;
+  host_test::FakeModule module(&h);
+  h.Attach(&module);
+  PlayResult r = Play(h, "answer-right 200 x\nhost 2\n");
+  EXPECT_FALSE(r.ok);
+  EXPECT_NE(r.output.find("< FAILED: an answer-right answer was never used: no member-right query came\n"),
+            std::string::npos)
+      << r.output;
+  r = Play(h, "answer-box no\n");
+  EXPECT_FALSE(r.ok);
+  EXPECT_NE(r.output.find("< FAILED: an answer-box answer was never used: no message box came\n"), std::string::npos)
+      << r.output;
+  platform::MessageBoxes::Reset();  // the unused answer stays scripted
 }
 
 TEST(ScenarioPlay, OneShotAnswerIsUsedOnce) {
