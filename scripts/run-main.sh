@@ -3,7 +3,8 @@
 # load the module and play its scenarios (docs/scenarios.md), printing the host traffic: loading
 # and closing the module, creating a conference and inviting, joining one and inviting, an
 # invitation accepted and its conference ended, booking, the member-right query; each scenario
-# on a fresh user folder.
+# on a fresh user folder; then conference defaults saved and found again by a second run on the
+# same folder.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -16,6 +17,14 @@ for name in first create create-invite join-invite invitation book member-right;
   echo "=== scenarios/$name.scn"
   folder=build/default/scenario-users/$name
   rm -rf "$folder"
+  build/default/host/tavorine-host --module build/default/module/libtavorine.so --user-folder "$folder" \
+    "scenarios/$name.scn"
+done
+# Two runs on one user folder: the defaults the first saves are what the second finds.
+folder=build/default/scenario-users/defaults
+rm -rf "$folder"
+for name in defaults-save defaults-again; do
+  echo "=== scenarios/$name.scn"
   build/default/host/tavorine-host --module build/default/module/libtavorine.so --user-folder "$folder" \
     "scenarios/$name.scn"
 done

@@ -99,6 +99,17 @@ TEST(HostProgram, ADialogLeftWithoutAnAnswerFailsTheRun) {
   std::remove(path.c_str());
 }
 
+// scenarios/defaults-save.scn then scenarios/defaults-again.scn on one user folder, as the main
+// job plays them: a subject with double quotes comes back as typed.
+TEST(HostProgram, DefaultsSavedWithQuotesAreUnchangedInTheNextRun) {
+  std::string options = ModuleArg() + "--user-folder '" + UserFolder("defaults-quotes") + "' '" + TAV_SOURCE_DIR +
+                        "/scenarios/";
+  ProgramRun save = RunProgram(options + "defaults-save.scn'");
+  EXPECT_EQ(save.status, 0) << save.output;
+  ProgramRun again = RunProgram(options + "defaults-again.scn'");
+  EXPECT_EQ(again.status, 0) << again.output;
+}
+
 // The scenarios under scenarios/, each on a fresh user folder, as the main job plays them.
 class ScenarioFile : public testing::TestWithParam<const char*> {};
 
