@@ -1,5 +1,6 @@
 // Reading attributes.
 #include <cstdlib>
+#include <cstring>
 
 #include "xml/XmlStorage.h"
 #include "xml/XmlTree.h"
@@ -9,7 +10,8 @@ XmlAttribute* XmlFirstAttribute(XmlElement* e) { return e ? e->attributes : null
 XmlAttribute* XmlFindAttribute(XmlAttribute* from, const char* name) {
   if (!name) return nullptr;
   for (XmlAttribute* a = from; a; a = a->next) {
-    if (XmlStrEq(a->name, name)) return a;
+    const char* n = a->name;
+    if (n && n[0] == name[0] && strcmp(n, name) == 0) return a;  // most names differ at once
   }
   return nullptr;
 }

@@ -32,26 +32,11 @@ void XMLCALL Chars(void* data, const XML_Char* s, int length) {
 
 }  // namespace
 
-bool XmlAddParsedAttributes(XmlElement* e, const XML_Char** attributes) {
-  XmlAttribute** slot = &e->attributes;
-  for (const XML_Char** pair = attributes; pair[0]; pair += 2) {
-    XmlAttribute* a = XmlAllocAttribute(pair[0], pair[1], strlen(pair[1]));
-    if (!a) return false;
-    a->owner = e;
-    *slot = a;
-    slot = &a->next;
-  }
-  return true;
-}
-
 void XMLCALL XmlIntermediateStart(void* data, const XML_Char* name, const XML_Char** attributes) {
   auto* b = static_cast<XmlIntermediateBuilder*>(data);
   if (b->failed) return;
-  XmlElement* e = XmlAllocElement(name, strlen(name));
-  if (!e || !XmlAddParsedAttributes(e, attributes)) {
-    if (e) XmlFreeTree(e);
-    return Fail(b);
-  }
+  XmlElement* e = XmlAllocParsedElement(name, attributes);
+  if (!e) return Fail(b);
   if (b->current) {
     XmlLinkLast(b->current, e);
     e->ordinal = e->lastOrdinal = b->current->lastOrdinal + 1;

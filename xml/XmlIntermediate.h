@@ -17,6 +17,3 @@ struct XmlIntermediateBuilder {
 // Makes the builder the parser's user data and installs its callbacks.
 void XmlIntermediateInstall(XML_Parser parser, XmlIntermediateBuilder* builder);
 void XMLCALL XmlIntermediateStart(void* builder, const XML_Char* name, const XML_Char** attributes);
-
-// Appends expat's attribute pairs to a new element in order (expat refuses duplicates).
-bool XmlAddParsedAttributes(XmlElement* e, const XML_Char** attributes);

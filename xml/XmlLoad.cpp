@@ -54,8 +54,8 @@ void XMLCALL Start(void* data, const XML_Char* name, const XML_Char** attributes
     XmlIntermediateInstall(b->parser, &b->intermediate);
     return XmlIntermediateStart(&b->intermediate, name, attributes);
   }
-  XmlElement* e = XmlAllocElement(name, strlen(name));
-  if (!e || !XmlAddParsedAttributes(e, attributes) || (b->current && !FlushRun(b))) {
+  XmlElement* e = XmlAllocParsedElement(name, attributes);
+  if (!e || (b->current && !FlushRun(b))) {
     if (e) XmlFreeTree(e);
     return Fail(b);
   }

@@ -1,8 +1,32 @@
 // Storage of elements and attributes, child-list primitives and the non-recursive walk.
 #include "xml/XmlStorage.h"
 
+#include <malloc.h>
+
 #include <cstdlib>
 #include <cstring>
+
+namespace {
+
+const size_t kQuickPairs = 16;  // attributes whose lengths are measured once
+
+size_t AlignUp(size_t n) { return (n + alignof(XmlAttribute) - 1) & ~(alignof(XmlAttribute) - 1); }
+
+// Lays out one attribute at `at`: the XmlAttribute, its value, its name.
+XmlAttribute* PlaceAttribute(char* at, const char* name, size_t nameLength, const char* value, size_t valueLength) {
+  auto* a = reinterpret_cast<XmlAttribute*>(at);
+  char* area = XmlInlineValue(a);
+  memcpy(area, value, valueLength);
+  area[valueLength] = '\0';
+  a->value = area;
+  a->valueSize = static_cast<uint32_t>(valueLength + 1);
+  a->name = area + valueLength + 1;
+  memcpy(a->name, name, nameLength + 1);
+  a->next = nullptr;
+  return a;
+}
+
+}  // namespace
 
 XmlElement* XmlAllocElement(const char* name, size_t length) {
   size_t extra = name ? length + 1 : 0;
@@ -16,6 +40,44 @@ XmlElement* XmlAllocElement(const char* name, size_t length) {
     e->name = XmlInlineArea(e);
     memcpy(e->name, name, length);
     e->name[length] = '\0';
+  }
+  return e;
+}
+
+XmlElement* XmlAllocParsedElement(const char* name, const char* const* pairs) {
+  size_t lengths[2 * kQuickPairs];
+  size_t nameLength = strlen(name);
+  size_t size = AlignUp(sizeof(XmlElementBlock) + nameLength + 1);
+  size_t count = 0;
+  for (const char* const* pair = pairs; pair[0]; pair += 2, ++count) {
+    size_t n = strlen(pair[0]);
+    size_t v = strlen(pair[1]);
+    if (count < kQuickPairs) {
+      lengths[2 * count] = n;
+      lengths[2 * count + 1] = v;
+    }
+    size += AlignUp(sizeof(XmlAttribute) + v + 1 + n + 1);
+  }
+  auto* block = static_cast<XmlElementBlock*>(malloc(size));
+  if (!block) return nullptr;
+  memset(block, 0, sizeof(XmlElementBlock));
+  XmlElement* e = &block->element;
+  e->declaredAtTop = 1;
+  block->link.child = e;
+  e->name = XmlInlineArea(e);
+  memcpy(e->name, name, nameLength + 1);
+  char* at = reinterpret_cast<char*>(block) + AlignUp(sizeof(XmlElementBlock) + nameLength + 1);
+  XmlAttribute** slot = &e->attributes;
+  for (size_t i = 0; i < count; ++i) {
+    const char* n = pairs[2 * i];
+    const char* v = pairs[2 * i + 1];
+    size_t nLength = i < kQuickPairs ? lengths[2 * i] : strlen(n);
+    size_t vLength = i < kQuickPairs ? lengths[2 * i + 1] : strlen(v);
+    XmlAttribute* a = PlaceAttribute(at, n, nLength, v, vLength);
+    a->owner = e;
+    *slot = a;
+    slot = &a->next;
+    at += AlignUp(sizeof(XmlAttribute) + vLength + 1 + nLength + 1);
   }
   return e;
 }
@@ -73,10 +135,27 @@ void XmlFreeAttributes(XmlAttribute* a) {
   }
 }
 
+namespace {
+
+// Frees the attributes of e; those stored in e's own block only release their values.
+void FreeAttributesOf(XmlElement* e) {
+  const char* begin = reinterpret_cast<const char*>(e);
+  const char* end = begin + malloc_usable_size(e);
+  for (XmlAttribute* a = e->attributes; a;) {
+    XmlAttribute* next = a->next;
+    XmlReleaseValue(a);
+    const char* at = reinterpret_cast<const char*>(a);
+    if (at < begin || at >= end) free(a);
+    a = next;
+  }
+}
+
+}  // namespace
+
 void XmlFreeElementOnly(XmlElement* e) {
   if (e->name != XmlInlineArea(e)) free(e->name);
   XmlReleaseText(e);
-  XmlFreeAttributes(e->attributes);
+  if (e->attributes) FreeAttributesOf(e);
   free(e->encoding);
   free(e->extra);
   free(e);

@@ -2,9 +2,10 @@
 // a subtree without recursion, and a growable array of pointers.
 //
 // An element is one heap block: the XmlElement, the XmlChildLink that ties it into its parent's
-// child list, then its name (or, for a text node made by the parser, its text). An attribute is
-// one block too: the XmlAttribute, its first value, then its name. A string that is later replaced
-// is allocated on its own; only strings outside the block are freed separately.
+// child list, then its name (or, for a text node made by the parser, its text); a parsed element's
+// attributes follow in the same block. Any other attribute is one block: the XmlAttribute, its
+// first value, then its name. A string that is later replaced is allocated on its own; only
+// strings and attributes outside the element's block are freed separately.
 #pragma once
 
 #include <cstddef>
@@ -23,6 +24,10 @@ inline char* XmlInlineValue(XmlAttribute* a) { return reinterpret_cast<char*>(a 
 
 // A new element named by the first `length` bytes of name (NULL: nameless); declaredAtTop is 1.
 XmlElement* XmlAllocElement(const char* name, size_t length);
+// A new element with the attributes of name/value pairs (ended by a NULL name) in order, all in
+// the element's block after its name. They are freed with the element; a value replaced later
+// gets its own block as usual.
+XmlElement* XmlAllocParsedElement(const char* name, const char* const* pairs);
 // A nameless node whose text is a copy of `length` bytes (kind 0, textSize length + 1).
 XmlElement* XmlAllocTextNode(const char* text, size_t length);
 // A new attribute; value may be NULL. The name is never replaced afterwards.
