@@ -2,13 +2,44 @@
 #include <cstdlib>
 #include <cstring>
 
+#ifdef __SSE2__
+#include <emmintrin.h>
+#endif
+
 #include "xml/XmlDeclared.h"
 #include "xml/XmlText.h"
 
+namespace {
+
+const char kKey[] = "encoding=";
+const size_t kKeyLength = sizeof(kKey) - 1;
+
+// The first "encoding=" in text[0, length), or NULL. The loaders search whole documents, so 16
+// positions are tested at once for an "e" with an "=" eight bytes on; memmem does the rest.
+const char* FindKey(const char* text, size_t length) {
+  size_t at = 0;
+#ifdef __SSE2__
+  const __m128i first = _mm_set1_epi8(kKey[0]);
+  const __m128i last = _mm_set1_epi8(kKey[kKeyLength - 1]);
+  for (; at + 16 + kKeyLength - 1 <= length; at += 16) {
+    __m128i head = _mm_loadu_si128(reinterpret_cast<const __m128i*>(text + at));
+    __m128i tail = _mm_loadu_si128(reinterpret_cast<const __m128i*>(text + at + kKeyLength - 1));
+    unsigned mask = static_cast<unsigned>(
+        _mm_movemask_epi8(_mm_and_si128(_mm_cmpeq_epi8(head, first), _mm_cmpeq_epi8(tail, last))));
+    for (; mask; mask &= mask - 1) {
+      const char* candidate = text + at + __builtin_ctz(mask);
+      if (memcmp(candidate + 1, kKey + 1, kKeyLength - 2) == 0) return candidate;
+    }
+  }
+#endif
+  return static_cast<const char*>(memmem(text + at, length - at, kKey, kKeyLength));
+}
+
+}  // namespace
+
 bool XmlFindDeclaredEncoding(const char* text, size_t length, size_t* start, size_t* end) {
-  static const char kKey[] = "encoding=";
-  const size_t keyLength = sizeof(kKey) - 1;
-  const char* key = static_cast<const char*>(memmem(text, length, kKey, keyLength));
+  const size_t keyLength = kKeyLength;
+  const char* key = FindKey(text, length);
   if (!key) return false;
   size_t equals = static_cast<size_t>(key - text) + keyLength - 1;
   const char* limit = text + length;

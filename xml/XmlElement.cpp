@@ -75,15 +75,17 @@ int XmlSetText(XmlElement* e, const char* text) {
   return 1;
 }
 
-// Iterative: descending detaches the first child from its parent's list, so every element is
-// reached once and freed after its children, without call stack or work list.
+// Iterative: descending detaches the last child from its parent's list, so every element is
+// reached once and freed after its children, without call stack or work list. Freeing in reverse
+// document order gives back a loaded tree in the reverse of its allocation, which the allocator
+// merges most cheaply.
 void XmlFreeTree(XmlElement* root) {
   XmlElement* e = root;
   while (e) {
-    if (e->children) {
-      XmlChildLink* first = e->children;
-      e->children = first->next;
-      e = first->child;
+    if (e->lastChild) {
+      XmlChildLink* last = e->lastChild;
+      e->lastChild = last->prev;
+      e = last->child;
       continue;
     }
     XmlElement* parent = e == root ? nullptr : e->parent;

@@ -141,9 +141,10 @@ XmlElement* Load(const XmlPrepared* prepared, const char* declared) {
   return b.root;
 }
 
-XmlElement* LoadBytes(const char* data, size_t length, bool keepDeclared) {
+// Loads `length` bytes of input; `isText`: they hold no zero byte (their length is the text's).
+XmlElement* LoadBytes(const char* data, size_t length, bool isText, bool keepDeclared) {
   XmlPrepared prepared;
-  if (!XmlPrepareInput(data, length, &prepared)) return nullptr;
+  if (!(isText ? XmlPrepareText(data, length, &prepared) : XmlPrepareInput(data, length, &prepared))) return nullptr;
   XmlElement* root = Load(&prepared, keepDeclared ? prepared.declared : nullptr);
   XmlPreparedFree(&prepared);
   return root;
@@ -151,14 +152,14 @@ XmlElement* LoadBytes(const char* data, size_t length, bool keepDeclared) {
 
 }  // namespace
 
-XmlElement* XmlLoadString(const char* xml) { return xml ? LoadBytes(xml, strlen(xml), false) : nullptr; }
+XmlElement* XmlLoadString(const char* xml) { return xml ? LoadBytes(xml, strlen(xml), true, false) : nullptr; }
 
-XmlElement* XmlLoadBuffer(const char* data, uint32_t length) { return data ? LoadBytes(data, length, false) : nullptr; }
+XmlElement* XmlLoadBuffer(const char* data, uint32_t length) { return data ? LoadBytes(data, length, false, false) : nullptr; }
 
 XmlElement* XmlLoadFile(const char* path) {
   size_t length = 0;
   char* text = XmlReadWholeFile(path, &length);
-  XmlElement* root = text ? LoadBytes(text, length, true) : nullptr;
+  XmlElement* root = text ? LoadBytes(text, length, false, true) : nullptr;
   free(text);
   return root;
 }

@@ -39,12 +39,10 @@ bool ReadDeclared(XmlPrepared* p, const char* text, size_t length) {
   return true;
 }
 
-}  // namespace
-
-int XmlPrepareInput(const char* data, size_t length, XmlPrepared* p) {
+// Prepares `length` bytes of input whose text (up to its first zero byte) is textLength long.
+int Prepare(const char* data, size_t length, size_t textLength, XmlPrepared* p) {
   *p = XmlPrepared{};
   if (!data || length > INT_MAX) return 0;
-  size_t textLength = strnlen(data, length);
   auto* bytes = reinterpret_cast<const unsigned char*>(data);
   bool ok = true;
   if (textLength >= 2 && HasUtf16Mark(bytes)) {
@@ -67,6 +65,14 @@ int XmlPrepareInput(const char* data, size_t length, XmlPrepared* p) {
   }
   return 1;
 }
+
+}  // namespace
+
+int XmlPrepareInput(const char* data, size_t length, XmlPrepared* p) {
+  return Prepare(data, length, data && length <= INT_MAX ? strnlen(data, length) : 0, p);
+}
+
+int XmlPrepareText(const char* text, size_t length, XmlPrepared* p) { return Prepare(text, length, length, p); }
 
 void XmlPreparedFree(XmlPrepared* p) {
   free(p->owned);

@@ -16,6 +16,8 @@ struct XmlPrepared {
 // "gb2312" is converted from GBK, up to the first byte sequence that is not GBK. Answers 0 when
 // the input or its conversion is longer than INT_MAX or memory runs out.
 int XmlPrepareInput(const char* data, size_t length, XmlPrepared* out);
+// The same for a text whose length is already known (no zero byte among its `length` bytes).
+int XmlPrepareText(const char* text, size_t length, XmlPrepared* out);
 void XmlPreparedFree(XmlPrepared* prepared);
 
 // The whole file opened for reading in text mode, NUL-terminated, its length in *length; NULL when

@@ -71,6 +71,21 @@ TEST(XmlLoadEncoding, OnlyDoubleQuotedDeclarationsCount) {
   EXPECT_STREQ(XmlElementText(unclosed.get()), "encoding=\"gbk");
 }
 
+// The search for "encoding=" finds it at every offset of long and short texts, after look-alikes.
+TEST(XmlLoadEncoding, DeclarationFoundAtEveryOffset) {
+  for (size_t pad = 0; pad < 40; ++pad) {
+    std::string head = "<a x=\"" + std::string(pad, 'e') + "encodin= encoding \" ";
+    for (const std::string& tail : {std::string(), std::string(64, ' ')}) {
+      std::string doc = head + "encoding=\"gbk\" p=\"\">" + kGbkNiHao + "</a>" + tail;
+      Tree t(XmlLoadString(doc.c_str()));
+      ASSERT_TRUE(t) << doc;
+      EXPECT_EQ(Str(XmlElementText(t.get())), kUtf8NiHao) << doc;
+      Tree buffered(XmlLoadBuffer(doc.c_str(), static_cast<uint32_t>(doc.size())));
+      EXPECT_EQ(Str(XmlElementText(buffered.get())), kUtf8NiHao) << doc;
+    }
+  }
+}
+
 TEST(XmlLoadEncoding, InvalidGbkEndsTheConvertedText) {
   std::string doc = std::string("<?xml version=\"1.0\" encoding=\"gbk\"?><a>") + kGbkNiHao + "\xFF\xFF" + "</a>";
   EXPECT_EQ(XmlLoadString(doc.c_str()), nullptr);
