@@ -1,9 +1,19 @@
 // The XML declaration: finding, writing and replacing the declared encoding.
+#include <cstdint>
 #include <cstdlib>
 #include <cstring>
 
 #ifdef __SSE2__
 #include <emmintrin.h>
+#endif
+
+#if defined(__has_feature)
+#if __has_feature(address_sanitizer)
+#define XML_HAS_ADDRESS_SANITIZER 1
+#endif
+#endif
+#ifndef XML_HAS_ADDRESS_SANITIZER
+#define XML_HAS_ADDRESS_SANITIZER 0
 #endif
 
 #include "xml/XmlDeclared.h"
@@ -35,13 +45,46 @@ const char* FindKey(const char* text, size_t length) {
   return static_cast<const char*>(memmem(text + at, length - at, kKey, kKeyLength));
 }
 
-}  // namespace
+#if defined(__SSE2__) && !defined(__SANITIZE_ADDRESS__) && !XML_HAS_ADDRESS_SANITIZER
+// Length and first key in one pass over aligned 16-byte blocks. An aligned load never reaches a
+// page the text does not reach, and the block after one is loaded only when that one holds no
+// zero byte; bytes before the text in its first block are masked out.
+size_t MeasureByBlocks(const char* text, const char** key) {
+  const __m128i zero = _mm_setzero_si128();
+  const __m128i first = _mm_set1_epi8(kKey[0]);
+  const __m128i last = _mm_set1_epi8(kKey[kKeyLength - 1]);
+  size_t misalign = reinterpret_cast<uintptr_t>(text) & 15;
+  const char* block = text - misalign;
+  unsigned inText = 0xFFFFu << misalign & 0xFFFFu;
+  __m128i current = _mm_load_si128(reinterpret_cast<const __m128i*>(block));
+  const char* found = nullptr;
+  for (;; block += 16, inText = 0xFFFFu) {
+    unsigned zeros = static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi8(current, zero))) & inText;
+    if (zeros) {
+      const char* end = block + __builtin_ctz(zeros);
+      const char* from = block < text ? text : block;
+      if (!found) found = static_cast<const char*>(memmem(from, static_cast<size_t>(end - from), kKey, kKeyLength));
+      *key = found;
+      return static_cast<size_t>(end - text);
+    }
+    __m128i next = _mm_load_si128(reinterpret_cast<const __m128i*>(block + 16));
+    if (!found) {
+      __m128i shifted = _mm_or_si128(_mm_srli_si128(current, kKeyLength - 1), _mm_slli_si128(next, 17 - kKeyLength));
+      unsigned mask = static_cast<unsigned>(_mm_movemask_epi8(
+                          _mm_and_si128(_mm_cmpeq_epi8(current, first), _mm_cmpeq_epi8(shifted, last)))) & inText;
+      for (; mask && !found; mask &= mask - 1) {
+        const char* candidate = block + __builtin_ctz(mask);
+        if (memcmp(candidate + 1, kKey + 1, kKeyLength - 2) == 0) found = candidate;
+      }
+    }
+    current = next;
+  }
+}
+#endif
 
-bool XmlFindDeclaredEncoding(const char* text, size_t length, size_t* start, size_t* end) {
-  const size_t keyLength = kKeyLength;
-  const char* key = FindKey(text, length);
+bool ValueAt(const char* text, size_t length, const char* key, size_t* start, size_t* end) {
   if (!key) return false;
-  size_t equals = static_cast<size_t>(key - text) + keyLength - 1;
+  size_t equals = static_cast<size_t>(key - text) + kKeyLength - 1;
   const char* limit = text + length;
   const char* first = static_cast<const char*>(memchr(text + equals, '"', length - equals));
   if (!first) return false;
@@ -50,6 +93,26 @@ bool XmlFindDeclaredEncoding(const char* text, size_t length, size_t* start, siz
   *start = equals + 2;
   *end = static_cast<size_t>(second - text);
   return true;
+}
+
+}  // namespace
+
+bool XmlFindDeclaredEncoding(const char* text, size_t length, size_t* start, size_t* end) {
+  return ValueAt(text, length, FindKey(text, length), start, end);
+}
+
+size_t XmlMeasureText(const char* text, const char** key) {
+#if defined(__SSE2__) && !defined(__SANITIZE_ADDRESS__) && !XML_HAS_ADDRESS_SANITIZER
+  return MeasureByBlocks(text, key);
+#else
+  size_t length = strlen(text);
+  *key = FindKey(text, length);
+  return length;
+#endif
+}
+
+bool XmlDeclaredEncodingAt(const char* text, size_t length, const char* key, size_t* start, size_t* end) {
+  return ValueAt(text, length, key, start, end);
 }
 
 int XmlWithDeclaration(const char* encoding, const char* text, char** out) {

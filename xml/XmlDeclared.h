@@ -8,3 +8,9 @@
 // delimit it, so encoding='gbk' and encoding= "gbk" are not recognised. Answers false when
 // "encoding=" is absent or its value is not closed within the text.
 bool XmlFindDeclaredEncoding(const char* text, size_t length, size_t* start, size_t* end);
+
+// One pass over a NUL-terminated text: answers its length and puts its first "encoding=" (or
+// NULL) in *key.
+size_t XmlMeasureText(const char* text, const char** key);
+// XmlFindDeclaredEncoding with the first "encoding=" of text[0, length) already found (NULL: none).
+bool XmlDeclaredEncodingAt(const char* text, size_t length, const char* key, size_t* start, size_t* end);

@@ -85,6 +85,7 @@ void XmlFreeTree(XmlElement* root) {
     if (e->lastChild) {
       XmlChildLink* last = e->lastChild;
       e->lastChild = last->prev;
+      if (last->prev) __builtin_prefetch(last->prev->child);  // the sibling freed next
       e = last->child;
       continue;
     }

@@ -141,25 +141,30 @@ XmlElement* Load(const XmlPrepared* prepared, const char* declared) {
   return b.root;
 }
 
-// Loads `length` bytes of input; `isText`: they hold no zero byte (their length is the text's).
-XmlElement* LoadBytes(const char* data, size_t length, bool isText, bool keepDeclared) {
-  XmlPrepared prepared;
-  if (!(isText ? XmlPrepareText(data, length, &prepared) : XmlPrepareInput(data, length, &prepared))) return nullptr;
-  XmlElement* root = Load(&prepared, keepDeclared ? prepared.declared : nullptr);
-  XmlPreparedFree(&prepared);
+XmlElement* LoadPrepared(XmlPrepared* prepared, bool keepDeclared) {
+  XmlElement* root = Load(prepared, keepDeclared ? prepared->declared : nullptr);
+  XmlPreparedFree(prepared);
   return root;
+}
+
+XmlElement* LoadBytes(const char* data, size_t length, bool keepDeclared) {
+  XmlPrepared prepared;
+  return XmlPrepareInput(data, length, &prepared) ? LoadPrepared(&prepared, keepDeclared) : nullptr;
 }
 
 }  // namespace
 
-XmlElement* XmlLoadString(const char* xml) { return xml ? LoadBytes(xml, strlen(xml), true, false) : nullptr; }
+XmlElement* XmlLoadString(const char* xml) {
+  XmlPrepared prepared;
+  return xml && XmlPrepareString(xml, &prepared) ? LoadPrepared(&prepared, false) : nullptr;
+}
 
-XmlElement* XmlLoadBuffer(const char* data, uint32_t length) { return data ? LoadBytes(data, length, false, false) : nullptr; }
+XmlElement* XmlLoadBuffer(const char* data, uint32_t length) { return data ? LoadBytes(data, length, false) : nullptr; }
 
 XmlElement* XmlLoadFile(const char* path) {
   size_t length = 0;
   char* text = XmlReadWholeFile(path, &length);
-  XmlElement* root = text ? LoadBytes(text, length, false, true) : nullptr;
+  XmlElement* root = text ? LoadBytes(text, length, true) : nullptr;
   free(text);
   return root;
 }

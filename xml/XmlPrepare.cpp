@@ -29,10 +29,16 @@ bool Convert(XmlPrepared* p, const char* from, const char* bytes, size_t length)
   return true;
 }
 
-bool ReadDeclared(XmlPrepared* p, const char* text, size_t length) {
+// Reads the declared encoding; `key` is the first "encoding=" when already found (NULL: none),
+// or kSearch.
+const char* const kSearch = "";
+
+bool ReadDeclared(XmlPrepared* p, const char* text, size_t length, const char* key) {
   size_t start;
   size_t end;
-  if (!XmlFindDeclaredEncoding(text, length, &start, &end)) return true;
+  bool declared = key == kSearch ? XmlFindDeclaredEncoding(text, length, &start, &end)
+                                 : XmlDeclaredEncodingAt(text, length, key, &start, &end);
+  if (!declared) return true;
   p->declared = XmlStrDupN(text + start, end - start);
   if (!p->declared) return false;
   XmlLowerAscii(p->declared);
@@ -40,7 +46,7 @@ bool ReadDeclared(XmlPrepared* p, const char* text, size_t length) {
 }
 
 // Prepares `length` bytes of input whose text (up to its first zero byte) is textLength long.
-int Prepare(const char* data, size_t length, size_t textLength, XmlPrepared* p) {
+int Prepare(const char* data, size_t length, size_t textLength, const char* key, XmlPrepared* p) {
   *p = XmlPrepared{};
   if (!data || length > INT_MAX) return 0;
   auto* bytes = reinterpret_cast<const unsigned char*>(data);
@@ -55,7 +61,7 @@ int Prepare(const char* data, size_t length, size_t textLength, XmlPrepared* p) 
     p->text = data;
     p->length = textLength;
   }
-  ok = ok && ReadDeclared(p, data, textLength);
+  ok = ok && ReadDeclared(p, data, textLength, key);
   if (ok && (XmlStrEq(p->declared, "gbk") || XmlStrEq(p->declared, "gb2312"))) {
     ok = Convert(p, "gbk", p->text, p->length);
   }
@@ -69,10 +75,14 @@ int Prepare(const char* data, size_t length, size_t textLength, XmlPrepared* p) 
 }  // namespace
 
 int XmlPrepareInput(const char* data, size_t length, XmlPrepared* p) {
-  return Prepare(data, length, data && length <= INT_MAX ? strnlen(data, length) : 0, p);
+  return Prepare(data, length, data && length <= INT_MAX ? strnlen(data, length) : 0, kSearch, p);
 }
 
-int XmlPrepareText(const char* text, size_t length, XmlPrepared* p) { return Prepare(text, length, length, p); }
+int XmlPrepareString(const char* text, XmlPrepared* p) {
+  const char* key = nullptr;
+  size_t length = text ? XmlMeasureText(text, &key) : 0;
+  return Prepare(text, length, length, key, p);
+}
 
 void XmlPreparedFree(XmlPrepared* p) {
   free(p->owned);

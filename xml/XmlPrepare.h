@@ -16,8 +16,9 @@ struct XmlPrepared {
 // "gb2312" is converted from GBK, up to the first byte sequence that is not GBK. Answers 0 when
 // the input or its conversion is longer than INT_MAX or memory runs out.
 int XmlPrepareInput(const char* data, size_t length, XmlPrepared* out);
-// The same for a text whose length is already known (no zero byte among its `length` bytes).
-int XmlPrepareText(const char* text, size_t length, XmlPrepared* out);
+// The same for a NUL-terminated text of any length, measured in the pass that looks for its
+// declared encoding.
+int XmlPrepareString(const char* text, XmlPrepared* out);
 void XmlPreparedFree(XmlPrepared* prepared);
 
 // The whole file opened for reading in text mode, NUL-terminated, its length in *length; NULL when

@@ -2,9 +2,11 @@
 // strings are always UTF-8.
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <string>
 
 #include "tests/xml/XmlTestUtil.h"
+#include "xml/XmlDeclared.h"
 
 using namespace xmltest;
 
@@ -69,6 +71,28 @@ TEST(XmlLoadEncoding, OnlyDoubleQuotedDeclarationsCount) {
   Tree unclosed(XmlLoadString("<a>encoding=\"gbk</a>"));
   ASSERT_TRUE(unclosed);
   EXPECT_STREQ(XmlElementText(unclosed.get()), "encoding=\"gbk");
+}
+
+// Measuring a text and finding its first "encoding=" in one pass agrees with strlen and strstr
+// for every alignment of the text, length, and place of the key (also split across blocks).
+TEST(XmlLoadEncoding, MeasuringAgreesWithStrlenAndStrstr) {
+  alignas(16) char buffer[160];
+  for (size_t start = 0; start < 16; ++start) {
+    for (size_t length = 0; length < 70; ++length) {
+      for (size_t key = 0; key <= length; key += 3) {
+        memset(buffer, 'e', sizeof buffer);
+        if (start >= 9) memcpy(buffer, "encoding=", 9);  // before the text: not part of it
+        char* text = buffer + start;
+        memcpy(text + length + 1, "encoding=", 9);    // after its end: not part of it either
+        if (key + 9 <= length) memcpy(text + key, "encoding=", 9);
+        if (key + 18 <= length) memcpy(text + key + 9, "encoding=", 9);
+        text[length] = '\0';
+        const char* found = nullptr;
+        ASSERT_EQ(XmlMeasureText(text, &found), length) << start << " " << length;
+        ASSERT_EQ(found, strstr(text, "encoding=")) << start << " " << length << " " << key;
+      }
+    }
+  }
 }
 
 // The search for "encoding=" finds it at every offset of long and short texts, after look-alikes.
