@@ -107,6 +107,26 @@ TEST(XmlTreeEdit, AppendingToValuesGrows) {
   EXPECT_EQ(Dump(bytes.get()) + Dump(formatted.get()) + Dump(owned.get()), "#old\"ab\"\n#old\"3:x\"\n#old\"mine\"\n");
 }
 
+// A loaded element keeps its attributes in its own block: edits give the changed values blocks
+// of their own, and freeing releases exactly those (the sanitizer build checks every free).
+TEST(XmlTreeEdit, EditingALoadedTreeKeepsItsStorageApart) {
+  Tree t(XmlLoadString("<r><a k=\"v\" m=\"w\" n=\"u\"/><b/></r>"));
+  XmlElement* a = XmlFirstChildElement(t.get());
+  XmlSetAttribute(a, "k", "replaced");
+  XmlAppendAttributeText(a, "m", "+more");
+  XmlSetAttributeValue(XmlGetAttributeNode(a, "n"), nullptr);
+  XmlSetAttribute(a, "z", "added");
+  XmlAppendAttributeBytes(a, "z", "!?", 1);
+  XmlSetText(a, "text");
+  XmlAppendChild(a, XmlCreateElement("c", nullptr));
+  EXPECT_EQ(Dump(t.get()), "r\n  a k=replaced m=w+more n=(null) z=added! \"text\"\n    c\n  b\n");
+  XmlDeleteElement(XmlNextSiblingElement(a));
+  Tree copy(XmlCopyElement(t.get(), 1));
+  XmlDeleteElement(a);
+  EXPECT_EQ(Dump(t.get()), "r\n");
+  EXPECT_EQ(Dump(copy.get()), "r\n  a k=replaced m=w+more n=(null) z=added! \"text\"\n    c\n");
+}
+
 TEST(XmlTreeEdit, ChildListOperations) {
   Tree root(XmlCreateElement("r", nullptr));
   XmlElement* b = Child(root.get(), "b");
