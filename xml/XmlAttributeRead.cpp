@@ -1,17 +1,28 @@
 // Reading attributes.
 #include <cstdlib>
-#include <cstring>
 
 #include "xml/XmlStorage.h"
 #include "xml/XmlTree.h"
 
 XmlAttribute* XmlFirstAttribute(XmlElement* e) { return e ? e->attributes : nullptr; }
 
+namespace {
+
+// Attribute names are short: comparing them in place beats a call.
+bool SameName(const char* a, const char* b) {
+  while (*a && *a == *b) {
+    ++a;
+    ++b;
+  }
+  return *a == *b;
+}
+
+}  // namespace
+
 XmlAttribute* XmlFindAttribute(XmlAttribute* from, const char* name) {
   if (!name) return nullptr;
   for (XmlAttribute* a = from; a; a = a->next) {
-    const char* n = a->name;
-    if (n && n[0] == name[0] && strcmp(n, name) == 0) return a;  // most names differ at once
+    if (a->name && SameName(a->name, name)) return a;
   }
   return nullptr;
 }
