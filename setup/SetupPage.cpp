@@ -1,6 +1,7 @@
 #include "setup/SetupPage.h"
 
 #include "module/TavorineModule.h"
+#include "module/WindowRoutines.h"
 #include "platform/ui/DataExchange.h"
 #include "setup/DlgmmConfPreCreate.h"
 #include "setup/SetupIds.h"
@@ -63,6 +64,7 @@ void CSetupPage::ShowMessage(const char* text) {
 
 bool CSetupPage::ShowRefusal(const CString& refusal, int focusId) {
   if (refusal.IsEmpty()) return false;
+  if (WindowClosing(this)) return true;  // the host closed the module while it was asked
   ShowMessage(refusal);
   if (focusId) GetDlgItem(focusId)->SetFocus();
   return true;

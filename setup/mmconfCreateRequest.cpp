@@ -5,6 +5,7 @@
 #include "module/HostBlocks.h"
 #include "module/TavorineModule.h"
 #include "module/UriParts.h"
+#include "module/WindowRoutines.h"
 #include "setup/DlgmmConfPreCreate.h"
 #include "setup/SetupIds.h"
 #include "setup/SetupOptions.h"
@@ -28,7 +29,8 @@ const FieldCheck kFieldChecks[] = {
 void CmmconfCreate::OnOK() {
   RequestBackgroundSoundsOnce();
   FoldTree();
-  if (ShowRefusal(RequestRefusal())) return;
+  // The host may close the module while it is asked.
+  if (ShowRefusal(RequestRefusal()) || WindowClosing(this)) return;
   int focusId = 0;
   CString refusal = FirstFieldRefusal(&focusId);
   if (ShowRefusal(refusal, focusId)) return;
@@ -101,7 +103,8 @@ void CmmconfCreate::SendCreateRequest() {
 
   module->SendEvent(kHostBeforeCreate, nullptr);
   CDlgDataConf* conf = module->m_pDlgDataConf;
-  if (!bIMSConfMethod(1, record.get())) {
+  // Nothing waits for a request the host refused, or took while it closed the module.
+  if (!bIMSConfMethod(1, record.get()) || WindowClosing(this)) {
     if (conf) conf->m_saInitMembers.RemoveAll();
     return;
   }

@@ -3,6 +3,7 @@
 #include "confwindow/DlgDataConf.h"
 #include "module/ConfMethodRecord.h"
 #include "module/TavorineModule.h"
+#include "module/WindowRoutines.h"
 #include "platform/ui/DataExchange.h"
 #include "setup/DlgmmConfPreCreate.h"
 #include "setup/SetupIds.h"
@@ -51,11 +52,8 @@ CString CmmconfJoin::FirstRefusal() {
 
 void CmmconfJoin::OnOK() {
   RequestBackgroundSoundsOnce();
-  CString refusal = FirstRefusal();
-  if (!refusal.IsEmpty()) {
-    ShowMessage(refusal);
-    return;
-  }
+  // The host may close the module while it is asked.
+  if (ShowRefusal(FirstRefusal()) || WindowClosing(this)) return;
   if (!UpdateData(TRUE)) return;
   m_csConfURI.Trim();
   if (m_csConfURI.IsEmpty() || !IsValidConfURI(m_csConfURI)) {
@@ -66,7 +64,7 @@ void CmmconfJoin::OnOK() {
   m_csConfURI = WithSipScheme(m_csConfURI);
   CConfMethodRecordPtr record;
   BuildConfJoin(*record, m_csConfURI, m_csConfPassword);
-  if (!bIMSConfMethod(1, record.get())) return;
+  if (!bIMSConfMethod(1, record.get()) || WindowClosing(this)) return;
 
   m_bJoinPending = TRUE;
   CTavorineModule* module = TavorineModule();

@@ -5,6 +5,7 @@
 
 #include "confwindow/DlgDataConf.h"
 #include "module/TavorineModule.h"
+#include "module/WindowRoutines.h"
 #include "platform/ui/DataExchange.h"
 #include "setup/DlgmmConfPreCreate.h"
 #include "setup/SetupOptions.h"
@@ -45,6 +46,7 @@ int PieceBefore(const CString& text, int from, char separator, int* value) {
 void CmmconfPre::OnOK() {
   m_deptTree.FoldAll();
   CString refusal = RequestRefusal();
+  if (WindowClosing(this)) return;  // the host closed the module while it was asked
   int focusId = 0;
   if (refusal.IsEmpty()) refusal = FirstFieldRefusal(this, kBookFieldChecks, &focusId);
   if (refusal.IsEmpty()) {
@@ -124,6 +126,10 @@ void CmmconfPre::FillBooking() {
 void CmmconfPre::RequestServerTime() {
   int one = 1;
   bIMSConfMethod(kMethodServerTime, &one);
+  if (WindowClosing(this)) {
+    DropBooking();
+    return;
+  }
   KillTimer(kTimerServerTime);
   SetTimer(kTimerServerTime, kServerTimeWaitMs, nullptr);
   if (CDlgmmConfPreCreate* start = StartWindow()) start->EnablePageButtons(FALSE);
@@ -199,6 +205,7 @@ void CmmconfPre::SendBooking(const CTime& start) {
     result = bIMSConfMethod(1, record.get());
   }
   DropBooking();
+  if (WindowClosing(this)) return;
   CDlgmmConfPreCreate* window = StartWindow();
   if (!result) {
     if (window) window->EnablePageButtons(TRUE);

@@ -1,6 +1,6 @@
-// The host closes the module (or the user signs out) while a set-up window runs a nested
-// dialog: the windows go at once, the handler that ran the dialog returns through its object
-// without touching the closed window again, and no number after it is tried.
+// The host closes the module while a set-up window runs a nested dialog or waits in a host
+// call: the windows go at once, the handler returns through its object without touching the
+// closed window again, no number after it is tried and nothing is left waiting.
 #include "setup/BookPageIds.h"
 #include "setup/DlgSelectReceiver.h"
 #include "setup/DlgmmConfPreCreate.h"
@@ -138,6 +138,77 @@ TEST_F(CloseInInviteDialog, PhoneBookQuery) {
   EXPECT_EQ(1u, RightQueries().size());
   EXPECT_TRUE(InviteRows().empty());
 }
+
+}  // namespace
+}  // namespace tavtest
+
+namespace tavtest {
+namespace {
+
+// The host closes the module while a page's request waits in a host call (its consent, the
+// announcement of a create, the request itself, the book page's server-time request): the
+// page goes on with nothing, shows nothing and leaves nothing waiting.
+struct HostCallCase {
+  const char* name;
+  int radio;  // the page's radio button
+  int code;   // the host code during which the host closes the module
+  bool direct;
+};
+
+class CloseInHostCall : public SetupTest, public testing::WithParamInterface<HostCallCase> {
+ protected:
+  void SetUp() override {
+    SetupTest::SetUp();
+    VzData().states.bIMSDirectApp = GetParam().direct;
+    OpenUI();
+    HostAllows(1);
+    HostTakesRequests(1);
+  }
+};
+
+TEST_P(CloseInHostCall, LeavesNothingWaiting) {
+  ASSERT_TRUE(Click(Start(), GetParam().radio));
+  CWnd* page = GetParam().radio == IDC_RADIO_CREATE_CONF ? (CWnd*)CreatePage()
+               : GetParam().radio == IDC_RADIO_PRE_CONF  ? (CWnd*)Start()->m_pPre
+                                                         : (CWnd*)JoinPage();
+  if (page == CreatePage()) {
+    TypeField(page, IDC_NUMBER_ENTRY, "80002001@ims.example.cn");
+    ASSERT_TRUE(Click(page, IDC_BTN_ADD_NUMBER));
+  }
+  if (page == JoinPage()) TypeField(page, IDC_JOIN_URI, "sip:c@ims.example.cn");
+  if (page == Start()->m_pPre) {  // a start later today
+    CTime start(2023, 11, 15, 10, 0, 0);
+    ASSERT_TRUE(user::SetDateTime(::GetDlgItem(page->m_hWnd, IDC_START_DATE), start));
+    ASSERT_TRUE(user::SetDateTime(::GetDlgItem(page->m_hWnd, IDC_START_TIME), start));
+  }
+  bool closed = false;
+  size_t boxes = 0;
+  Host().SetObserver([&](const host::HostEvent& e) {
+    if (closed || e.code != GetParam().code) return;
+    closed = true;
+    Module()->Close();
+    boxes = MessageBoxesShown().size();
+  });
+  Click(page, IDOK);
+  Host().SetObserver(nullptr);
+  EXPECT_TRUE(closed);
+  EXPECT_EQ(boxes, MessageBoxesShown().size());
+  EXPECT_EQ(nullptr, Module()->m_pDlgPreCreate);
+  EXPECT_FALSE(Conf()->m_bSetupRequestPending);
+  EXPECT_TRUE(Conf()->m_saInitMembers.IsEmpty());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Pages, CloseInHostCall,
+    testing::Values(HostCallCase{"CreateConsent", IDC_RADIO_CREATE_CONF, kHostMayStartConfOp, false},
+                    HostCallCase{"CreateAnnounced", IDC_RADIO_CREATE_CONF, kHostBeforeCreate, false},
+                    HostCallCase{"CreateRequest", IDC_RADIO_CREATE_CONF, kHostConfMethod, false},
+                    HostCallCase{"BookConsent", IDC_RADIO_PRE_CONF, kHostMayStartConfOp, false},
+                    HostCallCase{"BookServerTime", IDC_RADIO_PRE_CONF, kHostConfMethod, false},
+                    HostCallCase{"BookRequestDirect", IDC_RADIO_PRE_CONF, kHostConfMethod, true},
+                    HostCallCase{"JoinConsent", IDC_RADIO_JOIN_CONF, kHostMayStartConfOp, false},
+                    HostCallCase{"JoinRequest", IDC_RADIO_JOIN_CONF, kHostConfMethod, false}),
+    [](const testing::TestParamInfo<HostCallCase>& info) { return std::string(info.param.name); });
 
 }  // namespace
 }  // namespace tavtest
