@@ -9,6 +9,7 @@
 #include "module/WindowRoutines.h"
 #include "platform/ui/Desktop.h"
 #include "platform/ui/Wnd.h"
+#include "platform/ui/WindowRelease.h"
 #include "setup/DlgVNCTip.h"
 #include "setup/DlgmmConfPreCreate.h"
 #include "setup/InviteIds.h"
@@ -164,7 +165,7 @@ void CTavorineModule::OnAssistWindow() {
   }
   if (m_pDlgVNCTip && m_pDlgVNCTip->IsInAssist()) {
     m_pDlgVNCTip->SendMessage(WM_COMMAND, ID_VNC_END_ASSIST, 0);
-    delete m_pDlgVNCTip;
+    platform::DestroyAndDelete(m_pDlgVNCTip);  // the bar may be inside its own tray menu
     m_pDlgVNCTip = nullptr;
   }
 }

@@ -238,6 +238,29 @@ TEST_F(AssistBarTest, HostCode13EndsTheSessionAndDeletesTheBar) {
   EXPECT_TRUE(platform::TrayIcons().empty());
 }
 
+// The host's end (code 13) or the module's close arriving while the bar's tray menu is open:
+// the bar goes, its menu handler returns safely.
+TEST_F(AssistBarTest, TheBarGoesWhileItsTrayMenuIsOpen) {
+  for (bool close : {false, true}) {
+    if (!Bar()) Module()->m_pDlgVNCTip = CDlgVNCTip::CreateBar();
+    Module()->SetP2PBusy(TRUE);
+    Bar()->BeginAssist(1, kPeer);
+    HWND bar = Bar()->m_hWnd;
+    OnceInModal(platform::ModalKind::Menu, [this, close](const platform::ModalState&) {
+      HostPlainBlock block{0};
+      if (close)
+        Module()->Close();
+      else
+        Deliver(kModuleAssistWindow, block);
+      platform::Menus::Dismiss();
+    });
+    EXPECT_TRUE(platform::user::TrayIconMouse(bar, kVncTrayIconId, WM_RBUTTONDOWN));
+    EXPECT_EQ(nullptr, Bar()) << close;
+    EXPECT_FALSE(::IsWindow(bar)) << close;
+    EXPECT_TRUE(platform::TrayIcons().empty()) << close;
+  }
+}
+
 TEST_F(AssistBarTest, HostCode13LeavesAnIdleBar) {
   HostPlainBlock block{0};
   Deliver(kModuleAssistWindow, block);
