@@ -4,6 +4,7 @@
 #include <sstream>
 
 #include "host/BoxWords.h"
+#include "host/BoardActionWords.h"
 #include "host/HostMessages.h"
 #include "host/ItemWords.h"
 #include "host/ScenarioWords.h"
@@ -57,6 +58,7 @@ std::string CheckStep(const ScenarioStep& step) {
   if (IsWindowCheckVerb(v)) return CheckWindowCheck(step);
   if (IsBoxVerb(v)) return CheckBoxStep(step);
   if (IsItemVerb(v)) return CheckItemStep(step);
+  if (IsBoardActionVerb(v)) return CheckBoardAction(step);
   return "unknown step '" + v + "'";
 }
 

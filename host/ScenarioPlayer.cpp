@@ -1,5 +1,6 @@
 #include "host/ScenarioPlayer.h"
 
+#include "host/BoardActionWords.h"
 #include "host/HostMessages.h"
 #include "host/ItemWords.h"
 #include "host/ScenarioWords.h"
@@ -80,6 +81,7 @@ ScenarioPlayer::StepOutcome ScenarioPlayer::PlayStep(const ScenarioStep& step) {
   else if (IsItemVerb(step.verb)) failure = PlayItemStep(step);
   else if (IsWindowCheckVerb(step.verb)) failure = PlayWindowCheck(step);
   else if (IsBoxVerb(step.verb)) failure = boxes_.Play(step);
+  else if (IsBoardActionVerb(step.verb)) failure = PlayBoardAction(step);
   else return PlayHostStep(step);
   // A check says ok, an action done.
   if (!failure.empty()) return {"", failure};
@@ -151,6 +153,7 @@ std::string ScenarioPlayer::CheckAbandoned() {
 // (a box takes its answer-box answer or its default button).
 void ScenarioPlayer::OnModal(const platform::ModalState& state) {
   if (!scenario_ || failed_) return;
+  if (AnswerBoardModal(state)) return;  // a drag in progress, an answered dialog
   if (state.kind == platform::ModalKind::Wait || state.kind == platform::ModalKind::MessageBox) return;
   if (next_ >= scenario_->steps.size()) {
     Fail("the scenario ended while the module waits in the " + LoopName(state) + " for an answer");

@@ -92,7 +92,32 @@ void* UnpackPayload(Reader& r, BlockArena& arena) {
   return payload;
 }
 
+const char* MethodName(DWORD method) {
+  static const char* const names[] = {"",         "board style",  "board content", "board ended",    "",
+                                      "new page", "page deleted", "page content",  "object added",   "object changed",
+                                      "object deleted"};
+  return method < sizeof names / sizeof names[0] ? names[method] : "";
+}
+
 }  // namespace
+
+std::string FormatReceivedWbMessage(const void* record, const std::string& indent) {
+  const WbRecvMsgHeader* received = static_cast<const WbRecvMsgHeader*>(record);
+  DWORD method = received->head.op;
+  // The sent form of the same message prints the rest.
+  WbMsgHeader sent;
+  std::memset(&sent, 0, sizeof sent);
+  sent.head = received->head;
+  std::memcpy(sent.szBoardStyle, received->szBoardStyle, sizeof sent.szBoardStyle);
+  sent.nValue = received->nValue;
+  sent.pPageOp = received->pPageOp;
+  std::string text = FormatWbMessage(&sent, indent);
+  size_t firstLineEnd = text.find('\n');
+  size_t detail = text.find(", session");
+  std::string head = indent + "whiteboard record: method " + std::to_string(method) + " (" + MethodName(method) + ")";
+  if (detail != std::string::npos && detail < firstLineEnd) head += text.substr(detail, firstLineEnd - detail);
+  return head + text.substr(firstLineEnd);
+}
 
 DWORD ReceivedWbMethod(DWORD sentType) {
   return sentType >= WB_MSG_PAGE_ADD && sentType <= WB_MSG_OBJECT_DELETE ? sentType + 1 : sentType;

@@ -27,4 +27,8 @@ std::string PackWbMessage(const void* sentHeader);
 void* UnpackReceivedWbMessage(const std::string& bytes, BlockArena& arena, const char* sessionURI = nullptr,
                               DWORD method = 0);
 
+// Lines describing a received message (as UnpackReceivedWbMessage builds it): its method, its
+// head, its page/op record and each payload.
+std::string FormatReceivedWbMessage(const void* receivedHeader, const std::string& indent);
+
 }  // namespace host

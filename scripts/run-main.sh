@@ -4,7 +4,8 @@
 # and closing the module, creating a conference and inviting, joining one and inviting, an
 # invitation accepted and its conference ended, booking, the member-right query; each scenario
 # on a fresh user folder; then conference defaults saved and found again by a second run on the
-# same folder.
+# same folder; then two module processes drawing together on a conference whiteboard through
+# the program's relay, each side's page written into out/.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -28,6 +29,17 @@ for name in defaults-save defaults-again; do
   build/default/host/tavorine-host --module build/default/module/libtavorine.so --user-folder "$folder" \
     "scenarios/$name.scn"
 done
+
+# Two modules on one whiteboard: each side's current page, byte for byte the same picture.
+mkdir -p out
+echo "=== scenarios/whiteboard.scn (sides A and B, each a module process of its own)"
+build/default/host/tavorine-host --module build/default/module/libtavorine.so scenarios/whiteboard.scn
+if cmp -s out/whiteboard-side-a.png out/whiteboard-side-b.png; then
+  echo "=== both sides show the same page: out/whiteboard-side-a.png, out/whiteboard-side-b.png"
+else
+  echo "=== the two sides' pages differ" >&2
+  exit 1
+fi
 
 # Pictures of what the boards show: the picture-writing tests draw pages of every object kind,
 # text and a board after a run of gestures into out/.

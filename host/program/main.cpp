@@ -10,6 +10,7 @@
 #include "host/ScenarioPlayer.h"
 #include "host/program/ModuleLibrary.h"
 #include "host/program/Options.h"
+#include "host/program/TwoSides.h"
 #include "platform/Charset.h"
 #include "platform/ui/Desktop.h"
 #include "vezadazavo/VezadaZavo.h"
@@ -70,8 +71,9 @@ int main(int argc, char** argv) {
   host::Options options;
   std::string error;
   host::Scenario scenario;
-  if (!host::ParseOptions(argc, argv, &options, &error) ||
-      !host::LoadScenarioFile(options.scenarioPath, &scenario, &error)) {
+  if (host::ParseOptions(argc, argv, &options, &error) && host::IsTwoSidedScenarioFile(options.scenarioPath))
+    return host::PlayTwoSides(options.modulePath, options.scenarioPath);
+  if (!error.empty() || !host::LoadScenarioFile(options.scenarioPath, &scenario, &error)) {
     if (!error.empty() && error.back() != '\n') error += '\n';
     std::cerr << error;
     return 2;

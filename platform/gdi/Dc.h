@@ -37,7 +37,10 @@ class CDC : public CObject {
   cairo_surface_t* GetSurface() const { return state_.target.Get(); }
   HDC GetSafeHdc() const { return reinterpret_cast<HDC>(const_cast<CDC*>(this)); }
   static CDC* FromHandle(HDC handle) { return reinterpret_cast<CDC*>(handle); }
-  BOOL IsPrinting() const { return FALSE; }
+  BOOL IsPrinting() const { return m_bPrinting; }
+  // Set by whoever draws into this DC for a picture of the content (WM_PRINTCLIENT, a
+  // printer): marks such as selection frames are left out.
+  BOOL m_bPrinting = FALSE;
 
   // --- objects and attributes ---
   CPen* SelectObject(CPen* pen);

@@ -54,6 +54,9 @@
 #define WM_RBUTTONDBLCLK 0x0206
 #define WM_MOUSEWHEEL 0x020A
 #define WM_CAPTURECHANGED 0x0215
+// Draw the client area into the DC of wParam (lParam: PRF_ flags).
+#define WM_PRINTCLIENT 0x0318
+#define PRF_CLIENT 0x0004
 #define WM_USER 0x0400
 #define WM_APP 0x8000
 

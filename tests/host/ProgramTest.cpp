@@ -5,6 +5,7 @@
 #include <sys/wait.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <string>
 
@@ -15,8 +16,9 @@ struct ProgramRun {
   std::string output;
 };
 
-ProgramRun RunProgram(const std::string& args) {
-  std::string command = std::string("'") + TAV_HOST_PROGRAM + "' " + args + " 2>&1";
+// Runs the program with args, in folder when one is given.
+ProgramRun RunProgram(const std::string& args, const std::string& folder = "") {
+  std::string command = (folder.empty() ? "" : "cd '" + folder + "' && ") + "'" + TAV_HOST_PROGRAM + "' " + args + " 2>&1";
   ProgramRun run{-1, ""};
   FILE* pipe = popen(command.c_str(), "r");
   if (!pipe) return run;
@@ -144,3 +146,42 @@ TEST(HostProgram, ReportsAMissingLibrary) {
 }
 
 }  // namespace
+
+std::string ReadFile(const std::string& path) {
+  std::string text;
+  FILE* file = std::fopen(path.c_str(), "rb");
+  if (!file) return text;
+  char buffer[4096];
+  size_t n;
+  while ((n = std::fread(buffer, 1, sizeof buffer, file)) > 0) text.append(buffer, n);
+  std::fclose(file);
+  return text;
+}
+
+// Two module processes joined by the program's relay draw on one conference whiteboard; both
+// end showing the same page: the same pixels and the same page XML.
+TEST(HostProgram, TwoModulesDrawTogetherAndEndWithTheSameBoard) {
+  std::string folder = testing::TempDir() + "two-sides";
+  ASSERT_EQ(std::system(("mkdir -p '" + folder + "/out'").c_str()), 0);
+  std::string a = folder + "/out/whiteboard-side-a", b = folder + "/out/whiteboard-side-b";
+  for (const std::string& file : {a + ".png", b + ".png", a + ".xml", b + ".xml"}) std::remove(file.c_str());
+  ProgramRun run = RunProgram(ModuleArg() + "'" + TAV_SOURCE_DIR + "/scenarios/whiteboard.scn'", folder);
+  ASSERT_EQ(run.status, 0) << run.output;
+  // Records go out as code 101 on one side and arrive as code 8 on the other, both printed.
+  EXPECT_NE(run.output.find("A| module 5 -> host: 101 (data-conference record)"), std::string::npos);
+  EXPECT_NE(run.output.find("~ relay A -> B: code 101 type 7 arrives as code 8 kind 1 method 8\n"
+                            "B| > host 8 kind 1, relayed\n"),
+            std::string::npos);
+  EXPECT_NE(run.output.find("~ relay B -> A: code 101 type 9 arrives as code 8 kind 1 method 10\n"), std::string::npos);
+  std::string pngA = ReadFile(a + ".png"), pngB = ReadFile(b + ".png");
+  std::string xmlA = ReadFile(a + ".xml"), xmlB = ReadFile(b + ".xml");
+  ASSERT_FALSE(pngA.empty());
+  EXPECT_TRUE(pngA == pngB) << "the two boards' pictures differ";
+  EXPECT_EQ(xmlA, xmlB);
+  for (const char* kind : {"line:", "freeline:", "fluorescence:", "rectangle:", "solidrectangle:", "ellipse:",
+                           "solidellipse:", "circle:", "triangle:", "trapezia:", "polyline:", "polygon:", "text:"})
+    EXPECT_NE(xmlA.find(std::string("id=\"") + kind), std::string::npos) << kind << "\n" << xmlA;
+  EXPECT_NE(run.output.find(u8"text \"多方白板：你好\""), std::string::npos) << "the Chinese text travels";
+  EXPECT_EQ(xmlA.find("roundrect:"), std::string::npos) << "A deleted the round rectangle";
+  EXPECT_EQ(xmlA.find("hand:"), std::string::npos) << "B deleted the hand pointer";
+}

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <cstring>
 
 #include "module/TavorineModule.h"
 #include "platform/gdi/Dc.h"
@@ -25,6 +26,8 @@ const int kWheelStep = 20;
 
 CDrawSurface::CDrawSurface(UINT templateId, CWnd* parent) : CDialog(templateId, parent) {
   MapMessage(WM_WB_BOARD_METHOD, &CDrawSurface::OnBoardMethod);
+  MapMessage(WM_PRINTCLIENT, &CDrawSurface::OnPrintClient);
+  MapMessage(WM_WB_GET_PAGE_XML, &CDrawSurface::OnGetPageXml);
   MapCommand(ID_WB_DELETE_OBJECT, &CDrawSurface::OnDeleteObject);
   MapCommand(ID_WB_BRING_TO_FRONT, &CDrawSurface::OnBringToFront);
   MapCommand(ID_WB_SEND_TO_BACK, &CDrawSurface::OnSendToBack);
@@ -211,6 +214,31 @@ void CDrawSurface::OnPaint() {
   mem.SelectObject(old);
   if (m_pTextTracker) m_pTextTracker->Draw(&dc);
   DrawBand(&dc);
+}
+
+LRESULT CDrawSurface::OnPrintClient(WPARAM hdc, LPARAM) {
+  CDC* dc = CDC::FromHandle(reinterpret_cast<HDC>(hdc));
+  if (!dc) return 0;
+  CSize canvas = GetCanvasSize();
+  dc->FillSolidRect(0, 0, canvas.cx, canvas.cy, kCanvasColor);
+  if (m_listPages.IsEmpty() || !m_pCurPage) return 0;
+  BOOL printing = dc->m_bPrinting;
+  dc->m_bPrinting = TRUE;
+  DrawPage(dc, CRect(0, 0, canvas.cx, canvas.cy));
+  dc->m_bPrinting = printing;
+  return 0;
+}
+
+LRESULT CDrawSurface::OnGetPageXml(WPARAM size, LPARAM buffer) {
+  if (!m_pCurPage) return 0;
+  CString xml = m_pCurPage->ToXml(0);
+  char* out = reinterpret_cast<char*>(buffer);
+  if (out && size > 0) {
+    size_t n = std::min<size_t>(size - 1, (size_t)xml.GetLength());
+    memcpy(out, (LPCTSTR)xml, n);
+    out[n] = 0;
+  }
+  return xml.GetLength();
 }
 
 // The off-screen bitmap of the canvas, kept between paints while the canvas keeps its size.

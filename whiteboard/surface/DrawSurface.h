@@ -49,6 +49,9 @@ enum WbTool {
 
 // The window message by which a whiteboard window hands a received record to its surface.
 constexpr UINT WM_WB_BOARD_METHOD = WM_USER + 1000;
+// For tools that run the module: the page XML of the current page into the buffer of lParam
+// (wParam bytes, zero-terminated, cut to fit); returns the XML's length (0 without a page).
+constexpr UINT WM_WB_GET_PAGE_XML = WM_USER + 1001;
 
 // Context menu 599 and its commands.
 enum {
@@ -135,6 +138,11 @@ class CDrawSurface : public CDialog, private CStrokeRemovalListener {
   // ---- Received records and documents ----
   // WM_USER+1000: applies one received record (WbRecvMsgHeader) by its method code.
   LRESULT OnBoardMethod(WPARAM pRecord, LPARAM);
+  // WM_PRINTCLIENT: the whole canvas of the current page, as painting draws it but without
+  // selection frames, into the DC of wParam.
+  LRESULT OnPrintClient(WPARAM hdc, LPARAM);
+  // WM_WB_GET_PAGE_XML.
+  LRESULT OnGetPageXml(WPARAM size, LPARAM buffer);
   // Received method 2, the board's current content: the board becomes the record's page with
   // its objects, as for a page-content record. FALSE, and nothing changed, for a record without
   // a page/op record or page number (a bare request carries nothing to apply).

@@ -15,6 +15,6 @@ extern const WbToolButton kWbToolButtons[];
 extern const int kWbToolButtonCount;
 
 enum {
-  IDC_WB_NEW_PAGE = 1819,   // a new page after the last one
-  IDC_WB_TOOL_FIRST = 1820,  // the tool buttons but select: IDC_WB_TOOL_FIRST + tool number
+  IDC_WB_NEW_PAGE = 1899,   // a new page after the last one
+  IDC_WB_TOOL_FIRST = 1900,  // the tool buttons but select: IDC_WB_TOOL_FIRST + tool number
 };

@@ -1,0 +1,199 @@
+#include "host/BoardActionWords.h"
+
+#include <deque>
+#include <fstream>
+#include <vector>
+
+#include "host/ScenarioWords.h"
+#include "platform/Charset.h"
+#include "platform/gdi/Dc.h"
+#include "platform/gdi/GdiObjects.h"
+#include "platform/ui/ColorDialog.h"
+#include "platform/ui/Desktop.h"
+#include "platform/ui/Dialog.h"
+#include "platform/ui/Menu.h"
+#include "platform/ui/UserInput.h"
+#include "platform/ui/Wnd.h"
+
+namespace host {
+namespace {
+
+using Args = std::vector<std::string>;
+
+// The canvas of a board with a page, and the private message that reads its page XML.
+constexpr int kCanvasWidth = 1600;
+constexpr int kCanvasHeight = 1200;
+constexpr UINT kGetPageXml = WM_USER + 1001;
+
+// What the next dialogs answer, in order of the steps.
+struct DialogAnswer {
+  enum Kind { kColour, kCancel } kind;
+  COLORREF colour;
+};
+std::deque<DialogAnswer>& DialogAnswers() {
+  static std::deque<DialogAnswer> answers;
+  return answers;
+}
+
+// The command the next popup menu chooses (0: none given).
+UINT& MenuAnswer() {
+  static UINT id = 0;
+  return id;
+}
+
+// Where a drag on a selected object's frame ends, while the tracker's loop runs.
+struct PendingDrag {
+  bool active = false;
+  HWND surface = nullptr;
+  POINT to = {0, 0};
+};
+PendingDrag& Drag() {
+  static PendingDrag drag;
+  return drag;
+}
+
+bool Ints(const Args& a, size_t from, size_t count) {
+  int value;
+  if (a.size() < from + count) return false;
+  for (size_t i = from; i < from + count; ++i)
+    if (!ParseInt(a[i], &value)) return false;
+  return true;
+}
+
+int Int(const std::string& word) {
+  int value = 0;
+  ParseInt(word, &value);
+  return value;
+}
+
+bool IsDialog(HWND hwnd) {
+  char name[64] = {};
+  GetClassName(hwnd, name, sizeof name);
+  return std::string(name) == platform::kDialogClass;
+}
+
+// The board's surface: its largest visible child dialog.
+HWND FindSurface(const std::string& title) {
+  HWND board = FindWindow(nullptr, charset::Utf8ToGbk(title).c_str());
+  if (!board) return nullptr;
+  HWND best = nullptr;
+  long bestArea = 0;
+  for (HWND child : platform::Desktop::Children(board)) {
+    RECT r;
+    if (!IsDialog(child) || !IsWindowVisible(child) || !GetClientRect(child, &r)) continue;
+    long area = (long)r.right * r.bottom;
+    if (area > bestArea) best = child, bestArea = area;
+  }
+  return best;
+}
+
+POINT PointAt(const Args& a, size_t i) { return POINT{Int(a[i]), Int(a[i + 1])}; }
+
+std::string SaveBoard(HWND surface, const Args& a) {
+  CDC dc;
+  CBitmap bitmap;
+  if (!dc.CreateCompatibleDC(nullptr) || !bitmap.CreateCompatibleBitmap(&dc, kCanvasWidth, kCanvasHeight))
+    return "no memory for the picture";
+  CBitmap* old = dc.SelectObject(&bitmap);
+  dc.m_bPrinting = TRUE;
+  SendMessage(surface, WM_PRINTCLIENT, (WPARAM)dc.GetSafeHdc(), PRF_CLIENT);
+  dc.SelectObject(old);
+  if (!bitmap.WritePng(a[1].c_str())) return "cannot write " + a[1];
+  if (a.size() < 3) return "";
+  LRESULT length = SendMessage(surface, kGetPageXml, 0, 0);
+  std::vector<char> xml((size_t)length + 1);
+  SendMessage(surface, kGetPageXml, xml.size(), (LPARAM)xml.data());
+  std::ofstream file(a[2], std::ios::binary);
+  file << charset::GbkToUtf8(xml.data());
+  return file ? "" : "cannot write " + a[2];
+}
+
+std::string Mouse(const std::string& verb, HWND surface, const Args& a) {
+  namespace user = platform::user;
+  if (verb == "mouse-down") return user::MouseDown(surface, PointAt(a, 1)) ? "" : "the press reached no window";
+  if (verb == "mouse-move") return user::MouseMove(surface, PointAt(a, 1), true) ? "" : "the move reached no window";
+  if (verb == "mouse-up") return user::MouseUp(surface, PointAt(a, 1)) ? "" : "the release reached no window";
+  if (verb == "rclick") {
+    user::MouseDown(surface, PointAt(a, 1), true);
+    user::MouseUp(surface, PointAt(a, 1), true);
+    return "";
+  }
+  POINT from = PointAt(a, 1), to = PointAt(a, 3);
+  Drag() = {true, surface, to};
+  user::MouseDown(surface, from);
+  if (Drag().active) {  // no frame tracked the press: an ordinary gesture
+    Drag().active = false;
+    user::MouseMove(surface, POINT{(from.x + to.x) / 2, (from.y + to.y) / 2}, true);
+    user::MouseMove(surface, to, true);
+  }
+  user::MouseUp(surface, to);
+  return "";
+}
+
+}  // namespace
+
+bool AnswerBoardModal(const platform::ModalState& state) {
+  if (state.kind == platform::ModalKind::Tracker && Drag().active) {
+    Drag().active = false;
+    platform::user::MouseMove(Drag().surface, Drag().to, true);
+    platform::user::MouseUp(Drag().surface, Drag().to);
+    return true;
+  }
+  if (state.kind == platform::ModalKind::Menu && MenuAnswer()) {
+    UINT id = MenuAnswer();
+    MenuAnswer() = 0;
+    return platform::Menus::Choose(id);
+  }
+  CColorDialog* colour = dynamic_cast<CColorDialog*>(CWnd::FromHandlePermanent(state.window));
+  if (!colour || DialogAnswers().empty()) return false;
+  DialogAnswer answer = DialogAnswers().front();
+  DialogAnswers().pop_front();
+  if (answer.kind == DialogAnswer::kColour) colour->SetCurrentColor(answer.colour);
+  colour->EndDialog(answer.kind == DialogAnswer::kColour ? IDOK : IDCANCEL);
+  return true;
+}
+
+bool IsBoardActionVerb(const std::string& verb) {
+  for (const char* v : {"mouse-down", "mouse-move", "mouse-up", "drag", "rclick", "write", "menu", "answer-dialog", "save-board"})
+    if (verb == v) return true;
+  return false;
+}
+
+std::string CheckBoardAction(const ScenarioStep& step) {
+  const Args& a = step.args;
+  const std::string& v = step.verb;
+  if (v == "mouse-down" || v == "mouse-move" || v == "mouse-up" || v == "rclick")
+    return a.size() == 3 && Ints(a, 1, 2) ? "" : v + " needs a window title and a point";
+  if (v == "drag") return a.size() == 5 && Ints(a, 1, 4) ? "" : "drag needs a window title and two points";
+  if (v == "write") return a.size() == 1 ? "" : "write needs one text";
+  if (v == "menu") return a.size() == 1 && Ints(a, 0, 1) ? "" : "menu needs a command id";
+  if (v == "save-board") return a.size() == 2 || a.size() == 3 ? "" : "save-board needs a window title and files";
+  if (a.size() == 2 && a[0] == "colour" && Ints(a, 1, 1)) return "";
+  if (a.size() == 1 && a[0] == "cancel") return "";
+  return "answer-dialog needs colour N or cancel";
+}
+
+std::string PlayBoardAction(const ScenarioStep& step) {
+  const Args& a = step.args;
+  const std::string& v = step.verb;
+  if (v == "write") {
+    HWND focus = GetFocus();
+    return focus && platform::user::Type(focus, charset::Utf8ToGbk(a[0]).c_str()) ? "" : "nothing takes the text";
+  }
+  if (v == "menu") {
+    MenuAnswer() = (UINT)Int(a[0]);
+    return "";
+  }
+  if (v == "answer-dialog") {
+    if (a[0] == "colour") DialogAnswers().push_back({DialogAnswer::kColour, (COLORREF)Int(a[1])});
+    else DialogAnswers().push_back({DialogAnswer::kCancel, 0});
+    return "";
+  }
+  HWND surface = FindSurface(a[0]);
+  if (!surface) return "no board titled " + a[0];
+  if (v == "save-board") return SaveBoard(surface, a);
+  return Mouse(v, surface, a);
+}
+
+
+}  // namespace host

@@ -1,0 +1,291 @@
+#include "host/program/TwoSides.h"
+
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstdint>
+#include <cstring>
+#include <deque>
+#include <fstream>
+#include <set>
+#include <iostream>
+#include <sstream>
+#include <vector>
+
+#include "host/RecordingHost.h"
+#include "host/Scenario.h"
+#include "host/ScenarioPlayer.h"
+#include "host/WbRelay.h"
+#include "host/program/ModuleLibrary.h"
+#include "platform/ui/Desktop.h"
+#include "vezadazavo/VezadaZavo.h"
+#include "whiteboard/model/WbRecords.h"
+
+namespace host {
+namespace {
+
+// ---- Frames between the program and a side: a kind byte, a length, the bytes ----
+// To a side: 'S' a step line, 'R' a relayed record, 'Q' the end. From a side: 'T' printed
+// text, 'W' a whiteboard record it sent (packed), 'D' the command is done ("1" or "0").
+
+bool WriteAll(int fd, const void* data, size_t size) {
+  const char* p = static_cast<const char*>(data);
+  while (size > 0) {
+    ssize_t n = write(fd, p, size);
+    if (n <= 0) return false;
+    p += n, size -= (size_t)n;
+  }
+  return true;
+}
+
+bool ReadAll(int fd, void* data, size_t size) {
+  char* p = static_cast<char*>(data);
+  while (size > 0) {
+    ssize_t n = read(fd, p, size);
+    if (n <= 0) return false;
+    p += n, size -= (size_t)n;
+  }
+  return true;
+}
+
+bool WriteFrame(int fd, char kind, const std::string& data) {
+  uint32_t size = (uint32_t)data.size();
+  return WriteAll(fd, &kind, 1) && WriteAll(fd, &size, sizeof size) && WriteAll(fd, data.data(), data.size());
+}
+
+bool ReadFrame(int fd, char* kind, std::string* data) {
+  uint32_t size = 0;
+  if (!ReadAll(fd, kind, 1) || !ReadAll(fd, &size, sizeof size)) return false;
+  data->assign(size, '\0');
+  return size == 0 || ReadAll(fd, &(*data)[0], size);
+}
+
+struct SideStep {
+  int side;          // 0 A, 1 B
+  std::string line;  // the step without its side word
+};
+
+bool LoadSteps(const std::string& path, std::vector<SideStep>* steps, std::string* error) {
+  std::ifstream file(path, std::ios::binary);
+  if (!file) {
+    *error = "cannot read " + path;
+    return false;
+  }
+  std::string line;
+  for (int number = 1; std::getline(file, line); ++number) {
+    std::vector<std::string> words;
+    if (!SplitWords(line, &words) || words.empty()) continue;
+    if (words[0] != "A" && words[0] != "B") {
+      *error = path + ": line " + std::to_string(number) + ": a step starts with its side, A or B";
+      return false;
+    }
+    std::string rest = line.substr(line.find_first_not_of(" \t") + 1);
+    Scenario one;
+    if (!ParseScenario(rest, &one, error)) {
+      *error = path + ": line " + std::to_string(number) + ": " + error->substr(error->find(':') + 2);
+      return false;
+    }
+    steps->push_back({words[0] == "A" ? 0 : 1, rest});
+  }
+  return true;
+}
+
+// ---- One side: the module in this process, driven by frames ----
+
+void Pump(uint32_t ms) { platform::Desktop::Advance(ms); }
+
+// Sends the text printed so far and the whiteboard records sent since `seen`.
+void Report(int out, std::ostringstream& text, const RecordingHost& recorder, size_t* seen) {
+  WriteFrame(out, 'T', text.str());
+  text.str("");
+  const std::vector<HostEvent>& events = recorder.Events();
+  for (; *seen < events.size(); ++*seen) {
+    const HostEvent& e = events[*seen];
+    if (e.channel != Channel::kMessage || e.code != kHostDataConfRecord || !e.copy) continue;
+    const void* record = e.As<HostMethodBlock>()->pRecord;
+    if (record) WriteFrame(out, 'W', PackWbMessage(record));
+  }
+}
+
+// The application folder that the sibling library tells the module (GetAppPath) is the
+// program's own, where the build puts the whiteboard's pictures ("Hand.bmp", "laser.gif").
+void UseProgramFolderAsAppFolder() {
+  std::string self(4096, '\0');
+  ssize_t n = readlink("/proc/self/exe", &self[0], self.size() - 1);
+  if (n <= 0) return;
+  self.resize((size_t)n);
+  VzData().csAppPath = self.substr(0, self.rfind('/') + 1).c_str();
+}
+
+int RunSide(int in, int out, const std::string& modulePath) {
+  UseProgramFolderAsAppFolder();
+  ModuleLibrary library;
+  std::string error;
+  if (!library.Open(modulePath, &error)) {
+    WriteFrame(out, 'T', "cannot load the module: " + error + "\n");
+    WriteFrame(out, 'D', "3");
+    return 3;
+  }
+  RecordingHost recorder;
+  std::ostringstream text;
+  ScenarioPlayer player(recorder, Pump, text);
+  ITavorineModule* module = library.LoadModule(&recorder, nullptr);
+  if (!module) {
+    WriteFrame(out, 'D', "3");
+    return 3;
+  }
+  recorder.Attach(module);
+  size_t seen = 0;
+  char kind = 0;
+  std::string data;
+  while (ReadFrame(in, &kind, &data)) {
+    bool ok = true;
+    if (kind == 'S') {
+      Scenario step;
+      ok = ParseScenario(data, &step, &error) && player.Play(step);
+    } else if (kind == 'R') {
+      BlockArena arena;
+      void* record = UnpackReceivedWbMessage(data, arena);
+      text << "> host 8 kind 1, relayed\n" << (record ? FormatReceivedWbMessage(record, "  ") : "  unreadable\n");
+      HostRecordBlock block{1, record, 0};
+      int handled = recorder.Deliver(kModuleDataConfRecord, block);
+      text << "< handled " << handled << "\n";
+    } else {
+      if (!player.Closed()) module->Close();
+      Report(out, text, recorder, &seen);
+      WriteFrame(out, 'D', "1");
+      break;
+    }
+    Report(out, text, recorder, &seen);
+    WriteFrame(out, 'D', ok ? "1" : "0");
+  }
+  return 0;
+}
+
+// ---- The program: both sides and the relay between them ----
+
+struct Side {
+  char name;
+  pid_t pid = -1;
+  int in = -1;   // to the side
+  int out = -1;  // from the side
+  // The sessions (conference URIs) this side has sent records for: as the server, the relay
+  // hands a side only the records of sessions it takes part in.
+  std::set<std::string> sessions;
+};
+
+std::string SessionOf(const std::string& packed) {
+  MrsRecordHead head;
+  if (packed.size() < sizeof head) return "";
+  std::memcpy(&head, packed.data(), sizeof head);
+  return std::string(head.szSessionURI, strnlen(head.szSessionURI, sizeof head.szSessionURI));
+}
+
+bool StartSide(Side* side, const std::string& modulePath) {
+  int toSide[2], fromSide[2];
+  if (pipe(toSide) != 0 || pipe(fromSide) != 0) return false;
+  std::cout << std::flush;
+  side->pid = fork();
+  if (side->pid < 0) return false;
+  if (side->pid == 0) {
+    close(toSide[1]);
+    close(fromSide[0]);
+    _exit(RunSide(toSide[0], fromSide[1], modulePath));
+  }
+  close(toSide[0]);
+  close(fromSide[1]);
+  side->in = toSide[1];
+  side->out = fromSide[0];
+  return true;
+}
+
+void PrintLed(char name, const std::string& text) {
+  std::istringstream lines(text);
+  std::string line;
+  while (std::getline(lines, line)) std::cout << name << "| " << line << "\n";
+  std::cout << std::flush;
+}
+
+// Reads a side's answer to one command: prints its text, keeps its records; its status.
+std::string Collect(Side& side, std::deque<std::pair<int, std::string>>* records, int index) {
+  char kind = 0;
+  std::string data;
+  while (ReadFrame(side.out, &kind, &data)) {
+    if (kind == 'T') PrintLed(side.name, data);
+    else if (kind == 'W') {
+      side.sessions.insert(SessionOf(data));
+      records->push_back({index, data});
+    }
+    else return data;
+  }
+  return "lost";
+}
+
+// Hands every record to the other side, and what that side sends in turn.
+bool RelayAll(Side sides[2], std::deque<std::pair<int, std::string>>* records) {
+  while (!records->empty()) {
+    auto [from, bytes] = records->front();
+    records->pop_front();
+    DWORD type = 0;
+    if (bytes.size() >= sizeof type) std::memcpy(&type, bytes.data(), sizeof type);
+    Side& to = sides[1 - from];
+    if (!to.sessions.count(SessionOf(bytes))) {
+      std::cout << "~ relay " << sides[from].name << " -> " << to.name << ": code 101 type " << type
+                << " not delivered: " << to.name << " takes no part in the session yet\n";
+      continue;
+    }
+    std::cout << "~ relay " << sides[from].name << " -> " << to.name << ": code 101 type " << type
+              << " arrives as code 8 kind 1 method " << ReceivedWbMethod(type) << "\n";
+    if (!WriteFrame(to.in, 'R', bytes) || Collect(to, records, 1 - from) != "1") return false;
+  }
+  return true;
+}
+
+}  // namespace
+
+bool IsTwoSidedScenarioFile(const std::string& path) {
+  std::ifstream file(path, std::ios::binary);
+  std::string line;
+  while (std::getline(file, line)) {
+    std::vector<std::string> words;
+    if (!SplitWords(line, &words) || words.empty()) continue;
+    return words[0] == "A" || words[0] == "B";
+  }
+  return false;
+}
+
+int PlayTwoSides(const std::string& modulePath, const std::string& scenarioPath) {
+  std::vector<SideStep> steps;
+  std::string error;
+  if (!LoadSteps(scenarioPath, &steps, &error)) {
+    std::cerr << error << "\n";
+    return 2;
+  }
+  Side sides[2] = {{'A'}, {'B'}};
+  for (Side& side : sides) {
+    if (!StartSide(&side, modulePath)) {
+      std::cerr << "cannot start side " << side.name << "\n";
+      return 3;
+    }
+  }
+  int status = 0;
+  std::deque<std::pair<int, std::string>> records;
+  for (const SideStep& step : steps) {
+    if (!WriteFrame(sides[step.side].in, 'S', step.line)) return 3;
+    std::string done = Collect(sides[step.side], &records, step.side);
+    bool relayed = RelayAll(sides, &records);
+    if (done != "1" || !relayed) {
+      status = done == "3" ? 3 : 1;
+      break;
+    }
+  }
+  for (int i = 0; i < 2; ++i) {
+    if (WriteFrame(sides[i].in, 'Q', "")) Collect(sides[i], &records, i);
+    close(sides[i].in);
+    close(sides[i].out);
+    waitpid(sides[i].pid, nullptr, 0);
+  }
+  return status;
+}
+
+}  // namespace host
