@@ -154,10 +154,8 @@ void CTavorineModule::OnStatusQuery(void* block) {
   status->bP2PBusy = m_bP2PBusy;
 }
 
-// Code 13: the conference window's close command while a conference runs; else the
-// assistance bar and the point-to-point whiteboards are closed (once those windows exist).
-// Host code 13: the conference window's close, else the end of a running assistance (the bar
-// then goes).
+// Host code 13: the conference window's close while a conference runs; else the end of a
+// running assistance (the bar then goes); else the point-to-point whiteboards are closed.
 void CTavorineModule::OnAssistWindow() {
   if (InConference()) {
     m_pDlgDataConf->LeaveConference();
@@ -167,5 +165,7 @@ void CTavorineModule::OnAssistWindow() {
     m_pDlgVNCTip->SendMessage(WM_COMMAND, ID_VNC_END_ASSIST, 0);
     platform::DestroyAndDelete(m_pDlgVNCTip);  // the bar may be inside its own tray menu
     m_pDlgVNCTip = nullptr;
+    return;
   }
+  CloseP2PWhiteBoards();
 }

@@ -13,6 +13,7 @@
 #include "platform/ui/WindowRelease.h"
 #include "setup/DlgPtopInvite.h"
 #include "setup/DlgVNCTip.h"
+#include "setup/DlgmmConfPreCreate.h"
 #include "setup/PeerText.h"
 #include "vezadazavo/VezadaZavo.h"
 #include "whiteboard/windows/DlgDFP2PWhiteBoard.h"
@@ -59,7 +60,12 @@ void CTavorineModule::ShowP2PInvitation(const CString& peer, int kind) {
   const CString inviter = PeerDisplayText(peer);
   SendEvent(kHostInviteComing, nullptr);
   CDlgPtopInvite* window = CreatePtopInvite();
-  if (!window) return;
+  if (!window) {
+    // Nobody can answer it here: the peer hears a refusal instead of waiting.
+    user->m_bInvitePending = FALSE;
+    AnswerP2PSession(peer, kind, kP2PRefuse);
+    return;
+  }
   window->SetInviteType(CDlgPtopInvite::KindText(kind), kind);
   window->SetInviteFrom(inviter);
   window->SetPeerURI(peer);
@@ -90,12 +96,13 @@ void CTavorineModule::AnswerP2PInvite(int nAnswer, CDlgPtopInvite* window) {
   AnswerP2PSession(window->GetPeerURI(), window->m_nInviteType, nAnswer);
 }
 
-void CTavorineModule::OpenP2PSessionWindow(const CString& peer, int kind) {
-  if (kind == kP2PWhiteboard) {
-    OpenP2PWhiteBoard(peer);
-  } else if (kind == kP2PAssist) {
-    if (CDlgVNCTip* bar = EnsureAssistBar()) bar->BeginAssist(0, peer);
-  }
+BOOL CTavorineModule::OpenP2PSessionWindow(const CString& peer, int kind) {
+  if (kind == kP2PWhiteboard) return OpenP2PWhiteBoard(peer) != nullptr;
+  if (kind != kP2PAssist) return FALSE;
+  CDlgVNCTip* bar = EnsureAssistBar();
+  if (!bar) return FALSE;
+  bar->BeginAssist(0, peer);
+  return TRUE;
 }
 
 CDlgVNCTip* CTavorineModule::EnsureAssistBar() {
@@ -110,7 +117,7 @@ CDlgDFP2PWhiteBoard* CTavorineModule::OpenP2PWhiteBoard(const CString& peer) {
     board->SetPeerURI(peer);
     if (!board->CreateBoard(nullptr)) {
       delete board;
-      WriteLog("CDlgDFP2PWhiteBoard Create Failed!", 1);
+      ReportCreateFailure(nullptr, "CDlgDFP2PWhiteBoard");
       return nullptr;
     }
     board->CreatePageForP2P();
@@ -140,8 +147,11 @@ void CTavorineModule::OnP2PCreated(const CString& peer, int kind, int result) {
 
 void CTavorineModule::OnP2PPeerEnd(const CString& peer, int kind) {
   if (kind == kP2PWhiteboard) {
-    // The board stays open for saving; nothing more goes to the peer.
+    // The board stays open for saving; nothing more goes to the peer, and the user is free.
     if (CDlgDFP2PWhiteBoard* board = FindP2PWhiteBoard(peer)) board->m_bBoardLive = FALSE;
+    RemoveP2PSession(peer, kP2PWhiteboard);
+    SetP2PBusy(FALSE);
+    EndDataSession();
     return;
   }
   if (kind != kP2PAssist) {
@@ -175,6 +185,33 @@ void CTavorineModule::CloseP2PWindows() {
 void CTavorineModule::DeleteWindows(CArray<CDlgPtopInvite*>& list) {
   for (int i = 0; i < list.GetSize(); ++i) platform::DestroyAndDelete(list[i]);
   list.RemoveAll();
+}
+
+// The session of a board the user closes, or that host code 13 closes, ends here: a board
+// still live leaves its peer (sub-type 5 with the session type), the session goes and the user
+// is free again. The board leaves the list; its owner deletes it.
+void CTavorineModule::EndP2PWhiteBoard(CDlgDFP2PWhiteBoard* board) {
+  const CString peer = board->GetPeerURI();
+  if (board->m_bBoardLive) {
+    board->m_bBoardLive = FALSE;
+    CConfMethodRecordPtr record;
+    BuildConfLeave(*record, peer, kP2PWhiteboard);
+    bIMSConfMethod(1, record.get());
+  }
+  for (int i = 0; i < m_aP2PWhiteBoards.GetSize(); ++i)
+    if (m_aP2PWhiteBoards[i] == board) m_aP2PWhiteBoards.RemoveAt(i--);
+  RemoveP2PSession(peer, kP2PWhiteboard);
+  SetP2PBusy(FALSE);
+  EndDataSession();
+}
+
+// A board may be running a dialog of its own when the host asks: it is freed once that ends.
+void CTavorineModule::CloseP2PWhiteBoards() {
+  while (m_aP2PWhiteBoards.GetSize() > 0) {
+    CDlgDFP2PWhiteBoard* board = m_aP2PWhiteBoards[0];
+    EndP2PWhiteBoard(board);
+    platform::DestroyAndDelete(board);
+  }
 }
 
 void CTavorineModule::DeleteP2PWhiteBoards() {

@@ -67,12 +67,20 @@ int CTavorineModule::EndDataSession() {
   return result;
 }
 
+// An accepted session is listed until it ends. When its window cannot be made the peer is
+// refused instead, and the user is free again.
 void CTavorineModule::AnswerP2PSession(CString peerURI, int iSessionType, int nAnswer) {
   if (nAnswer != kP2PAccept && nAnswer != kP2PRefuse) return;
   if (nAnswer == kP2PAccept) {
     SetP2PBusy(TRUE);
     BeginDataSession();
-    OpenP2PSessionWindow(peerURI, iSessionType);
+    if (OpenP2PSessionWindow(peerURI, iSessionType)) {
+      AddP2PSession(peerURI, iSessionType);
+    } else {
+      SetP2PBusy(FALSE);
+      EndDataSession();
+      nAnswer = kP2PRefuse;
+    }
   }
   CConfMethodRecordPtr record;
   BuildConfAnswer(*record, peerURI, iSessionType, nAnswer == kP2PAccept ? 1 : 0);

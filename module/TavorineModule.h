@@ -95,6 +95,9 @@ class CTavorineModule : public CModuleBase {
   void AnswerP2PSession(CString peerURI, int iSessionType, int nAnswer);
   // The invitation window's answer for its peer and session kind; nothing without a window.
   void AnswerP2PInvite(int nAnswer, CDlgPtopInvite* window);
+  // The user closes a point-to-point whiteboard: a live board leaves its peer, the session
+  // ends and the board leaves the list (the board deletes itself).
+  void EndP2PWhiteBoard(CDlgDFP2PWhiteBoard* board);
   // Conference event iType 1 with a point-to-point detail type (module/InviteEvents.h): the
   // received invitation, the callee's ringing, the creation result and the peer's end. FALSE
   // for any other detail type.
@@ -155,7 +158,9 @@ class CTavorineModule : public CModuleBase {
   CDlgPtopInvite* CreatePtopInvite();
   void ShowP2PInvitation(const CString& peer, int kind);
   void ShowRingingWindow(const CString& peer);
-  void OpenP2PSessionWindow(const CString& peer, int kind);
+  // The accepted session's window (whiteboard, or the helping side's assistance bar); FALSE
+  // when it cannot be made.
+  BOOL OpenP2PSessionWindow(const CString& peer, int kind);
   CDlgVNCTip* EnsureAssistBar();
   void OnP2PCreated(const CString& peer, int kind, int result);
   void OnP2PPeerEnd(const CString& peer, int kind);
@@ -168,6 +173,8 @@ class CTavorineModule : public CModuleBase {
   // peer its head names; FALSE when no board is that peer's.
   BOOL RouteP2PWhiteboardRecord(void* record);
   void CloseP2PWindows();
+  // Host code 13 outside a conference and an assistance: every board ends as the user's close.
+  void CloseP2PWhiteBoards();
   void DeleteP2PWindows();
   void DeleteP2PWhiteBoards();
   static void DeleteWindows(CArray<CDlgPtopInvite*>& list);

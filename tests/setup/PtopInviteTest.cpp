@@ -11,6 +11,9 @@
 #include "platform/ui/UserInput.h"
 #include "setup/DlgPtopInvite.h"
 #include "setup/DlgVNCTip.h"
+#include "setup/DlgmmConfPreCreate.h"
+#include "setup/SetupIds.h"
+#include "setup/mmconfJoin.h"
 #include "tests/module/ModuleFixture.h"
 #include "vezadazavo/VezadaZavo.h"
 #include "whiteboard/windows/DlgDFP2PWhiteBoard.h"
@@ -293,12 +296,115 @@ TEST_F(PtopInviteTest, EnterOnARingingWindowOnlyHidesIt) {
   EXPECT_EQ(std::vector<int>{1}, WindowReports());
 }
 
-TEST_F(PtopInviteTest, WindowCreationFailureIsReported) {
+TEST_F(PtopInviteTest, AnInvitationWindowThatCannotBeMadeIsReportedAndThePeerRefused) {
   platform::Desktop::FailWindowCreation(platform::kDialogClass);
-  Event(kDetailP2PInvite, kPeer, kP2PWhiteboard);
+  Event(kDetailP2PInvite, kPeer, kP2PAssist);
   EXPECT_EQ(0, Module()->m_aInviteDlgs.GetSize());
   EXPECT_EQ(CString("系统资源不足,请关闭并重新启动客户端。"), LastMessageBoxText());
-  EXPECT_NE(std::string::npos, Host().LogLines().back().find("CDlgPtopInvite Create Failed!"));
+  bool logged = false;
+  for (const std::string& line : Host().LogLines()) logged |= line.find("CDlgPtopInvite Create Failed!") != std::string::npos;
+  EXPECT_TRUE(logged);
+  EXPECT_FALSE(GetUserData()->m_bInvitePending);
+  ASSERT_EQ(1u, Host().ConfMethodRecords(1).size());
+  const ConfMethodRecord* refusal = Host().ConfMethod1(0);
+  EXPECT_EQ(kConfAnswer, IntAt(refusal, 0));
+  EXPECT_STREQ(kPeer, refusal->szConfURI);
+  EXPECT_EQ(kP2PAssist, IntAt(refusal, 0x146));
+  EXPECT_EQ(0, IntAt(refusal, 0x56F));
+  EXPECT_FALSE(Module()->GetP2PBusy());
+}
+
+TEST_F(PtopInviteTest, ABoardThatCannotBeMadeRefusesInsteadOfAccepting) {
+  Event(kDetailP2PInvite, kPeer, kP2PWhiteboard);
+  Host().Clear();
+  platform::Desktop::FailWindowCreation(platform::kDialogClass);
+  ASSERT_TRUE(platform::user::ClickItem(Invite(0)->m_hWnd, IDOK));
+  EXPECT_EQ(CString("系统资源不足,请关闭并重新启动客户端。"), LastMessageBoxText());
+  EXPECT_EQ(0, Module()->m_aP2PWhiteBoards.GetSize());
+  ASSERT_EQ(1u, Host().ConfMethodRecords(1).size());
+  EXPECT_EQ(0, IntAt(Host().ConfMethod1(0), 0x56F)) << "no \"accepted\" without a board";
+  EXPECT_FALSE(Module()->GetP2PBusy());
+  EXPECT_FALSE(Module()->bP2PSessionExist(kPeer, kAnyP2PType));
+  EXPECT_EQ(1u, Host().CountCode(kHostBeginDataSession));
+  EXPECT_EQ(1u, Host().CountCode(kHostEndDataSession));
+}
+
+class P2PBoardSessionTest : public PtopInviteTest {
+ protected:
+  // The user accepts a whiteboard invitation from kPeer: the board opens.
+  CDlgDFP2PWhiteBoard* Accept() {
+    Event(kDetailP2PInvite, kPeer, kP2PWhiteboard);
+    EXPECT_TRUE(platform::user::ClickItem(Invite(0)->m_hWnd, IDOK));
+    EXPECT_EQ(1, Module()->m_aP2PWhiteBoards.GetSize());
+    Host().Clear();
+    return Module()->m_aP2PWhiteBoards.GetSize() ? Module()->m_aP2PWhiteBoards[0] : nullptr;
+  }
+  // The leave requests (sub-type 5) sent so far.
+  std::vector<const ConfMethodRecord*> Leaves() {
+    std::vector<const ConfMethodRecord*> leaves;
+    for (size_t i = 0; const ConfMethodRecord* record = Host().ConfMethod1(i); ++i)
+      if (IntAt(record, 0) == kConfLeave) leaves.push_back(record);
+    return leaves;
+  }
+  // The user joins a conference on the join page; TRUE when the request went out.
+  bool JoinGoesThrough() {
+    HostPlainBlock open{0};
+    Deliver(kModuleOpenUI, open);
+    CDlgmmConfPreCreate* start = Module()->m_pDlgPreCreate;
+    EXPECT_TRUE(platform::user::ClickItem(start->m_hWnd, IDC_RADIO_JOIN_CONF));
+    EXPECT_TRUE(platform::user::Type(::GetDlgItem(start->m_pJoin->m_hWnd, IDC_JOIN_URI), "sip:c1@ims.example.cn"));
+    const size_t before = Host().ConfMethodRecords(1).size();
+    EXPECT_TRUE(platform::user::ClickItem(start->m_pJoin->m_hWnd, IDOK));
+    return Host().ConfMethodRecords(1).size() == before + 1;
+  }
+};
+
+TEST_F(P2PBoardSessionTest, EndedByThePeerAndClosedByTheUserTheUserIsFreeAgain) {
+  CDlgDFP2PWhiteBoard* board = Accept();
+  ASSERT_NE(nullptr, board);
+  EXPECT_TRUE(Module()->GetP2PBusy());
+  EXPECT_EQ(CString("点对点白板"), Module()->GetP2PSessionName());
+
+  Event(kDetailP2PPeerEnd, kPeer, kP2PWhiteboard);
+  EXPECT_FALSE(Module()->GetP2PBusy());
+  EXPECT_FALSE(board->m_bBoardLive);
+  EXPECT_TRUE(::IsWindowVisible(board->m_hWnd)) << "the board stays for saving";
+  EXPECT_EQ(1u, Host().CountCode(kHostEndDataSession));
+
+  HWND window = board->m_hWnd;
+  ASSERT_TRUE(platform::user::CloseWindow(window));
+  Pump();
+  EXPECT_FALSE(::IsWindow(window));
+  EXPECT_EQ(0, Module()->m_aP2PWhiteBoards.GetSize());
+  EXPECT_TRUE(Leaves().empty()) << "the peer has already gone";
+  EXPECT_TRUE(JoinGoesThrough()) << LastMessageBoxText().str();
+}
+
+TEST_F(P2PBoardSessionTest, TheUserClosingALiveBoardLeavesThePeer) {
+  CDlgDFP2PWhiteBoard* board = Accept();
+  ASSERT_NE(nullptr, board);
+  ASSERT_TRUE(platform::user::CloseWindow(board->m_hWnd));
+  Pump();
+  EXPECT_EQ(0, Module()->m_aP2PWhiteBoards.GetSize());
+  auto leaves = Leaves();
+  ASSERT_EQ(1u, leaves.size());
+  EXPECT_STREQ(kPeer, leaves[0]->szConfURI);
+  EXPECT_EQ(kP2PWhiteboard, IntAt(leaves[0], 0x146));
+  EXPECT_FALSE(Module()->GetP2PBusy());
+  EXPECT_FALSE(Module()->bP2PSessionExist(kPeer, kAnyP2PType));
+  EXPECT_EQ(1u, Host().CountCode(kHostEndDataSession));
+  Host().Clear();
+  Module()->Close();
+  EXPECT_TRUE(Leaves().empty()) << "the session ended with the board";
+}
+
+TEST_F(P2PBoardSessionTest, HostCodeThirteenClosesTheBoardsOutsideAConference) {
+  ASSERT_NE(nullptr, Accept());
+  HostCode(kModuleAssistWindow);
+  EXPECT_EQ(0, Module()->m_aP2PWhiteBoards.GetSize());
+  EXPECT_EQ(1u, Leaves().size());
+  EXPECT_FALSE(Module()->GetP2PBusy());
+  EXPECT_TRUE(JoinGoesThrough());
 }
 
 TEST_F(PtopInviteTest, CloseRefusesOpenInvitationsAndDropsRingingWindows) {

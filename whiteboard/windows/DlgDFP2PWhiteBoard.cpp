@@ -2,6 +2,7 @@
 
 #include "module/TavorineModule.h"
 #include "platform/Mbcs.h"
+#include "platform/ui/WindowRelease.h"
 #include "res/SisterBoardTemplates.h"
 #include "whiteboard/model/WbBlocks.h"
 #include "whiteboard/surface/P2PColorBarDlg.h"
@@ -43,6 +44,11 @@ BOOL CDlgDFP2PWhiteBoard::OnInitDialog() {
 }
 
 CDrawSurface* CDlgDFP2PWhiteBoard::BoardSurface() const { return m_pDrawContent; }
+
+void CDlgDFP2PWhiteBoard::OnClose() {
+  if (CTavorineModule* module = TavorineModule()) module->EndP2PWhiteBoard(this);
+  platform::DestroyAndDelete(this);
+}
 
 WbMsgHeader* CDlgDFP2PWhiteBoard::NewBoardHeader(DWORD type, DWORD value) {
   return NewP2PWbMsgHeader(type, this, value);

@@ -50,6 +50,9 @@ class CDlgDFP2PWhiteBoard : public CWbBoardWindow {
 
  protected:
   BOOL OnInitDialog() override;
+  // The user closes the board: the module ends its session, and the board goes (freed once
+  // the handlers running on it have returned).
+  void OnClose() override;
   CDrawSurface* BoardSurface() const override;
   CDlgDFP2PWhiteBoard* PayloadOwner() override { return this; }
   WbMsgHeader* NewBoardHeader(DWORD type, DWORD value) override;
