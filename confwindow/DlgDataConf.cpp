@@ -4,7 +4,9 @@
 
 #include <cstring>
 
+#include "confwindow/DataConfIds.h"
 #include "module/ConfMethodRecord.h"
+#include "platform/ui/CommCtrl.h"
 #include "module/TavorineModule.h"
 #include "platform/ui/MessageBox.h"
 #include "res/DataConfTemplates.h"
@@ -31,6 +33,10 @@ CDlgDataConf::CDlgDataConf() {
     m_aSubConfs.Add(entry);
   }
   MapCommand<CDlgDataConf>(IDC_CONF_INVITE, &CDlgDataConf::OnInviteCommand);
+  MapCommand<CDlgDataConf>(IDC_CONF_DIAL_EXTENSION, &CDlgDataConf::OnDialExtensionCommand);
+  MapCommand<CDlgDataConf>(IDC_CONF_PROPERTIES, &CDlgDataConf::OnPropertiesCommand);
+  MapCommand<CDlgDataConf>(IDC_CONF_PROMPT_SOUND, &CDlgDataConf::OnPromptSoundCommand);
+  MapNotify<CDlgDataConf>(LVN_ITEMCHANGED, IDC_CONF_MEMBERS, &CDlgDataConf::OnMemberSelected);
 }
 
 CDlgDataConf::~CDlgDataConf() { CloseWhiteBoard(); }
@@ -49,8 +55,8 @@ CDlgDataConf* CDlgDataConf::CreateConfWindow() {
 // before the first invitation.
 BOOL CDlgDataConf::OnInitDialog() {
   CDialog::OnInitDialog();
+  InitView();
   EnsureInviteDialog();
-  RefreshButtons();
   return TRUE;
 }
 
@@ -62,6 +68,7 @@ void CDlgDataConf::WriteLog(const CString& text) const {
 
 void CDlgDataConf::AddPromptLine(CString text) {
   m_saPromptLines.Add(text);
+  if (m_listPrompts.m_hWnd) m_listPrompts.AddString(text);
   WriteLog("CDlgDataConf::AddPromptLine(" + text + ")\n");
 }
 
@@ -97,7 +104,7 @@ void CDlgDataConf::BeginConference(CString uri, CString dconfID) {
   m_bInConf = TRUE;
   m_iMemberCount = 1;
   m_iMaxMemberCount = 0;
-  RefreshButtons();
+  RefreshView();
   if (!m_hWnd) return;
   EnableWindow(TRUE);
   ShowWindow(SW_SHOW);
@@ -122,7 +129,7 @@ void CDlgDataConf::EndConference() {
     m_aSubConfs[i].bStarted = FALSE;
     m_aSubConfs[i].iSubConfID = -1;
   }
-  RefreshButtons();
+  RefreshView();
   if (!m_hWnd) return;
   KillTimer(kTimerInviteQueue);
   ShowWindow(SW_HIDE);

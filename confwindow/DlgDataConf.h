@@ -13,7 +13,9 @@
 #include "confwindow/ConfStatisEvent.h"
 #include "platform/CString.h"
 #include "platform/Collections.h"
+#include "platform/ui/Controls.h"
 #include "platform/ui/Dialog.h"
+#include "platform/ui/ListCtrl.h"
 
 class CDlgDFWhiteBoard;
 class CDlgInviteReceived;
@@ -169,8 +171,11 @@ class CDlgDataConf : public CDialog {
   // tooltip, shows and centres it and disables this window until the dialog ends.
   void OnInviteCommand();
   // The buttons follow the conference: 1081 is enabled while a conference runs and no
-  // invitation waits in the queue (the invite dialog's OK disables it).
+  // invitation waits in the queue (the invite dialog's OK disables it); the extension
+  // command needs a selected member.
   void RefreshButtons();
+  // The conference's text, its members and the buttons (confwindow/DlgDataConfView.cpp).
+  void RefreshView();
   std::unique_ptr<CmmconfInvite> m_pInviteConfDlg;  // made with the window, reused
 
   BOOL m_bInConf = FALSE;
@@ -186,6 +191,9 @@ class CDlgDataConf : public CDialog {
  protected:
   BOOL OnInitDialog() override;
   void OnTimer(UINT_PTR id) override;
+  // The close box leaves the running conference; Esc does nothing.
+  void OnClose() override;
+  void OnCancel() override {}
 
  private:
   struct PendingOp {
@@ -198,6 +206,13 @@ class CDlgDataConf : public CDialog {
   };
 
   const SubConf* FindSubConf(int iConfType, BOOL bByIndex) const;
+  // The view (confwindow/DlgDataConfView.cpp).
+  void InitView();
+  int SelectedMember() const;  // its index in the member entries, -1 when none
+  void OnMemberSelected(NMHDR* hdr, LRESULT* result);
+  void OnDialExtensionCommand();
+  void OnPropertiesCommand();
+  void OnPromptSoundCommand();
   // The invite dialog, made hidden when it is missing; NULL (the user told) when it cannot be.
   CmmconfInvite* EnsureInviteDialog();
   // A conference the host answered or invited to: its URI, ids, subject, member counts and
@@ -243,6 +258,8 @@ class CDlgDataConf : public CDialog {
   CArray<Member> m_aMembers;
   CArray<PendingOp> m_aTimerList;
   CStringArray m_saPromptLines;
+  CListCtrl m_listMembers;
+  CListBox m_listPrompts;
   CDlgInviteReceived* m_pInviteDlg = nullptr;  // the invitation dialog while it runs
   CDlgDFWhiteBoard* m_pDlgWhiteBoard = nullptr;  // the whiteboard while its conference runs
   CString m_csInviteConfURI;                    // the conference it invites to

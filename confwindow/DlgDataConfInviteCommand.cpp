@@ -1,6 +1,5 @@
 // The conference window's invite command: its refusals, the invite dialog (made with the
-// window, reused), its number tooltip, this window disabled while the dialog is up, and the
-// invite button following the conference.
+// window, reused), its number tooltip and this window disabled while the dialog is up.
 #include "confwindow/DlgDataConf.h"
 
 #include "module/TavorineModule.h"
@@ -52,9 +51,4 @@ void CDlgDataConf::OnInviteCommand() {
   dialog->CenterWindow();
   dialog->BringWindowToTop();
   EnableWindow(FALSE);
-}
-
-void CDlgDataConf::RefreshButtons() {
-  if (CWnd* invite = m_hWnd ? GetDlgItem(IDC_CONF_INVITE) : nullptr)
-    invite->EnableWindow(m_bInConf && m_saPendingInvites.GetSize() == 0);
 }

@@ -42,12 +42,12 @@ void CDlgDataConf::OnMembersChanged(const confStatisEvent& event) {
     if (!member.IsEmpty()) UpdateMember(member, MemberStateText(event.abMemberStates[i]), event.aiMemberIDs[i]);
   }
   TakeMemberCounts(event.iMemberCount, event.iMaxMembers);
-  RefreshButtons();
 }
 
 void CDlgDataConf::TakeMemberCounts(int iMemberCount, int iMaxMembers) {
   if (iMemberCount > 0) m_iMemberCount = iMemberCount;
   if (iMaxMembers > 0) m_iMaxMemberCount = iMaxMembers;
+  RefreshView();
 }
 
 void CDlgDataConf::OnConferenceEnded(const CString& uri) {

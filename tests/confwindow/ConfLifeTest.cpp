@@ -1,13 +1,19 @@
 // A conference's life through the host and the user: joined or created, shown with its invite
 // button, invited into round after round within its member counts, its members followed, and
 // ended by the host.
+#include <filesystem>
 #include <string>
 #include <vector>
 
+#include "confwindow/DataConfIds.h"
+
 #include "module/InviteEvents.h"
 #include "platform/ui/UserInput.h"
+#include "setup/DlgConfProperties.h"
+#include "setup/DlgDialExtension.h"
 #include "setup/InviteDialogIds.h"
 #include "setup/SetupIds.h"
+#include "setup/mmconfDefaultSet.h"
 #include "setup/mmconfInvite.h"
 #include "setup/mmconfJoin.h"
 #include "tests/confwindow/ConfWindowFixture.h"
@@ -155,6 +161,62 @@ TEST_F(ConfLifeTest, TheHostsEndStopsThePacedInvitationsAndHidesTheWindow) {
   DeliverStatus(kStatisConfEnded, "sip:other@ims.example.cn");
   EXPECT_TRUE(Conf()->m_bInConf);
   EXPECT_EQ(2, Conf()->m_iMemberCount);
+}
+
+TEST_F(ConfLifeTest, TheWindowShowsTheConferenceAndRunsItsSmallDialogs) {
+  Join(1, 6);
+  DeliverStatus(kStatisMembers, kConf, 2, 0, {{"sip:m1@ims.example.cn", kMemberConnected, 41}});
+  CString state;
+  Conf()->GetDlgItemText(IDC_CONF_STATE, state);
+  EXPECT_NE(-1, state.Find("conf7@ims.example.cn"));
+  EXPECT_NE(-1, state.Find("2/6"));
+  CListCtrl* members = static_cast<CListCtrl*>(Conf()->GetDlgItem(IDC_CONF_MEMBERS));
+  ASSERT_EQ(1, members->GetItemCount());
+  EXPECT_EQ(CString("connected"), members->GetItemText(0, 1));
+  EXPECT_FALSE(::IsWindowEnabled(::GetDlgItem(Conf()->m_hWnd, IDC_CONF_DIAL_EXTENSION))) << "no member chosen";
+
+  // Extension digits for the chosen member.
+  ASSERT_TRUE(user::ClickListItem(members->m_hWnd, 0));
+  OnceInModal(platform::ModalKind::Dialog, [](const platform::ModalState& s) {
+    user::Type(::GetDlgItem(s.window, IDC_EXTENSION_EDIT), "8021");
+    user::ClickItem(s.window, IDOK);
+  });
+  ASSERT_TRUE(user::ClickItem(Conf()->m_hWnd, IDC_CONF_DIAL_EXTENSION));
+  auto digits = Requests(kConfExtension);
+  ASSERT_EQ(1u, digits.size());
+  EXPECT_STREQ("sip:m1@ims.example.cn", digits[0]->szMemberURI);
+  EXPECT_EQ(41, +digits[0]->iMemberID);
+  EXPECT_STREQ("8021", digits[0]->szExtension);
+
+  // The conference properties: method 5.
+  OnceInModal(platform::ModalKind::Dialog, [](const platform::ModalState& s) {
+    ::SetDlgItemText(s.window, IDC_PROP_ADD_MINUTES, "");
+    user::Type(::GetDlgItem(s.window, IDC_PROP_ADD_MINUTES), "30");
+    user::ClickItem(s.window, IDOK);
+  });
+  ASSERT_TRUE(user::ClickItem(Conf()->m_hWnd, IDC_CONF_PROPERTIES));
+  EXPECT_EQ(1u, Host().ConfMethodRecords(5).size());
+
+  // The prompt sound is the user's default, kept in the defaults file.
+  const int sound = Module()->m_confDefaultData.playstatussound;
+  ASSERT_TRUE(user::ClickItem(Conf()->m_hWnd, IDC_CONF_PROMPT_SOUND));
+  EXPECT_EQ(sound ? 0 : 1, Module()->m_confDefaultData.playstatussound);
+  EXPECT_TRUE(std::filesystem::exists(CmmconfDefaultSet::DefaultsFilePath().str()));
+}
+
+TEST_F(ConfLifeTest, TheCloseBoxLeavesTheConferenceAndEscDoesNot) {
+  Join(1, 6);
+  ::SetFocus(Conf()->m_hWnd);
+  ASSERT_TRUE(user::PressEscape());
+  Pump();
+  EXPECT_TRUE(Conf()->m_bInConf);
+  EXPECT_TRUE(Requests(kConfLeave).empty());
+  ASSERT_TRUE(user::CloseWindow(Conf()->m_hWnd));
+  Pump();
+  ASSERT_EQ(1u, Requests(kConfLeave).size());
+  EXPECT_STREQ(kConf, Requests(kConfLeave)[0]->szConfURI);
+  EXPECT_FALSE(Conf()->m_bInConf);
+  EXPECT_FALSE(Conf()->IsWindowVisible());
 }
 
 }  // namespace
