@@ -126,6 +126,7 @@ CmmconfPre::AddResult CmmconfPre::AddTypedNumber(CString number) {
     ShowMessage("请输入正确的成员号码！");
     return AddResult::Kept;
   }
+  if (RefuseWhenFull()) return AddResult::Full;  // before the host is asked about the member
   CString listed = GetURIPart(uri, 0);
   if (MemberListed(listed)) {
     CString refusal;
@@ -137,7 +138,8 @@ CmmconfPre::AddResult CmmconfPre::AddTypedNumber(CString number) {
   if (WindowClosing(this)) return AddResult::Stop;
   if (!allowed) return AddResult::Dropped;
   if (GetStartLogout()) return AddResult::Stop;
-  return AddMember(GetURIPart(uri, 1), listed, kSourceTyped) ? AddResult::Added : AddResult::Full;
+  AddMember(GetURIPart(uri, 1), listed, kSourceTyped);
+  return AddResult::Added;
 }
 
 // "添加(&I)": every typed number that converts, is not listed and passes the member-right
@@ -153,7 +155,9 @@ void CmmconfPre::OnAddNumbers() {
   }
   if (RefuseWhenFull()) return;
   CString kept;
-  auto keep = [&kept](const CString& token) { kept += kept.IsEmpty() ? token : ";" + token; };
+  auto keep = [&kept](CString token) {
+    if (!token.Trim().IsEmpty()) kept += kept.IsEmpty() ? token : ";" + token;
+  };
   {
     CAddingMembers adding;
     std::vector<CString> tokens = SplitTypedNumbers(text, true);
