@@ -90,6 +90,20 @@ void ReadDataElement(CTagReader& reader, ConfDefaultData& d) {
   d.playstatussound = StrToIntA(Attribute(reader, "playstatussound"));
 }
 
+// Earlier versions wrote the subject as it stood, so a subject holding '"' cut its attribute
+// short. Their text has a fixed form: the subject is what stands between the opening below and
+// the first "\" maxnum=\"" (the passwords after it are digits). The same text with the subject
+// escaped, or "" when the text is not of that form.
+std::string WithOlderSubjectEscaped(const std::string& text) {
+  static const char kOpening[] = "<mmc_dfs><data subject=\"";
+  static const char kNext[] = "\" maxnum=\"";
+  if (text.compare(0, sizeof kOpening - 1, kOpening) != 0) return std::string();
+  size_t end = text.find(kNext, sizeof kOpening - 1);
+  if (end == std::string::npos) return std::string();
+  std::string subject = text.substr(sizeof kOpening - 1, end - (sizeof kOpening - 1));
+  return kOpening + std::string(EscapeValue(subject.c_str())) + text.substr(end);
+}
+
 // Reads one defaults file into *d (the last data element wins). NULL when it held the
 // defaults; else the step it stopped at: "1" unreadable, "6" not a hexadecimal text (an empty
 // or cut file), "7" not a tagged text, "8" no data element in mmc_dfs. *d is then unchanged.
@@ -99,7 +113,9 @@ const char* ReadDefaultsFile(const CString& path, ConfDefaultData* d) {
   std::vector<BYTE> text(hex.size() / 2 + 1, 0);
   if (hex.empty() || HexDecodeString(hex.c_str(), text.data(), (int)text.size() - 1) < 0) return "6";
   CTagReader reader;
-  if (!reader.LoadText((const char*)text.data())) return "7";
+  if (!reader.LoadText((const char*)text.data()) &&
+      !reader.LoadText(WithOlderSubjectEscaped((const char*)text.data()).c_str()))
+    return "7";
   if (!reader.FindTag("mmc_dfs") || !reader.EnterTag()) return "8";
   ConfDefaultData read = *d;
   do {

@@ -238,6 +238,18 @@ TEST_F(DefaultsPageTest, FilesWrittenBeforeStillLoad) {
   EXPECT_EQ(CString("33"), Module()->m_confDefaultData.visitorpwd);
 }
 
+TEST_F(DefaultsPageTest, AnEarlierVersionsFileWithQuotesInItsSubjectStillLoads) {
+  WriteFile("<mmc_dfs><data subject=\"说\"R&D\" <周会>\" maxnum=\"8\" period=\"45\" remaintime=\"7\" mempwd=\"11\" "
+            "masterpwd=\"22\" visitorpwd=\"33\" playstatussound=\"0\"></data></mmc_dfs>");
+  OpenOnDefaults();
+  EXPECT_TRUE(Page()->m_bLoaded);
+  const ConfDefaultData& d = Module()->m_confDefaultData;
+  EXPECT_EQ(CString("说\"R&D\" <周会>"), d.subject);
+  EXPECT_EQ(8, d.maxnum);
+  EXPECT_EQ(CString("33"), d.visitorpwd);
+  EXPECT_EQ(0, d.playstatussound);
+}
+
 TEST_F(DefaultsPageTest, AFailedOrShortWriteSaysSoAndKeepsTheLastGoodFile) {
   OpenOnDefaults();
   SetField(Page(), IDC_DFS_SUBJECT, "好");
