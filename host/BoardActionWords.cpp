@@ -24,6 +24,8 @@ using Args = std::vector<std::string>;
 constexpr int kCanvasWidth = 1600;
 constexpr int kCanvasHeight = 1200;
 constexpr UINT kGetPageXml = WM_USER + 1001;
+// The finished screen capture handed to a board window (lParam: a picture file).
+constexpr UINT kCaptureDone = WM_USER + 1002;
 
 // What the next dialogs answer, in order of the steps.
 struct DialogAnswer {
@@ -154,7 +156,8 @@ bool AnswerBoardModal(const platform::ModalState& state) {
 }
 
 bool IsBoardActionVerb(const std::string& verb) {
-  for (const char* v : {"mouse-down", "mouse-move", "mouse-up", "drag", "rclick", "write", "menu", "answer-dialog", "save-board"})
+  for (const char* v : {"mouse-down", "mouse-move", "mouse-up", "drag", "rclick", "write", "menu", "answer-dialog",
+                        "save-board", "capture"})
     if (verb == v) return true;
   return false;
 }
@@ -168,6 +171,7 @@ std::string CheckBoardAction(const ScenarioStep& step) {
   if (v == "write") return a.size() == 1 ? "" : "write needs one text";
   if (v == "menu") return a.size() == 1 && Ints(a, 0, 1) ? "" : "menu needs a command id";
   if (v == "save-board") return a.size() == 2 || a.size() == 3 ? "" : "save-board needs a window title and files";
+  if (v == "capture") return a.size() == 2 ? "" : "capture needs a window title and a picture file";
   if (a.size() == 2 && a[0] == "colour" && Ints(a, 1, 1)) return "";
   if (a.size() == 1 && a[0] == "cancel") return "";
   return "answer-dialog needs colour N or cancel";
@@ -188,6 +192,12 @@ std::string PlayBoardAction(const ScenarioStep& step) {
     if (a[0] == "colour") DialogAnswers().push_back({DialogAnswer::kColour, (COLORREF)Int(a[1])});
     else DialogAnswers().push_back({DialogAnswer::kCancel, 0});
     return "";
+  }
+  if (v == "capture") {
+    HWND board = FindWindow(nullptr, charset::Utf8ToGbk(a[0]).c_str());
+    std::string path = charset::Utf8ToGbk(a[1]);
+    if (!board) return "no board titled " + a[0];
+    return SendMessage(board, kCaptureDone, 0, (LPARAM)path.c_str()) ? "" : "the board took no picture";
   }
   HWND surface = FindSurface(a[0]);
   if (!surface) return "no board titled " + a[0];

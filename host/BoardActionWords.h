@@ -11,6 +11,8 @@
 //   menu ID                    the next popup menu chooses command ID
 //   answer-dialog colour N     the next colour dialog ends with OK and COLORREF N
 //   answer-dialog cancel       the next colour, font or file dialog is cancelled
+//   capture TITLE FILE         the screen capture ends with the picture in FILE: the board turns
+//                              it into a picture object and sends it
 //   save-board TITLE PNG [XML] writes the surface's whole canvas (no selection frames) as PNG,
 //                              and the current page's XML
 #pragma once

@@ -162,7 +162,8 @@ std::string ReadFile(const std::string& path) {
 // end showing the same page: the same pixels and the same page XML.
 TEST(HostProgram, TwoModulesDrawTogetherAndEndWithTheSameBoard) {
   std::string folder = testing::TempDir() + "two-sides";
-  ASSERT_EQ(std::system(("mkdir -p '" + folder + "/out'").c_str()), 0);
+  // The scenario's paths are relative to the repository: its captured picture too.
+  ASSERT_EQ(std::system(("mkdir -p '" + folder + "/out' && ln -sfn '" + TAV_SOURCE_DIR + "/res' '" + folder + "/res'").c_str()), 0);
   std::string a = folder + "/out/whiteboard-side-a", b = folder + "/out/whiteboard-side-b";
   for (const std::string& file : {a + ".png", b + ".png", a + ".xml", b + ".xml"}) std::remove(file.c_str());
   ProgramRun run = RunProgram(ModuleArg() + "'" + TAV_SOURCE_DIR + "/scenarios/whiteboard.scn'", folder);
@@ -179,7 +180,8 @@ TEST(HostProgram, TwoModulesDrawTogetherAndEndWithTheSameBoard) {
   EXPECT_TRUE(pngA == pngB) << "the two boards' pictures differ";
   EXPECT_EQ(xmlA, xmlB);
   for (const char* kind : {"line:", "freeline:", "fluorescence:", "rectangle:", "solidrectangle:", "ellipse:",
-                           "solidellipse:", "circle:", "triangle:", "trapezia:", "polyline:", "polygon:", "text:"})
+                           "solidellipse:", "circle:", "triangle:", "trapezia:", "polyline:", "polygon:", "text:",
+                           "image:"})
     EXPECT_NE(xmlA.find(std::string("id=\"") + kind), std::string::npos) << kind << "\n" << xmlA;
   EXPECT_NE(run.output.find(u8"text \"多方白板：你好\""), std::string::npos) << "the Chinese text travels";
   EXPECT_EQ(xmlA.find("roundrect:"), std::string::npos) << "A deleted the round rectangle";

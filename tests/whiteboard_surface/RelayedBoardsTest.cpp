@@ -2,7 +2,13 @@
 // recolours ends as the same object, the same page XML and the same pixels on the other.
 #include <gtest/gtest.h>
 
+#include <cstring>
+
+#include "platform/ui/FontDialog.h"
+#include "platform/ui/Menu.h"
 #include "platform/ui/UserInput.h"
+#include "whiteboard/model/StrokeBitmap.h"
+#include "whiteboard/model/StrokeText.h"
 #include "tests/whiteboard_surface/RelayedBoardsFixture.h"
 #include "whiteboard/surface/ColorBarDlg.h"
 #include "whiteboard/model/StrokeBase.h"
@@ -127,6 +133,58 @@ TEST_F(RelayedBoardsTest, APaletteClickAfterAPageJumpSetsTheDrawingColourOnly) {
   CStrokePage* first = Alice()->GetSurface()->GetPageByNumber(1);
   ASSERT_EQ(first->m_listStroke.GetCount(), 1);
   EXPECT_EQ(static_cast<CStrokeBase*>(first->m_listStroke.GetHead())->m_crColor, 0u);
+}
+
+// 13438 on a text: the font dialog's font and colour reach the peer with the text.
+TEST_F(RelayedBoardsTest, ATextFontChosenInTheFontDialogReachesThePeer) {
+  ChooseTool(Alice(), ToolButton(kToolText));
+  DragOn(Alice(), {60, 150}, {300, 200});
+  platform::user::Type(Alice()->GetSurface()->m_pEdit->m_hWnd, "字体");
+  ChooseTool(Alice(), ToolButton(kToolSelect));
+  ClickOn(Alice(), {400, 300});
+  Relay();
+  Alice()->m_bContentChanged = FALSE;
+  HWND surface = Alice()->GetSurface()->m_hWnd;
+  // The object menu chooses the font command, whose dialog then takes the font and colour.
+  OnceInModal(platform::ModalKind::Menu, [this](const platform::ModalState&) {
+    OnceInModal(platform::ModalKind::Dialog, [](const platform::ModalState& state) {
+      CFontDialog* dialog = dynamic_cast<CFontDialog*>(CWnd::FromHandlePermanent(state.window));
+      ASSERT_NE(dialog, nullptr);
+      LOGFONT font = {};
+      dialog->GetCurrentFont(&font);
+      font.lfHeight = -24;
+      font.lfWeight = 400;
+      strcpy(font.lfFaceName, "黑体");
+      dialog->SetCurrentFont(font);
+      dialog->SetCurrentColor(0x00FF00);
+      dialog->EndDialog(IDOK);
+    });
+    EXPECT_TRUE(platform::Menus::Choose(ID_WB_TEXT_FONT));
+  });
+  platform::user::MouseDown(surface, {180, 175}, true);
+  platform::user::MouseUp(surface, {180, 175}, true);
+  EXPECT_TRUE(Alice()->m_bContentChanged);
+  EXPECT_EQ(Relay(), 1);
+  CStrokeText* text = dynamic_cast<CStrokeText*>(OnlyStroke(Bob()));
+  ASSERT_NE(text, nullptr);
+  EXPECT_EQ(text->m_logFont.lfHeight, -24);
+  EXPECT_STREQ(text->m_logFont.lfFaceName, "黑体");
+  EXPECT_EQ(text->m_crColor, 0x00FF00u);
+  ClickOn(Alice(), {400, 300});
+  ExpectSameBoards();
+}
+
+// A finished screen capture becomes the same picture on both boards (JPEG, Base64, one record).
+TEST_F(RelayedBoardsTest, AFinishedCaptureBecomesAPictureOnBothBoards) {
+  const char* capture = TAV_APP_PICTURES_DIR "Hand.bmp";
+  EXPECT_EQ(::SendMessage(Alice()->m_hWnd, WM_WB_CAPTURE_DONE, 0, (LPARAM)capture), 1);
+  EXPECT_EQ(Relay(), 1);
+  CStrokeBitmap* picture = dynamic_cast<CStrokeBitmap*>(OnlyStroke(Bob()));
+  ASSERT_NE(picture, nullptr);
+  EXPECT_EQ(picture->m_csFormat, CString("jpeg"));
+  ExpectSameBoards();
+  EXPECT_EQ(::SendMessage(Alice()->m_hWnd, WM_WB_CAPTURE_DONE, 0, (LPARAM) "/nonexistent.bmp"), 0);
+  EXPECT_EQ(Relay(), 0);
 }
 
 }  // namespace

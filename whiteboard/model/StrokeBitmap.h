@@ -45,6 +45,9 @@ class CStrokeBitmap : public CStrokeBase, public CWbPicture {
   // its size; FALSE for NULL data, another format or bytes that do not decode.
   BOOL LoadImageFromMemory(CString format, const BYTE* data, UINT size);
 
+  // A fresh id of a picture: "image:" and a unique part.
+  void MakeImageId() { SetKindId("image"); }
+
   WbImagePayload m_payload = {};
 
  protected:

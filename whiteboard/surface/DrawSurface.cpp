@@ -32,6 +32,7 @@ CDrawSurface::CDrawSurface(UINT templateId, CWnd* parent) : CDialog(templateId, 
   MapCommand(ID_WB_BRING_TO_FRONT, &CDrawSurface::OnBringToFront);
   MapCommand(ID_WB_SEND_TO_BACK, &CDrawSurface::OnSendToBack);
   MapCommand(ID_WB_EDIT_TEXT, &CDrawSurface::OnEditText);
+  MapCommand(ID_WB_TEXT_FONT, &CDrawSurface::OnTextFont);
 }
 
 CDrawSurface::~CDrawSurface() {

@@ -216,6 +216,9 @@ class CDrawSurface : public CDialog, private CStrokeRemovalListener {
   // The selected object's commands that the sister surfaces map to their own menu ids.
   void OnDeleteObject();
   void OnEditText();
+  // The font dialog on the selected text; on OK the text takes the font and colour, the board
+  // is marked changed and the text's change record goes out.
+  void OnTextFont();
   // Hands a whole message to the host; the host's result.
   int SendToHost(void* record);
 

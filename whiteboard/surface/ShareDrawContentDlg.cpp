@@ -1,5 +1,7 @@
 #include "whiteboard/surface/ShareDrawContentDlg.h"
 
+#include "whiteboard/surface/LineWidthListBox.h"
+
 #include <typeinfo>
 
 #include "confwindow/DlgDataConf.h"
@@ -54,6 +56,8 @@ CShareDrawContentDlg::CShareDrawContentDlg(CWnd* pParent) : CDrawSurface(IDD_SHA
   MapCommand(ID_WB_SHARE_DELETE, &CShareDrawContentDlg::OnDeleteObject);
   MapCommand(ID_WB_SHARE_EDIT_TEXT, &CShareDrawContentDlg::OnEditText);
   MapCommand(ID_WB_SHARE_COLOR, &CShareDrawContentDlg::OnObjectColor);
+  MapCommand(ID_WB_SHARE_TEXT_FONT, &CShareDrawContentDlg::OnTextFont);
+  MapCommand(ID_WB_SHARE_LINE_WIDTH, &CShareDrawContentDlg::OnObjectLineWidth);
 }
 
 CSurfaceOwner* CShareDrawContentDlg::Owner() const { return m_pOwner; }
@@ -113,6 +117,19 @@ void CShareDrawContentDlg::OnObjectColor() {
   CRect area(stroke->m_rcDraw);
   area.OffsetRect(-m_ptOrigin.x, -m_ptOrigin.y);
   InvalidateRect(&area, FALSE);
+}
+
+void CShareDrawContentDlg::OnObjectLineWidth() {
+  CStrokeBase* stroke = m_pSelected;
+  CTavorineModule* module = TavorineModule();
+  if (!m_pCurPage || !stroke || !module) return;
+  CLineWidthDlg dialog(stroke->m_nPenWidth, this);
+  INT_PTR answer = module->RunPopupDialog(dialog);
+  if (answer != IDOK || stroke != m_pSelected || !m_pCurPage || m_pCurPage->IndexOfStroke(stroke) < 0) return;
+  m_nPenWidth = stroke->m_nPenWidth = dialog.m_nWidth;
+  OnContentChanged();
+  SendChange(WB_CHANGE_PEN_WIDTH, stroke);
+  Invalidate(FALSE);
 }
 
 void CShareDrawContentDlg::SendColorChange(CStrokeBase* s) {

@@ -52,6 +52,9 @@ class CShareDrawContentDlg : public CDrawSurface {
  private:
   // 13453: the selected object takes a colour from the colour dialog and the change is sent.
   void OnObjectColor();
+  // 13454: the selected object takes a width from the line-width dialog; surface and object
+  // keep it and the width change is sent.
+  void OnObjectLineWidth();
   // The colour-change record of the object's class (fill or pen colour); texts go as their
   // method record, pictures not at all.
   void SendColorChange(CStrokeBase* stroke);

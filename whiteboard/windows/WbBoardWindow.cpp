@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "module/ModuleLog.h"
+#include "whiteboard/model/GdipImage.h"
 #include "whiteboard/model/StrokeBase.h"
 #include "whiteboard/model/StrokePage.h"
 #include "whiteboard/model/WbBlocks.h"
@@ -73,9 +74,12 @@ class IdSet {
 
 }  // namespace
 
-CWbBoardWindow::CWbBoardWindow(UINT templateId) : CDialog(templateId) {}
+CWbBoardWindow::CWbBoardWindow(UINT templateId) : CDialog(templateId) {
+  MapMessage(WM_WB_CAPTURE_DONE, [this](WPARAM w, LPARAM l) { return OnMyHookMsg(w, l); });
+}
 
 BOOL CWbBoardWindow::CreateSurface(CDrawSurface* surface, UINT templateId, const char* className) {
+  GdiplusInit();  // pictures and captures go through GDI+
   if (!surface->Create(templateId, this)) {
     ModuleLog(CString(className) + " Create Failed!\n");
     delete surface;

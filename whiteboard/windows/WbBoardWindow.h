@@ -14,6 +14,10 @@ class CColorBarDlg;
 class CDlgDFP2PWhiteBoard;
 class CDrawSurface;
 
+// The finished screen capture for a board window: lParam is the captured picture (in this
+// headless build, the path of a picture file standing for the captured area).
+constexpr UINT WM_WB_CAPTURE_DONE = WM_USER + 1002;
+
 class CWbBoardWindow : public CDialog, public CSurfaceOwner {
  public:
   explicit CWbBoardWindow(UINT templateId);
@@ -41,6 +45,11 @@ class CWbBoardWindow : public CDialog, public CSurfaceOwner {
   void OnSelectedDeleted() override;
   void ShowReceivedPage(int page) override;
 
+  // WM_WB_CAPTURE_DONE: the capture becomes a picture at the view's top-left corner: encoded
+  // as JPEG of quality 85, Base64, loaded into a picture object on the current page and sent
+  // to the other sides (SendNewImage).
+  LRESULT OnMyHookMsg(WPARAM, LPARAM capturePath);
+
   // Disables the page controls and enables them again 500 ms later.
   int DisablePageControls();
 
@@ -62,9 +71,9 @@ class CWbBoardWindow : public CDialog, public CSurfaceOwner {
   virtual CDrawSurface* BoardSurface() const = 0;
   // The owner that objects built from received payloads take (the point-to-point board).
   virtual CDlgDFP2PWhiteBoard* PayloadOwner() { return nullptr; }
-  // Creates surface from its template over the window's frame control and takes the select
-  // button; FALSE when it cannot be created (surface deleted, with a log line naming
-  // className).
+  // Starts GDI+ (GdiplusInit), creates surface from its template over the window's frame
+  // control and takes the select button; FALSE when it cannot be created (surface deleted,
+  // with a log line naming className).
   BOOL CreateSurface(CDrawSurface* surface, UINT templateId, const char* className);
   // The board's header factory (conference, share or point-to-point head); NULL when out of
   // memory.

@@ -1,0 +1,26 @@
+// The text-font command of the object menus (13438 on the conference and point-to-point
+// surfaces, 13466 on the shared board's): the font dialog on the selected text.
+#include "module/TavorineModule.h"
+#include "platform/ui/FontDialog.h"
+#include "whiteboard/model/StrokePage.h"
+#include "whiteboard/model/StrokeText.h"
+#include "whiteboard/surface/DrawSurface.h"
+
+void CDrawSurface::OnTextFont() {
+  CStrokeText* text = dynamic_cast<CStrokeText*>(m_pSelected);
+  CTavorineModule* module = TavorineModule();
+  if (!m_pCurPage || !text || !module) return;
+  CFontDialog dialog(&text->m_logFont, CF_EFFECTS | CF_SCREENFONTS, nullptr, this);
+  dialog.SetCurrentColor(text->m_crColor);
+  INT_PTR answer = module->RunPopupDialog(dialog);
+  // A received record may have taken the text or the whole board away meanwhile.
+  if (answer != IDOK || text != m_pSelected || !m_pCurPage || m_pCurPage->IndexOfStroke(text) < 0) return;
+  dialog.GetCurrentFont(&text->m_logFont);
+  text->m_crColor = dialog.GetColor();
+  OnContentChanged();
+  CRect area(text->m_rcDraw);
+  area.NormalizeRect();
+  area.OffsetRect(-m_ptOrigin.x, -m_ptOrigin.y);
+  InvalidateRect(&area, TRUE);
+  SendStrokeMethod(WB_MSG_OBJECT_CHANGE, 5, text);
+}
