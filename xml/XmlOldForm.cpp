@@ -30,7 +30,11 @@ int Enter(XmlElement* e, void* context) {
   if (!Attach(w, copy)) return -1;
   w->current = copy;
   // A text-only element keeps its text as an older-form text child.
-  return !e->text || XmlAppendChild(copy, XmlNewTextNode(e->text)) ? 1 : -1;
+  if (!e->text) return 1;
+  XmlElement* text = XmlNewTextNode(e->text);
+  if (!text) return -1;
+  XmlLinkLast(copy, text);  // a fresh node: no need to look for a cycle up a deep copy
+  return 1;
 }
 
 void Leave(XmlElement* e, void* context) {
