@@ -45,6 +45,7 @@ FILE* XmlFileOutOpen(XmlFileOut* out, const char* path) {
   *out = XmlFileOut{nullptr, nullptr, path};
   struct stat st;
   bool exists = lstat(path, &st) == 0;
+  if (exists && S_ISREG(st.st_mode) && access(path, W_OK) != 0) return nullptr;  // as opening it would be
   if (!exists || S_ISREG(st.st_mode)) out->file = CreateBeside(path, exists ? &st : nullptr, &out->temporary);
   if (!out->file) out->file = fopen(path, "w");
   return out->file;
