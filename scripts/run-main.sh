@@ -2,7 +2,8 @@
 # The main job: installs what is missing, builds the default preset and lets the host program
 # load the module and play its scenarios (docs/scenarios.md), printing the host traffic: loading
 # and closing the module, creating a conference and inviting, joining one and inviting, an
-# invitation accepted and its conference ended, booking, the member-right query; each scenario
+# invitation accepted and its conference ended, a point-to-point whiteboard accepted, ended and
+# closed before a create, booking, the member-right query; each scenario
 # on a fresh user folder; then conference defaults saved and found again by a second run on the
 # same folder; then two module processes drawing together on a conference whiteboard through
 # the program's relay, each side's page written into out/.
@@ -14,7 +15,7 @@ cmake --preset default
 jobs=$(nproc 2>/dev/null || echo 4)
 [ "$jobs" -gt 8 ] && jobs=8
 cmake --build --preset default -j"$jobs"
-for name in first create create-invite join-invite invitation book member-right; do
+for name in first create create-invite join-invite invitation p2p-board book member-right; do
   echo "=== scenarios/$name.scn"
   folder=build/default/scenario-users/$name
   rm -rf "$folder"

@@ -123,7 +123,7 @@ TEST_P(ScenarioFile, PlaysThrough) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Scenarios, ScenarioFile, testing::Values("first", "create", "create-invite", "join-invite", "invitation",
-                                                                 "book", "member-right"),
+                                                                 "p2p-board", "book", "member-right"),
                          [](const testing::TestParamInfo<const char*>& info) {
                            std::string name = info.param;
                            for (char& c : name)
