@@ -11,6 +11,7 @@
 #include "platform/ui/ColorDialog.h"
 #include "platform/ui/Desktop.h"
 #include "platform/ui/Dialog.h"
+#include "platform/ui/FileDialog.h"
 #include "platform/ui/Menu.h"
 #include "platform/ui/UserInput.h"
 #include "platform/ui/Wnd.h"
@@ -29,8 +30,9 @@ constexpr UINT kCaptureDone = WM_USER + 1002;
 
 // What the next dialogs answer, in order of the steps.
 struct DialogAnswer {
-  enum Kind { kColour, kCancel } kind;
+  enum Kind { kColour, kFile, kCancel } kind;
   COLORREF colour;
+  std::string path;  // GBK
 };
 std::deque<DialogAnswer>& DialogAnswers() {
   static std::deque<DialogAnswer> answers;
@@ -146,12 +148,16 @@ bool AnswerBoardModal(const platform::ModalState& state) {
     MenuAnswer() = 0;
     return platform::Menus::Choose(id);
   }
-  CColorDialog* colour = dynamic_cast<CColorDialog*>(CWnd::FromHandlePermanent(state.window));
-  if (!colour || DialogAnswers().empty()) return false;
+  CWnd* window = CWnd::FromHandlePermanent(state.window);
+  CColorDialog* colour = dynamic_cast<CColorDialog*>(window);
+  CFileDialog* file = dynamic_cast<CFileDialog*>(window);
+  if ((!colour && !file) || DialogAnswers().empty()) return false;
   DialogAnswer answer = DialogAnswers().front();
   DialogAnswers().pop_front();
-  if (answer.kind == DialogAnswer::kColour) colour->SetCurrentColor(answer.colour);
-  colour->EndDialog(answer.kind == DialogAnswer::kColour ? IDOK : IDCANCEL);
+  bool ok = (colour && answer.kind == DialogAnswer::kColour) || (file && answer.kind == DialogAnswer::kFile);
+  if (ok && colour) colour->SetCurrentColor(answer.colour);
+  if (ok && file) file->SetPathName(answer.path.c_str());
+  static_cast<CDialog*>(window)->EndDialog(ok ? IDOK : IDCANCEL);
   return true;
 }
 
@@ -173,8 +179,9 @@ std::string CheckBoardAction(const ScenarioStep& step) {
   if (v == "save-board") return a.size() == 2 || a.size() == 3 ? "" : "save-board needs a window title and files";
   if (v == "capture") return a.size() == 2 ? "" : "capture needs a window title and a picture file";
   if (a.size() == 2 && a[0] == "colour" && Ints(a, 1, 1)) return "";
+  if (a.size() == 2 && a[0] == "file") return "";
   if (a.size() == 1 && a[0] == "cancel") return "";
-  return "answer-dialog needs colour N or cancel";
+  return "answer-dialog needs colour N, file PATH or cancel";
 }
 
 std::string PlayBoardAction(const ScenarioStep& step) {
@@ -189,8 +196,9 @@ std::string PlayBoardAction(const ScenarioStep& step) {
     return "";
   }
   if (v == "answer-dialog") {
-    if (a[0] == "colour") DialogAnswers().push_back({DialogAnswer::kColour, (COLORREF)Int(a[1])});
-    else DialogAnswers().push_back({DialogAnswer::kCancel, 0});
+    if (a[0] == "colour") DialogAnswers().push_back({DialogAnswer::kColour, (COLORREF)Int(a[1]), ""});
+    else if (a[0] == "file") DialogAnswers().push_back({DialogAnswer::kFile, 0, charset::Utf8ToGbk(a[1])});
+    else DialogAnswers().push_back({DialogAnswer::kCancel, 0, ""});
     return "";
   }
   if (v == "capture") {

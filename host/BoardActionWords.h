@@ -10,7 +10,8 @@
 //   write TEXT                 types TEXT into the window that has the focus
 //   menu ID                    the next popup menu chooses command ID
 //   answer-dialog colour N     the next colour dialog ends with OK and COLORREF N
-//   answer-dialog cancel       the next colour, font or file dialog is cancelled
+//   answer-dialog file PATH    the next file dialog ends with OK and PATH
+//   answer-dialog cancel       the next colour or file dialog is cancelled
 //   capture TITLE FILE         the screen capture ends with the picture in FILE: the board turns
 //                              it into a picture object and sends it
 //   save-board TITLE PNG [XML] writes the surface's whole canvas (no selection frames) as PNG,

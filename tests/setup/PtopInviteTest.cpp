@@ -372,6 +372,7 @@ TEST_F(P2PBoardSessionTest, EndedByThePeerAndClosedByTheUserTheUserIsFreeAgain) 
   EXPECT_EQ(1u, Host().CountCode(kHostEndDataSession));
 
   HWND window = board->m_hWnd;
+  ScriptMessageBox(IDNO);  // the board is offered for saving: not saved
   ASSERT_TRUE(platform::user::CloseWindow(window));
   Pump();
   EXPECT_FALSE(::IsWindow(window));
@@ -383,6 +384,7 @@ TEST_F(P2PBoardSessionTest, EndedByThePeerAndClosedByTheUserTheUserIsFreeAgain) 
 TEST_F(P2PBoardSessionTest, TheUserClosingALiveBoardLeavesThePeer) {
   CDlgDFP2PWhiteBoard* board = Accept();
   ASSERT_NE(nullptr, board);
+  ScriptMessageBox(IDNO);  // the board is offered for saving: not saved
   ASSERT_TRUE(platform::user::CloseWindow(board->m_hWnd));
   Pump();
   EXPECT_EQ(0, Module()->m_aP2PWhiteBoards.GetSize());

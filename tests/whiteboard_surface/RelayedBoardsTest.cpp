@@ -2,8 +2,13 @@
 // recolours ends as the same object, the same page XML and the same pixels on the other.
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <cstring>
+#include <string>
 
+#include "module/TavorineModule.h"
+#include "platform/ui/Desktop.h"
+#include "platform/ui/FileDialog.h"
 #include "platform/ui/FontDialog.h"
 #include "platform/ui/Menu.h"
 #include "platform/ui/UserInput.h"
@@ -185,6 +190,42 @@ TEST_F(RelayedBoardsTest, AFinishedCaptureBecomesAPictureOnBothBoards) {
   ExpectSameBoards();
   EXPECT_EQ(::SendMessage(Alice()->m_hWnd, WM_WB_CAPTURE_DONE, 0, (LPARAM) "/nonexistent.bmp"), 0);
   EXPECT_EQ(Relay(), 0);
+}
+
+// Leaving a changed board offers to save it: Cancel keeps the board, Yes writes the XWB
+// document to the file chosen in the save dialog, and the board goes.
+TEST_F(RelayedBoardsTest, LeavingAChangedBoardOffersToSaveItAsADocument) {
+  ChooseTool(Alice(), ToolButton(kToolLine));
+  DragOn(Alice(), {40, 40}, {200, 120});
+  std::string id = Strokes(Alice()->GetSurface())[0]->m_szID;
+  ASSERT_TRUE(Alice()->m_bContentChanged);
+  ScriptMessageBox(IDCANCEL);
+  platform::user::CloseWindow(Alice()->m_hWnd);
+  EXPECT_EQ(LastMessageBoxText(), CString("白板内容已经改变，是否保存？"));
+  EXPECT_EQ(Module()->m_aP2PWhiteBoards.GetSize(), 2) << "Cancel keeps the board";
+
+  std::string path = testing::TempDir() + "saved-board.xwb";
+  std::remove(path.c_str());
+  ScriptMessageBox(IDYES);
+  OnceInModal(platform::ModalKind::Dialog, [path](const platform::ModalState& state) {
+    CFileDialog* dialog = dynamic_cast<CFileDialog*>(CWnd::FromHandlePermanent(state.window));
+    ASSERT_NE(dialog, nullptr);
+    dialog->SetPathName(path.c_str());
+    dialog->EndDialog(IDOK);
+  });
+  platform::user::CloseWindow(Alice()->m_hWnd);
+  platform::Desktop::PumpMessages();
+  EXPECT_EQ(Module()->m_aP2PWhiteBoards.GetSize(), 1) << "the board went";
+  FILE* file = std::fopen(path.c_str(), "rb");
+  ASSERT_NE(file, nullptr);
+  std::string saved;
+  char buffer[4096];
+  size_t n;
+  while ((n = std::fread(buffer, 1, sizeof buffer, file)) > 0) saved.append(buffer, n);
+  std::fclose(file);
+  EXPECT_EQ(saved.compare(0, 2, "WB"), 0);
+  EXPECT_NE(saved.find("<xwb oper=\"create\""), std::string::npos);
+  EXPECT_NE(saved.find(id), std::string::npos);
 }
 
 }  // namespace

@@ -46,6 +46,7 @@ BOOL CDlgDFP2PWhiteBoard::OnInitDialog() {
 CDrawSurface* CDlgDFP2PWhiteBoard::BoardSurface() const { return m_pDrawContent; }
 
 void CDlgDFP2PWhiteBoard::OnClose() {
+  if (!OfferToSave(m_bContentChanged)) return;
   if (CTavorineModule* module = TavorineModule()) module->EndP2PWhiteBoard(this);
   platform::DestroyAndDelete(this);
 }

@@ -50,8 +50,9 @@ class CDlgDFP2PWhiteBoard : public CWbBoardWindow {
 
  protected:
   BOOL OnInitDialog() override;
-  // The user closes the board: the module ends its session, and the board goes (freed once
-  // the handlers running on it have returned).
+  // The user closes the board: a changed board is offered for saving first (Cancel keeps it);
+  // then the module ends its session, and the board goes (freed once the handlers running on it
+  // have returned).
   void OnClose() override;
   CDrawSurface* BoardSurface() const override;
   CDlgDFP2PWhiteBoard* PayloadOwner() override { return this; }

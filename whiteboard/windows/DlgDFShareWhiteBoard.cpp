@@ -30,6 +30,10 @@ BOOL CDlgDFShareWhiteBoard::OnInitDialog() {
   return TRUE;
 }
 
+void CDlgDFShareWhiteBoard::OnClose() {
+  if (OfferToSave(m_bContentChanged)) ShowWindow(SW_HIDE);
+}
+
 CDrawSurface* CDlgDFShareWhiteBoard::BoardSurface() const { return m_pDrawContent; }
 
 // ---- Received records ----

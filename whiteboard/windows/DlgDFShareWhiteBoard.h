@@ -39,6 +39,7 @@ class CDlgDFShareWhiteBoard : public CWbBoardWindow {
 
   // The board as an XWB document, and back (FALSE for a malformed document).
   CString WriteXwbDocument();
+  CString BoardDocument() override { return WriteXwbDocument(); }
   BOOL ReadXwbDocument(const char* pszDoc, size_t nLength);
 
   // Set on every change of the board, cleared when the board is saved.
@@ -49,6 +50,9 @@ class CDlgDFShareWhiteBoard : public CWbBoardWindow {
 
  protected:
   BOOL OnInitDialog() override;
+  // The user closes the window: a changed board is offered for saving first (Cancel keeps the
+  // window); then it hides.
+  void OnClose() override;
   CDrawSurface* BoardSurface() const override;
   WbMsgHeader* NewBoardHeader(DWORD type, DWORD value) override;
   int SendBoardMessage(WbMsgHeader* header) override;

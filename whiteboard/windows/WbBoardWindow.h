@@ -50,6 +50,14 @@ class CWbBoardWindow : public CDialog, public CSurfaceOwner {
   // to the other sides (SendNewImage).
   LRESULT OnMyHookMsg(WPARAM, LPARAM capturePath);
 
+  // Leaving a board that changed since it was last saved (changed set): a question box offers
+  // to save it first; Yes saves it as an XWB document to the file chosen in the save dialog and
+  // clears changed. TRUE when the board may go (saved, or No), FALSE when it stays (Cancel, the
+  // dialog cancelled, the file not written).
+  BOOL OfferToSave(BOOL& changed);
+  // The board as an XWB document.
+  virtual CString BoardDocument();
+
   // Disables the page controls and enables them again 500 ms later.
   int DisablePageControls();
 
