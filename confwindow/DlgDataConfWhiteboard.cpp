@@ -4,6 +4,7 @@
 
 #include "confwindow/DlgDataConf.h"
 #include "module/TavorineModule.h"
+#include "platform/ui/WindowRelease.h"
 #include "whiteboard/windows/DlgDFWhiteBoard.h"
 
 namespace {
@@ -35,7 +36,8 @@ void CDlgDataConf::StartWhiteboardIfIncluded(const confCtrlResult& answer, BOOL 
   m_pDlgWhiteBoard->StartBoard(joined);
 }
 
+// The module's close or the conference's end may come while one of the board's dialogs runs.
 void CDlgDataConf::CloseWhiteBoard() {
-  delete m_pDlgWhiteBoard;
+  platform::DestroyAndDelete(m_pDlgWhiteBoard);
   m_pDlgWhiteBoard = nullptr;
 }

@@ -5,10 +5,13 @@
 
 #include "module/HostBlocks.h"
 #include "module/InviteEvents.h"
+#include "platform/ui/Desktop.h"
+#include "platform/ui/Menu.h"
 #include "platform/ui/UserInput.h"
 #include "tests/confwindow/ConfWindowFixture.h"
 #include "tests/whiteboard/WbHostCopy.h"
 #include "host/WbRelay.h"
+#include "whiteboard/surface/ColorBarDlg.h"
 #include "whiteboard/surface/DrawContentDlg.h"
 #include "whiteboard/windows/DlgDFWhiteBoard.h"
 #include "whiteboard/windows/WbToolButtons.h"
@@ -72,6 +75,62 @@ TEST_F(ConfWhiteboardTest, AJoinedConferenceOpensItsBoardAskingForTheContentAndC
   Module()->Close();
   EXPECT_EQ(Board(), nullptr);
   EXPECT_FALSE(::IsWindow(board));
+}
+
+// The module closes (the conference is left, its board goes) while the board's colour dialog
+// runs under the palette's handler: the board's window goes at once, its objects once the
+// handler has returned, and the handler changes nothing.
+TEST_F(ConfWhiteboardTest, AModuleClosedInsideTheBoardsColourDialog) {
+  ASSERT_EQ(1, DeliverCtrlResult({kDetailCreate, 200, "sip:c@ims.example.cn", "", "", kSubConfWhiteboard}));
+  HWND board = Board()->m_hWnd;
+  HWND swatch = ::GetDlgItem(Board()->GetColorBar()->m_hWnd, IDC_COLOR_SWATCH_FIRST + 3);
+  size_t sent = wbtest::SentWbMessages(Host()).size();
+  bool closed = false;
+  OnceInModal(platform::ModalKind::Dialog, [&](const platform::ModalState&) {
+    Module()->Close();
+    closed = true;
+  });
+  POINT at{3, 3};
+  ::ClientToScreen(swatch, &at);
+  for (UINT msg : {WM_LBUTTONDOWN, WM_LBUTTONUP, WM_LBUTTONDBLCLK, WM_LBUTTONUP})
+    platform::Desktop::DeliverMouseTo(swatch, msg, at, msg == WM_LBUTTONUP ? 0 : MK_LBUTTON);
+  EXPECT_TRUE(closed);
+  EXPECT_EQ(Board(), nullptr);
+  EXPECT_FALSE(::IsWindow(board));
+  EXPECT_EQ(nullptr, Module()->m_pActiveCommonDlg);
+  EXPECT_EQ(wbtest::SentWbMessages(Host()).size(), sent);
+}
+
+// The same inside the font dialog of a text, opened from the object menu.
+TEST_F(ConfWhiteboardTest, AModuleClosedInsideTheBoardsFontDialog) {
+  ASSERT_EQ(1, DeliverCtrlResult({kDetailCreate, 200, "sip:c@ims.example.cn", "", "", kSubConfWhiteboard}));
+  HWND board = Board()->m_hWnd;
+  HWND surface = Board()->GetSurface()->m_hWnd;
+  ASSERT_TRUE(platform::user::ClickItem(board, IDC_WB_TOOL_FIRST + kToolText));
+  platform::user::MouseDown(surface, {60, 150});
+  platform::user::MouseMove(surface, {300, 200}, true);
+  platform::user::MouseUp(surface, {300, 200});
+  ASSERT_NE(Board()->GetSurface()->m_pEdit, nullptr);
+  platform::user::Type(Board()->GetSurface()->m_pEdit->m_hWnd, "字体");
+  ASSERT_TRUE(platform::user::ClickItem(board, IDC_WB_SELECT_TOOL));
+  platform::user::MouseDown(surface, {400, 300});
+  platform::user::MouseUp(surface, {400, 300});
+  size_t sent = wbtest::SentWbMessages(Host()).size();
+  bool closed = false;
+  OnceInModal(platform::ModalKind::Menu, [&](const platform::ModalState&) {
+    OnceInModal(platform::ModalKind::Dialog, [&](const platform::ModalState&) {
+      Module()->Close();
+      closed = true;
+    });
+    EXPECT_TRUE(platform::Menus::Choose(ID_WB_TEXT_FONT));
+  });
+  platform::user::MouseDown(surface, {180, 175}, true);
+  platform::user::MouseUp(surface, {180, 175}, true);
+  EXPECT_TRUE(closed);
+  EXPECT_EQ(Board(), nullptr);
+  EXPECT_FALSE(::IsWindow(board));
+  EXPECT_EQ(nullptr, Module()->m_pActiveCommonDlg);
+  EXPECT_EQ(wbtest::SentWbMessages(Host()).size(), sent);
 }
 
 }  // namespace

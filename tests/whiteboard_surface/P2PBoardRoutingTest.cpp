@@ -10,6 +10,7 @@
 #include "module/HostBlocks.h"
 #include "module/InviteEvents.h"
 #include "module/TavorineModule.h"
+#include "platform/ui/Menu.h"
 #include "platform/ui/UserInput.h"
 #include "setup/DlgPtopInvite.h"
 #include "tests/whiteboard_surface/SisterBoardFixture.h"
@@ -100,6 +101,35 @@ TEST_F(P2PBoardRouting, ModuleCloseInsideTheColourDialogLeavesTheBoardsHandlerSa
     platform::Desktop::DeliverMouseTo(swatch, msg, at, msg == WM_LBUTTONUP ? 0 : MK_LBUTTON);
   EXPECT_TRUE(closed);
   EXPECT_FALSE(::IsWindow(boardWindow));
+  EXPECT_EQ(Module()->m_aP2PWhiteBoards.GetSize(), 0);
+  EXPECT_EQ(nullptr, Module()->m_pActiveCommonDlg);
+  EXPECT_EQ(Sent().size(), sent);
+}
+
+// The same inside the font dialog of a text on the board, opened from its object menu.
+TEST_F(P2PBoardRouting, ModuleCloseInsideTheFontDialogLeavesTheSurfacesHandlerSafe) {
+  AcceptWhiteboardFrom(kPeer);
+  CP2PDrawContentDlg* surface = Board(0)->GetSurface();
+  HWND surfaceWindow = surface->m_hWnd;
+  surface->m_nTool = kToolText;
+  Drag(surface, {60, 150}, {300, 200});
+  ASSERT_NE(surface->m_pEdit, nullptr);
+  platform::user::Type(surface->m_pEdit->m_hWnd, "字体");
+  surface->m_nTool = kToolSelect;
+  Click(surface, {400, 300});
+  size_t sent = Sent().size();
+  bool closed = false;
+  OnceInModal(platform::ModalKind::Menu, [&](const platform::ModalState&) {
+    OnceInModal(platform::ModalKind::Dialog, [&](const platform::ModalState&) {
+      Module()->Close();
+      closed = true;
+    });
+    EXPECT_TRUE(platform::Menus::Choose(ID_WB_TEXT_FONT));
+  });
+  platform::user::MouseDown(surfaceWindow, {180, 175}, true);
+  platform::user::MouseUp(surfaceWindow, {180, 175}, true);
+  EXPECT_TRUE(closed);
+  EXPECT_FALSE(::IsWindow(surfaceWindow));
   EXPECT_EQ(Module()->m_aP2PWhiteBoards.GetSize(), 0);
   EXPECT_EQ(nullptr, Module()->m_pActiveCommonDlg);
   EXPECT_EQ(Sent().size(), sent);

@@ -15,6 +15,7 @@
 #include "whiteboard/model/StrokePage.h"
 #include "whiteboard/model/StrokePolyline.h"
 #include "whiteboard/model/StrokeSolidRectangle.h"
+#include "whiteboard/surface/LineWidthListBox.h"
 #include "whiteboard/surface/ShareDrawContentDlg.h"
 #include "whiteboard/windows/DlgDFShareWhiteBoard.h"
 #include "whiteboard/windows/DlgDFWhiteBoard.h"
@@ -204,28 +205,45 @@ TEST_F(ShareSurface, ABoardClosedWhileTheColourDialogIsUpIsLeftAlone) {
   EXPECT_EQ(Sent().size(), before) << Traffic();
 }
 
-TEST_F(ShareSurface, AModuleClosedInsideTheColourDialogSendsNothing) {
-  CStrokeBase* block = DrawSolidRectangle();
+// The host closes the module while a dialog of the object menu runs; the user then answers it:
+// the object takes the change locally, nothing is sent once the module is closing.
+TEST_F(ShareSurface, AModuleClosedInsideTheObjectMenusDialogsSendsNothing) {
+  Surface()->m_nTool = kToolRectangle;
+  Drag(Surface(), {100, 100}, {200, 160});
+  CStrokeBase* box = Strokes(Surface()).back();
+  struct Case {
+    UINT command;
+    std::function<void(CDialog*)> answer;
+  };
+  const Case cases[] = {
+      {ID_WB_SHARE_COLOR, [](CDialog* d) { static_cast<CColorDialog*>(d)->SetCurrentColor(kBlue); }},
+      {ID_WB_SHARE_LINE_WIDTH, [](CDialog* d) { static_cast<CLineWidthDlg*>(d)->m_nWidth = 5; }},
+  };
   size_t before = Sent().size();
-  bool menuDone = false, dialogDone = false;
-  platform::Desktop::SetModalHook([&](const ModalState& state) {
-    if (state.kind == ModalKind::Menu && !menuDone) {
-      menuDone = true;
-      platform::Menus::Choose(ID_WB_SHARE_COLOR);
-    } else if (state.kind == ModalKind::Dialog && !dialogDone) {
-      dialogDone = true;
-      Module()->Close();
-      auto* dialog = static_cast<CColorDialog*>(CWnd::FromHandlePermanent(state.window));
-      dialog->SetCurrentColor(kBlue);
-      dialog->EndDialog(IDOK);
-    }
-  });
-  Surface()->m_nTool = kToolSelect;
-  user::MouseDown(Surface()->m_hWnd, {150, 130}, true);
-  user::MouseUp(Surface()->m_hWnd, {150, 130}, true);
-  platform::Desktop::SetModalHook(nullptr);
-  EXPECT_TRUE(dialogDone);
-  EXPECT_EQ(block->m_crColor, kBlue);
+  bool closed = false;
+  for (const Case& c : cases) {
+    bool menuDone = false, dialogDone = false;
+    platform::Desktop::SetModalHook([&](const ModalState& state) {
+      if (state.kind == ModalKind::Menu && !menuDone) {
+        menuDone = true;
+        platform::Menus::Choose(c.command);
+      } else if (state.kind == ModalKind::Dialog && !dialogDone) {
+        dialogDone = true;
+        if (!closed) Module()->Close();
+        closed = true;
+        auto* dialog = static_cast<CDialog*>(CWnd::FromHandlePermanent(state.window));
+        c.answer(dialog);
+        dialog->EndDialog(IDOK);
+      }
+    });
+    Surface()->m_nTool = kToolSelect;
+    user::MouseDown(Surface()->m_hWnd, {100, 130}, true);
+    user::MouseUp(Surface()->m_hWnd, {100, 130}, true);
+    platform::Desktop::SetModalHook(nullptr);
+    EXPECT_TRUE(dialogDone) << c.command;
+  }
+  EXPECT_EQ(box->m_crColor, kBlue);
+  EXPECT_EQ(box->m_nPenWidth, 5);
   EXPECT_EQ(Sent().size(), before) << Traffic();
   EXPECT_EQ(Module()->m_pActiveCommonDlg, nullptr);
 }
