@@ -61,12 +61,17 @@ void Fill(FuzzedDataProvider& in, BYTE* block, size_t size) {
   if (!bytes.empty()) memcpy(block, bytes.data(), bytes.size());
 }
 
+// A payload's block is as large as its object type makes it (the host copies it so); a type no
+// kind has gets a block as large as the largest kind.
 void* NewPayload(FuzzedDataProvider& in, Blocks& blocks) {
   const Kind& kind = kKinds[in.ConsumeIntegralInRange<size_t>(0, sizeof kKinds / sizeof kKinds[0] - 1)];
-  BYTE* payload = blocks.New(kind.size);
-  Fill(in, payload, kind.size);
+  bool unknown = in.ConsumeIntegralInRange<int>(0, 15) == 0;
+  size_t size = unknown ? sizeof(WbRectPayload) : kind.size;
+  BYTE* payload = blocks.New(size);
+  Fill(in, payload, size);
   WbShapePayload* head = reinterpret_cast<WbShapePayload*>(payload);
-  if (in.ConsumeBool()) head->nObjType = kind.type;
+  head->nObjType = unknown ? in.ConsumeIntegralInRange<DWORD>(WB_OBJ_DOCPAGE + 1, 0xFFFFFFFF) : kind.type;
+  if (unknown) return payload;
   if (in.ConsumeBool()) {  // an id of a kind the readers know, as a board would write it
     std::string id = kIdWords[in.ConsumeIntegralInRange<size_t>(0, sizeof kIdWords / sizeof kIdWords[0] - 1)];
     id += in.ConsumeRandomLengthString(24);

@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
+#include <string>
 
 #include "fuzz/FuzzBoards.h"
 #include "whiteboard/surface/DrawSurface.h"
@@ -10,8 +11,14 @@
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   fuzzboards::Reset();
   CDrawSurface* surface = fuzzboards::Surface(0);
-  const char* doc = reinterpret_cast<const char*>(data);
-  if (!surface->ReadXwbDocument(doc, size)) {
+  // Half the inputs get a proper 46-character head, so that the XML itself is reached.
+  std::string doc(reinterpret_cast<const char*>(data), size);
+  if (size > 0 && (data[0] & 1)) {
+    std::string head = "WB" + std::string(44, ' ');
+    doc = head + doc.substr(1);
+    for (int i = 0; i < 4; ++i) doc[2 + i] = (char)((doc.size() >> (8 * i)) & 0xFF);
+  }
+  if (!surface->ReadXwbDocument(doc.data(), doc.size())) {
     if (surface->m_listPages.GetCount() != 1) abort();  // a refused document leaves the board
     return 0;
   }

@@ -288,5 +288,19 @@ TEST_F(SurfaceRecords, GeometryBeyondTheCoordinateRangeIsRefused) {
   EXPECT_TRUE(Strokes().empty());
 }
 
+// A pointer's place is read from a picture payload; a pen stroke's payload is smaller.
+TEST_F(SurfaceRecords, APointerIdOnAPayloadThatIsNoPictureIsRefused) {
+  UseTool(kToolPen, kRed);
+  Drag({100, 100}, {200, 160});
+  WbMsgHeader* sent = const_cast<WbMsgHeader*>(Sent().back());
+  WbPathPayload* path = static_cast<WbPathPayload*>(sent->pPageOp->pList->pItem);
+  for (const char* id : {"hand:0123456789abcdef0", "laser:0123456789abcdef0"}) {
+    SetWbText(path->head.szID, id);
+    OpenPage(1);
+    Receive(Relayed(sent));
+    EXPECT_TRUE(Strokes().empty()) << id;
+  }
+}
+
 }  // namespace
 }  // namespace surftest

@@ -104,16 +104,6 @@ TEST_F(SurfaceReentry, ANewPageArrivingWhileALaserIsReplacedKeepsTheNewLaser) {
   EXPECT_EQ(laser->m_nX, 200);
 }
 
-TEST_F(SurfaceReentry, TheObjectDrawnIsForgottenWhenANewPageArrivesDuringItsSend) {
-  WbRecvMsgHeader* page2 = PeerPage2();
-  DeliverDuringSend(WB_MSG_OBJECT_ADD, page2);
-  UseTool(kToolLine);
-  Drag({100, 100}, {300, 200});  // the release repaints the new line after sending it
-  EXPECT_EQ(Surface()->m_nCurPageNo, 2);
-  EXPECT_EQ(Surface()->m_pStrokeTemp, nullptr);
-  EXPECT_TRUE(Strokes().empty());
-}
-
 // The background of a document the user opened, deleted by the peer: the page forgets it, and
 // the board is saved and read again without it.
 TEST_F(SurfaceReentry, AReceivedDeletionOfTheBackgroundLeavesThePageWithout) {

@@ -261,6 +261,11 @@ CStrokeBase* NewStrokeFromPayload(const void* payload, CDlgDFP2PWhiteBoard* owne
   }
   SetWbText(stroke->m_szID, id);
   BOOL picturePointer = dynamic_cast<CStrokeHandPointer*>(stroke) || dynamic_cast<CStrokeLaser*>(stroke);
+  if (picturePointer && head->nObjType != WB_OBJ_IMAGE) {
+    delete stroke;  // a pointer's place is read from a picture payload only
+    ModuleLog("[ERROR]NewStrokeFromPayload(a pointer's id on a payload that is no picture)\n");
+    return nullptr;
+  }
   if (!ApplyGeometry(stroke, payload) && !picturePointer) {
     delete stroke;
     ModuleLog("[ERROR]NewStrokeFromPayload(the received payload carries no geometry)\n");
