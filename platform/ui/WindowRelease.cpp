@@ -1,5 +1,6 @@
 #include "platform/ui/WindowRelease.h"
 
+#include <algorithm>
 #include <vector>
 
 #include "platform/ui/Wnd.h"
@@ -29,10 +30,11 @@ void DeletePending() {
 }  // namespace
 
 void DestroyAndDelete(CWnd* window) {
-  if (!window) return;
+  std::vector<CWnd*>& pending = R().pending;
+  if (!window || std::find(pending.begin(), pending.end(), window) != pending.end()) return;  // deleted once
   if (window->m_hWnd) window->DestroyWindow();
   if (R().busy > 0)
-    R().pending.push_back(window);
+    pending.push_back(window);
   else
     delete window;
 }

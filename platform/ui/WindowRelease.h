@@ -12,7 +12,8 @@ class CWnd;
 namespace platform {
 
 // Destroys the window now (when it still exists) and deletes the object: at once when no
-// window procedure or modal loop runs, else when the outermost one returns.
+// window procedure or modal loop runs, else when the outermost one returns. An object already
+// waiting is left as it is, so that two owners asking in turn delete it once.
 void DestroyAndDelete(CWnd* window);
 
 // Objects waiting to be deleted.

@@ -4,13 +4,16 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <filesystem>
 
 #include "confwindow/ConfCtrlResult.h"
 #include "module/ConfMethodRecord.h"
 #include "module/HostBlocks.h"
 #include "module/InviteEvents.h"
 #include "module/TavorineModule.h"
+#include "platform/ui/FileDialog.h"
 #include "platform/ui/Menu.h"
+#include "platform/ui/MessageBox.h"
 #include "platform/ui/UserInput.h"
 #include "setup/DlgPtopInvite.h"
 #include "tests/whiteboard_surface/SisterBoardFixture.h"
@@ -134,6 +137,42 @@ TEST_F(P2PBoardRouting, ModuleCloseInsideTheFontDialogLeavesTheSurfacesHandlerSa
   EXPECT_EQ(nullptr, Module()->m_pActiveCommonDlg);
   EXPECT_EQ(Sent().size(), sent);
 }
+
+// The user leaves a changed board and the host closes the module while the board asks whether
+// to save it, or while the save dialog runs (the user then answers Yes and picks a file): the
+// board goes once, nothing is written.
+class P2PBoardSaveOffer : public P2PBoardRouting, public testing::WithParamInterface<platform::ModalKind> {};
+
+TEST_P(P2PBoardSaveOffer, ModuleCloseInsideTheSaveOfferOfALeftBoard) {
+  const platform::ModalKind closeIn = GetParam();
+  AcceptWhiteboardFrom(kPeer);
+  HWND boardWindow = Board(0)->m_hWnd;
+  Board(0)->m_bContentChanged = TRUE;
+  std::string path = testing::TempDir() + "closed-board.xwb";
+  std::remove(path.c_str());
+  bool closed = false;
+  platform::Desktop::SetModalHook([&](const platform::ModalState& state) {
+    if (state.kind == closeIn && !closed) {
+      Module()->Close();
+      closed = true;
+    }
+    if (state.kind == platform::ModalKind::MessageBox) {
+      platform::MessageBoxes::AnswerCurrent(IDYES);
+    } else if (CFileDialog* dialog = dynamic_cast<CFileDialog*>(CWnd::FromHandlePermanent(state.window))) {
+      dialog->SetPathName(path.c_str());
+      dialog->EndDialog(IDOK);
+    }
+  });
+  platform::user::CloseWindow(boardWindow);
+  platform::Desktop::SetModalHook(nullptr);
+  EXPECT_TRUE(closed);
+  EXPECT_FALSE(::IsWindow(boardWindow));
+  EXPECT_EQ(Module()->m_aP2PWhiteBoards.GetSize(), 0);
+  EXPECT_FALSE(std::filesystem::exists(path));
+}
+
+INSTANTIATE_TEST_SUITE_P(Modals, P2PBoardSaveOffer,
+                         testing::Values(platform::ModalKind::MessageBox, platform::ModalKind::Dialog));
 
 TEST_F(P2PBoardRouting, ModuleCloseDestroysThePointToPointBoards) {
   AcceptWhiteboardFrom(kPeer);

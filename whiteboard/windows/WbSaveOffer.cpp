@@ -22,6 +22,7 @@ CString CWbBoardWindow::BoardDocument() {
 BOOL CWbBoardWindow::OfferToSave(BOOL& changed) {
   if (!changed) return TRUE;
   int answer = ::MessageBox(m_hWnd, kSaveQuestion, GetMsgTitle(), MB_YESNOCANCEL | MB_ICONQUESTION);
+  if (!m_hWnd) return FALSE;  // the module closed the board meanwhile: it is gone already
   if (answer == IDNO) return TRUE;
   if (answer != IDYES) return FALSE;
   CFileDialog dialog(FALSE, "xwb", "白板.xwb", OFN_OVERWRITEPROMPT | OFN_HIDEREADONLY, "白板文件 (*.xwb)|*.xwb||", this);
