@@ -96,7 +96,7 @@ void CDlgDataConf::OnInviteReceived(const confCtrlResult& invite) {
     return;
   }
   CDlgInviteReceived dialog(module->GetMainWnd());
-  dialog.m_csConfURI = GetURIPart(RecordText(invite.szConfURI), 0);
+  dialog.m_csConfURI = GetURIPart(confURI, 0);
   dialog.m_csSubject = RecordText(invite.szSubject);
   dialog.m_csCreator = InviteCreatorText(RecordText(invite.szChairURI));
   dialog.m_csConfType = InviteTypeText(invite);

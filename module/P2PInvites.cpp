@@ -133,7 +133,10 @@ CDlgDFP2PWhiteBoard* CTavorineModule::OpenP2PWhiteBoard(const CString& peer) {
 // requesting side shows the bar.
 void CTavorineModule::OnP2PCreated(const CString& peer, int kind, int result) {
   if (kind == kP2PWhiteboard && result == kConfResultOK) {
-    OpenP2PWhiteBoard(peer);
+    if (!OpenP2PWhiteBoard(peer)) return;
+    // The session runs until the peer or the user ends it.
+    SetP2PBusy(TRUE);
+    if (!bP2PSessionExist(peer, kP2PWhiteboard)) AddP2PSession(peer, kP2PWhiteboard);
     return;
   }
   if (kind != kP2PAssist || result != kConfResultOK) {
@@ -149,9 +152,7 @@ void CTavorineModule::OnP2PPeerEnd(const CString& peer, int kind) {
   if (kind == kP2PWhiteboard) {
     // The board stays open for saving; nothing more goes to the peer, and the user is free.
     if (CDlgDFP2PWhiteBoard* board = FindP2PWhiteBoard(peer)) board->m_bBoardLive = FALSE;
-    RemoveP2PSession(peer, kP2PWhiteboard);
-    SetP2PBusy(FALSE);
-    EndDataSession();
+    EndP2PSession(peer, kP2PWhiteboard);
     return;
   }
   if (kind != kP2PAssist) {
@@ -200,7 +201,14 @@ void CTavorineModule::EndP2PWhiteBoard(CDlgDFP2PWhiteBoard* board) {
   }
   for (int i = 0; i < m_aP2PWhiteBoards.GetSize(); ++i)
     if (m_aP2PWhiteBoards[i] == board) m_aP2PWhiteBoards.RemoveAt(i--);
-  RemoveP2PSession(peer, kP2PWhiteboard);
+  EndP2PSession(peer, kP2PWhiteboard);
+}
+
+// Only a listed session frees the user: a board whose peer has already gone leaves a session
+// that began since alone.
+void CTavorineModule::EndP2PSession(const CString& peer, int type) {
+  if (!bP2PSessionExist(peer, type)) return;
+  RemoveP2PSession(peer, type);
   SetP2PBusy(FALSE);
   EndDataSession();
 }

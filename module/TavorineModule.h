@@ -164,6 +164,8 @@ class CTavorineModule : public CModuleBase {
   CDlgVNCTip* EnsureAssistBar();
   void OnP2PCreated(const CString& peer, int kind, int result);
   void OnP2PPeerEnd(const CString& peer, int kind);
+  // The listed session {peer, type} is over: it goes, the user is free, the data session ends.
+  void EndP2PSession(const CString& peer, int type);
   // The whiteboard window for peer, made (shown, with its first page) when there is none;
   // the data exchange with the peer runs from now on. NULL when it cannot be made.
   CDlgDFP2PWhiteBoard* OpenP2PWhiteBoard(const CString& peer);

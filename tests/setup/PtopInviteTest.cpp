@@ -381,6 +381,31 @@ TEST_F(P2PBoardSessionTest, EndedByThePeerAndClosedByTheUserTheUserIsFreeAgain) 
   EXPECT_TRUE(JoinGoesThrough()) << LastMessageBoxText().str();
 }
 
+TEST_F(P2PBoardSessionTest, ClosingABoardWhosePeerHasGoneLeavesALaterSessionAlone) {
+  CDlgDFP2PWhiteBoard* board = Accept();
+  ASSERT_NE(nullptr, board);
+  Event(kDetailP2PPeerEnd, kPeer, kP2PWhiteboard);
+  Event(kDetailP2PInvite, kPeer2, kP2PAssist);
+  ASSERT_TRUE(platform::user::ClickItem(Invite(0)->m_hWnd, IDOK));
+  ASSERT_TRUE(Module()->GetP2PBusy());
+  Host().Clear();
+  ScriptMessageBox(IDNO);  // the board is offered for saving: not saved
+  ASSERT_TRUE(platform::user::CloseWindow(board->m_hWnd));
+  Pump();
+  EXPECT_TRUE(Module()->GetP2PBusy()) << "the assistance still runs";
+  EXPECT_TRUE(Module()->bP2PSessionExist(kPeer2, kP2PAssist));
+  EXPECT_EQ(0u, Host().CountCode(kHostEndDataSession));
+}
+
+TEST_F(P2PBoardSessionTest, OurOwnInvitationTakenRunsUntilThePeerEndsIt) {
+  Event(kDetailP2PCreated, kPeer, kP2PWhiteboard, kConfResultOK);
+  ASSERT_EQ(1, Module()->m_aP2PWhiteBoards.GetSize());
+  EXPECT_TRUE(Module()->GetP2PBusy());
+  Event(kDetailP2PPeerEnd, kPeer, kP2PWhiteboard);
+  EXPECT_FALSE(Module()->GetP2PBusy());
+  EXPECT_FALSE(Module()->m_aP2PWhiteBoards[0]->m_bBoardLive);
+}
+
 TEST_F(P2PBoardSessionTest, TheUserClosingALiveBoardLeavesThePeer) {
   CDlgDFP2PWhiteBoard* board = Accept();
   ASSERT_NE(nullptr, board);
