@@ -17,6 +17,7 @@
 #include "platform/ui/Dialog.h"
 #include "platform/ui/ListCtrl.h"
 
+class CDlgDFShareWhiteBoard;
 class CDlgDFWhiteBoard;
 class CDlgInviteReceived;
 class CDlgmmConfPreCreate;
@@ -103,11 +104,16 @@ class CDlgDataConf : public CDialog {
   // ---- The conference whiteboard (confwindow/DlgDataConfWhiteboard.cpp) ----
   // A create or join answer of a conference whose types include the whiteboard: its
   // sub-conference runs (id from the answer's sub-conference id text) and the board opens
-  // (joined: the board asks for the content it missed).
+  // (joined: the board asks for the content it missed). Types that include document share
+  // start its sub-conference (the same id text) and open the shared-document board.
   void StartWhiteboardIfIncluded(const confCtrlResult& answer, BOOL joined);
-  // The board goes (the conference ended, or the window goes with the module).
+  // The boards go (the conference ended, or the window goes with the module).
   void CloseWhiteBoard();
   CDlgDFWhiteBoard* GetWhiteBoard() const { return m_pDlgWhiteBoard; }
+  CDlgDFShareWhiteBoard* GetShareWhiteBoard() const { return m_pDlgShareWhiteBoard; }
+  // Host code 8, kind 1: the board whose running sub-conference the record names (the
+  // conference whiteboard first) takes it; FALSE when none does.
+  BOOL RouteWhiteboardRecord(void* record);
 
   // Members: the entry whose URI equals uri exactly, or NULL.
   Member* FindMember(CString uri);
@@ -262,6 +268,7 @@ class CDlgDataConf : public CDialog {
   CListBox m_listPrompts;
   CDlgInviteReceived* m_pInviteDlg = nullptr;  // the invitation dialog while it runs
   CDlgDFWhiteBoard* m_pDlgWhiteBoard = nullptr;  // the whiteboard while its conference runs
+  CDlgDFShareWhiteBoard* m_pDlgShareWhiteBoard = nullptr;  // the shared-document board, likewise
   CString m_csInviteConfURI;                    // the conference it invites to
   BOOL m_bInviteConfEnded = FALSE;              // that conference ended while it waited
 };

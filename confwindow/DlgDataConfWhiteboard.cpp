@@ -1,43 +1,66 @@
-// The conference whiteboard's life: it opens with a conference whose types include the
-// whiteboard and goes when that conference ends or the conference window goes.
+// The conference whiteboards' life: the conference whiteboard opens with a conference whose
+// types include the whiteboard, the shared-document board with one whose types include document
+// share; both go when that conference ends or the conference window goes.
 #include <cstdlib>
 
 #include "confwindow/DlgDataConf.h"
 #include "module/TavorineModule.h"
 #include "platform/ui/WindowRelease.h"
+#include "whiteboard/model/WbRecords.h"
+#include "whiteboard/windows/DlgDFShareWhiteBoard.h"
 #include "whiteboard/windows/DlgDFWhiteBoard.h"
 
 namespace {
 
-bool IncludesWhiteboard(const confCtrlResult& answer) {
-  if (answer.iConfType == kSubConfWhiteboard) return true;
+bool Includes(const confCtrlResult& answer, int type) {
+  if (answer.iConfType == type) return true;
   int count = answer.iTypeCount < kConfCtrlTypeCapacity ? answer.iTypeCount : kConfCtrlTypeCapacity;
   for (int i = 0; i < count; ++i)
-    if (answer.aiTypes[i] == kSubConfWhiteboard) return true;
+    if (answer.aiTypes[i] == type) return true;
   return false;
+}
+
+template <class Board>
+Board* CreateBoardWindow(const char* className) {
+  Board* board = new Board();
+  if (board->CreateBoard(nullptr)) return board;
+  delete board;
+  if (CTavorineModule* module = TavorineModule()) module->WriteLog(CString(className) + " Create Failed!\n", 1);
+  return nullptr;
 }
 
 }  // namespace
 
 void CDlgDataConf::StartWhiteboardIfIncluded(const confCtrlResult& answer, BOOL joined) {
-  if (!IncludesWhiteboard(answer)) return;
   const CString subConfID = RecordText(answer.szSubConfID);
+  if (Includes(answer, kSubConfDocShare)) {
+    SetSubConf(kSubConfDocShare, TRUE, atoi(subConfID));
+    if (!m_pDlgShareWhiteBoard) m_pDlgShareWhiteBoard = CreateBoardWindow<CDlgDFShareWhiteBoard>("CDlgDFShareWhiteBoard");
+    if (m_pDlgShareWhiteBoard) m_pDlgShareWhiteBoard->StartBoard();
+  }
+  if (!Includes(answer, kSubConfWhiteboard)) return;
   SetDConfID(kDConfWhiteboardID, subConfID);
   SetSubConf(kSubConfWhiteboard, TRUE, atoi(subConfID));
-  if (!m_pDlgWhiteBoard) {
-    CDlgDFWhiteBoard* board = new CDlgDFWhiteBoard();
-    if (!board->CreateBoard(nullptr)) {
-      delete board;
-      WriteLog("CDlgDFWhiteBoard Create Failed!\n");
-      return;
-    }
-    m_pDlgWhiteBoard = board;
-  }
-  m_pDlgWhiteBoard->StartBoard(joined);
+  if (!m_pDlgWhiteBoard) m_pDlgWhiteBoard = CreateBoardWindow<CDlgDFWhiteBoard>("CDlgDFWhiteBoard");
+  if (m_pDlgWhiteBoard) m_pDlgWhiteBoard->StartBoard(joined);
 }
 
 // The module's close or the conference's end may come while one of the board's dialogs runs.
 void CDlgDataConf::CloseWhiteBoard() {
   platform::DestroyAndDelete(m_pDlgWhiteBoard);
   m_pDlgWhiteBoard = nullptr;
+  platform::DestroyAndDelete(m_pDlgShareWhiteBoard);
+  m_pDlgShareWhiteBoard = nullptr;
+}
+
+BOOL CDlgDataConf::RouteWhiteboardRecord(void* record) {
+  const WbRecvMsgHeader* header = static_cast<const WbRecvMsgHeader*>(record);
+  if (!header) return FALSE;
+  int subConf = (int)header->head.nSubConfID;
+  CWbBoardWindow* board = nullptr;
+  if (m_pDlgWhiteBoard && GetSubConfID(kSubConfWhiteboard, FALSE) == subConf) board = m_pDlgWhiteBoard;
+  else if (m_pDlgShareWhiteBoard && GetSubConfID(kSubConfDocShare, FALSE) == subConf) board = m_pDlgShareWhiteBoard;
+  if (!board) return FALSE;
+  board->DispatchBoardRecord(record);
+  return TRUE;
 }

@@ -121,7 +121,7 @@ int CTavorineModule::HandleHostMessage(int code, void* block) {
 }
 
 // Kind 1 goes to the point-to-point whiteboard of the peer it names, else to the conference
-// whiteboard of its sub-conference; a record that no window
+// whiteboard or the shared-document board of its sub-conference; a record that no window
 // takes yet (the window may still be on its way) is offered again up to six more times, one
 // second apart, while window messages keep flowing.
 int CTavorineModule::OnDataConfRecord(const HostRecordBlock* record) {
@@ -135,7 +135,9 @@ int CTavorineModule::OnDataConfRecord(const HostRecordBlock* record) {
   for (int attempt = 0; attempt <= kRetries; ++attempt) {
     if (attempt > 0) platform::Desktop::Wait(kRetryMs);
     if (m_bClosing) return 0;
-    if (RouteP2PWhiteboardRecord(record->pRecord) || RouteConfWhiteboardRecord(record->pRecord)) return 1;
+    if (RouteP2PWhiteboardRecord(record->pRecord) || RouteConfWhiteboardRecord(record->pRecord) ||
+        (m_pDlgDataConf && m_pDlgDataConf->RouteWhiteboardRecord(record->pRecord)))
+      return 1;
   }
   WriteLog("[ERROR]CTavorineModule::OnHostMessage(no whiteboard takes the record)\n", 1);
   return 0;

@@ -13,6 +13,8 @@
 #include "host/WbRelay.h"
 #include "whiteboard/surface/ColorBarDlg.h"
 #include "whiteboard/surface/DrawContentDlg.h"
+#include "whiteboard/surface/ShareDrawContentDlg.h"
+#include "whiteboard/windows/DlgDFShareWhiteBoard.h"
 #include "whiteboard/windows/DlgDFWhiteBoard.h"
 #include "whiteboard/windows/WbToolButtons.h"
 
@@ -131,6 +133,30 @@ TEST_F(ConfWhiteboardTest, AModuleClosedInsideTheBoardsFontDialog) {
   EXPECT_FALSE(::IsWindow(board));
   EXPECT_EQ(nullptr, Module()->m_pActiveCommonDlg);
   EXPECT_EQ(wbtest::SentWbMessages(Host()).size(), sent);
+}
+
+// A conference with document share opens the shared-document board, which takes the records of
+// the document-share sub-conference; it goes with the conference.
+TEST_F(ConfWhiteboardTest, AConferenceWithDocumentShareOpensTheSharedBoardWhichTakesItsRecords) {
+  ASSERT_EQ(1, DeliverCtrlResult({kDetailJoin, 200, "sip:c@ims.example.cn", "", "", kSubConfDocShare}));
+  EXPECT_EQ(Board(), nullptr);
+  CDlgDFShareWhiteBoard* share = Conf()->GetShareWhiteBoard();
+  ASSERT_NE(share, nullptr);
+  EXPECT_TRUE(::IsWindowVisible(share->m_hWnd));
+  // A rectangle drawn on it, relayed back as a member's record, is taken at once.
+  ASSERT_TRUE(platform::user::ClickItem(share->m_hWnd, IDC_WB_TOOL_FIRST + kToolRectangle));
+  HWND surface = share->GetSurface()->m_hWnd;
+  platform::user::MouseDown(surface, {20, 20});
+  platform::user::MouseMove(surface, {120, 90}, true);
+  platform::user::MouseUp(surface, {120, 90});
+  std::vector<const WbMsgHeader*> sent = wbtest::SentWbMessages(Host());
+  ASSERT_EQ(sent.size(), 1u);
+  host::BlockArena arena;
+  HostRecordBlock block{1, host::UnpackReceivedWbMessage(host::PackWbMessage(sent[0]), arena), 0};
+  EXPECT_EQ(1, Deliver(kModuleDataConfRecord, block));
+  EXPECT_EQ(0, CountLog("[ERROR]CTavorineModule::OnHostMessage(no whiteboard takes the record)\n"));
+  Conf()->EndConference();
+  EXPECT_EQ(Conf()->GetShareWhiteBoard(), nullptr);
 }
 
 }  // namespace

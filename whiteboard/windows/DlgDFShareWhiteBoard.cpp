@@ -30,6 +30,17 @@ BOOL CDlgDFShareWhiteBoard::OnInitDialog() {
   return TRUE;
 }
 
+void CDlgDFShareWhiteBoard::StartBoard() {
+  if (!m_pDrawContent) return;
+  if (m_pDrawContent->m_listPages.IsEmpty()) {
+    m_pDrawContent->AppendNewPage();
+    m_pDrawContent->m_nCurPageNo = 1;
+    m_pDrawContent->SetCanvasSize(1600, 1200);
+    m_pDrawContent->RecalcScrollBars(TRUE);
+  }
+  ShowWindow(SW_SHOW);
+}
+
 void CDlgDFShareWhiteBoard::OnClose() {
   if (OfferToSave(m_bContentChanged)) ShowWindow(SW_HIDE);
 }

@@ -17,6 +17,9 @@ class CDlgDFShareWhiteBoard : public CWbBoardWindow {
 
   // Creates the window (hidden) and its surface.
   BOOL CreateBoard(CWnd* parent);
+  // Opens the board of a conference with document share: shown, with one empty page on a
+  // 1600 x 1200 canvas until a document or a member's page fills it.
+  void StartBoard();
   CShareDrawContentDlg* GetSurface() const { return m_pDrawContent; }
 
   // Drops a synchronisation without payload, keeps a page-content record's page count in the
