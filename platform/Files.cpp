@@ -61,6 +61,24 @@ bool WriteFileReplacing(const char* path, const void* data, size_t size) {
 
 void FailFileWrites(int count, size_t bytes) { Failures() = {count, bytes}; }
 
+ReadResult ReadFileLimited(const char* path, size_t limit, std::string* content) {
+  FILE* file = path ? fopen(NativePath(path).c_str(), "rb") : nullptr;
+  if (!file) return ReadResult::kFailed;
+  char chunk[4096];
+  size_t n, read = 0;
+  ReadResult result = ReadResult::kDone;
+  while (result == ReadResult::kDone && (n = fread(chunk, 1, sizeof chunk, file)) > 0) {
+    read += n;
+    if (read > limit)
+      result = ReadResult::kTooLarge;
+    else
+      content->append(chunk, n);
+  }
+  if (result == ReadResult::kDone && ferror(file)) result = ReadResult::kFailed;
+  fclose(file);
+  return result;
+}
+
 }  // namespace platform
 
 namespace {

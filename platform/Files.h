@@ -22,6 +22,11 @@ bool WriteFileReplacing(const char* path, const void* data, size_t size);
 // Makes the next `count` writes of WriteFileReplacing stop after `bytes` bytes and fail, as on
 // a full disk.
 void FailFileWrites(int count, size_t bytes = 0);
+
+enum class ReadResult { kDone, kFailed, kTooLarge };
+// Appends the file's bytes to *content, reading in chunks and never more than `limit` bytes: a
+// file that grows while it is read, or a device, is refused with kTooLarge.
+ReadResult ReadFileLimited(const char* path, size_t limit, std::string* content);
 }  // namespace platform
 
 BOOL PathFileExists(LPCTSTR path);

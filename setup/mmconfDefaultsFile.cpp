@@ -61,17 +61,6 @@ CString DefaultsText(const ConfDefaultData& d) {
   return text;
 }
 
-BOOL ReadWholeFile(const CString& path, std::string* content) {
-  FILE* file = fopen(platform::NativePath(path).c_str(), "rb");
-  if (!file) return FALSE;
-  char buffer[4096];
-  size_t n;
-  while ((n = fread(buffer, 1, sizeof buffer, file)) > 0) content->append(buffer, n);
-  bool failed = ferror(file) != 0;
-  fclose(file);
-  return !failed;
-}
-
 CString Attribute(CTagReader& reader, const char* name) {
   char value[kAttributeBuffer] = "";
   reader.GetTagAttribute(name, value, sizeof value);
@@ -107,9 +96,12 @@ std::string WithOlderSubjectEscaped(const std::string& text) {
 // Reads one defaults file into *d (the last data element wins). NULL when it held the
 // defaults; else the step it stopped at: "1" unreadable, "6" not a hexadecimal text (an empty
 // or cut file), "7" not a tagged text, "8" no data element in mmc_dfs. *d is then unchanged.
+// A defaults file holds a few kilobytes; anything larger (a device, a foreign file) is unreadable.
+const size_t kMaxDefaultsFileSize = 1024 * 1024;
+
 const char* ReadDefaultsFile(const CString& path, ConfDefaultData* d) {
   std::string hex;
-  if (!ReadWholeFile(path, &hex)) return "1";
+  if (platform::ReadFileLimited(path, kMaxDefaultsFileSize, &hex) != platform::ReadResult::kDone) return "1";
   std::vector<BYTE> text(hex.size() / 2 + 1, 0);
   if (hex.empty() || HexDecodeString(hex.c_str(), text.data(), (int)text.size() - 1) < 0) return "6";
   CTagReader reader;

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <sys/wait.h>
+#include <unistd.h>
 
 #include <cstdio>
 #include <cstdlib>
@@ -161,7 +162,8 @@ std::string ReadFile(const std::string& path) {
 // Two module processes joined by the program's relay draw on one conference whiteboard; both
 // end showing the same page: the same pixels and the same page XML.
 TEST(HostProgram, TwoModulesDrawTogetherAndEndWithTheSameBoard) {
-  std::string folder = testing::TempDir() + "two-sides";
+  // One folder per process: the plain and the sanitizer builds may run this test at once.
+  std::string folder = testing::TempDir() + "two-sides-" + std::to_string(getpid());
   // The scenario's paths are relative to the repository: its captured picture too.
   ASSERT_EQ(std::system(("mkdir -p '" + folder + "/out' && ln -sfn '" + TAV_SOURCE_DIR + "/res' '" + folder + "/res'").c_str()), 0);
   std::string a = folder + "/out/whiteboard-side-a", b = folder + "/out/whiteboard-side-b";
@@ -186,4 +188,5 @@ TEST(HostProgram, TwoModulesDrawTogetherAndEndWithTheSameBoard) {
   EXPECT_NE(run.output.find(u8"text \"多方白板：你好\""), std::string::npos) << "the Chinese text travels";
   EXPECT_EQ(xmlA.find("roundrect:"), std::string::npos) << "A deleted the round rectangle";
   EXPECT_EQ(xmlA.find("hand:"), std::string::npos) << "B deleted the hand pointer";
+  std::filesystem::remove_all(folder);
 }

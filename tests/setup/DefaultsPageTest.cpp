@@ -131,6 +131,14 @@ TEST_F(DefaultsPageTest, AFileThatCannotBeReadFallsBackAndIsLeftAlone) {
   EXPECT_TRUE(std::filesystem::is_directory(FilePath()));
 }
 
+// A defaults file that never ends (a device in its place) is read only up to its limit.
+TEST_F(DefaultsPageTest, ADeviceInPlaceOfTheFileIsReadNoFurtherThanTheLimit) {
+  std::filesystem::create_symlink("/dev/zero", FilePath());
+  OpenOnDefaults();
+  EXPECT_TRUE(Logged("LoadDefaultDataFromFile()  Exception --- strDebugFlag=1"));
+  EXPECT_FALSE(Page()->m_bLoaded);
+}
+
 TEST_F(DefaultsPageTest, AnOlderCopyInTheUserRecordMovesIntoTheFileOnce) {
   ConfDefaultsGroup& group = GetUserData()->m_confDefaults;
   group.csSubject = "旧会议";

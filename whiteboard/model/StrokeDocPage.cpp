@@ -17,30 +17,10 @@ namespace {
 const char kTooLargeText[] = "请您选择小于1M的文件！";
 const char kFormatText[] = "不支持的文件格式！";
 
-enum ReadResult { kReadDone, kReadFailed, kReadTooLarge };
-
-// The file's bytes, read in chunks of at most 4,096 bytes and never more than limit: a file
-// that grew since its size was checked, or a device, is refused.
-ReadResult ReadFileBytes(const CString& path, long long limit, std::vector<BYTE>* bytes) {
-  FILE* file = fopen(platform::NativePath(path).c_str(), "rb");
-  if (!file) return kReadFailed;
-  BYTE chunk[4096];
-  size_t n;
-  ReadResult result = kReadDone;
-  while (result == kReadDone && (n = fread(chunk, 1, sizeof(chunk), file)) > 0) {
-    if ((long long)(bytes->size() + n) > limit)
-      result = kReadTooLarge;
-    else
-      bytes->insert(bytes->end(), chunk, chunk + n);
-  }
-  fclose(file);
-  return result;
-}
-
-CString Base64Of(const std::vector<BYTE>& bytes) {
+CString Base64Of(const std::string& bytes) {
   std::vector<BYTE> text((bytes.size() + 2) / 3 * 4 + 1);
   DWORD length = 0;
-  drm_Base64Encode(bytes.data(), (int)bytes.size(), text.data(), &length);
+  drm_Base64Encode((const BYTE*)bytes.data(), (int)bytes.size(), text.data(), &length);
   return CString((const char*)text.data(), (int)length);
 }
 
@@ -108,10 +88,11 @@ BOOL CStrokeDocPage::ReadPictureFile(const CString& path, long long size) {
     MessageBox(nullptr, kFormatText, "Error", MB_OK);
     return FALSE;
   }
-  std::vector<BYTE> bytes;
-  ReadResult read = ReadFileBytes(path, kMaxFileSize, &bytes);
-  if (read == kReadTooLarge) MessageBox(nullptr, kTooLargeText, GetMsgTitle(), MB_OK);
-  if (read != kReadDone) return FALSE;
+  // A file that grew since its size was checked, or a device, is still refused at the limit.
+  std::string bytes;
+  platform::ReadResult read = platform::ReadFileLimited(path, kMaxFileSize, &bytes);
+  if (read == platform::ReadResult::kTooLarge) MessageBox(nullptr, kTooLargeText, GetMsgTitle(), MB_OK);
+  if (read != platform::ReadResult::kDone) return FALSE;
   m_csData = Base64Of(bytes);
   m_csFormat = format;
   return TRUE;
