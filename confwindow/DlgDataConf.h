@@ -83,6 +83,8 @@ class CDlgDataConf : public CDialog {
 
   // ---- The running conference ----
   CString GetConfURI() const { return m_csConfURI; }
+  // An invitation into the running conference: one request of sub-type 2 for the number.
+  void SendInvitation(const CString& number);
   // 0 the data-conference id, 1 the whiteboard sub-conference id, 2 the application-share
   // sub-conference id; "" for any other kind.
   CString GetDConfID(int nKind) const;
@@ -251,8 +253,6 @@ class CDlgDataConf : public CDialog {
   static void ShowSetupOutcome(int nPage, const CString& text);
   static void EnableSetupButtons();
 
-  // Invitations: one request of sub-type 2 for the number.
-  void SendInvitation(const CString& number);
   void AnswerInvitation(const confCtrlResult& invite, int iAnswer);
   void TakeOverInvitedConference(const confCtrlResult& invite);
 

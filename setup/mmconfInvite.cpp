@@ -3,7 +3,6 @@
 #include "setup/mmconfInvite.h"
 
 #include "confwindow/DlgDataConf.h"
-#include "module/ConfMethodRecord.h"
 #include "module/TavorineModule.h"
 #include "platform/ui/CommCtrl.h"
 #include "platform/ui/DataExchange.h"
@@ -157,9 +156,7 @@ void CmmconfInvite::SendInvitations() {
     if (!address.IsEmpty()) conf->m_saPendingInvites.Add(address);
   }
   EnableConfWindow();
-  CConfMethodRecordPtr record;
-  BuildConfInvite(*record, conf->GetConfURI(), NormaliseMemberNumber(m_listInvitees.GetItemText(0, 1)));
-  bIMSConfMethod(1, record.get());
+  conf->SendInvitation(NormaliseMemberNumber(m_listInvitees.GetItemText(0, 1)));
   conf->SetTimer(kTimerInviteQueue, kInviteIntervalMs);
 }
 
