@@ -6,22 +6,12 @@
 #include "confwindow/ConfCtrlResult.h"
 #include "host/ConfStatisWords.h"
 #include "host/ScenarioWords.h"
-#include "platform/Charset.h"
 #include "platform/Mbcs.h"
 
 namespace host {
 namespace {
 
 using Args = std::vector<std::string>;
-
-// Copies a UTF-8 word into a fixed GBK field; false when it does not fit.
-template <size_t N>
-bool SetText(char (&field)[N], const std::string& utf8) {
-  std::string gbk = charset::Utf8ToGbk(utf8);
-  if (gbk.size() >= N) return false;
-  std::memcpy(field, gbk.c_str(), gbk.size() + 1);
-  return true;
-}
 
 bool SetTypes(confCtrlResult& r, const std::string& list) {
   int count = 0;
@@ -46,7 +36,7 @@ bool SetTypes(confCtrlResult& r, const std::string& list) {
     r.member = value;                                                   \
     return true;                                                        \
   }
-#define TEXT_FIELD(member) [](confCtrlResult& r, const std::string& v) { return SetText(r.member, v); }
+#define TEXT_FIELD(member) [](confCtrlResult& r, const std::string& v) { return SetGbkText(r.member, v); }
 
 struct Field {
   const char* name;
@@ -91,7 +81,7 @@ std::string BuildCtrlResult(const Args& args, confCtrlResult* r) {
                        "or ") + kUsage;
   r->detailType = detail;
   r->iResult = result;
-  if (!SetText(r->szConfURI, args[3])) return "the conference URI is longer than 256 bytes";
+  if (!SetGbkText(r->szConfURI, args[3])) return "the conference URI is longer than 256 bytes";
   const char* positional[] = {"subject", "type"};
   size_t next = 0;
   for (size_t i = 4; i < args.size(); ++i) {
@@ -110,7 +100,7 @@ std::string BuildSysTime(const Args& args, confSysTime* record) {
   int detail = 0;
   if (args.size() != 3 || !ParseInt(args[1], &detail)) return "host 9 11 takes a detail type and a time text";
   record->detailType = detail;
-  return SetText(record->cSysTime, args[2]) ? "" : "the time text is longer than 64 bytes";
+  return SetGbkText(record->cSysTime, args[2]) ? "" : "the time text is longer than 64 bytes";
 }
 
 std::string Deliver(RecordingHost& host, int code, int kind, void* record) {

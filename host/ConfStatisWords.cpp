@@ -6,19 +6,11 @@
 
 #include "confwindow/ConfStatisEvent.h"
 #include "host/ScenarioWords.h"
-#include "platform/Charset.h"
 
 namespace host {
 namespace {
 
 using Args = std::vector<std::string>;
-
-bool SetText(char* field, size_t size, const std::string& utf8) {
-  std::string gbk = charset::Utf8ToGbk(utf8);
-  if (gbk.size() >= size) return false;
-  std::memcpy(field, gbk.c_str(), gbk.size() + 1);
-  return true;
-}
 
 bool ParseState(const std::string& word, int* state) {
   const char* const kStates[] = {"disconnected", "connecting", "connected"};
@@ -39,7 +31,7 @@ bool AddEntry(confStatisEvent& e, const std::string& value) {
   std::string stateWord = value.substr(first + 1, second == std::string::npos ? std::string::npos : second - first - 1);
   if (!ParseState(stateWord, &state)) return false;
   if (second != std::string::npos && !ParseInt(value.substr(second + 1), &id)) return false;
-  if (!SetText(e.aszMemberURIs[n], sizeof e.aszMemberURIs[n], value.substr(0, first))) return false;
+  if (!SetGbkText(e.aszMemberURIs[n], value.substr(0, first))) return false;
   e.abMemberStates[n] = static_cast<unsigned char>(state);
   char* idField = reinterpret_cast<char*>(&e) + offsetof(confStatisEvent, aiMemberIDs) + n * sizeof id;
   std::memcpy(idField, &id, sizeof id);
@@ -67,7 +59,7 @@ std::string Build(const Args& args, confStatisEvent* e) {
   if (args.size() < 3 || args[0] != "7" || !ParseInt(args[1], &detail))
     return "host 9 7 takes a detail type, a conference URI, then members=N max=N entry=URI,STATE[,ID] words";
   e->detailType = detail;
-  if (!SetText(e->szConfURI, sizeof e->szConfURI, args[2])) return "the conference URI is longer than 256 bytes";
+  if (!SetGbkText(e->szConfURI, args[2])) return "the conference URI is longer than 256 bytes";
   for (size_t i = 3; i < args.size(); ++i)
     if (!SetField(*e, args[i])) return "unknown or unfit word '" + args[i] + "' in a conference status event";
   return "";

@@ -3,8 +3,10 @@
 #include <cerrno>
 #include <climits>
 #include <cstdlib>
+#include <cstring>
 
 #include "host/Scenario.h"
+#include "platform/Charset.h"
 
 namespace host {
 
@@ -28,6 +30,13 @@ std::string QuoteWord(const std::string& word) {
     else quoted += c;
   }
   return quoted + "\"";
+}
+
+bool SetGbkText(char* field, size_t size, const std::string& utf8) {
+  std::string gbk = charset::Utf8ToGbk(utf8);
+  if (gbk.size() >= size) return false;
+  std::memcpy(field, gbk.c_str(), gbk.size() + 1);
+  return true;
 }
 
 // Words are separated by blanks; '#' outside quotes starts a comment. Inside quotes \" and \\ stand
