@@ -79,12 +79,6 @@ int CDlgDFP2PWhiteBoard::SendToPeer(WbMsgHeader* header) {
   return result;
 }
 
-int CDlgDFP2PWhiteBoard::SendStroke(CStrokeBase* stroke) {
-  if (!stroke || !m_pDrawContent || !m_bBoardLive) return 0;
-  WbMsgHeader* header = NewP2PWbMsgHeader(WB_MSG_OBJECT_DELETE, this, (DWORD)m_pDrawContent->m_listPages.GetCount());
-  return FillDeletion(header, stroke) ? SendToPeer(header) : 0;
-}
-
 void CDlgDFP2PWhiteBoard::SendPageContent(int nPage) {
   if (!m_pDrawContent || !m_bBoardLive) return;
   WbMsgHeader* header = NewP2PWbMsgHeader(WB_MSG_PAGE_CONTENT, this, (DWORD)m_pDrawContent->m_listPages.GetCount());

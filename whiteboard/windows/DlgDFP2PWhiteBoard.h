@@ -34,9 +34,6 @@ class CDlgDFP2PWhiteBoard : public CWbBoardWindow {
   const char* GetPeerURI() const { return m_szPeerURI; }
   void SetPeerURI(const char* uri);
 
-  // ---- CSurfaceOwner ----
-  int SendStroke(CStrokeBase* stroke) override;
-
   // Sends the content of page nPage to the peer (header type 6).
   void SendPageContent(int nPage);
 

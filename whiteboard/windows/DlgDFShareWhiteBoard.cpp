@@ -93,12 +93,6 @@ int CDlgDFShareWhiteBoard::SendBoardMessage(WbMsgHeader* header) {
   return result;
 }
 
-int CDlgDFShareWhiteBoard::SendStroke(CStrokeBase* stroke) {
-  if (!stroke || !m_pDrawContent) return 0;
-  WbMsgHeader* header = NewShareWbMsgHeader(WB_MSG_OBJECT_DELETE, (DWORD)m_pDrawContent->m_listPages.GetCount());
-  return FillDeletion(header, stroke) ? SendBoardMessage(header) : 0;
-}
-
 CString CDlgDFShareWhiteBoard::WriteXwbDocument() {
   return m_pDrawContent ? m_pDrawContent->WriteXwbDocument() : CString();
 }

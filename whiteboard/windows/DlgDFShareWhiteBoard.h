@@ -30,7 +30,6 @@ class CDlgDFShareWhiteBoard : public CWbBoardWindow {
   // ---- CSurfaceOwner ----
   // The board closed: every page goes and the window hides.
   void OnBoardClosed(int reserved) override;
-  int SendStroke(CStrokeBase* stroke) override;
   // The page controls show the remote pages (DispatchBoardRecord), so emptying the board and
   // applying a page leave them alone.
   int ClearBoard() override;

@@ -107,12 +107,6 @@ int CDlgDFWhiteBoard::SendToConference(WbMsgHeader* header) {
   return result;
 }
 
-int CDlgDFWhiteBoard::SendStroke(CStrokeBase* stroke) {
-  if (!stroke || !m_pDrawContent) return 0;
-  WbMsgHeader* header = NewWbMsgHeader(WB_MSG_OBJECT_DELETE, (DWORD)m_pDrawContent->m_listPages.GetCount());
-  return FillDeletion(header, stroke) ? SendToConference(header) : 0;
-}
-
 void CDlgDFWhiteBoard::SendPageContent(int nPage) {
   if (!m_pDrawContent || !m_pDrawContent->GetPageByNumber(nPage)) return;
   WbMsgHeader* header = NewWbMsgHeader(WB_MSG_PAGE_CONTENT, (DWORD)m_pDrawContent->m_listPages.GetCount());

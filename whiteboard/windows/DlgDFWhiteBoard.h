@@ -41,9 +41,6 @@ class CDlgDFWhiteBoard : public CWbBoardWindow {
   // whiteboard sub-conference that the record names; NULL when none does.
   static CDlgDFWhiteBoard* FindForRecord(const void* record);
 
-  // ---- CSurfaceOwner ----
-  int SendStroke(CStrokeBase* stroke) override;
-
   // Sends the content of page nPage (header type 6, op 2, one node per object).
   void SendPageContent(int nPage);
 

@@ -222,6 +222,13 @@ int CWbBoardWindow::OnStrokeDelete(void* payload, CStrokePage* page) {
 
 // ---- Records the window sends ----
 
+int CWbBoardWindow::SendStroke(CStrokeBase* stroke) {
+  CDrawSurface* surface = BoardSurface();
+  if (!stroke || !surface) return 0;
+  WbMsgHeader* header = NewBoardHeader(WB_MSG_OBJECT_DELETE, (DWORD)surface->m_listPages.GetCount());
+  return FillDeletion(header, stroke) ? SendBoardMessage(header) : 0;
+}
+
 BOOL CWbBoardWindow::FillDeletion(WbMsgHeader* header, CStrokeBase* stroke) {
   CDrawSurface* surface = BoardSurface();
   WbPageOpRecord* pageOp = header && surface ? NewWbPageOpRecord() : nullptr;

@@ -39,6 +39,8 @@ class CWbBoardWindow : public CDialog, public CSurfaceOwner {
   void OnStrokeAdd(void* payload, CStrokePage* page) override;
   void OnStrokeModify(void* payload, CStrokePage* page) override;
   int OnStrokeDelete(void* payload, CStrokePage* page) override;
+  // Sends the deletion of stroke on the current page with the board's own header.
+  int SendStroke(CStrokeBase* stroke) override;
   BOOL& PageChangedWhileTracking() override { return m_bPageChangedWhileTracking; }
   void ReturnToSelectTool() override;
   void ShowSelectedColor(COLORREF color) override;
@@ -103,9 +105,6 @@ class CWbBoardWindow : public CDialog, public CSurfaceOwner {
   void PlaceColorBar(CColorBarDlg* bar, UINT templateId);
   // Destroys and deletes the palette bar; the owning window's destructor calls it first.
   void DeleteColorBar();
-  // Fills a header (whose page/op record this adds) with the deletion of stroke on the
-  // surface's current page; FALSE (header freed) when out of memory.
-  BOOL FillDeletion(WbMsgHeader* header, CStrokeBase* stroke);
   // Fills a header with the content of page nPage (header type 6, op 2, one node per
   // object); FALSE (header freed) when the page is missing or memory runs out.
   BOOL FillPageContent(WbMsgHeader* header, int nPage);
@@ -114,6 +113,9 @@ class CWbBoardWindow : public CDialog, public CSurfaceOwner {
   void OnCancel() override {}
 
  private:
+  // Fills a header (whose page/op record this adds) with the deletion of stroke on the
+  // surface's current page; FALSE (header freed) when out of memory.
+  BOOL FillDeletion(WbMsgHeader* header, CStrokeBase* stroke);
   void EnablePageControls(BOOL enable);
   void OnToolButton(int id, int tool);
   void OnLineWidthChange();
