@@ -78,9 +78,3 @@ int CDlgDFP2PWhiteBoard::SendToPeer(WbMsgHeader* header) {
   FreeWbMessage(header);
   return result;
 }
-
-void CDlgDFP2PWhiteBoard::SendPageContent(int nPage) {
-  if (!m_pDrawContent || !m_bBoardLive) return;
-  WbMsgHeader* header = NewP2PWbMsgHeader(WB_MSG_PAGE_CONTENT, this, (DWORD)m_pDrawContent->m_listPages.GetCount());
-  if (FillPageContent(header, nPage)) SendToPeer(header);
-}

@@ -34,9 +34,6 @@ class CDlgDFP2PWhiteBoard : public CWbBoardWindow {
   const char* GetPeerURI() const { return m_szPeerURI; }
   void SetPeerURI(const char* uri);
 
-  // Sends the content of page nPage to the peer (header type 6).
-  void SendPageContent(int nPage);
-
   // Set by the module while the data exchange with the peer runs; nothing is sent without it.
   BOOL m_bBoardLive = FALSE;
   // Set on every change of the board, cleared when the board is saved.

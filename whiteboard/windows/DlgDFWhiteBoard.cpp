@@ -106,9 +106,3 @@ int CDlgDFWhiteBoard::SendToConference(WbMsgHeader* header) {
   FreeWbMessage(header);
   return result;
 }
-
-void CDlgDFWhiteBoard::SendPageContent(int nPage) {
-  if (!m_pDrawContent || !m_pDrawContent->GetPageByNumber(nPage)) return;
-  WbMsgHeader* header = NewWbMsgHeader(WB_MSG_PAGE_CONTENT, (DWORD)m_pDrawContent->m_listPages.GetCount());
-  if (FillPageContent(header, nPage)) SendToConference(header);
-}

@@ -41,9 +41,6 @@ class CDlgDFWhiteBoard : public CWbBoardWindow {
   // whiteboard sub-conference that the record names; NULL when none does.
   static CDlgDFWhiteBoard* FindForRecord(const void* record);
 
-  // Sends the content of page nPage (header type 6, op 2, one node per object).
-  void SendPageContent(int nPage);
-
   // Opens the board of a conference whose whiteboard runs: shown, with its first page, the
   // page box acting, and its board style sent; a member who joined also asks for the board's
   // current content.

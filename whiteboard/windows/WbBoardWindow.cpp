@@ -229,6 +229,13 @@ int CWbBoardWindow::SendStroke(CStrokeBase* stroke) {
   return FillDeletion(header, stroke) ? SendBoardMessage(header) : 0;
 }
 
+void CWbBoardWindow::SendPageContent(int nPage) {
+  CDrawSurface* surface = BoardSurface();
+  if (!surface) return;
+  WbMsgHeader* header = NewBoardHeader(WB_MSG_PAGE_CONTENT, (DWORD)surface->m_listPages.GetCount());
+  if (FillPageContent(header, nPage)) SendBoardMessage(header);
+}
+
 BOOL CWbBoardWindow::FillDeletion(WbMsgHeader* header, CStrokeBase* stroke) {
   CDrawSurface* surface = BoardSurface();
   WbPageOpRecord* pageOp = header && surface ? NewWbPageOpRecord() : nullptr;

@@ -41,6 +41,9 @@ class CWbBoardWindow : public CDialog, public CSurfaceOwner {
   int OnStrokeDelete(void* payload, CStrokePage* page) override;
   // Sends the deletion of stroke on the current page with the board's own header.
   int SendStroke(CStrokeBase* stroke) override;
+
+  // Sends the content of page nPage (header type 6, op 2, one node per object).
+  void SendPageContent(int nPage);
   BOOL& PageChangedWhileTracking() override { return m_bPageChangedWhileTracking; }
   void ReturnToSelectTool() override;
   void ShowSelectedColor(COLORREF color) override;
@@ -105,14 +108,14 @@ class CWbBoardWindow : public CDialog, public CSurfaceOwner {
   void PlaceColorBar(CColorBarDlg* bar, UINT templateId);
   // Destroys and deletes the palette bar; the owning window's destructor calls it first.
   void DeleteColorBar();
-  // Fills a header with the content of page nPage (header type 6, op 2, one node per
-  // object); FALSE (header freed) when the page is missing or memory runs out.
-  BOOL FillPageContent(WbMsgHeader* header, int nPage);
   void OnTimer(UINT_PTR id) override;
   void OnOK() override {}
   void OnCancel() override {}
 
  private:
+  // Fills a header with the content of page nPage (header type 6, op 2, one node per
+  // object); FALSE (header freed) when the page is missing or memory runs out.
+  BOOL FillPageContent(WbMsgHeader* header, int nPage);
   // Fills a header (whose page/op record this adds) with the deletion of stroke on the
   // surface's current page; FALSE (header freed) when out of memory.
   BOOL FillDeletion(WbMsgHeader* header, CStrokeBase* stroke);
