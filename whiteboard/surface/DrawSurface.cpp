@@ -21,6 +21,8 @@ const COLORREF kBandColor = RGB(70, 70, 70);
 const int kLineStep = 10;
 const int kPageStep = 100;
 const int kWheelStep = 20;
+const int kNewPageWidth = 1600;
+const int kNewPageHeight = 1200;
 
 }  // namespace
 
@@ -81,6 +83,14 @@ CStrokePage* CDrawSurface::AppendNewPage() {
   CStrokePage* page = NewPage();
   m_listPages.AddTail(page);
   m_pCurPage = page;
+  return page;
+}
+
+CStrokePage* CDrawSurface::AppendCanvasPage(int number) {
+  CStrokePage* page = AppendNewPage();
+  m_nCurPageNo = number;
+  SetCanvasSize(kNewPageWidth, kNewPageHeight);
+  RecalcScrollBars(TRUE);
   return page;
 }
 

@@ -83,6 +83,9 @@ class CDrawSurface : public CDialog, private CStrokeRemovalListener {
   void RemoveAllPages();
   // Appends a new empty page and makes it current.
   CStrokePage* AppendNewPage();
+  // Appends a new empty page, makes it current as page number on the canvas of a new page
+  // (1600 x 1200) and lays the scroll bars out anew from the canvas origin.
+  CStrokePage* AppendCanvasPage(int number);
   // A new page of this surface, not yet in the list: the surface hears of every object the
   // page gives up.
   CStrokePage* NewPage();

@@ -14,8 +14,6 @@
 namespace {
 
 const int kXwbHeaderLength = 46;
-const int kNewPageWidth = 1600;
-const int kNewPageHeight = 1200;
 // The largest canvas side a document may ask for: the off-screen bitmap holds the canvas.
 const long kMaxCanvasExtent = 4096;
 
@@ -99,15 +97,13 @@ void CDrawSurface::ApplyNewPage(int page, BOOL withContent, void* record) {
   if (m_bTracking && m_bHasSelection) owner->PageChangedWhileTracking() = TRUE;
   owner->ClearBoard();
   CancelTextEdit();
-  m_nCurPageNo = page;
   if (withContent && page == 0) {
+    m_nCurPageNo = page;
     SetCanvasSize(0, 0);
     RecalcScrollBars(TRUE);
     return;
   }
-  AppendNewPage();
-  SetCanvasSize(kNewPageWidth, kNewPageHeight);
-  RecalcScrollBars(TRUE);
+  AppendCanvasPage(page);
   SetScrollOrigin(0, 0);
   if (withContent) {
     owner->OnPageContent(record);

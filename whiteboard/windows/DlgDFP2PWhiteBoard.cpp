@@ -58,10 +58,7 @@ WbMsgHeader* CDlgDFP2PWhiteBoard::NewBoardHeader(DWORD type, DWORD value) {
 BOOL CDlgDFP2PWhiteBoard::CreatePageForP2P() {
   if (!m_pDrawContent) return FALSE;
   ClearBoard();
-  m_pDrawContent->AppendNewPage();
-  m_pDrawContent->m_nCurPageNo = 1;
-  m_pDrawContent->SetCanvasSize(1600, 1200);
-  m_pDrawContent->RecalcScrollBars(TRUE);
+  m_pDrawContent->AppendCanvasPage(1);
   m_pDrawContent->SetScrollOrigin(0, 0);
   ShowReceivedPage(1);
   m_pDrawContent->Invalidate(TRUE);

@@ -32,12 +32,7 @@ BOOL CDlgDFShareWhiteBoard::OnInitDialog() {
 
 void CDlgDFShareWhiteBoard::StartBoard() {
   if (!m_pDrawContent) return;
-  if (m_pDrawContent->m_listPages.IsEmpty()) {
-    m_pDrawContent->AppendNewPage();
-    m_pDrawContent->m_nCurPageNo = 1;
-    m_pDrawContent->SetCanvasSize(1600, 1200);
-    m_pDrawContent->RecalcScrollBars(TRUE);
-  }
+  if (m_pDrawContent->m_listPages.IsEmpty()) m_pDrawContent->AppendCanvasPage(1);
   ShowWindow(SW_SHOW);
 }
 

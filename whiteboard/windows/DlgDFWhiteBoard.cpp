@@ -67,10 +67,7 @@ WbMsgHeader* CDlgDFWhiteBoard::NewBoardHeader(DWORD type, DWORD value) { return 
 void CDlgDFWhiteBoard::StartBoard(BOOL joined) {
   if (!m_pDrawContent) return;
   if (m_pDrawContent->m_listPages.IsEmpty()) {
-    m_pDrawContent->AppendNewPage();
-    m_pDrawContent->m_nCurPageNo = 1;
-    m_pDrawContent->SetCanvasSize(1600, 1200);
-    m_pDrawContent->RecalcScrollBars(TRUE);
+    m_pDrawContent->AppendCanvasPage(1);
     m_pDrawContent->SetScrollOrigin(0, 0);
     ShowReceivedPage(1);
   }

@@ -180,7 +180,6 @@ void CWbBoardWindow::OnPageContent(void* record) {
     else
       delete stroke;
   }
-  surface->SetCanvasSize(1600, 1200);
   ShowReceivedPage(header->pPageOp->nPage);
 }
 
@@ -372,11 +371,8 @@ void CWbBoardWindow::OnNewPage() {
   CDrawSurface* surface = BoardSurface();
   if (!surface) return;
   surface->CancelTextEdit();
-  surface->AppendNewPage();
-  int count = (int)surface->m_listPages.GetCount();
-  surface->m_nCurPageNo = count;
-  surface->SetCanvasSize(1600, 1200);
-  surface->RecalcScrollBars(TRUE);
+  int count = (int)surface->m_listPages.GetCount() + 1;
+  surface->AppendCanvasPage(count);
   surface->SetScrollOrigin(0, 0);
   surface->Invalidate(TRUE);
   CString number;
