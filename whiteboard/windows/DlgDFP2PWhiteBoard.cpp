@@ -65,8 +65,6 @@ BOOL CDlgDFP2PWhiteBoard::CreatePageForP2P() {
   return TRUE;
 }
 
-// ---- Received records ----
-
 // ---- Sending ----
 
 int CDlgDFP2PWhiteBoard::SendToPeer(WbMsgHeader* header) {

@@ -62,7 +62,6 @@ void CDlgDFShareWhiteBoard::DispatchBoardRecord(void* record) {
   CWbBoardWindow::DispatchBoardRecord(record);
 }
 
-
 int CDlgDFShareWhiteBoard::ClearBoard() {
   if (m_pDrawContent) m_pDrawContent->ResetBoard();
   return 1;
