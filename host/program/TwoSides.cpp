@@ -165,7 +165,7 @@ int RunSide(int in, int out, const std::string& modulePath) {
 // ---- The program: both sides and the relay between them ----
 
 struct Side {
-  char name;
+  char name = 0;
   pid_t pid = -1;
   int in = -1;   // to the side
   int out = -1;  // from the side
@@ -261,7 +261,9 @@ int PlayTwoSides(const std::string& modulePath, const std::string& scenarioPath)
     std::cerr << error << "\n";
     return 2;
   }
-  Side sides[2] = {{'A'}, {'B'}};
+  Side sides[2];
+  sides[0].name = 'A';
+  sides[1].name = 'B';
   for (Side& side : sides) {
     if (!StartSide(&side, modulePath)) {
       std::cerr << "cannot start side " << side.name << "\n";
