@@ -95,7 +95,7 @@ BOOL CColorBarDlg::ApplyColor(COLORREF color) {
   // Only an object selected on the page shown counts: one selected on a page that a jump left
   // stays as it is.
   CStrokeBase* selected = surface->m_pSelected;
-  if (selected && surface->m_pCurPage->IndexOfStroke(selected) < 0) selected = nullptr;
+  if (selected && !surface->IsSelectedOnPage(selected)) selected = nullptr;
   if (!selected) {
     surface->m_crColor = color;
   } else if (selected->m_bSelected) {

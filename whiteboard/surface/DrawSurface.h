@@ -102,6 +102,9 @@ class CDrawSurface : public CDialog, private CStrokeRemovalListener {
   // ---- Objects ----
   // TRUE when an object with the same id is on the current page.
   BOOL IsOnCurrentPage(CStrokeBase* stroke);
+  // Whether stroke is (still) the selected object of the page shown: a record received
+  // meanwhile (during a modal dialog, say) may have taken it away or turned the page.
+  BOOL IsSelectedOnPage(CStrokeBase* stroke);
   // Sends the deletion of every laser object of the current page and removes it; -1 without
   // a current page or an owner.
   int RemoveLaserStrokes();

@@ -14,7 +14,7 @@ void CDrawSurface::OnTextFont() {
   dialog.SetCurrentColor(text->m_crColor);
   INT_PTR answer = module->RunPopupDialog(dialog);
   // A received record may have taken the text or the whole board away meanwhile.
-  if (answer != IDOK || text != m_pSelected || !m_pCurPage || m_pCurPage->IndexOfStroke(text) < 0) return;
+  if (answer != IDOK || !IsSelectedOnPage(text)) return;
   dialog.GetCurrentFont(&text->m_logFont);
   text->m_crColor = dialog.GetColor();
   OnContentChanged();

@@ -42,6 +42,10 @@ BOOL CDrawSurface::IsOnCurrentPage(CStrokeBase* stroke) {
   return FALSE;
 }
 
+BOOL CDrawSurface::IsSelectedOnPage(CStrokeBase* stroke) {
+  return stroke && stroke == m_pSelected && m_pCurPage && m_pCurPage->IndexOfStroke(stroke) >= 0;
+}
+
 RECT CDrawSurface::SelectionArea(CStrokeBase* stroke) const {
   CRect r(ToClient(stroke->m_rcDraw));
   r.NormalizeRect();
@@ -234,7 +238,7 @@ void CDrawSurface::OnStrokeRemoved(CStrokeBase* stroke) {
 
 void CDrawSurface::OnDeleteObject() {
   CStrokeBase* stroke = m_pSelected;
-  if (!m_pCurPage || !stroke || m_pCurPage->IndexOfStroke(stroke) < 0) return;
+  if (!IsSelectedOnPage(stroke)) return;
   // The object leaves the page before its deletion is sent: a record that the host delivers
   // during the send (the peer deleting it too, a new page) no longer finds it.
   m_pCurPage->DetachStroke(stroke);

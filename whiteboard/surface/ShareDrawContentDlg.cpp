@@ -1,7 +1,5 @@
 #include "whiteboard/surface/ShareDrawContentDlg.h"
 
-#include "whiteboard/surface/LineWidthListBox.h"
-
 #include <typeinfo>
 
 #include "confwindow/DlgDataConf.h"
@@ -23,6 +21,7 @@
 #include "whiteboard/model/StrokeText.h"
 #include "whiteboard/model/StrokeTrapezia.h"
 #include "whiteboard/model/StrokeTriangle.h"
+#include "whiteboard/surface/LineWidthListBox.h"
 #include "whiteboard/windows/DlgDFShareWhiteBoard.h"
 #include "whiteboard/windows/WbMsgHeaders.h"
 
@@ -110,7 +109,7 @@ void CShareDrawContentDlg::OnObjectColor() {
     answer = dialog.DoModal();
   }
   // A received record may have taken the object or the whole board away meanwhile.
-  if (answer != IDOK || stroke != m_pSelected || !m_pCurPage || m_pCurPage->IndexOfStroke(stroke) < 0) return;
+  if (answer != IDOK || !IsSelectedOnPage(stroke)) return;
   stroke->m_crColor = dialog.GetColor();
   OnContentChanged();
   SendColorChange(stroke);
@@ -125,7 +124,7 @@ void CShareDrawContentDlg::OnObjectLineWidth() {
   if (!m_pCurPage || !stroke || !module) return;
   CLineWidthDlg dialog(stroke->m_nPenWidth, this);
   INT_PTR answer = module->RunPopupDialog(dialog);
-  if (answer != IDOK || stroke != m_pSelected || !m_pCurPage || m_pCurPage->IndexOfStroke(stroke) < 0) return;
+  if (answer != IDOK || !IsSelectedOnPage(stroke)) return;
   m_nPenWidth = stroke->m_nPenWidth = dialog.m_nWidth;
   OnContentChanged();
   SendChange(WB_CHANGE_PEN_WIDTH, stroke);
