@@ -1,6 +1,6 @@
 // The module's point-to-point boards: accepting or creating a whiteboard session opens the
-// peer's board window, live; the peer's end stops the exchange; host code 8 records reach the
-// board of the peer that the record's head names, and no other.
+// peer's board window, live; the peer's end stops the exchange; a record head whose session URI
+// has no end reaches no board (which board a relayed record reaches: RelayedBoardsTest).
 #include <gtest/gtest.h>
 
 #include <cstring>
@@ -46,14 +46,6 @@ class P2PBoardRouting : public SisterBoardTest {
     ASSERT_TRUE(platform::user::ClickItem(Module()->m_aInviteDlgs[0]->m_hWnd, IDOK));
   }
   CDlgDFP2PWhiteBoard* Board(int i) { return Module()->m_aP2PWhiteBoards[i]; }
-  // A received object-added record for page 1 whose head names sessionURI.
-  int ReceiveLine(const char* sessionURI, LinePayload& payload) {
-    ReceivedRecord record(WB_RECV_OBJECT_ADD, 1, WB_PAGEOP_OBJECT, &payload.line);
-    record.header.head.nSubConfID = 0;
-    strncpy(record.header.head.szSessionURI, sessionURI, sizeof record.header.head.szSessionURI - 1);
-    HostRecordBlock block = {1, &record.header, 0};
-    return Deliver(kModuleDataConfRecord, block);
-  }
 };
 
 TEST_F(P2PBoardRouting, AcceptingAWhiteboardOpensTheLiveBoardWindowOfThePeer) {
@@ -181,28 +173,6 @@ TEST_F(P2PBoardRouting, ModuleCloseDestroysThePointToPointBoards) {
   Module()->Close();
   EXPECT_EQ(Module()->m_aP2PWhiteBoards.GetSize(), 0);
   EXPECT_FALSE(::IsWindow(board));
-}
-
-TEST_F(P2PBoardRouting, ARecordFromThePeerAddsItsObjectToThePeersBoard) {
-  AcceptWhiteboardFrom(kPeer);
-  CDlgDFP2PWhiteBoard* board = Board(0);
-  board->m_bContentChanged = FALSE;
-  LinePayload payload;
-  EXPECT_EQ(ReceiveLine(kPeer, payload), 1);
-  std::vector<CStrokeBase*> strokes = Strokes(board->GetSurface());
-  ASSERT_EQ(strokes.size(), 1u);
-  EXPECT_STREQ(strokes[0]->m_szID, payload.line.head.szID);
-  EXPECT_EQ(strokes[0]->m_pOwner, board);
-  EXPECT_TRUE(board->m_bContentChanged);
-}
-
-TEST_F(P2PBoardRouting, ARecordFromAnotherPeerReachesNoBoard) {
-  AcceptWhiteboardFrom(kPeer);
-  size_t logLines = Host().EventsWithCode(kHostWriteLog).size();
-  LinePayload payload;
-  EXPECT_EQ(ReceiveLine(kOtherPeer, payload), 0);
-  EXPECT_TRUE(Strokes(Board(0)->GetSurface()).empty());
-  EXPECT_GT(Host().EventsWithCode(kHostWriteLog).size(), logLines) << "the refusal is logged";
 }
 
 TEST_F(P2PBoardRouting, AnUnterminatedSessionUriIsRefused) {

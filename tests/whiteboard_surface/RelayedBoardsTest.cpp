@@ -6,6 +6,8 @@
 #include <cstring>
 #include <string>
 
+#include "host/WbRelay.h"
+#include "module/HostBlocks.h"
 #include "module/TavorineModule.h"
 #include "platform/ui/Desktop.h"
 #include "platform/ui/FileDialog.h"
@@ -51,6 +53,31 @@ TEST_F(RelayedBoardsTest, FiguresDraggedUpwardOrLeftwardArriveAsTheyWereDrawn) {
   EXPECT_EQ(Relay(), 2);
   ASSERT_EQ(Strokes(Bob()->GetSurface()).size(), 2u);
   ExpectSameBoards();
+}
+
+// A record reaches the board of the peer it comes from, its object tied to that board; one
+// from a peer without a board reaches none, and the refusal is logged.
+TEST_F(RelayedBoardsTest, ARecordReachesOnlyTheBoardOfThePeerItComesFrom) {
+  Bob()->m_bContentChanged = FALSE;
+  ChooseTool(Alice(), ToolButton(kToolLine));
+  DragOn(Alice(), {50, 60}, {250, 60});
+  EXPECT_EQ(Relay(), 1);
+  CStrokeBase* line = OnlyStroke(Bob());
+  ASSERT_NE(line, nullptr);
+  EXPECT_EQ(line->m_pOwner, Bob());
+  EXPECT_TRUE(Bob()->m_bContentChanged);
+  EXPECT_EQ(Strokes(Alice()->GetSurface()).size(), 1u);
+
+  DragOn(Alice(), {50, 120}, {250, 120});
+  host::BlockArena arena;
+  HostRecordBlock block{1, host::UnpackReceivedWbMessage(host::PackWbMessage(Sent().back()), arena,
+                                                         "sip:13700000003@ims.example.cn"),
+                        0};
+  size_t logLines = Host().EventsWithCode(kHostWriteLog).size();
+  EXPECT_EQ(Deliver(kModuleDataConfRecord, block), 0);
+  EXPECT_EQ(Strokes(Bob()->GetSurface()).size(), 1u);
+  EXPECT_EQ(Strokes(Alice()->GetSurface()).size(), 2u);
+  EXPECT_GT(Host().EventsWithCode(kHostWriteLog).size(), logLines);
 }
 
 TEST_F(RelayedBoardsTest, APaletteRecolourOfATriangleOrTrapeziumReachesThePeer) {
