@@ -4,6 +4,7 @@
 
 #include "module/TavorineModule.h"
 #include "module/UriParts.h"
+#include "module/WindowRoutines.h"
 #include "platform/Mbcs.h"
 #include "platform/ui/Controls.h"
 #include "vezadazavo/VezadaZavo.h"
@@ -89,4 +90,34 @@ std::vector<CString> SplitTypedNumbers(const CString& text, bool fullWidthToo) {
     i += step;
   }
   return tokens;
+}
+
+namespace {
+
+void KeepToken(CString* kept, const CString& token) {
+  if (!kept->IsEmpty()) *kept += ";";
+  *kept += token;
+}
+
+}  // namespace
+
+CString AddTypedNumberList(const std::vector<CString>& tokens, const CWnd* page,
+                           const std::function<TypedNumberResult(const CString&)>& add, TypedNumberResult* end) {
+  CString kept;
+  *end = TypedNumberResult::Added;
+  for (size_t i = 0; i < tokens.size(); ++i) {
+    TypedNumberResult result = WindowClosing(page) ? TypedNumberResult::Stop : add(tokens[i]);
+    if (result == TypedNumberResult::Stop) {
+      *end = result;
+      return kept;
+    }
+    if (result == TypedNumberResult::Full) {
+      for (; i < tokens.size(); ++i) KeepToken(&kept, tokens[i]);
+      *end = result;
+      break;
+    }
+    if (result == TypedNumberResult::Kept) KeepToken(&kept, tokens[i]);
+  }
+  kept.Trim();
+  return kept;
 }

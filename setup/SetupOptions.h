@@ -1,9 +1,10 @@
 // What the create and book pages share of their options: the field checks of OK, the
-// split-screen list, the defaults' ranges, the import of the defaults into the edits, and the
-// member-number form that goes into a request.
+// split-screen list, the defaults' ranges, the import of the defaults into the edits, the
+// member-number form that goes into a request and the loop over typed member numbers.
 #pragma once
 
 #include <cstddef>
+#include <functional>
 #include <vector>
 
 #include "platform/CString.h"
@@ -53,6 +54,16 @@ std::vector<CString> SplitAt(const CString& text, char separator);
 // Typed member numbers: the text cut at ';' and, when fullWidthToo, at the full-width '；' (a
 // whole GBK character, never half of one); empty pieces are left out.
 std::vector<CString> SplitTypedNumbers(const CString& text, bool fullWidthToo);
+
+// What became of a number offered to a page's member list: listed, dropped, kept in the entry
+// for correction, refused because the list is full, or the adding stops (the client signs out,
+// the page was closed meanwhile).
+enum class TypedNumberResult { Added, Dropped, Kept, Full, Stop };
+// Offers each typed number to `add` in order while the page stays open; the numbers that stay
+// in the entry (those kept, and from a Full one on the rest) joined with ";". *end is Full or
+// Stop when that ended the loop, else Added.
+CString AddTypedNumberList(const std::vector<CString>& tokens, const CWnd* page,
+                           const std::function<TypedNumberResult(const CString&)>& add, TypedNumberResult* end);
 
 // The typed-number tip of an audio conference.
 extern const char kNumberTipWithExtensions[];

@@ -11,6 +11,7 @@
 #include "platform/ui/Controls.h"
 #include "platform/ui/ListCtrl.h"
 #include "setup/DeptTree.h"
+#include "setup/SetupOptions.h"
 #include "setup/SetupPage.h"
 
 struct ConfCreateParams;
@@ -93,9 +94,7 @@ class CmmconfCreate : public CSetupPage {
   int SelectedSplitScreen(int nMembers) const;
 
   // Members (mmconfCreateMembers.cpp).
-  // What became of a number offered to the list: listed, dropped, kept in the entry for
-  // correction, refused because the list is full, or the client signs out.
-  enum class AddResult { Added, Dropped, Kept, Full, Stop };
+  using AddResult = TypedNumberResult;
   AddResult AddTypedNumber(CString token, bool quiet);
   CString AddTypedNumbers(const CString& text, bool quiet, AddResult* end);
   AddResult AddChecked(const CString& name, const CString& number);

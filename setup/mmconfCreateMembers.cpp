@@ -18,11 +18,6 @@ namespace {
 const int kMaxMemberRows = 127;
 const char kTooManyMembers[] = "会议初始成员数太多！";
 
-void KeepToken(CString* kept, const CString& token) {
-  if (!kept->IsEmpty()) *kept += ";";
-  *kept += token;
-}
-
 }  // namespace
 
 void CmmconfCreate::MapMemberHandlers() {
@@ -122,24 +117,8 @@ CmmconfCreate::AddResult CmmconfCreate::AddTypedNumber(CString token, bool quiet
 // Every number of the text in order; the numbers that stay in the entry joined with ";".
 // *end is Full when the limit ended the loop, Stop when signing out did, else Added.
 CString CmmconfCreate::AddTypedNumbers(const CString& text, bool quiet, AddResult* end) {
-  std::vector<CString> tokens = SplitTypedNumbers(text, !quiet);
-  CString kept;
-  *end = AddResult::Added;
-  for (size_t i = 0; i < tokens.size(); ++i) {
-    AddResult result = WindowClosing(this) ? AddResult::Stop : AddTypedNumber(tokens[i], quiet);
-    if (result == AddResult::Stop) {
-      *end = result;
-      return kept;
-    }
-    if (result == AddResult::Full) {
-      for (; i < tokens.size(); ++i) KeepToken(&kept, tokens[i]);
-      *end = result;
-      break;
-    }
-    if (result == AddResult::Kept) KeepToken(&kept, tokens[i]);
-  }
-  kept.Trim();
-  return kept;
+  return AddTypedNumberList(SplitTypedNumbers(text, !quiet), this,
+                            [this, quiet](const CString& token) { return AddTypedNumber(token, quiet); }, end);
 }
 
 void CmmconfCreate::OnBtnAddNumber() {

@@ -16,6 +16,7 @@
 #include "platform/ui/ListCtrl.h"
 #include "setup/DeptTree.h"
 #include "setup/NoticeNumbers.h"
+#include "setup/SetupOptions.h"
 #include "setup/SetupPage.h"
 
 class CmmconfPre : public CSetupPage {
@@ -95,7 +96,7 @@ class CmmconfPre : public CSetupPage {
   void OnClickTree(NMHDR*, LRESULT*);
   void OnDblclkTree(NMHDR*, LRESULT*);
   void OnAddFromTree();
-  enum class AddResult { Added, Kept, Dropped, Full, Stop };
+  using AddResult = TypedNumberResult;
   AddResult AddTypedNumber(CString number);
   void OnAddNumbers();
   void OnPhoneBook();

@@ -154,27 +154,16 @@ void CmmconfPre::OnAddNumbers() {
     return;
   }
   if (RefuseWhenFull()) return;
+  std::vector<CString> tokens;
+  for (CString token : SplitTypedNumbers(text, true))
+    if (!token.Trim().IsEmpty()) tokens.push_back(token);
+  AddResult end = AddResult::Added;
   CString kept;
-  auto keep = [&kept](CString token) {
-    if (!token.Trim().IsEmpty()) kept += kept.IsEmpty() ? token : ";" + token;
-  };
   {
     CAddingMembers adding;
-    std::vector<CString> tokens = SplitTypedNumbers(text, true);
-    for (size_t i = 0; i < tokens.size(); ++i) {
-      CString token = tokens[i];
-      token.Trim();
-      if (token.IsEmpty()) continue;
-      AddResult result = WindowClosing(this) ? AddResult::Stop : AddTypedNumber(token);
-      if (result == AddResult::Stop) return;
-      if (result == AddResult::Kept) keep(token);
-      if (result == AddResult::Full) {
-        for (; i < tokens.size(); ++i) keep(tokens[i]);
-        break;
-      }
-    }
+    kept = AddTypedNumberList(tokens, this, [this](const CString& token) { return AddTypedNumber(token); }, &end);
+    if (end == AddResult::Stop) return;
   }
-  kept.Trim();
   SetDlgItemText(IDC_NUMBER_ENTRY, kept);
 }
 
