@@ -126,5 +126,28 @@ TEST_F(SurfaceReentry, AReceivedDeletionOfTheBackgroundLeavesThePageWithout) {
   EXPECT_EQ(Surface()->m_pCurPage->m_pDocPage, nullptr);
 }
 
+TEST_F(SurfaceReentry, PageContentSentFromInsideAPageContentSendArrivesWhole) {
+  ASSERT_NE(DrawAndSelectBlock(), nullptr);
+  size_t before = Sent().size();
+  Host().SetObserver([this, fired = false](const host::HostEvent& e) mutable {
+    const HostMethodBlock* block = e.code == kHostDataConfRecord ? e.As<HostMethodBlock>() : nullptr;
+    const WbMsgHeader* sent = block ? static_cast<const WbMsgHeader*>(block->pRecord) : nullptr;
+    if (fired || !sent || sent->head.op != WB_MSG_PAGE_CONTENT) return;
+    fired = true;
+    Board()->SendPageContent(1);
+  });
+  Board()->SendPageContent(1);
+  std::vector<const WbMsgHeader*> sent = Sent();
+  ASSERT_EQ(sent.size(), before + 2);
+  for (size_t i = before; i < sent.size(); ++i) {
+    const WbPageOpRecord* pageOp = Relayed(sent[i])->pPageOp;
+    ASSERT_NE(pageOp, nullptr);
+    const WbListNode* node = pageOp->pList;
+    ASSERT_NE(node, nullptr);
+    EXPECT_EQ(node->pNext, nullptr);
+    EXPECT_STREQ(static_cast<const WbShapePayload*>(node->pItem)->szID, Strokes().front()->m_szID);
+  }
+}
+
 }  // namespace
 }  // namespace surftest

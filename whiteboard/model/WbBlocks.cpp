@@ -3,6 +3,8 @@
 #include <cstdio>
 #include <cstring>
 
+#include "whiteboard/model/WbBlockPool.h"
+
 namespace {
 
 int g_allocationsLeft = -1;  // -1: no limit
@@ -12,12 +14,15 @@ int g_allocationsLeft = -1;  // -1: no limit
 void* AllocWbBytes(size_t size) {
   if (g_allocationsLeft == 0) return nullptr;
   if (g_allocationsLeft > 0) --g_allocationsLeft;
+  if (WbBlockPool::AnyOpen()) return WbBlockPool::Take(size);
   return new (std::nothrow) BYTE[size]();
 }
 
 void SetWbAllocationLimit(int count) { g_allocationsLeft = count; }
 
-void FreeWbBlock(void* block) { delete[] static_cast<BYTE*>(block); }
+void FreeWbBlock(void* block) {
+  if (!WbBlockPool::Holds(block)) delete[] static_cast<BYTE*>(block);
+}
 
 WbMsgHeader* AllocWbMsgHeader(DWORD type, int32_t value) {
   WbMsgHeader* header = NewWbBlock<WbMsgHeader>();
@@ -122,7 +127,8 @@ void FreeWbPayload(void* payload) {
 }
 
 void FreeWbMessage(WbMsgHeader* header) {
-  if (!header) return;
+  // A message whose header came from an open pool was built in it whole: the pool frees it.
+  if (!header || WbBlockPool::Holds(header)) return;
   if (WbPageOpRecord* pageOp = header->pPageOp) {
     WbListNode* node = pageOp->pList;
     while (node) {

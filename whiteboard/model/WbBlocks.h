@@ -1,6 +1,7 @@
 // Allocation, filling and release of whiteboard message blocks (layouts in WbRecords.h).
-// Every block is a zero-filled byte array from new[]; each allocator returns NULL when out of
-// memory. A message's builder owns what it allocated and frees it after the host call.
+// Every block is a zero-filled byte array from new[], or from the open WbBlockPool; each
+// allocator returns NULL when out of memory. A message's builder owns what it allocated and
+// frees it after the host call.
 #pragma once
 
 #include <new>
@@ -21,8 +22,8 @@ T* NewWbBlock() {
   return mem ? new (mem) T() : nullptr;
 }
 
-// Frees one block (or text) from NewWbBlock or NewWbText; NULL is ignored. Does not follow
-// the pointers inside the block.
+// Frees one block (or text) from NewWbBlock or NewWbText; NULL and blocks of an open pool
+// are ignored. Does not follow the pointers inside the block.
 void FreeWbBlock(void* block);
 
 // A header with the type at 0, the value at 658 and nothing else set (no head texts, no page
@@ -77,5 +78,5 @@ void FreeWbPayload(void* payload);
 // Frees a whole message built from these allocators: the header, its page/op record, every
 // list node, each node's payload with its style record and text. Only for messages whose
 // blocks all belong to the builder (not the static block of BuildOpRecord, nor a payload
-// that a stroke keeps).
+// that a stroke keeps). Leaves a message whose header came from an open pool to the pool.
 void FreeWbMessage(WbMsgHeader* header);

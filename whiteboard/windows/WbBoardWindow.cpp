@@ -9,6 +9,7 @@
 #include "whiteboard/model/GdipImage.h"
 #include "whiteboard/model/StrokeBase.h"
 #include "whiteboard/model/StrokePage.h"
+#include "whiteboard/model/WbBlockPool.h"
 #include "whiteboard/model/WbBlocks.h"
 #include "whiteboard/model/WbXmlText.h"
 #include "whiteboard/surface/ColorBarDlg.h"
@@ -231,6 +232,7 @@ int CWbBoardWindow::SendStroke(CStrokeBase* stroke) {
 void CWbBoardWindow::SendPageContent(int nPage) {
   CDrawSurface* surface = BoardSurface();
   if (!surface) return;
+  WbBlockPool pool;  // the page's many blocks, freed together after the send
   WbMsgHeader* header = NewBoardHeader(WB_MSG_PAGE_CONTENT, (DWORD)surface->m_listPages.GetCount());
   if (FillPageContent(header, nPage)) SendBoardMessage(header);
 }
