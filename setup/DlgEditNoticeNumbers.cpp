@@ -1,6 +1,7 @@
 #include "setup/DlgEditNoticeNumbers.h"
 
 #include "module/TavorineModule.h"
+#include "module/WindowRoutines.h"
 #include "module/UriParts.h"
 #include "platform/ui/DataExchange.h"
 #include "setup/BookPageIds.h"
@@ -94,7 +95,8 @@ void CDlgEditNoticeNumbers::OnAddOrChange() {
   CString refusal = Refusal(&focusId);
   if (!refusal.IsEmpty()) {
     ShowMessage(refusal);
-    if (focusId) GetDlgItem(focusId)->SetFocus();
+    // The host may close the module while the box is up: the dialog has no controls then.
+    if (focusId && !WindowClosing(this)) GetDlgItem(focusId)->SetFocus();
     return;
   }
   if (!UpdateData(TRUE)) return;

@@ -66,7 +66,8 @@ bool CSetupPage::ShowRefusal(const CString& refusal, int focusId) {
   if (refusal.IsEmpty()) return false;
   if (WindowClosing(this)) return true;  // the host closed the module while it was asked
   ShowMessage(refusal);
-  if (focusId) GetDlgItem(focusId)->SetFocus();
+  // The host may close the module while the box is up: the page has no controls then.
+  if (focusId && !WindowClosing(this)) GetDlgItem(focusId)->SetFocus();
   return true;
 }
 

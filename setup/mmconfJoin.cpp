@@ -57,8 +57,7 @@ void CmmconfJoin::OnOK() {
   if (!UpdateData(TRUE)) return;
   m_csConfURI.Trim();
   if (m_csConfURI.IsEmpty() || !IsValidConfURI(m_csConfURI)) {
-    ShowMessage(m_csConfURI.IsEmpty() ? "请输入会场URI！" : "您输入的会场URI不符合规范！");
-    GetDlgItem(IDC_JOIN_URI)->SetFocus();
+    ShowRefusal(m_csConfURI.IsEmpty() ? "请输入会场URI！" : "您输入的会场URI不符合规范！", IDC_JOIN_URI);
     return;
   }
   m_csConfURI = WithSipScheme(m_csConfURI);

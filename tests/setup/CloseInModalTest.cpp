@@ -59,6 +59,19 @@ class CloseIn : public Fixture {
 
 class CloseInSetupDialog : public CloseIn<MemberTest> {
  protected:
+  // Presses the page's OK with the module closed inside the first message box.
+  void CloseInOKRefusal(CWnd* page) {
+    bool closed = false;
+    OnModal([&](const platform::ModalState& state) {
+      if (state.kind != platform::ModalKind::MessageBox || closed) return;
+      closed = true;
+      Module()->Close();
+    });
+    Click(page, IDOK);
+    EXPECT_TRUE(closed);
+    EXPECT_EQ(nullptr, Module()->m_pDlgPreCreate);
+    EXPECT_EQ(0u, Method1Count());
+  }
   CmmconfPre* BookPage() {
     EXPECT_TRUE(Click(Start(), IDC_RADIO_PRE_CONF));
     return Start()->m_pPre;
@@ -81,6 +94,19 @@ TEST_F(CloseInSetupDialog, CreatePageTypedNumbersStopAtARefusalBox) {
   EXPECT_TRUE(closed);
   EXPECT_EQ(nullptr, Module()->m_pDlgPreCreate);
   EXPECT_TRUE(RightQueries().empty());
+}
+
+// OK refused over an empty field: the box may outlive the page, which then has no field to
+// give the focus to.
+TEST_F(CloseInSetupDialog, CreatePageOKRefusalBox) {
+  TypeField(CreatePage(), IDC_MAX_MEMBERS, "");
+  CloseInOKRefusal(CreatePage());
+}
+
+TEST_F(CloseInSetupDialog, JoinPageOKRefusalBox) {
+  ASSERT_TRUE(Click(Start(), IDC_RADIO_JOIN_CONF));
+  TypeField(JoinPage(), IDC_JOIN_URI, "");
+  CloseInOKRefusal(JoinPage());
 }
 
 TEST_F(CloseInSetupDialog, CreatePagePhoneBookChooser) {
@@ -111,6 +137,27 @@ TEST_F(CloseInSetupDialog, BookPagePhoneBookQuery) {
   CmmconfPre* page = BookPage();
   CloseInside([this](HWND d) { return IsQuery(d); }, [&] { Click(page, IDC_PRE_PHONEBOOK); });
   EXPECT_EQ(1u, RightQueries().size());
+}
+
+// The notice dialog refuses an entry over its SMS field while the module closes.
+TEST_F(CloseInSetupDialog, BookPageNoticeRefusalBox) {
+  CmmconfPre* page = BookPage();
+  bool typed = false, closed = false;
+  OnModal([&](const platform::ModalState& state) {
+    if (closed) return;
+    if (state.kind == platform::ModalKind::MessageBox) {
+      closed = true;
+      Module()->Close();
+    } else if (state.kind == platform::ModalKind::Dialog && !typed) {
+      typed = true;
+      EXPECT_TRUE(user::Type(::GetDlgItem(state.window, IDC_NOTICE_NUMBER), "66880001"));
+      EXPECT_TRUE(user::Type(::GetDlgItem(state.window, IDC_NOTICE_SMS), "abc"));
+      EXPECT_TRUE(user::ClickItem(state.window, IDC_NOTICE_ADD));
+    }
+  });
+  Click(page, IDC_PRE_EDIT_NOTICES);
+  EXPECT_TRUE(closed);
+  EXPECT_EQ(nullptr, Module()->m_pDlgPreCreate);
 }
 
 TEST_F(CloseInSetupDialog, BookPageNoticeNumbersDialog) {
