@@ -7,6 +7,7 @@
 #include "vezadazavo/VezadaZavo.h"
 #include "whiteboard/model/StrokeBase.h"
 #include "whiteboard/model/StrokePage.h"
+#include "whiteboard/windows/WbToolButtons.h"
 
 namespace surftest {
 
@@ -71,7 +72,12 @@ void SurfaceTest::Click(POINT at) {
 }
 
 void SurfaceTest::UseTool(int tool, COLORREF color, int width) {
-  Surface()->m_nTool = tool;
+  // The tool through its button, as the user chooses it (the current tool's button is disabled).
+  int button = tool == kToolSelect ? IDC_WB_SELECT_TOOL : IDC_WB_TOOL_FIRST + tool;
+  if (Surface()->m_nTool != tool) {
+    ASSERT_TRUE(platform::user::ClickItem(board_->m_hWnd, button)) << tool;
+  }
+  ASSERT_EQ(Surface()->m_nTool, tool);
   Surface()->m_crColor = color;
   Surface()->m_nPenWidth = width;
 }

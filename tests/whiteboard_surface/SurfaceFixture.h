@@ -49,6 +49,7 @@ class SurfaceTest : public tavtest::ModuleTest {
   // Gestures at client points of the surface.
   void Drag(POINT from, POINT to);
   void Click(POINT at);
+  // Chooses tool with its button; the drawing colour and pen width are set as they stand.
   void UseTool(int tool, COLORREF color = 0, int width = 2);
 
   // The whiteboard messages sent so far, and the payload of the last one.
