@@ -136,7 +136,7 @@ void CTavorineModule::OnP2PCreated(const CString& peer, int kind, int result) {
     if (!OpenP2PWhiteBoard(peer)) return;
     // The session runs until the peer or the user ends it.
     SetP2PBusy(TRUE);
-    if (!bP2PSessionExist(peer, kP2PWhiteboard)) AddP2PSession(peer, kP2PWhiteboard);
+    AddP2PSession(peer, kP2PWhiteboard);
     return;
   }
   if (kind != kP2PAssist || result != kConfResultOK) {

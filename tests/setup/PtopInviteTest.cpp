@@ -397,6 +397,20 @@ TEST_F(P2PBoardSessionTest, ClosingABoardWhosePeerHasGoneLeavesALaterSessionAlon
   EXPECT_EQ(0u, Host().CountCode(kHostEndDataSession));
 }
 
+// The same peer's invitation accepted twice is one session: once the peer ends it, a repeated
+// end of that peer leaves a later session with another peer running.
+TEST_F(P2PBoardSessionTest, AnInvitationAcceptedTwiceIsOneSession) {
+  ASSERT_NE(nullptr, Accept());
+  Event(kDetailP2PInvite, kPeer, kP2PWhiteboard);
+  ASSERT_TRUE(platform::user::ClickItem(Invite(0)->m_hWnd, IDOK));
+  Event(kDetailP2PPeerEnd, kPeer, kP2PWhiteboard);
+  EXPECT_FALSE(Module()->bP2PSessionExist(kPeer, kP2PWhiteboard));
+  Event(kDetailP2PInvite, kPeer2, kP2PAssist);
+  ASSERT_TRUE(platform::user::ClickItem(Invite(0)->m_hWnd, IDOK));
+  Event(kDetailP2PPeerEnd, kPeer, kP2PWhiteboard);
+  EXPECT_TRUE(Module()->GetP2PBusy()) << "the assistance still runs";
+}
+
 TEST_F(P2PBoardSessionTest, OurOwnInvitationTakenRunsUntilThePeerEndsIt) {
   Event(kDetailP2PCreated, kPeer, kP2PWhiteboard, kConfResultOK);
   ASSERT_EQ(1, Module()->m_aP2PWhiteBoards.GetSize());
