@@ -1,10 +1,13 @@
 #include "tests/module/ModuleFixture.h"
 
 #include <cstdlib>
+#include <cstring>
 #include <filesystem>
 #include <sstream>
 
+#include "confwindow/ConfCtrlResult.h"
 #include "confwindow/DlgDataConf.h"
+#include "module/HostBlocks.h"
 #include "vezadazavo/VezadaZavo.h"
 
 namespace tavtest {
@@ -28,6 +31,16 @@ void ModuleTest::TearDown() {
   std::filesystem::remove_all(userPath_, error);
   VzSetDataSet(VzDefaultDataSet());
   HostTest::TearDown();
+}
+
+int ModuleTest::DeliverConfResult(int detail, const char* uri, int kind, int result) {
+  confCtrlResult event{};
+  event.detailType = detail;
+  event.iResult = result;
+  strncpy(event.szConfURI, uri, sizeof event.szConfURI - 1);
+  event.iConfType = kind;
+  HostRecordBlock block{1, &event, 0};
+  return Deliver(kModuleConfEvent, block);
 }
 
 CDlgDataConf* ModuleTest::StartConference(const char* uri) {

@@ -37,13 +37,7 @@ int IntAt(const void* record, size_t offset) {
 class PtopInviteTest : public tavtest::ModuleTest {
  protected:
   int Event(int detail, const char* peer, int kind, int result = 0) {
-    confCtrlResult event{};
-    event.detailType = detail;
-    event.iResult = result;
-    strncpy(event.szConfURI, peer, sizeof event.szConfURI - 1);
-    event.iConfType = kind;
-    HostRecordBlock block{1, &event, 0};
-    return Deliver(kModuleConfEvent, block);
+    return DeliverConfResult(detail, peer, kind, result);
   }
   CDlgPtopInvite* Invite(int i) { return Module()->m_aInviteDlgs[i]; }
   CString Text(CWnd* window, int id) {

@@ -31,13 +31,7 @@ const char kOtherPeer[] = "sip:13766660002@ims.example.cn";
 class P2PBoardRouting : public SisterBoardTest {
  protected:
   int Event(int detail, const char* peer, int kind, int result = 0) {
-    confCtrlResult event{};
-    event.detailType = detail;
-    event.iResult = result;
-    strncpy(event.szConfURI, peer, sizeof event.szConfURI - 1);
-    event.iConfType = kind;
-    HostRecordBlock block{1, &event, 0};
-    return Deliver(kModuleConfEvent, block);
+    return DeliverConfResult(detail, peer, kind, result);
   }
   // A whiteboard invitation from peer, accepted with the window's OK button.
   void AcceptWhiteboardFrom(const char* peer) {

@@ -33,13 +33,7 @@ void RelayedBoards::SetUp() {
 
 // Our point-to-point whiteboard with peer was taken: the module opens the peer's board.
 CDlgDFP2PWhiteBoard* RelayedBoards::OpenBoard(const char* peer) {
-  confCtrlResult event{};
-  event.detailType = kDetailP2PCreated;
-  event.iResult = kConfResultOK;
-  strncpy(event.szConfURI, peer, sizeof event.szConfURI - 1);
-  event.iConfType = kP2PWhiteboard;
-  HostRecordBlock block{1, &event, 0};
-  Deliver(kModuleConfEvent, block);
+  DeliverConfResult(kDetailP2PCreated, peer, kP2PWhiteboard, kConfResultOK);
   CTavorineModule* module = Module();
   for (int i = 0; i < module->m_aP2PWhiteBoards.GetSize(); ++i)
     if (strcmp(module->m_aP2PWhiteBoards[i]->GetPeerURI(), peer) == 0) return module->m_aP2PWhiteBoards[i];
