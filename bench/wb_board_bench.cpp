@@ -12,6 +12,7 @@
 
 #include "bench/BenchCommon.h"
 #include "confwindow/DlgDataConf.h"
+#include "host/ConfEventWords.h"
 #include "host/RecordingHost.h"
 #include "host/WbMessages.h"
 #include "host/WbRelay.h"
@@ -95,15 +96,14 @@ class Board {
     host_.Attach(module_);
     host_.Copiers().SetMethodBlock(kHostDataConfRecord);
     KeepCopies(false);
-    module_->m_pDlgDataConf = CDlgDataConf::CreateConfWindow();
-    module_->m_pDlgDataConf->BeginConference("sip:conf001@ims.example.cn", "dconf-77");
-    module_->m_pDlgDataConf->SetSubConf(kSubConfWhiteboard, TRUE, (int)kWhiteboardSubConf);
-    board_ = new CDlgDFWhiteBoard();
-    board_->CreateBoard(nullptr);
-    board_->ShowWindow(SW_SHOW);
+    // The answer to our create request names the whiteboard among the conference's types: the
+    // conference window opens its board.
+    const std::string subConf = "subconf=" + std::to_string(kWhiteboardSubConf);
+    host::DeliverConfEvent(host_, kModuleConfEvent,
+                           {"1", "1", "200", "sip:conf001@ims.example.cn", "type=4", subConf, "dconf=dconf-77"});
+    board_ = module_->m_pDlgDataConf->GetWhiteBoard();
   }
   ~Board() {
-    delete board_;
     DestroyTavorineModule();
     platform::Desktop::Reset();
   }

@@ -1,6 +1,11 @@
 #include "fuzz/FuzzBoards.h"
 
+#include <cstdlib>
+#include <string>
+
 #include "confwindow/DlgDataConf.h"
+#include "host/ConfEventWords.h"
+#include "module/HostBlocks.h"
 #include "platform/Clock.h"
 #include "platform/ui/Desktop.h"
 #include "platform/ui/MessageBox.h"
@@ -23,12 +28,6 @@ Boards* Make() {
   Boards* b = new Boards;
   b->module = CreateTavorineModule(&b->host, nullptr, nullptr);
   b->host.Attach(b->module);
-  b->module->m_pDlgDataConf = CDlgDataConf::CreateConfWindow();
-  b->module->m_pDlgDataConf->BeginConference("sip:conf001@ims.example.cn", "dconf-77");
-  b->module->m_pDlgDataConf->SetSubConf(kSubConfWhiteboard, TRUE, (int)kWhiteboardSubConf);
-  b->conference = new CDlgDFWhiteBoard();
-  b->conference->CreateBoard(nullptr);
-  b->conference->ShowWindow(SW_SHOW);
   b->p2p = new CDlgDFP2PWhiteBoard();
   b->p2p->CreateBoard(nullptr);
   b->p2p->SetPeerURI(kPeer);
@@ -38,6 +37,15 @@ Boards* Make() {
   b->share->CreateBoard(nullptr);
   b->share->ShowWindow(SW_SHOW);
   return b;
+}
+
+// The answer to our create request, naming the whiteboard among the conference's types: the
+// conference window opens its board.
+void OpenConference(Boards& b) {
+  const std::string subConf = "subconf=" + std::to_string(kWhiteboardSubConf);
+  host::DeliverConfEvent(b.host, kModuleConfEvent,
+                         {"1", "1", "200", kConfURI, "type=4", subConf, "dconf=dconf-77"});
+  if (!ConferenceBoard()) abort();  // a created conference with the whiteboard opens it
 }
 
 void FreshPage(CWbBoardWindow* board, CDrawSurface* surface) {
@@ -57,8 +65,17 @@ Boards& Get() {
   return *boards;
 }
 
+CDlgDFWhiteBoard* ConferenceBoard() {
+  CDlgDataConf* conf = Get().module->m_pDlgDataConf;
+  return conf ? conf->GetWhiteBoard() : nullptr;
+}
+
 void Reset() {
   Boards& b = Get();
+  CDlgDataConf* conf = b.module->m_pDlgDataConf;
+  if (!conf || !conf->m_bInConf || !conf->GetWhiteBoard() ||
+      conf->GetSubConfID(kSubConfWhiteboard, FALSE) != (int)kWhiteboardSubConf)
+    OpenConference(b);
   b.host.Clear();
   platform::MessageBoxes::Reset();
   for (int i = 0; i < 3; ++i) FreshPage(Board(i), Surface(i));
@@ -67,7 +84,7 @@ void Reset() {
 CWbBoardWindow* Board(int index) {
   Boards& b = Get();
   switch (((index % 3) + 3) % 3) {
-    case 0: return b.conference;
+    case 0: return ConferenceBoard();
     case 1: return b.p2p;
     default: return b.share;
   }
@@ -76,7 +93,7 @@ CWbBoardWindow* Board(int index) {
 CDrawSurface* Surface(int index) {
   Boards& b = Get();
   switch (((index % 3) + 3) % 3) {
-    case 0: return b.conference ? b.conference->GetSurface() : nullptr;
+    case 0: return ConferenceBoard() ? ConferenceBoard()->GetSurface() : nullptr;
     case 1: return b.p2p ? b.p2p->GetSurface() : nullptr;
     default: return b.share ? b.share->GetSurface() : nullptr;
   }

@@ -1,6 +1,7 @@
 // The host's blocks of any content: conference events (code 9) of every type, the member-right
 // answer (code 17), and whiteboard records routed by the module (code 8) to the
-// point-to-point board of the peer they name or the conference board of their sub-conference.
+// point-to-point board of the peer they name or, through the conference window, the conference
+// board of their sub-conference; each input starts with the conference and its board open.
 #include <fuzzer/FuzzedDataProvider.h>
 
 #include <algorithm>
@@ -12,21 +13,18 @@
 
 #include "confwindow/ConfCtrlResult.h"
 #include "confwindow/ConfStatisEvent.h"
-#include "confwindow/DlgDataConf.h"
 #include "fuzz/FuzzBoards.h"
 #include "module/HostBlocks.h"
 #include "whiteboard/model/WbRecords.h"
 
 namespace {
 
-const char kConfUri[] = "sip:conf001@ims.example.cn";
-
 // A text field: empty, one of the URIs the module knows, or any bytes (maybe unterminated).
 void FillText(FuzzedDataProvider& in, char* field, size_t size) {
   std::string text;
   switch (in.ConsumeIntegralInRange<int>(0, 3)) {
     case 0: return;
-    case 1: text = kConfUri; break;
+    case 1: text = fuzzboards::kConfURI; break;
     case 2: text = fuzzboards::kPeer; break;
     default: text = in.ConsumeBytesAsString(in.ConsumeIntegralInRange<size_t>(0, size)); break;
   }
@@ -88,13 +86,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
       case 1: MemberRightAnswer(in); break;
       default: WhiteboardRecord(in); break;
     }
-  }
-  // The next input starts with the conference running again.
-  fuzzboards::Boards& b = fuzzboards::Get();
-  CDlgDataConf* conference = b.module->m_pDlgDataConf;
-  if (conference && !conference->m_bInConf) {
-    conference->BeginConference(kConfUri, "dconf-77");
-    conference->SetSubConf(kSubConfWhiteboard, TRUE, (int)fuzzboards::kWhiteboardSubConf);
   }
   return 0;
 }

@@ -33,11 +33,12 @@ void ModuleTest::TearDown() {
   HostTest::TearDown();
 }
 
-int ModuleTest::DeliverConfResult(int detail, const char* uri, int kind, int result) {
+int ModuleTest::DeliverConfResult(int detail, const char* uri, int kind, int result, const char* subConfID) {
   confCtrlResult event{};
   event.detailType = detail;
   event.iResult = result;
   strncpy(event.szConfURI, uri, sizeof event.szConfURI - 1);
+  strncpy(event.szSubConfID, subConfID, sizeof event.szSubConfID - 1);
   event.iConfType = kind;
   HostRecordBlock block{1, &event, 0};
   return Deliver(kModuleConfEvent, block);

@@ -25,9 +25,9 @@ class ModuleTest : public HostTest {
   // A conference window that runs the conference uri (the traffic of making the window is
   // cleared).
   CDlgDataConf* StartConference(const char* uri = "sip:conf001@ims.example.cn");
-  // Delivers conference event 1 (a conference-control result) with its detail type, URI, kind
-  // and result code; returns the handled flag.
-  int DeliverConfResult(int detail, const char* uri, int kind, int result = 0);
+  // Delivers conference event 1 (a conference-control result) with its detail type, URI, kind,
+  // result code and sub-conference id; returns the handled flag.
+  int DeliverConfResult(int detail, const char* uri, int kind, int result = 0, const char* subConfID = "");
   std::string UserPath() const { return userPath_; }
 
  private:

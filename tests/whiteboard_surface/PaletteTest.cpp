@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "confwindow/DlgDataConf.h"
 #include "module/HostBlocks.h"
 #include "module/TavorineModule.h"
 #include "platform/ui/ColorDialog.h"
@@ -184,20 +185,20 @@ TEST_F(Palette, ACancelledColourDialogLeavesEverythingAsItWas) {
   EXPECT_EQ(Surface()->m_crColor, kBlue);
 }
 
-// The host closes the module while the colour dialog runs; the user then picks a colour: the
-// board takes it locally, but nothing is sent once the module is closing.
+// The host closes the module while the colour dialog of a selected object runs: the board and
+// its dialog go with the conference, and the handler, returning through its still existing
+// object, sends nothing.
 TEST_F(Palette, AModuleClosedInsideTheColourDialogSendsNothing) {
-  CStrokeBase* block = DrawAndSelect(kToolSolidRectangle, {100, 100}, {200, 160}, {150, 130});
+  DrawAndSelect(kToolSolidRectangle, {100, 100}, {200, 160}, {150, 130});
+  HWND board = Board()->m_hWnd;
   size_t before = 0;  // the click ahead of the double click sends red
-  OnceInModal(ModalKind::Dialog, [this, &before](const ModalState& state) {
+  OnceInModal(ModalKind::Dialog, [this, &before](const ModalState&) {
     before = Sent().size();
     Module()->Close();
-    auto* dialog = static_cast<CColorDialog*>(CWnd::FromHandlePermanent(state.window));
-    dialog->SetCurrentColor(kBlue);
-    dialog->EndDialog(IDOK);
   });
   user::DoubleClick(Swatch(kRedSwatch), POINT{3, 3});
-  EXPECT_EQ(block->m_crColor, kBlue);
+  EXPECT_FALSE(::IsWindow(board));
+  EXPECT_EQ(Module()->m_pDlgDataConf->GetWhiteBoard(), nullptr);
   EXPECT_EQ(Sent().size(), before);
   EXPECT_EQ(Module()->m_pActiveCommonDlg, nullptr);
 }

@@ -1,5 +1,8 @@
 #include "tests/whiteboard_surface/SurfaceFixture.h"
 
+#include <algorithm>
+
+#include "confwindow/ConfCtrlResult.h"
 #include "confwindow/DlgDataConf.h"
 #include "host/WbRelay.h"
 #include "platform/ui/UserInput.h"
@@ -26,17 +29,22 @@ void SurfaceTest::SetUp() {
   ModuleTest::SetUp();
   wbtest::AddWbMessageCopier(Host());
   VzData().csAppPath = TAV_APP_PICTURES_DIR;
-  StartConference()->SetSubConf(kSubConfWhiteboard, TRUE, (int)kWhiteboardSubConf);
-  board_ = new CDlgDFWhiteBoard();
-  ASSERT_TRUE(board_->CreateBoard(nullptr));
-  board_->ShowWindow(SW_SHOW);
+  // The conference window opens the board: the answer to our create request names the
+  // whiteboard among the conference's types.
+  const std::string subConf = std::to_string(kWhiteboardSubConf);
+  ASSERT_EQ(1, DeliverConfResult(kDetailCreate, kConfURI, kSubConfWhiteboard, kConfResultOK, subConf.c_str()));
+  CDlgDataConf* conf = Module()->m_pDlgDataConf;
+  board_ = conf ? conf->GetWhiteBoard() : nullptr;
+  ASSERT_NE(board_, nullptr);
   ASSERT_NE(board_->GetSurface(), nullptr);
   OpenPage(1);
+  openingSent_ = wbtest::SentWbMessages(Host()).size();
 }
 
-void SurfaceTest::TearDown() {
-  delete board_;
-  ModuleTest::TearDown();
+std::vector<const WbMsgHeader*> SurfaceTest::Sent() {
+  std::vector<const WbMsgHeader*> sent = wbtest::SentWbMessages(Host());
+  sent.erase(sent.begin(), sent.begin() + std::min(openingSent_, sent.size()));
+  return sent;
 }
 
 int SurfaceTest::Receive(ReceivedRecord& record) {

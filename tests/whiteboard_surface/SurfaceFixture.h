@@ -1,6 +1,7 @@
-// The drawing-surface tests: a running conference with the whiteboard sub-conference 41, a
-// recording host that copies whiteboard messages, and a shown conference whiteboard whose
-// surface holds page 1 (opened by a received new-page record).
+// The drawing-surface tests: a recording host that copies whiteboard messages, and a created
+// conference whose types include the whiteboard (sub-conference 41), with the conference
+// whiteboard that the conference window opened for it, its surface on page 1 (made anew by a
+// received new-page record).
 #pragma once
 
 #include <string>
@@ -17,6 +18,7 @@
 namespace surftest {
 
 constexpr DWORD kWhiteboardSubConf = 41;
+constexpr char kConfURI[] = "sip:conf001@ims.example.cn";
 constexpr COLORREF kRed = 0x0000FF;
 constexpr COLORREF kBlue = 0xFF0000;
 constexpr COLORREF kWhite = 0xFFFFFF;
@@ -32,7 +34,6 @@ struct ReceivedRecord {
 class SurfaceTest : public tavtest::ModuleTest {
  protected:
   void SetUp() override;
-  void TearDown() override;
 
   CDrawContentDlg* Surface() { return board_->GetSurface(); }
   HWND SurfaceWnd() { return board_->GetSurface()->m_hWnd; }
@@ -52,8 +53,9 @@ class SurfaceTest : public tavtest::ModuleTest {
   // Chooses tool with its button; the drawing colour and pen width are set as they stand.
   void UseTool(int tool, COLORREF color = 0, int width = 2);
 
-  // The whiteboard messages sent so far, and the payload of the last one.
-  std::vector<const WbMsgHeader*> Sent() { return wbtest::SentWbMessages(Host()); }
+  // The whiteboard messages sent since the board opened (its style is not the test's), and the
+  // payload of the last one.
+  std::vector<const WbMsgHeader*> Sent();
   template <class T>
   const T* LastPayload() {
     std::vector<const WbMsgHeader*> sent = Sent();
@@ -68,6 +70,7 @@ class SurfaceTest : public tavtest::ModuleTest {
 
  private:
   CDlgDFWhiteBoard* board_ = nullptr;
+  size_t openingSent_ = 0;
   host::BlockArena relayed_;
 };
 
