@@ -53,13 +53,16 @@ void CDlgDataConf::CloseWhiteBoard() {
   m_pDlgShareWhiteBoard = nullptr;
 }
 
+// The one route of received conference whiteboard records: a board that the conference has
+// closed is no longer this window's, so nothing reaches it while its deletion waits.
 BOOL CDlgDataConf::RouteWhiteboardRecord(void* record) {
   const WbRecvMsgHeader* header = static_cast<const WbRecvMsgHeader*>(record);
   if (!header) return FALSE;
-  int subConf = (int)header->head.nSubConfID;
+  const int subConf = (int)header->head.nSubConfID;
+  auto runs = [&](int type) { return subConf != -1 && GetSubConfID(type, FALSE) == subConf; };
   CWbBoardWindow* board = nullptr;
-  if (m_pDlgWhiteBoard && GetSubConfID(kSubConfWhiteboard, FALSE) == subConf) board = m_pDlgWhiteBoard;
-  else if (m_pDlgShareWhiteBoard && GetSubConfID(kSubConfDocShare, FALSE) == subConf) board = m_pDlgShareWhiteBoard;
+  if (m_pDlgWhiteBoard && runs(kSubConfWhiteboard)) board = m_pDlgWhiteBoard;
+  else if (m_pDlgShareWhiteBoard && runs(kSubConfDocShare)) board = m_pDlgShareWhiteBoard;
   if (!board) return FALSE;
   board->DispatchBoardRecord(record);
   return TRUE;

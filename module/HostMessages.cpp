@@ -17,7 +17,6 @@
 #include "setup/mmconfCreate.h"
 #include "setup/mmconfInvite.h"
 #include "setup/mmconfPre.h"
-#include "whiteboard/windows/DlgDFWhiteBoard.h"
 
 namespace {
 
@@ -121,9 +120,10 @@ int CTavorineModule::HandleHostMessage(int code, void* block) {
 }
 
 // Kind 1 goes to the point-to-point whiteboard of the peer it names, else to the conference
-// whiteboard or the shared-document board of its sub-conference; a record that no window
-// takes yet (the window may still be on its way) is offered again up to six more times, one
-// second apart, while window messages keep flowing.
+// window, which gives it to its conference whiteboard or shared-document board by the
+// sub-conference it names; a record that no window takes yet (the window may still be on its
+// way) is offered again up to six more times, one second apart, while window messages keep
+// flowing.
 int CTavorineModule::OnDataConfRecord(const HostRecordBlock* record) {
   const int kWhiteboardKind = 1;
   const int kRetries = 6;
@@ -135,7 +135,7 @@ int CTavorineModule::OnDataConfRecord(const HostRecordBlock* record) {
   for (int attempt = 0; attempt <= kRetries; ++attempt) {
     if (attempt > 0) platform::Desktop::Wait(kRetryMs);
     if (m_bClosing) return 0;
-    if (RouteP2PWhiteboardRecord(record->pRecord) || RouteConfWhiteboardRecord(record->pRecord) ||
+    if (RouteP2PWhiteboardRecord(record->pRecord) ||
         (m_pDlgDataConf && m_pDlgDataConf->RouteWhiteboardRecord(record->pRecord)))
       return 1;
   }

@@ -8,6 +8,7 @@
 #include "platform/ui/Desktop.h"
 #include "platform/ui/Menu.h"
 #include "platform/ui/UserInput.h"
+#include "platform/ui/WindowRelease.h"
 #include "tests/confwindow/ConfWindowFixture.h"
 #include "tests/whiteboard/WbHostCopy.h"
 #include "host/WbRelay.h"
@@ -101,6 +102,48 @@ TEST_F(ConfWhiteboardTest, AModuleClosedInsideTheBoardsColourDialog) {
   EXPECT_FALSE(::IsWindow(board));
   EXPECT_EQ(nullptr, Module()->m_pActiveCommonDlg);
   EXPECT_EQ(wbtest::SentWbMessages(Host()).size(), sent);
+}
+
+// The user leaves the conference while the board's colour dialog runs, so the board's deletion
+// waits for the dialog's handler; meanwhile a new conference with the whiteboard starts. The
+// records of the new conference reach its new board, not the closed one. The line the first
+// board drew stands for a member's record (both whiteboard sub-conferences have the same id).
+TEST_F(ConfWhiteboardTest, ARecordReachesTheNewBoardWhileTheClosedOnesDeletionWaits) {
+  ASSERT_EQ(1, DeliverCtrlResult({kDetailCreate, 200, "sip:c@ims.example.cn", "", "", kSubConfWhiteboard}));
+  CDlgDFWhiteBoard* closed = Board();
+  ASSERT_TRUE(platform::user::ClickItem(closed->m_hWnd, IDC_WB_TOOL_FIRST + kToolLine));
+  HWND surface = closed->GetSurface()->m_hWnd;
+  platform::user::MouseDown(surface, {20, 20});
+  platform::user::MouseMove(surface, {120, 90}, true);
+  platform::user::MouseUp(surface, {120, 90});
+  host::BlockArena arena;
+  void* line = host::UnpackReceivedWbMessage(host::PackWbMessage(wbtest::SentWbMessages(Host()).back()), arena);
+  ASSERT_NE(line, nullptr);
+
+  HWND swatch = ::GetDlgItem(closed->GetColorBar()->m_hWnd, IDC_COLOR_SWATCH_FIRST + 3);
+  bool ran = false;
+  OnceInModal(platform::ModalKind::Dialog, [&](const platform::ModalState&) {
+    HostPlainBlock close{};
+    Deliver(kModuleAssistWindow, close);  // the conference window's close: the conference is left
+    EXPECT_EQ(Board(), nullptr);
+    EXPECT_GT(platform::PendingWindowDeletes(), 0u) << "the closed board is deleted once the dialog returns";
+    ASSERT_EQ(1, DeliverCtrlResult({kDetailCreate, 200, "sip:d@ims.example.cn", "", "", kSubConfWhiteboard}));
+    ASSERT_NE(Board(), nullptr);
+    HostRecordBlock block{1, line, 0};
+    EXPECT_EQ(1, Deliver(kModuleDataConfRecord, block));
+    EXPECT_EQ(Board()->GetSurface()->m_pCurPage->m_listStroke.GetCount(), 1);
+    ran = true;
+  });
+  POINT at{3, 3};
+  ::ClientToScreen(swatch, &at);
+  for (UINT msg : {WM_LBUTTONDOWN, WM_LBUTTONUP, WM_LBUTTONDBLCLK, WM_LBUTTONUP})
+    platform::Desktop::DeliverMouseTo(swatch, msg, at, msg == WM_LBUTTONUP ? 0 : MK_LBUTTON);
+  EXPECT_TRUE(ran);
+  EXPECT_EQ(platform::PendingWindowDeletes(), 0u);
+  ASSERT_NE(Board(), nullptr);
+  EXPECT_TRUE(::IsWindowVisible(Board()->m_hWnd));
+  EXPECT_EQ(Board()->GetSurface()->m_pCurPage->m_listStroke.GetCount(), 1);
+  EXPECT_EQ(0, CountLog("[ERROR]CTavorineModule::OnHostMessage(no whiteboard takes the record)\n"));
 }
 
 // The same inside the font dialog of a text, opened from the object menu.

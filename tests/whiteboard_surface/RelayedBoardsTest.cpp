@@ -2,9 +2,11 @@
 // recolours ends as the same object, the same page XML and the same pixels on the other.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 #include <string>
+#include <vector>
 
 #include "host/WbRelay.h"
 #include "module/HostBlocks.h"
@@ -56,7 +58,8 @@ TEST_F(RelayedBoardsTest, FiguresDraggedUpwardOrLeftwardArriveAsTheyWereDrawn) {
 }
 
 // A record reaches the board of the peer it comes from, its object tied to that board; one
-// from a peer without a board reaches none, and the refusal is logged.
+// from a peer without a board reaches none (no conference window exists to take it either),
+// and the refusal is logged.
 TEST_F(RelayedBoardsTest, ARecordReachesOnlyTheBoardOfThePeerItComesFrom) {
   Bob()->m_bContentChanged = FALSE;
   ChooseTool(Alice(), ToolButton(kToolLine));
@@ -73,11 +76,12 @@ TEST_F(RelayedBoardsTest, ARecordReachesOnlyTheBoardOfThePeerItComesFrom) {
   HostRecordBlock block{1, host::UnpackReceivedWbMessage(host::PackWbMessage(Sent().back()), arena,
                                                          "sip:13700000003@ims.example.cn"),
                         0};
-  size_t logLines = Host().EventsWithCode(kHostWriteLog).size();
+  ASSERT_EQ(Module()->m_pDlgDataConf, nullptr);
   EXPECT_EQ(Deliver(kModuleDataConfRecord, block), 0);
   EXPECT_EQ(Strokes(Bob()->GetSurface()).size(), 1u);
   EXPECT_EQ(Strokes(Alice()->GetSurface()).size(), 2u);
-  EXPECT_GT(Host().EventsWithCode(kHostWriteLog).size(), logLines);
+  const std::vector<std::string> log = Host().LogLines();
+  EXPECT_EQ(std::count(log.begin(), log.end(), "[ERROR]CTavorineModule::OnHostMessage(no whiteboard takes the record)\n"), 1);
 }
 
 TEST_F(RelayedBoardsTest, APaletteRecolourOfATriangleOrTrapeziumReachesThePeer) {

@@ -1,9 +1,5 @@
 #include "whiteboard/windows/DlgDFWhiteBoard.h"
 
-#include <algorithm>
-#include <vector>
-
-#include "confwindow/DlgDataConf.h"
 #include "module/TavorineModule.h"
 #include "res/WhiteboardTemplates.h"
 #include "whiteboard/model/WbBlocks.h"
@@ -11,24 +7,11 @@
 #include "whiteboard/surface/DrawContentDlg.h"
 #include "whiteboard/windows/WbMsgHeaders.h"
 
-namespace {
-
-// The conference whiteboards that exist, for the record router.
-std::vector<CDlgDFWhiteBoard*>& Boards() {
-  static std::vector<CDlgDFWhiteBoard*> boards;
-  return boards;
-}
-
-}  // namespace
-
 CDlgDFWhiteBoard::CDlgDFWhiteBoard() : CWbBoardWindow(IDD_DF_WHITEBOARD) {
   RegisterWhiteboardResources();
-  Boards().push_back(this);
 }
 
 CDlgDFWhiteBoard::~CDlgDFWhiteBoard() {
-  auto& boards = Boards();
-  boards.erase(std::remove(boards.begin(), boards.end(), this), boards.end());
   DeleteColorBar();
   DeleteSurface(m_pDrawContent);
   DestroyWindow();
@@ -75,24 +58,6 @@ void CDlgDFWhiteBoard::StartBoard(BOOL joined) {
   ShowWindow(SW_SHOW);
   SendBoardStyle();
   if (joined) RequestBoardContent();
-}
-
-// ---- Received records ----
-
-CDlgDFWhiteBoard* CDlgDFWhiteBoard::FindForRecord(const void* record) {
-  CTavorineModule* module = TavorineModule();
-  CDlgDataConf* conf = module ? module->m_pDlgDataConf : nullptr;
-  if (!record || !conf || Boards().empty()) return nullptr;
-  int running = conf->GetSubConfID(kSubConfWhiteboard, FALSE);
-  DWORD subConf = static_cast<const WbRecvMsgHeader*>(record)->head.nSubConfID;
-  return running != -1 && (DWORD)running == subConf ? Boards().front() : nullptr;
-}
-
-BOOL RouteConfWhiteboardRecord(void* record) {
-  CDlgDFWhiteBoard* board = CDlgDFWhiteBoard::FindForRecord(record);
-  if (!board) return FALSE;
-  board->DispatchBoardRecord(record);
-  return TRUE;
 }
 
 // ---- Sending ----

@@ -1,7 +1,7 @@
 // CDlgDFWhiteBoard: the conference whiteboard window, as far as its drawing surface needs it:
-// it owns the surface, its palette bar, line-width list and page box, finds the board that a
-// received record is for, and sends deletions and page content to the conference. What it
-// shares with the other whiteboard windows lives in CWbBoardWindow.
+// it owns the surface, its palette bar, line-width list and page box, and sends deletions and
+// page content to the conference. The conference window owns it and hands it the records of
+// its sub-conference. What it shares with the other whiteboard windows lives in CWbBoardWindow.
 #pragma once
 
 #include "whiteboard/model/WbRecords.h"
@@ -37,10 +37,6 @@ class CDlgDFWhiteBoard : public CWbBoardWindow {
   BOOL CreateBoard(CWnd* parent);
   CDrawContentDlg* GetSurface() const { return m_pDrawContent; }
 
-  // The conference whiteboard that takes a received record: the one of the running
-  // whiteboard sub-conference that the record names; NULL when none does.
-  static CDlgDFWhiteBoard* FindForRecord(const void* record);
-
   // Opens the board of a conference whose whiteboard runs: shown, with its first page, the
   // page box acting, and its board style sent; a member who joined also asks for the board's
   // current content.
@@ -61,7 +57,3 @@ class CDlgDFWhiteBoard : public CWbBoardWindow {
   static int SendToConference(WbMsgHeader* header);
   CDrawContentDlg* m_pDrawContent = nullptr;
 };
-
-// Host code 8, kind 1: gives a received whiteboard record to the conference whiteboard of its
-// sub-conference; FALSE when no window takes it.
-BOOL RouteConfWhiteboardRecord(void* record);
