@@ -7,16 +7,8 @@
 #include <emmintrin.h>
 #endif
 
-#if defined(__has_feature)
-#if __has_feature(address_sanitizer)
-#define XML_HAS_ADDRESS_SANITIZER 1
-#endif
-#endif
-#ifndef XML_HAS_ADDRESS_SANITIZER
-#define XML_HAS_ADDRESS_SANITIZER 0
-#endif
-
 #include "xml/XmlDeclared.h"
+#include "xml/XmlScan.h"
 #include "xml/XmlText.h"
 
 namespace {
@@ -45,10 +37,9 @@ const char* FindKey(const char* text, size_t length) {
   return static_cast<const char*>(memmem(text + at, length - at, kKey, kKeyLength));
 }
 
-#if defined(__SSE2__) && !defined(__SANITIZE_ADDRESS__) && !XML_HAS_ADDRESS_SANITIZER
-// Length and first key in one pass over aligned 16-byte blocks. An aligned load never reaches a
-// page the text does not reach, and the block after one is loaded only when that one holds no
-// zero byte; bytes before the text in its first block are masked out.
+#if XML_SCAN_BY_BLOCKS
+// Length and first key in one pass over aligned 16-byte blocks (see XmlScan.h); the block after
+// one is loaded only when that one holds no zero byte.
 size_t MeasureByBlocks(const char* text, const char** key) {
   const __m128i zero = _mm_setzero_si128();
   const __m128i first = _mm_set1_epi8(kKey[0]);
@@ -102,7 +93,7 @@ bool XmlFindDeclaredEncoding(const char* text, size_t length, size_t* start, siz
 }
 
 size_t XmlMeasureText(const char* text, const char** key) {
-#if defined(__SSE2__) && !defined(__SANITIZE_ADDRESS__) && !XML_HAS_ADDRESS_SANITIZER
+#if XML_SCAN_BY_BLOCKS
   return MeasureByBlocks(text, key);
 #else
   size_t length = strlen(text);

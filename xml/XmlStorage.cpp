@@ -6,30 +6,23 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "xml/XmlScan.h"
+
 namespace {
 
 const size_t kQuickPairs = 16;  // attributes whose lengths are measured once
 
-// strlen for the short names and values that most attributes have: no call for up to 16 bytes.
-inline size_t Length(const char* s) {
-  for (size_t n = 0; n < 16; ++n) {
-    if (!s[n]) return n;
-  }
-  return 16 + strlen(s + 16);
-}
-
 size_t AlignUp(size_t n) { return (n + alignof(XmlAttribute) - 1) & ~(alignof(XmlAttribute) - 1); }
 
-// Lays out one attribute at `at`: the XmlAttribute, its value, its name.
+// Lays out one attribute at `at`: the XmlAttribute, its name, its value.
 XmlAttribute* PlaceAttribute(char* at, const char* name, size_t nameLength, const char* value, size_t valueLength) {
   auto* a = reinterpret_cast<XmlAttribute*>(at);
-  char* area = XmlInlineValue(a);
-  memcpy(area, value, valueLength);
-  area[valueLength] = '\0';
-  a->value = area;
-  a->valueSize = static_cast<uint32_t>(valueLength + 1);
-  a->name = area + valueLength + 1;
+  a->name = reinterpret_cast<char*>(a + 1);
   memcpy(a->name, name, nameLength + 1);
+  a->value = a->name + nameLength + 1;
+  memcpy(a->value, value, valueLength);
+  a->value[valueLength] = '\0';
+  a->valueSize = static_cast<uint32_t>(valueLength + 1);
   a->next = nullptr;
   return a;
 }
@@ -54,12 +47,12 @@ XmlElement* XmlAllocElement(const char* name, size_t length) {
 
 XmlElement* XmlAllocParsedElement(const char* name, const char* const* pairs) {
   size_t lengths[2 * kQuickPairs];
-  size_t nameLength = strlen(name);
+  size_t nameLength = XmlScanLength(name);
   size_t size = AlignUp(sizeof(XmlElementBlock) + nameLength + 1);
   size_t count = 0;
   for (const char* const* pair = pairs; pair[0]; pair += 2, ++count) {
-    size_t n = Length(pair[0]);
-    size_t v = Length(pair[1]);
+    size_t n = XmlScanLength(pair[0]);
+    size_t v = XmlScanLength(pair[1]);
     if (count < kQuickPairs) {
       lengths[2 * count] = n;
       lengths[2 * count + 1] = v;
@@ -109,16 +102,16 @@ XmlAttribute* XmlAllocAttribute(const char* name, const char* value, size_t valu
   size_t valueSize = value ? valueLength + 1 : 0;
   auto* a = static_cast<XmlAttribute*>(malloc(sizeof(XmlAttribute) + valueSize + nameSize));
   if (!a) return nullptr;
-  char* area = XmlInlineValue(a);
+  char* area = reinterpret_cast<char*>(a + 1);
+  a->name = name ? static_cast<char*>(memcpy(area, name, nameSize)) : nullptr;
   a->value = nullptr;
   a->valueSize = 0;
   if (value) {
-    a->value = area;
-    memcpy(area, value, valueLength);
-    area[valueLength] = '\0';
+    a->value = area + nameSize;
+    memcpy(a->value, value, valueLength);
+    a->value[valueLength] = '\0';
     a->valueSize = static_cast<uint32_t>(valueSize);
   }
-  a->name = name ? static_cast<char*>(memcpy(area + valueSize, name, nameSize)) : nullptr;
   a->next = nullptr;
   a->owner = nullptr;
   return a;
@@ -145,15 +138,20 @@ void XmlFreeAttributes(XmlAttribute* a) {
 
 namespace {
 
-// Frees the attributes of e; those stored in e's own block only release their values.
+// Frees the attributes of e. Those stored in e's own block only free a value replaced since,
+// which is the one value outside the block.
 void FreeAttributesOf(XmlElement* e) {
   const char* begin = reinterpret_cast<const char*>(e);
   const char* end = begin + malloc_usable_size(e);
+  auto inBlock = [begin, end](const char* at) { return at >= begin && at < end; };
   for (XmlAttribute* a = e->attributes; a;) {
     XmlAttribute* next = a->next;
-    XmlReleaseValue(a);
-    const char* at = reinterpret_cast<const char*>(a);
-    if (at < begin || at >= end) free(a);
+    if (!inBlock(reinterpret_cast<const char*>(a))) {
+      XmlReleaseValue(a);
+      free(a);
+    } else if (a->value && !inBlock(a->value)) {
+      free(a->value);
+    }
     a = next;
   }
 }

@@ -3,13 +3,15 @@
 //
 // An element is one heap block: the XmlElement, the XmlChildLink that ties it into its parent's
 // child list, then its name (or, for a text node made by the parser, its text); a parsed element's
-// attributes follow in the same block. Any other attribute is one block: the XmlAttribute, its
-// first value, then its name. A string that is later replaced is allocated on its own; only
-// strings and attributes outside the element's block are freed separately.
+// attributes follow in the same block. An attribute is laid out as the XmlAttribute, its name,
+// then its first value, so that finding one by name reads one cache line per attribute; one not
+// made by the parser is a block of its own. A string that is later replaced is allocated on its
+// own; only strings and attributes outside the element's block are freed separately.
 #pragma once
 
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
 
 #include "xml/XmlTree.h"
 
@@ -20,7 +22,21 @@ struct XmlElementBlock {
 
 inline XmlChildLink* XmlLinkOf(XmlElement* e) { return &reinterpret_cast<XmlElementBlock*>(e)->link; }
 inline char* XmlInlineArea(XmlElement* e) { return reinterpret_cast<char*>(reinterpret_cast<XmlElementBlock*>(e) + 1); }
-inline char* XmlInlineValue(XmlAttribute* a) { return reinterpret_cast<char*>(a + 1); }
+// Where an attribute's first value is stored: after its name, which never changes.
+inline char* XmlInlineValue(XmlAttribute* a) {
+  char* area = reinterpret_cast<char*>(a + 1);
+  return a->name ? area + strlen(a->name) + 1 : area;
+}
+// The element whose block holds a child link (its `child`), found without reading the link.
+inline XmlElement* XmlBlockOfLink(XmlChildLink* link) {
+  return reinterpret_cast<XmlElement*>(reinterpret_cast<char*>(link) - offsetof(XmlElementBlock, link));
+}
+// Starts fetching the first lines of an element's block (its fields and first attributes), so that
+// a walk or a free over siblings overlaps the next sibling's memory latency with this one's work.
+inline void XmlPrefetchBlock(const XmlElement* e) {
+  const char* block = reinterpret_cast<const char*>(e);
+  for (int line = 0; line < 5; ++line) __builtin_prefetch(block + 64 * line);
+}
 
 // A new element named by the first `length` bytes of name (NULL: nameless); declaredAtTop is 1.
 XmlElement* XmlAllocElement(const char* name, size_t length);
