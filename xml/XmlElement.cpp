@@ -24,12 +24,6 @@ char* WrapCData(const char* text, uint32_t* length) {
   return wrapped;
 }
 
-// Fetches the first lines of an element's block (its fields and first attributes) into the cache.
-void PrefetchBlock(const XmlElement* e) {
-  const char* block = reinterpret_cast<const char*>(e);
-  for (int line = 0; line < 5; ++line) __builtin_prefetch(block + 64 * line);
-}
-
 }  // namespace
 
 XmlElement* XmlNewElement() { return XmlAllocElement(nullptr, 0); }
@@ -81,22 +75,55 @@ int XmlSetText(XmlElement* e, const char* text) {
   return 1;
 }
 
-// Iterative: descending detaches the last child from its parent's list, so every element is
-// reached once and freed after its children, without call stack or work list. Freeing in reverse
-// document order gives back a loaded tree in the reverse of its allocation, which the allocator
-// merges most cheaply.
+namespace {
+
+// Takes the last child out of e's remaining child list; the block of the one before it is
+// fetched meanwhile (its address is the link's, so no load waits for it).
+XmlElement* TakeLast(XmlElement* e) {
+  XmlChildLink* last = e->lastChild;
+  if (last == e->children) {
+    e->children = e->lastChild = nullptr;
+  } else {
+    e->lastChild = last->prev;
+    XmlPrefetchBlock(XmlBlockOfLink(last->prev));
+  }
+  return XmlBlockOfLink(last);
+}
+
+// Takes the first child out of e's remaining child list, fetching the block of the one after it.
+XmlElement* TakeFirst(XmlElement* e) {
+  XmlChildLink* first = e->children;
+  if (first == e->lastChild) {
+    e->children = e->lastChild = nullptr;
+  } else {
+    e->children = first->next;
+    XmlPrefetchBlock(XmlBlockOfLink(first->next));
+  }
+  return XmlBlockOfLink(first);
+}
+
+}  // namespace
+
+// Iterative, without call stack or work list: a child leaves its parent's list before it is freed
+// or descended into, so every element is reached once and freed after its children. Children are
+// taken from both ends of a list in turn: two independent chains of links let the memory fetch
+// two blocks at a time, where one chain waits for each block in turn.
 void XmlFreeTree(XmlElement* root) {
   XmlElement* e = root;
+  bool fromEnd = true;
   while (e) {
-    if (e->lastChild) {
-      XmlChildLink* last = e->lastChild;
-      e->lastChild = last->prev;
-      if (last->prev) PrefetchBlock(last->prev->child);  // the sibling freed next
-      e = last->child;
+    if (!e->lastChild) {
+      XmlElement* parent = e == root ? nullptr : e->parent;
+      XmlFreeElementOnly(e);
+      e = parent;
       continue;
     }
-    XmlElement* parent = e == root ? nullptr : e->parent;
-    XmlFreeElementOnly(e);
-    e = parent;
+    XmlElement* child = fromEnd ? TakeLast(e) : TakeFirst(e);
+    fromEnd = !fromEnd;
+    if (child->lastChild) {
+      e = child;
+    } else {
+      XmlFreeElementOnly(child);
+    }
   }
 }

@@ -20,10 +20,13 @@ XmlElement* XmlFirstChild(XmlElement* e) { return e && e->children ? e->children
 
 XmlElement* XmlLastChild(XmlElement* e) { return e && e->lastChild ? e->lastChild->child : nullptr; }
 
+// Walks over siblings are the common case: the sibling after the one returned is fetched ahead.
 XmlElement* XmlNextSibling(XmlElement* e) {
   if (!e || !e->parent) return nullptr;
   XmlChildLink* next = XmlLinkOf(e)->next;
-  return next ? next->child : nullptr;
+  if (!next) return nullptr;
+  if (next->next) XmlPrefetchBlock(XmlBlockOfLink(next->next));
+  return next->child;
 }
 
 XmlElement* XmlPrevSibling(XmlElement* e) {

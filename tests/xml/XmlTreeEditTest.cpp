@@ -127,6 +127,38 @@ TEST(XmlTreeEdit, EditingALoadedTreeKeepsItsStorageApart) {
   EXPECT_EQ(Dump(copy.get()), "r\n  a k=replaced m=w+more n=(null) z=added! \"text\"\n    c\n");
 }
 
+// Freeing takes children from both ends of each list; every shape of list must lose each node
+// exactly once (the sanitizer build checks every free and reports any node left behind), and
+// deleting a subtree leaves its siblings linked both ways.
+TEST(XmlTreeEdit, FreeingReachesEveryNodeOfEveryShape) {
+  std::string deep;
+  for (int i = 0; i < 200; ++i) deep += "<d k=\"v\">t";
+  for (int i = 0; i < 200; ++i) deep += "</d>";
+  const char* const shapes[] = {
+      "<r/>",
+      "<r>text</r>",
+      "<r><a/></r>",
+      "<r><a/><b/></r>",
+      "<r>x<a/>y<b/>z<c/>w</r>",
+      "<r><a><x/><y/></a><b/><c/></r>",
+      "<r><a/><b/><c><x/><y/><z/></c></r>",
+      "<r><a/><b><x><p/><q/></x></b><c/><d/></r>",
+      "<r><a><x/></a><b><y/></b><c><z/></c></r>",
+  };
+  for (const char* shape : shapes) {
+    Tree t(XmlLoadString(shape));
+    ASSERT_TRUE(t) << shape;
+  }
+  Tree chain(XmlLoadString(deep.c_str()));
+  ASSERT_TRUE(chain);
+
+  Tree t(XmlLoadString("<r><a/><b><x/><y/></b>mid<c/><d><z/></d><e/></r>"));
+  XmlElement* b = XmlNextSibling(XmlFirstChild(t.get()));
+  XmlDeleteElement(XmlNextSibling(XmlNextSibling(XmlNextSibling(b))));  // d
+  XmlDeleteElement(b);
+  EXPECT_EQ(Names(t.get()), "a (null) c e ");
+}
+
 TEST(XmlTreeEdit, ChildListOperations) {
   Tree root(XmlCreateElement("r", nullptr));
   XmlElement* b = Child(root.get(), "b");
