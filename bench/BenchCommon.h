@@ -19,7 +19,7 @@ class TimeReporter : public benchmark::ConsoleReporter {
     for (const Run& r : runs) {
       bool median = r.run_type == Run::RT_Aggregate && r.aggregate_name == "median";
       if (r.run_type == Run::RT_Iteration || median)
-        seconds_[r.run_name.str()] = r.GetAdjustedCPUTime() / benchmark::GetTimeUnitMultiplier(r.time_unit);
+        seconds_[NameAndArgs(r)] = r.GetAdjustedCPUTime() / benchmark::GetTimeUnitMultiplier(r.time_unit);
     }
   }
 
@@ -30,6 +30,13 @@ class TimeReporter : public benchmark::ConsoleReporter {
   }
 
  private:
+  // "name/args" without the options a run's name also carries ("/min_time:2.000", ...).
+  static std::string NameAndArgs(const Run& r) {
+    std::string name = r.run_name.function_name;
+    if (!r.run_name.args.empty()) name += "/" + r.run_name.args;
+    return name;
+  }
+
   std::map<std::string, double> seconds_;
 };
 

@@ -12,6 +12,7 @@
 
 #include "xml/XmlIntermediate.h"
 #include "xml/XmlParse.h"
+#include "xml/XmlParserMemory.h"
 #include "xml/XmlPrepare.h"
 #include "xml/XmlSchema.h"
 #include "xml/XmlStorage.h"
@@ -118,7 +119,7 @@ XmlElement* FinishSchema(XmlElement* root, const char* declared) {
 
 // Parses prepared UTF-8 text in one XML_Parse call. `declared` is kept on a schema root (files only).
 XmlElement* Load(const XmlPrepared* prepared, const char* declared) {
-  XML_Parser parser = XML_ParserCreate(nullptr);
+  XML_Parser parser = XML_ParserCreate_MM(nullptr, &kXmlParserMemory, nullptr);
   if (!parser) return nullptr;
   LoadBuilder b{};
   b.parser = parser;

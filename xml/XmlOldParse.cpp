@@ -8,6 +8,7 @@
 
 #include "xml/XmlIntermediate.h"
 #include "xml/XmlParse.h"
+#include "xml/XmlParserMemory.h"
 
 namespace {
 
@@ -31,7 +32,7 @@ struct OldParse {
 };
 
 bool Begin(OldParse* p) {
-  p->parser = XML_ParserCreate(nullptr);
+  p->parser = XML_ParserCreate_MM(nullptr, &kXmlParserMemory, nullptr);
   if (!p->parser) return false;
   XML_SetEncoding(p->parser, "utf-8");  // whatever the document declares
   p->builder = XmlIntermediateBuilder{};

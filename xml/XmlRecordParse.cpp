@@ -9,6 +9,7 @@
 #include "xml/XmlIntermediate.h"
 #include "xml/XmlNodeIndex.h"
 #include "xml/XmlParse.h"
+#include "xml/XmlParserMemory.h"
 #include "xml/XmlPrepare.h"
 #include "xml/XmlRecordIndex.h"
 #include "xml/XmlSchema.h"
@@ -56,7 +57,7 @@ bool Convert(XmlElement* e, XmlRecordPayload* p, const char** previousName, uint
 
 // The intermediate tree of prepared text, or NULL when it does not parse.
 XmlElement* ParseIntermediate(const XmlPrepared* prepared) {
-  XML_Parser parser = XML_ParserCreate(nullptr);
+  XML_Parser parser = XML_ParserCreate_MM(nullptr, &kXmlParserMemory, nullptr);
   if (!parser) return nullptr;
   XmlIntermediateBuilder b{};
   XmlIntermediateInstall(parser, &b);
