@@ -1,8 +1,12 @@
-// The point-to-point board's palette bar and page box: they act on the point-to-point surface,
-// send to the peer (nConfType 1: no conference runs here) and mark the board changed.
+// The point-to-point board's palette bar, page box and save button: they act on the
+// point-to-point surface, send to the peer (nConfType 1: no conference runs here) and mark the
+// board changed, or saved.
 #include <gtest/gtest.h>
 
-#include <memory>
+#include <cstdio>
+#include <fstream>
+#include <iterator>
+#include <string>
 
 #include "platform/ui/Desktop.h"
 #include "platform/ui/UserInput.h"
@@ -13,6 +17,7 @@
 #include "whiteboard/surface/P2PDrawContentDlg.h"
 #include "whiteboard/windows/DlgDFP2PWhiteBoard.h"
 #include "whiteboard/windows/DlgDFWhiteBoard.h"
+#include "whiteboard/windows/WbToolButtons.h"
 
 namespace surftest {
 namespace {
@@ -22,34 +27,24 @@ using platform::ModalKind;
 using platform::ModalState;
 
 const char kPeer[] = "sip:8613800000002@ims.example.cn";
+constexpr int kRedSwatch = 1833;   // 0x0000FF
 constexpr int kBlueSwatch = 1835;  // 0xFF0000
 
 class P2PBoardControls : public SisterBoardTest {
  protected:
   void SetUp() override {
     SisterBoardTest::SetUp();
-    board_.reset(new CDlgDFP2PWhiteBoard());
-    board_->SetPeerURI(kPeer);
-    board_->m_bBoardLive = TRUE;
-    ASSERT_TRUE(board_->CreateBoard(nullptr));
-    board_->ShowWindow(SW_SHOW);
-    ASSERT_TRUE(board_->CreatePageForP2P());
-  }
-  void TearDown() override {
-    board_.reset();
-    SisterBoardTest::TearDown();
+    board_ = OpenP2PBoard(kPeer);
+    ASSERT_NE(board_, nullptr);
   }
   CP2PDrawContentDlg* Surface() { return board_->GetSurface(); }
   HWND Swatch(int id) { return ::GetDlgItem(board_->GetColorBar()->m_hWnd, id); }
   // Draws a rectangle outline and selects it with a click on its left edge.
   CStrokeBase* DrawAndSelectRectangle() {
-    Surface()->m_nTool = kToolRectangle;
+    UseToolOn(board_, kToolRectangle);
     Drag(Surface(), {100, 100}, {200, 160});
     CStrokeBase* stroke = Strokes(Surface()).back();
-    Surface()->m_nTool = kToolSelect;
-    POINT edge{100, 130};
-    OnceInModal(ModalKind::Tracker, [this, edge](const ModalState&) { user::MouseUp(Surface()->m_hWnd, edge); });
-    Click(Surface(), edge);
+    SelectAt(board_, Surface(), {100, 130});
     return stroke;
   }
   HWND Box() { return board_->m_editPageNo.m_hWnd; }
@@ -58,8 +53,9 @@ class P2PBoardControls : public SisterBoardTest {
     ASSERT_TRUE(user::Type(Box(), text));
     ASSERT_TRUE(user::PressEnter());
   }
+  void NewPage() { ASSERT_TRUE(user::ClickItem(board_->m_hWnd, IDC_WB_NEW_PAGE)); }
 
-  std::unique_ptr<CDlgDFP2PWhiteBoard> board_;
+  CDlgDFP2PWhiteBoard* board_ = nullptr;  // the module's
 };
 
 TEST_F(P2PBoardControls, TheBoardCarriesItsOwnPaletteBar) {
@@ -74,7 +70,8 @@ TEST_F(P2PBoardControls, TheBoardCarriesItsOwnPaletteBar) {
 TEST_F(P2PBoardControls, RecolouringMarksTheBoardChangedAndTellsThePeer) {
   CStrokeBase* rect = DrawAndSelectRectangle();
   ASSERT_EQ(Surface()->m_pSelected, rect);
-  board_->m_bContentChanged = FALSE;  // as after saving
+  ASSERT_TRUE(SaveP2PBoard(board_, testing::TempDir() + "p2p-controls.xwb"));
+  ASSERT_EQ(Surface()->m_pSelected, rect);
   size_t before = Sent().size();
   COLORREF drawing = Surface()->m_crColor;
   ASSERT_TRUE(user::Click(Swatch(kBlueSwatch)));
@@ -91,14 +88,43 @@ TEST_F(P2PBoardControls, RecolouringMarksTheBoardChangedAndTellsThePeer) {
 }
 
 TEST_F(P2PBoardControls, ASelectedObjectShowsItsColourInTheBar) {
-  board_->ShowSelectedColor(kRed);
+  ASSERT_TRUE(user::Click(Swatch(kRedSwatch)));
+  UseToolOn(board_, kToolRectangle);
+  Drag(Surface(), {100, 100}, {200, 160});
+  ASSERT_TRUE(user::Click(Swatch(kBlueSwatch)));
+  ASSERT_EQ(board_->GetColorBar()->m_btnCurColor.m_crColor, kBlue) << "the drawing colour";
+  SelectAt(board_, Surface(), {100, 130});
   EXPECT_EQ(board_->GetColorBar()->m_btnCurColor.m_crColor, kRed);
 }
 
+// The save button writes the board as a document; a board saved since its last change is left
+// without the offer to save it. A cancelled save dialog keeps the board changed.
+TEST_F(P2PBoardControls, TheSaveButtonSavesTheBoardAndLeavingItThenAsksNothing) {
+  UseToolOn(board_, kToolLine);
+  Drag(Surface(), {40, 40}, {200, 120});
+  std::string id = Strokes(Surface())[0]->m_szID;
+  OnceInModal(ModalKind::Dialog, [](const ModalState& state) { ::EndDialog(state.window, IDCANCEL); });
+  ASSERT_TRUE(user::ClickItem(board_->m_hWnd, IDC_WB_SAVE));
+  EXPECT_TRUE(board_->m_bContentChanged) << "cancelled";
+
+  std::string path = testing::TempDir() + "p2p-saved.xwb";
+  std::remove(path.c_str());
+  ASSERT_TRUE(SaveP2PBoard(board_, path));
+  std::ifstream file(path, std::ios::binary);
+  std::string saved((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+  EXPECT_NE(saved.find("<xwb oper=\"create\""), std::string::npos);
+  EXPECT_NE(saved.find(id), std::string::npos);
+  size_t boxes = MessageBoxesShown().size();
+  user::CloseWindow(board_->m_hWnd);
+  platform::Desktop::PumpMessages();
+  EXPECT_EQ(MessageBoxesShown().size(), boxes);
+  EXPECT_EQ(Module()->m_aP2PWhiteBoards.GetSize(), 0);
+}
+
 TEST_F(P2PBoardControls, EnterInThePageBoxTurnsThePageAndSendsItToThePeer) {
-  Surface()->AppendNewPage();
-  Surface()->AppendNewPage();
-  Surface()->m_nCurPageNo = 3;
+  NewPage();
+  NewPage();
+  ASSERT_EQ(Surface()->m_nCurPageNo, 3);
   size_t before = Sent().size();
   Jump("2");
   EXPECT_EQ(Surface()->m_nCurPageNo, 2);
@@ -117,15 +143,15 @@ TEST_F(P2PBoardControls, EnterInThePageBoxTurnsThePageAndSendsItToThePeer) {
 }
 
 TEST_F(P2PBoardControls, ThePageBoxTurnsWhileTheSessionIsDownButSendsNothing) {
-  Surface()->AppendNewPage();
-  board_->m_bBoardLive = FALSE;
+  NewPage();
+  EndP2PSessionOf(kPeer);
   size_t before = Sent().size();
-  Jump("2");
-  EXPECT_EQ(Surface()->m_nCurPageNo, 2);
+  Jump("1");
+  EXPECT_EQ(Surface()->m_nCurPageNo, 1);
   EXPECT_EQ(Sent().size(), before);
   platform::Desktop::Advance(500);  // the page controls come back
   Jump("5");
-  EXPECT_EQ(Surface()->m_nCurPageNo, 2) << "no page 5";
+  EXPECT_EQ(Surface()->m_nCurPageNo, 1) << "no page 5";
   EXPECT_EQ(::GetFocus(), Box());
 }
 

@@ -7,6 +7,7 @@
 #include <filesystem>
 
 #include "confwindow/ConfCtrlResult.h"
+#include "host/WbRelay.h"
 #include "module/ConfMethodRecord.h"
 #include "module/HostBlocks.h"
 #include "module/InviteEvents.h"
@@ -100,11 +101,11 @@ TEST_F(P2PBoardRouting, ModuleCloseInsideTheFontDialogLeavesTheSurfacesHandlerSa
   AcceptWhiteboardFrom(kPeer);
   CP2PDrawContentDlg* surface = Board(0)->GetSurface();
   HWND surfaceWindow = surface->m_hWnd;
-  surface->m_nTool = kToolText;
+  UseToolOn(Board(0), kToolText);
   Drag(surface, {60, 150}, {300, 200});
   ASSERT_NE(surface->m_pEdit, nullptr);
   platform::user::Type(surface->m_pEdit->m_hWnd, "字体");
-  surface->m_nTool = kToolSelect;
+  UseToolOn(Board(0), kToolSelect);
   Click(surface, {400, 300});
   size_t sent = Sent().size();
   bool closed = false;
@@ -133,7 +134,8 @@ TEST_P(P2PBoardSaveOffer, ModuleCloseInsideTheSaveOfferOfALeftBoard) {
   const platform::ModalKind closeIn = GetParam();
   AcceptWhiteboardFrom(kPeer);
   HWND boardWindow = Board(0)->m_hWnd;
-  Board(0)->m_bContentChanged = TRUE;
+  UseToolOn(Board(0), kToolLine);
+  Drag(Board(0)->GetSurface(), {40, 40}, {200, 120});
   std::string path = testing::TempDir() + "closed-board.xwb";
   std::remove(path.c_str());
   bool closed = false;
@@ -171,13 +173,19 @@ TEST_F(P2PBoardRouting, ModuleCloseDestroysThePointToPointBoards) {
 
 TEST_F(P2PBoardRouting, AnUnterminatedSessionUriIsRefused) {
   AcceptWhiteboardFrom(kPeer);
-  LinePayload payload;
-  ReceivedRecord record(WB_RECV_OBJECT_ADD, 1, WB_PAGEOP_OBJECT, &payload.line);
-  memset(record.header.head.szSessionURI, 's', sizeof record.header.head.szSessionURI);
-  record.header.head.nSubConfID = 0;
-  HostRecordBlock block = {1, &record.header, 0};
+  CDlgDFP2PWhiteBoard* board = Board(0);
+  // The peer's line, as the relay delivers it, its session URI then overwritten to the end.
+  UseToolOn(board, kToolLine);
+  Drag(board->GetSurface(), {40, 40}, {200, 120});
+  ASSERT_EQ(Strokes(board->GetSurface()).size(), 1u);
+  host::BlockArena arena;
+  auto* record = static_cast<WbRecvMsgHeader*>(
+      host::UnpackReceivedWbMessage(host::PackWbMessage(Sent().back()), arena, kPeer));
+  ASSERT_NE(record, nullptr);
+  memset(record->head.szSessionURI, 's', sizeof record->head.szSessionURI);
+  HostRecordBlock block = {1, record, 0};
   EXPECT_EQ(Deliver(kModuleDataConfRecord, block), 0);
-  EXPECT_TRUE(Strokes(Board(0)->GetSurface()).empty());
+  EXPECT_EQ(Strokes(board->GetSurface()).size(), 1u);
 }
 
 }  // namespace

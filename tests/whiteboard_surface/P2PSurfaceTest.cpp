@@ -1,18 +1,22 @@
 // The point-to-point surface: records to the one peer (nConfType 1, header flavour 4), nothing
-// sent while the session is not live, the board's changed flag, and its own canvas.
+// sent while the session is not live, the board's changed flag, and its own canvas. Alice's
+// board is the one under test; what Bob's board sends reaches it through the host's relay.
 #include <gtest/gtest.h>
 
-#include <memory>
+#include <algorithm>
+#include <string>
 
+#include "platform/ui/Desktop.h"
 #include "platform/ui/Menu.h"
 #include "platform/ui/UserInput.h"
-#include "tests/whiteboard_surface/SisterBoardFixture.h"
+#include "tests/whiteboard_surface/RelayedBoardsFixture.h"
 #include "whiteboard/model/StrokeLine.h"
 #include "whiteboard/model/StrokePage.h"
 #include "whiteboard/model/StrokeText.h"
 #include "whiteboard/surface/DrawContentDlg.h"
 #include "whiteboard/surface/P2PDrawContentDlg.h"
 #include "whiteboard/windows/DlgDFP2PWhiteBoard.h"
+#include "whiteboard/windows/WbToolButtons.h"
 
 namespace surftest {
 namespace {
@@ -21,51 +25,66 @@ namespace user = platform::user;
 using platform::ModalKind;
 using platform::ModalState;
 
-const char kPeer[] = "sip:8613800000001@ims.example.cn";
-const char kSessionId[] = "p2p-5150";
-
-class P2PSurface : public SisterBoardTest {
+class P2PSurface : public RelayedBoards {
  protected:
   void SetUp() override {
-    SisterBoardTest::SetUp();
-    board_ = OpenBoard(kPeer);
+    RelayedBoards::SetUp();
+    opening_ = SisterBoardTest::Sent().size();
   }
-  void TearDown() override {
-    board_.reset();
-    SisterBoardTest::TearDown();
+  CDlgDFP2PWhiteBoard* Board() { return Alice(); }
+  CP2PDrawContentDlg* Surface() { return Alice()->GetSurface(); }
+  // What the boards sent since they opened.
+  std::vector<const WbMsgHeader*> Sent() {
+    std::vector<const WbMsgHeader*> sent = SisterBoardTest::Sent();
+    sent.erase(sent.begin(), sent.begin() + std::min(opening_, sent.size()));
+    return sent;
   }
-  // A shown, live point-to-point board with its first page; no conference runs.
-  static std::unique_ptr<CDlgDFP2PWhiteBoard> OpenBoard(const char* peer) {
-    std::unique_ptr<CDlgDFP2PWhiteBoard> board(new CDlgDFP2PWhiteBoard());
-    board->SetPeerURI(peer);
-    board->SetConfID(kSessionId);
-    board->m_bBoardLive = TRUE;
-    EXPECT_TRUE(board->CreateBoard(nullptr));
-    board->ShowWindow(SW_SHOW);
-    EXPECT_TRUE(board->CreatePageForP2P());
-    return board;
-  }
-  CP2PDrawContentDlg* Surface() { return board_->GetSurface(); }
   void DrawLine(POINT from = {100, 50}, POINT to = {300, 200}) {
-    Surface()->m_nTool = kToolLine;
+    UseToolOn(Board(), kToolLine);
     Drag(Surface(), from, to);
+  }
+  // A line and, over its middle, a solid rectangle.
+  std::vector<CStrokeBase*> DrawLineUnderARectangle() {
+    DrawLine();
+    UseToolOn(Board(), kToolSolidRectangle);
+    Drag(Surface(), {150, 100}, {250, 180});
+    return Strokes(Surface());
+  }
+  // With the select tool: the object menu of the object at `at`, and command chosen from it.
+  void FromObjectMenu(POINT at, UINT command) {
+    UseToolOn(Board(), kToolSelect);
+    OnceInModal(ModalKind::Menu, [command](const ModalState&) { platform::Menus::Choose(command); });
+    user::MouseDown(Surface()->m_hWnd, at, true);
+    user::MouseUp(Surface()->m_hWnd, at, true);
+  }
+  void Save() { ASSERT_TRUE(SaveP2PBoard(Board(), testing::TempDir() + "p2p-surface.xwb")); }
+  // Bob turns to page n with his page box.
+  void BobTurnsTo(const char* n) {
+    HWND box = Bob()->m_editPageNo.m_hWnd;
+    ::SetWindowText(box, "");
+    ASSERT_TRUE(user::Type(box, n));
+    ASSERT_TRUE(user::PressEnter());
+    platform::Desktop::Advance(500);
   }
   static void ExpectAddressedToPeer(const WbMsgHeader* header) {
     DWORD subConf = header->head.nSubConfID;
-    EXPECT_STREQ(header->head.szSessionURI, kPeer);
-    EXPECT_STREQ(header->head.szDConfID, kSessionId);
+    EXPECT_STREQ(header->head.szSessionURI, kBob);
     EXPECT_EQ(subConf, 0u);
   }
 
-  std::unique_ptr<CDlgDFP2PWhiteBoard> board_;
+ private:
+  size_t opening_ = 0;
 };
+
+const POINT kOnTheLine{120, 65};       // left of the rectangle
+const POINT kOnTheRectangle{240, 110};  // away from the line
 
 TEST_F(P2PSurface, ALineGoesToThePeerWithoutAConference) {
   size_t logLines = Host().EventsWithCode(kHostWriteLog).size();
   DrawLine({300, 200}, {100, 50});
   std::vector<CStrokeBase*> strokes = Strokes(Surface());
   ASSERT_EQ(strokes.size(), 1u);
-  EXPECT_EQ(strokes[0]->m_pOwner, board_.get());
+  EXPECT_EQ(strokes[0]->m_pOwner, Board());
   // No conference runs, so only transport 1 lets the record out.
   std::vector<const WbMsgHeader*> sent = Sent();
   ASSERT_EQ(sent.size(), 1u) << Traffic();
@@ -83,37 +102,32 @@ TEST_F(P2PSurface, ALineGoesToThePeerWithoutAConference) {
   EXPECT_EQ(Host().EventsWithCode(kHostWriteLog).size(), logLines) << Traffic();
 }
 
+// After Bob ended the session Alice's board still draws, restacks and deletes, and each change
+// marks it changed since it was saved, but nothing leaves.
 TEST_F(P2PSurface, NothingLeavesWhileTheBoardIsNotLive) {
-  board_->m_bBoardLive = FALSE;
-  board_->m_bContentChanged = FALSE;
+  EndP2PSessionOf(kBob);
+  ASSERT_FALSE(Board()->m_bBoardLive);
+  Save();
   DrawLine();
   EXPECT_EQ(Strokes(Surface()).size(), 1u);
-  EXPECT_TRUE(board_->m_bContentChanged);
-  // Bring to front and delete change the board all the same.
-  Surface()->m_nTool = kToolSolidRectangle;
+  EXPECT_TRUE(Board()->m_bContentChanged);
+  UseToolOn(Board(), kToolSolidRectangle);
   Drag(Surface(), {150, 100}, {250, 180});
   std::vector<CStrokeBase*> strokes = Strokes(Surface());
   ASSERT_EQ(strokes.size(), 2u);
-  Surface()->m_pSelected = strokes[0];
-  Surface()->SendMessage(WM_COMMAND, ID_WB_BRING_TO_FRONT);
+  FromObjectMenu(kOnTheLine, ID_WB_BRING_TO_FRONT);
   EXPECT_EQ(Strokes(Surface()), (std::vector<CStrokeBase*>{strokes[1], strokes[0]}));
-  Surface()->m_pSelected = strokes[1];
-  Surface()->SendMessage(WM_COMMAND, ID_WB_DELETE_OBJECT);
+  FromObjectMenu(kOnTheRectangle, ID_WB_DELETE_OBJECT);
   EXPECT_EQ(Strokes(Surface()), (std::vector<CStrokeBase*>{strokes[0]}));
   EXPECT_TRUE(Sent().empty()) << Traffic();
 }
 
 TEST_F(P2PSurface, ChangesAndDeletionsCarryThePeersAddress) {
-  DrawLine();
-  Surface()->m_nTool = kToolSolidRectangle;
-  Drag(Surface(), {150, 100}, {250, 180});
-  std::vector<CStrokeBase*> strokes = Strokes(Surface());
+  std::vector<CStrokeBase*> strokes = DrawLineUnderARectangle();
   ASSERT_EQ(strokes.size(), 2u);
   CString deletedId = strokes[1]->m_szID;
-  Surface()->m_pSelected = strokes[0];
-  Surface()->SendMessage(WM_COMMAND, ID_WB_BRING_TO_FRONT);
-  Surface()->m_pSelected = strokes[1];
-  Surface()->SendMessage(WM_COMMAND, ID_WB_DELETE_OBJECT);
+  FromObjectMenu(kOnTheLine, ID_WB_BRING_TO_FRONT);
+  FromObjectMenu(kOnTheRectangle, ID_WB_DELETE_OBJECT);
 
   std::vector<const WbMsgHeader*> sent = Sent();
   ASSERT_EQ(sent.size(), 4u) << Traffic();
@@ -123,91 +137,107 @@ TEST_F(P2PSurface, ChangesAndDeletionsCarryThePeersAddress) {
   DWORD deleteType = sent[3]->head.op;
   EXPECT_EQ(deleteType, (DWORD)WB_MSG_OBJECT_DELETE);
   EXPECT_STREQ(wbtest::FirstPayload<WbShapePayload>(sent[3])->szID, deletedId);
+  EXPECT_EQ(Relay(), 4);
+  EXPECT_EQ(PageXml(Bob()), PageXml(Alice()));
 }
 
 TEST_F(P2PSurface, ATextRecordIsReaddressedToThePeer) {
-  Surface()->m_nTool = kToolText;
+  Save();
+  UseToolOn(Board(), kToolText);
   Drag(Surface(), {100, 100}, {300, 160});
   ASSERT_NE(Surface()->m_pEdit, nullptr);
-  Surface()->m_pEdit->SetWindowText("你好");
-  board_->m_bContentChanged = FALSE;
-  ASSERT_TRUE(Surface()->EndTextEdit());
+  ASSERT_TRUE(user::Type(Surface()->m_pEdit->m_hWnd, "你好"));
+  Click(Surface(), {400, 280});  // a click beside it commits the text
   std::vector<CStrokeBase*> strokes = Strokes(Surface());
   ASSERT_EQ(strokes.size(), 1u);
-  EXPECT_EQ(strokes[0]->m_pOwner, board_.get());
+  EXPECT_EQ(strokes[0]->m_pOwner, Board());
   // A committed text marks the board changed, so leaving offers to save it.
-  EXPECT_TRUE(board_->m_bContentChanged);
+  EXPECT_TRUE(Board()->m_bContentChanged);
   std::vector<const WbMsgHeader*> sent = Sent();
   ASSERT_EQ(sent.size(), 1u) << Traffic();
   ExpectAddressedToPeer(sent[0]);
+  EXPECT_EQ(Relay(), 1);
+  EXPECT_EQ(PageXml(Bob()), PageXml(Alice()));
 }
 
+// The menu shown counts as a change, even when nothing is chosen from it.
 TEST_F(P2PSurface, TheContextMenuMarksTheBoardChanged) {
   DrawLine();
-  Surface()->m_nTool = kToolSelect;
-  board_->m_bContentChanged = FALSE;
-  OnceInModal(ModalKind::Menu, [](const ModalState&) { platform::Menus::Choose(0); });
-  user::MouseDown(Surface()->m_hWnd, {200, 125}, true);
-  user::MouseUp(Surface()->m_hWnd, {200, 125}, true);
-  EXPECT_TRUE(board_->m_bContentChanged);
+  Save();
+  FromObjectMenu({200, 125}, 0);
+  EXPECT_TRUE(Board()->m_bContentChanged);
 }
 
+// Bob's new page, his line on it and the page's content when he turns back to it: Alice's
+// board builds the page and the objects as its own; only the content leaves the changed flag.
 TEST_F(P2PSurface, ReceivedRecordsBuildPagesAndObjectsOfThisBoard) {
-  board_->m_bContentChanged = FALSE;
-  LinePayload content("line:aaaaaaaaaaaaaaaaa");
-  ReceivedRecord page(WB_RECV_PAGE_CONTENT, 2, WB_PAGEOP_PAGE_CONTENT, &content.line, 3);
-  board_->DispatchBoardRecord(&page.header);
-  // A page's content leaves the changed flag alone.
-  EXPECT_FALSE(board_->m_bContentChanged);
+  ASSERT_TRUE(user::ClickItem(Bob()->m_hWnd, IDC_WB_NEW_PAGE));
+  UseToolOn(Bob(), kToolLine);
+  Drag(Bob()->GetSurface(), {50, 60}, {250, 60});
+  ASSERT_TRUE(user::ClickItem(Bob()->m_hWnd, IDC_WB_NEW_PAGE));
+  EXPECT_EQ(Relay(), 3);
+  EXPECT_EQ(Surface()->m_nCurPageNo, 3);
+  Save();
+  BobTurnsTo("2");
+  EXPECT_EQ(Relay(), 1);
+  EXPECT_FALSE(Board()->m_bContentChanged) << "a page's content";
   ASSERT_NE(Surface()->m_pCurPage, nullptr);
-  EXPECT_EQ(Surface()->m_pCurPage->m_pOwner, board_.get());
+  EXPECT_EQ(Surface()->m_pCurPage->m_pOwner, Board());
   EXPECT_EQ(Surface()->m_nCurPageNo, 2);
   EXPECT_EQ(Surface()->GetCanvasSize(), CSize(1600, 1200));
-  ASSERT_EQ(Strokes(Surface()).size(), 1u);
-  EXPECT_EQ(Strokes(Surface())[0]->m_pOwner, board_.get());
+  std::vector<CStrokeBase*> strokes = Strokes(Surface());
+  ASSERT_EQ(strokes.size(), 1u);
+  EXPECT_EQ(strokes[0]->m_pOwner, Board());
+  CString first = strokes[0]->m_szID;
 
-  LinePayload added;
-  ReceivedRecord add(WB_RECV_OBJECT_ADD, 2, WB_PAGEOP_OBJECT, &added.line);
-  board_->DispatchBoardRecord(&add.header);
-  EXPECT_EQ(Strokes(Surface()).size(), 2u);
-  EXPECT_TRUE(board_->m_bContentChanged);
+  Drag(Bob()->GetSurface(), {50, 160}, {250, 160});
+  EXPECT_EQ(Relay(), 1);
+  strokes = Strokes(Surface());
+  ASSERT_EQ(strokes.size(), 2u);
+  EXPECT_TRUE(Board()->m_bContentChanged);
+  CString second = strokes[1]->m_szID;
 
-  ReceivedRecord remove(WB_RECV_OBJECT_DELETE, 2, WB_PAGEOP_OBJECT, &content.line);
-  board_->DispatchBoardRecord(&remove.header);
-  ASSERT_EQ(Strokes(Surface()).size(), 1u);
-  EXPECT_STREQ(Strokes(Surface())[0]->m_szID, added.line.head.szID);
-  EXPECT_TRUE(Sent().empty()) << Traffic();
+  UseToolOn(Bob(), kToolSelect);
+  OnceInModal(ModalKind::Menu, [](const ModalState&) { platform::Menus::Choose(ID_WB_DELETE_OBJECT); });
+  user::MouseDown(Bob()->GetSurface()->m_hWnd, {150, 60}, true);
+  user::MouseUp(Bob()->GetSurface()->m_hWnd, {150, 60}, true);
+  EXPECT_EQ(Relay(), 1);
+  strokes = Strokes(Surface());
+  ASSERT_EQ(strokes.size(), 1u);
+  EXPECT_STREQ(strokes[0]->m_szID, second);
+  EXPECT_STRNE(strokes[0]->m_szID, first);
 }
 
+// A page content of page 0 (no board of the other side sends one; the server's answer for a
+// board without pages) empties this board's canvas only.
 TEST_F(P2PSurface, AnEmptyPageContentEmptiesOnlyThisCanvas) {
-  std::unique_ptr<CDlgDFP2PWhiteBoard> other = OpenBoard("sip:8613800000002@ims.example.cn");
   CSize conference(CDrawContentDlg::s_nCanvasWidth, CDrawContentDlg::s_nCanvasHeight);
   ReceivedRecord empty(WB_RECV_PAGE_CONTENT, 0, WB_PAGEOP_PAGE_CONTENT, nullptr);
-  board_->DispatchBoardRecord(&empty.header);
+  Board()->DispatchBoardRecord(&empty.header);
   EXPECT_EQ(Surface()->GetCanvasSize(), CSize(0, 0));
   EXPECT_EQ(Surface()->m_pCurPage, nullptr);
   EXPECT_FALSE(Surface()->GetStyle() & (WS_HSCROLL | WS_VSCROLL));
-  EXPECT_EQ(other->GetSurface()->GetCanvasSize(), CSize(1600, 1200));
+  EXPECT_EQ(Bob()->GetSurface()->GetCanvasSize(), CSize(1600, 1200));
   EXPECT_EQ(CSize(CDrawContentDlg::s_nCanvasWidth, CDrawContentDlg::s_nCanvasHeight), conference);
 }
 
 TEST_F(P2PSurface, ANewPageDropsAnOpenTextEdit) {
-  Surface()->m_nTool = kToolText;
+  UseToolOn(Board(), kToolText);
   Drag(Surface(), {100, 100}, {300, 160});
   ASSERT_NE(Surface()->m_pEdit, nullptr);
-  Surface()->m_pEdit->SetWindowText("draft");
-  ReceivedRecord page(WB_RECV_PAGE_ADD, 2, WB_PAGEOP_NEW_PAGE, nullptr);
-  board_->DispatchBoardRecord(&page.header);
+  ASSERT_TRUE(user::Type(Surface()->m_pEdit->m_hWnd, "draft"));
+  ASSERT_TRUE(user::ClickItem(Bob()->m_hWnd, IDC_WB_NEW_PAGE));
+  EXPECT_EQ(Relay(), 1);
   EXPECT_EQ(Surface()->m_pEdit, nullptr);
   Click(Surface(), {50, 50});
   EXPECT_TRUE(Strokes(Surface()).empty());
-  EXPECT_TRUE(Sent().empty()) << Traffic();
+  EXPECT_EQ(Relay(), 0) << Traffic();
 }
 
 TEST_F(P2PSurface, TheBoardSurvivesAsSessionDataWithoutAWindow) {
   CDlgDFP2PWhiteBoard data;
-  data.SetPeerURI(kPeer);
-  EXPECT_STREQ(data.GetPeerURI(), kPeer);
+  data.SetPeerURI(kBob);
+  EXPECT_STREQ(data.GetPeerURI(), kBob);
   EXPECT_EQ(data.GetSurface(), nullptr);
   EXPECT_EQ(data.SendStroke(nullptr), 0);
 }

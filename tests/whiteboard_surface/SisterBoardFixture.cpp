@@ -1,9 +1,18 @@
 #include "tests/whiteboard_surface/SisterBoardFixture.h"
 
+#include <cstring>
+
+#include "confwindow/ConfCtrlResult.h"
+#include "module/InviteEvents.h"
+#include "module/TavorineModule.h"
+#include "platform/ui/FileDialog.h"
 #include "platform/ui/UserInput.h"
 #include "vezadazavo/VezadaZavo.h"
 #include "whiteboard/model/StrokeBase.h"
 #include "whiteboard/model/StrokePage.h"
+#include "whiteboard/windows/DlgDFP2PWhiteBoard.h"
+#include "whiteboard/windows/DlgDFWhiteBoard.h"
+#include "whiteboard/windows/WbToolButtons.h"
 
 namespace surftest {
 
@@ -44,6 +53,44 @@ std::vector<CStrokeBase*> SisterBoardTest::Strokes(CDrawSurface* surface) {
   for (POSITION pos = page->m_listStroke.GetHeadPosition(); pos;)
     strokes.push_back(static_cast<CStrokeBase*>(page->m_listStroke.GetNext(pos)));
   return strokes;
+}
+
+CDlgDFP2PWhiteBoard* SisterBoardTest::OpenP2PBoard(const char* peer) {
+  DeliverConfResult(kDetailP2PCreated, peer, kP2PWhiteboard, kConfResultOK);
+  CTavorineModule* module = Module();
+  for (int i = 0; i < module->m_aP2PWhiteBoards.GetSize(); ++i)
+    if (strcmp(module->m_aP2PWhiteBoards[i]->GetPeerURI(), peer) == 0) return module->m_aP2PWhiteBoards[i];
+  return nullptr;
+}
+
+void SisterBoardTest::EndP2PSessionOf(const char* peer) {
+  DeliverConfResult(kDetailP2PPeerEnd, peer, kP2PWhiteboard);
+}
+
+void SisterBoardTest::UseToolOn(CWbBoardWindow* board, int tool) {
+  int button = tool == kToolSelect ? IDC_WB_SELECT_TOOL : IDC_WB_TOOL_FIRST + tool;
+  if (::IsWindowEnabled(::GetDlgItem(board->m_hWnd, button))) {
+    ASSERT_TRUE(platform::user::ClickItem(board->m_hWnd, button)) << tool;
+  }
+}
+
+void SisterBoardTest::SelectAt(CWbBoardWindow* board, CDrawSurface* surface, POINT at) {
+  UseToolOn(board, kToolSelect);
+  HWND window = surface->m_hWnd;
+  OnceInModal(platform::ModalKind::Tracker, [window, at](const platform::ModalState&) {
+    platform::user::MouseUp(window, at);
+  });
+  Click(surface, at);
+}
+
+bool SisterBoardTest::SaveP2PBoard(CDlgDFP2PWhiteBoard* board, const std::string& path) {
+  OnceInModal(platform::ModalKind::Dialog, [path](const platform::ModalState& state) {
+    if (CFileDialog* dialog = dynamic_cast<CFileDialog*>(CWnd::FromHandlePermanent(state.window))) {
+      dialog->SetPathName(path.c_str());
+      dialog->EndDialog(IDOK);
+    }
+  });
+  return platform::user::ClickItem(board->m_hWnd, IDC_WB_SAVE) && !board->m_bContentChanged;
 }
 
 }  // namespace surftest

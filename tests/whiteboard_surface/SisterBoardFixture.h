@@ -2,11 +2,15 @@
 // whiteboard messages, gestures on any surface window, and a received line payload.
 #pragma once
 
+#include <string>
 #include <vector>
 
 #include "tests/whiteboard_surface/SurfaceFixture.h"
 #include "whiteboard/model/WbBlocks.h"
 #include "whiteboard/surface/DrawSurface.h"
+
+class CDlgDFP2PWhiteBoard;
+class CWbBoardWindow;
 
 namespace surftest {
 
@@ -27,6 +31,17 @@ class SisterBoardTest : public tavtest::ModuleTest {
   // The objects of the surface's current page, bottom first.
   static std::vector<CStrokeBase*> Strokes(CDrawSurface* surface);
   std::vector<const WbMsgHeader*> Sent() { return wbtest::SentWbMessages(Host()); }
+
+  // The peer took our whiteboard invitation: the module opens the peer's board, live.
+  CDlgDFP2PWhiteBoard* OpenP2PBoard(const char* peer);
+  // The peer ended the session: the board stays open, no longer live.
+  void EndP2PSessionOf(const char* peer);
+  // Presses the tool's button on the board (the current tool's button is disabled, so none).
+  static void UseToolOn(CWbBoardWindow* board, int tool);
+  // With the select tool, a click on an object at `at` selects it (its tracker lets go at once).
+  void SelectAt(CWbBoardWindow* board, CDrawSurface* surface, POINT at);
+  // Presses the board's save button and saves to path in the save dialog; whether it saved.
+  bool SaveP2PBoard(CDlgDFP2PWhiteBoard* board, const std::string& path);
 };
 
 }  // namespace surftest

@@ -60,6 +60,9 @@ class CWbBoardWindow : public CDialog, public CSurfaceOwner {
   // clears changed. TRUE when the board may go (saved, or No), FALSE when it stays (Cancel, the
   // dialog cancelled, the file not written).
   BOOL OfferToSave(BOOL& changed);
+  // Saves the board as an XWB document to the file chosen in the save dialog and clears
+  // changed; FALSE (changed kept) when the dialog is cancelled or the file is not written.
+  BOOL SaveBoard(BOOL& changed);
   // The board as an XWB document.
   virtual CString BoardDocument();
 

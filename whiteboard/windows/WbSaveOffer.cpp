@@ -1,4 +1,4 @@
-// Leaving a changed board: the offer to save it as an XWB document first.
+// Saving a board as an XWB document, and the offer to save a changed board when it is left.
 #include "module/TavorineModule.h"
 #include "platform/Files.h"
 #include "platform/ui/FileDialog.h"
@@ -25,6 +25,10 @@ BOOL CWbBoardWindow::OfferToSave(BOOL& changed) {
   if (!m_hWnd) return FALSE;  // the module closed the board meanwhile: it is gone already
   if (answer == IDNO) return TRUE;
   if (answer != IDYES) return FALSE;
+  return SaveBoard(changed);
+}
+
+BOOL CWbBoardWindow::SaveBoard(BOOL& changed) {
   CFileDialog dialog(FALSE, "xwb", "白板.xwb", OFN_OVERWRITEPROMPT | OFN_HIDEREADONLY, "白板文件 (*.xwb)|*.xwb||", this);
   CTavorineModule* module = TavorineModule();
   INT_PTR chosen = module ? module->RunPopupDialog(dialog) : dialog.DoModal();
