@@ -208,8 +208,8 @@ TEST_F(P2PSurface, ReceivedRecordsBuildPagesAndObjectsOfThisBoard) {
   EXPECT_STRNE(strokes[0]->m_szID, first);
 }
 
-// A page content of page 0 (no board of the other side sends one; the server's answer for a
-// board without pages) empties this board's canvas only.
+// A page content of page 0 empties this board's canvas only. No board sends one (a board sends
+// only pages it has), so the record is built here as the host would deliver it.
 TEST_F(P2PSurface, AnEmptyPageContentEmptiesOnlyThisCanvas) {
   CSize conference(CDrawContentDlg::s_nCanvasWidth, CDrawContentDlg::s_nCanvasHeight);
   ReceivedRecord empty(WB_RECV_PAGE_CONTENT, 0, WB_PAGEOP_PAGE_CONTENT, nullptr);
