@@ -5,6 +5,13 @@
 
 #include "confwindow/DlgInfoToolTip.h"
 #include "module/FixedText.h"
+#include "platform/ui/UserInput.h"
+#include "setup/BookPageIds.h"
+#include "setup/SetupIds.h"
+#include "setup/mmconfCreate.h"
+#include "setup/mmconfJoin.h"
+#include "setup/mmconfPre.h"
+#include "vezadazavo/VezadaZavo.h"
 
 namespace tavtest {
 
@@ -16,6 +23,51 @@ void ConfWindowTest::SetUp() {
   ASSERT_NE(Conf()->GetSafeHwnd(), nullptr) << "the conference window is made from its template";
   ASSERT_NE(Start(), nullptr);
   Host().Clear();
+}
+
+void ConfWindowTest::UserCreates(std::initializer_list<const char*> members) {
+  ASSERT_TRUE(platform::user::ClickItem(Start()->m_hWnd, IDC_RADIO_CREATE_CONF));
+  HWND page = Start()->m_pCreate->m_hWnd;
+  for (const char* member : members) {
+    ::SetDlgItemText(page, IDC_NUMBER_ENTRY, "");
+    ASSERT_TRUE(platform::user::Type(::GetDlgItem(page, IDC_NUMBER_ENTRY), member));
+    ASSERT_TRUE(platform::user::ClickItem(page, IDC_BTN_ADD_NUMBER));
+  }
+  ASSERT_TRUE(platform::user::ClickItem(page, IDOK));
+  ASSERT_TRUE(Conf()->m_bSetupRequestPending) << "the create request went out";
+}
+
+void ConfWindowTest::UserJoins(const char* uri) {
+  ASSERT_TRUE(platform::user::ClickItem(Start()->m_hWnd, IDC_RADIO_JOIN_CONF));
+  HWND page = Start()->m_pJoin->m_hWnd;
+  ::SetDlgItemText(page, IDC_JOIN_URI, "");
+  ASSERT_TRUE(platform::user::Type(::GetDlgItem(page, IDC_JOIN_URI), uri));
+  ASSERT_TRUE(platform::user::ClickItem(page, IDOK));
+  ASSERT_TRUE(Conf()->m_bSetupRequestPending) << "the join request went out";
+}
+
+void ConfWindowTest::UserBooks() {
+  VzData().states.bIMSDirectApp = TRUE;
+  ASSERT_TRUE(platform::user::ClickItem(Start()->m_hWnd, IDC_RADIO_PRE_CONF));
+  HWND page = Start()->m_pPre->m_hWnd;
+  const CTime tomorrow = CTime::GetCurrentTime() + CTimeSpan(1, 0, 0, 0);
+  ASSERT_TRUE(platform::user::SetDateTime(::GetDlgItem(page, IDC_START_DATE), tomorrow));
+  ASSERT_TRUE(platform::user::SetDateTime(::GetDlgItem(page, IDC_START_TIME), tomorrow));
+  ASSERT_TRUE(platform::user::ClickItem(page, IDOK));
+  ASSERT_TRUE(Conf()->m_bSetupRequestPending) << "the booking went out: " << LastMessageBoxText().str();
+}
+
+void ConfWindowTest::LookElsewhere() {
+  ASSERT_TRUE(platform::user::ClickItem(Start()->m_hWnd, IDC_RADIO_DEFAULT_SET));
+}
+
+void ConfWindowTest::JoinConference(const char* uri, int memberCount, int maxMembers) {
+  UserJoins(uri);
+  CtrlResult answer{kDetailJoin, kConfResultOK, uri};
+  answer.memberCount = memberCount;
+  answer.maxMembers = maxMembers;
+  DeliverCtrlResult(answer);
+  ASSERT_TRUE(Conf()->m_bInConf);
 }
 
 int ConfWindowTest::DeliverCtrlResult(const CtrlResult& r) {

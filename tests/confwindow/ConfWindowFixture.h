@@ -12,6 +12,15 @@
 
 namespace tavtest {
 
+// People of the default department directory (no member-right query when added) as typed,
+// and as invited.
+constexpr char kLiuYang[] = "80002001@ims.example.cn";
+constexpr char kChenJing[] = "80002002@ims.example.cn";
+constexpr char kSunLi[] = "80003001@ims.example.cn";
+constexpr char kLiuYangURI[] = "sip:80002001@ims.example.cn";
+constexpr char kChenJingURI[] = "sip:80002002@ims.example.cn";
+constexpr char kSunLiURI[] = "sip:80003001@ims.example.cn";
+
 // One conference-control result as the host delivers it.
 struct CtrlResult {
   int detailType;
@@ -37,6 +46,20 @@ class ConfWindowTest : public ModuleTest {
 
   CDlgDataConf* Conf() { return Module()->m_pDlgDataConf; }
   CDlgmmConfPreCreate* Start() { return Module()->m_pDlgPreCreate; }
+
+  // The user's set-up requests from the start window's pages, the host consenting (code 20032)
+  // and taking each request (code 102): the page and this window then wait for the answer.
+  // Create with typed members (department people: no member-right query), "创建(&O)".
+  void UserCreates(std::initializer_list<const char*> members = {});
+  // Join: the URI typed on the join page, "确定(&O)".
+  void UserJoins(const char* uri = "sip:conf001@ims.example.cn");
+  // Booking in direct mode (no server-time request), with the page's default values.
+  void UserBooks();
+  // While a request waits the user looks at the default settings page.
+  void LookElsewhere();
+  // A conference the user joined: the join request and the host's answer with the member
+  // count and maximum (a count of 0 keeps the window's own).
+  void JoinConference(const char* uri = "sip:conf001@ims.example.cn", int memberCount = 0, int maxMembers = 0);
 
   // Host code 9 with iType 1 and the record; the handled flag.
   int DeliverCtrlResult(const CtrlResult& result);

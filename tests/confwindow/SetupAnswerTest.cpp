@@ -10,14 +10,11 @@ namespace {
 
 class SetupAnswerTest : public ConfWindowTest {
  protected:
-  void ArmCreate(std::initializer_list<const char*> members) {
-    Conf()->m_saInitMembers.RemoveAll();
-    for (const char* m : members) Conf()->m_saInitMembers.Add(m);
-    Conf()->m_bSetupRequestPending = TRUE;
-    Conf()->m_bCreateTimedOut = FALSE;
-    Conf()->SetTimer(kTimerCreateWait, kSetupWaitMs);
-    Conf()->AddToTimerList(CDlgDataConf::CreateOperationName(4), "", 60, nullptr, 0);
-    Start()->EnablePageButtons(FALSE);
+  // The user creates a conference with these members; the create request's conference type.
+  int UserCreatesWith(std::initializer_list<const char*> members) {
+    UserCreates(members);
+    auto creates = Requests(kConfCreate);
+    return creates.empty() ? -1 : creates.back()->iConfType;
   }
   // The hide request waiting in the start window's queue: its wParam, or -1.
   int PendingHideRequest() {
@@ -28,8 +25,9 @@ class SetupAnswerTest : public ConfWindowTest {
 };
 
 TEST_F(SetupAnswerTest, CreateSuccessHidesTheStartWindowAndInvitesTheMembersOneByOne) {
-  ArmCreate({"tel:80002001", "sip:80002002@ims.example.cn", "tel:66001000,8123"});
-  ASSERT_EQ(1, DeliverCtrlResult({kDetailCreate, 200, "sip:new@ims.example.cn", "周会", "", 4}));
+  const int type = UserCreatesWith({kLiuYang, kChenJing, kSunLi});
+  ASSERT_TRUE(Conf()->bTimerExist(CDlgDataConf::CreateOperationName(type)));
+  ASSERT_EQ(1, DeliverCtrlResult({kDetailCreate, 200, "sip:new@ims.example.cn", "周会", "", type}));
 
   EXPECT_EQ((int)kHideAfterSuccess, PendingHideRequest());
   EXPECT_TRUE(Conf()->m_bInConf);
@@ -37,20 +35,20 @@ TEST_F(SetupAnswerTest, CreateSuccessHidesTheStartWindowAndInvitesTheMembersOneB
   EXPECT_EQ(CString("dconf-9"), Conf()->GetDConfID(kDConfID));
   EXPECT_FALSE(Conf()->m_bSetupRequestPending);
   EXPECT_TRUE(Start()->ArePageButtonsEnabled());
-  EXPECT_FALSE(Conf()->bTimerExist("start_xwb")) << "the answer confirms the create";
+  EXPECT_FALSE(Conf()->bTimerExist(CDlgDataConf::CreateOperationName(type))) << "the answer confirms the create";
 
   auto invites = Requests(kConfInvite);
   ASSERT_EQ(1u, invites.size()) << "the first member at once";
   EXPECT_STREQ("sip:new@ims.example.cn", invites[0]->szConfURI);
-  EXPECT_STREQ("tel:80002001", invites[0]->szMemberURI);
+  EXPECT_STREQ(kLiuYangURI, invites[0]->szMemberURI);
   Advance(499);
   EXPECT_EQ(1u, Requests(kConfInvite).size());
   Advance(1);
   ASSERT_EQ(2u, Requests(kConfInvite).size());
-  EXPECT_STREQ("sip:80002002@ims.example.cn", Requests(kConfInvite)[1]->szMemberURI);
+  EXPECT_STREQ(kChenJingURI, Requests(kConfInvite)[1]->szMemberURI);
   Advance(500);
   ASSERT_EQ(3u, Requests(kConfInvite).size());
-  EXPECT_STREQ("tel:66001000,8123", Requests(kConfInvite)[2]->szMemberURI);
+  EXPECT_STREQ(kSunLiURI, Requests(kConfInvite)[2]->szMemberURI);
   EXPECT_EQ(0, Conf()->m_saInitMembers.GetSize());
   Advance(kSetupWaitMs);
   EXPECT_EQ(3u, Requests(kConfInvite).size());
@@ -62,8 +60,8 @@ TEST_F(SetupAnswerTest, CreateSuccessHidesTheStartWindowAndInvitesTheMembersOneB
 }
 
 TEST_F(SetupAnswerTest, CreateFailureReportsOnTheCreatePageAndDropsTheMembers) {
-  ArmCreate({"tel:80002001"});
-  Start()->ShowWindow(SW_HIDE);
+  UserCreates({kLiuYang});
+  LookElsewhere();
   DeliverCtrlResult({kDetailCreate, 503, "", "", "会场资源不足"});
   EXPECT_FALSE(Conf()->m_bInConf);
   EXPECT_EQ(0, Conf()->m_saInitMembers.GetSize());
@@ -78,7 +76,7 @@ TEST_F(SetupAnswerTest, CreateFailureReportsOnTheCreatePageAndDropsTheMembers) {
 }
 
 TEST_F(SetupAnswerTest, CreateFailurePrefersTheReasonOfDetailType14) {
-  ArmCreate({});
+  UserCreates();
   DeliverCtrlResult({kDetailFailReason, 0, "", "", "媒体协商失败"});
   DeliverCtrlResult({kDetailCreate, 488, "", "", "其他"});
   EXPECT_EQ(CString("创建会场失败，原因：媒体协商失败"), InfoText());
@@ -86,7 +84,7 @@ TEST_F(SetupAnswerTest, CreateFailurePrefersTheReasonOfDetailType14) {
 }
 
 TEST_F(SetupAnswerTest, CreateSuccessAfterTheTimeOutIsLeftAtOnce) {
-  ArmCreate({"tel:80002001"});
+  UserCreates({kLiuYang});
   Advance(kSetupWaitMs);
   ASSERT_TRUE(Conf()->m_bCreateTimedOut);
   Host().Clear();
@@ -101,42 +99,41 @@ TEST_F(SetupAnswerTest, CreateSuccessAfterTheTimeOutIsLeftAtOnce) {
   EXPECT_EQ(-1, PendingHideRequest());
 }
 
-TEST_F(SetupAnswerTest, JoinAnswerStopsTheJoinPagesWait) {
-  CmmconfJoin* join = Start()->m_pJoin;
-  ASSERT_NE(join, nullptr);
-  join->m_bJoinPending = TRUE;
-  join->SetTimer(kTimerJoinWait, kSetupWaitMs);
-  Conf()->m_bSetupRequestPending = TRUE;
-  Start()->EnablePageButtons(FALSE);
-  Start()->ShowWindow(SW_HIDE);
+TEST_F(SetupAnswerTest, AJoinFailureReportsOnTheJoinPage) {
+  UserJoins("sip:conf7@ims.example.cn");
+  LookElsewhere();
 
   DeliverCtrlResult({kDetailJoin, 404, "sip:conf7@ims.example.cn", "", "会场不存在"});
-  EXPECT_FALSE(join->KillTimer(kTimerJoinWait)) << "timer 16 was stopped";
-  EXPECT_FALSE(join->m_bJoinPending);
+  EXPECT_FALSE(Start()->m_pJoin->m_bJoinPending);
   EXPECT_FALSE(Conf()->m_bSetupRequestPending);
   EXPECT_TRUE(Start()->ArePageButtonsEnabled());
   EXPECT_TRUE(Start()->IsWindowVisible());
   EXPECT_EQ(kPageJoin, Start()->GetCurrentPage());
   EXPECT_EQ(CString("加入会场(sip:conf7@ims.example.cn)失败，原因：会场不存在"), InfoText());
   EXPECT_FALSE(Conf()->m_bInConf);
+  // Timer 16 was stopped: its end of the wait does not come.
+  Start()->EnablePageButtons(FALSE);
+  Advance(kSetupWaitMs);
+  EXPECT_FALSE(Start()->ArePageButtonsEnabled());
 }
 
-TEST_F(SetupAnswerTest, JoinSuccessRunsTheConferenceWithoutAMessage) {
-  Start()->m_pJoin->m_bJoinPending = TRUE;
-  Start()->m_pJoin->SetTimer(kTimerJoinWait, kSetupWaitMs);
-  Start()->ShowWindow(SW_HIDE);
+// The joined conference runs in the conference window, shown in front; the start window stays
+// as it is (only a created conference and an accepted invitation hide it).
+TEST_F(SetupAnswerTest, AJoinSuccessRunsTheConferenceWithoutAMessage) {
+  UserJoins("sip:conf7@ims.example.cn");
   DeliverCtrlResult({kDetailJoin, 200, "sip:conf7@ims.example.cn"});
-  EXPECT_FALSE(Start()->m_pJoin->KillTimer(kTimerJoinWait));
   EXPECT_TRUE(Conf()->m_bInConf);
+  EXPECT_TRUE(Conf()->IsWindowVisible());
   EXPECT_EQ(CString("sip:conf7@ims.example.cn"), Conf()->GetConfURI());
+  EXPECT_FALSE(Start()->m_pJoin->m_bJoinPending);
+  EXPECT_FALSE(Conf()->m_bSetupRequestPending);
   EXPECT_EQ(CString(""), InfoText());
   EXPECT_TRUE(Start()->ArePageButtonsEnabled());
+  EXPECT_EQ(-1, PendingHideRequest());
 }
 
 TEST_F(SetupAnswerTest, BookingSuccessNamesSubjectAndURI) {
-  Conf()->m_bSetupRequestPending = TRUE;
-  Conf()->SetTimer(kTimerBookWait, kSetupWaitMs);
-  Start()->EnablePageButtons(FALSE);
+  UserBooks();
   DeliverCtrlResult({kDetailBook, 200, "sip:book1@ims.example.cn", "月度例会"});
   EXPECT_EQ(CString("预约会议成功\r\n主题:月度例会\r\n会议URI:sip:book1@ims.example.cn"), InfoText());
   EXPECT_EQ(GetMsgTitle(), InfoCaption());

@@ -5,23 +5,14 @@
 namespace tavtest {
 namespace {
 
-class SetupWaitTest : public ConfWindowTest {
- protected:
-  // What a page does after its request went out.
-  void ArmWait(UINT timer) {
-    Conf()->m_bSetupRequestPending = TRUE;
-    Start()->EnablePageButtons(FALSE);
-    Start()->ShowWindow(SW_HIDE);
-    Conf()->KillTimer(timer);
-    Conf()->SetTimer(timer, kSetupWaitMs);
-  }
-};
+using SetupWaitTest = ConfWindowTest;
 
 TEST_F(SetupWaitTest, CreateTimeOutShowsTheCreatePageAndMarksTheLateSuccess) {
-  ArmWait(kTimerCreateWait);
+  UserCreates();
+  LookElsewhere();
   Advance(kSetupWaitMs - 1);
   EXPECT_TRUE(Conf()->m_bSetupRequestPending);
-  EXPECT_FALSE(Start()->IsWindowVisible());
+  EXPECT_FALSE(Start()->ArePageButtonsEnabled());
 
   Advance(1);
   EXPECT_FALSE(Conf()->m_bSetupRequestPending);
@@ -36,7 +27,7 @@ TEST_F(SetupWaitTest, CreateTimeOutShowsTheCreatePageAndMarksTheLateSuccess) {
 }
 
 TEST_F(SetupWaitTest, CreateTimeOutNamesTheFailureReasonOnceAndEmptiesIt) {
-  ArmWait(kTimerCreateWait);
+  UserCreates();
   DeliverCtrlResult({kDetailFailReason, 0, "", "", "会场资源不足"});
   EXPECT_EQ(CString("会场资源不足"), Conf()->m_csFailReason);
   Advance(kSetupWaitMs);
@@ -44,19 +35,21 @@ TEST_F(SetupWaitTest, CreateTimeOutNamesTheFailureReasonOnceAndEmptiesIt) {
   EXPECT_TRUE(Conf()->m_csFailReason.IsEmpty());
 }
 
-TEST_F(SetupWaitTest, CreateTimeOutInAConferenceLeavesTheStartWindowHidden) {
-  StartConference();
-  ArmWait(kTimerCreateWait);
+TEST_F(SetupWaitTest, CreateTimeOutInAConferenceReportsNothing) {
+  JoinConference();
+  UserCreates();
+  LookElsewhere();
   Advance(kSetupWaitMs);
   EXPECT_FALSE(Conf()->m_bSetupRequestPending);
   EXPECT_TRUE(Start()->ArePageButtonsEnabled());
   EXPECT_TRUE(Conf()->m_bCreateTimedOut);
-  EXPECT_FALSE(Start()->IsWindowVisible());
+  EXPECT_EQ(kPageDefaults, Start()->GetCurrentPage());
   EXPECT_EQ(CString(""), InfoText());
 }
 
 TEST_F(SetupWaitTest, BookingTimeOutShowsTheBookPage) {
-  ArmWait(kTimerBookWait);
+  UserBooks();
+  LookElsewhere();
   Advance(kSetupWaitMs - 1);
   EXPECT_TRUE(Conf()->m_bSetupRequestPending);
   Advance(1);

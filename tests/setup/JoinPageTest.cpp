@@ -1,10 +1,7 @@
 // The join page: the URI form check and its boundaries, the "sip:" form, the refusals in
 // their order, the request and its 60-second wait on timer 16.
-#include <cstring>
 #include <string>
 
-#include "confwindow/ConfCtrlResult.h"
-#include "confwindow/DlgInfoToolTip.h"
 #include "platform/ui/UserInput.h"
 #include "tests/setup/SetupFixture.h"
 #include "vezadazavo/VezadaZavo.h"
@@ -163,27 +160,6 @@ TEST_F(JoinPageTest, HidingTheWindowResetsThePageButLeavesTheWaitRunning) {
   Advance(60000);
   EXPECT_TRUE(Start()->ArePageButtonsEnabled()) << "timer 16 still ends the wait";
   EXPECT_FALSE(Conf()->m_bSetupRequestPending);
-}
-
-TEST_F(JoinPageTest, TheAnswerEndsTheWaitAndAFailureShowsTheJoinPageWithTheText) {
-  ASSERT_TRUE(Join("conf01@ims.cn"));
-  Start()->ShowPage(kPageCreate);
-  confCtrlResult result{};
-  result.detailType = kDetailJoin;
-  result.iResult = 486;
-  strcpy(result.szConfURI, "sip:conf01@ims.cn");
-  HostRecordBlock block{1, &result, 0};
-  EXPECT_EQ(1, Deliver(kModuleConfEvent, block));
-  EXPECT_FALSE(JoinPage()->m_bJoinPending);
-  EXPECT_FALSE(Conf()->m_bSetupRequestPending);
-  EXPECT_TRUE(Start()->ArePageButtonsEnabled());
-  EXPECT_TRUE(Visible(JoinPage()));
-  ASSERT_TRUE(Visible(Start()->m_pInfoToolTip));
-  EXPECT_NE(-1, Start()->m_pInfoToolTip->m_csInfo.Find("sip:conf01@ims.cn"));
-  // The wait was stopped: sixty seconds later nothing changes.
-  Start()->EnablePageButtons(FALSE);
-  Advance(60000);
-  EXPECT_FALSE(Start()->ArePageButtonsEnabled());
 }
 
 }  // namespace
