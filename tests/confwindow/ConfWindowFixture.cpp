@@ -9,7 +9,6 @@
 #include "setup/BookPageIds.h"
 #include "setup/SetupIds.h"
 #include "setup/mmconfCreate.h"
-#include "setup/mmconfJoin.h"
 #include "setup/mmconfPre.h"
 #include "vezadazavo/VezadaZavo.h"
 
@@ -37,15 +36,6 @@ void ConfWindowTest::UserCreates(std::initializer_list<const char*> members) {
   ASSERT_TRUE(Conf()->m_bSetupRequestPending) << "the create request went out";
 }
 
-void ConfWindowTest::UserJoins(const char* uri) {
-  ASSERT_TRUE(platform::user::ClickItem(Start()->m_hWnd, IDC_RADIO_JOIN_CONF));
-  HWND page = Start()->m_pJoin->m_hWnd;
-  ::SetDlgItemText(page, IDC_JOIN_URI, "");
-  ASSERT_TRUE(platform::user::Type(::GetDlgItem(page, IDC_JOIN_URI), uri));
-  ASSERT_TRUE(platform::user::ClickItem(page, IDOK));
-  ASSERT_TRUE(Conf()->m_bSetupRequestPending) << "the join request went out";
-}
-
 void ConfWindowTest::UserBooks() {
   VzData().states.bIMSDirectApp = TRUE;
   ASSERT_TRUE(platform::user::ClickItem(Start()->m_hWnd, IDC_RADIO_PRE_CONF));
@@ -61,15 +51,6 @@ void ConfWindowTest::LookElsewhere() {
   ASSERT_TRUE(platform::user::ClickItem(Start()->m_hWnd, IDC_RADIO_DEFAULT_SET));
 }
 
-void ConfWindowTest::JoinConference(const char* uri, int memberCount, int maxMembers) {
-  UserJoins(uri);
-  CtrlResult answer{kDetailJoin, kConfResultOK, uri};
-  answer.memberCount = memberCount;
-  answer.maxMembers = maxMembers;
-  DeliverCtrlResult(answer);
-  ASSERT_TRUE(Conf()->m_bInConf);
-}
-
 int ConfWindowTest::DeliverCtrlResult(const CtrlResult& r) {
   confCtrlResult record;
   memset(&record, 0, sizeof record);
@@ -83,24 +64,6 @@ int ConfWindowTest::DeliverCtrlResult(const CtrlResult& r) {
   record.iMemberCount = r.memberCount;
   record.iMaxMembers = r.maxMembers;
   HostRecordBlock block{1, &record, 0};
-  return Deliver(kModuleConfEvent, block);
-}
-
-int ConfWindowTest::DeliverStatus(int detail, const char* confURI, int memberCount, int maxMembers,
-                                  std::initializer_list<StatusMember> members) {
-  auto record = std::make_unique<confStatisEvent>();
-  memset(record.get(), 0, sizeof *record);
-  record->detailType = detail;
-  CopyField(record->szConfURI, confURI);
-  record->iMemberCount = memberCount;
-  record->iMaxMembers = maxMembers;
-  for (const StatusMember& m : members) {
-    const int i = record->iEntryCount++;
-    CopyField(record->aszMemberURIs[i], m.uri);
-    record->abMemberStates[i] = (unsigned char)m.state;
-    record->aiMemberIDs[i] = m.id;
-  }
-  HostRecordBlock block{7, record.get(), 0};
   return Deliver(kModuleConfEvent, block);
 }
 

@@ -33,13 +33,6 @@ struct CtrlResult {
   int maxMembers = 0;
 };
 
-// One member of a status event: URI, ConfMemberState, id.
-struct StatusMember {
-  const char* uri;
-  int state;
-  int id;
-};
-
 class ConfWindowTest : public ModuleTest {
  protected:
   void SetUp() override;
@@ -51,22 +44,13 @@ class ConfWindowTest : public ModuleTest {
   // and taking each request (code 102): the page and this window then wait for the answer.
   // Create with typed members (department people: no member-right query), "创建(&O)".
   void UserCreates(std::initializer_list<const char*> members = {});
-  // Join: the URI typed on the join page, "确定(&O)".
-  void UserJoins(const char* uri = "sip:conf001@ims.example.cn");
   // Booking in direct mode (no server-time request), with the page's default values.
   void UserBooks();
   // While a request waits the user looks at the default settings page.
   void LookElsewhere();
-  // A conference the user joined: the join request and the host's answer with the member
-  // count and maximum (a count of 0 keeps the window's own).
-  void JoinConference(const char* uri = "sip:conf001@ims.example.cn", int memberCount = 0, int maxMembers = 0);
 
   // Host code 9 with iType 1 and the record; the handled flag.
   int DeliverCtrlResult(const CtrlResult& result);
-  // Host code 9 with iType 7: the members of a conference and their count, or (detail
-  // kStatisConfEnded) its end.
-  int DeliverStatus(int detail, const char* confURI, int memberCount = 0, int maxMembers = 0,
-                    std::initializer_list<StatusMember> members = {});
   // The start window's information box: its text ("" when it is not shown) and caption.
   CString InfoText();
   CString InfoCaption();

@@ -3,11 +3,17 @@
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
+#include <memory>
 #include <sstream>
 
 #include "confwindow/ConfCtrlResult.h"
 #include "confwindow/DlgDataConf.h"
+#include "module/FixedText.h"
 #include "module/HostBlocks.h"
+#include "platform/ui/UserInput.h"
+#include "setup/DlgmmConfPreCreate.h"
+#include "setup/SetupIds.h"
+#include "setup/mmconfJoin.h"
 #include "vezadazavo/VezadaZavo.h"
 
 namespace tavtest {
@@ -52,6 +58,56 @@ CDlgDataConf* ModuleTest::StartConference(const char* uri) {
   module_->m_pDlgDataConf->BeginConference(uri, "dconf-77");
   return module_->m_pDlgDataConf;
 }
+
+void ModuleTest::UserJoins(const char* uri) {
+  if (!module_->m_pDlgPreCreate) {
+    HostPlainBlock open{0};
+    ASSERT_EQ(1, Deliver(kModuleOpenUI, open));
+  }
+  CDlgmmConfPreCreate* start = module_->m_pDlgPreCreate;
+  ASSERT_NE(start, nullptr);
+  ASSERT_TRUE(platform::user::ClickItem(start->m_hWnd, IDC_RADIO_JOIN_CONF));
+  HWND page = start->m_pJoin->m_hWnd;
+  ::SetDlgItemText(page, IDC_JOIN_URI, "");
+  ASSERT_TRUE(platform::user::Type(::GetDlgItem(page, IDC_JOIN_URI), uri));
+  ASSERT_TRUE(platform::user::ClickItem(page, IDOK));
+  ASSERT_TRUE(module_->m_pDlgDataConf->m_bSetupRequestPending) << "the join request went out";
+}
+
+CDlgDataConf* ModuleTest::JoinConference(const char* uri, int memberCount, int maxMembers) {
+  UserJoins(uri);
+  confCtrlResult answer{};
+  answer.detailType = kDetailJoin;
+  answer.iResult = kConfResultOK;
+  CopyField(answer.szConfURI, uri);
+  CopyField(answer.szDConfID, "dconf-77");
+  answer.iMemberCount = memberCount;
+  answer.iMaxMembers = maxMembers;
+  HostRecordBlock block{1, &answer, 0};
+  EXPECT_EQ(1, Deliver(kModuleConfEvent, block));
+  EXPECT_TRUE(module_->m_pDlgDataConf->m_bInConf);
+  Host().Clear();
+  return module_->m_pDlgDataConf;
+}
+
+int ModuleTest::DeliverStatus(int detail, const char* confURI, int memberCount, int maxMembers,
+                              std::initializer_list<StatusMember> members) {
+  auto record = std::make_unique<confStatisEvent>();
+  memset(record.get(), 0, sizeof *record);
+  record->detailType = detail;
+  CopyField(record->szConfURI, confURI);
+  record->iMemberCount = memberCount;
+  record->iMaxMembers = maxMembers;
+  for (const StatusMember& m : members) {
+    const int i = record->iEntryCount++;
+    CopyField(record->aszMemberURIs[i], m.uri);
+    record->abMemberStates[i] = (unsigned char)m.state;
+    record->aiMemberIDs[i] = m.id;
+  }
+  HostRecordBlock block{7, record.get(), 0};
+  return Deliver(kModuleConfEvent, block);
+}
+
 
 namespace {
 

@@ -1,6 +1,6 @@
-// The invite dialog's fixture: a conference running in the conference window (2 of 10
-// members), the invite dialog opened by the window's invite command, the host allowing every
-// member right.
+// The invite dialog's fixture: a conference the user joined (the host's answer: 2 of 10
+// members), the invite dialog opened by the user with the conference window's invite button,
+// the host allowing every member right.
 #pragma once
 
 #include <cstring>
@@ -20,22 +20,24 @@ class InviteDialogTest : public MemberTest {
   void SetUp() override {
     MemberTest::SetUp();
     HostAnswersRights(200);
-    Conf()->BeginConference("sip:conf1@ims.example.cn", "77");
-    Conf()->m_iMemberCount = 2;
-    Conf()->m_iMaxMemberCount = 10;
-    // The conference window stays hidden here: its button reports the click.
-    Conf()->SendMessage(WM_COMMAND, MAKEWPARAM(IDC_CONF_INVITE, BN_CLICKED),
-                        (LPARAM)::GetDlgItem(Conf()->m_hWnd, IDC_CONF_INVITE));
-    ASSERT_NE(nullptr, Dlg());
     for (const host::HostEvent& e : Host().Events())
       if (e.channel == kReq && e.code == kTreeRegister && e.As<HostTreeBlock>()->nTree == kTreeInviteDialog)
         registered_.push_back(*e.As<HostTreeBlock>());
+    JoinConference(kConfURI, 2, 10);
+    ASSERT_TRUE(Click(Conf(), IDC_CONF_INVITE));
+    ASSERT_NE(nullptr, Dlg());
     Host().Clear();
   }
 
+  static constexpr char kConfURI[] = "sip:conf1@ims.example.cn";
   std::vector<HostTreeBlock> registered_;  // tree 4 registrations while the dialog was made
 
   CmmconfInvite* Dlg() { return Conf()->m_pInviteConfDlg.get(); }
+  // The host's news of the conference: its member count now, and the listed members' states.
+  void MembersNow(int count, std::initializer_list<StatusMember> members = {}) {
+    DeliverStatus(kStatisMembers, kConfURI, count, 0, members);
+  }
+  void ConferenceEnds() { DeliverStatus(kStatisConfEnded, kConfURI); }
   Rows InviteRows() {
     Rows rows;
     CListCtrl& list = Dlg()->m_listInvitees;

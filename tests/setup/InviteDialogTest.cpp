@@ -23,13 +23,13 @@ TEST_F(InviteDialogTest, TheInviteCommandShowsTheDialogOverADisabledConferenceWi
   EXPECT_FALSE(Visible(Dlg()));
   EXPECT_TRUE(::IsWindowEnabled(Conf()->m_hWnd));
   Conf()->SetSubConf(kSubConfWhiteboard, TRUE, 5);
-  Conf()->OnInviteCommand();
+  ASSERT_TRUE(Click(Conf(), IDC_CONF_INVITE));
   EXPECT_EQ(first, Dlg());
   EXPECT_EQ(kInviteNumberTipShort, platform::ToolTipTextFor(Dlg()->m_editNumber.m_hWnd));
 }
 
 TEST_F(InviteDialogTest, AddsStayWithinTheMaximumAndOkMayFillIt) {
-  Conf()->m_iMemberCount = 8;
+  MembersNow(8);
   Type("sip:a1@ims.example.cn");  // 8 + 0 + 1
   Type("sip:a2@ims.example.cn");  // 8 + 1 + 1
   Type("sip:a3@ims.example.cn");  // 8 + 2 + 1 > 10
@@ -43,12 +43,12 @@ TEST_F(InviteDialogTest, AddsStayWithinTheMaximumAndOkMayFillIt) {
 TEST_F(InviteDialogTest, OkRefusesMoreRowsThanTheConferenceCanTake) {
   Type("sip:a1@ims.example.cn");
   Type("sip:a2@ims.example.cn");
-  Conf()->m_iMemberCount = 9;  // members joined meanwhile: 9 + 2 > 10
+  MembersNow(9);  // members joined meanwhile: 9 + 2 > 10
   EXPECT_TRUE(Click(Dlg(), IDOK));
   EXPECT_EQ("会场人数超过会议最大人数限制！", LastBox());
   EXPECT_TRUE(Invited().empty());
   EXPECT_TRUE(Visible(Dlg()));
-  Conf()->m_iMemberCount = 8;  // 8 + 2: the maximum exactly
+  MembersNow(8);  // one left: 8 + 2, the maximum exactly
   EXPECT_TRUE(Click(Dlg(), IDOK));
   EXPECT_EQ(1u, Invited().size());
 }
@@ -57,7 +57,7 @@ TEST_F(InviteDialogTest, OkRefusesWithoutAConferenceOrWithoutRows) {
   EXPECT_TRUE(Click(Dlg(), IDOK));
   EXPECT_EQ("您未邀请任何成员，请选择成员或取消邀请！", LastBox());
   Type("sip:a1@ims.example.cn");
-  Conf()->EndConference();
+  ConferenceEnds();
   EXPECT_TRUE(Click(Dlg(), IDOK));
   EXPECT_EQ("会议已经结束，不能进行邀请！", LastBox());
   EXPECT_TRUE(Invited().empty());
@@ -91,7 +91,7 @@ TEST_F(InviteDialogTest, EndingTheConferenceDropsTheQueuedInvitations) {
   Type("sip:a1@ims.example.cn");
   Type("sip:a2@ims.example.cn");
   EXPECT_TRUE(Click(Dlg(), IDOK));
-  Conf()->EndConference();
+  ConferenceEnds();
   Advance(1500);
   EXPECT_EQ((Strings{"sip:a1@ims.example.cn"}), Invited());
   EXPECT_EQ(0, Conf()->m_saPendingInvites.GetSize());
@@ -107,9 +107,9 @@ TEST_F(InviteDialogTest, DuplicatesAreRefusedAgainstTheListAndTheConference) {
   Type("66002000,8123");
   EXPECT_EQ("号码已经存在！", LastBox());
   EXPECT_EQ(4u, InviteRows().size());
-  Conf()->UpdateMember("sip:b1@ims.example.cn", "connected", 3);
-  Conf()->UpdateMember("sip:b2@ims.example.cn", "connecting", 4);
-  Conf()->UpdateMember("sip:b3@ims.example.cn", "disconnected", 5);
+  MembersNow(3, {{"sip:b1@ims.example.cn", kMemberConnected, 3},
+                 {"sip:b2@ims.example.cn", kMemberConnecting, 4},
+                 {"sip:b3@ims.example.cn", kMemberDisconnected, 5}});
   Type("sip:b1@ims.example.cn");
   EXPECT_EQ("该成员已经在会议中！", LastBox());
   Type("sip:b2@ims.example.cn");
@@ -189,9 +189,8 @@ TEST_F(InviteDialogPhoneBookTest, PicksAreAddedExceptTheUsersOwnAddress) {
   EXPECT_FALSE(Module()->m_bAddingMember);
   EXPECT_EQ(nullptr, Module()->m_pActiveCommonDlg);
   // Picked again: listed addresses and members of the conference are refused by name.
-  Dlg()->m_listInvitees.DeleteItem(1);
-  Dlg()->m_iRowCount = 1;
-  Conf()->UpdateMember("sip:80009999@ims.example.cn", "connected", 3);
+  ASSERT_TRUE(platform::user::DoubleClickListItem(Dlg()->m_listInvitees.m_hWnd, 1));
+  MembersNow(3, {{"sip:80009999@ims.example.cn", kMemberConnected, 3}});
   EXPECT_TRUE(Click(Dlg(), IDC_INVITE_PHONEBOOK));
   EXPECT_EQ((Strings{"不能邀请自己！", "号码80005678@ims.example.cn已经存在！", "不能邀请自己！",
                      "成员80009999@ims.example.cn已经在会议中！"}),
@@ -200,7 +199,7 @@ TEST_F(InviteDialogPhoneBookTest, PicksAreAddedExceptTheUsersOwnAddress) {
 }
 
 TEST_F(InviteDialogPhoneBookTest, TheMaximumStopsThePicksThatDoNotFit) {
-  Conf()->m_iMemberCount = 8;
+  MembersNow(8);
   VzData().phoneBook[1].csSipURI = "sip:80007777@ims.example.cn";
   EXPECT_TRUE(Click(Dlg(), IDC_INVITE_PHONEBOOK));
   EXPECT_EQ(2u, InviteRows().size());

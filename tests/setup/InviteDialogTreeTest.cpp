@@ -61,7 +61,7 @@ TEST_F(InviteDialogTreeTest, APersonIsAddedByItsSipNumberAndOnlyOnce) {
 TEST_F(InviteDialogTreeTest, AMemberOfTheConferenceIsNotAddedFromTheTree) {
   LoadResearch();
   ASSERT_TRUE(ClickItem("刘洋"));
-  Conf()->UpdateMember("sip:80002001@ims.example.cn", "connecting", 7);
+  MembersNow(3, {{"sip:80002001@ims.example.cn", kMemberConnecting, 7}});
   ASSERT_TRUE(Click(Dlg(), IDC_INVITE_ADD));
   EXPECT_EQ("已经邀请该成员，请稍后再邀请！", LastBox());
   EXPECT_TRUE(InviteRows().empty());
@@ -82,7 +82,7 @@ TEST_F(InviteDialogTreeTest, DoubleClickingANumberLeafAddsItWithinTheMaximum) {
   ASSERT_TRUE(ClickItem("刘洋"));
   ASSERT_TRUE(user::DoubleClickTreeItem(Tree().m_hWnd, Find("13600002001")));
   EXPECT_EQ((Rows{{"刘洋", "013600002001"}}), InviteRows());
-  Conf()->m_iMemberCount = 9;  // 9 + 1 + 1 > 10
+  MembersNow(9);  // 9 + 1 + 1 > 10
   ASSERT_TRUE(user::DoubleClickTreeItem(Tree().m_hWnd, Find("66002001")));
   EXPECT_EQ("会场人数超过会议最大人数限制！", LastBox());
   EXPECT_EQ(1u, InviteRows().size());
@@ -94,7 +94,8 @@ TEST_F(InviteDialogTreeTest, OkAndCancelFoldPeople) {
   ASSERT_TRUE(Click(Dlg(), IDC_INVITE_ADD));
   ASSERT_TRUE(Click(Dlg(), IDOK));
   EXPECT_EQ(nullptr, Tree().GetChildItem(Find("刘洋")));
-  Conf()->OnInviteCommand();
+  MembersNow(3, {{"sip:80002001@ims.example.cn", kMemberConnecting, 7}});  // the invite button is back
+  ASSERT_TRUE(Click(Conf(), IDC_CONF_INVITE));
   ASSERT_TRUE(ClickItem("周杰"));
   ASSERT_TRUE(Click(Dlg(), IDCANCEL));
   EXPECT_EQ(nullptr, Tree().GetChildItem(Find("周杰")));
@@ -113,11 +114,11 @@ TEST_F(InviteDialogTreeTest, TheModuleEmptiesTheTree) {
 
 TEST_F(InviteDialogTreeTest, TheInviteCommandEmptiesTheTreeUntilTheTreesWereFilled) {
   EXPECT_TRUE(Click(Dlg(), IDCANCEL));
-  Conf()->OnInviteCommand();
+  ASSERT_TRUE(Click(Conf(), IDC_CONF_INVITE));
   EXPECT_NE(0u, Tree().GetCount());
   Module()->m_bDeptTreesFilled = FALSE;
   EXPECT_TRUE(Click(Dlg(), IDCANCEL));
-  Conf()->OnInviteCommand();
+  ASSERT_TRUE(Click(Conf(), IDC_CONF_INVITE));
   EXPECT_EQ(0u, Tree().GetCount());
 }
 
