@@ -6,7 +6,11 @@
 
 #include "confwindow/DlgDataConf.h"
 #include "module/ConfMethodRecord.h"
+#include "platform/ui/UserInput.h"
 #include "platform/ui/Wnd.h"
+#include "setup/DlgmmConfPreCreate.h"
+#include "setup/SetupIds.h"
+#include "setup/mmconfCreate.h"
 #include "tests/module/ModuleFixture.h"
 
 namespace {
@@ -150,15 +154,28 @@ TEST_F(ModuleTest, StatusQueryReportsTheBusyStates) {
   EXPECT_EQ(0, status.bMemberAdding);
   EXPECT_EQ(0, status.bSetupRequestPending);
   EXPECT_EQ(0, status.bInConf);
-  StartConference()->m_bSetupRequestPending = TRUE;
-  Module()->m_bAddingMember = TRUE;
+  JoinConference();
+  UserJoins("sip:conf2@ims.example.cn");  // a second join waits for its answer
   Module()->SetP2PBusy(TRUE);
+  Host().Clear();
+  // The host asks while the user adds a typed member on the create page and the member-right
+  // query for it runs; the host's answer ends the query.
+  HostStatusBlock adding{};
+  OnceInModal(platform::ModalKind::Dialog, [&](const platform::ModalState&) {
+    Deliver(kModuleStatusQuery, adding);
+    HostMemberRightAnswerBlock answer{200, "", 0};
+    Deliver(kModuleMemberRightAnswer, answer);
+  });
+  ASSERT_TRUE(platform::user::ClickItem(Module()->m_pDlgPreCreate->m_hWnd, IDC_RADIO_CREATE_CONF));
+  HWND create = Module()->m_pDlgPreCreate->m_pCreate->m_hWnd;
+  ASSERT_TRUE(platform::user::Type(::GetDlgItem(create, IDC_NUMBER_ENTRY), "66009999"));
+  ASSERT_TRUE(platform::user::ClickItem(create, IDC_BTN_ADD_NUMBER));
+  EXPECT_EQ(1, adding.bMemberAdding);
   ASSERT_EQ(1, Deliver(kModuleStatusQuery, status));
-  EXPECT_EQ(1, status.bMemberAdding);
+  EXPECT_EQ(0, status.bMemberAdding);
   EXPECT_EQ(1, status.bSetupRequestPending);
   EXPECT_EQ(1, status.bInConf);
   EXPECT_EQ(1, status.bP2PBusy);
-  ExpectTraffic(Host(), {});
 }
 
 TEST_F(ModuleTest, ConferenceEventsReachTheConferenceWindow) {
