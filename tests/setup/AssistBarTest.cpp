@@ -3,7 +3,9 @@
 #include <gtest/gtest.h>
 
 #include "module/ConfMethodRecord.h"
+#include "confwindow/ConfCtrlResult.h"
 #include "module/HostBlocks.h"
+#include "module/InviteEvents.h"
 #include "platform/ui/Cursor.h"
 #include "platform/ui/Menu.h"
 #include "platform/ui/Screen.h"
@@ -23,13 +25,22 @@ class AssistBarTest : public ModuleTest {
   void SetUp() override {
     ModuleTest::SetUp();
     platform::SetScreen(1280, 1024, RECT{0, 30, 1280, 984});
-    Module()->m_pDlgVNCTip = CDlgVNCTip::CreateBar();
-    ASSERT_NE(nullptr, Bar());
   }
-  void TearDown() override {
-    delete Module()->m_pDlgVNCTip;
-    Module()->m_pDlgVNCTip = nullptr;
-    ModuleTest::TearDown();
+
+  // The host's events of the requesting side: the peer took our assistance request (the bar
+  // shows), the peer ended the assistance.
+  void AssistanceCreated(const char* peer = kPeer) {
+    ASSERT_EQ(1, DeliverConfResult(kDetailP2PCreated, peer, kP2PAssist, kConfResultOK));
+  }
+  void PeerEnds(const char* peer = kPeer) { ASSERT_EQ(1, DeliverConfResult(kDetailP2PPeerEnd, peer, kP2PAssist)); }
+  // The helping side: the peer's request arrives and the user accepts it (host code 11).
+  void AcceptAssistance(const char* peer = kPeer) {
+    ASSERT_EQ(1, DeliverConfResult(kDetailP2PInvite, peer, kP2PAssist));
+    HostPlainBlock accept{0};
+    ASSERT_EQ(1, Deliver(kModuleAcceptInvite, accept));
+    platform::Desktop::PumpMessages();
+    ASSERT_NE(nullptr, Bar());
+    Host().Clear();
   }
 
   CDlgVNCTip* Bar() { return Module()->m_pDlgVNCTip; }
@@ -69,7 +80,8 @@ TEST(AssistBarTextTest, WidthCountsWideCharactersTwice) {
 
 TEST_F(AssistBarTest, CreationFailureIsReported) {
   platform::Desktop::FailWindowCreation(platform::kDialogClass);
-  EXPECT_EQ(nullptr, CDlgVNCTip::CreateBar());
+  AssistanceCreated();
+  EXPECT_EQ(nullptr, Bar());
   ASSERT_EQ(1u, MessageBoxesShown().size());
   EXPECT_EQ(CString("系统资源不足,请关闭并重新启动客户端。"), MessageBoxesShown()[0].text);
   std::vector<std::string> lines = Host().LogLines();
@@ -78,7 +90,7 @@ TEST_F(AssistBarTest, CreationFailureIsReported) {
 }
 
 TEST_F(AssistBarTest, RequestingSideShowsTheBarAtTheTopOfTheWorkArea) {
-  Bar()->BeginAssist(1, kPeer);
+  AssistanceCreated();
   ASSERT_TRUE(Visible());
   EXPECT_TRUE(Bar()->GetExStyle() & WS_EX_TOPMOST);
   CString peerText;
@@ -105,21 +117,21 @@ TEST_F(AssistBarTest, RequestingSideShowsTheBarAtTheTopOfTheWorkArea) {
 }
 
 TEST_F(AssistBarTest, BarWidensWithThePeerName) {
-  Bar()->BeginAssist(1, "sip:80002001@ims.example.cn");
+  AssistanceCreated("sip:80002001@ims.example.cn");
   CString name;
   Bar()->GetDlgItemText(IDC_VNC_TIP_PEER, name);
   EXPECT_EQ(CString("刘洋"), name);
   RECT shortBar;
   Bar()->GetWindowRect(&shortBar);
-  Bar()->EndAssist();
-  Bar()->BeginAssist(1, kPeer);
+  PeerEnds("sip:80002001@ims.example.cn");
+  AssistanceCreated();
   RECT longBar;
   Bar()->GetWindowRect(&longBar);
   EXPECT_GT(longBar.right - longBar.left, shortBar.right - shortBar.left);
 }
 
 TEST_F(AssistBarTest, TrayIconComesAndGoesWithTheRequestingSide) {
-  Bar()->BeginAssist(1, kPeer);
+  AssistanceCreated();
   ASSERT_EQ(1u, platform::TrayIcons().size());
   const platform::TrayIcon& icon = platform::TrayIcons()[0];
   EXPECT_EQ(Bar()->m_hWnd, icon.hwnd);
@@ -127,7 +139,7 @@ TEST_F(AssistBarTest, TrayIconComesAndGoesWithTheRequestingSide) {
   EXPECT_EQ((UINT)WM_MOUSEMOVE, icon.callbackMessage);
   EXPECT_EQ(LoadIcon(nullptr, MAKEINTRESOURCE(IDI_VNC_TIP)), icon.icon);
   EXPECT_EQ(CString("点对点请求协助"), icon.tip);
-  Bar()->EndAssist();
+  PeerEnds();
   EXPECT_TRUE(platform::TrayIcons().empty());
   EXPECT_FALSE(Visible());
 }
@@ -136,6 +148,7 @@ TEST_F(AssistBarTest, LongTrayTipIsCutBetweenCharacters) {
   // 62 single bytes and a double-byte character: the 64-byte tip holds 63 bytes at most, and
   // the character's first half alone would show as garbage.
   const CString tip = CString('a', 62) + "中";
+  AcceptAssistance();  // the helping side's bar has no icon of its own
   ASSERT_TRUE(Bar()->TrayIcon(kTrayAdd, tip));
   ASSERT_EQ(1u, platform::TrayIcons().size());
   EXPECT_EQ(CString('a', 62), platform::TrayIcons()[0].tip);
@@ -143,7 +156,7 @@ TEST_F(AssistBarTest, LongTrayTipIsCutBetweenCharacters) {
 }
 
 TEST_F(AssistBarTest, HelpingSideStaysHiddenWithoutIcon) {
-  Bar()->BeginAssist(0, kPeer);
+  AcceptAssistance();
   EXPECT_FALSE(Visible());
   EXPECT_TRUE(platform::TrayIcons().empty());
   EXPECT_TRUE(Bar()->IsInAssist());
@@ -151,7 +164,7 @@ TEST_F(AssistBarTest, HelpingSideStaysHiddenWithoutIcon) {
 }
 
 TEST_F(AssistBarTest, TransparencyFromTheIconMenu) {
-  Bar()->BeginAssist(1, kPeer);
+  AssistanceCreated();
   EXPECT_TRUE(Bar()->GetExStyle() & WS_EX_LAYERED);
   EXPECT_EQ(255, Alpha());
   const platform::MenuRecord& first = TrayMenu(ID_VNC_ALPHA_40);
@@ -172,7 +185,7 @@ TEST_F(AssistBarTest, TransparencyFromTheIconMenu) {
 }
 
 TEST_F(AssistBarTest, HiddenBarOffersOpeningOnly) {
-  Bar()->BeginAssist(1, kPeer);
+  AssistanceCreated();
   TrayMenu(ID_VNC_HIDE);
   ASSERT_FALSE(Visible());
   const platform::MenuRecord& menu = TrayMenu(ID_VNC_OPEN);
@@ -182,9 +195,10 @@ TEST_F(AssistBarTest, HiddenBarOffersOpeningOnly) {
   EXPECT_TRUE(Visible());
 }
 
+// No flow leaves the icon without a session; the menu still guards against it.
 TEST_F(AssistBarTest, WithoutSessionTheMenuCannotEnd) {
-  Bar()->BeginAssist(1, kPeer);
-  Bar()->EndAssist();
+  AssistanceCreated();
+  PeerEnds();
   Bar()->ShowBar(FALSE, TRUE);
   const platform::MenuRecord& menu = TrayMenu(0);
   EXPECT_FALSE(Offers(menu, ID_VNC_END_ASSIST));
@@ -192,7 +206,7 @@ TEST_F(AssistBarTest, WithoutSessionTheMenuCannotEnd) {
 }
 
 TEST_F(AssistBarTest, ClosingOnlyHidesAndTheIconReopens) {
-  Bar()->BeginAssist(1, kPeer);
+  AssistanceCreated();
   platform::user::CloseWindow(Bar()->m_hWnd);
   EXPECT_FALSE(Visible());
   EXPECT_TRUE(Bar()->IsInAssist());
@@ -213,7 +227,7 @@ void ExpectLeaveSent(const host::RecordingHost& host) {
 
 TEST_F(AssistBarTest, EndButtonEndsTheSession) {
   Module()->SetP2PBusy(TRUE);
-  Bar()->BeginAssist(1, kPeer);
+  AssistanceCreated();
   ASSERT_TRUE(platform::user::ClickItem(Bar()->m_hWnd, IDC_VNC_TIP_END));
   ExpectLeaveSent(Host());
   EXPECT_FALSE(Module()->GetP2PBusy());
@@ -229,7 +243,7 @@ TEST_F(AssistBarTest, EndButtonEndsTheSession) {
 
 TEST_F(AssistBarTest, HostCode13EndsTheSessionAndDeletesTheBar) {
   Module()->SetP2PBusy(TRUE);
-  Bar()->BeginAssist(1, kPeer);
+  AssistanceCreated();
   HostPlainBlock block{0};
   EXPECT_EQ(1, Deliver(kModuleAssistWindow, block));
   ExpectLeaveSent(Host());
@@ -242,9 +256,8 @@ TEST_F(AssistBarTest, HostCode13EndsTheSessionAndDeletesTheBar) {
 // the bar goes, its menu handler returns safely.
 TEST_F(AssistBarTest, TheBarGoesWhileItsTrayMenuIsOpen) {
   for (bool close : {false, true}) {
-    if (!Bar()) Module()->m_pDlgVNCTip = CDlgVNCTip::CreateBar();
     Module()->SetP2PBusy(TRUE);
-    Bar()->BeginAssist(1, kPeer);
+    AssistanceCreated();
     HWND bar = Bar()->m_hWnd;
     OnceInModal(platform::ModalKind::Menu, [this, close](const platform::ModalState&) {
       HostPlainBlock block{0};
@@ -262,6 +275,9 @@ TEST_F(AssistBarTest, TheBarGoesWhileItsTrayMenuIsOpen) {
 }
 
 TEST_F(AssistBarTest, HostCode13LeavesAnIdleBar) {
+  AssistanceCreated();
+  PeerEnds();
+  Host().Clear();
   HostPlainBlock block{0};
   Deliver(kModuleAssistWindow, block);
   EXPECT_NE(nullptr, Bar());
@@ -270,7 +286,7 @@ TEST_F(AssistBarTest, HostCode13LeavesAnIdleBar) {
 
 TEST_F(AssistBarTest, ModuleCloseEndsTheAssistanceAndDeletesTheBar) {
   Module()->SetP2PBusy(TRUE);
-  Bar()->BeginAssist(1, kPeer);
+  AssistanceCreated();
   Module()->Close();
   ExpectLeaveSent(Host());
   EXPECT_EQ(nullptr, Bar());
@@ -279,8 +295,10 @@ TEST_F(AssistBarTest, ModuleCloseEndsTheAssistanceAndDeletesTheBar) {
 }
 
 TEST_F(AssistBarTest, PeerEndSendsNothing) {
-  Bar()->BeginAssist(1, kPeer);
-  Bar()->EndAssist();
+  Module()->SetP2PBusy(TRUE);
+  AssistanceCreated();
+  PeerEnds();
+  EXPECT_FALSE(Module()->GetP2PBusy());
   EXPECT_TRUE(Host().ConfMethodRecords(1).empty());
   EXPECT_FALSE(Bar()->IsInAssist());
   EXPECT_EQ(1u, Sent(kHostEndDataSession));
