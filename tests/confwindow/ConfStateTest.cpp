@@ -9,36 +9,37 @@ namespace {
 
 using ConfStateTest = ConfWindowTest;
 
+const char kConf[] = "sip:conf001@ims.example.cn";
+
 TEST_F(ConfStateTest, TheWindowIsMadeHiddenAndOwnedByTheDesktop) {
   EXPECT_FALSE(Conf()->IsWindowVisible());
   EXPECT_EQ(nullptr, Conf()->GetParent());
 }
 
 TEST_F(ConfStateTest, FindMemberMatchesTheURIExactly) {
-  StartConference();
-  Conf()->UpdateMember("sip:80002001@ims.example.cn", "connecting", 3);
-  Conf()->UpdateMember("sip:80002001@ims.example.cn", "connected", 4);
+  JoinConference(kConf);
+  DeliverStatus(kStatisMembers, kConf, 2, 0, {{kLiuYangURI, kMemberConnecting, 3}});
+  DeliverStatus(kStatisMembers, kConf, 2, 0, {{kLiuYangURI, kMemberConnected, 4}});
   CDlgDataConf::Member* member = Conf()->FindMember("sip:80002001@ims.example.cn");
   ASSERT_NE(member, nullptr);
   EXPECT_EQ(CString("connected"), member->csState);
   EXPECT_EQ(4, member->iMemberID);
   EXPECT_EQ(nullptr, Conf()->FindMember("SIP:80002001@ims.example.cn"));
   EXPECT_EQ(nullptr, Conf()->FindMember("sip:80002001@ims.example.cn;x"));
-  Conf()->EndConference();
+  DeliverStatus(kStatisConfEnded, kConf);
   EXPECT_EQ(nullptr, Conf()->FindMember("sip:80002001@ims.example.cn"));
 }
 
 TEST_F(ConfStateTest, SubConferencesByTypeAndByIndex) {
-  StartConference();
-  Conf()->SetSubConf(kSubConfVideo, TRUE, 12);
-  EXPECT_TRUE(Conf()->bSubConfStarted(kSubConfVideo, FALSE));
-  EXPECT_TRUE(Conf()->bSubConfStarted(1, TRUE)) << "video is the second entry of the type list";
-  EXPECT_FALSE(Conf()->bSubConfStarted(kSubConfWhiteboard, FALSE));
+  JoinConference(kConf, 0, 0, kSubConfWhiteboard, "12");
+  EXPECT_TRUE(Conf()->bSubConfStarted(kSubConfWhiteboard, FALSE));
+  EXPECT_TRUE(Conf()->bSubConfStarted(3, TRUE)) << "the whiteboard is the fourth entry of the type list";
+  EXPECT_FALSE(Conf()->bSubConfStarted(kSubConfVideo, FALSE));
   EXPECT_FALSE(Conf()->bSubConfStarted(99, FALSE));
   EXPECT_FALSE(Conf()->bSubConfStarted(-1, TRUE));
-  EXPECT_EQ(12, Conf()->GetSubConfID(kSubConfVideo, FALSE));
-  Conf()->EndConference();
-  EXPECT_FALSE(Conf()->bSubConfStarted(kSubConfVideo, FALSE));
+  EXPECT_EQ(12, Conf()->GetSubConfID(kSubConfWhiteboard, FALSE));
+  DeliverStatus(kStatisConfEnded, kConf);
+  EXPECT_FALSE(Conf()->bSubConfStarted(kSubConfWhiteboard, FALSE));
 }
 
 TEST(DlgInfoToolTip, LayoutShowsTheAskedButtonsAndGrowsWithTheText) {

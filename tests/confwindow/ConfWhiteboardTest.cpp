@@ -198,7 +198,7 @@ TEST_F(ConfWhiteboardTest, AConferenceWithDocumentShareOpensTheSharedBoardWhichT
   HostRecordBlock block{1, host::UnpackReceivedWbMessage(host::PackWbMessage(sent[0]), arena), 0};
   EXPECT_EQ(1, Deliver(kModuleDataConfRecord, block));
   EXPECT_EQ(0, CountLog("[ERROR]CTavorineModule::OnHostMessage(no whiteboard takes the record)\n"));
-  Conf()->EndConference();
+  DeliverStatus(kStatisConfEnded, "sip:c@ims.example.cn");
   EXPECT_EQ(Conf()->GetShareWhiteBoard(), nullptr);
 }
 

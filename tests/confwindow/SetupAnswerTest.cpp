@@ -99,6 +99,18 @@ TEST_F(SetupAnswerTest, CreateSuccessAfterTheTimeOutIsLeftAtOnce) {
   EXPECT_EQ(-1, PendingHideRequest());
 }
 
+// Members still waiting for their invitation when the created conference ends are not invited
+// into the next one.
+TEST_F(SetupAnswerTest, InitialMembersOfAnEndedConferenceAreNotInvitedInTheNext) {
+  const int type = UserCreatesWith({kLiuYang, kChenJing, kSunLi});
+  DeliverCtrlResult({kDetailCreate, 200, "sip:first@ims.example.cn", "", "", type});
+  ASSERT_EQ(1u, Requests(kConfInvite).size());
+  DeliverStatus(kStatisConfEnded, "sip:first@ims.example.cn");
+  JoinConference("sip:second@ims.example.cn");
+  Advance(2000);
+  EXPECT_TRUE(Requests(kConfInvite).empty());
+}
+
 TEST_F(SetupAnswerTest, AJoinFailureReportsOnTheJoinPage) {
   UserJoins("sip:conf7@ims.example.cn");
   LookElsewhere();

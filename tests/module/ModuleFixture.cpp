@@ -60,7 +60,8 @@ CDlgDataConf* ModuleTest::StartConference(const char* uri) {
 }
 
 void ModuleTest::UserJoins(const char* uri) {
-  if (!module_->m_pDlgPreCreate) {
+  Pump();  // the host's message loop ran since the last event
+  if (!module_->m_pDlgPreCreate || !module_->m_pDlgPreCreate->IsWindowVisible()) {
     HostPlainBlock open{0};
     ASSERT_EQ(1, Deliver(kModuleOpenUI, open));
   }
@@ -74,7 +75,8 @@ void ModuleTest::UserJoins(const char* uri) {
   ASSERT_TRUE(module_->m_pDlgDataConf->m_bSetupRequestPending) << "the join request went out";
 }
 
-CDlgDataConf* ModuleTest::JoinConference(const char* uri, int memberCount, int maxMembers) {
+CDlgDataConf* ModuleTest::JoinConference(const char* uri, int memberCount, int maxMembers, int confType,
+                                         const char* subConfID) {
   UserJoins(uri);
   confCtrlResult answer{};
   answer.detailType = kDetailJoin;
@@ -83,6 +85,8 @@ CDlgDataConf* ModuleTest::JoinConference(const char* uri, int memberCount, int m
   CopyField(answer.szDConfID, "dconf-77");
   answer.iMemberCount = memberCount;
   answer.iMaxMembers = maxMembers;
+  answer.iConfType = confType;
+  CopyField(answer.szSubConfID, subConfID);
   HostRecordBlock block{1, &answer, 0};
   EXPECT_EQ(1, Deliver(kModuleConfEvent, block));
   EXPECT_TRUE(module_->m_pDlgDataConf->m_bInConf);

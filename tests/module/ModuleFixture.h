@@ -35,15 +35,15 @@ class ModuleTest : public HostTest {
   // Delivers conference event 1 (a conference-control result) with its detail type, URI, kind,
   // result code and sub-conference id; returns the handled flag.
   int DeliverConfResult(int detail, const char* uri, int kind, int result = 0, const char* subConfID = "");
-  // The user joins the conference uri from the start window's join page (the host opens the
-  // user interface with code 2 first when it is not open), the host consenting (code 20032)
+  // The user joins the conference uri from the start window's join page (the host shows the
+  // user interface with code 2 first when it is not on screen), the host consenting (code 20032)
   // and taking the request (code 102).
   void UserJoins(const char* uri = "sip:conf001@ims.example.cn");
   // A conference the user joined: the join and the host's answer (conference event 1, detail
-  // type 7) with the member count and maximum (0 keeps the window's own); the traffic is
-  // cleared.
+  // type 7) with the member count and maximum (0 keeps the window's own), the conference type
+  // and the sub-conference id; the traffic is cleared.
   CDlgDataConf* JoinConference(const char* uri = "sip:conf001@ims.example.cn", int memberCount = 0,
-                               int maxMembers = 0);
+                               int maxMembers = 0, int confType = 0, const char* subConfID = "");
   // Host code 9 with iType 7: the members of a conference and their count, or (detail
   // kStatisConfEnded) its end.
   int DeliverStatus(int detail, const char* confURI, int memberCount = 0, int maxMembers = 0,

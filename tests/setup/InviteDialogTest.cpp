@@ -16,13 +16,14 @@ TEST_F(InviteDialogTest, TheInviteCommandShowsTheDialogOverADisabledConferenceWi
   EXPECT_TRUE(Visible(Dlg()));
   EXPECT_FALSE(::IsWindowEnabled(Conf()->m_hWnd));
   EXPECT_EQ(kInviteNumberTip, platform::ToolTipTextFor(Dlg()->m_editNumber.m_hWnd));
-  // Cancel hides it and gives the conference window back; the next command reuses it with
-  // the short tip while a sub-conference runs.
+  // Cancel hides it and gives the conference window back; the next command, in a conference
+  // whose whiteboard runs, reuses it with the short tip.
   CmmconfInvite* first = Dlg();
   EXPECT_TRUE(Click(Dlg(), IDCANCEL));
   EXPECT_FALSE(Visible(Dlg()));
   EXPECT_TRUE(::IsWindowEnabled(Conf()->m_hWnd));
-  Conf()->SetSubConf(kSubConfWhiteboard, TRUE, 5);
+  ConferenceEnds();
+  JoinConference("sip:conf2@ims.example.cn", 2, 10, kSubConfWhiteboard, "5");
   ASSERT_TRUE(Click(Conf(), IDC_CONF_INVITE));
   EXPECT_EQ(first, Dlg());
   EXPECT_EQ(kInviteNumberTipShort, platform::ToolTipTextFor(Dlg()->m_editNumber.m_hWnd));
@@ -53,16 +54,24 @@ TEST_F(InviteDialogTest, OkRefusesMoreRowsThanTheConferenceCanTake) {
   EXPECT_EQ(1u, Invited().size());
 }
 
+// The conference's end leaves the open dialog and its rows to the user: OK refuses, Cancel
+// empties it and gives the conference window back.
 TEST_F(InviteDialogTest, OkRefusesWithoutAConferenceOrWithoutRows) {
   EXPECT_TRUE(Click(Dlg(), IDOK));
   EXPECT_EQ("您未邀请任何成员，请选择成员或取消邀请！", LastBox());
   Type("sip:a1@ims.example.cn");
   ConferenceEnds();
+  EXPECT_TRUE(Visible(Dlg()));
   EXPECT_TRUE(Click(Dlg(), IDOK));
   EXPECT_EQ("会议已经结束，不能进行邀请！", LastBox());
   EXPECT_TRUE(Invited().empty());
   EXPECT_EQ(1u, InviteRows().size());
   EXPECT_TRUE(Visible(Dlg()));
+  EXPECT_TRUE(Click(Dlg(), IDCANCEL));
+  EXPECT_TRUE(InviteRows().empty());
+  EXPECT_TRUE(::IsWindowEnabled(Conf()->m_hWnd));
+  Advance(1000);
+  EXPECT_TRUE(Invited().empty());
 }
 
 TEST_F(InviteDialogTest, TheFirstInvitationLeavesAtOnceTheOthersEvery500Ms) {
