@@ -186,6 +186,12 @@ void CDlgDataConf::OnIMSConfEventVexlonctrl1(int iType, void* record) {
     OnConfCtrlResult(result);
     return;
   }
+  if (iType == 6 && record) {
+    confCtrlRight event;
+    memcpy(&event, record, sizeof event);
+    OnControlRight(event);
+    return;
+  }
   if (iType == 7 && record) {
     auto event = std::make_unique<confStatisEvent>();
     memcpy(event.get(), record, sizeof *event);

@@ -3,13 +3,14 @@
 // and ids, the set-up request flags, the named pending operations with their one-second
 // expiry timer, the set-up waits (timers 1 and 4), the invitation queue (timer 34), and the
 // answers to the create, join and booking requests (conference event iType 1), the status
-// changes of the conference (iType 7: members, the end). The window is created hidden from its
+// changes of the conference (iType 7: members, the end), the control rights (iType 6). The window is created hidden from its
 // template (CreateConfWindow) and shown while a conference runs.
 #pragma once
 
 #include <memory>
 
 #include "confwindow/ConfCtrlResult.h"
+#include "confwindow/ConfCtrlRight.h"
 #include "confwindow/ConfStatisEvent.h"
 #include "platform/CString.h"
 #include "platform/Collections.h"
@@ -159,6 +160,9 @@ class CDlgDataConf : public CDialog {
   // Conference event iType 7 (confwindow/DlgDataConfStatus.cpp): members changed, or a
   // conference ended (the running one, or the one of the invitation on screen).
   void OnConfStatisEvent(const confStatisEvent& event);
+  // Conference event iType 6 (confwindow/DlgDataConfWhiteboard.cpp): a feature's control right
+  // given or taken back; the document-share right decides who turns the shared board's pages.
+  void OnControlRight(const confCtrlRight& event);
 
   // ---- Invitations to a conference (confwindow/DlgDataConfInviteReceived.cpp) ----
   // Runs the invitation dialog (or accepts at once with the user's auto-accept option) and

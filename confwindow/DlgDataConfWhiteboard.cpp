@@ -1,11 +1,13 @@
 // The conference whiteboards' life: the conference whiteboard opens with a conference whose
 // types include the whiteboard, the shared-document board with one whose types include document
-// share; both go when that conference ends or the conference window goes.
+// share; both go when that conference ends or the conference window goes. The document-share
+// control right, given to one member at a time, decides who turns the shared board's pages.
 #include <cstdlib>
 
 #include "confwindow/DlgDataConf.h"
 #include "module/TavorineModule.h"
 #include "platform/ui/WindowRelease.h"
+#include "vezadazavo/VezadaZavo.h"
 #include "whiteboard/model/WbRecords.h"
 #include "whiteboard/windows/DlgDFShareWhiteBoard.h"
 #include "whiteboard/windows/DlgDFWhiteBoard.h"
@@ -66,4 +68,19 @@ BOOL CDlgDataConf::RouteWhiteboardRecord(void* record) {
   if (!board) return FALSE;
   board->DispatchBoardRecord(record);
   return TRUE;
+}
+
+void CDlgDataConf::OnControlRight(const confCtrlRight& event) {
+  const CString feature = RecordText(event.szFeature);
+  const CString member = RecordText(event.szMemberURI);
+  CString line;
+  line.Format("CDlgDataConf::OnControlRight(detailType=%d feature=%s member=%s)\n", event.detailType,
+              (LPCTSTR)feature, (LPCTSTR)member);
+  WriteLog(line);
+  if (!m_bInConf || RecordText(event.szConfURI) != m_csConfURI || feature != kFeatureDocShare) return;
+  if (!m_pDlgShareWhiteBoard) return;
+  const BOOL mine = IsMySelf(member);
+  // Given to another member, the right is no longer ours; taken from another, nothing changes.
+  if (event.detailType == kCtrlRightGiven) m_pDlgShareWhiteBoard->SetControlRight(mine);
+  else if (event.detailType == kCtrlRightTaken && mine) m_pDlgShareWhiteBoard->SetControlRight(FALSE);
 }

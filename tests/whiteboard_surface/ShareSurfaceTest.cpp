@@ -1,24 +1,26 @@
 // The shared-document surface and its window: records to the document-share sub-conference
 // (nConfType 0, the share header), received records without a page filter, the object menu,
-// and the window's screening of received records.
+// the window's screening of received records and the control right that the host gives.
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <functional>
-#include <memory>
 
+#include "confwindow/ConfCtrlRight.h"
 #include "confwindow/DlgDataConf.h"
+#include "host/WbRelay.h"
 #include "platform/ui/ColorDialog.h"
 #include "platform/ui/Desktop.h"
 #include "platform/ui/Menu.h"
 #include "platform/ui/UserInput.h"
 #include "tests/whiteboard_surface/SisterBoardFixture.h"
+#include "vezadazavo/VezadaZavo.h"
+#include "whiteboard/model/StrokeBase.h"
 #include "whiteboard/model/StrokePage.h"
-#include "whiteboard/model/StrokePolyline.h"
-#include "whiteboard/model/StrokeSolidRectangle.h"
 #include "whiteboard/surface/LineWidthListBox.h"
 #include "whiteboard/surface/ShareDrawContentDlg.h"
 #include "whiteboard/windows/DlgDFShareWhiteBoard.h"
-#include "whiteboard/windows/DlgDFWhiteBoard.h"
+#include "whiteboard/windows/WbToolButtons.h"
 
 namespace surftest {
 namespace {
@@ -27,51 +29,84 @@ namespace user = platform::user;
 using platform::ModalKind;
 using platform::ModalState;
 
-constexpr int kDocShareSubConf = 61;
+constexpr char kDocShareSubConf[] = "61";
+constexpr char kMe[] = "sip:13700000001@ims.example.cn";
+constexpr char kOther[] = "sip:13700000002@ims.example.cn";
 
+// The board that the conference window opened for a joined conference with document share.
 class ShareSurface : public SisterBoardTest {
  protected:
   void SetUp() override {
     SisterBoardTest::SetUp();
-    CDlgDataConf* conf = StartConference();
-    conf->SetSubConf(kSubConfDocShare, TRUE, kDocShareSubConf);
-    conf->SetSubConf(kSubConfWhiteboard, TRUE, (int)kWhiteboardSubConf);
-    board_.reset(new CDlgDFShareWhiteBoard());
-    ASSERT_TRUE(board_->CreateBoard(nullptr));
-    board_->ShowWindow(SW_SHOW);
-    ReceivedRecord first(WB_RECV_PAGE_CONTENT, 1, WB_PAGEOP_PAGE_CONTENT, nullptr, 3);
-    board_->DispatchBoardRecord(&first.header);
+    VzData().myInfo.csSipURI = kMe;
+    JoinConference(kConfURI, 0, 0, kSubConfDocShare, kDocShareSubConf);
+    board_ = Module()->m_pDlgDataConf->GetShareWhiteBoard();
+    ASSERT_NE(board_, nullptr);
     ASSERT_NE(Surface()->m_pCurPage, nullptr);
-  }
-  void TearDown() override {
-    board_.reset();
-    SisterBoardTest::TearDown();
   }
   CShareDrawContentDlg* Surface() { return board_->GetSurface(); }
   static void ExpectShareHeader(const WbMsgHeader* header) {
     DWORD subConf = header->head.nSubConfID;
-    EXPECT_STREQ(header->head.szSessionURI, "sip:conf001@ims.example.cn");
+    EXPECT_STREQ(header->head.szSessionURI, kConfURI);
     EXPECT_STREQ(header->head.szDConfID, "dconf-77");
-    EXPECT_EQ(subConf, (DWORD)kDocShareSubConf);
+    EXPECT_EQ(subConf, 61u);
+  }
+  // Chooses a tool with its button (the current tool's button is disabled).
+  void ChooseTool(int tool) {
+    if (Surface()->m_nTool == tool) return;
+    int button = tool == kToolSelect ? IDC_WB_SELECT_TOOL : IDC_WB_TOOL_FIRST + tool;
+    ASSERT_TRUE(user::ClickItem(board_->m_hWnd, button)) << tool;
   }
   CStrokeBase* DrawSolidRectangle() {
-    Surface()->m_nTool = kToolSolidRectangle;
+    ChooseTool(kToolSolidRectangle);
     Drag(Surface(), {100, 100}, {200, 160});
     return Strokes(Surface()).back();
   }
   // Right-clicks at `at` with the select tool; `inMenu` acts while the menu is up.
   void RightClick(POINT at, std::function<void(const platform::MenuRecord*)> inMenu) {
-    Surface()->m_nTool = kToolSelect;
+    ChooseTool(kToolSelect);
     OnceInModal(ModalKind::Menu, [inMenu](const ModalState&) { inMenu(platform::Menus::Current()); });
     user::MouseDown(Surface()->m_hWnd, at, true);
     user::MouseUp(Surface()->m_hWnd, at, true);
   }
+  // A message this board sent, as the relay delivers it to a member's module (the host's code
+  // 8); method, when not 0, is the received method the server gives it.
+  int Receive(const WbMsgHeader* sent, DWORD method = 0) {
+    HostRecordBlock block{1, host::UnpackReceivedWbMessage(host::PackWbMessage(sent), relayed_, nullptr, method), 0};
+    return Deliver(kModuleDataConfRecord, block);
+  }
+  // The board's own page content as it sends it, for a member whose board has `pages` pages
+  // and shows page `page`.
+  const WbMsgHeader* PageContent(int page, int pages) {
+    board_->SendPageContent(1);
+    WbMsgHeader* sent = const_cast<WbMsgHeader*>(Sent().back());
+    sent->nValue = pages;
+    sent->pPageOp->nPage = page;
+    return sent;
+  }
+  // The host's conference event 6: the document-share control right given to or taken from
+  // member.
+  int ControlRight(int detail, const char* member) {
+    confCtrlRight event{};
+    event.detailType = detail;
+    strncpy(event.szConfURI, kConfURI, sizeof event.szConfURI - 1);
+    strncpy(event.szMemberURI, member, sizeof event.szMemberURI - 1);
+    strncpy(event.szFeature, kFeatureDocShare, sizeof event.szFeature - 1);
+    HostRecordBlock block{6, &event, 0};
+    return Deliver(kModuleConfEvent, block);
+  }
+  CString PageControl(int id) {
+    CString text;
+    board_->GetDlgItemText(id, text);
+    return text;
+  }
 
-  std::unique_ptr<CDlgDFShareWhiteBoard> board_;
+  CDlgDFShareWhiteBoard* board_ = nullptr;
+  host::BlockArena relayed_;
 };
 
 TEST_F(ShareSurface, ALineGoesToTheDocumentShareSubConference) {
-  Surface()->m_nTool = kToolLine;
+  ChooseTool(kToolLine);
   Drag(Surface(), {100, 50}, {300, 200});
   std::vector<const WbMsgHeader*> sent = Sent();
   ASSERT_EQ(sent.size(), 1u) << Traffic();
@@ -80,52 +115,60 @@ TEST_F(ShareSurface, ALineGoesToTheDocumentShareSubConference) {
   EXPECT_EQ(Strokes(Surface())[0]->m_pOwner, nullptr);
 }
 
-TEST_F(ShareSurface, NothingLeavesWithoutAConference) {
-  Module()->m_pDlgDataConf->EndConference();
-  Surface()->m_nTool = kToolLine;
-  Drag(Surface(), {100, 50}, {300, 200});
-  EXPECT_EQ(Strokes(Surface()).size(), 1u);
-  EXPECT_TRUE(Sent().empty()) << Traffic();
-}
-
 TEST_F(ShareSurface, ReceivedObjectsReachAnyPageAndPageRecordsAreLeftAlone) {
+  // A member's new page changes nothing here.
   CStrokePage* shown = Surface()->m_pCurPage;
-  ReceivedRecord newPage(WB_RECV_PAGE_ADD, 2, WB_PAGEOP_NEW_PAGE, nullptr);
-  board_->DispatchBoardRecord(&newPage.header);
+  EXPECT_EQ(Receive(PageContent(2, 2), WB_RECV_PAGE_ADD), 1);
   EXPECT_EQ(Surface()->m_pCurPage, shown);
   EXPECT_EQ(Surface()->m_nCurPageNo, 1);
+  EXPECT_FALSE(board_->m_bContentChanged);
 
-  // One page: every page number names it.
-  LinePayload line;
-  ReceivedRecord add(WB_RECV_OBJECT_ADD, 3, WB_PAGEOP_OBJECT, &line.line);
-  board_->DispatchBoardRecord(&add.header);
+  ChooseTool(kToolLine);
+  Drag(Surface(), {100, 50}, {300, 200});
+  WbMsgHeader* line = const_cast<WbMsgHeader*>(Sent().back());
+  RightClick({200, 125}, [](const platform::MenuRecord*) { platform::Menus::Choose(ID_WB_SHARE_DELETE); });
+  ASSERT_TRUE(Strokes(Surface()).empty());
+
+  // One page: every page number names it (the member draws on its page 3).
+  line->pPageOp->nPage = 3;
+  EXPECT_EQ(Receive(line), 1);
   EXPECT_EQ(Strokes(Surface()).size(), 1u);
-  EXPECT_TRUE(board_->m_bContentChanged);
 }
 
-TEST_F(ShareSurface, TheWindowScreensRecordsAndShowsTheRemotePages) {
-  ReceivedRecord content(WB_RECV_PAGE_CONTENT, 2, WB_PAGEOP_PAGE_CONTENT, nullptr, 5);
-  board_->DispatchBoardRecord(&content.header);
+TEST_F(ShareSurface, ThePageControlsShowTheRemotePagesUnlessThisMemberHoldsTheControlRight) {
+  Receive(PageContent(2, 5));
   EXPECT_EQ(Surface()->m_nRemotePageCount, 5);
   EXPECT_EQ(Surface()->m_nCurPageNo, 2);
-  CString text;
-  board_->GetDlgItemText(IDC_WB_PAGE_COUNT, text);
-  EXPECT_STREQ(text, "5");
-  board_->GetDlgItemText(IDC_WB_PAGE_NO, text);
-  EXPECT_STREQ(text, "2");
+  EXPECT_STREQ(PageControl(IDC_WB_PAGE_COUNT), "5");
+  EXPECT_STREQ(PageControl(IDC_WB_PAGE_NO), "2");
 
   // A synchronisation request without payload is dropped: nothing answers it.
-  ReceivedRecord sync(WB_RECV_BOARD_SYNC, 2, WB_PAGEOP_OBJECT, nullptr);
-  board_->DispatchBoardRecord(&sync.header);
-  EXPECT_TRUE(Sent().empty()) << Traffic();
+  board_->RequestBoardContent();
+  size_t before = Sent().size();
+  Receive(Sent().back());
+  EXPECT_EQ(Sent().size(), before) << Traffic();
 
-  // With the control right the page controls follow the local user.
-  board_->m_bHasControlRight = TRUE;
-  ReceivedRecord next(WB_RECV_PAGE_CONTENT, 4, WB_PAGEOP_PAGE_CONTENT, nullptr, 6);
-  board_->DispatchBoardRecord(&next.header);
-  board_->GetDlgItemText(IDC_WB_PAGE_COUNT, text);
-  EXPECT_STREQ(text, "5");
+  // The host gives this member the control right: the page controls follow the local user.
+  EXPECT_EQ(ControlRight(kCtrlRightGiven, kMe), 1);
+  Receive(PageContent(4, 6));
+  EXPECT_STREQ(PageControl(IDC_WB_PAGE_COUNT), "5");
+  EXPECT_STREQ(PageControl(IDC_WB_PAGE_NO), "2");
   EXPECT_EQ(Surface()->m_nRemotePageCount, 6);
+
+  // Another member's right taken back leaves ours; the right given to another member ends it.
+  ControlRight(kCtrlRightTaken, kOther);
+  Receive(PageContent(3, 6));
+  EXPECT_STREQ(PageControl(IDC_WB_PAGE_NO), "2");
+  ControlRight(kCtrlRightGiven, kOther);
+  Receive(PageContent(3, 7));
+  EXPECT_STREQ(PageControl(IDC_WB_PAGE_COUNT), "7");
+  EXPECT_STREQ(PageControl(IDC_WB_PAGE_NO), "3");
+
+  // Ours taken back: the remote pages show again.
+  ControlRight(kCtrlRightGiven, kMe);
+  ControlRight(kCtrlRightTaken, kMe);
+  Receive(PageContent(5, 8));
+  EXPECT_STREQ(PageControl(IDC_WB_PAGE_COUNT), "8");
 }
 
 TEST_F(ShareSurface, TheObjectMenuOffersWhatTheObjectTakes) {
@@ -137,7 +180,7 @@ TEST_F(ShareSurface, TheObjectMenuOffersWhatTheObjectTakes) {
     EXPECT_FALSE(menu->Find(ID_WB_SHARE_COLOR)->state & MF_GRAYED);
     platform::Menus::Choose(0);
   });
-  Surface()->m_nTool = kToolLine;
+  ChooseTool(kToolLine);
   Drag(Surface(), {300, 50}, {380, 60});
   RightClick({340, 55}, [](const platform::MenuRecord* menu) {
     ASSERT_NE(menu, nullptr);
@@ -163,7 +206,7 @@ TEST_F(ShareSurface, RecolouringAFilledObjectSendsItsFillColour) {
       dialog->EndDialog(IDOK);
     }
   });
-  Surface()->m_nTool = kToolSelect;
+  ChooseTool(kToolSelect);
   user::MouseDown(Surface()->m_hWnd, {150, 130}, true);
   user::MouseUp(Surface()->m_hWnd, {150, 130}, true);
   platform::Desktop::SetModalHook(nullptr);
@@ -181,6 +224,9 @@ TEST_F(ShareSurface, RecolouringAFilledObjectSendsItsFillColour) {
 
 TEST_F(ShareSurface, ABoardClosedWhileTheColourDialogIsUpIsLeftAlone) {
   DrawSolidRectangle();
+  // The server ends the board: a board's message without page part, delivered as method 3.
+  board_->RequestBoardContent();
+  const WbMsgHeader* request = Sent().back();
   size_t before = Sent().size();
   bool menuDone = false, dialogDone = false;
   platform::Desktop::SetModalHook([&](const ModalState& state) {
@@ -189,14 +235,13 @@ TEST_F(ShareSurface, ABoardClosedWhileTheColourDialogIsUpIsLeftAlone) {
       platform::Menus::Choose(ID_WB_SHARE_COLOR);
     } else if (state.kind == ModalKind::Dialog && !dialogDone) {
       dialogDone = true;
-      ReceivedRecord end(WB_RECV_BOARD_END, 1, WB_PAGEOP_OBJECT, nullptr);
-      board_->DispatchBoardRecord(&end.header);
+      Receive(request, WB_RECV_BOARD_END);
       auto* dialog = static_cast<CColorDialog*>(CWnd::FromHandlePermanent(state.window));
       dialog->SetCurrentColor(kBlue);
       dialog->EndDialog(IDOK);
     }
   });
-  Surface()->m_nTool = kToolSelect;
+  ChooseTool(kToolSelect);
   user::MouseDown(Surface()->m_hWnd, {150, 130}, true);
   user::MouseUp(Surface()->m_hWnd, {150, 130}, true);
   platform::Desktop::SetModalHook(nullptr);
@@ -205,48 +250,44 @@ TEST_F(ShareSurface, ABoardClosedWhileTheColourDialogIsUpIsLeftAlone) {
   EXPECT_EQ(Sent().size(), before) << Traffic();
 }
 
-// The host closes the module while a dialog of the object menu runs; the user then answers it:
-// the object takes the change locally, nothing is sent once the module is closing.
-TEST_F(ShareSurface, AModuleClosedInsideTheObjectMenusDialogsSendsNothing) {
-  Surface()->m_nTool = kToolRectangle;
+// The host closes the module while a dialog of the object menu runs, the user's choice made:
+// the board and its dialog go with the conference window, and nothing is sent.
+class ShareSurfaceClosing : public ShareSurface, public testing::WithParamInterface<UINT> {};
+
+TEST_P(ShareSurfaceClosing, AModuleClosedInsideAnObjectMenuDialogSendsNothing) {
+  const UINT command = GetParam();
+  ChooseTool(kToolRectangle);
   Drag(Surface(), {100, 100}, {200, 160});
-  CStrokeBase* box = Strokes(Surface()).back();
-  struct Case {
-    UINT command;
-    std::function<void(CDialog*)> answer;
-  };
-  const Case cases[] = {
-      {ID_WB_SHARE_COLOR, [](CDialog* d) { static_cast<CColorDialog*>(d)->SetCurrentColor(kBlue); }},
-      {ID_WB_SHARE_LINE_WIDTH, [](CDialog* d) { static_cast<CLineWidthDlg*>(d)->m_nWidth = 5; }},
-  };
   size_t before = Sent().size();
-  bool closed = false;
-  for (const Case& c : cases) {
-    bool menuDone = false, dialogDone = false;
-    platform::Desktop::SetModalHook([&](const ModalState& state) {
-      if (state.kind == ModalKind::Menu && !menuDone) {
-        menuDone = true;
-        platform::Menus::Choose(c.command);
-      } else if (state.kind == ModalKind::Dialog && !dialogDone) {
-        dialogDone = true;
-        if (!closed) Module()->Close();
-        closed = true;
-        auto* dialog = static_cast<CDialog*>(CWnd::FromHandlePermanent(state.window));
-        c.answer(dialog);
-        dialog->EndDialog(IDOK);
-      }
-    });
-    Surface()->m_nTool = kToolSelect;
-    user::MouseDown(Surface()->m_hWnd, {100, 130}, true);
-    user::MouseUp(Surface()->m_hWnd, {100, 130}, true);
-    platform::Desktop::SetModalHook(nullptr);
-    EXPECT_TRUE(dialogDone) << c.command;
-  }
-  EXPECT_EQ(box->m_crColor, kBlue);
-  EXPECT_EQ(box->m_nPenWidth, 5);
+  bool menuDone = false, dialogDone = false;
+  platform::Desktop::SetModalHook([&](const ModalState& state) {
+    if (state.kind == ModalKind::Menu && !menuDone) {
+      menuDone = true;
+      platform::Menus::Choose(command);
+    } else if (state.kind == ModalKind::Dialog && !dialogDone) {
+      dialogDone = true;
+      auto* dialog = static_cast<CDialog*>(CWnd::FromHandlePermanent(state.window));
+      if (command == ID_WB_SHARE_COLOR) static_cast<CColorDialog*>(dialog)->SetCurrentColor(kBlue);
+      else EXPECT_TRUE(user::ChooseListItem(static_cast<CLineWidthDlg*>(dialog)->m_listWidth.m_hWnd, 2));
+      Module()->Close();
+      // The dialog goes with the board's window; the user's choice is not applied.
+      EXPECT_FALSE(::IsWindow(state.window));
+      if (::IsWindow(state.window)) dialog->EndDialog(IDOK);
+    }
+  });
+  ChooseTool(kToolSelect);
+  HWND surface = Surface()->m_hWnd;
+  user::MouseDown(surface, {100, 130}, true);
+  user::MouseUp(surface, {100, 130}, true);
+  platform::Desktop::SetModalHook(nullptr);
+  EXPECT_TRUE(dialogDone);
+  EXPECT_FALSE(::IsWindow(surface));
   EXPECT_EQ(Sent().size(), before) << Traffic();
   EXPECT_EQ(Module()->m_pActiveCommonDlg, nullptr);
 }
+
+INSTANTIATE_TEST_SUITE_P(ColourAndLineWidth, ShareSurfaceClosing,
+                         testing::Values((UINT)ID_WB_SHARE_COLOR, (UINT)ID_WB_SHARE_LINE_WIDTH));
 
 TEST_F(ShareSurface, DeletingFromTheMenuSendsTheShareDeletion) {
   CStrokeBase* block = DrawSolidRectangle();
@@ -261,8 +302,8 @@ TEST_F(ShareSurface, DeletingFromTheMenuSendsTheShareDeletion) {
 }
 
 TEST_F(ShareSurface, AClosedBoardLosesItsPagesAndHides) {
-  ReceivedRecord closed(WB_RECV_BOARD_END, 1, WB_PAGEOP_OBJECT, nullptr);
-  board_->DispatchBoardRecord(&closed.header);
+  board_->RequestBoardContent();
+  Receive(Sent().back(), WB_RECV_BOARD_END);
   EXPECT_TRUE(Surface()->m_listPages.IsEmpty());
   EXPECT_EQ(Surface()->GetCanvasSize(), CSize(0, 0));
   EXPECT_FALSE(board_->IsWindowVisible());

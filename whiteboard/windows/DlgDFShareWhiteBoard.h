@@ -46,9 +46,10 @@ class CDlgDFShareWhiteBoard : public CWbBoardWindow {
 
   // Set on every change of the board, cleared when the board is saved.
   BOOL m_bContentChanged = FALSE;
-  // Whether this member holds the document-share control right (the page controls then
-  // follow the local user, not received records).
-  BOOL m_bHasControlRight = FALSE;
+  // The conference window passes the document-share control right as the host gives it or
+  // takes it back: while this member holds it, the page controls follow the local user, not
+  // received records.
+  void SetControlRight(BOOL held) { m_bHasControlRight = held; }
 
  protected:
   BOOL OnInitDialog() override;
@@ -61,4 +62,5 @@ class CDlgDFShareWhiteBoard : public CWbBoardWindow {
 
  private:
   CShareDrawContentDlg* m_pDrawContent = nullptr;
+  BOOL m_bHasControlRight = FALSE;
 };
