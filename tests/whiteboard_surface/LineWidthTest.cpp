@@ -49,7 +49,7 @@ TEST_F(LineWidth, TheChosenWidthReachesNewStrokes) {
   ASSERT_TRUE(user::ChooseListItem(List().m_hWnd, 2));
   List().MoveWindow(&placed);
   EXPECT_EQ(Surface()->m_nPenWidth, 8);
-  Surface()->m_nTool = kToolLine;
+  ChooseTool(kToolLine);
   Drag({20, 20}, {200, 120});
   EXPECT_EQ(Strokes().back()->m_nPenWidth, 8);
   int32_t width = LastPayload<WbLinePayload>()->pStyle->nPenWidth;
@@ -81,11 +81,11 @@ TEST_F(LineWidth, TheDialogSelectsItsWidthAndReturnsTheChosenOne) {
   INT_PTR result = 0;
   int width = RunDialog(4, [](CLineWidthDlg& dialog) {
     EXPECT_EQ(dialog.m_listWidth.GetCurSel(), 1);
-    dialog.m_listWidth.SetCurSel(3);
+    EXPECT_TRUE(user::ChooseListItem(dialog.m_listWidth.m_hWnd, 2));
     user::ClickItem(dialog.m_hWnd, IDOK);
   }, &result);
   EXPECT_EQ(result, IDOK);
-  EXPECT_EQ(width, 16);
+  EXPECT_EQ(width, 8);
 }
 
 TEST_F(LineWidth, AnOddWidthSelectsNothingAndOkKeepsIt) {

@@ -3,7 +3,9 @@
 #include <gtest/gtest.h>
 
 #include "platform/ui/Desktop.h"
+#include "platform/ui/ScrollBars.h"
 #include "platform/ui/UserInput.h"
+#include "whiteboard/windows/WbToolButtons.h"
 #include "tests/whiteboard_surface/SurfaceFixture.h"
 #include "whiteboard/model/StrokePage.h"
 
@@ -17,11 +19,10 @@ class PageNum : public SurfaceTest {
  protected:
   void SetUp() override {
     SurfaceTest::SetUp();
-    // Pages 2 and 3 added here, as the window's new-page button does; page 3 is shown.
-    Surface()->AppendNewPage();
-    Surface()->AppendNewPage();
-    Surface()->m_nCurPageNo = 3;
-    Board()->m_bPageTurning = TRUE;
+    // Pages 2 and 3 added with the window's new-page button; page 3 is shown.
+    ASSERT_TRUE(user::ClickItem(Board()->m_hWnd, IDC_WB_NEW_PAGE));
+    ASSERT_TRUE(user::ClickItem(Board()->m_hWnd, IDC_WB_NEW_PAGE));
+    ASSERT_EQ(Surface()->m_nCurPageNo, 3);
   }
   HWND Box() { return Board()->m_editPageNo.m_hWnd; }
   // Types text into the box and presses Enter there.
@@ -37,7 +38,9 @@ class PageNum : public SurfaceTest {
 
 TEST_F(PageNum, EnterTurnsToThePageScrolledHomeAndSendsItsContent) {
   ASSERT_EQ(Surface()->m_listPages.GetCount(), 3);
-  Surface()->m_ptOrigin = {40, 60};
+  user::Scroll(SurfaceWnd(), SB_HORZ, SB_THUMBPOSITION, 40);
+  user::Scroll(SurfaceWnd(), SB_VERT, SB_THUMBPOSITION, 60);
+  ASSERT_EQ(CPoint(Surface()->m_ptOrigin), CPoint(40, 60));
   size_t before = Sent().size();
   Jump("2");
   EXPECT_EQ(Surface()->m_nCurPageNo, 2);
@@ -75,16 +78,6 @@ TEST_F(PageNum, TextThatIsNoNumberOnlyMovesTheFocusToTheSurface) {
   EXPECT_EQ(Surface()->m_pCurPage, shown);
   EXPECT_EQ(::GetFocus(), SurfaceWnd());
   EXPECT_EQ(Sent().size(), before);
-}
-
-TEST_F(PageNum, TheBoxDoesNothingWhilePageTurningIsOff) {
-  Board()->m_bPageTurning = FALSE;
-  CStrokePage* shown = Surface()->m_pCurPage;
-  size_t before = Sent().size();
-  Jump("1");
-  EXPECT_EQ(Surface()->m_pCurPage, shown);
-  EXPECT_EQ(Sent().size(), before);
-  EXPECT_EQ(::GetFocus(), Box());
 }
 
 }  // namespace

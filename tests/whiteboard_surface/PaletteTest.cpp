@@ -36,9 +36,7 @@ class Palette : public SurfaceTest {
     UseTool(tool, kWhite);
     Drag(from, to);
     CStrokeBase* stroke = Strokes().back();
-    UseTool(kToolSelect, kWhite);
-    OnceInModal(ModalKind::Tracker, [this, inside](const ModalState&) { user::MouseUp(SurfaceWnd(), inside); });
-    Click(inside);
+    SelectAt(inside);
     return stroke;
   }
   // Double-clicks a swatch; the colour dialog is answered with `answer` and `color`.
@@ -81,7 +79,7 @@ TEST_F(Palette, AClickWithoutSelectionSetsTheDrawingColourOfNewStrokes) {
   EXPECT_EQ(Surface()->m_crColor, kRed);
   EXPECT_EQ(CurrentColor(), kRed);
   EXPECT_EQ(Sent().size(), before) << "choosing a colour sends nothing";
-  Surface()->m_nTool = kToolLine;
+  ChooseTool(kToolLine);
   Drag({20, 20}, {120, 80});
   EXPECT_EQ(Strokes().back()->m_crColor, kRed);
   EXPECT_STREQ(LastPayload<WbLinePayload>()->pStyle->szPenColor, "255");
@@ -133,8 +131,8 @@ TEST_F(Palette, ASelectedTextSendsItsOwnRecordWithTheNewColour) {
   Click({400, 300});
   ASSERT_EQ(Strokes().size(), 1u);
   CStrokeBase* text = Strokes()[0];
-  Surface()->m_pSelected = text;
-  text->m_bSelected = TRUE;
+  SelectAt({150, 120});
+  ASSERT_EQ(Surface()->m_pSelected, text);
   size_t before = Sent().size();
   ASSERT_TRUE(user::Click(Swatch(kRedSwatch)));
   std::vector<const WbMsgHeader*> sent = Sent();
@@ -154,8 +152,8 @@ TEST_F(Palette, APointerTakesTheColourInMemoryButNothingIsSent) {
   UseTool(kToolHand);
   Click({100, 100});
   CStrokeBase* hand = Strokes().back();
-  Surface()->m_pSelected = hand;
-  hand->m_bSelected = TRUE;
+  SelectAt({100, 100});
+  ASSERT_EQ(Surface()->m_pSelected, hand);
   size_t before = Sent().size();
   ASSERT_TRUE(user::Click(Swatch(kBlueSwatch)));
   EXPECT_EQ(hand->m_crColor, kBlue);

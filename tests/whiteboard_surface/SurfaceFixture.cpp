@@ -5,6 +5,7 @@
 #include "confwindow/ConfCtrlResult.h"
 #include "confwindow/DlgDataConf.h"
 #include "host/WbRelay.h"
+#include "platform/ui/Desktop.h"
 #include "platform/ui/UserInput.h"
 #include "platform/ui/WindowSurface.h"
 #include "vezadazavo/VezadaZavo.h"
@@ -79,15 +80,28 @@ void SurfaceTest::Click(POINT at) {
   platform::user::MouseUp(SurfaceWnd(), at);
 }
 
-void SurfaceTest::UseTool(int tool, COLORREF color, int width) {
-  // The tool through its button, as the user chooses it (the current tool's button is disabled).
+void SurfaceTest::ChooseTool(int tool) {
+  // The current tool's button is disabled.
   int button = tool == kToolSelect ? IDC_WB_SELECT_TOOL : IDC_WB_TOOL_FIRST + tool;
   if (Surface()->m_nTool != tool) {
     ASSERT_TRUE(platform::user::ClickItem(board_->m_hWnd, button)) << tool;
   }
   ASSERT_EQ(Surface()->m_nTool, tool);
+}
+
+void SurfaceTest::UseTool(int tool, COLORREF color, int width) {
+  ChooseTool(tool);
   Surface()->m_crColor = color;
   Surface()->m_nPenWidth = width;
+}
+
+void SurfaceTest::SelectAt(POINT at) {
+  ChooseTool(kToolSelect);
+  HWND surface = SurfaceWnd();
+  OnceInModal(platform::ModalKind::Tracker, [surface, at](const platform::ModalState&) {
+    platform::user::MouseUp(surface, at);
+  });
+  Click(at);
 }
 
 std::vector<CStrokeBase*> SurfaceTest::Strokes() {

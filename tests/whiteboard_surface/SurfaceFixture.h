@@ -50,8 +50,13 @@ class SurfaceTest : public tavtest::ModuleTest {
   // Gestures at client points of the surface.
   void Drag(POINT from, POINT to);
   void Click(POINT at);
+  // Chooses tool with its button, as the user does.
+  void ChooseTool(int tool);
   // Chooses tool with its button; the drawing colour and pen width are set as they stand.
   void UseTool(int tool, COLORREF color = 0, int width = 2);
+  // With the select tool, presses on an object at `at` and releases it there (its tracker's
+  // loop ends at once): the object becomes the selected one.
+  void SelectAt(POINT at);
 
   // The whiteboard messages sent since the board opened (its style is not the test's), and the
   // payload of the last one.

@@ -4,7 +4,9 @@
 #include <cstring>
 #include <string>
 
+#include "platform/ui/ScrollBars.h"
 #include "platform/ui/UserInput.h"
+#include "whiteboard/windows/WbToolButtons.h"
 #include "tests/whiteboard_surface/SurfaceFixture.h"
 #include "whiteboard/model/StrokeBase.h"
 #include "whiteboard/model/StrokeFreeLine.h"
@@ -199,11 +201,18 @@ TEST_F(SurfaceSend, ATooSmallPolylineDoesNotCarryOverToTheNextOne) {
   EXPECT_STREQ(polyline->pszPath, "M 200 200 L 260 200");
 }
 
+// A member's new-page record damaged to page 0 leaves a page without a number.
 TEST_F(SurfaceSend, NothingLeavesWithoutAPageNumber) {
-  Surface()->m_nCurPageNo = 0;
+  ASSERT_TRUE(platform::user::ClickItem(Board()->m_hWnd, IDC_WB_NEW_PAGE));
+  WbMsgHeader* newPage = const_cast<WbMsgHeader*>(Sent().back());
+  newPage->pPageOp->nPage = 0;
+  Receive(Relayed(newPage));
+  ASSERT_NE(Surface()->m_pCurPage, nullptr);
+  size_t before = Sent().size();
   UseTool(kToolRectangle);
   Drag({100, 50}, {300, 200});
-  EXPECT_TRUE(Sent().empty());
+  EXPECT_EQ(Strokes().size(), 1u);
+  EXPECT_EQ(Sent().size(), before);
 }
 
 TEST_F(SurfaceSend, DrawingAfterScrollingSendsDocumentCoordinates) {
