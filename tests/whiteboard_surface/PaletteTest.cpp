@@ -161,7 +161,7 @@ TEST_F(Palette, APointerTakesTheColourInMemoryButNothingIsSent) {
 }
 
 TEST_F(Palette, WithoutAPageAClickChangesNothing) {
-  Board()->ClearBoard();
+  EndBoard();
   ASSERT_TRUE(user::Click(Swatch(kRedSwatch)));
   EXPECT_EQ(Surface()->m_crColor, 0u);
   EXPECT_EQ(CurrentColor(), 0u) << "not even the current-colour button";

@@ -222,6 +222,40 @@ TEST_F(ShareSurface, RecolouringAFilledObjectSendsItsFillColour) {
   EXPECT_STREQ(rect->pStyle->szFillColor, "16711680");
 }
 
+// The user picks a width in the line-width dialog's list: the object takes it and its change
+// goes to the members.
+TEST_F(ShareSurface, AWidthPickedInTheLineWidthDialogIsSent) {
+  ChooseTool(kToolRectangle);
+  Drag(Surface(), {100, 100}, {200, 160});
+  CStrokeBase* box = Strokes(Surface()).back();
+  size_t before = Sent().size();
+  bool menuDone = false, dialogDone = false;
+  platform::Desktop::SetModalHook([&](const ModalState& state) {
+    if (state.kind == ModalKind::Menu && !menuDone) {
+      menuDone = true;
+      platform::Menus::Choose(ID_WB_SHARE_LINE_WIDTH);
+    } else if (state.kind == ModalKind::Dialog && !dialogDone) {
+      dialogDone = true;
+      auto* dialog = static_cast<CLineWidthDlg*>(CWnd::FromHandlePermanent(state.window));
+      EXPECT_TRUE(user::ChooseListItem(dialog->m_listWidth.m_hWnd, 2));
+      EXPECT_TRUE(user::ClickItem(dialog->m_hWnd, IDOK));
+    }
+  });
+  ChooseTool(kToolSelect);
+  user::MouseDown(Surface()->m_hWnd, {100, 130}, true);
+  user::MouseUp(Surface()->m_hWnd, {100, 130}, true);
+  platform::Desktop::SetModalHook(nullptr);
+  EXPECT_TRUE(dialogDone);
+  EXPECT_EQ(box->m_nPenWidth, 8);
+  std::vector<const WbMsgHeader*> sent = Sent();
+  ASSERT_EQ(sent.size(), before + 1) << Traffic();
+  ExpectShareHeader(sent.back());
+  const WbRectPayload* rect = wbtest::FirstPayload<WbRectPayload>(sent.back());
+  ASSERT_NE(rect, nullptr);
+  int32_t width = rect->pStyle->nPenWidth;
+  EXPECT_EQ(width, 8);
+}
+
 TEST_F(ShareSurface, ABoardClosedWhileTheColourDialogIsUpIsLeftAlone) {
   DrawSolidRectangle();
   // The server ends the board: a board's message without page part, delivered as method 3.

@@ -8,6 +8,7 @@
 #include "platform/ui/UserInput.h"
 #include "platform/ui/WindowSurface.h"
 #include "tests/whiteboard_surface/SurfaceFixture.h"
+#include "whiteboard/windows/WbToolButtons.h"
 #include "whiteboard/model/StrokePage.h"
 #include "whiteboard/model/GestureShared.h"
 
@@ -21,8 +22,10 @@ TEST_F(SurfaceCanvas, PagesAreFoundByNumber) {
   CStrokePage* only = Surface()->m_pCurPage;
   EXPECT_EQ(Surface()->GetPageByNumber(5), only);  // one page answers every number
   EXPECT_EQ(Surface()->GetPageByNumber(0), nullptr);
-  CStrokePage* second = Surface()->AppendNewPage();
-  Surface()->AppendNewPage();
+  // Pages 2 and 3 from the new-page button.
+  ASSERT_TRUE(user::ClickItem(Board()->m_hWnd, IDC_WB_NEW_PAGE));
+  CStrokePage* second = Surface()->m_pCurPage;
+  ASSERT_TRUE(user::ClickItem(Board()->m_hWnd, IDC_WB_NEW_PAGE));
   EXPECT_EQ(Surface()->GetPageByNumber(2), second);
   EXPECT_EQ(Surface()->GetPageByNumber(5), nullptr);
   EXPECT_EQ(Surface()->GetPageByNumber(-1), nullptr);
@@ -149,7 +152,7 @@ TEST_F(SurfaceCanvas, PaintShowsThePageShiftedByTheOrigin) {
 TEST_F(SurfaceCanvas, ABoardWithoutPagesShowsWhite) {
   UseTool(kToolSolidRectangle, kRed);
   Drag({100, 100}, {200, 160});
-  Board()->OnBoardClosed(0);
+  EndBoard();
   Paint();
   EXPECT_EQ(Pixel(150, 130), kWhite);
   EXPECT_EQ(Surface()->GetCanvasSize(), CSize(0, 0));

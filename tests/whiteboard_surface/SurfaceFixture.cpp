@@ -38,13 +38,14 @@ void SurfaceTest::SetUp() {
   board_ = conf ? conf->GetWhiteBoard() : nullptr;
   ASSERT_NE(board_, nullptr);
   ASSERT_NE(board_->GetSurface(), nullptr);
-  OpenPage(1);
   openingSent_ = wbtest::SentWbMessages(Host()).size();
 }
 
 std::vector<const WbMsgHeader*> SurfaceTest::Sent() {
   std::vector<const WbMsgHeader*> sent = wbtest::SentWbMessages(Host());
   sent.erase(sent.begin(), sent.begin() + std::min(openingSent_, sent.size()));
+  sent.erase(std::remove_if(sent.begin(), sent.end(), [this](const WbMsgHeader* m) { return memberSent_.count(m); }),
+             sent.end());
   return sent;
 }
 
@@ -53,8 +54,9 @@ int SurfaceTest::Receive(ReceivedRecord& record) {
   return Deliver(kModuleDataConfRecord, block);
 }
 
-WbRecvMsgHeader* SurfaceTest::Relayed(const WbMsgHeader* sent) {
-  return static_cast<WbRecvMsgHeader*>(host::UnpackReceivedWbMessage(host::PackWbMessage(sent), relayed_));
+WbRecvMsgHeader* SurfaceTest::Relayed(const WbMsgHeader* sent, DWORD method) {
+  return static_cast<WbRecvMsgHeader*>(
+      host::UnpackReceivedWbMessage(host::PackWbMessage(sent), relayed_, nullptr, method));
 }
 
 int SurfaceTest::Receive(WbRecvMsgHeader* record) {
@@ -62,9 +64,65 @@ int SurfaceTest::Receive(WbRecvMsgHeader* record) {
   return Deliver(kModuleDataConfRecord, block);
 }
 
-void SurfaceTest::OpenPage(int page) {
-  ReceivedRecord record(WB_RECV_PAGE_ADD, page, WB_PAGEOP_NEW_PAGE, nullptr);
-  ASSERT_EQ(Receive(record), 1);
+void SurfaceTest::OpenPage(int page) { ASSERT_EQ(Receive(Relayed(MemberNewPage(page))), 1); }
+
+void SurfaceTest::TearDown() {
+  member_.reset();
+  ModuleTest::TearDown();
+}
+
+CDlgDFWhiteBoard* SurfaceTest::Member() {
+  if (!member_) {
+    member_.reset(new CDlgDFWhiteBoard());
+    EXPECT_TRUE(member_->CreateBoard(nullptr));
+    // Beside ours, so that each board's mouse reaches its own surface.
+    CRect r;
+    board_->GetWindowRect(&r);
+    member_->MoveWindow(r.right + 20, r.top, r.Width(), r.Height());
+    MemberSends([](CDlgDFWhiteBoard* member) { member->StartBoard(FALSE); });
+  }
+  return member_.get();
+}
+
+std::vector<const WbMsgHeader*> SurfaceTest::MemberSends(const std::function<void(CDlgDFWhiteBoard*)>& act) {
+  CDlgDFWhiteBoard* member = Member();
+  size_t before = wbtest::SentWbMessages(Host()).size();
+  act(member);
+  std::vector<const WbMsgHeader*> sent = wbtest::SentWbMessages(Host());
+  sent.erase(sent.begin(), sent.begin() + std::min(before, sent.size()));
+  memberSent_.insert(sent.begin(), sent.end());
+  return sent;
+}
+
+const WbMsgHeader* SurfaceTest::MemberNewPage(int page) {
+  std::vector<const WbMsgHeader*> sent = MemberSends([page](CDlgDFWhiteBoard* member) {
+    member->ClearBoard();
+    for (int i = 0; i < page; ++i) EXPECT_TRUE(platform::user::ClickItem(member->m_hWnd, IDC_WB_NEW_PAGE));
+  });
+  return sent.empty() ? nullptr : sent.back();
+}
+
+// The board takes only records of the page it shows: the member's record names that page.
+void SurfaceTest::EndBoard() {
+  const WbMsgHeader* sent = MemberNewPage(Surface()->m_nCurPageNo);
+  ASSERT_NE(sent, nullptr);
+  ASSERT_EQ(Receive(Relayed(sent, WB_RECV_BOARD_END)), 1);
+}
+
+void SurfaceTest::MemberTool(int tool) {
+  CDlgDFWhiteBoard* member = Member();
+  int button = tool == kToolSelect ? IDC_WB_SELECT_TOOL : IDC_WB_TOOL_FIRST + tool;
+  if (member->GetSurface()->m_nTool != tool) {
+    ASSERT_TRUE(platform::user::ClickItem(member->m_hWnd, button)) << tool;
+  }
+}
+
+void SurfaceTest::MemberDrag(POINT from, POINT to) {
+  HWND surface = Member()->GetSurface()->m_hWnd;
+  platform::user::MouseDown(surface, from);
+  platform::user::MouseMove(surface, POINT{(from.x + to.x) / 2, (from.y + to.y) / 2}, true);
+  platform::user::MouseMove(surface, to, true);
+  platform::user::MouseUp(surface, to);
 }
 
 void SurfaceTest::Drag(POINT from, POINT to) {

@@ -1,9 +1,13 @@
 // The drawing-surface tests: a recording host that copies whiteboard messages, and a created
 // conference whose types include the whiteboard (sub-conference 41), with the conference
-// whiteboard that the conference window opened for it, its surface on page 1 (made anew by a
-// received new-page record).
+// whiteboard that the conference window opened for it, its surface on page 1; beside it, when a
+// test asks for it, the board of another member of the conference, whose records reach ours
+// through the host's relay.
 #pragma once
 
+#include <functional>
+#include <memory>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -34,6 +38,7 @@ struct ReceivedRecord {
 class SurfaceTest : public tavtest::ModuleTest {
  protected:
   void SetUp() override;
+  void TearDown() override;
 
   CDrawContentDlg* Surface() { return board_->GetSurface(); }
   HWND SurfaceWnd() { return board_->GetSurface()->m_hWnd; }
@@ -41,11 +46,27 @@ class SurfaceTest : public tavtest::ModuleTest {
 
   // Delivers a whiteboard record as the host does (code 8, kind 1); the handled flag.
   int Receive(ReceivedRecord& record);
-  // A message a board sent, as the host's relay delivers it (kept until the test ends).
-  WbRecvMsgHeader* Relayed(const WbMsgHeader* sent);
+  // A message a board sent, as the host's relay delivers it (kept until the test ends); method,
+  // when not 0, is the received method the server gives it in place of the sent type's.
+  WbRecvMsgHeader* Relayed(const WbMsgHeader* sent, DWORD method = 0);
   int Receive(WbRecvMsgHeader* record);
-  // Makes `page` the board's one current page through a received new-page record.
+  // Makes `page` the board's one current page through the member's new-page record.
   void OpenPage(int page);
+
+  // Another member's conference board (made on first use, shown beside ours). What it sends
+  // goes to the host as ours does but is left out of Sent(): MemberSends acts on it and returns
+  // its messages, to be delivered with Receive(Relayed(...)).
+  CDlgDFWhiteBoard* Member();
+  std::vector<const WbMsgHeader*> MemberSends(const std::function<void(CDlgDFWhiteBoard*)>& act);
+  // The member empties its board and adds pages up to `page` with its new-page button: the
+  // record of the last one.
+  const WbMsgHeader* MemberNewPage(int page);
+  // The server ends the board: a member's record of the page shown, delivered as method 3; the
+  // board is left without pages.
+  void EndBoard();
+  // On the member's board: chooses a tool with its button, drags on its surface.
+  void MemberTool(int tool);
+  void MemberDrag(POINT from, POINT to);
 
   // Gestures at client points of the surface.
   void Drag(POINT from, POINT to);
@@ -77,6 +98,8 @@ class SurfaceTest : public tavtest::ModuleTest {
   CDlgDFWhiteBoard* board_ = nullptr;
   size_t openingSent_ = 0;
   host::BlockArena relayed_;
+  std::unique_ptr<CDlgDFWhiteBoard> member_;
+  std::set<const WbMsgHeader*> memberSent_;
 };
 
 }  // namespace surftest

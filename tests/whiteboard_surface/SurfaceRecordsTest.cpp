@@ -7,6 +7,7 @@
 #include "confwindow/DlgDataConf.h"
 #include "platform/Tick.h"
 #include "platform/ui/Desktop.h"
+#include "platform/ui/Menu.h"
 #include "platform/ui/UserInput.h"
 #include "tests/whiteboard_surface/SurfaceFixture.h"
 #include "whiteboard/model/StrokeBase.h"
@@ -14,81 +15,105 @@
 #include "whiteboard/model/StrokePage.h"
 #include "whiteboard/model/StrokeText.h"
 #include "whiteboard/model/WbBlocks.h"
+#include "whiteboard/surface/ColorBarDlg.h"
+#include "whiteboard/windows/WbToolButtons.h"
 
 namespace surftest {
 namespace {
 
-typedef SurfaceTest SurfaceRecords;
+using platform::ModalKind;
+using platform::ModalState;
+namespace user = platform::user;
 
-// A red line payload of width 3 from (50, 60) to (250, 60).
-struct LinePayload {
-  WbLinePayload line = {};
-  WbStyleRecord style = {};
-  explicit LinePayload(const char* id = "line:0123456789abcdef0") {
-    line.head.nObjType = WB_OBJ_LINE;
-    SetWbText(line.head.szID, id);
-    SetWbText(line.szX1, "50");
-    SetWbText(line.szY1, "60");
-    SetWbText(line.szX2, "250");
-    SetWbText(line.szY2, "60");
-    SetWbText(style.szPenColor, "255");
-    style.nPenWidth = 3;
-    line.pStyle = &style;
+constexpr int kRedSwatch = 1833;   // 0x0000FF
+constexpr int kBlueSwatch = 1835;  // 0xFF0000
+
+class SurfaceRecords : public SurfaceTest {
+ protected:
+  // The member picks a colour in its palette bar.
+  void MemberColor(int swatch) {
+    ASSERT_TRUE(user::Click(::GetDlgItem(Member()->GetColorBar()->m_hWnd, swatch)));
+  }
+  // The member's red line from `from` to `to`: its record.
+  const WbMsgHeader* MemberLine(POINT from = {50, 60}, POINT to = {250, 60}) {
+    std::vector<const WbMsgHeader*> sent = MemberSends([&](CDlgDFWhiteBoard*) {
+      MemberColor(kRedSwatch);
+      MemberTool(kToolLine);
+      MemberDrag(from, to);
+    });
+    return sent.empty() ? nullptr : sent.back();
+  }
+  // The member's last object on its page.
+  CStrokeBase* MemberStroke() {
+    CStrokePage* page = Member()->GetSurface()->m_pCurPage;
+    return page && !page->m_listStroke.IsEmpty() ? static_cast<CStrokeBase*>(page->m_listStroke.GetTail()) : nullptr;
+  }
+  static WbLinePayload* LinePayloadOf(WbRecvMsgHeader* record) {
+    return static_cast<WbLinePayload*>(record->pPageOp->pList->pItem);
+  }
+  // With its select tool, the member presses on an object at `from` and its tracker follows
+  // to `to`.
+  void MemberDragSelected(POINT from, POINT to) {
+    MemberTool(kToolSelect);
+    HWND surface = Member()->GetSurface()->m_hWnd;
+    OnceInModal(ModalKind::Tracker, [surface, to](const ModalState&) {
+      user::MouseMove(surface, to, true);
+      user::MouseUp(surface, to);
+    });
+    user::MouseDown(surface, from);
+    user::MouseUp(surface, to);
+  }
+  // The member right-clicks an object with its select tool and chooses command in its menu.
+  void MemberMenu(POINT at, UINT command) {
+    MemberTool(kToolSelect);
+    HWND surface = Member()->GetSurface()->m_hWnd;
+    OnceInModal(ModalKind::Menu, [command](const ModalState&) { platform::Menus::Choose(command); });
+    user::MouseDown(surface, at, true);
+    user::MouseUp(surface, at, true);
   }
 };
 
 TEST_F(SurfaceRecords, AReceivedObjectIsAddedAndPainted) {
-  LinePayload payload;
-  ReceivedRecord record(WB_RECV_OBJECT_ADD, 1, WB_PAGEOP_OBJECT, &payload.line);
-  EXPECT_EQ(Receive(record), 1);
+  EXPECT_EQ(Receive(Relayed(MemberLine())), 1);
   ASSERT_EQ(Strokes().size(), 1u);
   CStrokeLine* line = dynamic_cast<CStrokeLine*>(Strokes()[0]);
   ASSERT_NE(line, nullptr);
-  EXPECT_STREQ(line->m_szID, "line:0123456789abcdef0");
+  EXPECT_STREQ(line->m_szID, MemberStroke()->m_szID);
   EXPECT_EQ(line->m_crColor, kRed);
-  EXPECT_EQ(line->m_nPenWidth, 3);
+  EXPECT_EQ(line->m_nPenWidth, MemberStroke()->m_nPenWidth);
   Paint();
   EXPECT_EQ(Pixel(150, 60), kRed);
   EXPECT_EQ(Pixel(150, 80), kWhite);
 }
 
 TEST_F(SurfaceRecords, EveryKindIsBuiltFromItsPayload) {
-  WbStyleRecord fill = {};
-  SetWbText(fill.szFillColor, "255");
-  WbRectPayload rect = {};
-  rect.head.nObjType = WB_OBJ_RECT;
-  SetWbText(rect.head.szID, "solidrectangle:00000000000000001");
-  SetWbText(rect.szX, "20"), SetWbText(rect.szY, "30"), SetWbText(rect.szWidth, "60"), SetWbText(rect.szHeight, "40");
-  rect.pStyle = &fill;
-  WbEllipsePayload ellipse = {};
-  ellipse.head.nObjType = WB_OBJ_ELLIPSE;
-  SetWbText(ellipse.head.szID, "solidellipse:00000000000000002");
-  SetWbText(ellipse.szCX, "200"), SetWbText(ellipse.szCY, "50"), SetWbText(ellipse.szRX, "40"), SetWbText(ellipse.szRY, "20");
-  ellipse.pStyle = &fill;
-  WbCirclePayload circle = {};
-  circle.head.nObjType = WB_OBJ_CIRCLE;
-  SetWbText(circle.head.szID, "circle:00000000000000003");
-  SetWbText(circle.szCX, "330"), SetWbText(circle.szCY, "50"), SetWbText(circle.szR, "25");
-  circle.pStyle = &fill;
-  WbStyleRecord pen = {};
-  SetWbText(pen.szPenColor, "16711680");
-  pen.nPenWidth = 5;
-  WbPathPayload path = {};
-  path.head.nObjType = WB_OBJ_PATH;
-  SetWbText(path.head.szID, "polyline:00000000000000004");
-  char points[] = "M 20 150 L 120 150 L 120 250";
-  path.pszPath = points;
-  path.pStyle = &pen;
-  for (void* payload : {(void*)&rect, (void*)&ellipse, (void*)&circle, (void*)&path}) {
-    ReceivedRecord record(WB_RECV_OBJECT_ADD, 1, WB_PAGEOP_OBJECT, payload);
-    Receive(record);
-  }
+  std::vector<const WbMsgHeader*> sent = MemberSends([this](CDlgDFWhiteBoard*) {
+    MemberColor(kRedSwatch);
+    MemberTool(kToolSolidRectangle);
+    MemberDrag({20, 30}, {80, 70});
+    MemberTool(kToolSolidEllipse);
+    MemberDrag({160, 30}, {240, 70});
+    MemberTool(kToolCircle);
+    MemberDrag({305, 25}, {355, 75});
+    MemberColor(kBlueSwatch);
+    MemberTool(kToolPolyline);
+    HWND surface = Member()->GetSurface()->m_hWnd;
+    for (POINT p : {POINT{20, 150}, POINT{120, 150}, POINT{120, 250}}) {
+      user::MouseDown(surface, p);
+      user::MouseUp(surface, p);
+    }
+    user::MouseDown(surface, {120, 250}, true);
+  });
+  ASSERT_EQ(sent.size(), 4u);
+  for (const WbMsgHeader* record : sent) Receive(Relayed(record));
   std::vector<CStrokeBase*> strokes = Strokes();
   ASSERT_EQ(strokes.size(), 4u);
-  EXPECT_EQ(CRect(strokes[0]->m_rcDraw), CRect(20, 30, 80, 70));
-  EXPECT_EQ(CRect(strokes[1]->m_rcDraw), CRect(160, 30, 240, 70));
-  EXPECT_EQ(CRect(strokes[2]->m_rcDraw), CRect(305, 25, 355, 75));
-  EXPECT_EQ(strokes[3]->m_nPenWidth, 5);
+  CObList& drawn = Member()->GetSurface()->m_pCurPage->m_listStroke;
+  for (int i = 0; i < 4; ++i) {
+    CStrokeBase* original = static_cast<CStrokeBase*>(drawn.GetAt(drawn.FindIndex(i)));
+    EXPECT_EQ(CRect(strokes[i]->m_rcDraw), CRect(original->m_rcDraw)) << i;
+    EXPECT_EQ(strokes[i]->m_nPenWidth, original->m_nPenWidth) << i;
+  }
   Paint();
   EXPECT_EQ(Pixel(50, 50), kRed);
   EXPECT_EQ(Pixel(200, 50), kRed);
@@ -96,39 +121,41 @@ TEST_F(SurfaceRecords, EveryKindIsBuiltFromItsPayload) {
   EXPECT_EQ(Pixel(70, 150), kBlue);
   EXPECT_EQ(Pixel(120, 200), kBlue);
 
-  ReceivedRecord toBack(WB_RECV_OBJECT_CHANGE, 1, WB_PAGEOP_OBJECT, &path);
-  path.head.nSubOp = WB_SUBOP_TO_BACK;
-  Receive(toBack);
+  sent = MemberSends([this](CDlgDFWhiteBoard*) { MemberMenu({70, 150}, ID_WB_SEND_TO_BACK); });
+  ASSERT_EQ(sent.size(), 1u);
+  Receive(Relayed(sent[0]));
   EXPECT_EQ(Strokes().front(), strokes[3]);
 }
 
 TEST_F(SurfaceRecords, ARecordForAnotherPageIsIgnored) {
-  LinePayload payload;
-  ReceivedRecord record(WB_RECV_OBJECT_ADD, 2, WB_PAGEOP_OBJECT, &payload.line);
-  Receive(record);
+  MemberNewPage(2);
+  Receive(Relayed(MemberLine()));
   EXPECT_TRUE(Strokes().empty());
 }
 
 TEST_F(SurfaceRecords, ChangesAndDeletionsFindTheirObjectById) {
-  LinePayload payload;
-  ReceivedRecord add(WB_RECV_OBJECT_ADD, 1, WB_PAGEOP_OBJECT, &payload.line);
-  Receive(add);
-  SetWbText(payload.line.szY1, "90");
-  SetWbText(payload.style.szPenColor, "16711680");
-  ReceivedRecord change(WB_RECV_OBJECT_CHANGE, 1, WB_PAGEOP_OBJECT, &payload.line);
-  Receive(change);
+  Receive(Relayed(MemberLine()));
+  std::vector<const WbMsgHeader*> moved =
+      MemberSends([this](CDlgDFWhiteBoard*) { MemberDragSelected({150, 60}, {150, 90}); });
+  ASSERT_EQ(moved.size(), 1u);
+  Receive(Relayed(moved[0]));
   ASSERT_EQ(Strokes().size(), 1u);
-  EXPECT_EQ(Strokes()[0]->m_rcDraw.top, 90);
+  const CRect changed(MemberStroke()->m_rcDraw);
+  EXPECT_NE(changed, CRect(50, 60, 250, 60));
+  EXPECT_EQ(CRect(Strokes()[0]->m_rcDraw), changed);
+  std::vector<const WbMsgHeader*> recoloured = MemberSends([this](CDlgDFWhiteBoard*) { MemberColor(kBlueSwatch); });
+  ASSERT_EQ(recoloured.size(), 1u);
+  Receive(Relayed(recoloured[0]));
   EXPECT_EQ(Strokes()[0]->m_crColor, kBlue);
-  ReceivedRecord remove(WB_RECV_OBJECT_DELETE, 1, WB_PAGEOP_OBJECT, &payload.line);
-  Receive(remove);
+  std::vector<const WbMsgHeader*> deleted =
+      MemberSends([this, changed](CDlgDFWhiteBoard*) { MemberMenu(changed.CenterPoint(), ID_WB_DELETE_OBJECT); });
+  ASSERT_EQ(deleted.size(), 1u);
+  Receive(Relayed(deleted[0]));
   EXPECT_TRUE(Strokes().empty());
 }
 
 TEST_F(SurfaceRecords, ANewPageReplacesTheBoard) {
-  LinePayload payload;
-  ReceivedRecord add(WB_RECV_OBJECT_ADD, 1, WB_PAGEOP_OBJECT, &payload.line);
-  Receive(add);
+  Receive(Relayed(MemberLine()));
   OpenPage(2);
   EXPECT_EQ(Surface()->m_nCurPageNo, 2);
   EXPECT_EQ(Surface()->m_listPages.GetCount(), 1);
@@ -141,6 +168,7 @@ TEST_F(SurfaceRecords, ANewPageReplacesTheBoard) {
   EXPECT_EQ(Surface()->GetCanvasSize(), CSize(1600, 1200));
 }
 
+// No board of this module deletes a page: the record is the one the conference delivers.
 TEST_F(SurfaceRecords, OnlyTheLastPageRemovedEmptiesTheBoard) {
   ReceivedRecord twoPages(WB_RECV_PAGE_DELETE, 1, WB_PAGEOP_DELETE_PAGE, nullptr, 2);
   Receive(twoPages);
@@ -156,21 +184,21 @@ TEST_F(SurfaceRecords, OnlyTheLastPageRemovedEmptiesTheBoard) {
 }
 
 TEST_F(SurfaceRecords, APageWithContentFillsTheNewPage) {
-  LinePayload first("line:aaaaaaaaaaaaaaaaa");
-  LinePayload second("line:bbbbbbbbbbbbbbbbb");
-  ReceivedRecord content(WB_RECV_PAGE_CONTENT, 3, WB_PAGEOP_PAGE_CONTENT, &first.line);
-  WbListNode next = {&second.line, nullptr};
-  content.node.pNext = &next;
-  Receive(content);
+  MemberNewPage(3);
+  MemberLine({50, 60}, {250, 60});
+  MemberLine({50, 160}, {250, 160});
+  CString second = MemberStroke()->m_szID;
+  std::vector<const WbMsgHeader*> content = MemberSends([](CDlgDFWhiteBoard* member) { member->SendPageContent(3); });
+  ASSERT_EQ(content.size(), 1u);
+  Receive(Relayed(content[0]));
   EXPECT_EQ(Surface()->m_nCurPageNo, 3);
   ASSERT_EQ(Strokes().size(), 2u);
-  EXPECT_STREQ(Strokes()[1]->m_szID, "line:bbbbbbbbbbbbbbbbb");
+  EXPECT_STREQ(Strokes()[1]->m_szID, second);
 }
 
 TEST_F(SurfaceRecords, ARecordOfAnotherSubConferenceIsOfferedAgainThenRefused) {
-  LinePayload payload;
-  ReceivedRecord record(WB_RECV_OBJECT_ADD, 1, WB_PAGEOP_OBJECT, &payload.line);
-  record.header.head.nSubConfID = 99;
+  WbRecvMsgHeader* record = Relayed(MemberLine());
+  record->head.nSubConfID = 99;
   DWORD before = GetTickCount();
   EXPECT_EQ(Receive(record), 0);
   EXPECT_EQ(GetTickCount() - before, 6000u);  // six more offers, one second apart
@@ -178,6 +206,7 @@ TEST_F(SurfaceRecords, ARecordOfAnotherSubConferenceIsOfferedAgainThenRefused) {
 }
 
 TEST_F(SurfaceRecords, ARecordIsOfferedAgainUntilItsBoardRuns) {
+  WbRecvMsgHeader* record = Relayed(MemberLine());
   CDlgDataConf* conf = Module()->m_pDlgDataConf;
   conf->SetSubConf(kSubConfWhiteboard, FALSE, -1);
   bool started = false;
@@ -187,8 +216,6 @@ TEST_F(SurfaceRecords, ARecordIsOfferedAgainUntilItsBoardRuns) {
     conf->SetSubConf(kSubConfWhiteboard, TRUE, (int)kWhiteboardSubConf);
   });
   DWORD before = GetTickCount();
-  LinePayload payload;
-  ReceivedRecord record(WB_RECV_OBJECT_ADD, 1, WB_PAGEOP_OBJECT, &payload.line);
   EXPECT_EQ(Receive(record), 1);
   OnModal(nullptr);
   EXPECT_TRUE(started);
@@ -196,39 +223,44 @@ TEST_F(SurfaceRecords, ARecordIsOfferedAgainUntilItsBoardRuns) {
   EXPECT_LE(GetTickCount() - before, 1000u);
 }
 
+// The member's line damaged on its way.
 TEST_F(SurfaceRecords, AHostileRecordIsRefusedWithoutHarm) {
-  WbLinePayload line = {};
-  line.head.nObjType = WB_OBJ_LINE;
-  memset(line.head.szID, 'x', sizeof line.head.szID);  // no terminating zero, no kind
-  ReceivedRecord noKind(WB_RECV_OBJECT_ADD, 1, WB_PAGEOP_OBJECT, &line);
+  const WbMsgHeader* sent = MemberLine();
+  WbRecvMsgHeader* noKind = Relayed(sent);
+  WbLinePayload* line = LinePayloadOf(noKind);
+  memset(line->head.szID, 'x', sizeof line->head.szID);  // no terminating zero, no kind
   Receive(noKind);
-  memcpy(line.head.szID, "line:", 5);
-  ReceivedRecord noGeometry(WB_RECV_OBJECT_ADD, 1, WB_PAGEOP_OBJECT, &line);
+  WbRecvMsgHeader* noGeometry = Relayed(sent);
+  line = LinePayloadOf(noGeometry);
+  memset(line->head.szID, 'x', sizeof line->head.szID);
+  memcpy(line->head.szID, "line:", 5);
+  for (char* field : {line->szX1, line->szY1, line->szX2, line->szY2}) memset(field, 0, WB_NUMBER_LEN);
+  line->pStyle = nullptr;
   Receive(noGeometry);
-  ReceivedRecord noPayload(WB_RECV_OBJECT_ADD, 1, WB_PAGEOP_OBJECT, nullptr);
+  WbRecvMsgHeader* noPayload = Relayed(sent);
+  noPayload->pPageOp->pList->pItem = nullptr;
   Receive(noPayload);
   EXPECT_TRUE(Strokes().empty());
 }
 
 // Fields filled to their last byte are read within their bounds, not on into the next field.
 TEST_F(SurfaceRecords, AFieldWithoutItsTerminatorIsReadWithinItsSize) {
-  LinePayload payload;
-  memset(payload.line.szX1, '0', sizeof payload.line.szX1);
-  payload.line.szX1[sizeof payload.line.szX1 - 1] = '5';
-  memset(payload.style.szPenColor, '0', sizeof payload.style.szPenColor);
-  payload.style.szPenColor[sizeof payload.style.szPenColor - 1] = '9';
-  payload.style.nPenWidth = 0x31;  // "1" in the byte after the colour
-  ReceivedRecord add(WB_RECV_OBJECT_ADD, 1, WB_PAGEOP_OBJECT, &payload.line);
-  Receive(add);
+  WbRecvMsgHeader* record = Relayed(MemberLine());
+  WbLinePayload* line = LinePayloadOf(record);
+  memset(line->szX1, '0', sizeof line->szX1);
+  line->szX1[sizeof line->szX1 - 1] = '5';
+  WbStyleRecord* style = line->pStyle;
+  memset(style->szPenColor, '0', sizeof style->szPenColor);
+  style->szPenColor[sizeof style->szPenColor - 1] = '9';
+  style->nPenWidth = 0x31;  // "1" in the byte after the colour
+  Receive(record);
   ASSERT_EQ(Strokes().size(), 1u);
   EXPECT_EQ(Strokes()[0]->m_rcDraw.left, 5);
   EXPECT_EQ(Strokes()[0]->m_crColor, 9u);
 }
 
 TEST_F(SurfaceRecords, ADocumentReadsBackAsItWasWritten) {
-  LinePayload payload;
-  ReceivedRecord add(WB_RECV_OBJECT_ADD, 1, WB_PAGEOP_OBJECT, &payload.line);
-  Receive(add);
+  Receive(Relayed(MemberLine()));
   CString doc = Surface()->WriteXwbDocument();
   ASSERT_GT(doc.GetLength(), 46);
   EXPECT_EQ(doc.Left(2), CString("WB"));
@@ -240,7 +272,7 @@ TEST_F(SurfaceRecords, ADocumentReadsBackAsItWasWritten) {
   ASSERT_TRUE(Surface()->ReadXwbDocument(doc, doc.GetLength()));
   EXPECT_EQ(Surface()->m_listPages.GetCount(), 1);
   ASSERT_EQ(Strokes().size(), 1u);
-  EXPECT_STREQ(Strokes()[0]->m_szID, "line:0123456789abcdef0");
+  EXPECT_STREQ(Strokes()[0]->m_szID, MemberStroke()->m_szID);
   EXPECT_EQ(Surface()->GetCanvasSize(), CSize(1600, 1200));
 }
 

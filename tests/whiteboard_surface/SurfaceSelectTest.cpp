@@ -119,11 +119,9 @@ TEST_F(SurfaceSelect, ContextMenuRestacksTheObjectUnderThePointer) {
 
 TEST_F(SurfaceSelect, ANewPageDuringTheDragDropsTheDrag) {
   DrawBlock();
+  WbRecvMsgHeader* page2 = Relayed(MemberNewPage(2));
   size_t before = Sent().size();
-  DragSelected({150, 130}, {180, 150}, [this] {
-    ReceivedRecord record(WB_RECV_PAGE_ADD, 2, WB_PAGEOP_NEW_PAGE, nullptr);
-    Receive(record);
-  });
+  DragSelected({150, 130}, {180, 150}, [this, page2] { Receive(page2); });
   EXPECT_EQ(Sent().size(), before);
   EXPECT_FALSE(Board()->m_bPageChangedWhileTracking);
   EXPECT_EQ(Surface()->m_nCurPageNo, 2);
@@ -132,14 +130,10 @@ TEST_F(SurfaceSelect, ANewPageDuringTheDragDropsTheDrag) {
 
 TEST_F(SurfaceSelect, AnObjectDeletedByAPeerDuringTheDragIsLeftAlone) {
   CStrokeBase* block = DrawBlock();
-  WbRectPayload gone = {};
-  gone.head.nObjType = WB_OBJ_RECT;
-  SetWbText(gone.head.szID, block->m_szID);
+  Board()->SendStroke(block);  // the peer's deletion of the same object
+  WbRecvMsgHeader* gone = Relayed(Sent().back());
   size_t before = Sent().size();
-  DragSelected({150, 130}, {180, 150}, [this, &gone] {
-    ReceivedRecord record(WB_RECV_OBJECT_DELETE, 1, WB_PAGEOP_OBJECT, &gone);
-    Receive(record);
-  });
+  DragSelected({150, 130}, {180, 150}, [this, gone] { Receive(gone); });
   EXPECT_EQ(Sent().size(), before);
   EXPECT_TRUE(Strokes().empty());
 }
@@ -211,11 +205,9 @@ TEST_F(SurfaceSelect, ATextUnderEditThatGoesAwayClosesItsEdit) {
     DragSelected({150, 130}, {150, 130});
     DragSelected({150, 130}, {150, 130});
     ASSERT_NE(Surface()->m_pEdit, nullptr);
-    WbTextPayload gone = {};
-    gone.head.nObjType = WB_OBJ_TEXT;
-    SetWbText(gone.head.szID, Strokes()[0]->m_szID);
-    ReceivedRecord record(boardClosed ? WB_RECV_BOARD_END : WB_RECV_OBJECT_DELETE, 1, WB_PAGEOP_OBJECT, &gone);
-    Receive(record);
+    // The peer's deletion of the text; or the server's end of the board, delivered as method 3.
+    Board()->SendStroke(Strokes()[0]);
+    Receive(Relayed(Sent().back(), boardClosed ? WB_RECV_BOARD_END : 0));
     EXPECT_EQ(Surface()->m_pEdit, nullptr) << boardClosed;
     EXPECT_EQ(Surface()->m_pEditText, nullptr) << boardClosed;
     EXPECT_FALSE(Surface()->EndTextEdit()) << boardClosed;

@@ -229,7 +229,7 @@ TEST_F(SurfaceSend, DrawingAfterScrollingSendsDocumentCoordinates) {
 }
 
 TEST_F(SurfaceSend, ReleaseWithoutAPageReturnsToTheSelectTool) {
-  Board()->ClearBoard();
+  EndBoard();
   UseTool(kToolLine);
   Drag({100, 100}, {200, 200});
   EXPECT_EQ(Surface()->m_nTool, kToolSelect);
