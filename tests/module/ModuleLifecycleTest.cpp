@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <optional>
+
 #include "confwindow/DlgDataConf.h"
 #include "module/ConfMethodRecord.h"
 #include "platform/ui/Dialog.h"
@@ -57,6 +59,7 @@ TEST_F(ModuleTest, ClosePopupDialogsEndsTheRunningDialog) {
 
 TEST_F(ModuleTest, PopupSlotIsLeftToADialogThatTookItMeanwhile) {
   CDialog first, second;
+  std::optional<CTavorineModule::PopupSlot> later;
   {
     CTavorineModule::PopupSlot outer(*Module(), first);
     {
@@ -64,10 +67,11 @@ TEST_F(ModuleTest, PopupSlotIsLeftToADialogThatTookItMeanwhile) {
       EXPECT_EQ(&second, Module()->m_pActiveCommonDlg);
     }
     EXPECT_EQ(nullptr, Module()->m_pActiveCommonDlg);
-    Module()->m_pActiveCommonDlg = &second;  // e.g. an invitation shown while the first runs
+    later.emplace(*Module(), second);  // e.g. a dialog run from a host call while the first runs
   }
   EXPECT_EQ(&second, Module()->m_pActiveCommonDlg);
-  Module()->m_pActiveCommonDlg = nullptr;
+  later.reset();
+  EXPECT_EQ(nullptr, Module()->m_pActiveCommonDlg);
 }
 
 TEST_F(ModuleTest, LoadUserDataReadsRightsAndTheSavedList) {

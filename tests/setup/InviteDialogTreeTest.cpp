@@ -1,5 +1,8 @@
 // The invite dialog's department tree: registered and reported to the tree service as tree 4,
 // adding a person or one of its numbers, folding on OK and Cancel, the module's resets.
+#include "confwindow/ConfCtrlResult.h"
+#include "module/FixedText.h"
+#include "module/InviteEvents.h"
 #include "tests/setup/InviteDialogFixture.h"
 #include "tests/setup/TreeFinder.h"
 
@@ -112,14 +115,32 @@ TEST_F(InviteDialogTreeTest, TheModuleEmptiesTheTree) {
   EXPECT_EQ(0u, Tree().GetCount());
 }
 
-TEST_F(InviteDialogTreeTest, TheInviteCommandEmptiesTheTreeUntilTheTreesWereFilled) {
-  EXPECT_TRUE(Click(Dlg(), IDCANCEL));
+// Until the host first opens the user interface the module has not had its trees filled: in a
+// conference the user entered through an invitation, the invite command empties the invite
+// dialog's tree for the tree service to fill; once the interface was opened the tree is kept.
+using InviteBeforeTheUITest = SetupTest;
+
+TEST_F(InviteBeforeTheUITest, TheInviteCommandEmptiesTheTreeUntilTheTreesWereFilled) {
+  confCtrlResult invite{};
+  invite.detailType = kDetailConfInvite;
+  CopyField(invite.szConfURI, "sip:conf1@ims.example.cn");
+  invite.iMemberCount = 2;
+  invite.iMaxMembers = 10;
+  OnceInModal(platform::ModalKind::Dialog,
+              [](const platform::ModalState& state) { user::ClickItem(state.window, IDOK); });
+  HostRecordBlock block{1, &invite, 0};
+  ASSERT_EQ(1, Deliver(kModuleConfEvent, block));
+  ASSERT_TRUE(Conf()->m_bInConf);
+  CTreeCtrlEx& tree = Conf()->m_pInviteConfDlg->m_treeDept;
+  VzFillDeptTree(kTreeInviteDialog, &tree);  // the tree service filled the registered tree
   ASSERT_TRUE(Click(Conf(), IDC_CONF_INVITE));
-  EXPECT_NE(0u, Tree().GetCount());
-  Module()->m_bDeptTreesFilled = FALSE;
-  EXPECT_TRUE(Click(Dlg(), IDCANCEL));
+  EXPECT_EQ(0u, tree.GetCount());
+
+  EXPECT_TRUE(Click(Conf()->m_pInviteConfDlg.get(), IDCANCEL));
+  OpenUI();
+  VzFillDeptTree(kTreeInviteDialog, &tree);  // asked for with code 115
   ASSERT_TRUE(Click(Conf(), IDC_CONF_INVITE));
-  EXPECT_EQ(0u, Tree().GetCount());
+  EXPECT_NE(0u, tree.GetCount());
 }
 
 }  // namespace

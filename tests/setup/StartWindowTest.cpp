@@ -266,7 +266,11 @@ TEST_F(StartWindowTest, ModuleCloseDestroysTheStartWindow) {
 }
 
 TEST_F(StartWindowTest, AStartWindowThatCannotBeMadeIsReportedAndMadeNextTime) {
-  Module()->m_pDlgDataConf = CDlgDataConf::CreateConfWindow();
+  // A conference event before the user interface made the conference window.
+  int record = 0;
+  HostRecordBlock event{2, &record, 0};
+  ASSERT_EQ(1, Deliver(kModuleConfEvent, event));
+  ASSERT_NE(nullptr, Conf());
   platform::Desktop::FailWindowCreation("#32770", 1);
   HostPlainBlock block{0};
   EXPECT_EQ(0, Deliver(kModuleOpenUI, block));
