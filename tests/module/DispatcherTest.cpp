@@ -93,7 +93,7 @@ TEST_F(ModuleTest, NoHostMessageIsHandledAfterClose) {
 }
 
 TEST_F(ModuleTest, OpenUIInAConferenceNamesTheConferenceWindowInFront) {
-  CDlgDataConf* window = StartConference();
+  CDlgDataConf* window = JoinConference();
   HostPlainBlock block{0};
   ASSERT_EQ(1, Deliver(kModuleOpenUI, block));
   Host().Clear();
@@ -105,7 +105,7 @@ TEST_F(ModuleTest, OpenUIInAConferenceNamesTheConferenceWindowInFront) {
 }
 
 TEST_F(ModuleTest, AssistWindowCodeLeavesTheRunningConference) {
-  StartConference("sip:conf42@ims.example.cn");
+  JoinConference("sip:conf42@ims.example.cn");
   HostPlainBlock block{0};
   ASSERT_EQ(1, Deliver(kModuleAssistWindow, block));
   ExpectTraffic(Host(), {{kMsg, kHostConfMethod}});

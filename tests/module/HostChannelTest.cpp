@@ -92,8 +92,9 @@ TEST_F(ModuleTest, ConferenceRecordsNeedARunningConference) {
   ExpectTraffic(Host(), {});
   ASSERT_EQ(1u, Host().LogLines().size());
   EXPECT_EQ(0u, Host().LogLines()[0].find("[ERROR]CTavorineModule::IMSSend2MrsMethod"));
-  StartConference();
-  Module()->m_pDlgDataConf->EndConference();
+  JoinConference();
+  DeliverStatus(kStatisConfEnded, "sip:conf001@ims.example.cn");
+  Host().Clear();
   EXPECT_EQ(0, Module()->IMSSend2MrsMethod(0, 5, &record)) << "no conference runs";
   ExpectTraffic(Host(), {});
   std::vector<std::string> logs = Host().LogLines();
@@ -101,12 +102,12 @@ TEST_F(ModuleTest, ConferenceRecordsNeedARunningConference) {
   EXPECT_EQ(0u, logs[0].find("[ERROR]CTavorineModule::IMSSend2MrsMethod"));
 
   EXPECT_EQ(1, Module()->IMSSend2MrsMethod(1, 5, &record)) << "point to point always goes";
-  StartConference();
+  JoinConference();
   Host().Answers().Queue(kMsg, kHostDataConfRecord, 9);
   EXPECT_EQ(9, Module()->IMSSend2MrsMethod(0, 3, &record));
   auto sent = Host().EventsWithCode(kHostDataConfRecord);
-  ASSERT_EQ(2u, sent.size());
-  EXPECT_EQ(3, sent[1].As<HostMethodBlock>()->nMethod);
+  ASSERT_EQ(1u, sent.size());
+  EXPECT_EQ(3, sent[0].As<HostMethodBlock>()->nMethod);
 }
 
 TEST_F(ModuleTest, NothingIsSentWhileClosing) {

@@ -19,7 +19,7 @@ class InputDialogTest : public ModuleTest {
 
   void SetUp() override {
     ModuleTest::SetUp();
-    conf_ = StartConference();
+    conf_ = JoinConference();
   }
 
   // The steps run in order inside the next dialog loops; a dialog still open when they are

@@ -17,7 +17,7 @@ class DialExtensionTest : public InputDialogTest {
  protected:
   void SetUp() override {
     InputDialogTest::SetUp();
-    conf_->UpdateMember(kMember, "connected", 17);
+    DeliverStatus(kStatisMembers, "sip:conf001@ims.example.cn", 2, 0, {{kMember, kMemberConnected, 17}});
   }
 };
 

@@ -141,8 +141,8 @@ TEST_F(InviteReceivedTest, EscapeRefusesAndReportsTheStateChange) {
 TEST_F(InviteReceivedTest, HostCodesElevenAndTwelvePressTheButtons) {
   Deliver([this](HWND) { HostCode(kModuleAcceptInvite); });
   EXPECT_EQ(1, AnswerSent());
+  DeliverStatus(kStatisConfEnded, kConf);
   Host().Clear();
-  Module()->m_pDlgDataConf->EndConference();
   Deliver([this](HWND) { HostCode(kModuleRefuseInvite); });
   EXPECT_EQ(0, AnswerSent());
 }

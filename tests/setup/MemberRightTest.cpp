@@ -171,7 +171,7 @@ TEST_F(MemberRightTest, WithoutParentTheQueryBelongsToTheRunningConferenceElseTh
   });
   EXPECT_TRUE(Module()->BeforeAddMemberRightCheck("66880009", nullptr));
   EXPECT_EQ((CWnd*)Start(), parent);
-  StartConference();
+  JoinConference();
   EXPECT_TRUE(Module()->BeforeAddMemberRightCheck("66880010", nullptr));
   EXPECT_EQ((CWnd*)Conf(), parent);
 }
