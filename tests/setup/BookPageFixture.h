@@ -36,14 +36,6 @@ class BookPageTest : public SetupTest {
     TypeField(Pre(), IDC_NUMBER_ENTRY, numbers);
     return Click(Pre(), IDC_BTN_ADD_NUMBER);
   }
-  // Rows put straight into the member list, with their notice entries.
-  void InsertRows(int n) {
-    for (int i = 0; i < n; ++i) {
-      CString number;
-      number.Format("9%03d@ims.example.cn", i);
-      Pre()->AddMember("成员", number, 1);
-    }
-  }
   std::string NumberEntry() { return ItemText(Pre(), IDC_NUMBER_ENTRY).str(); }
   std::vector<std::string> Row(int row) {
     std::vector<std::string> texts;

@@ -50,7 +50,7 @@ TEST_F(BookPageTest, RefusalsOfTypedNumbers) {
 }
 
 TEST_F(BookPageTest, TheListHoldsAtMost127Rows) {
-  InsertRows(126);
+  TypeMembers(Pre(), 126);
   ASSERT_TRUE(AddTyped(kLiuYang));
   EXPECT_EQ(127, Pre()->GetMemberCount());
   EXPECT_TRUE(Boxes().empty());
@@ -63,7 +63,7 @@ TEST_F(BookPageTest, TheListHoldsAtMost127Rows) {
 }
 
 TEST_F(BookPageTest, TheLimitKeepsTheNumberThatDidNotFitAndThoseAfterIt) {
-  InsertRows(126);
+  TypeMembers(Pre(), 126);
   std::string typed = std::string("hello;") + kLiuYang + ";" + kChenJing + "；" + kSunLi;
   ASSERT_TRUE(AddTyped(typed.c_str()));
   EXPECT_EQ(127, Pre()->GetMemberCount());
@@ -116,7 +116,7 @@ TEST_F(BookPageTest, PhoneBookTelephoneNumbersRepeatAndTheLimitComesBeforeTheRig
   EXPECT_TRUE(Boxes().empty());
   size_t queries = Host().EventsWithCode(kHostMemberRightQuery).size();
   EXPECT_EQ(2u, queries);
-  InsertRows(125);
+  TypeMembers(Pre(), 125);
   ASSERT_TRUE(pickFirst());
   EXPECT_EQ("预约会议初始成员数最多127个！", LastBox());
   EXPECT_EQ(127, Pre()->GetMemberCount());

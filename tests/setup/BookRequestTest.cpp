@@ -137,7 +137,7 @@ TEST_F(BookRequestTest, ValueChecks) {
   ASSERT_TRUE(PressOK());
   EXPECT_EQ("最大成员数不能小于2！", LastBox());
   SetField(Pre(), IDC_MAX_MEMBERS, "5");
-  InsertRows(6);
+  TypeMembers(Pre(), 6);
   ASSERT_TRUE(PressOK());
   EXPECT_EQ("最大成员数不能小于当前邀请的成员数！", LastBox());
   EXPECT_EQ(0u, ServerTimeRequests());

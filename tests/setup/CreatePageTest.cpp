@@ -45,14 +45,6 @@ class CreatePageTest : public SetupTest {
     EXPECT_EQ(1, Deliver(kModuleRightsChanged, block));
   }
   void WriteIni(const char* text) { std::ofstream(UserPath() + "Vexlon.ini") << text; }
-  void AddMemberRows(int n) {
-    for (int i = 0; i < n; ++i) {
-      CString number;
-      number.Format("8%03d@ims.cn", i);
-      int row = CreatePage()->m_listMembers.InsertItem(i, "成员");
-      CreatePage()->m_listMembers.SetItemText(row, 1, number);
-    }
-  }
   bool PressOK() { return Click(CreatePage(), IDOK); }
   std::string LastBox() { return LastMessageBoxText().str(); }
 };
@@ -162,7 +154,7 @@ class CreateCheckTest : public CreatePageTest, public ::testing::WithParamInterf
 TEST_P(CreateCheckTest, RefusesWithTheFirstMessageAndSendsNothing) {
   const CheckCase& c = GetParam();
   for (auto& field : c.fields) SetField(CreatePage(), field.first, field.second);
-  AddMemberRows(c.rows);
+  TypeMembers(CreatePage(), c.rows, "8%03d@ims.cn");
   Host().Clear();
   ASSERT_TRUE(PressOK());
   EXPECT_EQ(std::vector<std::string>{c.message}, Boxes());
@@ -208,7 +200,7 @@ INSTANTIATE_TEST_SUITE_P(InOrder, CreateCheckTest, ::testing::ValuesIn(kCheckCas
 
 TEST_F(CreatePageTest, MaximumMembersWithRoomForTheChairPasses) {
   SetField(CreatePage(), IDC_MAX_MEMBERS, "4");
-  AddMemberRows(3);
+  TypeMembers(CreatePage(), 3, "8%03d@ims.cn");
   ASSERT_TRUE(PressOK());
   EXPECT_TRUE(Boxes().empty()) << LastBox();
   EXPECT_EQ(1u, Method1Count());
@@ -288,7 +280,7 @@ TEST_F(CreatePageTest, AskTheHostThenAnnounceTheCreateThenSendIt) {
 
 TEST_F(CreatePageTest, ASentRequestMakesTheConferenceWindowWait) {
   SetRights(1, 1, -1);
-  AddMemberRows(2);
+  TypeMembers(CreatePage(), 2, "8%03d@ims.cn");
   // An earlier create timed out, and a failure reason came after it.
   ASSERT_TRUE(PressOK());
   Advance(60000);
@@ -324,7 +316,7 @@ TEST_F(CreatePageTest, TheWhiteboardTypeWaitsAsStartXwb) {
 TEST_F(CreatePageTest, WithoutASplitScreenChoiceTheMemberCountDecides) {
   for (int rows : {4, 5}) {
     SetDefaults("周会", 10, 60, 5, "1234");
-    AddMemberRows(rows);
+    TypeMembers(CreatePage(), rows, "8%03d@ims.cn");
     ((CComboBox*)CreatePage()->GetDlgItem(IDC_SPLIT_SCREEN))->SetCurSel(-1);
     Start()->EnablePageButtons(TRUE);
     Conf()->RemoveFromTimerList("start_audio");
@@ -338,7 +330,7 @@ TEST_F(CreatePageTest, WithoutASplitScreenChoiceTheMemberCountDecides) {
 
 TEST_F(CreatePageTest, ARefusedRequestLeavesNothingWaiting) {
   HostTakesRequests(0);
-  AddMemberRows(2);
+  TypeMembers(CreatePage(), 2, "8%03d@ims.cn");
   ASSERT_TRUE(PressOK());
   EXPECT_TRUE(Boxes().empty());
   EXPECT_EQ(0, Conf()->m_saInitMembers.GetSize());

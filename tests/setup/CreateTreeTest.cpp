@@ -159,7 +159,7 @@ TEST_F(CreateTreeTest, DoubleClickingANumberLeafAddsThatNumberWithoutAskingTheHo
 TEST_F(CreateTreeTest, TheTreeRefusesAddsToAFullList) {
   LoadResearch();
   ASSERT_TRUE(ClickItem("刘洋"));
-  FillRows(127);
+  TypeMembers(CreatePage(), 127);
   ASSERT_TRUE(Click(CreatePage(), IDC_BTN_ADD));
   EXPECT_EQ("会议初始成员数太多！", LastBox());
   EXPECT_EQ(127u, MemberRows().size());

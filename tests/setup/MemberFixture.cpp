@@ -43,16 +43,6 @@ void MemberTest::AddTyped(const char* text) {
   EXPECT_TRUE(Click(CreatePage(), IDC_BTN_ADD_NUMBER));
 }
 
-void MemberTest::FillRows(int n) {
-  CmmconfCreate* page = CreatePage();
-  for (int i = 0; i < n; ++i) {
-    CString number;
-    number.Format("9%03d@ims.example.cn", i);
-    int row = page->m_listMembers.InsertItem(page->m_iRowCounter++, "成员");
-    page->m_listMembers.SetItemText(row, 1, number);
-  }
-}
-
 std::vector<std::string> MemberTest::RightQueries() {
   std::vector<std::string> numbers;
   for (const host::HostEvent& e : Host().EventsWithCode(kHostMemberRightQuery))

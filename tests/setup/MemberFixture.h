@@ -35,8 +35,6 @@ class MemberTest : public SetupTest {
   // Types into the number entry and presses "添加(&I)".
   void AddTyped(const char* text);
   CString Entry() { return ItemText(CreatePage(), IDC_NUMBER_ENTRY); }
-  // Rows added straight into the list (to reach the limit quickly).
-  void FillRows(int n);
   std::string LastBox() { return LastMessageBoxText().str(); }
   // The member numbers the host was asked about (code 113), in order.
   std::vector<std::string> RightQueries();

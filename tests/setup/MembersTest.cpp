@@ -88,7 +88,7 @@ TEST_F(MembersTest, OwnNumberOnlyWhereTheSettingsAllowIt) {
 }
 
 TEST_F(MembersTest, TheListHoldsAtMost127RowsAndKeepsTheRestInTheEntry) {
-  FillRows(125);
+  TypeMembers(CreatePage(), 125);
   AddTyped("66880001;66880002;abc;66880003");
   EXPECT_EQ(127u, MemberRows().size());
   EXPECT_EQ("会议初始成员数太多！", LastBox());
@@ -135,7 +135,7 @@ TEST_F(MembersTest, NumbersFromTheHostAreAddedQuietlyExceptForTheLimit) {
   EXPECT_EQ((Rows{{"66880001", "66880001"}}), MemberRows());
   EXPECT_TRUE(Boxes().empty());
   EXPECT_EQ("typed", Entry().str());
-  FillRows(126);
+  TypeMembers(CreatePage(), 126);
   EXPECT_FALSE(CreatePage()->AddMemberNumbers("66880003;66880004"));
   EXPECT_EQ((std::vector<std::string>{"会议初始成员数太多！"}), Boxes());
 }

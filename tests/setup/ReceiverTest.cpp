@@ -171,7 +171,7 @@ TEST_F(ReceiverTest, HostClosingPopupsEndsTheChooserWithNothingAdded) {
 }
 
 TEST_F(ReceiverTest, FullListRefusesThePhoneBookBeforeTheChooserOpens) {
-  FillRows(127);
+  TypeMembers(CreatePage(), 127);
   bool opened = false;
   InEveryDialog([&](HWND dialog) {
     opened = true;

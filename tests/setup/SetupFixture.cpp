@@ -1,6 +1,8 @@
 #include "tests/setup/SetupFixture.h"
 
 #include "platform/ui/UserInput.h"
+#include "setup/SetupIds.h"
+#include "vezadazavo/VezadaZavo.h"
 
 namespace tavtest {
 
@@ -31,6 +33,24 @@ std::vector<std::string> SetupTest::Boxes() {
   std::vector<std::string> texts;
   for (const platform::MessageBoxRecord& box : MessageBoxesShown()) texts.push_back(box.text.str());
   return texts;
+}
+
+void SetupTest::TypeMembers(CWnd* page, int n, const char* format) {
+  const int kPerEntry = 8;
+  for (int first = 0; first < n; first += kPerEntry) {
+    CString numbers;
+    for (int i = first; i < n && i < first + kPerEntry; ++i) {
+      CString number;
+      number.Format(format, i);
+      DEPT_ADDRESSLIST_INFO person;
+      person.csName = "成员";
+      person.csSipURI = "sip:" + number;
+      VzData().deptPhoneBook.push_back(person);
+      numbers += (i > first ? ";" : "") + number;
+    }
+    TypeField(page, IDC_NUMBER_ENTRY, numbers);
+    EXPECT_TRUE(Click(page, IDC_BTN_ADD_NUMBER));
+  }
 }
 
 void SetupTest::SetDefaults(const char* subject, int maxnum, int period, int remaintime, const char* pwd) {

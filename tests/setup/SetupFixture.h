@@ -41,6 +41,10 @@ class SetupTest : public ModuleTest {
   void HostAllows(int answer) { Host().Answers().Set(host::Channel::kMessage, kHostMayStartConfOp, answer); }
   // The host's result for conference-control requests (code 102).
   void HostTakesRequests(int result) { Host().Answers().Set(host::Channel::kMessage, kHostConfMethod, result); }
+  // The user adds n members by typing them into a page's number entry, a few at a time with
+  // ";" between them, and pressing "添加(&I)". Each number is made from format and its index
+  // and is a person of a loaded department, so no member-right query runs.
+  void TypeMembers(CWnd* page, int n, const char* format = "9%03d@ims.example.cn");
   // The module's conference defaults, applied to the create page.
   void SetDefaults(const char* subject, int maxnum, int period, int remaintime, const char* pwd);
 };
