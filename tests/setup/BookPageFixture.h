@@ -21,9 +21,8 @@ class BookPageTest : public SetupTest {
  protected:
   void SetUp() override {
     SetupTest::SetUp();
+    SavedDefaults("周会", 10, 60, 5, "1234");
     OpenUI();
-    Module()->m_confDefaultData.Set("周会", 10, 60, 5, "1234", "1234", "1234", 1);
-    Pre()->ResetPage();
     Start()->ShowPage(kPageBook);
     HostAllows(1);
     HostTakesRequests(1);

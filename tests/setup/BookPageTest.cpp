@@ -214,9 +214,18 @@ TEST_F(BookPageTest, ClosingTheStartWindowResetsThePage) {
   EXPECT_TRUE(Pre()->m_bLookUpSms);
 }
 
-TEST_F(BookPageTest, DefaultsOutOfRangeFallBack) {
-  Module()->m_confDefaultData.Set("", 0, 1000, -1, "", "", "", 1);
-  Pre()->ResetPage();
+// Defaults outside their ranges, as an older version could save them.
+class BookPageOddDefaultsTest : public BookPageTest {
+ protected:
+  void SetUp() override {
+    SetupTest::SetUp();
+    SavedDefaults("", 0, 1000, -1, "");
+    OpenUI();
+    Start()->ShowPage(kPageBook);
+  }
+};
+
+TEST_F(BookPageOddDefaultsTest, DefaultsOutOfRangeFallBack) {
   EXPECT_EQ("新建会议", ItemText(Pre(), IDC_PRE_SUBJECT).str());
   EXPECT_EQ("3", ItemText(Pre(), IDC_DURATION).str());
   EXPECT_EQ("5", ItemText(Pre(), IDC_MAX_MEMBERS).str());

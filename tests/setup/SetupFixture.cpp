@@ -1,7 +1,11 @@
 #include "tests/setup/SetupFixture.h"
 
+#include <fstream>
+
+#include "module/Codecs.h"
 #include "platform/ui/UserInput.h"
 #include "setup/SetupIds.h"
+#include "setup/mmconfDefaultSet.h"
 #include "vezadazavo/VezadaZavo.h"
 
 namespace tavtest {
@@ -53,9 +57,30 @@ void SetupTest::TypeMembers(CWnd* page, int n, const char* format) {
   }
 }
 
+void SetupTest::SavedDefaults(const char* subject, int maxnum, int period, int remaintime, const char* pwd) {
+  CString xml;
+  xml.Format("<mmc_dfs><data subject=\"%s\" maxnum=\"%d\" period=\"%d\" remaintime=\"%d\" mempwd=\"%s\" "
+             "masterpwd=\"%s\" visitorpwd=\"%s\" playstatussound=\"1\"></data></mmc_dfs>",
+             subject, maxnum, period, remaintime, pwd, pwd, pwd);
+  std::ofstream(UserPath() + GetUserData()->m_csOwnName.str() + "mmc_dfs.dat", std::ios::binary)
+      << HexEncodeString(xml).str();
+}
+
 void SetupTest::SetDefaults(const char* subject, int maxnum, int period, int remaintime, const char* pwd) {
-  Module()->m_confDefaultData.Set(subject, maxnum, period, remaintime, pwd, pwd, pwd, 1);
-  CreatePage()->ResetPage();
+  ASSERT_TRUE(Click(Start(), IDC_RADIO_DEFAULT_SET));
+  CWnd* page = Start()->m_pDefaultSet;
+  CString number;
+  SetField(page, IDC_DFS_SUBJECT, subject);
+  number.Format("%d", maxnum);
+  SetField(page, IDC_DFS_MAX_MEMBERS, number);
+  number.Format("%d", period);
+  SetField(page, IDC_DFS_DURATION, number);
+  number.Format("%d", remaintime);
+  SetField(page, IDC_DFS_REMAIN_NOTICE, number);
+  for (int id : {IDC_DFS_MEMBER_PWD, IDC_DFS_CHAIR_PWD, IDC_DFS_VISITOR_PWD}) SetField(page, id, pwd);
+  ASSERT_TRUE(Click(page, IDOK));
+  ASSERT_EQ(CString("会议缺省设置修改成功！"), LastMessageBoxText());
+  ASSERT_TRUE(Click(Start(), IDC_RADIO_CREATE_CONF));
 }
 
 }  // namespace tavtest

@@ -45,7 +45,12 @@ class SetupTest : public ModuleTest {
   // ";" between them, and pressing "添加(&I)". Each number is made from format and its index
   // and is a person of a loaded department, so no member-right query runs.
   void TypeMembers(CWnd* page, int n, const char* format = "9%03d@ims.example.cn");
-  // The module's conference defaults, applied to the create page.
+  // The conference defaults an earlier run saved ("mmc_dfs.dat" in the user's folder, the same
+  // password for chair, members and visitors); the start window reads them when the host first
+  // opens the user interface.
+  void SavedDefaults(const char* subject, int maxnum, int period, int remaintime, const char* pwd);
+  // The user saves conference defaults on the defaults page (the create and book pages take
+  // them), then returns to the create page.
   void SetDefaults(const char* subject, int maxnum, int period, int remaintime, const char* pwd);
 };
 
