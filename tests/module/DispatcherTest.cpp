@@ -56,13 +56,13 @@ TEST_F(ModuleTest, PlainCodesAnswerWithTheirHandledFlagAndTraffic) {
   };
   for (const PlainCase& c : cases) {
     SCOPED_TRACE("code " + std::to_string(c.code) + (c.inConference ? " in a conference" : ""));
-    if (c.inConference) StartConference();
+    if (c.inConference) AcceptInvitation();
     Host().Clear();
     HostPlainBlock block{77};
     EXPECT_EQ(c.handled, Deliver(c.code, block));
     EXPECT_EQ(c.handled, block.bHandled);
     ExpectTraffic(Host(), c.traffic);
-    if (Module()->m_pDlgDataConf) Module()->m_pDlgDataConf->EndConference();
+    if (c.inConference) DeliverStatus(kStatisConfEnded, "sip:conf001@ims.example.cn");
   }
 }
 
@@ -201,7 +201,7 @@ TEST_F(ModuleTest, ServerTimeEventIsLoggedByTheModule) {
 }
 
 TEST_F(ModuleTest, DataConferenceRecordsWithoutAFeatureWindowAreRefused) {
-  StartConference();
+  JoinConference();
   int record = 0;
   HostRecordBlock data{1, &record, 77};
   EXPECT_EQ(0, Deliver(kModuleDataConfRecord, data));

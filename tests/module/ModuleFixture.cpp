@@ -10,6 +10,7 @@
 #include "confwindow/DlgDataConf.h"
 #include "module/FixedText.h"
 #include "module/HostBlocks.h"
+#include "module/InviteEvents.h"
 #include "platform/ui/UserInput.h"
 #include "setup/DlgmmConfPreCreate.h"
 #include "setup/SetupIds.h"
@@ -88,6 +89,21 @@ CDlgDataConf* ModuleTest::JoinConference(const char* uri, int memberCount, int m
   answer.iConfType = confType;
   CopyField(answer.szSubConfID, subConfID);
   HostRecordBlock block{1, &answer, 0};
+  EXPECT_EQ(1, Deliver(kModuleConfEvent, block));
+  EXPECT_TRUE(module_->m_pDlgDataConf->m_bInConf);
+  Host().Clear();
+  return module_->m_pDlgDataConf;
+}
+
+CDlgDataConf* ModuleTest::AcceptInvitation(const char* uri, int memberCount, int maxMembers) {
+  confCtrlResult invite{};
+  invite.detailType = kDetailConfInvite;
+  CopyField(invite.szConfURI, uri);
+  invite.iMemberCount = memberCount;
+  invite.iMaxMembers = maxMembers;
+  OnceInModal(platform::ModalKind::Dialog,
+              [](const platform::ModalState& state) { platform::user::ClickItem(state.window, IDOK); });
+  HostRecordBlock block{1, &invite, 0};
   EXPECT_EQ(1, Deliver(kModuleConfEvent, block));
   EXPECT_TRUE(module_->m_pDlgDataConf->m_bInConf);
   Host().Clear();

@@ -29,8 +29,9 @@ class ModuleTest : public HostTest {
 
   // The module created through the export's path, attached to host.
   CTavorineModule* Module() { return module_; }
-  // A conference window that runs the conference uri (the traffic of making the window is
-  // cleared).
+  // A conference window that runs the conference uri, set up directly (the traffic of making
+  // the window is cleared): for what no flow reaches, such as a conference in a closed module.
+  // A test that needs the user's conference joins it (JoinConference, AcceptInvitation).
   CDlgDataConf* StartConference(const char* uri = "sip:conf001@ims.example.cn");
   // Delivers conference event 1 (a conference-control result) with its detail type, URI, kind,
   // result code and sub-conference id; returns the handled flag.
@@ -44,6 +45,11 @@ class ModuleTest : public HostTest {
   // and the sub-conference id; the traffic is cleared.
   CDlgDataConf* JoinConference(const char* uri = "sip:conf001@ims.example.cn", int memberCount = 0,
                                int maxMembers = 0, int confType = 0, const char* subConfID = "");
+  // A conference the user entered by accepting the host's invitation to it (conference event 1,
+  // detail type kDetailConfInvite; the user presses "加入" in the invitation dialog), with the
+  // member count and maximum; the traffic is cleared.
+  CDlgDataConf* AcceptInvitation(const char* uri = "sip:conf001@ims.example.cn", int memberCount = 0,
+                                 int maxMembers = 0);
   // Host code 9 with iType 7: the members of a conference and their count, or (detail
   // kStatisConfEnded) its end.
   int DeliverStatus(int detail, const char* confURI, int memberCount = 0, int maxMembers = 0,

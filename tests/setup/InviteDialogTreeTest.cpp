@@ -1,8 +1,5 @@
 // The invite dialog's department tree: registered and reported to the tree service as tree 4,
 // adding a person or one of its numbers, folding on OK and Cancel, the module's resets.
-#include "confwindow/ConfCtrlResult.h"
-#include "module/FixedText.h"
-#include "module/InviteEvents.h"
 #include "tests/setup/InviteDialogFixture.h"
 #include "tests/setup/TreeFinder.h"
 
@@ -121,16 +118,7 @@ TEST_F(InviteDialogTreeTest, TheModuleEmptiesTheTree) {
 using InviteBeforeTheUITest = SetupTest;
 
 TEST_F(InviteBeforeTheUITest, TheInviteCommandEmptiesTheTreeUntilTheTreesWereFilled) {
-  confCtrlResult invite{};
-  invite.detailType = kDetailConfInvite;
-  CopyField(invite.szConfURI, "sip:conf1@ims.example.cn");
-  invite.iMemberCount = 2;
-  invite.iMaxMembers = 10;
-  OnceInModal(platform::ModalKind::Dialog,
-              [](const platform::ModalState& state) { user::ClickItem(state.window, IDOK); });
-  HostRecordBlock block{1, &invite, 0};
-  ASSERT_EQ(1, Deliver(kModuleConfEvent, block));
-  ASSERT_TRUE(Conf()->m_bInConf);
+  AcceptInvitation("sip:conf1@ims.example.cn", 2, 10);
   CTreeCtrlEx& tree = Conf()->m_pInviteConfDlg->m_treeDept;
   VzFillDeptTree(kTreeInviteDialog, &tree);  // the tree service filled the registered tree
   ASSERT_TRUE(Click(Conf(), IDC_CONF_INVITE));
