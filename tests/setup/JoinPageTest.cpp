@@ -154,7 +154,9 @@ TEST_F(JoinPageTest, SixtySecondsWithoutAnAnswerEndTheWaitSilently) {
 
 TEST_F(JoinPageTest, HidingTheWindowResetsThePageButLeavesTheWaitRunning) {
   ASSERT_TRUE(Join("conf01@ims.cn", "12"));
-  Start()->SendMessage(WM_PRECREATE_HIDE, kHideAfterSuccess, 0);
+  AcceptInvitation("sip:other@ims.cn");  // the accepted conference hides the start window
+  Pump();
+  EXPECT_FALSE(Visible(Start()));
   EXPECT_FALSE(JoinPage()->m_bJoinPending);
   EXPECT_EQ(CString(), ItemText(JoinPage(), IDC_JOIN_PASSWORD));
   Advance(60000);
