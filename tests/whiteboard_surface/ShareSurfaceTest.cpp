@@ -72,13 +72,19 @@ class ShareSurface : public SisterBoardTest {
   // A message this board sent, as the relay delivers it to a member's module (the host's code
   // 8); method, when not 0, is the received method the server gives it.
   int Receive(const WbMsgHeader* sent, DWORD method = 0) {
+    if (!sent) {
+      ADD_FAILURE() << "the board sent nothing";
+      return 0;
+    }
     HostRecordBlock block{1, host::UnpackReceivedWbMessage(host::PackWbMessage(sent), relayed_, nullptr, method), 0};
     return Deliver(kModuleDataConfRecord, block);
   }
   // The board's own page content as it sends it, for a member whose board has `pages` pages
   // and shows page `page`.
   const WbMsgHeader* PageContent(int page, int pages) {
+    size_t before = Sent().size();
     board_->SendPageContent(1);
+    if (Sent().size() == before) return nullptr;
     WbMsgHeader* sent = const_cast<WbMsgHeader*>(Sent().back());
     sent->nValue = pages;
     sent->pPageOp->nPage = page;
@@ -343,12 +349,20 @@ TEST_F(ShareSurface, AClosedBoardLosesItsPagesAndHides) {
   EXPECT_FALSE(board_->IsWindowVisible());
 }
 
+// A converted document without pages leaves its canvas; a member's page content without a page
+// number empties the board and its canvas.
 TEST_F(ShareSurface, ResizingWithoutAPageFollowsTheCanvasKeptHere) {
-  Surface()->ResetBoard();
-  Surface()->SetCanvasSize(1600, 1200);
+  const WbMsgHeader* noPage = PageContent(0, 1);
+  CString doc = board_->WriteXwbDocument();
+  int first = doc.Find("<page");
+  ASSERT_GT(first, 0);
+  doc = doc.Left(first) + "</xwb>";
+  ASSERT_TRUE(board_->ReadXwbDocument(doc, doc.GetLength()));
+  ASSERT_TRUE(Surface()->m_listPages.IsEmpty());
   Surface()->MoveWindow(0, 0, 300, 200);
   EXPECT_TRUE(Surface()->GetStyle() & WS_HSCROLL);
-  Surface()->SetCanvasSize(0, 0);
+  Receive(noPage);
+  EXPECT_EQ(Surface()->GetCanvasSize(), CSize(0, 0));
   Surface()->MoveWindow(0, 0, 320, 220);
   EXPECT_FALSE(Surface()->GetStyle() & WS_HSCROLL);
 }

@@ -85,12 +85,14 @@ TEST_F(SurfaceCanvas, MovePageToolDragsTheViewWithinTheCanvas) {
 }
 
 TEST_F(SurfaceCanvas, ACanvasSmallerThanTheClientDoesNotMove) {
-  Surface()->SetCanvasSize(300, 200);
-  Surface()->RecalcScrollBars(TRUE);
+  // The board's own document with a canvas of 300 x 200, read back.
+  CString doc = Surface()->WriteXwbDocument();
+  ASSERT_EQ(doc.Replace("<size>1600*1200</size>", "<size>300*200</size>"), 1);
+  ASSERT_TRUE(Surface()->ReadXwbDocument(doc, doc.GetLength()));
+  ASSERT_EQ(Surface()->GetCanvasSize(), CSize(300, 200));
   UseTool(kToolMovePage);
   Drag({300, 300}, {250, 280});
   EXPECT_EQ(CPoint(Surface()->m_ptOrigin), CPoint(0, 0));
-  Surface()->SetCanvasSize(1600, 1200);
 }
 
 TEST_F(SurfaceCanvas, BorderBandsAreFoundInTheirOrder) {
