@@ -32,8 +32,6 @@ void RegisterBoardWindow(UINT id, const char* title) {
            {IDC_WB_COLOR_BAR_FRAME, "Static", "", SS_LEFT, 4, 326, 140, 20},
        }};
   AddBoardToolButtons(board.items);
-  if (id == IDD_DF_P2P_WHITEBOARD)
-    board.items.push_back({IDC_WB_SAVE, "Button", "保存", BS_PUSHBUTTON | WS_VISIBLE | WS_TABSTOP, 408, 4, 48, 14});
   platform::RegisterDialogTemplate(board);
 }
 

@@ -1,14 +1,14 @@
-// The point-to-point board's palette bar, page box and save button: they act on the
-// point-to-point surface, send to the peer (nConfType 1: no conference runs here) and mark the
-// board changed, or saved.
+// The point-to-point board's palette bar and page box, which act on the point-to-point surface
+// and send to the peer (nConfType 1: no conference runs here), and its close box, which offers
+// to save the board.
 #include <gtest/gtest.h>
 
-#include <cstdio>
-#include <fstream>
-#include <iterator>
+#include <filesystem>
 #include <string>
 
+#include "module/TavorineModule.h"
 #include "platform/ui/Desktop.h"
+#include "platform/ui/FileDialog.h"
 #include "platform/ui/UserInput.h"
 #include "tests/whiteboard_surface/SisterBoardFixture.h"
 #include "whiteboard/model/StrokeBase.h"
@@ -54,6 +54,12 @@ class P2PBoardControls : public SisterBoardTest {
     ASSERT_TRUE(user::PressEnter());
   }
   void NewPage() { ASSERT_TRUE(user::ClickItem(board_->m_hWnd, IDC_WB_NEW_PAGE)); }
+  // The user closes the board with its close box.
+  void Leave() {
+    user::CloseWindow(board_->m_hWnd);
+    platform::Desktop::PumpMessages();
+  }
+  int OpenBoards() { return Module()->m_aP2PWhiteBoards.GetSize(); }
 
   CDlgDFP2PWhiteBoard* board_ = nullptr;  // the module's
 };
@@ -67,17 +73,14 @@ TEST_F(P2PBoardControls, TheBoardCarriesItsOwnPaletteBar) {
   EXPECT_EQ(Surface()->m_crColor, kBlue) << "no selection: the point-to-point surface's drawing colour";
 }
 
-TEST_F(P2PBoardControls, RecolouringMarksTheBoardChangedAndTellsThePeer) {
+TEST_F(P2PBoardControls, RecolouringASelectedObjectTellsThePeer) {
   CStrokeBase* rect = DrawAndSelectRectangle();
-  ASSERT_EQ(Surface()->m_pSelected, rect);
-  ASSERT_TRUE(SaveP2PBoard(board_, testing::TempDir() + "p2p-controls.xwb"));
   ASSERT_EQ(Surface()->m_pSelected, rect);
   size_t before = Sent().size();
   COLORREF drawing = Surface()->m_crColor;
   ASSERT_TRUE(user::Click(Swatch(kBlueSwatch)));
   EXPECT_EQ(rect->m_crColor, kBlue);
   EXPECT_EQ(Surface()->m_crColor, drawing);
-  EXPECT_TRUE(board_->m_bContentChanged);
   // Without a conference only nConfType 1 lets the record out.
   std::vector<const WbMsgHeader*> sent = Sent();
   ASSERT_EQ(sent.size(), before + 1) << Traffic();
@@ -97,29 +100,66 @@ TEST_F(P2PBoardControls, ASelectedObjectShowsItsColourInTheBar) {
   EXPECT_EQ(board_->GetColorBar()->m_btnCurColor.m_crColor, kRed);
 }
 
-// The save button writes the board as a document; a board saved since its last change is left
-// without the offer to save it. A cancelled save dialog keeps the board changed.
-TEST_F(P2PBoardControls, TheSaveButtonSavesTheBoardAndLeavingItThenAsksNothing) {
+// The board counts as changed from its opening: leaving it asks at once, with nothing drawn,
+// and No lets it go without a save dialog.
+TEST_F(P2PBoardControls, LeavingTheBoardAsksFromItsOpeningAndNoLetsItGoUnsaved) {
+  bool saveDialog = false;
+  OnceInModal(ModalKind::Dialog, [&saveDialog](const ModalState& state) {
+    saveDialog = true;
+    ::EndDialog(state.window, IDCANCEL);
+  });
+  ScriptMessageBox(IDNO);
+  Leave();
+  ASSERT_EQ(MessageBoxesShown().size(), 1u);
+  EXPECT_EQ(LastMessageBoxText(), CString("白板内容已经改变，是否保存？"));
+  EXPECT_FALSE(saveDialog);
+  EXPECT_EQ(OpenBoards(), 0);
+}
+
+// Leaving without a file written keeps the board open and changed, so that leaving it again
+// asks again: Cancel in the question, the save dialog cancelled, or a file that cannot be
+// written.
+enum class Unsaved { kQuestionCancelled, kDialogCancelled, kFileNotWritten };
+
+std::string UnsavedName(const testing::TestParamInfo<Unsaved>& info) {
+  const char* const names[] = {"QuestionCancelled", "DialogCancelled", "FileNotWritten"};
+  return names[(int)info.param];
+}
+
+class P2PBoardUnsavedLeave : public P2PBoardControls, public testing::WithParamInterface<Unsaved> {};
+
+TEST_P(P2PBoardUnsavedLeave, KeepsTheBoardChanged) {
+  const Unsaved how = GetParam();
   UseToolOn(board_, kToolLine);
   Drag(Surface(), {40, 40}, {200, 120});
-  std::string id = Strokes(Surface())[0]->m_szID;
-  OnceInModal(ModalKind::Dialog, [](const ModalState& state) { ::EndDialog(state.window, IDCANCEL); });
-  ASSERT_TRUE(user::ClickItem(board_->m_hWnd, IDC_WB_SAVE));
-  EXPECT_TRUE(board_->m_bContentChanged) << "cancelled";
+  std::string path = testing::TempDir() + "no-such-folder/board.xwb";
+  ScriptMessageBox(how == Unsaved::kQuestionCancelled ? IDCANCEL : IDYES);
+  if (how != Unsaved::kQuestionCancelled) {
+    OnceInModal(ModalKind::Dialog, [how, path](const ModalState& state) {
+      CFileDialog* dialog = dynamic_cast<CFileDialog*>(CWnd::FromHandlePermanent(state.window));
+      ASSERT_NE(dialog, nullptr);
+      dialog->SetPathName(path.c_str());
+      dialog->EndDialog(how == Unsaved::kDialogCancelled ? IDCANCEL : IDOK);
+    });
+  }
+  Leave();
+  ASSERT_EQ(OpenBoards(), 1);
+  EXPECT_TRUE(board_->m_bContentChanged);
+  EXPECT_EQ(Strokes(Surface()).size(), 1u);
+  EXPECT_FALSE(std::filesystem::exists(path));
 
-  std::string path = testing::TempDir() + "p2p-saved.xwb";
-  std::remove(path.c_str());
-  ASSERT_TRUE(SaveP2PBoard(board_, path));
-  std::ifstream file(path, std::ios::binary);
-  std::string saved((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
-  EXPECT_NE(saved.find("<xwb oper=\"create\""), std::string::npos);
-  EXPECT_NE(saved.find(id), std::string::npos);
   size_t boxes = MessageBoxesShown().size();
-  user::CloseWindow(board_->m_hWnd);
-  platform::Desktop::PumpMessages();
-  EXPECT_EQ(MessageBoxesShown().size(), boxes);
-  EXPECT_EQ(Module()->m_aP2PWhiteBoards.GetSize(), 0);
+  ScriptMessageBox(IDNO);
+  Leave();
+  EXPECT_EQ(MessageBoxesShown().size(), boxes + 1);
+  EXPECT_EQ(LastMessageBoxText(), CString("白板内容已经改变，是否保存？"));
+  EXPECT_EQ(OpenBoards(), 0);
 }
+
+INSTANTIATE_TEST_SUITE_P(Ways, P2PBoardUnsavedLeave,
+                         testing::Values(Unsaved::kQuestionCancelled, Unsaved::kDialogCancelled,
+                                         Unsaved::kFileNotWritten),
+                         UnsavedName);
 
 TEST_F(P2PBoardControls, EnterInThePageBoxTurnsThePageAndSendsItToThePeer) {
   NewPage();

@@ -1,6 +1,6 @@
 // The point-to-point surface: records to the one peer (nConfType 1, header flavour 4), nothing
-// sent while the session is not live, the board's changed flag, and its own canvas. Alice's
-// board is the one under test; what Bob's board sends reaches it through the host's relay.
+// sent while the session is not live, and its own canvas. Alice's board is the one under test;
+// what Bob's board sends reaches it through the host's relay.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -57,7 +57,6 @@ class P2PSurface : public RelayedBoards {
     user::MouseDown(Surface()->m_hWnd, at, true);
     user::MouseUp(Surface()->m_hWnd, at, true);
   }
-  void Save() { ASSERT_TRUE(SaveP2PBoard(Board(), testing::TempDir() + "p2p-surface.xwb")); }
   // Bob turns to page n with his page box.
   void BobTurnsTo(const char* n) {
     HWND box = Bob()->m_editPageNo.m_hWnd;
@@ -102,15 +101,13 @@ TEST_F(P2PSurface, ALineGoesToThePeerWithoutAConference) {
   EXPECT_EQ(Host().EventsWithCode(kHostWriteLog).size(), logLines) << Traffic();
 }
 
-// After Bob ended the session Alice's board still draws, restacks and deletes, and each change
-// marks it changed since it was saved, but nothing leaves.
+// After Bob ended the session Alice's board still draws, restacks and deletes, but nothing
+// leaves.
 TEST_F(P2PSurface, NothingLeavesWhileTheBoardIsNotLive) {
   EndP2PSessionOf(kBob);
   ASSERT_FALSE(Board()->m_bBoardLive);
-  Save();
   DrawLine();
   EXPECT_EQ(Strokes(Surface()).size(), 1u);
-  EXPECT_TRUE(Board()->m_bContentChanged);
   UseToolOn(Board(), kToolSolidRectangle);
   Drag(Surface(), {150, 100}, {250, 180});
   std::vector<CStrokeBase*> strokes = Strokes(Surface());
@@ -142,7 +139,6 @@ TEST_F(P2PSurface, ChangesAndDeletionsCarryThePeersAddress) {
 }
 
 TEST_F(P2PSurface, ATextRecordIsReaddressedToThePeer) {
-  Save();
   UseToolOn(Board(), kToolText);
   Drag(Surface(), {100, 100}, {300, 160});
   ASSERT_NE(Surface()->m_pEdit, nullptr);
@@ -151,8 +147,6 @@ TEST_F(P2PSurface, ATextRecordIsReaddressedToThePeer) {
   std::vector<CStrokeBase*> strokes = Strokes(Surface());
   ASSERT_EQ(strokes.size(), 1u);
   EXPECT_EQ(strokes[0]->m_pOwner, Board());
-  // A committed text marks the board changed, so leaving offers to save it.
-  EXPECT_TRUE(Board()->m_bContentChanged);
   std::vector<const WbMsgHeader*> sent = Sent();
   ASSERT_EQ(sent.size(), 1u) << Traffic();
   ExpectAddressedToPeer(sent[0]);
@@ -160,16 +154,8 @@ TEST_F(P2PSurface, ATextRecordIsReaddressedToThePeer) {
   EXPECT_EQ(PageXml(Bob()), PageXml(Alice()));
 }
 
-// The menu shown counts as a change, even when nothing is chosen from it.
-TEST_F(P2PSurface, TheContextMenuMarksTheBoardChanged) {
-  DrawLine();
-  Save();
-  FromObjectMenu({200, 125}, 0);
-  EXPECT_TRUE(Board()->m_bContentChanged);
-}
-
 // Bob's new page, his line on it and the page's content when he turns back to it: Alice's
-// board builds the page and the objects as its own; only the content leaves the changed flag.
+// board builds the page and the objects as its own.
 TEST_F(P2PSurface, ReceivedRecordsBuildPagesAndObjectsOfThisBoard) {
   ASSERT_TRUE(user::ClickItem(Bob()->m_hWnd, IDC_WB_NEW_PAGE));
   UseToolOn(Bob(), kToolLine);
@@ -177,10 +163,8 @@ TEST_F(P2PSurface, ReceivedRecordsBuildPagesAndObjectsOfThisBoard) {
   ASSERT_TRUE(user::ClickItem(Bob()->m_hWnd, IDC_WB_NEW_PAGE));
   EXPECT_EQ(Relay(), 3);
   EXPECT_EQ(Surface()->m_nCurPageNo, 3);
-  Save();
   BobTurnsTo("2");
   EXPECT_EQ(Relay(), 1);
-  EXPECT_FALSE(Board()->m_bContentChanged) << "a page's content";
   ASSERT_NE(Surface()->m_pCurPage, nullptr);
   EXPECT_EQ(Surface()->m_pCurPage->m_pOwner, Board());
   EXPECT_EQ(Surface()->m_nCurPageNo, 2);
@@ -194,7 +178,6 @@ TEST_F(P2PSurface, ReceivedRecordsBuildPagesAndObjectsOfThisBoard) {
   EXPECT_EQ(Relay(), 1);
   strokes = Strokes(Surface());
   ASSERT_EQ(strokes.size(), 2u);
-  EXPECT_TRUE(Board()->m_bContentChanged);
   CString second = strokes[1]->m_szID;
 
   UseToolOn(Bob(), kToolSelect);

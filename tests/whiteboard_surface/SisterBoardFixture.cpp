@@ -5,7 +5,6 @@
 #include "confwindow/ConfCtrlResult.h"
 #include "module/InviteEvents.h"
 #include "module/TavorineModule.h"
-#include "platform/ui/FileDialog.h"
 #include "platform/ui/UserInput.h"
 #include "vezadazavo/VezadaZavo.h"
 #include "whiteboard/model/StrokeBase.h"
@@ -81,16 +80,6 @@ void SisterBoardTest::SelectAt(CWbBoardWindow* board, CDrawSurface* surface, POI
     platform::user::MouseUp(window, at);
   });
   Click(surface, at);
-}
-
-bool SisterBoardTest::SaveP2PBoard(CDlgDFP2PWhiteBoard* board, const std::string& path) {
-  OnceInModal(platform::ModalKind::Dialog, [path](const platform::ModalState& state) {
-    if (CFileDialog* dialog = dynamic_cast<CFileDialog*>(CWnd::FromHandlePermanent(state.window))) {
-      dialog->SetPathName(path.c_str());
-      dialog->EndDialog(IDOK);
-    }
-  });
-  return platform::user::ClickItem(board->m_hWnd, IDC_WB_SAVE) && !board->m_bContentChanged;
 }
 
 }  // namespace surftest

@@ -2,7 +2,6 @@
 // whiteboard messages, gestures on any surface window, and a received line payload.
 #pragma once
 
-#include <string>
 #include <vector>
 
 #include "tests/whiteboard_surface/SurfaceFixture.h"
@@ -40,8 +39,6 @@ class SisterBoardTest : public tavtest::ModuleTest {
   static void UseToolOn(CWbBoardWindow* board, int tool);
   // With the select tool, a click on an object at `at` selects it (its tracker lets go at once).
   void SelectAt(CWbBoardWindow* board, CDrawSurface* surface, POINT at);
-  // Presses the board's save button and saves to path in the save dialog; whether it saved.
-  bool SaveP2PBoard(CDlgDFP2PWhiteBoard* board, const std::string& path);
 };
 
 }  // namespace surftest

@@ -38,7 +38,6 @@ BOOL CDlgDFP2PWhiteBoard::OnInitDialog() {
   AttachLineWidthList();
   AttachToolButtons();
   AttachNewPageButton();
-  MapControl(BN_CLICKED, IDC_WB_SAVE, [this] { SaveBoard(m_bContentChanged); });
   m_editPageNo.m_pOwner = this;
   m_editPageNo.SubclassDlgItem(IDC_WB_PAGE_NO, this);
   return TRUE;

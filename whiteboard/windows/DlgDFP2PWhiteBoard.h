@@ -1,8 +1,8 @@
 // CDlgDFP2PWhiteBoard: the point-to-point whiteboard window, one per peer. It owns the
-// point-to-point drawing surface, its palette bar, page box and save button, keeps the session
-// data that its surface, its strokes and its record headers read (peer, conference id, live and
-// changed flags), and sends what the surface asks of it to the peer (nConfType 1) while the
-// session is live.
+// point-to-point drawing surface, its palette bar and page box, keeps the session data that its
+// surface, its strokes and its record headers read (peer, conference id, live and changed
+// flags), and sends what the surface asks of it to the peer (nConfType 1) while the session is
+// live.
 #pragma once
 
 #include "platform/CString.h"
@@ -14,8 +14,6 @@ class CP2PDrawContentDlg;
 
 // The window's template; its controls are those of the conference whiteboard.
 constexpr UINT IDD_DF_P2P_WHITEBOARD = 803;
-// Its save button: the board as an XWB document, to a file the user chooses.
-constexpr int IDC_WB_SAVE = 1898;
 
 class CDlgDFP2PWhiteBoard : public CWbBoardWindow {
  public:
@@ -39,8 +37,7 @@ class CDlgDFP2PWhiteBoard : public CWbBoardWindow {
 
   // Set by the module while the data exchange with the peer runs; nothing is sent without it.
   BOOL m_bBoardLive = FALSE;
-  // Set on every change of the board, cleared when the board is saved (its save button, or the
-  // offer to save when it is left).
+  // Set on every change of the board, cleared when the board is saved.
   BOOL m_bContentChanged = TRUE;
   // The board's sub-conference value: always 0 point to point.
   int m_nSubConfValue = 0;

@@ -60,9 +60,6 @@ class CWbBoardWindow : public CDialog, public CSurfaceOwner {
   // clears changed. TRUE when the board may go (saved, or No), FALSE when it stays (Cancel, the
   // dialog cancelled, the file not written).
   BOOL OfferToSave(BOOL& changed);
-  // Saves the board as an XWB document to the file chosen in the save dialog and clears
-  // changed; FALSE (changed kept) when the dialog is cancelled or the file is not written.
-  BOOL SaveBoard(BOOL& changed);
   // The board as an XWB document.
   virtual CString BoardDocument();
 
@@ -116,6 +113,9 @@ class CWbBoardWindow : public CDialog, public CSurfaceOwner {
   void OnCancel() override {}
 
  private:
+  // The offer's Yes: the board as an XWB document to the file chosen in the save dialog, and
+  // changed cleared; FALSE (changed kept) when the dialog is cancelled or the file not written.
+  BOOL SaveBoard(BOOL& changed);
   // Fills a header with the content of page nPage (header type 6, op 2, one node per
   // object); FALSE (header freed) when the page is missing or memory runs out.
   BOOL FillPageContent(WbMsgHeader* header, int nPage);

@@ -1,4 +1,4 @@
-// Saving a board as an XWB document, and the offer to save a changed board when it is left.
+// Leaving a changed board: the offer to save it as an XWB document first.
 #include "module/TavorineModule.h"
 #include "platform/Files.h"
 #include "platform/ui/FileDialog.h"
