@@ -108,7 +108,7 @@ TEST_F(Palette, AFilledSelectedObjectTakesTheColourAndItsFillChangeIsSent) {
   EXPECT_STREQ(rect->pStyle->szFillColor, "16711680");
   EXPECT_STREQ(rect->pStyle->szPenColor, "");
   // The next shape still uses the drawing colour.
-  UseTool(kToolRectangle, Surface()->m_crColor);
+  ChooseTool(kToolRectangle);
   Drag({300, 300}, {360, 360});
   EXPECT_EQ(Strokes().back()->m_crColor, kWhite);
 }

@@ -165,7 +165,7 @@ TEST_F(SurfaceCanvas, ABoardWithoutPagesShowsWhite) {
 TEST_F(SurfaceCanvas, BoardOfManyGestures) {
   UseTool(kToolLine, kRed, 4);
   Drag({40, 40}, {260, 120});
-  UseTool(kToolRectangle, kBlue, 3);
+  UseTool(kToolRectangle, kBlue, 4);
   Drag({300, 40}, {420, 120});
   UseTool(kToolEllipse, 0x008000, 2);
   Drag({440, 40}, {560, 120});
@@ -181,7 +181,7 @@ TEST_F(SurfaceCanvas, BoardOfManyGestures) {
   Drag({40, 280}, {180, 360});
   UseTool(kToolTrapezia, 0xA04040);
   Drag({200, 280}, {340, 360});
-  UseTool(kToolHighlighter, 0x00FFFF, 10);
+  UseTool(kToolHighlighter, 0x00FFFF, 16);
   HWND surface = SurfaceWnd();
   user::MouseDown(surface, {360, 300});
   for (int x = 370; x <= 540; x += 10) user::MouseMove(surface, {x, 300 + (x % 40 == 0 ? 30 : 0)}, true);

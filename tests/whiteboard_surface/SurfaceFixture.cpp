@@ -1,16 +1,20 @@
 #include "tests/whiteboard_surface/SurfaceFixture.h"
 
 #include <algorithm>
+#include <iterator>
 
 #include "confwindow/ConfCtrlResult.h"
 #include "confwindow/DlgDataConf.h"
 #include "host/WbRelay.h"
+#include "platform/ui/ColorDialog.h"
 #include "platform/ui/Desktop.h"
 #include "platform/ui/UserInput.h"
 #include "platform/ui/WindowSurface.h"
 #include "vezadazavo/VezadaZavo.h"
 #include "whiteboard/model/StrokeBase.h"
 #include "whiteboard/model/StrokePage.h"
+#include "whiteboard/surface/ColorBarDlg.h"
+#include "whiteboard/surface/LineWidthListBox.h"
 #include "whiteboard/windows/WbToolButtons.h"
 
 namespace surftest {
@@ -149,8 +153,35 @@ void SurfaceTest::ChooseTool(int tool) {
 
 void SurfaceTest::UseTool(int tool, COLORREF color, int width) {
   ChooseTool(tool);
-  Surface()->m_crColor = color;
-  Surface()->m_nPenWidth = width;
+  PickColor(color);
+  PickWidth(width);
+}
+
+void SurfaceTest::PickColor(COLORREF color) {
+  CColorBarDlg* bar = board_->GetColorBar();
+  ASSERT_NE(bar, nullptr);
+  CStrokeBase* selected = Surface()->m_pSelected;
+  ASSERT_FALSE(Surface()->IsSelectedOnPage(selected) && selected->m_bSelected)
+      << "a swatch click would recolour the selected object: deselect first";
+  for (const CColorSwatchButton& swatch : bar->m_aSwatches) {
+    if (swatch.m_crColor == color) {
+      ASSERT_TRUE(platform::user::Click(swatch.m_hWnd)) << std::hex << color;
+      return;
+    }
+  }
+  // A colour the palette lacks: the user redefines a swatch with the colour dialog.
+  OnceInModal(platform::ModalKind::Dialog, [color](const platform::ModalState& state) {
+    static_cast<CColorDialog*>(CWnd::FromHandlePermanent(state.window))->SetCurrentColor(color);
+    EXPECT_TRUE(platform::user::ClickItem(state.window, IDOK));
+  });
+  platform::user::DoubleClick(::GetDlgItem(bar->m_hWnd, kRedefinedSwatch), POINT{3, 3});
+}
+
+void SurfaceTest::PickWidth(int width) {
+  const int* offered = std::find(std::begin(kLineWidths), std::end(kLineWidths), width);
+  ASSERT_NE(offered, std::end(kLineWidths)) << "the width list offers no width " << width;
+  int item = (int)(offered - std::begin(kLineWidths));
+  ASSERT_TRUE(platform::user::ChooseListItem(board_->m_listLineWidth.m_hWnd, item)) << width;
 }
 
 void SurfaceTest::SelectAt(POINT at) {

@@ -26,6 +26,8 @@ constexpr char kConfURI[] = "sip:conf001@ims.example.cn";
 constexpr COLORREF kRed = 0x0000FF;
 constexpr COLORREF kBlue = 0xFF0000;
 constexpr COLORREF kWhite = 0xFFFFFF;
+// The swatch that takes the colours the palette lacks (grey at first).
+constexpr int kRedefinedSwatch = 1858;
 
 // A received record: header, page/op record and one node holding payload (may be NULL).
 struct ReceivedRecord {
@@ -73,8 +75,13 @@ class SurfaceTest : public tavtest::ModuleTest {
   void Click(POINT at);
   // Chooses tool with its button, as the user does.
   void ChooseTool(int tool);
-  // Chooses tool with its button; the drawing colour and pen width are set as they stand.
+  // Chooses tool with its button, then the colour on the palette bar (its swatch, or for a
+  // colour the bar lacks a swatch redefined through the colour dialog) and the width in the
+  // width list, which offers only kLineWidths. With an object selected the swatch click
+  // recolours that object instead.
   void UseTool(int tool, COLORREF color = 0, int width = 2);
+  void PickColor(COLORREF color);
+  void PickWidth(int width);
   // With the select tool, presses on an object at `at` and releases it there (its tracker's
   // loop ends at once): the object becomes the selected one.
   void SelectAt(POINT at);

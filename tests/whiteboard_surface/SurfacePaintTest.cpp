@@ -104,6 +104,10 @@ TEST_F(SurfacePaint, ChangesPaintedPieceByPieceEqualAFullRepaint) {
   ::UpdateWindow(surface);
   Surface()->SendMessage(WM_COMMAND, ID_WB_SEND_TO_BACK);
   ::UpdateWindow(surface);
+  CRect client;
+  Surface()->GetClientRect(&client);
+  Click({client.right - 5, client.bottom - 5});  // on nothing: the red swatch is for the next shape
+  ::UpdateWindow(surface);
   UseTool(kToolRoundRect, kRed);
   Drag({10, 200}, {140, 280});
   ::UpdateWindow(surface);

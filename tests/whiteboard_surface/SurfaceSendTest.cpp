@@ -71,7 +71,7 @@ TEST_F(SurfaceSend, LineDrawnWithTheMouseTravelsAsTheRoadOfOneStroke) {
 }
 
 TEST_F(SurfaceSend, OutlineShapesCarryTheirGeometryAndPen) {
-  UseTool(kToolRectangle, kBlue, 3);
+  UseTool(kToolRectangle, kBlue, 4);
   Drag({100, 50}, {300, 200});
   const WbRectPayload* rect = LastPayload<WbRectPayload>();
   ASSERT_NE(rect, nullptr);
@@ -94,7 +94,7 @@ TEST_F(SurfaceSend, OutlineShapesCarryTheirGeometryAndPen) {
 }
 
 TEST_F(SurfaceSend, FilledShapesPutTheirColourFirstAndNoWidth) {
-  UseTool(kToolSolidRectangle, kRed, 9);
+  UseTool(kToolSolidRectangle, kRed, 8);
   Drag({100, 50}, {300, 200});
   const WbRectPayload* rect = LastPayload<WbRectPayload>();
   ASSERT_NE(rect, nullptr);
@@ -120,7 +120,7 @@ TEST_F(SurfaceSend, FilledShapesPutTheirColourFirstAndNoWidth) {
   EXPECT_STREQ(circle->szR, "30");
   EXPECT_STREQ(circle->pStyle->szFillColor, "255");
 
-  UseTool(kToolTriangle, kRed, 5);
+  UseTool(kToolTriangle, kRed, 4);
   Drag({100, 100}, {200, 200});
   const WbPathPayload* triangle = LastPayload<WbPathPayload>();
   ASSERT_NE(triangle, nullptr);
@@ -152,7 +152,7 @@ TEST_F(SurfaceSend, PenClickKeepsADotOnlyWhenThePenIsWide) {
 }
 
 TEST_F(SurfaceSend, PenStrokeSendsEveryPointAsPathText) {
-  UseTool(kToolHighlighter, kBlue, 6);
+  UseTool(kToolHighlighter, kBlue, 8);
   HWND surface = SurfaceWnd();
   platform::user::MouseDown(surface, {100, 100});
   platform::user::MouseMove(surface, {120, 110}, true);
@@ -163,7 +163,7 @@ TEST_F(SurfaceSend, PenStrokeSendsEveryPointAsPathText) {
   EXPECT_STREQ(path->pszPath, "M 100 100 L 120 110 L 150 130");
   EXPECT_EQ(std::string(path->head.szID, 13), "fluorescence:");
   int32_t width = path->pStyle->nPenWidth;
-  EXPECT_EQ(width, 6);
+  EXPECT_EQ(width, 8);
 }
 
 TEST_F(SurfaceSend, PolygonClosedNearItsFirstVertexDropsTheClosingClick) {
