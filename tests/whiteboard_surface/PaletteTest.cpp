@@ -113,6 +113,23 @@ TEST_F(Palette, AFilledSelectedObjectTakesTheColourAndItsFillChangeIsSent) {
   EXPECT_EQ(Strokes().back()->m_crColor, kWhite);
 }
 
+// A right click on nothing takes the tracker away: the object no longer shows selected, so the
+// colour the bar then shows is the one new shapes are drawn with.
+TEST_F(Palette, AClickAfterTheTrackerWasClickedAwaySetsTheDrawingColour) {
+  CStrokeBase* block = DrawAndSelect(kToolSolidRectangle, {100, 100}, {200, 160}, {150, 130});
+  user::MouseDown(SurfaceWnd(), {400, 300}, true);
+  user::MouseUp(SurfaceWnd(), {400, 300}, true);
+  ASSERT_FALSE(block->m_bSelected);
+  size_t before = Sent().size();
+  ASSERT_TRUE(user::Click(Swatch(kRedSwatch)));
+  EXPECT_EQ(CurrentColor(), kRed);
+  EXPECT_EQ(block->m_crColor, kWhite);
+  EXPECT_EQ(Sent().size(), before);
+  ChooseTool(kToolLine);
+  Drag({250, 250}, {350, 280});
+  EXPECT_EQ(Strokes().back()->m_crColor, kRed);
+}
+
 TEST_F(Palette, AnOutlineSelectedObjectSendsItsPenColour) {
   CStrokeBase* line = DrawAndSelect(kToolLine, {50, 50}, {250, 50}, {150, 50});
   ASSERT_EQ(Surface()->m_pSelected, line);

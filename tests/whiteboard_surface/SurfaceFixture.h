@@ -77,11 +77,9 @@ class SurfaceTest : public tavtest::ModuleTest {
   void ChooseTool(int tool);
   // Chooses tool with its button, then the colour on the palette bar (its swatch, or for a
   // colour the bar lacks a swatch redefined through the colour dialog) and the width in the
-  // width list, which offers only kLineWidths. With an object selected the swatch click
-  // recolours that object instead.
+  // width list, which offers only kLineWidths. Refused while an object shows selected: the
+  // swatch click would recolour it (deselect first, as the user does).
   void UseTool(int tool, COLORREF color = 0, int width = 2);
-  void PickColor(COLORREF color);
-  void PickWidth(int width);
   // With the select tool, presses on an object at `at` and releases it there (its tracker's
   // loop ends at once): the object becomes the selected one.
   void SelectAt(POINT at);
@@ -102,6 +100,9 @@ class SurfaceTest : public tavtest::ModuleTest {
   COLORREF Pixel(int x, int y);
 
  private:
+  void PickColor(COLORREF color);
+  void PickWidth(int width);
+
   CDlgDFWhiteBoard* board_ = nullptr;
   size_t openingSent_ = 0;
   host::BlockArena relayed_;

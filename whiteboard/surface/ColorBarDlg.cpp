@@ -92,13 +92,13 @@ void CColorBarDlg::ShowCurrentColor(COLORREF color) {
 BOOL CColorBarDlg::ApplyColor(COLORREF color) {
   CDrawSurface* surface = Surface();
   if (!surface || !surface->m_pCurPage) return FALSE;
-  // Only an object selected on the page shown counts: one selected on a page that a jump left
-  // stays as it is.
+  // Only an object that shows selected on the page shown takes the colour. One selected on a
+  // page that a jump left, or one whose tracker a click elsewhere took away, stays as it is and
+  // the colour becomes the drawing colour, as the current-colour button then shows.
   CStrokeBase* selected = surface->m_pSelected;
-  if (selected && !surface->IsSelectedOnPage(selected)) selected = nullptr;
-  if (!selected) {
+  if (!surface->IsSelectedOnPage(selected) || !selected->m_bSelected) {
     surface->m_crColor = color;
-  } else if (selected->m_bSelected) {
+  } else {
     selected->m_crColor = color;
     CRect shown(selected->m_rcDraw);
     shown.OffsetRect(-surface->m_ptOrigin.x, -surface->m_ptOrigin.y);
