@@ -92,6 +92,23 @@ TEST_F(SurfaceSelect, DeleteKeySendsTheDeletionAndRemovesTheObject) {
   EXPECT_EQ(::GetFocus(), ::GetDlgItem(Board()->m_hWnd, IDC_WB_SELECT_TOOL));
 }
 
+// The deletion hides the width list; the next tool brings it back, and its width is drawn with.
+TEST_F(SurfaceSelect, AfterADeletionTheNextToolOffersTheWidthListAgain) {
+  DrawBlock();
+  DragSelected({150, 130}, {150, 130});
+  ASSERT_TRUE(user::PressDelete());
+  HWND widths = ::GetDlgItem(Board()->m_hWnd, IDC_WB_LINE_WIDTH);
+  ASSERT_FALSE(::IsWindowVisible(widths));
+  UseTool(kToolLine, 0, 8);
+  EXPECT_TRUE(::IsWindowVisible(widths));
+  EXPECT_TRUE(::IsWindowEnabled(widths));
+  Drag({100, 50}, {300, 200});
+  const WbLinePayload* line = LastPayload<WbLinePayload>();
+  ASSERT_NE(line, nullptr);
+  int32_t width = line->pStyle->nPenWidth;
+  EXPECT_EQ(width, 8);
+}
+
 TEST_F(SurfaceSelect, ContextMenuRestacksTheObjectUnderThePointer) {
   CStrokeBase* lower = DrawBlock({100, 100}, {200, 160});
   CStrokeBase* upper = DrawBlock({150, 130}, {250, 200}, kBlue);

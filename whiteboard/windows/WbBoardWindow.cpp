@@ -348,9 +348,16 @@ void CWbBoardWindow::OnToolButton(int id, int tool) {
   if (!surface || !pressed) return;
   surface->RemoveLaserStrokes();
   surface->m_nTool = tool;
+  ShowLineWidthList();  // hidden after a deletion; the next tool draws with its width again
   if (m_pCurToolBtn && m_pCurToolBtn != pressed) m_pCurToolBtn->EnableWindow(TRUE);
   pressed->EnableWindow(FALSE);
   m_pCurToolBtn = pressed;
+}
+
+void CWbBoardWindow::ShowLineWidthList() {
+  if (!m_listLineWidth.m_hWnd) return;
+  m_listLineWidth.EnableWindow(TRUE);
+  m_listLineWidth.ShowWindow(SW_SHOW);
 }
 
 void CWbBoardWindow::AttachLineWidthList() {

@@ -94,7 +94,8 @@ class CWbBoardWindow : public CDialog, public CSurfaceOwner {
   // Hands a message to the host for this board's members and frees it; the host's result.
   virtual int SendBoardMessage(WbMsgHeader* header) = 0;
   // Maps the tool buttons: a press removes the laser pointers, gives the surface the button's
-  // tool and makes the button the current (disabled) one.
+  // tool, shows the line-width list again (a deletion hides it) and makes the button the current
+  // (disabled) one.
   void AttachToolButtons();
   // Fills the line-width list; its choice becomes the surface's pen width.
   void AttachLineWidthList();
@@ -125,6 +126,7 @@ class CWbBoardWindow : public CDialog, public CSurfaceOwner {
   void EnablePageControls(BOOL enable);
   void OnToolButton(int id, int tool);
   void OnLineWidthChange();
+  void ShowLineWidthList();
   void OnNewPage();
   CColorBarDlg* m_pColorBar = nullptr;
 };
