@@ -27,8 +27,6 @@ using platform::ModalKind;
 using platform::ModalState;
 
 const char kPeer[] = "sip:8613800000002@ims.example.cn";
-constexpr int kRedSwatch = 1833;   // 0x0000FF
-constexpr int kBlueSwatch = 1835;  // 0xFF0000
 
 class P2PBoardControls : public SisterBoardTest {
  protected:

@@ -23,9 +23,6 @@ using platform::ModalKind;
 using platform::ModalState;
 namespace user = platform::user;
 
-constexpr int kRedSwatch = 1833;   // 0x0000FF
-constexpr int kBlueSwatch = 1835;  // 0xFF0000
-
 class Palette : public SurfaceTest {
  protected:
   CColorBarDlg* Bar() { return Board()->GetColorBar(); }

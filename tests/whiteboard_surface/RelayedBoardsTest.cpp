@@ -31,8 +31,6 @@
 namespace surftest {
 namespace {
 
-const int kRedSwatch = 1833;  // COLORREF 0x0000FF
-
 int ToolButton(int tool) { return tool == kToolSelect ? IDC_WB_SELECT_TOOL : IDC_WB_TOOL_FIRST + tool; }
 
 class RelayedBoardsTest : public RelayedBoards {

@@ -26,7 +26,9 @@ constexpr char kConfURI[] = "sip:conf001@ims.example.cn";
 constexpr COLORREF kRed = 0x0000FF;
 constexpr COLORREF kBlue = 0xFF0000;
 constexpr COLORREF kWhite = 0xFFFFFF;
-// The swatch that takes the colours the palette lacks (grey at first).
+// Palette swatches: red, blue, and the one that takes the colours the palette lacks (grey at first).
+constexpr int kRedSwatch = 1833;
+constexpr int kBlueSwatch = 1835;
 constexpr int kRedefinedSwatch = 1858;
 
 // A received record: header, page/op record and one node holding payload (may be NULL).

@@ -25,9 +25,6 @@ using platform::ModalKind;
 using platform::ModalState;
 namespace user = platform::user;
 
-constexpr int kRedSwatch = 1833;   // 0x0000FF
-constexpr int kBlueSwatch = 1835;  // 0xFF0000
-
 class SurfaceRecords : public SurfaceTest {
  protected:
   // The member picks a colour in its palette bar.
