@@ -6,7 +6,6 @@
 #include "module/HostBlocks.h"
 #include "module/InviteEvents.h"
 #include "platform/ui/Desktop.h"
-#include "platform/ui/Menu.h"
 #include "platform/ui/UserInput.h"
 #include "platform/ui/WindowRelease.h"
 #include "tests/confwindow/ConfWindowFixture.h"
@@ -161,17 +160,7 @@ TEST_F(ConfWhiteboardTest, AModuleClosedInsideTheBoardsFontDialog) {
   platform::user::MouseDown(surface, {400, 300});
   platform::user::MouseUp(surface, {400, 300});
   size_t sent = wbtest::SentWbMessages(Host()).size();
-  bool closed = false;
-  OnceInModal(platform::ModalKind::Menu, [&](const platform::ModalState&) {
-    OnceInModal(platform::ModalKind::Dialog, [&](const platform::ModalState&) {
-      Module()->Close();
-      closed = true;
-    });
-    EXPECT_TRUE(platform::Menus::Choose(ID_WB_TEXT_FONT));
-  });
-  platform::user::MouseDown(surface, {180, 175}, true);
-  platform::user::MouseUp(surface, {180, 175}, true);
-  EXPECT_TRUE(closed);
+  EXPECT_TRUE(CloseModuleInsideContextCommand(surface, {180, 175}, ID_WB_TEXT_FONT));
   EXPECT_EQ(Board(), nullptr);
   EXPECT_FALSE(::IsWindow(board));
   EXPECT_EQ(nullptr, Module()->m_pActiveCommonDlg);

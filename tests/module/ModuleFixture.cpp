@@ -11,6 +11,7 @@
 #include "module/FixedText.h"
 #include "module/HostBlocks.h"
 #include "module/InviteEvents.h"
+#include "platform/ui/Menu.h"
 #include "platform/ui/UserInput.h"
 #include "setup/DlgmmConfPreCreate.h"
 #include "setup/SetupIds.h"
@@ -148,6 +149,20 @@ void ExpectTraffic(const host::RecordingHost& host, const std::vector<Traffic>& 
   std::vector<std::string> want;
   for (const Traffic& t : expected) want.push_back(Describe(t.channel, t.code));
   EXPECT_EQ(want, got);
+}
+
+bool ModuleTest::CloseModuleInsideContextCommand(HWND surface, POINT at, UINT command) {
+  bool closed = false;
+  OnceInModal(platform::ModalKind::Menu, [&](const platform::ModalState&) {
+    OnceInModal(platform::ModalKind::Dialog, [&](const platform::ModalState&) {
+      Module()->Close();
+      closed = true;
+    });
+    EXPECT_TRUE(platform::Menus::Choose(command));
+  });
+  platform::user::MouseDown(surface, at, true);
+  platform::user::MouseUp(surface, at, true);
+  return closed;
 }
 
 }  // namespace tavtest

@@ -54,6 +54,9 @@ class ModuleTest : public HostTest {
   // kStatisConfEnded) its end.
   int DeliverStatus(int detail, const char* confURI, int memberCount = 0, int maxMembers = 0,
                     std::initializer_list<StatusMember> members = {});
+  // The user right-clicks a whiteboard surface at `at` and chooses `command`; while the dialog
+  // the command opens runs, the host closes the module. Answers whether the close came.
+  bool CloseModuleInsideContextCommand(HWND surface, POINT at, UINT command);
   std::string UserPath() const { return userPath_; }
 
  private:

@@ -13,7 +13,6 @@
 #include "module/InviteEvents.h"
 #include "module/TavorineModule.h"
 #include "platform/ui/FileDialog.h"
-#include "platform/ui/Menu.h"
 #include "platform/ui/MessageBox.h"
 #include "platform/ui/UserInput.h"
 #include "setup/DlgPtopInvite.h"
@@ -108,17 +107,7 @@ TEST_F(P2PBoardRouting, ModuleCloseInsideTheFontDialogLeavesTheSurfacesHandlerSa
   UseToolOn(Board(0), kToolSelect);
   Click(surface, {400, 300});
   size_t sent = Sent().size();
-  bool closed = false;
-  OnceInModal(platform::ModalKind::Menu, [&](const platform::ModalState&) {
-    OnceInModal(platform::ModalKind::Dialog, [&](const platform::ModalState&) {
-      Module()->Close();
-      closed = true;
-    });
-    EXPECT_TRUE(platform::Menus::Choose(ID_WB_TEXT_FONT));
-  });
-  platform::user::MouseDown(surfaceWindow, {180, 175}, true);
-  platform::user::MouseUp(surfaceWindow, {180, 175}, true);
-  EXPECT_TRUE(closed);
+  EXPECT_TRUE(CloseModuleInsideContextCommand(surfaceWindow, {180, 175}, ID_WB_TEXT_FONT));
   EXPECT_FALSE(::IsWindow(surfaceWindow));
   EXPECT_EQ(Module()->m_aP2PWhiteBoards.GetSize(), 0);
   EXPECT_EQ(nullptr, Module()->m_pActiveCommonDlg);
