@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "confwindow/ConfCtrlResult.h"
+#include "confwindow/ConfCtrlRight.h"
 #include "host/ConfStatisWords.h"
 #include "host/ScenarioWords.h"
 #include "platform/Mbcs.h"
@@ -78,7 +79,7 @@ std::string BuildCtrlResult(const Args& args, confCtrlResult* r) {
   int detail = 0, result = 0;
   if (args.size() < 4 || args[0] != "1" || !ParseInt(args[1], &detail) || !ParseInt(args[2], &result))
     return std::string("host 9 takes 11, a detail type and a time text; 7, a status event (host/ConfStatisWords.h); "
-                       "or ") + kUsage;
+                       "6, a control right; or ") + kUsage;
   r->detailType = detail;
   r->iResult = result;
   if (!SetGbkText(r->szConfURI, args[3])) return "the conference URI is longer than 256 bytes";
@@ -103,6 +104,18 @@ std::string BuildSysTime(const Args& args, confSysTime* record) {
   return SetGbkText(record->cSysTime, args[2]) ? "" : "the time text is longer than 64 bytes";
 }
 
+// iType 6: a feature's control right given to a member or taken back.
+std::string BuildCtrlRight(const Args& args, confCtrlRight* record) {
+  std::memset(record, 0, sizeof *record);
+  int detail = 0;
+  if (args.size() != 5 || !ParseInt(args[1], &detail))
+    return "host 9 6 takes a detail type, a conference URI, a member URI and a feature key";
+  record->detailType = detail;
+  if (!SetGbkText(record->szConfURI, args[2]) || !SetGbkText(record->szMemberURI, args[3]))
+    return "a URI is longer than 256 bytes";
+  return SetGbkText(record->szFeature, args[4]) ? "" : "the feature key is longer than 64 bytes";
+}
+
 std::string Deliver(RecordingHost& host, int code, int kind, void* record) {
   HostRecordBlock block{};
   block.nKind = kind;
@@ -118,6 +131,10 @@ std::string CheckConfEvent(const Args& args) {
     confSysTime record;
     return BuildSysTime(args, &record);
   }
+  if (!args.empty() && args[0] == "6") {
+    confCtrlRight record;
+    return BuildCtrlRight(args, &record);
+  }
   return CheckConfCtrlResult(args);
 }
 
@@ -127,6 +144,11 @@ std::string DeliverConfEvent(RecordingHost& host, int code, const Args& args) {
     confSysTime record;
     BuildSysTime(args, &record);
     return Deliver(host, code, 11, &record);
+  }
+  if (args[0] == "6") {
+    confCtrlRight record;
+    BuildCtrlRight(args, &record);
+    return Deliver(host, code, 6, &record);
   }
   return DeliverConfCtrlResult(host, code, args);
 }

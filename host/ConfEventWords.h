@@ -2,6 +2,9 @@
 //
 //   host 9 11 DETAIL TIME
 //       iType 11 (confSysTime): the server's time; DETAIL 1 answers the book page's request.
+//   host 9 6 DETAIL URI MEMBER FEATURE
+//       iType 6 (confCtrlRight): DETAIL 1 gives MEMBER the control right of FEATURE ("xwb" the
+//       whiteboard, "doc-share" document share ...) in conference URI, 2 takes it back.
 //   host 9 7 DETAIL URI ...
 //       iType 7 (confStatisEvent): members changed, the conference ended (host/ConfStatisWords.h).
 //   host 9 1 DETAIL RESULT URI [SUBJECT [TYPE]] [FIELD=VALUE ...]

@@ -2,6 +2,9 @@
 //
 //   expect-text TITLE ID TEXT                  the text of control ID (0: the window's own
 //                                              title) in the window titled TITLE equals TEXT
+//   expect-control TITLE ID enabled|disabled|hidden
+//                                              control ID is shown and can be used; is shown
+//                                              greyed; is not shown
 //   expect-window TITLE visible|hidden|absent  a window with the title is shown; exists but
 //                                              none with it is shown; none exists
 //

@@ -31,6 +31,11 @@ for name in defaults-save defaults-again; do
     "scenarios/$name.scn"
 done
 
+# Two modules on one whiteboard, a member joining after three pages: the relay answers its
+# content request with the board's current page, and both sides' boards are compared.
+echo "=== scenarios/late-joiner.scn (sides A and B)"
+build/default/host/tavorine-host --module build/default/module/libtavorine.so scenarios/late-joiner.scn
+
 # Two modules on one whiteboard: each side's current page, byte for byte the same picture.
 mkdir -p out
 echo "=== scenarios/whiteboard.scn (sides A and B, each a module process of its own)"

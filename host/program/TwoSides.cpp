@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <cstring>
 #include <deque>
+#include <filesystem>
 #include <fstream>
 #include <set>
 #include <iostream>
@@ -15,6 +16,8 @@
 #include "host/RecordingHost.h"
 #include "host/Scenario.h"
 #include "host/ScenarioPlayer.h"
+#include "host/ScenarioWords.h"
+#include "host/WbBoardServer.h"
 #include "host/WbRelay.h"
 #include "host/program/ModuleLibrary.h"
 #include "platform/ui/Desktop.h"
@@ -60,10 +63,21 @@ bool ReadFrame(int fd, char* kind, std::string* data) {
   return size == 0 || ReadAll(fd, &(*data)[0], size);
 }
 
+// Both sides at once: `AB expect-same-board TITLE` compares the two sides' boards.
+constexpr int kBothSides = 2;
+constexpr char kSameBoardVerb[] = "expect-same-board";
+
 struct SideStep {
-  int side;          // 0 A, 1 B
+  int side;          // 0 A, 1 B, kBothSides
   std::string line;  // the step without its side word
+  int number;        // its line in the file
 };
+
+// "" when the words after AB make a comparison of the two boards, else the reason.
+std::string CheckBothSidesStep(const std::vector<std::string>& words) {
+  return words.size() == 3 && words[1] == kSameBoardVerb ? ""
+                                                          : std::string("AB takes ") + kSameBoardVerb + " and a board's title";
+}
 
 bool LoadSteps(const std::string& path, std::vector<SideStep>* steps, std::string* error) {
   std::ifstream file(path, std::ios::binary);
@@ -75,17 +89,27 @@ bool LoadSteps(const std::string& path, std::vector<SideStep>* steps, std::strin
   for (int number = 1; std::getline(file, line); ++number) {
     std::vector<std::string> words;
     if (!SplitWords(line, &words) || words.empty()) continue;
-    if (words[0] != "A" && words[0] != "B") {
-      *error = path + ": line " + std::to_string(number) + ": a step starts with its side, A or B";
+    const std::string where = path + ": line " + std::to_string(number) + ": ";
+    if (words[0] != "A" && words[0] != "B" && words[0] != "AB") {
+      *error = where + "a step starts with its side, A, B or AB";
       return false;
     }
-    std::string rest = line.substr(line.find_first_not_of(" \t") + 1);
+    std::string rest = line.substr(line.find_first_not_of(" \t") + words[0].size());
+    if (words[0] == "AB") {
+      std::string reason = CheckBothSidesStep(words);
+      if (!reason.empty()) {
+        *error = where + reason;
+        return false;
+      }
+      steps->push_back({kBothSides, words[2], number});
+      continue;
+    }
     Scenario one;
     if (!ParseScenario(rest, &one, error)) {
-      *error = path + ": line " + std::to_string(number) + ": " + error->substr(error->find(':') + 2);
+      *error = where + error->substr(error->find(':') + 2);
       return false;
     }
-    steps->push_back({words[0] == "A" ? 0 : 1, rest});
+    steps->push_back({words[0] == "A" ? 0 : 1, rest, number});
   }
   return true;
 }
@@ -117,8 +141,22 @@ void UseProgramFolderAsAppFolder() {
   VzData().csAppPath = self.substr(0, self.rfind('/') + 1).c_str();
 }
 
-int RunSide(int in, int out, const std::string& modulePath) {
+// Side B is another user than A (the sibling library's default user 张伟): 李娜, whose
+// address is sip:80005678@ims.example.cn, so that a member's right names one side only.
+void SignInAsSideB() {
+  VzDataSet& data = VzData();
+  data.user.m_csOwnName = "lina";
+  data.user.m_csDisplayName = "李娜";
+  data.myInfo.csSipURI = "sip:80005678@ims.example.cn";
+  data.myInfo.csNumber = "80005678";
+  data.myInfo.csName = "李娜";
+  data.myInfo.csMobile = "13700005678";
+  data.myInfo.csOfficePhone = "";
+}
+
+int RunSide(int side, int in, int out, const std::string& modulePath) {
   UseProgramFolderAsAppFolder();
+  if (side == 1) SignInAsSideB();
   ModuleLibrary library;
   std::string error;
   if (!library.Open(modulePath, &error)) {
@@ -190,7 +228,7 @@ bool StartSide(Side* side, const std::string& modulePath) {
   if (side->pid == 0) {
     close(toSide[1]);
     close(fromSide[0]);
-    _exit(RunSide(toSide[0], fromSide[1], modulePath));
+    _exit(RunSide(side->name - 'A', toSide[0], fromSide[1], modulePath));
   }
   close(toSide[0]);
   close(fromSide[1]);
@@ -221,11 +259,26 @@ std::string Collect(Side& side, std::deque<std::pair<int, std::string>>* records
   return "lost";
 }
 
-// Hands every record to the other side, and what that side sends in turn.
-bool RelayAll(Side sides[2], std::deque<std::pair<int, std::string>>* records) {
+// The server's answer to a side's content request: the board's current page, to that side only.
+bool AnswerContentRequest(Side& side, const WbBoardServer& server, const std::string& request,
+                          std::deque<std::pair<int, std::string>>* records, int index) {
+  std::cout << "~ server -> " << side.name << ": the content request is answered with the board's "
+            << server.Describe(request) << ", as code 8 kind 1 method " << ReceivedWbMethod(WB_MSG_REQUEST_SYNC)
+            << "\n";
+  return WriteFrame(side.in, 'R', server.Answer(request)) && Collect(side, records, index) == "1";
+}
+
+// Hands every record to the other side, and what that side sends in turn; the server keeps
+// each board's current page from them and answers content requests itself.
+bool RelayAll(Side sides[2], WbBoardServer& server, std::deque<std::pair<int, std::string>>* records) {
   while (!records->empty()) {
     auto [from, bytes] = records->front();
     records->pop_front();
+    if (WbBoardServer::IsContentRequest(bytes)) {
+      if (!AnswerContentRequest(sides[from], server, bytes, records, from)) return false;
+      continue;
+    }
+    server.Take(bytes);
     DWORD type = 0;
     if (bytes.size() >= sizeof type) std::memcpy(&type, bytes.data(), sizeof type);
     Side& to = sides[1 - from];
@@ -254,6 +307,50 @@ bool IsTwoSidedScenarioFile(const std::string& path) {
   return false;
 }
 
+namespace {
+
+std::string ReadFileBytes(const std::string& path) {
+  std::ifstream file(path, std::ios::binary);
+  std::ostringstream bytes;
+  bytes << file.rdbuf();
+  return bytes.str();
+}
+
+// Plays one side's step line; its status ("1" played, "0" failed, "3" no module).
+std::string PlaySideStep(Side sides[2], int side, const std::string& line, WbBoardServer& server,
+                         std::deque<std::pair<int, std::string>>* records) {
+  if (!WriteFrame(sides[side].in, 'S', line)) return "3";
+  std::string done = Collect(sides[side], records, side);
+  bool relayed = RelayAll(sides, server, records);
+  return relayed ? done : "0";
+}
+
+// `AB expect-same-board TITLE`: each side writes its board's current page (picture and page
+// XML) into folder, and the two must be equal byte for byte.
+std::string CompareBoards(Side sides[2], const SideStep& step, const std::string& folder, WbBoardServer& server,
+                          std::deque<std::pair<int, std::string>>* records) {
+  std::string files[2][2];
+  std::cout << "> AB " << kSameBoardVerb << " " << QuoteWord(step.line) << "\n";
+  for (int side = 0; side < 2; ++side) {
+    std::string base = folder + "/" + sides[side].name;
+    std::string line = "save-board " + QuoteWord(step.line) + " " + QuoteWord(base + ".png") + " " +
+                       QuoteWord(base + ".xml");
+    std::string done = PlaySideStep(sides, side, line, server, records);
+    if (done != "1") return done;
+    files[side][0] = ReadFileBytes(base + ".png");
+    files[side][1] = ReadFileBytes(base + ".xml");
+  }
+  const char* differs = files[0][0] != files[1][0] ? "pictures" : files[0][1] != files[1][1] ? "page XML" : nullptr;
+  if (!differs) {
+    std::cout << "< both sides show the same page\n";
+    return "1";
+  }
+  std::cout << "< FAILED: line " << step.number << ": the two sides' boards differ (their " << differs << ")\n";
+  return "0";
+}
+
+}  // namespace
+
 int PlayTwoSides(const std::string& modulePath, const std::string& scenarioPath) {
   std::vector<SideStep> steps;
   std::string error;
@@ -272,15 +369,22 @@ int PlayTwoSides(const std::string& modulePath, const std::string& scenarioPath)
   }
   int status = 0;
   std::deque<std::pair<int, std::string>> records;
+  WbBoardServer server;
+  char folderTemplate[] = "/tmp/tavorine-boards-XXXXXX";
+  const char* folder = mkdtemp(folderTemplate);
+  if (!folder) {
+    std::cerr << "cannot make a folder for the boards' pictures\n";
+    return 3;
+  }
   for (const SideStep& step : steps) {
-    if (!WriteFrame(sides[step.side].in, 'S', step.line)) return 3;
-    std::string done = Collect(sides[step.side], &records, step.side);
-    bool relayed = RelayAll(sides, &records);
-    if (done != "1" || !relayed) {
+    std::string done = step.side == kBothSides ? CompareBoards(sides, step, folder, server, &records)
+                                               : PlaySideStep(sides, step.side, step.line, server, &records);
+    if (done != "1") {
       status = done == "3" ? 3 : 1;
       break;
     }
   }
+  std::filesystem::remove_all(folder);
   for (int i = 0; i < 2; ++i) {
     if (WriteFrame(sides[i].in, 'Q', "")) Collect(sides[i], &records, i);
     close(sides[i].in);

@@ -124,13 +124,29 @@ TEST_P(ScenarioFile, PlaysThrough) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Scenarios, ScenarioFile, testing::Values("first", "create", "create-invite", "join-invite", "invitation",
-                                                                 "p2p-board", "book", "member-right"),
+                                                                 "p2p-board", "book", "member-right", "late-joiner"),
                          [](const testing::TestParamInfo<const char*>& info) {
                            std::string name = info.param;
                            for (char& c : name)
                              if (c == '-') c = '_';
                            return name;
                          });
+
+// Two members of different conferences: what one draws the other never sees, and the
+// comparison of their boards fails the run on its line.
+TEST(HostProgram, BoardsThatDifferFailTheirComparison) {
+  std::string path = WriteScenario("apart.scn", u8"A host 2\nA host 9 1 1 200 sip:a@ims.example.cn \"A\" 4\n"
+                                                u8"B host 2\nB host 9 1 1 200 sip:b@ims.example.cn \"B\" 4\n"
+                                                u8"AB expect-same-board 电子白板\n"
+                                                u8"A click 电子白板 1903\nA drag 电子白板 20 20 200 120\n"
+                                                u8"AB expect-same-board 电子白板\n");
+  ProgramRun run = RunProgram(ModuleArg() + "'" + path + "'");
+  EXPECT_EQ(run.status, 1) << run.output;
+  EXPECT_NE(run.output.find("< both sides show the same page\n"), std::string::npos) << run.output;
+  EXPECT_NE(run.output.find("< FAILED: line 8: the two sides' boards differ (their pictures)\n"), std::string::npos)
+      << run.output;
+  std::remove(path.c_str());
+}
 
 TEST(HostProgram, RefusesABadScenarioBeforeLoadingTheModule) {
   std::string path = WriteScenario("bad.scn", "call LoadUserData\nhost 8\n");
