@@ -1,18 +1,16 @@
 #include "host/BoardActionWords.h"
 
-#include <deque>
+#include <filesystem>
 #include <fstream>
 #include <vector>
 
+#include "host/BoardAnswers.h"
 #include "host/ScenarioWords.h"
 #include "platform/Charset.h"
 #include "platform/gdi/Dc.h"
 #include "platform/gdi/GdiObjects.h"
-#include "platform/ui/ColorDialog.h"
 #include "platform/ui/Desktop.h"
 #include "platform/ui/Dialog.h"
-#include "platform/ui/FileDialog.h"
-#include "platform/ui/Menu.h"
 #include "platform/ui/UserInput.h"
 #include "platform/ui/Wnd.h"
 
@@ -27,34 +25,6 @@ constexpr int kCanvasHeight = 1200;
 constexpr UINT kGetPageXml = WM_USER + 1001;
 // The finished screen capture handed to a board window (lParam: a picture file).
 constexpr UINT kCaptureDone = WM_USER + 1002;
-
-// What the next dialogs answer, in order of the steps.
-struct DialogAnswer {
-  enum Kind { kColour, kFile, kCancel } kind;
-  COLORREF colour;
-  std::string path;  // GBK
-};
-std::deque<DialogAnswer>& DialogAnswers() {
-  static std::deque<DialogAnswer> answers;
-  return answers;
-}
-
-// The command the next popup menu chooses (0: none given).
-UINT& MenuAnswer() {
-  static UINT id = 0;
-  return id;
-}
-
-// Where a drag on a selected object's frame ends, while the tracker's loop runs.
-struct PendingDrag {
-  bool active = false;
-  HWND surface = nullptr;
-  POINT to = {0, 0};
-};
-PendingDrag& Drag() {
-  static PendingDrag drag;
-  return drag;
-}
 
 bool Ints(const Args& a, size_t from, size_t count) {
   int value;
@@ -93,7 +63,15 @@ HWND FindSurface(const std::string& title) {
 
 POINT PointAt(const Args& a, size_t i) { return POINT{Int(a[i]), Int(a[i + 1])}; }
 
+// Makes the folder that will hold a file written by a step.
+void MakeFolderOf(const std::string& path) {
+  std::filesystem::path folder = std::filesystem::path(path).parent_path();
+  std::error_code ignored;
+  if (!folder.empty()) std::filesystem::create_directories(folder, ignored);
+}
+
 std::string SaveBoard(HWND surface, const Args& a) {
+  for (size_t i = 1; i < a.size(); ++i) MakeFolderOf(a[i]);
   CDC dc;
   CBitmap bitmap;
   if (!dc.CreateCompatibleDC(nullptr) || !bitmap.CreateCompatibleBitmap(&dc, kCanvasWidth, kCanvasHeight))
@@ -112,7 +90,7 @@ std::string SaveBoard(HWND surface, const Args& a) {
   return file ? "" : "cannot write " + a[2];
 }
 
-std::string Mouse(const std::string& verb, HWND surface, const Args& a) {
+std::string Mouse(const std::string& verb, HWND surface, const Args& a, BoardAnswers& answers) {
   namespace user = platform::user;
   if (verb == "mouse-down") return user::MouseDown(surface, PointAt(a, 1)) ? "" : "the press reached no window";
   if (verb == "mouse-move") return user::MouseMove(surface, PointAt(a, 1), true) ? "" : "the move reached no window";
@@ -123,10 +101,9 @@ std::string Mouse(const std::string& verb, HWND surface, const Args& a) {
     return "";
   }
   POINT from = PointAt(a, 1), to = PointAt(a, 3);
-  Drag() = {true, surface, to};
+  answers.BeginDrag(surface, to);
   user::MouseDown(surface, from);
-  if (Drag().active) {  // no frame tracked the press: an ordinary gesture
-    Drag().active = false;
+  if (answers.EndDrag()) {  // no frame tracked the press: an ordinary gesture
     user::MouseMove(surface, POINT{(from.x + to.x) / 2, (from.y + to.y) / 2}, true);
     user::MouseMove(surface, to, true);
   }
@@ -136,34 +113,8 @@ std::string Mouse(const std::string& verb, HWND surface, const Args& a) {
 
 }  // namespace
 
-bool AnswerBoardModal(const platform::ModalState& state) {
-  if (state.kind == platform::ModalKind::Tracker && Drag().active) {
-    Drag().active = false;
-    platform::user::MouseMove(Drag().surface, Drag().to, true);
-    platform::user::MouseUp(Drag().surface, Drag().to);
-    return true;
-  }
-  if (state.kind == platform::ModalKind::Menu && MenuAnswer()) {
-    UINT id = MenuAnswer();
-    MenuAnswer() = 0;
-    return platform::Menus::Choose(id);
-  }
-  CWnd* window = CWnd::FromHandlePermanent(state.window);
-  CColorDialog* colour = dynamic_cast<CColorDialog*>(window);
-  CFileDialog* file = dynamic_cast<CFileDialog*>(window);
-  if ((!colour && !file) || DialogAnswers().empty()) return false;
-  DialogAnswer answer = DialogAnswers().front();
-  DialogAnswers().pop_front();
-  bool ok = (colour && answer.kind == DialogAnswer::kColour) || (file && answer.kind == DialogAnswer::kFile);
-  if (ok && colour) colour->SetCurrentColor(answer.colour);
-  if (ok && file) file->SetPathName(answer.path.c_str());
-  static_cast<CDialog*>(window)->EndDialog(ok ? IDOK : IDCANCEL);
-  return true;
-}
-
 bool IsBoardActionVerb(const std::string& verb) {
-  for (const char* v : {"mouse-down", "mouse-move", "mouse-up", "drag", "rclick", "write", "menu", "answer-dialog",
-                        "save-board", "capture"})
+  for (const char* v : {"mouse-down", "mouse-move", "mouse-up", "drag", "rclick", "write", "save-board", "capture"})
     if (verb == v) return true;
   return false;
 }
@@ -175,31 +126,16 @@ std::string CheckBoardAction(const ScenarioStep& step) {
     return a.size() == 3 && Ints(a, 1, 2) ? "" : v + " needs a window title and a point";
   if (v == "drag") return a.size() == 5 && Ints(a, 1, 4) ? "" : "drag needs a window title and two points";
   if (v == "write") return a.size() == 1 ? "" : "write needs one text";
-  if (v == "menu") return a.size() == 1 && Ints(a, 0, 1) ? "" : "menu needs a command id";
   if (v == "save-board") return a.size() == 2 || a.size() == 3 ? "" : "save-board needs a window title and files";
-  if (v == "capture") return a.size() == 2 ? "" : "capture needs a window title and a picture file";
-  if (a.size() == 2 && a[0] == "colour" && Ints(a, 1, 1)) return "";
-  if (a.size() == 2 && a[0] == "file") return "";
-  if (a.size() == 1 && a[0] == "cancel") return "";
-  return "answer-dialog needs colour N, file PATH or cancel";
+  return a.size() == 2 ? "" : "capture needs a window title and a picture file";
 }
 
-std::string PlayBoardAction(const ScenarioStep& step) {
+std::string PlayBoardAction(const ScenarioStep& step, BoardAnswers& answers) {
   const Args& a = step.args;
   const std::string& v = step.verb;
   if (v == "write") {
     HWND focus = GetFocus();
     return focus && platform::user::Type(focus, charset::Utf8ToGbk(a[0]).c_str()) ? "" : "nothing takes the text";
-  }
-  if (v == "menu") {
-    MenuAnswer() = (UINT)Int(a[0]);
-    return "";
-  }
-  if (v == "answer-dialog") {
-    if (a[0] == "colour") DialogAnswers().push_back({DialogAnswer::kColour, (COLORREF)Int(a[1]), ""});
-    else if (a[0] == "file") DialogAnswers().push_back({DialogAnswer::kFile, 0, charset::Utf8ToGbk(a[1])});
-    else DialogAnswers().push_back({DialogAnswer::kCancel, 0, ""});
-    return "";
   }
   if (v == "capture") {
     HWND board = FindWindow(nullptr, charset::Utf8ToGbk(a[0]).c_str());
@@ -210,8 +146,10 @@ std::string PlayBoardAction(const ScenarioStep& step) {
   HWND surface = FindSurface(a[0]);
   if (!surface) return "no board titled " + a[0];
   if (v == "save-board") return SaveBoard(surface, a);
-  return Mouse(v, surface, a);
+  // The user brings the board to the front before pointing at it: a press lands on whichever
+  // window covers the point.
+  BringWindowToTop(GetParent(surface));
+  return Mouse(v, surface, a, answers);
 }
-
 
 }  // namespace host

@@ -54,6 +54,7 @@ std::string BoxWatch::Play(const ScenarioStep& step) {
     int answer = 0;
     ParseAnswer(step.args[0], &answer);
     platform::MessageBoxes::Script(answer);
+    answerLines_.push_back(step.line);
     return "";
   }
   const std::vector<platform::MessageBoxRecord>& shown = platform::MessageBoxes::Shown();
@@ -81,6 +82,11 @@ std::string BoxWatch::NewBoxes() {
   return lines;
 }
 
-size_t BoxWatch::UnusedAnswers() const { return platform::MessageBoxes::ScriptedLeft(); }
+std::string BoxWatch::UnusedAnswer() const {
+  size_t left = platform::MessageBoxes::ScriptedLeft();
+  if (left == 0) return "";
+  std::string line = left <= answerLines_.size() ? "line " + std::to_string(answerLines_[answerLines_.size() - left]) + ": " : "";
+  return line + "an answer-box answer was never used: no message box came";
+}
 
 }  // namespace host

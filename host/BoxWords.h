@@ -10,6 +10,7 @@
 
 #include <cstddef>
 #include <string>
+#include <vector>
 
 #include "host/Scenario.h"
 
@@ -27,10 +28,12 @@ class BoxWatch {
   std::string Play(const ScenarioStep& step);
   // Lines for the boxes shown since the last call ("" when none).
   std::string NewBoxes();
-  // Answers that answer-box steps gave and no box has taken yet.
-  size_t UnusedAnswers() const;
+  // "" when every answer that answer-box steps gave was taken by a box, else the first one
+  // left: "line N: ...".
+  std::string UnusedAnswer() const;
 
  private:
+  std::vector<int> answerLines_;  // the lines of the answer-box steps, in order
   size_t printed_;
   size_t checked_;
 };

@@ -3,8 +3,9 @@
 #include <fstream>
 #include <sstream>
 
-#include "host/BoxWords.h"
 #include "host/BoardActionWords.h"
+#include "host/BoardAnswers.h"
+#include "host/BoxWords.h"
 #include "host/HostMessages.h"
 #include "host/ItemWords.h"
 #include "host/ScenarioWords.h"
@@ -59,6 +60,7 @@ std::string CheckStep(const ScenarioStep& step) {
   if (IsBoxVerb(v)) return CheckBoxStep(step);
   if (IsItemVerb(v)) return CheckItemStep(step);
   if (IsBoardActionVerb(v)) return CheckBoardAction(step);
+  if (IsAnswerVerb(v)) return CheckAnswerStep(step);
   return "unknown step '" + v + "'";
 }
 
@@ -90,6 +92,22 @@ bool ParseScenario(const std::string& text, Scenario* out, std::string* error) {
   return true;
 }
 
+void ResolvePaths(ScenarioStep* step, const std::string& folder) {
+  std::vector<size_t> paths;
+  if (step->verb == "save-board") paths = {1, 2};
+  else if (step->verb == "capture") paths = {1};
+  else if (step->verb == "answer-dialog" && step->args[0] == "file") paths = {1};
+  for (size_t i : paths)
+    if (i < step->args.size() && !step->args[i].empty() && step->args[i][0] != '/')
+      step->args[i] = folder + "/" + step->args[i];
+}
+
+std::string FolderOf(const std::string& path) {
+  size_t slash = path.rfind('/');
+  if (slash == std::string::npos) return ".";
+  return slash == 0 ? "/" : path.substr(0, slash);
+}
+
 bool LoadScenarioFile(const std::string& path, Scenario* out, std::string* error) {
   std::ifstream file(path, std::ios::binary);
   if (!file) {
@@ -98,9 +116,12 @@ bool LoadScenarioFile(const std::string& path, Scenario* out, std::string* error
   }
   std::stringstream text;
   text << file.rdbuf();
-  if (ParseScenario(text.str(), out, error)) return true;
-  *error = path + ": " + *error;
-  return false;
+  if (!ParseScenario(text.str(), out, error)) {
+    *error = path + ": " + *error;
+    return false;
+  }
+  for (ScenarioStep& step : out->steps) ResolvePaths(&step, FolderOf(path));
+  return true;
 }
 
 }  // namespace host

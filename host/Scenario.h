@@ -25,7 +25,14 @@ bool SplitWords(const std::string& line, std::vector<std::string>* words);
 // Parses the text; on failure returns false with "line N: reason" in *error.
 bool ParseScenario(const std::string& text, Scenario* out, std::string* error);
 
-// Reads and parses a file; on failure returns false with the reason in *error.
+// Makes the step's file paths (pictures and page XML written, pictures captured, files chosen
+// in a file dialog) that are not absolute relative to folder.
+void ResolvePaths(ScenarioStep* step, const std::string& folder);
+// The folder of a file's path ("." for a bare name).
+std::string FolderOf(const std::string& path);
+
+// Reads and parses a file, its steps' paths resolved against the file's folder; on failure
+// returns false with the reason in *error.
 bool LoadScenarioFile(const std::string& path, Scenario* out, std::string* error);
 
 // The module operations a `call` step may name.

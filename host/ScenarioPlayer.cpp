@@ -38,7 +38,9 @@ ScenarioPlayer::~ScenarioPlayer() {
   host_.SetObserver(nullptr);
 }
 
-bool ScenarioPlayer::Play(const Scenario& scenario) {
+bool ScenarioPlayer::Play(const Scenario& scenario) { return PlaySteps(scenario) && Finish(); }
+
+bool ScenarioPlayer::PlaySteps(const Scenario& scenario) {
   if (!host_.Module()) {
     out_ << "< FAILED: no module\n";
     return false;
@@ -47,10 +49,19 @@ bool ScenarioPlayer::Play(const Scenario& scenario) {
   next_ = 0;
   failed_ = false;
   while (!failed_ && next_ < scenario.steps.size()) PlayNext();
-  if (!failed_ && boxes_.UnusedAnswers() > 0) Fail("an answer-box answer was never used: no message box came");
-  if (!failed_ && !rightAnswers_.empty()) Fail("an answer-right answer was never used: no member-right query came");
   scenario_ = nullptr;
   return !failed_;
+}
+
+bool ScenarioPlayer::Finish() {
+  std::string unused = boxes_.UnusedAnswer();
+  if (unused.empty() && !rightAnswers_.empty())
+    unused = "line " + std::to_string(rightAnswers_.front().line) +
+             ": answer-right was never used: no member-right query came";
+  if (unused.empty()) unused = answers_.Unused();
+  if (unused.empty()) return true;
+  Fail(unused);
+  return false;
 }
 
 void ScenarioPlayer::PlayNext() {
@@ -81,7 +92,8 @@ ScenarioPlayer::StepOutcome ScenarioPlayer::PlayStep(const ScenarioStep& step) {
   else if (IsItemVerb(step.verb)) failure = PlayItemStep(step);
   else if (IsWindowCheckVerb(step.verb)) failure = PlayWindowCheck(step);
   else if (IsBoxVerb(step.verb)) failure = boxes_.Play(step);
-  else if (IsBoardActionVerb(step.verb)) failure = PlayBoardAction(step);
+  else if (IsBoardActionVerb(step.verb)) failure = PlayBoardAction(step, answers_);
+  else if (IsAnswerVerb(step.verb)) answers_.Prepare(step);
   else return PlayHostStep(step);
   // A check says ok, an action done.
   if (!failure.empty()) return {"", failure};
@@ -98,7 +110,7 @@ ScenarioPlayer::StepOutcome ScenarioPlayer::PlayHostStep(const ScenarioStep& ste
   if (step.verb == "expect") return Expect(Int(a[0]), a.size() > 1 ? Int(a[1]) : 1);
   if (step.verb == "answer") host_.Answers().Set(Channel::kMessage, Int(a[0]), Int(a[1]));
   else if (step.verb == "answer-once") host_.Answers().Queue(Channel::kMessage, Int(a[0]), Int(a[1]));
-  else if (step.verb == "answer-right") rightAnswers_.push_back(a);
+  else if (step.verb == "answer-right") rightAnswers_.push_back(step);
   else if (step.verb == "wait") pump_(static_cast<uint32_t>(Int(a[0])));
   return {};
 }
@@ -135,7 +147,7 @@ ScenarioPlayer::StepOutcome ScenarioPlayer::Expect(int code, int count) {
 void ScenarioPlayer::OnEvent(const HostEvent& event) {
   out_ << printer_.Format(event) << std::flush;
   if (event.channel != Channel::kMessage || event.code != kHostMemberRightQuery || rightAnswers_.empty()) return;
-  std::vector<std::string> answer = rightAnswers_.front();
+  std::vector<std::string> answer = rightAnswers_.front().args;
   rightAnswers_.pop_front();
   out_ << "# the host answers the member-right query at once: 17";
   for (const std::string& word : answer) out_ << ' ' << QuoteWord(word);
@@ -153,7 +165,11 @@ std::string ScenarioPlayer::CheckAbandoned() {
 // (a box takes its answer-box answer or its default button).
 void ScenarioPlayer::OnModal(const platform::ModalState& state) {
   if (!scenario_ || failed_) return;
-  if (AnswerBoardModal(state)) return;  // a drag in progress, an answered dialog
+  std::string failure;
+  if (answers_.AnswerModal(state, &failure)) {  // a drag in progress, an answered menu or dialog
+    if (!failure.empty()) Fail("line " + std::to_string(scenario_->steps[next_ - 1].line) + ": " + failure);
+    return;
+  }
   if (state.kind == platform::ModalKind::Wait || state.kind == platform::ModalKind::MessageBox) return;
   if (next_ >= scenario_->steps.size()) {
     Fail("the scenario ended while the module waits in the " + LoopName(state) + " for an answer");

@@ -7,6 +7,9 @@
 // steps inside that loop, as the host and the user act while the dialog is up. A loop that the
 // scenario leaves without an answer (no step left), a failed step and a loop that had to be
 // abandoned stop the play: every modal loop is ended (WM_QUIT) and Play returns false.
+//
+// The answers a scenario prepares for later (message boxes, menus, dialogs, member-right
+// queries) belong to the player; one that nothing took when the play ends fails it.
 #pragma once
 
 #include <cstdint>
@@ -15,6 +18,7 @@
 #include <ostream>
 #include <string>
 
+#include "host/BoardAnswers.h"
 #include "host/BoxWords.h"
 #include "host/EventPrinter.h"
 #include "host/RecordingHost.h"
@@ -33,10 +37,15 @@ class ScenarioPlayer {
   ScenarioPlayer(RecordingHost& host, Pump pump, std::ostream& out);
   ~ScenarioPlayer();
 
-  // Plays every step against the host's attached module; false when a step failed, a modal
-  // loop was left without an answer or abandoned, an answer-box answer was never used, or no
-  // module is attached.
+  // Plays every step against the host's attached module, then Finish; false when a step
+  // failed, a modal loop was left without an answer or abandoned, a prepared answer was never
+  // used, or no module is attached.
   bool Play(const Scenario& scenario);
+  // Plays the steps, keeping the answers they prepare for the steps that follow (a scenario
+  // fed a step at a time); false when a step failed or no module is attached.
+  bool PlaySteps(const Scenario& scenario);
+  // The end of the play: false when an answer prepared by a step was never used.
+  bool Finish();
   // Whether a step closed the module.
   bool Closed() const { return closed_; }
 
@@ -63,8 +72,9 @@ class ScenarioPlayer {
   std::ostream& out_;
   EventPrinter printer_;
   BoxWatch boxes_;
-  // The words of the member-right answers (17) that the next queries get at once.
-  std::deque<std::vector<std::string>> rightAnswers_;
+  BoardAnswers answers_;
+  // The member-right answer steps (17 and their words) that the next queries get at once.
+  std::deque<ScenarioStep> rightAnswers_;
   const Scenario* scenario_ = nullptr;
   size_t next_ = 0;
   bool failed_ = false;

@@ -8,11 +8,39 @@
 
 namespace host {
 
-bool IsUserActionVerb(const std::string& verb) { return verb == "type" || verb == "click" || verb == "choose"; }
+namespace {
+
+bool IsListBox(HWND control) {
+  char name[32] = {};
+  GetClassName(control, name, sizeof name);
+  return std::string(name) == "ListBox";
+}
+
+// Picks item `index` of a drop-down or plain list; the user brings the list's window to the front
+// before pointing at an item.
+bool Choose(HWND control, int index) {
+  if (!IsListBox(control)) return platform::user::ChooseComboItem(control, index);
+  BringWindowToTop(GetAncestor(control, GA_ROOT));
+  return platform::user::ChooseListItem(control, index);
+}
+
+// Double-clicks the control at its centre, its window brought to the front first.
+bool DoubleClick(HWND control) {
+  RECT r;
+  GetClientRect(control, &r);
+  BringWindowToTop(GetAncestor(control, GA_ROOT));
+  return platform::user::DoubleClick(control, POINT{(r.left + r.right) / 2, (r.top + r.bottom) / 2}) == control;
+}
+
+}  // namespace
+
+bool IsUserActionVerb(const std::string& verb) {
+  return verb == "type" || verb == "click" || verb == "dblclick" || verb == "choose";
+}
 
 std::string CheckUserAction(const ScenarioStep& step) {
   const std::vector<std::string>& a = step.args;
-  size_t words = step.verb == "click" ? 2 : 3;
+  size_t words = step.verb == "click" || step.verb == "dblclick" ? 2 : 3;
   int value = 0;
   if (a.size() != words || !ParseInt(a[1], &value)) return step.verb + " needs a window title, a control id" +
                                                              (words == 3 ? " and a text" : "");
@@ -31,13 +59,15 @@ std::string PlayUserAction(const ScenarioStep& step) {
   bool done = false;
   if (step.verb == "click") {
     done = platform::user::Click(control);
+  } else if (step.verb == "dblclick") {
+    done = DoubleClick(control);
   } else if (step.verb == "type") {
     SetWindowText(control, "");
     done = platform::user::Type(control, charset::Utf8ToGbk(a[2]).c_str());
   } else {
     int index = 0;
     ParseInt(a[2], &index);
-    done = platform::user::ChooseComboItem(control, index);
+    done = Choose(control, index);
   }
   return done ? "" : "the user cannot " + step.verb + " control " + a[1] + " now";
 }

@@ -1,12 +1,14 @@
 // Scenario steps in which the host program acts as the user on the module's windows (the
-// program and the module share one desktop): typing into a control, clicking it, choosing a
-// drop-down item. The window is the top-level window with the title (the visible one when two
+// program and the module share one desktop): typing into a control, clicking or double-clicking
+// it, choosing an item of a drop-down or plain list. The window is the top-level window with the title (the visible one when two
 // share it); the control is found by its id in that window or in any of its child dialogs (the
 // first visible one).
 //
 //   type TITLE ID TEXT    replaces the control's text by typing TEXT
 //   click TITLE ID        clicks the control (ID 0: the window itself)
-//   choose TITLE ID INDEX chooses item INDEX of a drop-down list
+//   dblclick TITLE ID     double-clicks the control (a palette swatch: the colour dialog)
+//   choose TITLE ID INDEX chooses item INDEX of a drop-down list or a list box (the board's
+//                         line-width list)
 #pragma once
 
 #include <string>

@@ -4,6 +4,7 @@
 #include <unistd.h>
 
 #include <cstdint>
+#include <cstdlib>
 #include <cstring>
 #include <deque>
 #include <filesystem>
@@ -20,6 +21,7 @@
 #include "host/WbBoardServer.h"
 #include "host/WbRelay.h"
 #include "host/program/ModuleLibrary.h"
+#include "host/program/UserFolder.h"
 #include "platform/ui/Desktop.h"
 #include "vezadazavo/VezadaZavo.h"
 #include "whiteboard/model/WbRecords.h"
@@ -63,20 +65,48 @@ bool ReadFrame(int fd, char* kind, std::string* data) {
   return size == 0 || ReadAll(fd, &(*data)[0], size);
 }
 
-// Both sides at once: `AB expect-same-board TITLE` compares the two sides' boards.
+// Both sides at once: `AB expect-same-board TITLE [FILES]` compares the two sides' boards.
 constexpr int kBothSides = 2;
 constexpr char kSameBoardVerb[] = "expect-same-board";
 
+// A step of one side, or a comparison of both: its line in the file and its words, the paths
+// resolved against the file's folder.
 struct SideStep {
-  int side;          // 0 A, 1 B, kBothSides
-  std::string line;  // the step without its side word
-  int number;        // its line in the file
+  int side;  // 0 A, 1 B, kBothSides
+  ScenarioStep step;
 };
+
+// The step as a scenario line.
+std::string StepLine(const ScenarioStep& step) {
+  std::string line = step.verb;
+  for (const std::string& word : step.args) line += " " + QuoteWord(word);
+  return line;
+}
 
 // "" when the words after AB make a comparison of the two boards, else the reason.
 std::string CheckBothSidesStep(const std::vector<std::string>& words) {
-  return words.size() == 3 && words[1] == kSameBoardVerb ? ""
-                                                          : std::string("AB takes ") + kSameBoardVerb + " and a board's title";
+  return (words.size() == 3 || words.size() == 4) && words[1] == kSameBoardVerb
+             ? ""
+             : std::string("AB takes ") + kSameBoardVerb + ", a board's title and maybe files";
+}
+
+// The step of the line after its side word; "" or the reason it is not one.
+std::string ParseSideStep(const std::vector<std::string>& words, const std::string& rest, const std::string& folder,
+                          SideStep* side) {
+  if (words[0] == "AB") {
+    std::string reason = CheckBothSidesStep(words);
+    side->step.verb = words[1];
+    side->step.args.assign(words.begin() + 2, words.end());
+    if (side->step.args.size() > 1 && side->step.args[1][0] != '/')
+      side->step.args[1] = folder + "/" + side->step.args[1];
+    return reason;
+  }
+  Scenario one;
+  std::string error;
+  if (!ParseScenario(rest, &one, &error)) return error.substr(error.find(':') + 2);
+  side->step = one.steps[0];
+  ResolvePaths(&side->step, folder);
+  return "";
 }
 
 bool LoadSteps(const std::string& path, std::vector<SideStep>* steps, std::string* error) {
@@ -94,22 +124,15 @@ bool LoadSteps(const std::string& path, std::vector<SideStep>* steps, std::strin
       *error = where + "a step starts with its side, A, B or AB";
       return false;
     }
+    SideStep side{words[0] == "A" ? 0 : words[0] == "B" ? 1 : kBothSides, {}};
     std::string rest = line.substr(line.find_first_not_of(" \t") + words[0].size());
-    if (words[0] == "AB") {
-      std::string reason = CheckBothSidesStep(words);
-      if (!reason.empty()) {
-        *error = where + reason;
-        return false;
-      }
-      steps->push_back({kBothSides, words[2], number});
-      continue;
-    }
-    Scenario one;
-    if (!ParseScenario(rest, &one, error)) {
-      *error = where + error->substr(error->find(':') + 2);
+    std::string reason = ParseSideStep(words, rest, FolderOf(path), &side);
+    if (!reason.empty()) {
+      *error = where + reason;
       return false;
     }
-    steps->push_back({words[0] == "A" ? 0 : 1, rest, number});
+    side.step.line = number;
+    steps->push_back(side);
   }
   return true;
 }
@@ -154,8 +177,18 @@ void SignInAsSideB() {
   data.myInfo.csOfficePhone = "";
 }
 
-int RunSide(int side, int in, int out, const std::string& modulePath) {
+// A step frame: the step's line in the file, a line feed, the step.
+bool ParseStepFrame(const std::string& data, Scenario* step, std::string* error) {
+  size_t feed = data.find('\n');
+  if (feed == std::string::npos || !ParseScenario(data.substr(feed + 1), step, error) || step->steps.size() != 1)
+    return false;
+  step->steps[0].line = std::atoi(data.substr(0, feed).c_str());
+  return true;
+}
+
+int RunSide(int side, int in, int out, const std::string& modulePath, const std::string& userFolder) {
   UseProgramFolderAsAppFolder();
+  UseUserFolder(userFolder);
   if (side == 1) SignInAsSideB();
   ModuleLibrary library;
   std::string error;
@@ -180,7 +213,7 @@ int RunSide(int side, int in, int out, const std::string& modulePath) {
     bool ok = true;
     if (kind == 'S') {
       Scenario step;
-      ok = ParseScenario(data, &step, &error) && player.Play(step);
+      ok = ParseStepFrame(data, &step, &error) && player.PlaySteps(step);
     } else if (kind == 'R') {
       BlockArena arena;
       void* record = UnpackReceivedWbMessage(data, arena);
@@ -189,9 +222,11 @@ int RunSide(int side, int in, int out, const std::string& modulePath) {
       int handled = recorder.Deliver(kModuleDataConfRecord, block);
       text << "< handled " << handled << "\n";
     } else {
+      // The end: every answer this side was given must have been used.
+      ok = player.Finish();
       if (!player.Closed()) module->Close();
       Report(out, text, recorder, &seen);
-      WriteFrame(out, 'D', "1");
+      WriteFrame(out, 'D', ok ? "1" : "0");
       break;
     }
     Report(out, text, recorder, &seen);
@@ -219,7 +254,7 @@ std::string SessionOf(const std::string& packed) {
   return std::string(head.szSessionURI, strnlen(head.szSessionURI, sizeof head.szSessionURI));
 }
 
-bool StartSide(Side* side, const std::string& modulePath) {
+bool StartSide(Side* side, const std::string& modulePath, const std::string& userFolder) {
   int toSide[2], fromSide[2];
   if (pipe(toSide) != 0 || pipe(fromSide) != 0) return false;
   std::cout << std::flush;
@@ -228,7 +263,7 @@ bool StartSide(Side* side, const std::string& modulePath) {
   if (side->pid == 0) {
     close(toSide[1]);
     close(fromSide[0]);
-    _exit(RunSide(side->name - 'A', toSide[0], fromSide[1], modulePath));
+    _exit(RunSide(side->name - 'A', toSide[0], fromSide[1], modulePath, userFolder));
   }
   close(toSide[0]);
   close(fromSide[1]);
@@ -302,7 +337,7 @@ bool IsTwoSidedScenarioFile(const std::string& path) {
   while (std::getline(file, line)) {
     std::vector<std::string> words;
     if (!SplitWords(line, &words) || words.empty()) continue;
-    return words[0] == "A" || words[0] == "B";
+    return words[0] == "A" || words[0] == "B" || words[0] == "AB";
   }
   return false;
 }
@@ -316,26 +351,27 @@ std::string ReadFileBytes(const std::string& path) {
   return bytes.str();
 }
 
-// Plays one side's step line; its status ("1" played, "0" failed, "3" no module).
-std::string PlaySideStep(Side sides[2], int side, const std::string& line, WbBoardServer& server,
+// Plays one side's step; its status ("1" played, "0" failed, "3" no module).
+std::string PlaySideStep(Side sides[2], int side, const ScenarioStep& step, WbBoardServer& server,
                          std::deque<std::pair<int, std::string>>* records) {
-  if (!WriteFrame(sides[side].in, 'S', line)) return "3";
+  if (!WriteFrame(sides[side].in, 'S', std::to_string(step.line) + "\n" + StepLine(step))) return "3";
   std::string done = Collect(sides[side], records, side);
   bool relayed = RelayAll(sides, server, records);
   return relayed ? done : "0";
 }
 
-// `AB expect-same-board TITLE`: each side writes its board's current page (picture and page
-// XML) into folder, and the two must be equal byte for byte.
-std::string CompareBoards(Side sides[2], const SideStep& step, const std::string& folder, WbBoardServer& server,
+// `AB expect-same-board TITLE [FILES]`: each side writes its board's current page (picture and
+// page XML) into folder, or into FILES-side-a.png, FILES-side-a.xml, FILES-side-b.png ... where
+// they stay, and the two must be equal byte for byte.
+std::string CompareBoards(Side sides[2], const SideStep& both, const std::string& folder, WbBoardServer& server,
                           std::deque<std::pair<int, std::string>>* records) {
+  const std::vector<std::string>& a = both.step.args;
   std::string files[2][2];
-  std::cout << "> AB " << kSameBoardVerb << " " << QuoteWord(step.line) << "\n";
+  std::cout << "> AB " << StepLine(both.step) << "\n";
   for (int side = 0; side < 2; ++side) {
-    std::string base = folder + "/" + sides[side].name;
-    std::string line = "save-board " + QuoteWord(step.line) + " " + QuoteWord(base + ".png") + " " +
-                       QuoteWord(base + ".xml");
-    std::string done = PlaySideStep(sides, side, line, server, records);
+    std::string base = a.size() > 1 ? a[1] + "-side-" + (char)('a' + side) : folder + "/" + sides[side].name;
+    ScenarioStep save{both.step.line, "save-board", {a[0], base + ".png", base + ".xml"}};
+    std::string done = PlaySideStep(sides, side, save, server, records);
     if (done != "1") return done;
     files[side][0] = ReadFileBytes(base + ".png");
     files[side][1] = ReadFileBytes(base + ".xml");
@@ -345,13 +381,18 @@ std::string CompareBoards(Side sides[2], const SideStep& step, const std::string
     std::cout << "< both sides show the same page\n";
     return "1";
   }
-  std::cout << "< FAILED: line " << step.number << ": the two sides' boards differ (their " << differs << ")\n";
+  std::cout << "< FAILED: line " << both.step.line << ": the two sides' boards differ (their " << differs << ")\n";
   return "0";
+}
+
+// A side's own user folder inside the one given (none: the sibling library's default).
+std::string SideFolder(const std::string& userFolder, char name) {
+  return userFolder.empty() ? "" : userFolder + "/" + name;
 }
 
 }  // namespace
 
-int PlayTwoSides(const std::string& modulePath, const std::string& scenarioPath) {
+int PlayTwoSides(const std::string& modulePath, const std::string& scenarioPath, const std::string& userFolder) {
   std::vector<SideStep> steps;
   std::string error;
   if (!LoadSteps(scenarioPath, &steps, &error)) {
@@ -362,7 +403,7 @@ int PlayTwoSides(const std::string& modulePath, const std::string& scenarioPath)
   sides[0].name = 'A';
   sides[1].name = 'B';
   for (Side& side : sides) {
-    if (!StartSide(&side, modulePath)) {
+    if (!StartSide(&side, modulePath, SideFolder(userFolder, side.name))) {
       std::cerr << "cannot start side " << side.name << "\n";
       return 3;
     }
@@ -378,15 +419,16 @@ int PlayTwoSides(const std::string& modulePath, const std::string& scenarioPath)
   }
   for (const SideStep& step : steps) {
     std::string done = step.side == kBothSides ? CompareBoards(sides, step, folder, server, &records)
-                                               : PlaySideStep(sides, step.side, step.line, server, &records);
+                                               : PlaySideStep(sides, step.side, step.step, server, &records);
     if (done != "1") {
       status = done == "3" ? 3 : 1;
       break;
     }
   }
   std::filesystem::remove_all(folder);
+  // The end: a side fails for an answer it never used.
   for (int i = 0; i < 2; ++i) {
-    if (WriteFrame(sides[i].in, 'Q', "")) Collect(sides[i], &records, i);
+    if (WriteFrame(sides[i].in, 'Q', "") && Collect(sides[i], &records, i) != "1" && status == 0) status = 1;
     close(sides[i].in);
     close(sides[i].out);
     waitpid(sides[i].pid, nullptr, 0);

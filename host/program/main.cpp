@@ -11,9 +11,8 @@
 #include "host/program/ModuleLibrary.h"
 #include "host/program/Options.h"
 #include "host/program/TwoSides.h"
-#include "platform/Charset.h"
+#include "host/program/UserFolder.h"
 #include "platform/ui/Desktop.h"
-#include "vezadazavo/VezadaZavo.h"
 
 namespace {
 
@@ -32,15 +31,6 @@ void PrintSummary(const host::RecordingHost& recorder) {
     separator = ", ";
   }
   std::cout << "\n";
-}
-
-// The signed-in user's folder, as the sibling library tells the module (GetUserPath): the
-// defaults file and the saved conferences are read from and written there.
-void UseUserFolder(const std::string& folder) {
-  if (folder.empty()) return;
-  CString path = charset::Utf8ToGbk(folder).c_str();
-  if (path.Right(1) != "/") path += "/";
-  VzData().csUserPath = path;
 }
 
 // Hands the module a recording host, plays the scenario and closes the module; the exit status.
@@ -72,7 +62,7 @@ int main(int argc, char** argv) {
   std::string error;
   host::Scenario scenario;
   if (host::ParseOptions(argc, argv, &options, &error) && host::IsTwoSidedScenarioFile(options.scenarioPath))
-    return host::PlayTwoSides(options.modulePath, options.scenarioPath);
+    return host::PlayTwoSides(options.modulePath, options.scenarioPath, options.userFolder);
   if (!error.empty() || !host::LoadScenarioFile(options.scenarioPath, &scenario, &error)) {
     if (!error.empty() && error.back() != '\n') error += '\n';
     std::cerr << error;
@@ -84,7 +74,7 @@ int main(int argc, char** argv) {
     return 3;
   }
   std::cout << "= module " << options.modulePath << "\n";
-  UseUserFolder(options.userFolder);
+  host::UseUserFolder(options.userFolder);
   int status = PlayScenario(library, scenario);
   library.Close();
   return status;

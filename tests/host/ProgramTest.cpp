@@ -102,6 +102,34 @@ TEST(HostProgram, ADialogLeftWithoutAnAnswerFailsTheRun) {
   std::remove(path.c_str());
 }
 
+// A scenario that expects a dialog fails when the module never shows it.
+TEST(HostProgram, ADialogAnswerNothingUsedFailsTheRun) {
+  std::string path = WriteScenario("unused-dialog.scn", u8"call LoadUserData\nhost 2\n"
+                                                        u8"host 9 1 1 200 sip:wb9@ims.example.cn 白板 4\n"
+                                                        u8"answer-dialog colour 255\nclick 电子白板 1833\n");
+  ProgramRun run = RunProgram(ModuleArg() + "--user-folder '" + UserFolder("unused-dialog") + "' '" + path + "'");
+  EXPECT_EQ(run.status, 1) << run.output;
+  EXPECT_NE(run.output.find("< FAILED: line 4: answer-dialog colour 255 was never used: no such dialog came\n"),
+            std::string::npos)
+      << run.output;
+  std::remove(path.c_str());
+}
+
+// A two-sided failure names its line in the file; an answer a side never used fails the run
+// when the play ends.
+TEST(HostProgram, TwoSidedFailuresNameTheirLine) {
+  std::string path = WriteScenario("two-sided-line.scn", u8"A call LoadUserData\nB call LoadUserData\n# B never joins\n\n"
+                                                         u8"B expect-window 电子白板 visible\n");
+  ProgramRun run = RunProgram(ModuleArg() + "'" + path + "'");
+  EXPECT_EQ(run.status, 1) << run.output;
+  EXPECT_NE(run.output.find("B| < FAILED: line 5: "), std::string::npos) << run.output;
+  path = WriteScenario("two-sided-unused.scn", "A call LoadUserData\nB call LoadUserData\nB answer-box yes\n");
+  run = RunProgram(ModuleArg() + "'" + path + "'");
+  EXPECT_EQ(run.status, 1) << run.output;
+  EXPECT_NE(run.output.find("B| < FAILED: line 3: an answer-box answer was never used"), std::string::npos) << run.output;
+  std::remove(path.c_str());
+}
+
 // scenarios/defaults-save.scn then scenarios/defaults-again.scn on one user folder, as the main
 // job plays them: a subject with double quotes comes back as typed.
 TEST(HostProgram, DefaultsSavedWithQuotesAreUnchangedInTheNextRun) {
@@ -180,11 +208,14 @@ std::string ReadFile(const std::string& path) {
 TEST(HostProgram, TwoModulesDrawTogetherAndEndWithTheSameBoard) {
   // One folder per process: the plain and the sanitizer builds may run this test at once.
   std::string folder = testing::TempDir() + "two-sides-" + std::to_string(getpid());
-  // The scenario's paths are relative to the repository: its captured picture too.
-  ASSERT_EQ(std::system(("mkdir -p '" + folder + "/out' && ln -sfn '" + TAV_SOURCE_DIR + "/res' '" + folder + "/res'").c_str()), 0);
+  // The scenario's paths are relative to its folder: a copy of it beside the repository's
+  // pictures writes its pages into the test's own out/.
+  std::filesystem::remove_all(folder);
+  std::filesystem::create_directories(folder + "/scenarios");
+  std::filesystem::copy_file(std::string(TAV_SOURCE_DIR) + "/scenarios/whiteboard.scn", folder + "/scenarios/whiteboard.scn");
+  std::filesystem::create_directory_symlink(std::string(TAV_SOURCE_DIR) + "/res", folder + "/res");
   std::string a = folder + "/out/whiteboard-side-a", b = folder + "/out/whiteboard-side-b";
-  for (const std::string& file : {a + ".png", b + ".png", a + ".xml", b + ".xml"}) std::remove(file.c_str());
-  ProgramRun run = RunProgram(ModuleArg() + "'" + TAV_SOURCE_DIR + "/scenarios/whiteboard.scn'", folder);
+  ProgramRun run = RunProgram(ModuleArg() + "'" + folder + "/scenarios/whiteboard.scn'");
   ASSERT_EQ(run.status, 0) << run.output;
   // Records go out as code 101 on one side and arrive as code 8 on the other, both printed.
   EXPECT_NE(run.output.find("A| module 5 -> host: 101 (data-conference record)"), std::string::npos);

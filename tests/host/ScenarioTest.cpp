@@ -172,12 +172,13 @@ TEST(ScenarioPlay, AnAnswerNothingTookFailsThePlay) {
   h.Attach(&module);
   PlayResult r = Play(h, "answer-right 200 x\nhost 2\n");
   EXPECT_FALSE(r.ok);
-  EXPECT_NE(r.output.find("< FAILED: an answer-right answer was never used: no member-right query came\n"),
+  EXPECT_NE(r.output.find("< FAILED: line 1: answer-right was never used: no member-right query came\n"),
             std::string::npos)
       << r.output;
-  r = Play(h, "answer-box no\n");
+  r = Play(h, "host 2\nanswer-box no\n");
   EXPECT_FALSE(r.ok);
-  EXPECT_NE(r.output.find("< FAILED: an answer-box answer was never used: no message box came\n"), std::string::npos)
+  EXPECT_NE(r.output.find("< FAILED: line 2: an answer-box answer was never used: no message box came\n"),
+            std::string::npos)
       << r.output;
   platform::MessageBoxes::Reset();  // the unused answer stays scripted
 }
