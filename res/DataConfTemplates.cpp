@@ -47,7 +47,7 @@ void RegisterConfWindowResources() {
                                     216,
                                     80,
                                     {
-                                        {IDC_INFO_TEXT, "Static", "", SS_LEFT, 8, 8, 200, 40},
+                                        {IDC_INFO_TEXT, "Static", "", WS_VISIBLE | SS_LEFT, 8, 8, 200, 40},
                                         {IDOK, "Button", "确定", BS_DEFPUSHBUTTON | WS_TABSTOP, 48, 56, 50, 14},
                                         {IDCANCEL, "Button", "取消", BS_PUSHBUTTON | WS_TABSTOP, 118, 56, 50, 14},
                                     }});

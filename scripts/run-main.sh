@@ -22,6 +22,14 @@ for name in first create create-invite join-invite invitation p2p-board book mem
   build/default/host/tavorine-host --module build/default/module/libtavorine.so --user-folder "$folder" \
     "scenarios/$name.scn"
 done
+# The set-up flows a new user walks through, each on a fresh user folder.
+for name in join-failed; do
+  echo "=== scenarios/$name.scn"
+  folder=build/default/scenario-users/$name
+  rm -rf "$folder"
+  build/default/host/tavorine-host --module build/default/module/libtavorine.so --user-folder "$folder" \
+    "scenarios/$name.scn"
+done
 # Two runs on one user folder: the defaults the first saves are what the second finds.
 folder=build/default/scenario-users/defaults
 rm -rf "$folder"

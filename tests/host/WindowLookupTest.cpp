@@ -41,6 +41,8 @@ TEST_F(WindowLookupTest, TheVisibleWindowWithTheTitleIsTheOneTheUserActsOn) {
   EXPECT_EQ(u8"no visible control 1081 in 多媒体会议", host::PlayUserAction(Step("click", {u8"多媒体会议", "1081"})));
   EXPECT_EQ(u8"the window titled 多媒体会议 is hidden",
             host::PlayWindowCheck(Step("expect-window", {u8"多媒体会议", "visible"})));
+  EXPECT_EQ(u8"no visible control 1081 in 多媒体会议",
+            host::PlayWindowCheck(Step("expect-text", {u8"多媒体会议", "1081", u8"添加"})));
   EXPECT_EQ(u8"no window titled 会议", host::PlayUserAction(Step("click", {u8"会议", "1081"})));
 }
 
