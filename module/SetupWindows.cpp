@@ -16,7 +16,8 @@ int CTavorineModule::OpenUserInterface(std::optional<int> page) {
     NotifyConfState((int)(intptr_t)m_pDlgDataConf);
     return 1;
   }
-  if (page) m_pDlgPreCreate->ShowPage(*page);
+  // Hiding the window hid its pages: the page asked for, or the one it had, shows again.
+  m_pDlgPreCreate->ShowPage(page ? *page : m_pDlgPreCreate->GetCurrentPage());
   m_pDlgPreCreate->ShowWindow(SW_SHOW);
   m_pDlgPreCreate->BringWindowToTop();
   NotifyConfState((int)(intptr_t)m_pDlgPreCreate);

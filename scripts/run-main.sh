@@ -23,7 +23,7 @@ for name in first create create-invite join-invite invitation p2p-board book mem
     "scenarios/$name.scn"
 done
 # The set-up flows a new user walks through, each on a fresh user folder.
-for name in join-failed; do
+for name in join-failed start-again password-hint; do
   echo "=== scenarios/$name.scn"
   folder=build/default/scenario-users/$name
   rm -rf "$folder"

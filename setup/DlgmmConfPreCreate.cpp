@@ -47,13 +47,6 @@ const ListControl kListControls[] = {
     {IDC_FUNC_FRAME, "static_funclist", 4, 18, 140, -41},
 };
 
-// The three passwords a page last exchanged equal the default password.
-template <class Page>
-BOOL PasswordsEqual(const Page* page, const CString& password) {
-  return page && page->m_csChairPassword == password && page->m_csMemberPassword == password &&
-         page->m_csVisitorPassword == password;
-}
-
 // Creates one page; on failure the user is told and the failure logged.
 template <class Page>
 BOOL CreatePage(Page*& page, UINT templateId, CWnd* parent, const char* className) {
@@ -170,11 +163,12 @@ CDialog* CDlgmmConfPreCreate::Page(int nPage) const {
   }
 }
 
+// The passwords as the page's edits show them, typed but not yet sent ones included.
 BOOL CDlgmmConfPreCreate::PagePasswordsAreDefault(int nPage) const {
   switch (nPage) {
-    case kPageDefaults: return PasswordsEqual(m_pDefaultSet, m_csDefaultPassword);
-    case kPageCreate: return PasswordsEqual(m_pCreate, m_csDefaultPassword);
-    case kPageBook: return PasswordsEqual(m_pPre, m_csDefaultPassword);
+    case kPageDefaults: return m_pDefaultSet && m_pDefaultSet->PasswordEditsHold(m_csDefaultPassword);
+    case kPageCreate: return m_pCreate && m_pCreate->PasswordEditsHold(m_csDefaultPassword);
+    case kPageBook: return m_pPre && m_pPre->PasswordEditsHold(m_csDefaultPassword);
     default: return FALSE;
   }
 }

@@ -79,12 +79,20 @@ void CSetupPage::UpdatePasswordHint(int changedId, const int* group, size_t coun
     start->SetHint(kPasswordHint);
     return;
   }
-  for (size_t i = 0; i < count; ++i) {
-    if (ItemText(group[i]) == password) continue;
-    if (mixed == MixedHint::Plain) start->SetHint(kPasswordHint);
-    return;
-  }
-  start->SetHint(start->DefaultPasswordHint());
+  if (EditsHold(group, count, password))
+    start->SetHint(start->DefaultPasswordHint());
+  else if (mixed == MixedHint::Plain)
+    start->SetHint(kPasswordHint);
+}
+
+BOOL CSetupPage::PasswordEditsHold(const CString& password) const {
+  return m_pPasswordEdits && EditsHold(m_pPasswordEdits, 3, password);
+}
+
+BOOL CSetupPage::EditsHold(const int* ids, size_t count, const CString& password) const {
+  for (size_t i = 0; i < count; ++i)
+    if (ItemText(ids[i]) != password) return FALSE;
+  return TRUE;
 }
 
 CString CSetupPage::ItemText(int id) const {

@@ -18,6 +18,9 @@ class CSetupPage : public CDialog {
   // Esc is the start window's, wherever the focus is on the page: it passes on to the start
   // window, which ignores it while a request waits.
   BOOL PreTranslateMessage(MSG* msg) override;
+  // The page's chair, member and visitor passwords hold password, as the user sees them now
+  // (FALSE for a page without passwords).
+  BOOL PasswordEditsHold(const CString& password) const;
 
  protected:
   // Skins the page as a whole and as "window01", and the separator line as "static_line".
@@ -41,10 +44,19 @@ class CSetupPage : public CDialog {
   // defaults page leaves it.
   enum class MixedHint { Plain, Keep };
   // A password edit changed: the start window's hint turns plain when its text differs from
-  // the default password, and names the default password when every edit of the group holds it.
+  // the default password, and names the default password when every edit of the page holds it.
+  // The page's password edits (confirmations included) and among them its three passwords:
+  // each change of an edit updates the hint as below.
   template <size_t N>
-  void UpdatePasswordHint(int changedId, const int (&group)[N], MixedHint mixed) {
-    UpdatePasswordHint(changedId, group, N, mixed);
+  void MapPasswordEdits(const int (&group)[N], const int (&passwords)[3], MixedHint mixed) {
+    m_pPasswordEdits = passwords;
+    for (int id : group)
+      MapControl(EN_CHANGE, id, [this, id, &group, mixed] { UpdatePasswordHint(id, group, N, mixed); });
   }
+
+ private:
   void UpdatePasswordHint(int changedId, const int* group, size_t count, MixedHint mixed);
+  BOOL EditsHold(const int* ids, size_t count, const CString& password) const;
+
+  const int* m_pPasswordEdits = nullptr;  // chair, member and visitor
 };

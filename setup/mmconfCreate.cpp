@@ -14,6 +14,7 @@ const char kNumberTip[] = "外线号码前需加0； 可以一次添加多个成
 const char kDefaultSubject[] = "新建会议";
 const int kPasswordEdits[] = {IDC_MEMBER_PWD, IDC_MEMBER_PWD_AGAIN, IDC_CHAIR_PWD,
                               IDC_CHAIR_PWD_AGAIN, IDC_VISITOR_PWD, IDC_VISITOR_PWD_AGAIN};
+const int kPasswords[] = {IDC_CHAIR_PWD, IDC_MEMBER_PWD, IDC_VISITOR_PWD};
 
 const DeptTreeTexts kCreateTreeTexts = {
     "CmmconfCreate::OnClickRosterTree--省公司",
@@ -28,7 +29,7 @@ CmmconfCreate::CmmconfCreate(CWnd* pParent)
   MapMemberHandlers();
   MapControl<CmmconfCreate>(CBN_SELCHANGE, IDC_CONF_TYPE, &CmmconfCreate::OnConfTypeChange);
   MapCommand<CmmconfCreate>(IDC_BTN_IMPORT_DEFAULTS, &CmmconfCreate::OnImportDefaults);
-  for (int id : kPasswordEdits) MapControl(EN_CHANGE, id, [this, id] { UpdatePasswordHint(id, kPasswordEdits, MixedHint::Plain); });
+  MapPasswordEdits(kPasswordEdits, kPasswords, MixedHint::Plain);
 }
 
 void CmmconfCreate::DoDataExchange(CDataExchange* dx) {

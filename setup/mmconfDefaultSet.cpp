@@ -34,7 +34,7 @@ const DefaultsCheck kChecks[] = {
 }  // namespace
 
 CmmconfDefaultSet::CmmconfDefaultSet(CWnd* pParent) : CSetupPage(IDD_MMCONF_DEFAULTS, pParent) {
-  for (int id : kPasswordEdits) MapControl(EN_CHANGE, id, [this, id] { UpdatePasswordHint(id, kPasswordEdits, MixedHint::Keep); });
+  MapPasswordEdits(kPasswordEdits, kPasswordEdits, MixedHint::Keep);
 }
 
 void CmmconfDefaultSet::DoDataExchange(CDataExchange* dx) {

@@ -15,6 +15,7 @@ const char kDefaultSubject[] = "新建会议";
 const char kSmsNoticeType[] = "短信号码";
 const int kPasswordEdits[] = {IDC_PRE_MEMBER_PWD, IDC_PRE_MEMBER_PWD_AGAIN, IDC_PRE_CHAIR_PWD,
                               IDC_PRE_CHAIR_PWD_AGAIN, IDC_PRE_VISITOR_PWD, IDC_PRE_VISITOR_PWD_AGAIN};
+const int kPasswords[] = {IDC_PRE_CHAIR_PWD, IDC_PRE_MEMBER_PWD, IDC_PRE_VISITOR_PWD};
 const int kVideoType = 1;
 const int kSplitDefaultIndex = 2;  // "6 分屏"; none when the media server does not offer it
 const DeptTreeTexts kBookTreeTexts = {
@@ -43,7 +44,7 @@ CmmconfPre::CmmconfPre(CWnd* pParent)
   MapNotify<CmmconfPre>(NM_RCLICK, IDC_PRE_NOTICE_LIST, &CmmconfPre::OnNoticeRightClick);
   MapNotify<CmmconfPre>(NM_CLICK, IDC_DEPT_TREE, &CmmconfPre::OnClickTree);
   MapNotify<CmmconfPre>(NM_DBLCLK, IDC_DEPT_TREE, &CmmconfPre::OnDblclkTree);
-  for (int id : kPasswordEdits) MapControl(EN_CHANGE, id, [this, id] { UpdatePasswordHint(id, kPasswordEdits, MixedHint::Plain); });
+  MapPasswordEdits(kPasswordEdits, kPasswords, MixedHint::Plain);
 }
 
 void CmmconfPre::DoDataExchange(CDataExchange* dx) {

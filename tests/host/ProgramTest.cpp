@@ -163,7 +163,7 @@ INSTANTIATE_TEST_SUITE_P(Scenarios, ScenarioFile, testing::Values("first", "crea
                          ScenarioTestName);
 
 // The set-up flows a new user walks through: each scenario failed before its mend.
-INSTANTIATE_TEST_SUITE_P(SetupFlows, ScenarioFile, testing::Values("join-failed"), ScenarioTestName);
+INSTANTIATE_TEST_SUITE_P(SetupFlows, ScenarioFile, testing::Values("join-failed", "start-again", "password-hint"), ScenarioTestName);
 
 // Two members of different conferences: what one draws the other never sees, and the
 // comparison of their boards fails the run on its line.
