@@ -158,30 +158,33 @@ int RegionKind(const gdi::SpanSet& s) {
 
 }  // namespace
 
+int CDC::SetClip(gdi::SpanSet clip) {
+  state_.clipIsRect = clip.IsRectangle();
+  state_.clip = std::make_shared<const gdi::SpanSet>(std::move(clip));
+  return RegionKind(*state_.clip);
+}
+
 int CDC::SelectClipRgn(CRgn* rgn) {
   if (!rgn) {
     state_.clip.reset();
+    state_.clipIsRect = false;
     return SIMPLEREGION;
   }
-  state_.clip = std::make_shared<const gdi::SpanSet>(rgn->Pixels());
-  return RegionKind(*state_.clip);
+  return SetClip(rgn->Pixels());
 }
 
 int CDC::IntersectClipRect(int left, int top, int right, int bottom) {
   RECT r{left, top, right, bottom};
   LPtoDP(&r);
   gdi::SpanSet rect = gdi::SpanSet::FromRect(r);
-  state_.clip = std::make_shared<const gdi::SpanSet>(state_.clip ? gdi::SpanSet::Combine(*state_.clip, rect, RGN_AND)
-                                                                  : rect);
-  return RegionKind(*state_.clip);
+  return SetClip(state_.clip ? gdi::SpanSet::Combine(*state_.clip, rect, RGN_AND) : rect);
 }
 
 int CDC::ExcludeClipRect(int left, int top, int right, int bottom) {
   RECT r{left, top, right, bottom};
   LPtoDP(&r);
   gdi::SpanSet all = state_.clip ? *state_.clip : gdi::SpanSet::FromRect(state_.target.Pixels().Bounds());
-  state_.clip = std::make_shared<const gdi::SpanSet>(gdi::SpanSet::Combine(all, gdi::SpanSet::FromRect(r), RGN_DIFF));
-  return RegionKind(*state_.clip);
+  return SetClip(gdi::SpanSet::Combine(all, gdi::SpanSet::FromRect(r), RGN_DIFF));
 }
 
 int CDC::GetClipBox(LPRECT rect) const {

@@ -175,6 +175,7 @@ class CDC : public CObject {
     POINT viewportOrg{0, 0};
     POINT position{0, 0};  // logical
     std::shared_ptr<const gdi::SpanSet> clip;  // device coordinates; null: the whole surface
+    bool clipIsRect = false;  // the clip is one rectangle: DeviceLimit() is all of it
     CFont* fontObject = nullptr;
     LOGFONT font{};
     mutable std::shared_ptr<const gdi::TextFace> face;  // the font resolved, when first needed
@@ -186,9 +187,13 @@ class CDC : public CObject {
   };
 
   static State DefaultState();
+  // Makes `clip` the clip region; its kind (NULLREGION, SIMPLEREGION or COMPLEXREGION).
+  int SetClip(gdi::SpanSet clip);
 
   // Drawing helpers (DcDraw.cpp).
   gdi::Raster Target() const;
+  // The surface's bounds cut to the clip's bounding box (device coordinates): figures are cut
+  // to it before their pixels are built, so they cost what lies inside it.
   RECT DeviceLimit() const;
   POINT ToDevice(int x, int y) const;
   std::vector<POINT> ToDevice(const POINT* points, int count) const;

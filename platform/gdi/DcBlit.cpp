@@ -70,8 +70,8 @@ BOOL CDC::StretchBlt(int x, int y, int width, int height, CDC* src, int xSrc, in
   }
   POINT d0 = ToDevice(x, y);
   auto end = [](LONG from, int extent) { return (LONG)std::min<int64_t>(INT32_MAX, (int64_t)from + extent); };
-  gdi::SpanSet area = gdi::SpanSet::FromRect(RECT{d0.x, d0.y, end(d0.x, width), end(d0.y, height)}, dst.Bounds());
-  if (state_.clip) area = gdi::SpanSet::Combine(area, *state_.clip, RGN_AND);
+  gdi::SpanSet area = gdi::SpanSet::FromRect(RECT{d0.x, d0.y, end(d0.x, width), end(d0.y, height)}, DeviceLimit());
+  if (state_.clip && !state_.clipIsRect) area = gdi::SpanSet::Combine(area, *state_.clip, RGN_AND);
   bool plainCopy = code == 0xCC && srcWidth == width && srcHeight == height;
   area.ForEachRun([&](int yy, int x0, int x1) {
     uint32_t* row = &dst.At(0, yy);

@@ -124,10 +124,11 @@ gdi::Paint CDC::BrushPaint(const gdi::BrushAttrs& brush, int rop2) const {
 void CDC::Paint(const gdi::SpanSet& s, const gdi::Paint& paint) {
   gdi::Raster r = Target();
   if (!r.Valid() || s.IsEmpty()) return;
-  if (state_.clip)
+  // A rectangular clip is the device limit itself: no set operation per primitive.
+  if (state_.clip && !state_.clipIsRect)
     gdi::PaintSpans(r, gdi::SpanSet::Combine(s, *state_.clip, RGN_AND), paint, r.Bounds());
   else
-    gdi::PaintSpans(r, s, paint, r.Bounds());
+    gdi::PaintSpans(r, s, paint, DeviceLimit());
   state_.target.MarkDirty();
 }
 
@@ -139,7 +140,7 @@ void CDC::ThinPolyline(const std::vector<POINT>& device, bool closed) {
   gdi::Raster r = Target();
   if (!r.Valid() || device.empty()) return;
   RECT limit = DeviceLimit();
-  const gdi::SpanSet* clip = state_.clip.get();
+  const gdi::SpanSet* clip = state_.clipIsRect ? nullptr : state_.clip.get();  // a rectangle is `limit`
   gdi::Ink fore = gdi::Ink::Make(state_.pen.color, state_.rop2);
   gdi::Ink back = gdi::Ink::Make(state_.bkColor, state_.rop2);
   bool opaque = state_.bkMode == OPAQUE;

@@ -62,32 +62,70 @@ class SurfacePaint : public SurfaceTest {
     Surface()->GetClientRect(&client);
     dc.FillSolidRect(&client, 0);
   }
+
+  // Each update rectangle, painted alone over black, holds the pixels of a repaint of
+  // everything, and nothing outside it is painted.
+  void ExpectPaintedAsFullRepaint(const std::vector<CRect>& updates) {
+    PaintAll();
+    std::vector<COLORREF> full = Pixels();
+    CRect client;
+    Surface()->GetClientRect(&client);
+    const int w = client.Width();
+    for (CRect update : updates) {
+      Blacken();
+      Surface()->InvalidateRect(&update, FALSE);
+      Paint();
+      std::vector<COLORREF> now = Pixels();
+      int wrong = 0, repainted = 0;
+      for (int y = 0; y < client.Height(); ++y)
+        for (int x = 0; x < w; ++x) {
+          COLORREF p = now[(size_t)y * w + x];
+          if (update.PtInRect(CPoint(x, y)))
+            wrong += p != full[(size_t)y * w + x];
+          else
+            repainted += p != 0;
+        }
+      EXPECT_EQ(wrong, 0) << update.left << "," << update.top;
+      EXPECT_EQ(repainted, 0) << update.left << "," << update.top;
+    }
+  }
 };
 
 TEST_F(SurfacePaint, AnUpdateRectangleIsPaintedAsAFullRepaintWouldAndNothingElse) {
   DrawBoard();
-  PaintAll();
-  std::vector<COLORREF> full = Pixels();
   CRect client;
   Surface()->GetClientRect(&client);
-  const int w = client.Width();
-  for (CRect update : {CRect(0, 0, 40, 40), CRect(90, 50, 170, 120), CRect(250, 100, 400, 330), CRect(0, 0, w, 25)}) {
-    Blacken();
-    Surface()->InvalidateRect(&update, FALSE);
-    Paint();
-    std::vector<COLORREF> now = Pixels();
-    int wrong = 0, repainted = 0;
-    for (int y = 0; y < client.Height(); ++y)
-      for (int x = 0; x < w; ++x) {
-        COLORREF p = now[(size_t)y * w + x];
-        if (update.PtInRect(CPoint(x, y)))
-          wrong += p != full[(size_t)y * w + x];
-        else
-          repainted += p != 0;
-      }
-    EXPECT_EQ(wrong, 0) << update.left << "," << update.top;
-    EXPECT_EQ(repainted, 0) << update.left << "," << update.top;
+  ExpectPaintedAsFullRepaint({CRect(0, 0, 40, 40), CRect(90, 50, 170, 120), CRect(250, 100, 400, 330),
+                              CRect(0, 0, client.Width(), 25)});
+}
+
+// Strokes that cross the whole client, drawn with many points: small areas on the edges of
+// their pens are painted exactly as a repaint of everything paints them.
+TEST_F(SurfacePaint, SmallAreasOfLongStrokesArePaintedAsAFullRepaint) {
+  CRect client;
+  Surface()->GetClientRect(&client);
+  const int w = client.Width(), h = client.Height();
+  HWND surface = SurfaceWnd();
+  const struct {
+    int tool, width;
+    COLORREF color;
+  } pens[] = {{kToolPen, 2, kBlue}, {kToolHighlighter, 16, 0x00CCFF}, {kToolPen, 8, 0x00AA00}};
+  std::vector<CRect> areas;
+  for (int k = 0; k < 3; ++k) {
+    UseTool(pens[k].tool, pens[k].color, pens[k].width);
+    user::MouseDown(surface, {3 + 7 * k, 5});
+    for (int i = 1; i <= 30; ++i) {
+      POINT p = {(i * 37 + k * 53) % w, (i * (h - 10) / 30 + k * 29) % h};
+      user::MouseMove(surface, p, true);
+      // An area just beside the point, its near side inside the pen's half width.
+      if (i % 8 == 4) areas.push_back(CRect(CPoint(p.x + pens[k].width / 2 - 2, p.y - 4), CSize(8, 8)));
+    }
+    user::MouseUp(surface, {w - 4, h - 6 - 9 * k});
   }
+  UseTool(kToolLine, kRed, 2);
+  Drag({0, h / 3}, {w - 1, h / 2});
+  areas.push_back(CRect(CPoint(w / 2, (h / 3 + h / 2) / 2 + 2), CSize(8, 8)));
+  ExpectPaintedAsFullRepaint(areas);
 }
 
 TEST_F(SurfacePaint, ChangesPaintedPieceByPieceEqualAFullRepaint) {

@@ -1,6 +1,7 @@
 #include "whiteboard/model/ShapeGeometry.h"
 
 #include <algorithm>
+#include <cmath>
 
 #include "platform/gdi/Rgn.h"
 #include "platform/gdi/SpanSet.h"
@@ -103,4 +104,33 @@ BOOL PolygonContains(const POINT* points, int count, int x, int y) {
   RECT window;
   if (!points || count < 3 || !NearRect(PointsBox(points, count), x, y) || !PixelWindow(x, y, &window)) return FALSE;
   return gdi::SpanSet::FromPolygon(points, count, ALTERNATE, window).Contains(x, y);
+}
+
+BOOL PenSegmentReaches(POINT a, POINT b, int penWidth, const RECT& area) {
+  // The segment clipped (Liang-Barsky) to area grown by the pen's reach.
+  const double reach = std::min(std::fabs((double)penWidth), (double)kCoordLimit) / 2 + 2;
+  const double x0 = a.x, y0 = a.y, dx = (double)b.x - a.x, dy = (double)b.y - a.y;
+  const double p[4] = {-dx, dx, -dy, dy};
+  const double q[4] = {x0 - (area.left - reach), (area.right + reach) - x0, y0 - (area.top - reach),
+                       (area.bottom + reach) - y0};
+  double t0 = 0, t1 = 1;
+  for (int k = 0; k < 4; ++k) {
+    if (p[k] == 0) {
+      if (q[k] < 0) return FALSE;
+      continue;
+    }
+    double t = q[k] / p[k];
+    if (p[k] < 0)
+      t0 = std::max(t0, t);
+    else
+      t1 = std::min(t1, t);
+  }
+  return t0 <= t1;
+}
+
+BOOL PenPathReaches(const POINT* points, int count, bool closed, int penWidth, const RECT& area) {
+  if (count == 1) return PenSegmentReaches(points[0], points[0], penWidth, area);
+  for (int i = 1; i < count; ++i)
+    if (PenSegmentReaches(points[i - 1], points[i], penWidth, area)) return TRUE;
+  return closed && count > 1 && PenSegmentReaches(points[count - 1], points[0], penWidth, area);
 }

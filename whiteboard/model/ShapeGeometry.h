@@ -31,5 +31,12 @@ BOOL RingContains(ShapeFigure figure, const RECT& rect, int d, int x, int y);
 // Whether (x, y) lies in the four-corner band of half-width d around the segment from a to b,
 // the corners chosen by the segment's direction; a single point has an empty band.
 BOOL SegmentBandContains(POINT a, POINT b, int d, int x, int y);
+// Whether a pen of width penWidth drawn along the segment from a to b (a single point when they
+// are equal) may light a pixel of area: the segment passes within half the width and a pixel
+// of margin of it.
+BOOL PenSegmentReaches(POINT a, POINT b, int penWidth, const RECT& area);
+// The same for the segments between consecutive points, and from the last back to the first
+// when closed.
+BOOL PenPathReaches(const POINT* points, int count, bool closed, int penWidth, const RECT& area);
 // Whether (x, y) lies in the polygon region (alternate fill) of the points.
 BOOL PolygonContains(const POINT* points, int count, int x, int y);

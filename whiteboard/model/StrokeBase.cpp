@@ -62,6 +62,8 @@ BOOL CStrokeBase::UpdateTracker() { return TRUE; }
 
 void CStrokeBase::Draw(CDC* dc, LPRECT rect) {}
 
+BOOL CStrokeBase::DrawsInto(const RECT&) { return TRUE; }
+
 BOOL CStrokeBase::HitTest(int x, int y) {
   m_bSelected = TRUE;
   return TRUE;

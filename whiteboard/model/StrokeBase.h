@@ -29,6 +29,10 @@ class CStrokeBase : public CCmdTarget {
   virtual BOOL UpdateTracker();
   // Draws the object into dc within rect; NULL dc or rect draws nothing.
   virtual void Draw(CDC* dc, LPRECT rect);
+  // Whether drawing the object may touch area (document coordinates), asked once its drawn
+  // box is known to reach the area: outlines along segments answer by their segments; the
+  // base (and every filled or boxed kind) answers TRUE.
+  virtual BOOL DrawsInto(const RECT& area);
   // Whether the document point lies on the object; the answer is kept in m_bSelected.
   virtual BOOL HitTest(int x, int y);
   virtual CRectTracker* GetTracker() final;

@@ -86,6 +86,10 @@ void CStrokeFreeLine::Draw(CDC* dc, LPRECT rect) {
   DrawPoints(dc, false);
 }
 
+BOOL CStrokeFreeLine::DrawsInto(const RECT& area) {
+  return PenPathReaches(m_arrPoint.GetData(), m_arrPoint.GetSize(), ClosedOutline(), m_nPenWidth, area);
+}
+
 BOOL CStrokeFreeLine::HitSegments(int x, int y) const {
   const int d = HitBand(m_nPenWidth);
   if (m_arrPoint.GetSize() == 1) {

@@ -19,6 +19,8 @@ class CStrokeFreeLine : public CStrokeBase {
   BOOL UpdateTracker() override;
   // An open polyline through the points with a solid pen of the width and colour.
   void Draw(CDC* dc, LPRECT rect) override;
+  // By the segments the pen draws (closed for the polygon).
+  BOOL DrawsInto(const RECT& area) override;
   // Within the band of half-width pen width + 2 around one of the segments; around a single
   // point, within that distance of it. A miss leaves m_bSelected as it was.
   BOOL HitTest(int x, int y) override;
@@ -49,6 +51,8 @@ class CStrokeFreeLine : public CStrokeBase {
  protected:
   // The polyline of the points with the stroke's pen, closed or open.
   void DrawPoints(CDC* dc, bool closed);
+  // Whether the polyline is drawn closed.
+  virtual bool ClosedOutline() const { return false; }
   // Whether (x, y) lies in the band of a segment, in drawing order.
   BOOL HitSegments(int x, int y) const;
   // The change message of a path kind: outline kinds answer 3 and 4, filled kinds 2 and 4.

@@ -21,6 +21,11 @@ void CStrokeLine::Draw(CDC* dc, LPRECT rect) {
   m_rcDraw = m_tracker.m_rect;
 }
 
+BOOL CStrokeLine::DrawsInto(const RECT& area) {
+  return PenSegmentReaches(POINT{m_rcDraw.left, m_rcDraw.top}, POINT{m_rcDraw.right, m_rcDraw.bottom}, m_nPenWidth,
+                           area);
+}
+
 BOOL CStrokeLine::HitTest(int x, int y) {
   const CRect& r = m_tracker.m_rect;
   m_bSelected = SegmentBandContains(r.TopLeft(), r.BottomRight(), HitBand(m_nPenWidth), x, y);

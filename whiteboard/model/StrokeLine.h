@@ -13,6 +13,7 @@ class CStrokeLine : public CStrokeBase {
 
   BOOL UpdateTracker() override;
   void Draw(CDC* dc, LPRECT rect) override;
+  BOOL DrawsInto(const RECT& area) override;
   // Within the band of half-width pen width + 2 around the segment.
   BOOL HitTest(int x, int y) override;
   // Ops 1 (end points), 3 and 4 (pen colour and width), 7 and 8.

@@ -6,7 +6,7 @@ IMPLEMENT_DYNCREATE(CStrokePolygon, CStrokePolyline)
 
 void CStrokePolygon::Draw(CDC* dc, LPRECT rect) {
   if (!dc || !rect) return;
-  DrawPoints(dc, true);
+  DrawPoints(dc, ClosedOutline());
   m_rcDraw = *rect;
 }
 

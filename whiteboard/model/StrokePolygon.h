@@ -16,4 +16,7 @@ class CStrokePolygon : public CStrokePolyline {
   // The closing segment's band first, then the other segments'.
   BOOL HitTest(int x, int y) override;
   CString GetTypeName() override { return "polygon"; }
+
+ protected:
+  bool ClosedOutline() const override { return true; }
 };

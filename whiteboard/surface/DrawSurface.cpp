@@ -219,6 +219,7 @@ void CDrawSurface::OnPaint() {
   CBitmap* old = mem.SelectObject(&m_canvasBitmap);
   CRect area(update);
   area.OffsetRect(m_ptOrigin.x, m_ptOrigin.y);
+  mem.IntersectClipRect(&area);  // the rasteriser cuts every figure to the area
   mem.FillSolidRect(&area, kCanvasColor);
   DrawPage(&mem, area);
   dc.BitBlt(update.left, update.top, update.Width(), update.Height(), &mem, area.left, area.top, SRCCOPY);
@@ -285,9 +286,10 @@ void CDrawSurface::DrawPage(CDC* dc, const RECT& area) {
   for (POSITION pos = m_pCurPage->m_listStroke.GetHeadPosition(); pos;) {
     CStrokeBase* stroke = static_cast<CStrokeBase*>(m_pCurPage->m_listStroke.GetNext(pos));
     if (!ReachesInto(stroke, area)) continue;
+    bool framed = stroke->m_bSelected && !dc->IsPrinting() && GetIdPrefix(stroke->m_szID) != "laser";
+    if (!framed && !stroke->DrawsInto(area)) continue;
     stroke->Draw(dc, &stroke->m_rcDraw);
-    if (stroke->m_bSelected && !dc->IsPrinting() && GetIdPrefix(stroke->m_szID) != "laser")
-      stroke->GetTracker()->Draw(dc);
+    if (framed) stroke->GetTracker()->Draw(dc);
   }
 }
 
