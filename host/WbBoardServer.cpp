@@ -37,20 +37,20 @@ void MergeText(char* stored, const char* change, size_t size) {
   if (change[0]) std::memcpy(stored, change, size);
 }
 
-void MergeNumber(int32_t* stored, int32_t change) {
-  if (change != -1) *stored = change;
-}
+// The stored number, or the change when it carries one (-1: none). By value: the fields of the
+// byte-packed record may sit at any address.
+int32_t Merged(int32_t stored, int32_t change) { return change != -1 ? change : stored; }
 
 // A style change carries only what changed: a colour, a width, a font's parts.
 void MergeStyle(WbStyleRecord* stored, const WbStyleRecord& change) {
   MergeText(stored->szFillColor, change.szFillColor, sizeof stored->szFillColor);
   MergeText(stored->szPenColor, change.szPenColor, sizeof stored->szPenColor);
   if (change.nPenWidth > 0) stored->nPenWidth = change.nPenWidth;
-  MergeNumber(&stored->nFontSize, change.nFontSize);
+  stored->nFontSize = Merged(stored->nFontSize, change.nFontSize);
   MergeText(stored->szFaceName, change.szFaceName, sizeof stored->szFaceName);
-  MergeNumber(&stored->nWeight, change.nWeight);
-  MergeNumber(&stored->nItalic, change.nItalic);
-  MergeNumber(&stored->nUnderlineStrike, change.nUnderlineStrike);
+  stored->nWeight = Merged(stored->nWeight, change.nWeight);
+  stored->nItalic = Merged(stored->nItalic, change.nItalic);
+  stored->nUnderlineStrike = Merged(stored->nUnderlineStrike, change.nUnderlineStrike);
 }
 
 }  // namespace
