@@ -3,7 +3,6 @@
 #include <cstring>
 
 #include "host/ScenarioWords.h"
-#include "host/WindowLookup.h"
 #include "platform/Charset.h"
 #include "platform/ui/ColorDialog.h"
 #include "platform/ui/FileDialog.h"
@@ -17,7 +16,7 @@ namespace {
 
 using Args = std::vector<std::string>;
 
-// The line-width dialog: its caption and its list of widths.
+// The line-width dialog: its caption (GBK, as the sources are compiled) and its list of widths.
 const char* const kWidthDialogTitle = "线形";
 constexpr int kWidthList = 1711;
 
@@ -42,7 +41,9 @@ std::string CheckFont(const Args& a) {
 }
 
 bool IsWidthDialog(HWND window) {
-  return window && GetDlgItem(window, kWidthList) && WindowTextUtf8(window) == kWidthDialogTitle;
+  char title[16] = {};
+  return window && GetDlgItem(window, kWidthList) && GetWindowText(window, title, sizeof title) > 0 &&
+         std::strcmp(title, kWidthDialogTitle) == 0;
 }
 
 // What a dialog is, as an answer names it ("" for none of them).
@@ -73,12 +74,14 @@ void AnswerFont(CFontDialog* dialog, const Args& w) {
   dialog->SetCurrentColor((COLORREF)Int(w[2]));
 }
 
-// The user picks width N in the list and presses OK.
+// The user scrolls the list to width N, picks it and presses OK.
 std::string AnswerWidth(HWND window, int width) {
   HWND list = GetDlgItem(window, kWidthList);
   int count = (int)SendMessage(list, LB_GETCOUNT, 0, 0);
   for (int i = 0; i < count; ++i) {
     if ((int)SendMessage(list, LB_GETITEMDATA, (WPARAM)i, 0) != width) continue;
+    BringWindowToTop(window);
+    SendMessage(list, LB_SETTOPINDEX, (WPARAM)i, 0);
     if (!platform::user::ChooseListItem(list, i)) return "the user cannot pick width " + std::to_string(width);
     return platform::user::ClickItem(window, IDOK) ? "" : "the user cannot press OK";
   }

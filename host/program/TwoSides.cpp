@@ -30,8 +30,10 @@ namespace host {
 namespace {
 
 // ---- Frames between the program and a side: a kind byte, a length, the bytes ----
-// To a side: 'S' a step line, 'R' a relayed record, 'Q' the end. From a side: 'T' printed
-// text, 'W' a whiteboard record it sent (packed), 'D' the command is done ("1" or "0").
+// To a side: 'S' a step (its line number, a line feed, the step), 'R' a relayed record, 'P' a
+// point-to-point record (its sender's address, a line feed, the record), 'Q' the end. From a
+// side: 'T' printed text, 'W' a whiteboard record it sent (packed), 'D' the command is done
+// ("1" or "0").
 
 bool WriteAll(int fd, const void* data, size_t size) {
   const char* p = static_cast<const char*>(data);
@@ -166,11 +168,12 @@ void UseProgramFolderAsAppFolder() {
 
 // Side B is another user than A (the sibling library's default user 张伟): 李娜, whose
 // address is sip:80005678@ims.example.cn, so that a member's right names one side only.
+constexpr char kSideBUri[] = "sip:80005678@ims.example.cn";
 void SignInAsSideB() {
   VzDataSet& data = VzData();
   data.user.m_csOwnName = "lina";
   data.user.m_csDisplayName = "李娜";
-  data.myInfo.csSipURI = "sip:80005678@ims.example.cn";
+  data.myInfo.csSipURI = kSideBUri;
   data.myInfo.csNumber = "80005678";
   data.myInfo.csName = "李娜";
   data.myInfo.csMobile = "13700005678";
@@ -207,6 +210,7 @@ int RunSide(int side, int in, int out, const std::string& modulePath, const std:
   }
   recorder.Attach(module);
   size_t seen = 0;
+  bool failed = false;
   char kind = 0;
   std::string data;
   while (ReadFrame(in, &kind, &data)) {
@@ -214,16 +218,22 @@ int RunSide(int side, int in, int out, const std::string& modulePath, const std:
     if (kind == 'S') {
       Scenario step;
       ok = ParseStepFrame(data, &step, &error) && player.PlaySteps(step);
-    } else if (kind == 'R') {
+      failed = failed || !ok;
+    } else if (kind == 'R' || kind == 'P') {
+      // A point-to-point record comes with its sender's address, which the head then holds.
+      size_t feed = kind == 'P' ? data.find('\n') : std::string::npos;
+      std::string sender = feed == std::string::npos ? "" : data.substr(0, feed);
+      if (feed != std::string::npos) data.erase(0, feed + 1);
       BlockArena arena;
-      void* record = UnpackReceivedWbMessage(data, arena);
+      void* record = UnpackReceivedWbMessage(data, arena, sender.empty() ? nullptr : sender.c_str());
       text << "> host 8 kind 1, relayed\n" << (record ? FormatReceivedWbMessage(record, "  ") : "  unreadable\n");
       HostRecordBlock block{1, record, 0};
       int handled = recorder.Deliver(kModuleDataConfRecord, block);
       text << "< handled " << handled << "\n";
     } else {
-      // The end: every answer this side was given must have been used.
-      ok = player.Finish();
+      // The end: every answer this side was given must have been used (after a failed step the
+      // answers left are no news).
+      ok = failed || player.Finish();
       if (!player.Closed()) module->Close();
       Report(out, text, recorder, &seen);
       WriteFrame(out, 'D', ok ? "1" : "0");
@@ -242,10 +252,20 @@ struct Side {
   pid_t pid = -1;
   int in = -1;   // to the side
   int out = -1;  // from the side
-  // The sessions (conference URIs) this side has sent records for: as the server, the relay
-  // hands a side only the records of sessions it takes part in.
+  std::string uri;  // the address of the side's user
+  // The sessions (conference URIs) this side takes part in: those the host told it it created or
+  // joined, and those it has sent records for. As the server, the relay hands a side only the
+  // records of its sessions, and the point-to-point records addressed to its user.
   std::set<std::string> sessions;
 };
+
+// A conference that the step tells the side it created or joined (`host 9 1 1|7 200 URI`); "" for
+// another step.
+std::string SessionJoined(const ScenarioStep& step) {
+  const std::vector<std::string>& a = step.args;
+  if (step.verb != "host" || a.size() < 5 || a[0] != "9" || a[1] != "1" || (a[2] != "1" && a[2] != "7")) return "";
+  return a[3] == "200" ? a[4] : "";
+}
 
 std::string SessionOf(const std::string& packed) {
   MrsRecordHead head;
@@ -313,10 +333,17 @@ bool RelayAll(Side sides[2], WbBoardServer& server, std::deque<std::pair<int, st
       if (!AnswerContentRequest(sides[from], server, bytes, records, from)) return false;
       continue;
     }
-    server.Take(bytes);
     DWORD type = 0;
     if (bytes.size() >= sizeof type) std::memcpy(&type, bytes.data(), sizeof type);
     Side& to = sides[1 - from];
+    if (SessionOf(bytes) == to.uri) {
+      std::cout << "~ relay " << sides[from].name << " -> " << to.name << ": code 101 type " << type
+                << " point to point, arrives as code 8 kind 1 method " << ReceivedWbMethod(type) << " from "
+                << sides[from].uri << "\n";
+      if (!WriteFrame(to.in, 'P', sides[from].uri + "\n" + bytes) || Collect(to, records, 1 - from) != "1") return false;
+      continue;
+    }
+    server.Take(bytes);
     if (!to.sessions.count(SessionOf(bytes))) {
       std::cout << "~ relay " << sides[from].name << " -> " << to.name << ": code 101 type " << type
                 << " not delivered: " << to.name << " takes no part in the session yet\n";
@@ -354,6 +381,8 @@ std::string ReadFileBytes(const std::string& path) {
 // Plays one side's step; its status ("1" played, "0" failed, "3" no module).
 std::string PlaySideStep(Side sides[2], int side, const ScenarioStep& step, WbBoardServer& server,
                          std::deque<std::pair<int, std::string>>* records) {
+  std::string joined = SessionJoined(step);
+  if (!joined.empty()) sides[side].sessions.insert(joined);
   if (!WriteFrame(sides[side].in, 'S', std::to_string(step.line) + "\n" + StepLine(step))) return "3";
   std::string done = Collect(sides[side], records, side);
   bool relayed = RelayAll(sides, server, records);
@@ -402,6 +431,8 @@ int PlayTwoSides(const std::string& modulePath, const std::string& scenarioPath,
   Side sides[2];
   sides[0].name = 'A';
   sides[1].name = 'B';
+  sides[0].uri = (LPCTSTR)VzData().myInfo.csSipURI;
+  sides[1].uri = kSideBUri;
   for (Side& side : sides) {
     if (!StartSide(&side, modulePath, SideFolder(userFolder, side.name))) {
       std::cerr << "cannot start side " << side.name << "\n";
