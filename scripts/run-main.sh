@@ -5,8 +5,10 @@
 # invitation accepted and its conference ended, a point-to-point whiteboard accepted, ended and
 # closed before a create, booking, the member-right query; each scenario
 # on a fresh user folder; then conference defaults saved and found again by a second run on the
-# same folder; then two module processes drawing together on a conference whiteboard through
-# the program's relay, each side's page written into out/.
+# same folder; then two module processes drawing together through the program's relay (a late
+# joiner; widths, fonts and colours on every board; the shared-document board; a point-to-point
+# board left through its save offer; every kind of object), both sides' pages compared and
+# written into out/.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -43,6 +45,17 @@ done
 # content request with the board's current page, and both sides' boards are compared.
 echo "=== scenarios/late-joiner.scn (sides A and B)"
 build/default/host/tavorine-host --module build/default/module/libtavorine.so scenarios/late-joiner.scn
+
+# Two modules using widths, fonts and the colour dialog on the conference and point-to-point
+# boards, and drawing on the shared-document board; the point-to-point board is left through
+# its save offer. Each side on a user folder of its own; the last pages stay in out/.
+for name in board-styles share-board p2p-styles; do
+  echo "=== scenarios/$name.scn (sides A and B)"
+  folder=build/default/scenario-users/$name
+  rm -rf "$folder"
+  build/default/host/tavorine-host --module build/default/module/libtavorine.so --user-folder "$folder" \
+    "scenarios/$name.scn"
+done
 
 # Two modules on one whiteboard: each side's current page, byte for byte the same picture.
 mkdir -p out

@@ -141,13 +141,25 @@ TEST(HostProgram, DefaultsSavedWithQuotesAreUnchangedInTheNextRun) {
   EXPECT_EQ(again.status, 0) << again.output;
 }
 
+// A copy of scenarios/NAME.scn in a folder of this process (the plain and the sanitizer builds
+// may play it at once) beside the repository's res/: the files the scenario writes into ../out
+// go to that folder's out/. The copy's path.
+std::string CopyScenario(const std::string& name) {
+  std::string folder = testing::TempDir() + "scenario-" + name + "-" + std::to_string(getpid());
+  std::filesystem::remove_all(folder);
+  std::filesystem::create_directories(folder + "/scenarios");
+  std::filesystem::copy_file(std::string(TAV_SOURCE_DIR) + "/scenarios/" + name + ".scn",
+                             folder + "/scenarios/" + name + ".scn");
+  std::filesystem::create_directory_symlink(std::string(TAV_SOURCE_DIR) + "/res", folder + "/res");
+  return folder + "/scenarios/" + name + ".scn";
+}
+
 // The scenarios under scenarios/, each on a fresh user folder, as the main job plays them.
 class ScenarioFile : public testing::TestWithParam<const char*> {};
 
 TEST_P(ScenarioFile, PlaysThrough) {
   std::string name = GetParam();
-  ProgramRun run = RunProgram(ModuleArg() + "--user-folder '" + UserFolder(name) + "' '" + TAV_SOURCE_DIR +
-                              "/scenarios/" + name + ".scn'");
+  ProgramRun run = RunProgram(ModuleArg() + "--user-folder '" + UserFolder(name) + "' '" + CopyScenario(name) + "'");
   EXPECT_EQ(run.status, 0) << run.output;
 }
 
@@ -164,6 +176,10 @@ INSTANTIATE_TEST_SUITE_P(Scenarios, ScenarioFile, testing::Values("first", "crea
 
 // The set-up flows a new user walks through: each scenario failed before its mend.
 INSTANTIATE_TEST_SUITE_P(SetupFlows, ScenarioFile, testing::Values("join-failed", "start-again", "password-hint"), ScenarioTestName);
+
+// Every user action on the three whiteboards, from both sides.
+INSTANTIATE_TEST_SUITE_P(BoardActions, ScenarioFile, testing::Values("board-styles", "share-board", "p2p-styles"),
+                         ScenarioTestName);
 
 // Two members of different conferences: what one draws the other never sees, and the
 // comparison of their boards fails the run on its line.
@@ -211,16 +227,10 @@ std::string ReadFile(const std::string& path) {
 // Two module processes joined by the program's relay draw on one conference whiteboard; both
 // end showing the same page: the same pixels and the same page XML.
 TEST(HostProgram, TwoModulesDrawTogetherAndEndWithTheSameBoard) {
-  // One folder per process: the plain and the sanitizer builds may run this test at once.
-  std::string folder = testing::TempDir() + "two-sides-" + std::to_string(getpid());
-  // The scenario's paths are relative to its folder: a copy of it beside the repository's
-  // pictures writes its pages into the test's own out/.
-  std::filesystem::remove_all(folder);
-  std::filesystem::create_directories(folder + "/scenarios");
-  std::filesystem::copy_file(std::string(TAV_SOURCE_DIR) + "/scenarios/whiteboard.scn", folder + "/scenarios/whiteboard.scn");
-  std::filesystem::create_directory_symlink(std::string(TAV_SOURCE_DIR) + "/res", folder + "/res");
+  std::string scenario = CopyScenario("whiteboard");
+  std::string folder = scenario.substr(0, scenario.rfind("/scenarios/"));
   std::string a = folder + "/out/whiteboard-side-a", b = folder + "/out/whiteboard-side-b";
-  ProgramRun run = RunProgram(ModuleArg() + "'" + folder + "/scenarios/whiteboard.scn'");
+  ProgramRun run = RunProgram(ModuleArg() + "'" + scenario + "'");
   ASSERT_EQ(run.status, 0) << run.output;
   // Records go out as code 101 on one side and arrive as code 8 on the other, both printed.
   EXPECT_NE(run.output.find("A| module 5 -> host: 101 (data-conference record)"), std::string::npos);
