@@ -228,6 +228,14 @@ class Board {
     ::UpdateWindow(Surface()->m_hWnd);
   }
 
+  // A run whose board stopped showing its page timed nothing: it is reported as an error.
+  void CheckShown(benchmark::State& state, int objects) {
+    CDlgDFWhiteBoard* now = module_->m_pDlgDataConf ? module_->m_pDlgDataConf->GetWhiteBoard() : nullptr;
+    CStrokePage* page = now == board_ ? Surface()->m_pCurPage : nullptr;
+    if (!page || !::IsWindowVisible(Surface()->m_hWnd) || page->m_listStroke.GetCount() != objects)
+      state.SkipWithError("the board no longer shows its page");
+  }
+
   // The page content record of page 1 as this board sends it, as the host's relay delivers
   // it (kept in the board's arena).
   void* SentPageContent() {
@@ -312,6 +320,7 @@ void BM_RepaintLongStrokes(benchmark::State& state) {
       surface->Invalidate(FALSE);
     ::UpdateWindow(surface->m_hWnd);
   }
+  board.CheckShown(state, 1000);
 }
 
 // The user drags with the select tool: a press on the line at the top of a page of 10,000
@@ -341,6 +350,7 @@ void BM_DragHandStrokes(benchmark::State& state) {
     state.ResumeTiming();
   }
   platform::Desktop::SetModalHook(nullptr);
+  board.CheckShown(state, n + 1);
 }
 
 // Repaint of the whole client with 10,000 hand-drawn strokes.
@@ -352,6 +362,7 @@ void BM_PaintHandStrokes(benchmark::State& state) {
     surface->Invalidate(FALSE);
     ::UpdateWindow(surface->m_hWnd);
   }
+  board.CheckShown(state, (int)state.range(0));
 }
 
 void SetCairoColor(cairo_t* cr, COLORREF c) {
@@ -425,6 +436,7 @@ void BM_ClickSelect(benchmark::State& state) {
     state.ResumeTiming();
   }
   platform::Desktop::SetModalHook(nullptr);
+  board.CheckShown(state, n + 2);
 }
 
 BENCHMARK(BM_RepaintLongStrokes)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);

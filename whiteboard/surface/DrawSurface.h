@@ -257,6 +257,11 @@ class CDrawSurface : public CDialog, private CStrokeRemovalListener {
   BOOL PrepareCanvasBitmap(CDC* dc);
   // Draws the objects of the current page that reach into area (document coordinates).
   void DrawPage(CDC* dc, const RECT& area);
+  // What drawing an object may touch, in document coordinates: its rectangle and its tracker
+  // with the handles outside it, grown by its pen width and a margin.
+  static RECT PaintExtent(CStrokeBase* stroke);
+  // Repaints the place of an object as it stands (its paint extent).
+  void InvalidateStroke(CStrokeBase* stroke);
   void DrawBand(CDC* dc);
   // Scrolling: a bar moved to pos, the origin, the module-wide copy and an open text edit
   // following; OnScroll finds pos for a scroll code.

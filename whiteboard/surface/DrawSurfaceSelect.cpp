@@ -151,6 +151,7 @@ void CDrawSurface::TrackSelected(CPoint client, BOOL wasSelected) {
 }
 
 void CDrawSurface::ApplyTrackedRect(CStrokeBase* stroke, RECT tracked) {
+  InvalidateStroke(stroke);  // the old place
   CRect doc(tracked);
   doc.OffsetRect(m_ptOrigin.x, m_ptOrigin.y);
   BOOL keepsDirection = Is<CStrokeLine>(stroke) || Is<CStrokeTriangle>(stroke) || Is<CStrokeTrapezia>(stroke);
@@ -173,7 +174,7 @@ void CDrawSurface::ApplyTrackedRect(CStrokeBase* stroke, RECT tracked) {
   }
   stroke->UpdateTracker();
   m_tracker.m_rect = ToClient(stroke->GetTracker()->m_rect);
-  Invalidate(FALSE);
+  InvalidateStroke(stroke);  // the new place
   if (!IsOnCurrentPage(stroke)) return;
   if (Is<CStrokeText>(stroke))
     SendStrokeMethod(WB_MSG_OBJECT_CHANGE, 5, stroke);
@@ -241,11 +242,11 @@ void CDrawSurface::OnDeleteObject() {
   if (!IsSelectedOnPage(stroke)) return;
   // The object leaves the page before its deletion is sent: a record that the host delivers
   // during the send (the peer deleting it too, a new page) no longer finds it.
+  InvalidateStroke(stroke);
   m_pCurPage->DetachStroke(stroke);
   CSurfaceOwner* owner = Owner();
   if (owner) owner->SendStroke(stroke);
   delete stroke;
-  Invalidate(FALSE);
   if (owner) owner->OnSelectedDeleted();
   OnContentChanged();
 }
@@ -258,8 +259,8 @@ void CDrawSurface::OnBringToFront() {
   if (!old) return;
   list.AddTail(stroke);
   list.RemoveAt(old);
+  InvalidateStroke(stroke);
   SendChange(WB_CHANGE_TO_FRONT, stroke);
-  Invalidate(FALSE);
   OnContentChanged();
 }
 
@@ -275,8 +276,8 @@ void CDrawSurface::OnSendToBack() {
     list.InsertAfter(list.GetHeadPosition(), stroke);
   else
     list.AddHead(stroke);
+  InvalidateStroke(stroke);
   SendChange(WB_CHANGE_TO_BACK, stroke);
-  Invalidate(FALSE);
   OnContentChanged();
 }
 
