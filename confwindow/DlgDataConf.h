@@ -172,6 +172,9 @@ class CDlgDataConf : public CDialog {
   // The conference ended while its invitation is up: bAnswer FALSE ends the dialog without an
   // answer, TRUE as a refusal. Nothing when no invitation dialog runs.
   void CloseInviteDialog(BOOL bAnswer);
+  // The invitation on screen (or waiting for its auto-accept) ends unanswered and nothing is
+  // joined: its conference ended, or the module closes. Nothing when none runs.
+  void DropInvitation();
   // The name of a sub-conference type in the invitation's type list ("" when it has none).
   static CString SubConfTypeName(int iType);
   static CString InviteTypeText(const confCtrlResult& invite);
@@ -274,7 +277,7 @@ class CDlgDataConf : public CDialog {
   CDlgDFWhiteBoard* m_pDlgWhiteBoard = nullptr;  // the whiteboard while its conference runs
   CDlgDFShareWhiteBoard* m_pDlgShareWhiteBoard = nullptr;  // the shared-document board, likewise
   CString m_csInviteConfURI;                    // the conference it invites to
-  BOOL m_bInviteConfEnded = FALSE;              // that conference ended while it waited
+  BOOL m_bInviteDropped = FALSE;                // it ended unanswered while it waited
 };
 
 // The booking answer's reason text for a failure code ("会场资源不足！" for 503 ...).

@@ -106,10 +106,10 @@ void CDlgDataConf::OnInviteReceived(const confCtrlResult& invite) {
   module->SendEvent(kHostInviteComing, nullptr);
   m_pInviteDlg = &dialog;
   m_csInviteConfURI = confURI;
-  m_bInviteConfEnded = FALSE;
+  m_bInviteDropped = FALSE;
   int result = AwaitInviteAnswer(*module, dialog, *user);
-  // The conference ended meanwhile: nothing to answer, nothing to join.
-  if (m_bInviteConfEnded) result = kNoAnswer;
+  // Its conference ended, or the module closed, meanwhile: nothing to answer, nothing to join.
+  if (m_bInviteDropped) result = kNoAnswer;
   if (result == IDCANCEL) {
     AnswerInvitation(invite, 0);
     module->NotifyStateChanged();
@@ -137,6 +137,12 @@ void CDlgDataConf::TakeOverInvitedConference(const confCtrlResult& invite) {
   CDlgmmConfPreCreate* start = StartWindow();
   if (start && start->GetSafeHwnd() && ::IsWindowVisible(start->m_hWnd))
     start->PostMessage(WM_PRECREATE_HIDE, kHideAfterSuccess, 0);
+}
+
+void CDlgDataConf::DropInvitation() {
+  if (!m_pInviteDlg) return;
+  m_bInviteDropped = TRUE;
+  CloseInviteDialog(FALSE);
 }
 
 // The conference ended while its invitation is up. bAnswer FALSE: the dialog ends with -1 and

@@ -56,9 +56,6 @@ void CDlgDataConf::OnConferenceEnded(const CString& uri) {
   WriteLog(line);
   if (uri.IsEmpty()) return;
   // An invitation to a conference that is over has nothing left to answer.
-  if (m_pInviteDlg && uri == m_csInviteConfURI) {
-    m_bInviteConfEnded = TRUE;
-    CloseInviteDialog(FALSE);
-  }
+  if (uri == m_csInviteConfURI) DropInvitation();
   if (m_bInConf && uri == m_csConfURI) EndConference();
 }

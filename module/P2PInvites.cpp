@@ -129,9 +129,10 @@ CDlgDFP2PWhiteBoard* CTavorineModule::OpenP2PWhiteBoard(const CString& peer) {
   return board;
 }
 
-// Our whiteboard invitation was taken: the board opens. Our assistance request was taken: the
-// requesting side shows the bar.
+// The creation result ends the ringing of that peer. Our whiteboard invitation was taken: the
+// board opens. Our assistance request was taken: the requesting side shows the bar.
 void CTavorineModule::OnP2PCreated(const CString& peer, int kind, int result) {
+  CloseInvitationWindows(m_aRingDlgs, peer);
   if (kind == kP2PWhiteboard && result == kConfResultOK) {
     if (!OpenP2PWhiteBoard(peer)) return;
     // The session runs until the peer or the user ends it.
@@ -148,7 +149,10 @@ void CTavorineModule::OnP2PCreated(const CString& peer, int kind, int result) {
   if (CDlgVNCTip* bar = EnsureAssistBar()) bar->BeginAssist(1, peer);
 }
 
+// The peer's invitation and ringing windows go unanswered: the peer has nobody to answer.
 void CTavorineModule::OnP2PPeerEnd(const CString& peer, int kind) {
+  if (CloseInvitationWindows(m_aInviteDlgs, peer)) GetUserData()->m_bInvitePending = FALSE;
+  CloseInvitationWindows(m_aRingDlgs, peer);
   if (kind == kP2PWhiteboard) {
     // The board stays open for saving; nothing more goes to the peer, and the user is free.
     if (CDlgDFP2PWhiteBoard* board = FindP2PWhiteBoard(peer)) board->m_bBoardLive = FALSE;
@@ -181,6 +185,19 @@ void CTavorineModule::CloseP2PWindows() {
     platform::DestroyAndDelete(m_pDlgVNCTip);
     m_pDlgVNCTip = nullptr;
   }
+}
+
+// A window may be inside its own handler: it goes now, the object once that has returned.
+BOOL CTavorineModule::CloseInvitationWindows(CArray<CDlgPtopInvite*>& list, const CString& peer) {
+  BOOL closed = FALSE;
+  for (int i = 0; i < list.GetSize(); ++i) {
+    if (list[i]->GetPeerURI() != peer) continue;
+    CDlgPtopInvite* window = list[i];
+    list.RemoveAt(i--);
+    platform::DestroyAndDelete(window);
+    closed = TRUE;
+  }
+  return closed;
 }
 
 void CTavorineModule::DeleteWindows(CArray<CDlgPtopInvite*>& list) {

@@ -180,6 +180,8 @@ class CTavorineModule : public CModuleBase {
   void DeleteP2PWindows();
   void DeleteP2PWhiteBoards();
   static void DeleteWindows(CArray<CDlgPtopInvite*>& list);
+  // Closes the windows of list whose peer is peer, without an answer; TRUE when one was.
+  static BOOL CloseInvitationWindows(CArray<CDlgPtopInvite*>& list, const CString& peer);
 
   BOOL m_bP2PBusy = FALSE;
   BOOL m_bDataSession = FALSE;

@@ -85,6 +85,8 @@ void CTavorineModule::Close() {
     m_abTreeRegistered[tree] = FALSE;
   }
   DestroyStartWindow();
+  // An invitation to a conference waits in its dialog's loop: it ends unanswered.
+  if (m_pDlgDataConf) m_pDlgDataConf->DropInvitation();
   CloseP2PWindows();
   LeaveEverything();
   m_bClosing = TRUE;

@@ -87,11 +87,14 @@ void CDlgVNCTip::BeginAssist(int nSide, CString csPeerURI) {
   if (CTavorineModule* module = TavorineModule()) module->BeginDataSession();
 }
 
+// Whichever side ends it, the assistance is no session of the module any more.
 void CDlgVNCTip::EndAssist() {
+  CTavorineModule* module = TavorineModule();
+  if (module && !m_csPeerURI.IsEmpty()) module->RemoveP2PSession(m_csPeerURI, kP2PAssist);
   m_bInAssist = FALSE;
   m_nSide = 0;
   m_csPeerURI.Empty();
-  if (CTavorineModule* module = TavorineModule()) module->EndDataSession();
+  if (module) module->EndDataSession();
   ShowBar(FALSE, FALSE);
 }
 
