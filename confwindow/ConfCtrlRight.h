@@ -16,8 +16,9 @@ enum ConfCtrlRightDetail {
   kCtrlRightTaken = 2,  // the member no longer holds it
 };
 
-// The feature key of the shared-document board's control right.
+// The feature keys of the shared-document board's and the whiteboard's control rights.
 constexpr char kFeatureDocShare[] = "doc-share";
+constexpr char kFeatureWhiteboard[] = "xwb";
 
 #pragma pack(push, 1)
 struct confCtrlRight {

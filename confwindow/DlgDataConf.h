@@ -161,7 +161,8 @@ class CDlgDataConf : public CDialog {
   // conference ended (the running one, or the one of the invitation on screen).
   void OnConfStatisEvent(const confStatisEvent& event);
   // Conference event iType 6 (confwindow/DlgDataConfWhiteboard.cpp): a feature's control right
-  // given or taken back; the document-share right decides who turns the shared board's pages.
+  // given or taken back; the document-share right decides who turns the shared board's pages,
+  // the whiteboard's ("xwb") who presents the conference whiteboard.
   void OnControlRight(const confCtrlRight& event);
 
   // ---- Invitations to a conference (confwindow/DlgDataConfInviteReceived.cpp) ----

@@ -1,7 +1,8 @@
 // The conference whiteboards' life: the conference whiteboard opens with a conference whose
 // types include the whiteboard, the shared-document board with one whose types include document
 // share; both go when that conference ends or the conference window goes. The document-share
-// control right, given to one member at a time, decides who turns the shared board's pages.
+// control right, given to one member at a time, decides who turns the shared board's pages; the
+// whiteboard's control right, who presents the conference whiteboard (its creator at first).
 #include <cstdlib>
 
 #include "confwindow/DlgDataConf.h"
@@ -77,10 +78,14 @@ void CDlgDataConf::OnControlRight(const confCtrlRight& event) {
   line.Format("CDlgDataConf::OnControlRight(detailType=%d feature=%s member=%s)\n", event.detailType,
               (LPCTSTR)feature, (LPCTSTR)member);
   WriteLog(line);
-  if (!m_bInConf || RecordText(event.szConfURI) != m_csConfURI || feature != kFeatureDocShare) return;
-  if (!m_pDlgShareWhiteBoard) return;
+  if (!m_bInConf || RecordText(event.szConfURI) != m_csConfURI) return;
   const BOOL mine = IsMySelf(member);
   // Given to another member, the right is no longer ours; taken from another, nothing changes.
-  if (event.detailType == kCtrlRightGiven) m_pDlgShareWhiteBoard->SetControlRight(mine);
-  else if (event.detailType == kCtrlRightTaken && mine) m_pDlgShareWhiteBoard->SetControlRight(FALSE);
+  auto held = [&](BOOL before) {
+    return event.detailType == kCtrlRightGiven ? mine : event.detailType == kCtrlRightTaken && mine ? FALSE : before;
+  };
+  if (feature == kFeatureDocShare && m_pDlgShareWhiteBoard)
+    m_pDlgShareWhiteBoard->SetControlRight(held(m_pDlgShareWhiteBoard->HasControlRight()));
+  if (feature == kFeatureWhiteboard && m_pDlgWhiteBoard)
+    m_pDlgWhiteBoard->SetPresenter(held(m_pDlgWhiteBoard->m_bPageTurning));
 }

@@ -41,10 +41,14 @@ for name in defaults-save defaults-again; do
     "scenarios/$name.scn"
 done
 
-# Two modules on one whiteboard, a member joining after three pages: the relay answers its
-# content request with the board's current page, and both sides' boards are compared.
-echo "=== scenarios/late-joiner.scn (sides A and B)"
-build/default/host/tavorine-host --module build/default/module/libtavorine.so scenarios/late-joiner.scn
+# Two modules on one whiteboard, both sides' boards compared at each check: a member joining
+# after three pages (the relay answers its content request with the board's current page), the
+# presenter turning pages while the other member draws, and the control right moving the
+# presenter's role to the other member and back.
+for name in late-joiner presenter-pages presenter-right; do
+  echo "=== scenarios/$name.scn (sides A and B)"
+  build/default/host/tavorine-host --module build/default/module/libtavorine.so "scenarios/$name.scn"
+done
 
 # Two modules using widths, fonts and the colour dialog on the conference and point-to-point
 # boards, and drawing on the shared-document board; the point-to-point board is left through

@@ -181,6 +181,9 @@ INSTANTIATE_TEST_SUITE_P(SetupFlows, ScenarioFile, testing::Values("join-failed"
 INSTANTIATE_TEST_SUITE_P(BoardActions, ScenarioFile, testing::Values("board-styles", "share-board", "p2p-styles"),
                          ScenarioTestName);
 
+// Who turns and adds the conference whiteboard's pages, from both sides.
+INSTANTIATE_TEST_SUITE_P(Presenter, ScenarioFile, testing::Values("presenter-pages", "presenter-right"), ScenarioTestName);
+
 // Two members of different conferences: what one draws the other never sees, and the
 // comparison of their boards fails the run on its line.
 TEST(HostProgram, BoardsThatDifferFailTheirComparison) {

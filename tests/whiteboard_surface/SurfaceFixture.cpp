@@ -68,7 +68,10 @@ int SurfaceTest::Receive(WbRecvMsgHeader* record) {
   return Deliver(kModuleDataConfRecord, block);
 }
 
-void SurfaceTest::OpenPage(int page) { ASSERT_EQ(Receive(Relayed(MemberNewPage(page))), 1); }
+void SurfaceTest::OpenPage(int page) {
+  if (!Surface()->m_listPages.IsEmpty()) EndBoard();
+  ASSERT_EQ(Receive(Relayed(MemberNewPage(page))), 1);
+}
 
 void SurfaceTest::TearDown() {
   member_.reset();

@@ -54,7 +54,8 @@ class SurfaceTest : public tavtest::ModuleTest {
   // when not 0, is the received method the server gives it in place of the sent type's.
   WbRecvMsgHeader* Relayed(const WbMsgHeader* sent, DWORD method = 0);
   int Receive(WbRecvMsgHeader* record);
-  // Makes `page` the board's one current page through the member's new-page record.
+  // Makes `page` the board's one current page, empty: the server ends the board (its pages
+  // go), then the member's new-page record arrives.
   void OpenPage(int page);
 
   // Another member's conference board (made on first use, shown beside ours). What it sends

@@ -151,18 +151,27 @@ TEST_F(SurfaceRecords, ChangesAndDeletionsFindTheirObjectById) {
   EXPECT_TRUE(Strokes().empty());
 }
 
-TEST_F(SurfaceRecords, ANewPageReplacesTheBoard) {
+// Each member holds the pages it saw: another member's new page, and its turn back to a page 1
+// it holds empty, leave the board's pages and their objects in place.
+TEST_F(SurfaceRecords, ANewPageKeepsTheBoardsOtherPages) {
   Receive(Relayed(MemberLine()));
-  OpenPage(2);
+  CStrokeBase* line = Strokes().at(0);
+  ASSERT_EQ(Receive(Relayed(MemberNewPage(2))), 1);
   EXPECT_EQ(Surface()->m_nCurPageNo, 2);
-  EXPECT_EQ(Surface()->m_listPages.GetCount(), 1);
+  EXPECT_EQ(Surface()->m_listPages.GetCount(), 2);
   EXPECT_TRUE(Strokes().empty());
   CString number, count;
   Board()->GetDlgItemText(IDC_WB_PAGE_NO, number);
   Board()->GetDlgItemText(IDC_WB_PAGE_COUNT, count);
   EXPECT_STREQ(number, "2");
-  EXPECT_STREQ(count, "1");
+  EXPECT_STREQ(count, "2");
   EXPECT_EQ(Surface()->GetCanvasSize(), CSize(1600, 1200));
+  std::vector<const WbMsgHeader*> back = MemberSends([](CDlgDFWhiteBoard* member) { member->SendPageContent(1); });
+  ASSERT_EQ(back.size(), 1u);
+  Receive(Relayed(back[0]));
+  EXPECT_EQ(Surface()->m_nCurPageNo, 1);
+  ASSERT_EQ(Strokes().size(), 1u);
+  EXPECT_EQ(Strokes()[0], line);
 }
 
 // No board of this module deletes a page: the record is the one the conference delivers.

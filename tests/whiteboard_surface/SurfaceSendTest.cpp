@@ -202,17 +202,21 @@ TEST_F(SurfaceSend, ATooSmallPolylineDoesNotCarryOverToTheNextOne) {
 }
 
 // A member's new-page record damaged to page 0 leaves a page without a number.
-TEST_F(SurfaceSend, NothingLeavesWithoutAPageNumber) {
+// A page without a number names no page of the board: the board stays on its page, and what is
+// drawn there goes out with that page's number.
+TEST_F(SurfaceSend, ANewPageWithoutANumberIsRefused) {
   ASSERT_TRUE(platform::user::ClickItem(Board()->m_hWnd, IDC_WB_NEW_PAGE));
   WbMsgHeader* newPage = const_cast<WbMsgHeader*>(Sent().back());
   newPage->pPageOp->nPage = 0;
   Receive(Relayed(newPage));
-  ASSERT_NE(Surface()->m_pCurPage, nullptr);
-  size_t before = Sent().size();
+  EXPECT_EQ(Surface()->m_nCurPageNo, 2);
   UseTool(kToolRectangle);
   Drag({100, 50}, {300, 200});
-  EXPECT_EQ(Strokes().size(), 1u);
-  EXPECT_EQ(Sent().size(), before);
+  ASSERT_EQ(Strokes().size(), 1u);
+  const WbPageOpRecord* pageOp = Sent().back()->pPageOp;
+  ASSERT_NE(pageOp, nullptr);
+  const int page = pageOp->nPage;  // a packed field, read by value
+  EXPECT_EQ(page, 2);
 }
 
 TEST_F(SurfaceSend, DrawingAfterScrollingSendsDocumentCoordinates) {

@@ -65,6 +65,7 @@ class CStrokePage : public CCmdTarget {
   void SetRemovalListener(CStrokeRemovalListener* listener) { m_pRemovalListener = listener; }
 
   CObList m_listStroke;                      // CStrokeBase*, in stacking order
+  int m_nNumber = 0;                         // the page's number on its board, from 1
   CStrokeDocPage* m_pDocPage = nullptr;      // the background picture
   CDlgDFP2PWhiteBoard* m_pOwner = nullptr;   // the point-to-point board, or NULL
 

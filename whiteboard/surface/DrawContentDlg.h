@@ -31,4 +31,8 @@ class CDrawContentDlg : public CDrawSurface {
   BYTE HeaderKind() const override { return WB_HEADER_CONF; }
   int ConfType() const override { return WB_CONFTYPE_CONF; }
   WbMsgHeader* BuildMethodRecord(CStrokeBase* stroke, int nMethod, int nKind) override;
+  // Every member holds the pages it saw: a received page leaves the others in place, and a
+  // record is applied to the page it names when the board holds it, shown or not.
+  BOOL KeepsReceivedPages() const override { return TRUE; }
+  BOOL AcceptsRecord(DWORD code, int page) const override;
 };

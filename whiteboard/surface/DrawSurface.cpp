@@ -53,8 +53,29 @@ CStrokePage* CDrawSurface::GetPageByNumber(int nPage) {
   int count = m_listPages.GetCount();
   if (nPage == 0 || count == 0) return nullptr;
   if (count == 1) return m_pCurPage;
-  if (nPage < 0 || nPage > count) return nullptr;
-  return static_cast<CStrokePage*>(m_listPages.GetAt(m_listPages.FindIndex(nPage - 1)));
+  return FindPage(nPage);
+}
+
+CStrokePage* CDrawSurface::FindPage(int nPage) const {
+  for (POSITION pos = m_listPages.GetHeadPosition(); pos;) {
+    CStrokePage* page = static_cast<CStrokePage*>(m_listPages.GetNext(pos));
+    if (page->m_nNumber == nPage) return page;
+  }
+  return nullptr;
+}
+
+int CDrawSurface::BoardPageCount() const {
+  int last = m_listPages.IsEmpty() ? 0 : static_cast<CStrokePage*>(m_listPages.GetTail())->m_nNumber;
+  return std::max(last, m_nKnownPageCount);
+}
+
+void CDrawSurface::TurnToPage(CStrokePage* page, int nPage) {
+  m_nCurPageNo = nPage;
+  CancelTextEdit();
+  m_pCurPage = page;
+  RecalcScrollBars(TRUE);
+  SetScrollOrigin(0, 0);
+  Invalidate(TRUE);
 }
 
 void CDrawSurface::DeleteAllPages() {
@@ -81,13 +102,20 @@ CStrokePage* CDrawSurface::NewPage() {
 
 CStrokePage* CDrawSurface::AppendNewPage() {
   CStrokePage* page = NewPage();
+  page->m_nNumber = m_listPages.IsEmpty() ? 1 : static_cast<CStrokePage*>(m_listPages.GetTail())->m_nNumber + 1;
   m_listPages.AddTail(page);
   m_pCurPage = page;
   return page;
 }
 
 CStrokePage* CDrawSurface::AppendCanvasPage(int number) {
-  CStrokePage* page = AppendNewPage();
+  CStrokePage* page = NewPage();
+  page->m_nNumber = number;
+  POSITION pos = m_listPages.GetTailPosition();
+  while (pos && static_cast<CStrokePage*>(m_listPages.GetAt(pos))->m_nNumber > number) m_listPages.GetPrev(pos);
+  if (pos) m_listPages.InsertAfter(pos, page);
+  else m_listPages.AddHead(page);
+  m_pCurPage = page;
   m_nCurPageNo = number;
   SetCanvasSize(kNewPageWidth, kNewPageHeight);
   RecalcScrollBars(TRUE);

@@ -74,17 +74,25 @@ class CDrawSurface : public CDialog, private CStrokeRemovalListener {
   ~CDrawSurface() override;
 
   // ---- Pages ----
-  // 0 -> NULL; no pages -> NULL; one page -> the current page whatever nPage; beyond the
-  // count -> NULL; else the page at nPage - 1.
+  // 0 -> NULL; no pages -> NULL; one page -> the current page whatever nPage; else the page
+  // numbered nPage, NULL when there is none.
   CStrokePage* GetPageByNumber(int nPage);
+  // The page numbered nPage, NULL when the board holds none.
+  CStrokePage* FindPage(int nPage) const;
+  // The number of the board's last page as this member knows it: the highest of its own pages'
+  // numbers and of the page counts that received records announced. A new page takes the next.
+  int BoardPageCount() const;
+  // Shows page, numbered nPage, from the canvas origin (the page box and received pages).
+  void TurnToPage(CStrokePage* page, int nPage);
   // Empties the board and clears the selection and gesture state.
   void ResetBoard();
   // Deletes the pages and forgets every reference into them; no current page after.
   void RemoveAllPages();
-  // Appends a new empty page and makes it current.
+  // Appends a new empty page, numbered after the last one, and makes it current.
   CStrokePage* AppendNewPage();
-  // Appends a new empty page, makes it current as page number on the canvas of a new page
-  // (1600 x 1200) and lays the scroll bars out anew from the canvas origin.
+  // Adds a new empty page numbered number among the pages (kept in number order), makes it
+  // current on the canvas of a new page (1600 x 1200) and lays the scroll bars out anew from
+  // the canvas origin.
   CStrokePage* AppendCanvasPage(int number);
   // A new page of this surface, not yet in the list: the surface hears of every object the
   // page gives up.
@@ -176,6 +184,8 @@ class CDrawSurface : public CDialog, private CStrokeRemovalListener {
   CStrokeBase* m_pStrokeTemp = nullptr;
   int m_nPenWidth = 2;
   int m_nCurPageNo = 0;
+  // The largest page count a received record announced (0 once the board has ended).
+  int m_nKnownPageCount = 0;
   COLORREF m_crColor = 0;
   POINT m_ptOrigin = {0, 0};
   CRectTracker m_tracker;
@@ -214,6 +224,10 @@ class CDrawSurface : public CDialog, private CStrokeRemovalListener {
   // Whether a received record is applied: by default only page records and records for the
   // current page.
   virtual BOOL AcceptsRecord(DWORD code, int page) const;
+  // Whether a received new page or page content leaves the board's other pages in place (the
+  // conference board, whose members each hold the pages they saw) rather than replacing the
+  // board with that one page.
+  virtual BOOL KeepsReceivedPages() const { return FALSE; }
   // The context menu of a selected object: its resource, and its items enabled for the object.
   virtual UINT ObjectMenuId() const { return IDR_WB_OBJECT_MENU; }
   virtual void PrepareObjectMenu(CMenu* popup, CStrokeBase* stroke);
@@ -318,7 +332,7 @@ class CDrawSurface : public CDialog, private CStrokeRemovalListener {
   UINT SendNewPayload(void* payload);
 
   // Received records.
-  void ApplyNewPage(int page, BOOL withContent, void* record);
+  void ApplyNewPage(int page, BOOL withContent, void* record, BOOL keepPages);
   void ApplyPageDelete(const WbPageOpRecord* pageOp, int32_t count);
   BOOL ApplyObjectRecord(DWORD code, const WbPageOpRecord* pageOp);
   // What a document holds, gathered before the board is replaced.

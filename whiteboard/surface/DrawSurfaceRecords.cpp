@@ -1,4 +1,5 @@
 // Received board records (WM_USER+1000) and the board as an XWB document.
+#include <algorithm>
 #include <cerrno>
 #include <cstdint>
 #include <cstdlib>
@@ -32,16 +33,21 @@ LRESULT CDrawSurface::OnBoardMethod(WPARAM wParam, LPARAM) {
   const WbPageOpRecord* pageOp = record->pPageOp;
   int page = pageOp ? pageOp->nPage : 0;
   if (!AcceptsRecord(code, page)) return 0;
+  const int32_t count = record->nValue;
+  m_nKnownPageCount = std::max(m_nKnownPageCount, (int)count);
   switch (code) {
     case WB_RECV_BOARD_STYLE: owner->OnBoardStyle(record); break;
     case WB_RECV_BOARD_SYNC: owner->OnBoardSync(record); break;
-    case WB_RECV_BOARD_END: owner->OnBoardClosed(0); break;
+    case WB_RECV_BOARD_END:
+      m_nKnownPageCount = 0;
+      owner->OnBoardClosed(0);
+      break;
     case WB_RECV_PAGE_ADD:
       OnContentChanged();
-      ApplyNewPage(page, FALSE, record);
+      ApplyNewPage(page, FALSE, record, KeepsReceivedPages());
       break;
-    case WB_RECV_PAGE_DELETE: ApplyPageDelete(pageOp, record->nValue); break;
-    case WB_RECV_PAGE_CONTENT: ApplyNewPage(page, TRUE, record); break;
+    case WB_RECV_PAGE_DELETE: ApplyPageDelete(pageOp, count); break;
+    case WB_RECV_PAGE_CONTENT: ApplyNewPage(page, TRUE, record, KeepsReceivedPages()); break;
     case WB_RECV_OBJECT_ADD:
     case WB_RECV_OBJECT_CHANGE:
     case WB_RECV_OBJECT_DELETE:
@@ -57,7 +63,7 @@ BOOL CDrawSurface::ApplyBoardContent(void* record) {
   const WbRecvMsgHeader* header = static_cast<const WbRecvMsgHeader*>(record);
   const WbPageOpRecord* pageOp = header ? header->pPageOp : nullptr;
   if (!pageOp || pageOp->nPage <= 0 || !Owner()) return FALSE;
-  ApplyNewPage(pageOp->nPage, TRUE, record);
+  ApplyNewPage(pageOp->nPage, TRUE, record, FALSE);  // the answer to this member's own request
   return TRUE;
 }
 
@@ -65,6 +71,7 @@ BOOL CDrawSurface::ApplyBoardContent(void* record) {
 void CDrawSurface::ApplyPageDelete(const WbPageOpRecord* pageOp, int32_t count) {
   if (!pageOp || pageOp->nOp != WB_PAGEOP_DELETE_PAGE || pageOp->nPage != 1 || count != 1) return;
   OnContentChanged();
+  m_nKnownPageCount = 0;
   Owner()->ClearBoard();
   CancelTextEdit();
   SetCanvasSize(0, 0);
@@ -74,7 +81,8 @@ void CDrawSurface::ApplyPageDelete(const WbPageOpRecord* pageOp, int32_t count) 
 
 // An object added, changed or deleted on its page; FALSE when the page or payload is missing.
 BOOL CDrawSurface::ApplyObjectRecord(DWORD code, const WbPageOpRecord* pageOp) {
-  CStrokePage* target = GetPageByNumber(pageOp ? pageOp->nPage : 0);
+  const int page = pageOp ? pageOp->nPage : 0;
+  CStrokePage* target = KeepsReceivedPages() ? FindPage(page) : GetPageByNumber(page);
   void* payload = FirstPayload(pageOp);
   if (!target || !payload) return FALSE;
   OnContentChanged();
@@ -91,11 +99,13 @@ BOOL CDrawSurface::AcceptsRecord(DWORD code, int page) const {
 }
 
 // Codes 5 and 7: the board becomes one fresh current page numbered `page` (none for a
-// content record of page 0).
-void CDrawSurface::ApplyNewPage(int page, BOOL withContent, void* record) {
+// content record of page 0). With keepPages the board keeps its other pages: a page it holds
+// becomes current and takes the objects of the record it lacks, and no record empties it.
+void CDrawSurface::ApplyNewPage(int page, BOOL withContent, void* record, BOOL keepPages) {
   CSurfaceOwner* owner = Owner();
+  if (keepPages && page <= 0) return;
   if (m_bTracking && m_bHasSelection) owner->PageChangedWhileTracking() = TRUE;
-  owner->ClearBoard();
+  if (!keepPages) owner->ClearBoard();
   CancelTextEdit();
   if (withContent && page == 0) {
     m_nCurPageNo = page;
@@ -103,7 +113,10 @@ void CDrawSurface::ApplyNewPage(int page, BOOL withContent, void* record) {
     RecalcScrollBars(TRUE);
     return;
   }
-  AppendCanvasPage(page);
+  if (CStrokePage* held = keepPages ? FindPage(page) : nullptr)
+    TurnToPage(held, page);
+  else
+    AppendCanvasPage(page);
   SetScrollOrigin(0, 0);
   if (withContent) {
     owner->OnPageContent(record);
@@ -157,7 +170,11 @@ BOOL CDrawSurface::ReadXwbDocument(const char* pszDoc, size_t nLength) {
   }
   RemoveAllPages();
   if (content.hasSize) SetCanvasSize(content.size.cx, content.size.cy);
-  for (CStrokePage* page : content.pages) m_listPages.AddTail(page);
+  int number = 0;
+  for (CStrokePage* page : content.pages) {
+    page->m_nNumber = ++number;  // a document's pages are numbered in their order
+    m_listPages.AddTail(page);
+  }
   if (!m_listPages.IsEmpty()) {
     m_pCurPage = static_cast<CStrokePage*>(m_listPages.GetHead());
     RecalcScrollBars(TRUE);

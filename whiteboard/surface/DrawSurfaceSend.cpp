@@ -26,7 +26,7 @@ UINT CDrawSurface::SendNewPayload(void* payload) {
     FreeWbPayload(payload);
     return 0;
   }
-  WbMsgHeader* header = m_nCurPageNo ? NewBoardHeader(WB_MSG_OBJECT_ADD, (DWORD)m_listPages.GetCount()) : nullptr;
+  WbMsgHeader* header = m_nCurPageNo ? NewBoardHeader(WB_MSG_OBJECT_ADD, (DWORD)BoardPageCount()) : nullptr;
   WbPageOpRecord* pageOp = header ? NewWbPageOpRecord() : nullptr;
   WbListNode* node = pageOp ? NewWbListNode() : nullptr;
   if (header) header->pPageOp = pageOp;
@@ -89,7 +89,7 @@ int CDrawSurface::SendChange(int op, CStrokeBase* pStroke) {
   WbListNode* node = nullptr;
   void* extra = nullptr;
   WbMsgHeader* record = pStroke->BuildWbMessage(op, HeaderKind(), &payload, &style, &pageOp, &node,
-                                                (DWORD)m_nCurPageNo, (DWORD)m_listPages.GetCount(), &extra);
+                                                (DWORD)m_nCurPageNo, (DWORD)BoardPageCount(), &extra);
   if (op == WB_CHANGE_GEOMETRY) KeepSentGeometry(pStroke, payload);
   int result = record && CanSend() ? SendToHost(record) : 0;
   // Every block the object allocated comes back through the out-pointers, also on failure.

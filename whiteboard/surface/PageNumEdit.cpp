@@ -22,16 +22,10 @@ void CPageNumEdit::OnEnter(CDrawSurface* surface) {
     surface->SetFocus();
     return;
   }
-  if (page < 1 || page > surface->m_listPages.GetCount()) return;
-  POSITION pos = surface->m_listPages.FindIndex(page - 1);
-  CStrokePage* target = pos ? static_cast<CStrokePage*>(surface->m_listPages.GetAt(pos)) : nullptr;
+  // Only a page the board holds: a member who joined late lacks the earlier ones.
+  CStrokePage* target = page >= 1 ? surface->FindPage(page) : nullptr;
   if (!target) return;
-  surface->m_nCurPageNo = page;
-  surface->CancelTextEdit();
-  surface->m_pCurPage = target;
-  surface->RecalcScrollBars(TRUE);
-  surface->SetScrollOrigin(0, 0);
-  surface->Invalidate(TRUE);
+  surface->TurnToPage(target, page);
   AfterJump(page);
   surface->SetFocus();
 }

@@ -50,6 +50,7 @@ class CDlgDFShareWhiteBoard : public CWbBoardWindow {
   // takes it back: while this member holds it, the page controls follow the local user, not
   // received records.
   void SetControlRight(BOOL held) { m_bHasControlRight = held; }
+  BOOL HasControlRight() const { return m_bHasControlRight; }
 
  protected:
   BOOL OnInitDialog() override;

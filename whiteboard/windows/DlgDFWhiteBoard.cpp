@@ -6,6 +6,7 @@
 #include "whiteboard/surface/ColorBarDlg.h"
 #include "whiteboard/surface/DrawContentDlg.h"
 #include "whiteboard/windows/WbMsgHeaders.h"
+#include "whiteboard/windows/WbToolButtons.h"
 
 CDlgDFWhiteBoard::CDlgDFWhiteBoard() : CWbBoardWindow(IDD_DF_WHITEBOARD) {
   RegisterWhiteboardResources();
@@ -54,10 +55,24 @@ void CDlgDFWhiteBoard::StartBoard(BOOL joined) {
     m_pDrawContent->SetScrollOrigin(0, 0);
     ShowReceivedPage(1);
   }
-  m_bPageTurning = TRUE;
+  SetPresenter(!joined);
   ShowWindow(SW_SHOW);
   SendBoardStyle();
   if (joined) RequestBoardContent();
+}
+
+void CDlgDFWhiteBoard::SetPresenter(BOOL presenter) {
+  m_bPageTurning = presenter;
+  for (int id : {(int)IDC_WB_PAGE_NO, (int)IDC_WB_NEW_PAGE})
+    if (CWnd* control = GetDlgItem(id)) control->EnableWindow(presenter);
+}
+
+void CDlgDFWhiteBoard::ShowReceivedPage(int page) {
+  CWbBoardWindow::ShowReceivedPage(page);
+  if (!m_pDrawContent) return;
+  CString count;
+  count.Format("%d", m_pDrawContent->BoardPageCount());
+  SetDlgItemText(IDC_WB_PAGE_COUNT, count);
 }
 
 // ---- Sending ----

@@ -37,12 +37,19 @@ class CDlgDFWhiteBoard : public CWbBoardWindow {
   BOOL CreateBoard(CWnd* parent);
   CDrawContentDlg* GetSurface() const { return m_pDrawContent; }
 
-  // Opens the board of a conference whose whiteboard runs: shown, with its first page, the
-  // page box acting, and its board style sent; a member who joined also asks for the board's
-  // current content.
+  // Opens the board of a conference whose whiteboard runs: shown, with its first page, and its
+  // board style sent. The conference's creator presents; a member who joined follows and asks
+  // for the board's current content.
   void StartBoard(BOOL joined);
+  // The presenter alone turns and adds the board's pages: its page box and new-page button
+  // act; the other members' are greyed and they follow the presenter's pages. The host's
+  // control right of the whiteboard moves the role.
+  void SetPresenter(BOOL presenter);
+  BOOL MayTurnPages() const override { return m_bPageTurning; }
+  // A received page shows its number and the board's page count.
+  void ShowReceivedPage(int page) override;
 
-  BOOL m_bPageTurning = FALSE;        // the page box acts only while it is set
+  BOOL m_bPageTurning = FALSE;        // the page box acts only while it is set: the presenter
   CWBPageNumEdit m_editPageNo;        // the page-number box (IDC_WB_PAGE_NO)
 
  protected:

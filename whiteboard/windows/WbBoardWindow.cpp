@@ -225,7 +225,7 @@ int CWbBoardWindow::OnStrokeDelete(void* payload, CStrokePage* page) {
 int CWbBoardWindow::SendStroke(CStrokeBase* stroke) {
   CDrawSurface* surface = BoardSurface();
   if (!stroke || !surface) return 0;
-  WbMsgHeader* header = NewBoardHeader(WB_MSG_OBJECT_DELETE, (DWORD)surface->m_listPages.GetCount());
+  WbMsgHeader* header = NewBoardHeader(WB_MSG_OBJECT_DELETE, (DWORD)surface->BoardPageCount());
   return FillDeletion(header, stroke) ? SendBoardMessage(header) : 0;
 }
 
@@ -233,7 +233,7 @@ void CWbBoardWindow::SendPageContent(int nPage) {
   CDrawSurface* surface = BoardSurface();
   if (!surface) return;
   WbBlockPool pool;  // the page's many blocks, freed together after the send
-  WbMsgHeader* header = NewBoardHeader(WB_MSG_PAGE_CONTENT, (DWORD)surface->m_listPages.GetCount());
+  WbMsgHeader* header = NewBoardHeader(WB_MSG_PAGE_CONTENT, (DWORD)surface->BoardPageCount());
   if (FillPageContent(header, nPage)) SendBoardMessage(header);
 }
 
@@ -324,7 +324,7 @@ int CWbBoardWindow::DisablePageControls() {
 
 void CWbBoardWindow::EnablePageControls(BOOL enable) {
   for (int id : kPageControls)
-    if (CWnd* control = GetDlgItem(id)) control->EnableWindow(enable);
+    if (CWnd* control = GetDlgItem(id)) control->EnableWindow(enable && (id != IDC_WB_PAGE_NO || MayTurnPages()));
 }
 
 void CWbBoardWindow::OnTimer(UINT_PTR id) {
@@ -378,9 +378,9 @@ void CWbBoardWindow::AttachNewPageButton() {
 
 void CWbBoardWindow::OnNewPage() {
   CDrawSurface* surface = BoardSurface();
-  if (!surface) return;
+  if (!surface || !MayTurnPages()) return;
   surface->CancelTextEdit();
-  int count = (int)surface->m_listPages.GetCount() + 1;
+  int count = surface->BoardPageCount() + 1;  // after every page of the board, held or not
   surface->AppendCanvasPage(count);
   surface->SetScrollOrigin(0, 0);
   surface->Invalidate(TRUE);

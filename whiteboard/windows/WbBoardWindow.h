@@ -63,8 +63,12 @@ class CWbBoardWindow : public CDialog, public CSurfaceOwner {
   // The board as an XWB document.
   virtual CString BoardDocument();
 
-  // Disables the page controls and enables them again 500 ms later.
+  // Disables the page controls and enables them again 500 ms later (the page box only while
+  // this member may turn pages).
   int DisablePageControls();
+  // Whether this member may turn the board's pages and add pages (every member of a
+  // point-to-point or shared-document board).
+  virtual BOOL MayTurnPages() const { return TRUE; }
 
   // Sends the board style (header type 1): the six numbers tool, drawing colour, pen width,
   // canvas width, canvas height and current page number; the host's result.
@@ -99,8 +103,8 @@ class CWbBoardWindow : public CDialog, public CSurfaceOwner {
   void AttachToolButtons();
   // Fills the line-width list; its choice becomes the surface's pen width.
   void AttachLineWidthList();
-  // Maps the new-page button: a new empty page after the last one becomes current and is
-  // announced (header type 4).
+  // Maps the new-page button: a new empty page after the board's last one becomes current and
+  // is announced (header type 4), when this member may add pages.
   void AttachNewPageButton();
   // Destroys and deletes a surface; NULL is left alone.
   static void DeleteSurface(CDrawSurface* surface);
