@@ -253,6 +253,8 @@ class CDlgDataConf : public CDialog {
   void OnCreateResult(const confCtrlResult& result);
   void OnCreateSucceeded(const confCtrlResult& result);
   void OnJoinResult(const confCtrlResult& result);
+  void OnJoinSucceeded(const confCtrlResult& result);
+  BOOL LeaveIfAnotherRuns(const CString& confURI);
   void OnBookResult(const confCtrlResult& result);
   CString TakeFailReason(const confCtrlResult& result);
 

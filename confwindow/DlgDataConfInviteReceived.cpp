@@ -128,7 +128,10 @@ void CDlgDataConf::AnswerInvitation(const confCtrlResult& invite, int iAnswer) {
   bIMSConfMethod(1, record.get());
 }
 
+// The user chose to join the invited conference: a conference still running is left first
+// (sub-type 5 for it), so that the server does not keep the user in both.
 void CDlgDataConf::TakeOverInvitedConference(const confCtrlResult& invite) {
+  if (m_bInConf && m_csConfURI != RecordText(invite.szConfURI)) LeaveConference();
   BeginFromResult(invite, TRUE);
   if (!GetHaveGetBKSound()) {
     bIMSConfMethod(kBackgroundSoundMethod, nullptr);

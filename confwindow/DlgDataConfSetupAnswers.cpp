@@ -115,6 +115,11 @@ void CDlgDataConf::OnCreateResult(const confCtrlResult& result) {
   KillTimer(kTimerCreateWait);
   m_bSetupRequestPending = FALSE;
   RemoveFromTimerList(CreateOperationName(result.iConfType));
+  if (result.iResult == kConfResultOK && LeaveIfAnotherRuns(confURI)) {
+    m_saInitMembers.RemoveAll();
+    EnableSetupButtons();
+    return;
+  }
   if (result.iResult == kConfResultOK) {
     OnCreateSucceeded(result);
     return;
@@ -145,7 +150,7 @@ void CDlgDataConf::OnJoinResult(const confCtrlResult& result) {
   if (start && start->m_pJoin) start->m_pJoin->StopJoinWait();
   m_bSetupRequestPending = FALSE;
   if (result.iResult == kConfResultOK) {
-    BeginFromResult(result, TRUE);
+    if (!LeaveIfAnotherRuns(RecordText(result.szConfURI))) OnJoinSucceeded(result);
   } else {
     const CString reason = TakeFailReason(result);
     const CString confURI = RecordText(result.szConfURI);
@@ -157,6 +162,24 @@ void CDlgDataConf::OnJoinResult(const confCtrlResult& result) {
     ShowSetupOutcome(kPageJoin, text);
   }
   EnableSetupButtons();
+}
+
+// The joined conference runs: the start window hides, as after a create.
+void CDlgDataConf::OnJoinSucceeded(const confCtrlResult& result) {
+  BeginFromResult(result, TRUE);
+  if (CDlgmmConfPreCreate* start = StartWindow())
+    if (start->GetSafeHwnd()) start->PostMessage(WM_PRECREATE_HIDE, kHideAfterSuccess, 0);
+}
+
+// A create or join answered while another conference runs (an invitation was accepted while
+// the request waited): the running conference stays, the answered one is left at once.
+BOOL CDlgDataConf::LeaveIfAnotherRuns(const CString& confURI) {
+  if (!m_bInConf || confURI == m_csConfURI) return FALSE;
+  CConfMethodRecordPtr record;
+  BuildConfLeave(*record, confURI);
+  bIMSConfMethod(1, record.get());
+  WriteLog("CDlgDataConf::LeaveIfAnotherRuns(" + m_csConfURI + " runs, leave " + confURI + ")\n");
+  return TRUE;
 }
 
 // Detail type 8: the booking's answer.

@@ -1,5 +1,6 @@
 #include "setup/SetupRefusals.h"
 
+#include "confwindow/DlgDataConf.h"
 #include "module/HostBlocks.h"
 #include "module/TavorineModule.h"
 #include "vezadazavo/VezadaZavo.h"
@@ -29,6 +30,12 @@ CString P2PRefusal() {
   CString name = module->GetP2PSessionName();
   if (name.IsEmpty()) return "您正在进行数据会议！";
   return "您正在进行" + name + "操作";
+}
+
+CString ConferenceRefusal() {
+  CTavorineModule* module = TavorineModule();
+  CDlgDataConf* conf = module ? module->m_pDlgDataConf : nullptr;
+  return conf && conf->m_bInConf ? CString("您正在会议中，请先退出当前会议！") : CString();
 }
 
 BOOL HostAllowsConfOperation() {

@@ -11,6 +11,9 @@ void RequestBackgroundSoundsOnce();
 CString CallRefusal();
 // The refusal while a point-to-point session is set up or runs; "" when none.
 CString P2PRefusal();
+// A conference runs: the create and join pages never start a second one beside it.
+// "您正在会议中，请先退出当前会议！" while one runs; "" when none.
+CString ConferenceRefusal();
 // Host code 20032: TRUE when the host answers that a conference operation may start now.
 BOOL HostAllowsConfOperation();
 // The first of CallRefusal(), P2PRefusal() and, when the host does not consent, kBusyText;

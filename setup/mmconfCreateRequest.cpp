@@ -30,6 +30,7 @@ void CmmconfCreate::OnOK() {
   RequestBackgroundSoundsOnce();
   FoldTree();
   // The host may close the module while it is asked.
+  if (ShowRefusal(ConferenceRefusal())) return;
   if (ShowRefusal(RequestRefusal()) || WindowClosing(this)) return;
   int focusId = 0;
   CString refusal = FirstFieldRefusal(&focusId);

@@ -45,6 +45,7 @@ CString CmmconfJoin::WithSipScheme(const CString& uri) {
 CString CmmconfJoin::FirstRefusal() {
   CString refusal = CallRefusal();
   if (refusal.IsEmpty()) refusal = P2PRefusal();
+  if (refusal.IsEmpty()) refusal = ConferenceRefusal();
   if (refusal.IsEmpty() && m_bJoinPending) refusal = "您已经发送了加入会议请求，请稍候...";
   if (refusal.IsEmpty() && !HostAllowsConfOperation()) refusal = kBusyText;
   return refusal;

@@ -141,7 +141,7 @@ TEST_F(SetupAnswerTest, AJoinSuccessRunsTheConferenceWithoutAMessage) {
   EXPECT_FALSE(Conf()->m_bSetupRequestPending);
   EXPECT_EQ(CString(""), InfoText());
   EXPECT_TRUE(Start()->ArePageButtonsEnabled());
-  EXPECT_EQ(-1, PendingHideRequest());
+  EXPECT_EQ((int)kHideAfterSuccess, PendingHideRequest()) << "the start window hides, as after a create";
 }
 
 TEST_F(SetupAnswerTest, BookingSuccessNamesSubjectAndURI) {

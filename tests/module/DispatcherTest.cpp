@@ -154,8 +154,7 @@ TEST_F(ModuleTest, StatusQueryReportsTheBusyStates) {
   EXPECT_EQ(0, status.bMemberAdding);
   EXPECT_EQ(0, status.bSetupRequestPending);
   EXPECT_EQ(0, status.bInConf);
-  JoinConference();
-  UserJoins("sip:conf2@ims.example.cn");  // a second join waits for its answer
+  UserJoins("sip:conf2@ims.example.cn");  // the join waits for its answer
   Module()->SetP2PBusy(TRUE);
   Host().Clear();
   // The host asks while the user adds a typed member on the create page and the member-right
@@ -174,8 +173,12 @@ TEST_F(ModuleTest, StatusQueryReportsTheBusyStates) {
   ASSERT_EQ(1, Deliver(kModuleStatusQuery, status));
   EXPECT_EQ(0, status.bMemberAdding);
   EXPECT_EQ(1, status.bSetupRequestPending);
-  EXPECT_EQ(1, status.bInConf);
+  EXPECT_EQ(0, status.bInConf);
   EXPECT_EQ(1, status.bP2PBusy);
+  DeliverConfResult(kDetailJoin, "sip:conf2@ims.example.cn", 0, 200);
+  ASSERT_EQ(1, Deliver(kModuleStatusQuery, status));
+  EXPECT_EQ(0, status.bSetupRequestPending);
+  EXPECT_EQ(1, status.bInConf);
 }
 
 TEST_F(ModuleTest, ConferenceEventsReachTheConferenceWindow) {

@@ -92,6 +92,7 @@ CDlgDataConf* ModuleTest::JoinConference(const char* uri, int memberCount, int m
   HostRecordBlock block{1, &answer, 0};
   EXPECT_EQ(1, Deliver(kModuleConfEvent, block));
   EXPECT_TRUE(module_->m_pDlgDataConf->m_bInConf);
+  Pump();  // the start window hides itself
   Host().Clear();
   return module_->m_pDlgDataConf;
 }
