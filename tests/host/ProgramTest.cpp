@@ -227,6 +227,30 @@ std::string ReadFile(const std::string& path) {
   return text;
 }
 
+// The conference board and a point-to-point board open at one place: a mouse step on a named
+// board brings it to the front first, as the user does, so each gesture lands on its board.
+TEST(HostProgram, AMouseStepActsOnTheBoardItNames) {
+  std::string tag = std::to_string(getpid());
+  std::string path = WriteScenario("two-boards-" + tag + ".scn",
+                                   (u8"call LoadUserData\nhost 2\nhost 9 1 1 200 sip:wb9@ims.example.cn 白板 4\n"
+                                    u8"host 9 1 31 0 sip:80005678@ims.example.cn \"\" -1\nclick 点对点邀请 1\n"
+                                    u8"click 电子白板 1903\ndrag 电子白板 20 20 200 100\n"
+                                    u8"click 点对点白板 1902\ndrag 点对点白板 20 20 200 100\n"
+                                    u8"save-board 电子白板 conference-" + tag + ".png conference-" + tag + ".xml\n"
+                                    u8"save-board 点对点白板 p2p-" + tag + ".png p2p-" + tag + ".xml\n").c_str());
+  ProgramRun run = RunProgram(ModuleArg() + "--user-folder '" + UserFolder("two-boards-" + tag) + "' '" + path + "'");
+  ASSERT_EQ(run.status, 0) << run.output;
+  std::string conference = ReadFile(testing::TempDir() + "conference-" + tag + ".xml");
+  std::string p2p = ReadFile(testing::TempDir() + "p2p-" + tag + ".xml");
+  EXPECT_NE(conference.find("id=\"rectangle:"), std::string::npos) << conference;
+  EXPECT_EQ(conference.find("id=\"ellipse:"), std::string::npos) << conference;
+  EXPECT_NE(p2p.find("id=\"ellipse:"), std::string::npos) << p2p;
+  EXPECT_EQ(p2p.find("id=\"rectangle:"), std::string::npos) << p2p;
+  for (const char* name : {"conference-", "p2p-"})
+    for (const char* ext : {".png", ".xml"}) std::remove((testing::TempDir() + name + tag + ext).c_str());
+  std::remove(path.c_str());
+}
+
 // Two module processes joined by the program's relay draw on one conference whiteboard; both
 // end showing the same page: the same pixels and the same page XML.
 TEST(HostProgram, TwoModulesDrawTogetherAndEndWithTheSameBoard) {
