@@ -65,8 +65,9 @@ TEST(HostProgram, WaitsRunTheModulesTimersAndTheModuleIsClosedAtTheEnd) {
   std::remove(path.c_str());
 }
 
+// A fresh user folder of this process: the plain and the sanitizer builds may run at once.
 std::string UserFolder(const std::string& name) {
-  std::string folder = testing::TempDir() + "user-" + name;
+  std::string folder = testing::TempDir() + "user-" + name + "-" + std::to_string(getpid());
   std::filesystem::remove_all(folder);
   return folder;
 }
