@@ -81,8 +81,10 @@ void CDlgDataConf::OnControlRight(const confCtrlRight& event) {
   if (!m_bInConf || RecordText(event.szConfURI) != m_csConfURI) return;
   const BOOL mine = IsMySelf(member);
   // Given to another member, the right is no longer ours; taken from another, nothing changes.
-  auto held = [&](BOOL before) {
-    return event.detailType == kCtrlRightGiven ? mine : event.detailType == kCtrlRightTaken && mine ? FALSE : before;
+  auto held = [&](BOOL before) -> BOOL {
+    if (event.detailType == kCtrlRightGiven) return mine;
+    if (event.detailType == kCtrlRightTaken && mine) return FALSE;
+    return before;
   };
   if (feature == kFeatureDocShare && m_pDlgShareWhiteBoard)
     m_pDlgShareWhiteBoard->SetControlRight(held(m_pDlgShareWhiteBoard->HasControlRight()));
