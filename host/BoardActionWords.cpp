@@ -25,6 +25,8 @@ constexpr int kCanvasHeight = 1200;
 constexpr UINT kGetPageXml = WM_USER + 1001;
 // The finished screen capture handed to a board window (lParam: a picture file).
 constexpr UINT kCaptureDone = WM_USER + 1002;
+// The canvas where nothing is drawn.
+constexpr COLORREF kBlank = RGB(255, 255, 255);
 
 bool Ints(const Args& a, size_t from, size_t count) {
   int value;
@@ -70,17 +72,32 @@ void MakeFolderOf(const std::string& path) {
   if (!folder.empty()) std::filesystem::create_directories(folder, ignored);
 }
 
+// The surface's whole canvas as it paints it, without selection frames (WM_PRINTCLIENT).
+class CanvasPicture {
+ public:
+  ~CanvasPicture() {
+    if (old_) dc.SelectObject(old_);
+  }
+  bool Paint(HWND surface) {
+    if (!dc.CreateCompatibleDC(nullptr) || !bitmap_.CreateCompatibleBitmap(&dc, kCanvasWidth, kCanvasHeight))
+      return false;
+    old_ = dc.SelectObject(&bitmap_);
+    dc.m_bPrinting = TRUE;
+    SendMessage(surface, WM_PRINTCLIENT, (WPARAM)dc.GetSafeHdc(), PRF_CLIENT);
+    return true;
+  }
+  CDC dc;
+
+ private:
+  CBitmap bitmap_;
+  CBitmap* old_ = nullptr;
+};
+
 std::string SaveBoard(HWND surface, const Args& a) {
   for (size_t i = 1; i < a.size(); ++i) MakeFolderOf(a[i]);
-  CDC dc;
-  CBitmap bitmap;
-  if (!dc.CreateCompatibleDC(nullptr) || !bitmap.CreateCompatibleBitmap(&dc, kCanvasWidth, kCanvasHeight))
-    return "no memory for the picture";
-  CBitmap* old = dc.SelectObject(&bitmap);
-  dc.m_bPrinting = TRUE;
-  SendMessage(surface, WM_PRINTCLIENT, (WPARAM)dc.GetSafeHdc(), PRF_CLIENT);
-  dc.SelectObject(old);
-  if (!bitmap.WritePng(a[1].c_str())) return "cannot write " + a[1];
+  CanvasPicture canvas;
+  if (!canvas.Paint(surface)) return "no memory for the picture";
+  if (!canvas.dc.WritePng(a[1].c_str())) return "cannot write " + a[1];
   if (a.size() < 3) return "";
   LRESULT length = SendMessage(surface, kGetPageXml, 0, 0);
   std::vector<char> xml((size_t)length + 1);
@@ -88,6 +105,42 @@ std::string SaveBoard(HWND surface, const Args& a) {
   std::ofstream file(a[2], std::ios::binary);
   file << charset::GbkToUtf8(xml.data());
   return file ? "" : "cannot write " + a[2];
+}
+
+// A colour written as six hexadecimal digits RRGGBB.
+bool ParseColour(const std::string& word, COLORREF* colour) {
+  if (word.size() != 6 || word.find_first_not_of("0123456789abcdefABCDEF") != std::string::npos) return false;
+  unsigned long rgb = std::stoul(word, nullptr, 16);
+  *colour = RGB((rgb >> 16) & 0xFF, (rgb >> 8) & 0xFF, rgb & 0xFF);
+  return true;
+}
+
+std::string ColourText(COLORREF c) {
+  char text[8];
+  snprintf(text, sizeof text, "%02x%02x%02x", (unsigned)GetRValue(c), (unsigned)GetGValue(c), (unsigned)GetBValue(c));
+  return text;
+}
+
+// expect-pixel, expect-blank and expect-drawn on the canvas as save-board writes it.
+std::string CheckPixels(const std::string& verb, HWND surface, const Args& a) {
+  CanvasPicture canvas;
+  if (!canvas.Paint(surface)) return "no memory for the picture";
+  const CDC& dc = canvas.dc;
+  if (verb == "expect-pixel") {
+    COLORREF want = 0, got = dc.GetPixel(Int(a[1]), Int(a[2]));
+    ParseColour(a[3], &want);
+    return got == want ? "" : "the pixel at " + a[1] + "," + a[2] + " is " + ColourText(got);
+  }
+  CRect area(Int(a[1]), Int(a[2]), Int(a[3]), Int(a[4]));
+  area.NormalizeRect();
+  for (int y = area.top; y < area.bottom; ++y)
+    for (int x = area.left; x < area.right; ++x) {
+      COLORREF got = dc.GetPixel(x, y);
+      if (verb == "expect-drawn" && got != kBlank) return "";
+      if (verb == "expect-blank" && got != kBlank)
+        return "the pixel at " + std::to_string(x) + "," + std::to_string(y) + " is " + ColourText(got);
+    }
+  return verb == "expect-blank" ? "" : "nothing is drawn in " + a[1] + "," + a[2] + " to " + a[3] + "," + a[4];
 }
 
 std::string Mouse(const std::string& verb, HWND surface, const Args& a, BoardAnswers& answers) {
@@ -114,7 +167,8 @@ std::string Mouse(const std::string& verb, HWND surface, const Args& a, BoardAns
 }  // namespace
 
 bool IsBoardActionVerb(const std::string& verb) {
-  for (const char* v : {"mouse-down", "mouse-move", "mouse-up", "drag", "rclick", "write", "save-board", "capture"})
+  for (const char* v : {"mouse-down", "mouse-move", "mouse-up", "drag", "rclick", "write", "save-board", "capture",
+                        "expect-pixel", "expect-blank", "expect-drawn"})
     if (verb == v) return true;
   return false;
 }
@@ -127,6 +181,13 @@ std::string CheckBoardAction(const ScenarioStep& step) {
   if (v == "drag") return a.size() == 5 && Ints(a, 1, 4) ? "" : "drag needs a window title and two points";
   if (v == "write") return a.size() == 1 ? "" : "write needs one text";
   if (v == "save-board") return a.size() == 2 || a.size() == 3 ? "" : "save-board needs a window title and files";
+  COLORREF colour;
+  if (v == "expect-pixel")
+    return a.size() == 4 && Ints(a, 1, 2) && ParseColour(a[3], &colour) ? ""
+                                                                        : "expect-pixel needs a window title, a point "
+                                                                          "and a colour RRGGBB";
+  if (v == "expect-blank" || v == "expect-drawn")
+    return a.size() == 5 && Ints(a, 1, 4) ? "" : v + " needs a window title and two corners";
   return a.size() == 2 ? "" : "capture needs a window title and a picture file";
 }
 
@@ -146,6 +207,7 @@ std::string PlayBoardAction(const ScenarioStep& step, BoardAnswers& answers) {
   HWND surface = FindSurface(a[0]);
   if (!surface) return "no board titled " + a[0];
   if (v == "save-board") return SaveBoard(surface, a);
+  if (v.compare(0, 7, "expect-") == 0) return CheckPixels(v, surface, a);
   // The user brings the board to the front before pointing at it: a press lands on whichever
   // window covers the point.
   BringWindowToTop(GetParent(surface));

@@ -13,6 +13,10 @@
 //                              it into a picture object and sends it
 //   save-board TITLE PNG [XML] writes the surface's whole canvas (no selection frames) as PNG,
 //                              and the current page's XML (missing folders are made)
+// Checks of that canvas (points are canvas points):
+//   expect-pixel TITLE X Y RRGGBB        the pixel at X,Y has that colour
+//   expect-blank TITLE X1 Y1 X2 Y2       nothing is drawn in the area (every pixel white)
+//   expect-drawn TITLE X1 Y1 X2 Y2       something is drawn in the area (a pixel not white)
 #pragma once
 
 #include <string>

@@ -72,6 +72,12 @@ else
   exit 1
 fi
 
+# Whiteboard scenarios whose pixel checks prove what each board draws; their pictures go to out/.
+for name in picture-move; do
+  echo "=== scenarios/$name.scn"
+  build/default/host/tavorine-host --module build/default/module/libtavorine.so "scenarios/$name.scn"
+done
+
 # Pictures of what the boards show: the picture-writing tests draw pages of every object kind,
 # text and a board after a run of gestures into out/.
 mkdir -p out

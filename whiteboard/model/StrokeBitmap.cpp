@@ -44,8 +44,14 @@ BOOL CStrokeBitmap::UpdateTracker() {
   return TRUE;
 }
 
+// Drawn where the tracker says (a move or resize changes only the tracker); the rectangle drawn
+// becomes the bounds of the last draw.
 void CStrokeBitmap::Draw(CDC* dc, LPRECT rect) {
-  if (rect) DrawStretched(dc, *rect);
+  if (!dc || !rect) return;
+  DrawStretched(dc, *rect);
+  CRect drawn(*rect);
+  drawn.NormalizeRect();
+  m_rcDraw = drawn;
 }
 
 BOOL CStrokeBitmap::HitTest(int x, int y) {

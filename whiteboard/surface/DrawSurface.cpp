@@ -324,7 +324,7 @@ void CDrawSurface::DrawPage(CDC* dc, const RECT& area) {
     if (!Meet(PaintExtent(stroke), area)) continue;
     bool framed = stroke->m_bSelected && !dc->IsPrinting() && GetIdPrefix(stroke->m_szID) != "laser";
     if (!framed && !stroke->DrawsInto(area)) continue;
-    stroke->Draw(dc, &stroke->m_rcDraw);
+    stroke->Draw(dc, &stroke->GetTracker()->m_rect);
     if (framed) stroke->GetTracker()->Draw(dc);
   }
 }
