@@ -365,7 +365,11 @@ void CDrawSurface::ReleasePicture(int tool, CPoint doc) {
 
 void CDrawSurface::ReleaseText(CPoint doc) {
   CStrokeText* text = new CStrokeText(StrokeOwner());
-  text->m_rcDraw = SizeTextBox(m_ptStart, doc);
+  // A box dragged up or to the left is kept with its corners in order, as drawing, hit testing
+  // and the text's record need it.
+  CRect box(SizeTextBox(m_ptStart, doc));
+  box.NormalizeRect();
+  text->m_rcDraw = box;
   text->m_crColor = m_crColor;
   CClientDC dc(this);
   if (CFont* font = dc.GetCurrentFont()) font->GetLogFont(&text->m_logFont);
