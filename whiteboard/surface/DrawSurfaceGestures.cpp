@@ -162,7 +162,15 @@ void CDrawSurface::PressPolygon(CPoint doc) {
   g_arGesturePoints.Add(doc);
   if (!CRect(m_rcPolygonClose).PtInRect(doc) || m_arPoints.GetSize() <= 1) return;
   ReleaseCapture();
-  if (PointsBigEnough()) FinishPointList(kToolPolygon);
+  if (PointsBigEnough()) {
+    FinishPointList(kToolPolygon);
+    return;
+  }
+  // Too small to keep: the next click starts a polygon of its own, without these points.
+  m_arPoints.RemoveAll();
+  g_arGesturePoints.RemoveAll();
+  m_bPolygonStart = TRUE;
+  Invalidate(FALSE);
 }
 
 // ---- Mouse move ----
