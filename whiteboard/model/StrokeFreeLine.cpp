@@ -1,5 +1,6 @@
 #include "whiteboard/model/StrokeFreeLine.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <cstring>
 #include <string>
@@ -15,6 +16,9 @@
 IMPLEMENT_DYNCREATE(CStrokeFreeLine, CStrokeBase)
 
 namespace {
+
+// The widest dot drawn: the widest pen a received record may give.
+constexpr int kMaxDotWidth = 1000;
 
 // Reads "x y" from text, which ends at end (an "L" or the end of the text stops the numbers);
 // FALSE unless both numbers are there.
@@ -76,7 +80,22 @@ BOOL CStrokeFreeLine::UpdateTracker() {
   return TRUE;
 }
 
+// Whether the points are one place (a click without movement): its lines would draw nothing.
+bool CStrokeFreeLine::IsOnePlace() const {
+  for (int i = 1; i < m_arrPoint.GetSize(); ++i)
+    if (m_arrPoint[i] != m_arrPoint[0]) return false;
+  return !m_arrPoint.IsEmpty();
+}
+
 void CStrokeFreeLine::DrawPoints(CDC* dc, bool closed) {
+  if (IsOnePlace()) {
+    // A dot as wide as the pen, centred on the point.
+    ScopedFill fill(dc, &m_crColor, m_crColor);
+    int w = std::max(1, std::min(m_nPenWidth, kMaxDotWidth));
+    const CPoint& p = m_arrPoint[0];
+    dc->Ellipse(p.x - w / 2, p.y - w / 2, p.x - w / 2 + w, p.y - w / 2 + w);
+    return;
+  }
   ScopedPen pen(dc, m_nPenWidth, m_crColor);
   DrawPointPolyline(dc, m_arrPoint, POINT{0, 0}, closed);
 }

@@ -49,10 +49,12 @@ class CStrokeFreeLine : public CStrokeBase {
   CArray<CPoint, CPoint> m_arrPoint;
 
  protected:
-  // The polyline of the points with the stroke's pen, closed or open.
+  // The polyline of the points with the stroke's pen, closed or open; points that are all one
+  // place (a click) draw a dot as wide as the pen.
   void DrawPoints(CDC* dc, bool closed);
   // Whether the polyline is drawn closed.
   virtual bool ClosedOutline() const { return false; }
+  bool IsOnePlace() const;
   // Whether (x, y) lies in the band of a segment, in drawing order.
   BOOL HitSegments(int x, int y) const;
   // The change message of a path kind: outline kinds answer 3 and 4, filled kinds 2 and 4.
