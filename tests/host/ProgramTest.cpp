@@ -188,7 +188,7 @@ INSTANTIATE_TEST_SUITE_P(Presenter, ScenarioFile, testing::Values("presenter-pag
 // The whiteboard scenarios whose pixel checks show what each board draws: each failed before its
 // mend.
 INSTANTIATE_TEST_SUITE_P(Boards, ScenarioFile,
-                         testing::Values("picture-move", "text-box-reversed", "polygon-dropped", "pen-dot"),
+                         testing::Values("picture-move", "text-box-reversed", "polygon-dropped", "pen-dot", "text-emptied"),
                          ScenarioTestName);
 
 // Two members of different conferences: what one draws the other never sees, and the

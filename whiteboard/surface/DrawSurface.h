@@ -326,6 +326,8 @@ class CDrawSurface : public CDialog, private CStrokeRemovalListener {
 
   // Text boxes.
   RECT SizeTextBox(POINT start, POINT end);
+  // Takes an existing text committed empty off the page and sends its deletion.
+  void RemoveEmptiedText(CStrokeText* text);
 
   // Sending.
   // Sends a payload as a new-object message and frees it; 0 for NULL.

@@ -54,6 +54,8 @@ BOOL CDrawSurface::EndTextEdit() {
   CancelTextEdit();
   if (text->m_csText.IsEmpty() && isNew) {
     delete text;  // an empty new text is dropped without a record
+  } else if (text->m_csText.IsEmpty()) {
+    RemoveEmptiedText(text);
   } else if (isNew) {
     m_pCurPage->m_listStroke.AddTail(text);
     text->UpdateTracker();
@@ -63,6 +65,17 @@ BOOL CDrawSurface::EndTextEdit() {
   }
   OnContentChanged();
   return TRUE;
+}
+
+// A text whose words were all erased would stay on the page invisible yet selectable: it goes,
+// and its deletion is sent as the Delete key's is.
+void CDrawSurface::RemoveEmptiedText(CStrokeText* text) {
+  if (m_pCurPage->IndexOfStroke(text) < 0) return;
+  InvalidateDocRect(text->m_rcDraw, 2);
+  // Off the page before the record goes: the host may deliver records during the send.
+  m_pCurPage->DetachStroke(text);
+  if (CSurfaceOwner* owner = Owner()) owner->SendStroke(text);
+  delete text;
 }
 
 void CDrawSurface::CancelTextEdit() {
