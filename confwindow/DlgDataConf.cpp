@@ -122,9 +122,10 @@ void CDlgDataConf::EndConference() {
   m_iMemberCount = 0;
   m_iMaxMemberCount = 0;
   m_aMembers.RemoveAll();
-  // Invitations of the ended conference must not reach the next one.
+  // Invitations of the ended conference must not reach the next one, nor the rows picked for it.
   m_saInitMembers.RemoveAll();
   m_saPendingInvites.RemoveAll();
+  if (m_pInviteConfDlg && m_pInviteConfDlg->GetSafeHwnd()) m_pInviteConfDlg->ResetContents();
   for (int i = 0; i < m_aSubConfs.GetSize(); ++i) {
     m_aSubConfs[i].bStarted = FALSE;
     m_aSubConfs[i].iSubConfID = -1;

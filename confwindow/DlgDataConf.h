@@ -196,7 +196,12 @@ class CDlgDataConf : public CDialog {
 
   BOOL m_bInConf = FALSE;
   int m_iMemberCount = 0;     // members present, the user included
-  int m_iMaxMemberCount = 0;  // the conference's maximum
+  int m_iMaxMemberCount = 0;  // the conference's maximum; 0 none known (the server enforces its own)
+  int m_iRequestedMaxMembers = 0;  // the maximum the last create request gave
+  // The conference cannot take `added` more members: only a known maximum limits locally.
+  BOOL ExceedsMaximum(int added) const {
+    return m_iMaxMemberCount > 0 && (unsigned)m_iMemberCount + (unsigned)added > (unsigned)m_iMaxMemberCount;
+  }
   BOOL m_bSetupRequestPending = FALSE;
   BOOL m_bCreateTimedOut = FALSE;
   CString m_csFailReason;

@@ -31,7 +31,7 @@ void CDlgDataConf::OnInviteCommand() {
     ShowMessage("会议已经结束，不能进行邀请！");
     return;
   }
-  if ((unsigned)m_iMemberCount >= (unsigned)m_iMaxMemberCount) {
+  if (ExceedsMaximum(1)) {
     ShowMessage("会议人数已经达到上限，不能进行邀请！");
     return;
   }

@@ -135,6 +135,8 @@ void CDlgDataConf::OnCreateResult(const confCtrlResult& result) {
 // the first at once and the others one every 500 ms.
 void CDlgDataConf::OnCreateSucceeded(const confCtrlResult& result) {
   BeginFromResult(result, FALSE);
+  // An answer without a maximum leaves the one the user asked for.
+  if (m_iMaxMemberCount <= 0) TakeMemberCounts(0, m_iRequestedMaxMembers);
   EnableSetupButtons();
   if (CDlgmmConfPreCreate* start = StartWindow())
     if (start->GetSafeHwnd()) start->PostMessage(WM_PRECREATE_HIDE, kHideAfterSuccess, 0);

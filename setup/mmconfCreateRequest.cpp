@@ -114,6 +114,7 @@ void CmmconfCreate::SendCreateRequest() {
   conf->KillTimer(kTimerCreateWait);
   conf->SetTimer(kTimerCreateWait, kSetupWaitMs);
   conf->AddToTimerList(CDlgDataConf::CreateOperationName(params.iConfType), "", 60, nullptr, 0);
+  conf->m_iRequestedMaxMembers = params.iMaxMembers;
   conf->m_bCreateTimedOut = FALSE;
   conf->m_csFailReason.Empty();
   conf->m_bSetupRequestPending = TRUE;

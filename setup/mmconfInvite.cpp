@@ -136,7 +136,7 @@ void CmmconfInvite::OnOK() {
     ShowMessage("您未邀请任何成员，请选择成员或取消邀请！");
     return;
   }
-  if (conf && (unsigned)conf->m_iMemberCount + (unsigned)rows > (unsigned)conf->m_iMaxMemberCount) {
+  if (conf && conf->ExceedsMaximum(rows)) {
     ShowMessage("会场人数超过会议最大人数限制！");
     return;
   }

@@ -21,6 +21,8 @@ extern const char kInviteNumberTipShort[];
 
 class CmmconfInvite : public CDialog {
  public:
+  // The picked rows and the typed number go, the tree folds (OK, Cancel, the conference's end).
+  void ResetContents();
   explicit CmmconfInvite(CWnd* pParent = nullptr);
 
   // Empties the department tree for the tree service to fill it again.
@@ -73,7 +75,6 @@ class CmmconfInvite : public CDialog {
   AddResult AddTreeNumber(const CString& name, const CString& number, bool checkRight);
   BOOL TakePersonNumber(HTREEITEM person, CString* number);
   CString TreeLeafNumber(HTREEITEM leaf);
-  void ResetContents();
   void EnableConfWindow();
   void SendInvitations();
   void OnClickTree(NMHDR* hdr, LRESULT* result);

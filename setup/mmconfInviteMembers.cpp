@@ -28,8 +28,7 @@ BOOL CmmconfInvite::IsNumberInList(CString number) { return IsNumberInMemberList
 BOOL CmmconfInvite::MemberLimitReached(int extraRows) {
   CDlgDataConf* conf = ConfWindow();
   if (!conf) return FALSE;
-  unsigned wanted = (unsigned)conf->m_iMemberCount + (unsigned)m_listInvitees.GetItemCount() + (unsigned)extraRows;
-  if (wanted <= (unsigned)conf->m_iMaxMemberCount) return FALSE;
+  if (!conf->ExceedsMaximum(m_listInvitees.GetItemCount() + extraRows)) return FALSE;
   ShowMessage(kTooManyMembers);
   return TRUE;
 }

@@ -65,10 +65,9 @@ TEST_F(InviteDialogTest, OkRefusesWithoutAConferenceOrWithoutRows) {
   EXPECT_TRUE(Click(Dlg(), IDOK));
   EXPECT_EQ("会议已经结束，不能进行邀请！", LastBox());
   EXPECT_TRUE(Invited().empty());
-  EXPECT_EQ(1u, InviteRows().size());
+  EXPECT_TRUE(InviteRows().empty()) << "the conference's end took its rows";
   EXPECT_TRUE(Visible(Dlg()));
   EXPECT_TRUE(Click(Dlg(), IDCANCEL));
-  EXPECT_TRUE(InviteRows().empty());
   EXPECT_TRUE(::IsWindowEnabled(Conf()->m_hWnd));
   Advance(1000);
   EXPECT_TRUE(Invited().empty());
