@@ -103,6 +103,21 @@ TEST(HostProgram, ADialogLeftWithoutAnAnswerFailsTheRun) {
   std::remove(path.c_str());
 }
 
+// In two-sided play each side's files go to its own folder inside the user folder.
+TEST(HostProgram, EachSideKeepsItsFilesInItsOwnUserFolder) {
+  std::string folder = UserFolder("two-sided");
+  std::string path = WriteScenario("two-sided-defaults.scn", u8"A call LoadUserData\nA host 2\nA click 多媒体会议 1108\n"
+                                                             u8"A type 多媒体会议 1996 每周例会\nA type 多媒体会议 2002 8\n"
+                                                             u8"A type 多媒体会议 1997 60\nA type 多媒体会议 1998 5\n"
+                                                             u8"A click 多媒体会议 1\n"
+                                                             u8"A expect-box 会议缺省设置修改成功！\nB call LoadUserData\n");
+  ProgramRun run = RunProgram(ModuleArg() + "--user-folder '" + folder + "' '" + path + "'");
+  EXPECT_EQ(run.status, 0) << run.output;
+  EXPECT_TRUE(std::filesystem::exists(folder + "/A/zhangweimmc_dfs.dat"));
+  EXPECT_FALSE(std::filesystem::exists(folder + "/zhangweimmc_dfs.dat"));
+  std::remove(path.c_str());
+}
+
 // A scenario that expects a dialog fails when the module never shows it.
 TEST(HostProgram, ADialogAnswerNothingUsedFailsTheRun) {
   std::string path = WriteScenario("unused-dialog.scn", u8"call LoadUserData\nhost 2\n"
