@@ -112,6 +112,7 @@ void CDlgDataConf::BeginConference(CString uri, CString dconfID) {
 }
 
 void CDlgDataConf::EndConference() {
+  SaveConfRecord();
   CloseWhiteBoard();
   m_bInConf = FALSE;
   m_csConfURI.Empty();
@@ -159,8 +160,12 @@ CDlgDataConf::Member* CDlgDataConf::FindMember(CString uri) {
   return nullptr;
 }
 
+// A member who comes in or goes out is an event of the conference's record.
 void CDlgDataConf::UpdateMember(CString uri, CString state, int iMemberID) {
   Member* member = FindMember(uri);
+  const CString before = member ? member->csState : CString();
+  if (state != before && state == "connected") AddConfRecordEvent(uri + " 进入会议");
+  if (state != before && before == "connected") AddConfRecordEvent(uri + " 离开会议");
   if (!member) {
     Member entry;
     entry.csURI = uri;

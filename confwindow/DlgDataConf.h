@@ -12,6 +12,7 @@
 #include "confwindow/ConfCtrlResult.h"
 #include "confwindow/ConfCtrlRight.h"
 #include "confwindow/ConfStatisEvent.h"
+#include "module/DataConfList.h"
 #include "platform/CString.h"
 #include "platform/Collections.h"
 #include "platform/ui/Controls.h"
@@ -247,6 +248,13 @@ class CDlgDataConf : public CDialog {
   INT_PTR RunPopup(CDialog& dialog);
   void WriteLog(const CString& text) const;
 
+  // The record of the running conference for the saved list (confwindow/DlgDataConfRecord.cpp):
+  // begun when the conference starts, one timed line per event, added to the list and saved
+  // when it ends.
+  void BeginConfRecord(BOOL joined);
+  void AddConfRecordEvent(const CString& text);
+  void SaveConfRecord();
+
   // Timers.
   void OnPendingOpsTimer();
   void OnCreateWaitTimer();
@@ -284,6 +292,7 @@ class CDlgDataConf : public CDialog {
   CDlgInviteReceived* m_pInviteDlg = nullptr;  // the invitation dialog while it runs
   CDlgDFWhiteBoard* m_pDlgWhiteBoard = nullptr;  // the whiteboard while its conference runs
   CDlgDFShareWhiteBoard* m_pDlgShareWhiteBoard = nullptr;  // the shared-document board, likewise
+  DataConfInfo m_confRecord;                    // the running conference's record
   CString m_csInviteConfURI;                    // the conference it invites to
   BOOL m_bInviteDropped = FALSE;                // it ended unanswered while it waited
 };

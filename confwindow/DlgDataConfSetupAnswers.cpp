@@ -71,6 +71,7 @@ void CDlgDataConf::EnableSetupButtons() {
 void CDlgDataConf::BeginFromResult(const confCtrlResult& result, BOOL joined) {
   BeginConference(RecordText(result.szConfURI), RecordText(result.szDConfID));
   m_csSubject = RecordText(result.szSubject);
+  BeginConfRecord(joined);
   TakeMemberCounts(result.iMemberCount, result.iMaxMembers);
   StartWhiteboardIfIncluded(result, joined);
 }

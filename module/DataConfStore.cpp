@@ -30,7 +30,9 @@ BOOL CTavorineModule::SaveDataConfToFile() {
   return FALSE;
 }
 
+// The saved records are read first, so that writing the list keeps them.
 void CTavorineModule::AddDataConfInfo(const DataConfInfo& info) {
+  if (!m_bDataConfLoaded) LoadDataConfFromFile();
   m_dataConfList.InsertAt(0, info);
   SaveDataConfToFile();
 }

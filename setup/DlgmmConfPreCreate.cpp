@@ -69,10 +69,7 @@ void ReportCreateFailure(CWnd* owner, const char* className) {
 CDlgmmConfPreCreate::CDlgmmConfPreCreate(CWnd* pParent)
     : CDialog(IDD_MMCONF_PRECREATE, pParent), m_csDefaultPassword(kDefaultPassword) {
   for (int page = kPageDefaults; page <= kPageRecords; ++page)
-    MapCommand(kPageRadios[page], [this, page] {
-      ShowPage(page);
-      if (page == kPageRecords) OnRecordsRadio();
-    });
+    MapCommand(kPageRadios[page], [this, page] { ShowPage(page); });
   MapMessage<CDlgmmConfPreCreate>(WM_PRECREATE_HIDE, &CDlgmmConfPreCreate::OnHideRequest);
 }
 
@@ -188,6 +185,8 @@ void CDlgmmConfPreCreate::ShowPage(int nPage) {
   if (nPage == kPageRecords) SetHint(kRecordsHint);
   else if (PagePasswordsAreDefault(nPage)) SetHint(DefaultPasswordHint());
   else SetHint(kPasswordHint);
+  // The records page shows the saved list, however it was chosen (radio or host code 16).
+  if (nPage == kPageRecords) FillRecordList();
   chosen->ShowWindow(SW_SHOWNORMAL);
 }
 
@@ -210,7 +209,7 @@ void CDlgmmConfPreCreate::EnablePageButtons(BOOL bEnable) {
   }
 }
 
-void CDlgmmConfPreCreate::OnRecordsRadio() {
+void CDlgmmConfPreCreate::FillRecordList() {
   CTavorineModule* module = TavorineModule();
   if (!module->m_bDataConfLoaded) module->LoadDataConfFromFile();
   if (m_pRecordList && !module->m_dataConfList.IsEmpty()) m_pRecordList->Fill(module->m_dataConfList);

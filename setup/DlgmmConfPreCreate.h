@@ -80,7 +80,8 @@ class CDlgmmConfPreCreate : public CDialog {
   BOOL CreatePages();
   BOOL CreateInfoToolTip();
   void SkinListControls();
-  void OnRecordsRadio();
+  // Loads the saved conference list when it is not yet, and fills the records page from it.
+  void FillRecordList();
   LRESULT OnHideRequest(WPARAM wParam, LPARAM lParam);
   // Esc and the close box: hide, unless a request waits.
   void CloseByUser();
