@@ -125,7 +125,6 @@ CDlgDFP2PWhiteBoard* CTavorineModule::OpenP2PWhiteBoard(const CString& peer) {
   }
   board->m_bBoardLive = TRUE;
   board->ShowWindow(SW_SHOW);
-  board->SendBoardStyle();
   return board;
 }
 

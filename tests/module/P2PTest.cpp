@@ -46,12 +46,11 @@ TEST_F(ModuleTest, DataSessionEndsOnlyWhenBegun) {
 
 TEST_F(ModuleTest, AnsweringAnInvitationSendsSubTypeThree) {
   Module()->AnswerP2PSession("sip:peer@h", kP2PWhiteboard, kP2PAccept);
-  // The board window opens between the two: its palette bar is skinned twice and its style
-  // goes to the peer.
+  // The board window opens between the two: its palette bar is skinned twice; the board sends
+  // the peer nothing as it goes live (no board style).
   ExpectTraffic(Host(), {{kMsg, kHostBeginDataSession},
                          {kMsg, kHostSkinWindow},
                          {kMsg, kHostSkinWindow},
-                         {kMsg, kHostDataConfRecord},
                          {kMsg, kHostConfMethod}});
   EXPECT_TRUE(Module()->GetP2PBusy());
   const ConfMethodRecord* accept = Host().ConfMethod1(0);

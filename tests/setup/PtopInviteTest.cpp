@@ -86,8 +86,7 @@ TEST_F(PtopInviteTest, AcceptingSendsTheAnswerOpensTheBoardAndRemovesTheWindow) 
   ExpectTraffic(Host(), {{kMsg, kHostP2PInviteWindow},
                          {kMsg, kHostBeginDataSession},
                          {kMsg, kHostSkinWindow},  // the board's palette bar
-                         {kMsg, kHostSkinWindow},
-                         {kMsg, kHostDataConfRecord},  // the board's style to the peer
+                         {kMsg, kHostSkinWindow},  // nothing to the peer: no board style
                          {kMsg, kHostConfMethod},
                          {kMsg, kHostP2PInviteWindow}});
   EXPECT_EQ((std::vector<int>{1, 1}), WindowReports()) << "closing reports twice";

@@ -57,7 +57,6 @@ void CDlgDFWhiteBoard::StartBoard(BOOL joined) {
   }
   SetPresenter(!joined);
   ShowWindow(SW_SHOW);
-  SendBoardStyle();
   if (joined) RequestBoardContent();
 }
 

@@ -71,7 +71,8 @@ class CWbBoardWindow : public CDialog, public CSurfaceOwner {
   virtual BOOL MayTurnPages() const { return TRUE; }
 
   // Sends the board style (header type 1): the six numbers tool, drawing colour, pen width,
-  // canvas width, canvas height and current page number; the host's result.
+  // canvas width, canvas height and current page number; the host's result. No board sends it
+  // when it opens or goes live; a received style (method 1) is applied all the same.
   int SendBoardStyle();
   // Asks the members for the board's current content (header type 2, no page part); the
   // answer arrives as received method 2.
