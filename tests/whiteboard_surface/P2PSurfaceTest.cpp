@@ -9,6 +9,7 @@
 #include "platform/ui/Desktop.h"
 #include "platform/ui/Menu.h"
 #include "platform/ui/UserInput.h"
+#include "platform/ui/WindowSurface.h"
 #include "tests/whiteboard_surface/RelayedBoardsFixture.h"
 #include "whiteboard/model/StrokeLine.h"
 #include "whiteboard/model/StrokePage.h"
@@ -77,6 +78,19 @@ class P2PSurface : public RelayedBoards {
 
 const POINT kOnTheLine{120, 65};       // left of the rectangle
 const POINT kOnTheRectangle{240, 110};  // away from the line
+
+// The band that a drag draws straight onto the window is forgotten at once: a paint during the
+// drag leaves the page without it.
+TEST_F(P2PSurface, APaintDuringADragLeavesOutItsBand) {
+  UseToolOn(Board(), kToolRectangle);
+  user::MouseDown(Surface()->m_hWnd, {100, 100});
+  user::MouseMove(Surface()->m_hWnd, {200, 160}, true);
+  EXPECT_NE(platform::WindowPixel(Surface()->m_hWnd, 150, 100), kWhite) << "drawn as the pointer moved";
+  Surface()->Invalidate(FALSE);
+  Surface()->UpdateWindow();
+  EXPECT_EQ(platform::WindowPixel(Surface()->m_hWnd, 150, 100), kWhite);
+  user::MouseUp(Surface()->m_hWnd, {200, 160});
+}
 
 TEST_F(P2PSurface, ALineGoesToThePeerWithoutAConference) {
   size_t logLines = Host().EventsWithCode(kHostWriteLog).size();

@@ -9,10 +9,13 @@
 #include "confwindow/ConfCtrlRight.h"
 #include "confwindow/DlgDataConf.h"
 #include "host/WbRelay.h"
+#include "platform/gdi/Dc.h"
+#include "platform/gdi/GdiObjects.h"
 #include "platform/ui/ColorDialog.h"
 #include "platform/ui/Desktop.h"
 #include "platform/ui/Menu.h"
 #include "platform/ui/UserInput.h"
+#include "platform/ui/WindowSurface.h"
 #include "tests/whiteboard_surface/SisterBoardFixture.h"
 #include "vezadazavo/VezadaZavo.h"
 #include "whiteboard/model/StrokeBase.h"
@@ -339,6 +342,77 @@ TEST_F(ShareSurface, DeletingFromTheMenuSendsTheShareDeletion) {
   EXPECT_EQ(type, (DWORD)WB_MSG_OBJECT_DELETE);
   ExpectShareHeader(last);
   EXPECT_STREQ(wbtest::FirstPayload<WbShapePayload>(last)->szID, id);
+}
+
+// A laser pointer only points: closing the board right after it asks nothing about saving.
+TEST_F(ShareSurface, ALaserClickLeavesNothingToSave) {
+  ChooseTool(kToolLaser);
+  Click(Surface(), {200, 150});
+  ASSERT_EQ(Strokes(Surface()).size(), 1u);
+  EXPECT_EQ(Sent().back()->head.op, (DWORD)WB_MSG_OBJECT_ADD) << Traffic();
+  size_t boxes = MessageBoxesShown().size();
+  ASSERT_TRUE(user::CloseWindow(board_->m_hWnd));
+  EXPECT_EQ(MessageBoxesShown().size(), boxes);
+  EXPECT_FALSE(board_->IsWindowVisible());
+}
+
+// A right click on empty canvas leaves the selected object marked: its frame still shows after
+// the next paint.
+TEST_F(ShareSurface, ARightClickOnNoObjectKeepsTheSelection) {
+  DrawSolidRectangle();
+  SelectAt(board_, Surface(), {150, 130});
+  user::MouseDown(Surface()->m_hWnd, {400, 300}, true);
+  user::MouseUp(Surface()->m_hWnd, {400, 300}, true);
+  Surface()->Invalidate(FALSE);
+  Surface()->UpdateWindow();
+  // The bottom-right resize handle, outside the rectangle.
+  EXPECT_NE(platform::WindowPixel(Surface()->m_hWnd, 202, 162), kWhite);
+}
+
+// A release on a board without a page leaves the tool as it was (the conference board returns
+// to the select tool).
+TEST_F(ShareSurface, AReleaseWithoutAPageKeepsTheTool) {
+  Receive(PageContent(0, 1));
+  ASSERT_TRUE(Surface()->m_listPages.IsEmpty());
+  ChooseTool(kToolLine);
+  Click(Surface(), {100, 100});
+  EXPECT_EQ(Surface()->m_nTool, kToolLine);
+  EXPECT_FALSE(::IsWindowEnabled(::GetDlgItem(board_->m_hWnd, IDC_WB_TOOL_FIRST + kToolLine)));
+  EXPECT_TRUE(::IsWindowEnabled(::GetDlgItem(board_->m_hWnd, IDC_WB_SELECT_TOOL)));
+}
+
+// The method record's drawing form: the text takes the new right and bottom, is drawn into the
+// DC given, and its record carries the new size and the page count.
+TEST_F(ShareSurface, TheDrawingFormOfTheMethodRecordResizesDrawsAndSends) {
+  ChooseTool(kToolText);
+  Drag(Surface(), {100, 100}, {200, 130});
+  ASSERT_TRUE(user::Type(::GetFocus(), "abc"));
+  ChooseTool(kToolSelect);
+  Click(Surface(), {500, 300});
+  ASSERT_EQ(Strokes(Surface()).size(), 1u);
+  CStrokeBase* text = Strokes(Surface())[0];
+  CDC dc;
+  CBitmap bitmap;
+  ASSERT_TRUE(dc.CreateCompatibleDC(nullptr) && bitmap.CreateCompatibleBitmap(&dc, 400, 300));
+  CBitmap* old = dc.SelectObject(&bitmap);
+  dc.FillSolidRect(0, 0, 400, 300, kWhite);
+  size_t before = Sent().size();
+  Surface()->SendStrokeMethod(WB_MSG_OBJECT_CHANGE, 5, text, 300, 180, &dc);
+  EXPECT_EQ(CRect(text->GetTracker()->m_rect), CRect(100, 100, 300, 180));
+  bool drawn = false;
+  for (int y = 100; y < 180 && !drawn; ++y)
+    for (int x = 100; x < 300 && !drawn; ++x) drawn = dc.GetPixel(x, y) != kWhite;
+  dc.SelectObject(old);
+  EXPECT_TRUE(drawn);
+  std::vector<const WbMsgHeader*> sent = Sent();
+  ASSERT_EQ(sent.size(), before + 1) << Traffic();
+  ExpectShareHeader(sent.back());
+  int32_t pages = sent.back()->nValue;
+  EXPECT_EQ(pages, 1);
+  const WbTextPayload* payload = wbtest::FirstPayload<WbTextPayload>(sent.back());
+  ASSERT_NE(payload, nullptr);
+  EXPECT_STREQ(payload->szWidth, "200");
+  EXPECT_STREQ(payload->szHeight, "80");
 }
 
 TEST_F(ShareSurface, AClosedBoardLosesItsPagesAndHides) {

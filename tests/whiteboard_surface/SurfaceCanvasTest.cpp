@@ -18,6 +18,18 @@ namespace {
 namespace user = platform::user;
 typedef SurfaceTest SurfaceCanvas;
 
+// The band that a drag draws straight onto the window as the pointer moves is drawn again by a
+// paint during the drag (the point-to-point board forgets it).
+TEST_F(SurfaceCanvas, APaintDuringADragShowsItsBand) {
+  ChooseTool(kToolRectangle);
+  user::MouseDown(SurfaceWnd(), {100, 100});
+  user::MouseMove(SurfaceWnd(), {200, 160}, true);
+  Surface()->Invalidate(FALSE);
+  Surface()->UpdateWindow();
+  EXPECT_NE(Pixel(150, 100), kWhite);
+  user::MouseUp(SurfaceWnd(), {200, 160});
+}
+
 TEST_F(SurfaceCanvas, PagesAreFoundByNumber) {
   CStrokePage* only = Surface()->m_pCurPage;
   EXPECT_EQ(Surface()->GetPageByNumber(5), only);  // one page answers every number

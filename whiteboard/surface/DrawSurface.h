@@ -145,7 +145,7 @@ class CDrawSurface : public CDialog, private CStrokeRemovalListener {
   UINT SendNewHand();
   UINT SendNewLaser();
   // The object's own method record (text records), sent as it is.
-  int SendStrokeMethod(int nMethod, int nKind, CStrokeBase* pStroke);
+  virtual int SendStrokeMethod(int nMethod, int nKind, CStrokeBase* pStroke);
   // The object's change record for change op (WbChangeOp), sent and freed.
   int SendChange(int op, CStrokeBase* pStroke);
 
@@ -233,6 +233,14 @@ class CDrawSurface : public CDialog, private CStrokeRemovalListener {
   virtual void PrepareObjectMenu(CMenu* popup, CStrokeBase* stroke);
   // Whether the button release writes its log lines (the conference surface's only).
   virtual BOOL LogsRelease() const { return TRUE; }
+  // Whether the band drawn straight onto the window during a move is forgotten at once (the
+  // point-to-point surface) or drawn again by the next paint.
+  virtual BOOL ForgetsBandOnceDrawn() const { return FALSE; }
+  // Whether the context menu's hit test clears the marks of the objects it misses, and a click
+  // on no object repaints.
+  virtual BOOL MenuClearsMissedMarks() const { return TRUE; }
+  // A button release on a board without a page.
+  virtual void ReleaseWithoutPage();
   // The selected object's commands that the sister surfaces map to their own menu ids.
   void OnDeleteObject();
   void OnEditText();
@@ -241,6 +249,9 @@ class CDrawSurface : public CDialog, private CStrokeRemovalListener {
   void OnTextFont();
   // Hands a whole message to the host; the host's result.
   int SendToHost(void* record);
+  // Repaints a document rectangle, normalised and grown by grow, without erasing.
+  void InvalidateDocRect(RECT document, int grow);
+  BOOL HoldsCapture();
 
   // ---- Handlers ----
   BOOL OnInitDialog() override;
@@ -291,14 +302,11 @@ class CDrawSurface : public CDialog, private CStrokeRemovalListener {
   // Gestures.
   CPoint ToDocument(POINT client) const;
   RECT ToClient(RECT document) const;
-  void InvalidateDocRect(RECT document, int grow);
-  BOOL HoldsCapture();
   void PressPolygon(CPoint doc);
   void PressSelect(CPoint client, CPoint doc);
   void ReleaseDragShape(const ShapeTool& shape, CPoint doc);
   void ReleasePicture(int tool, CPoint doc);
   void ReleaseText(CPoint doc);
-  void ReleaseWithoutPage();
   // Whether the gathered points, grown by half the pen width, span 5 pixels on an axis.
   BOOL PointsBigEnough() const;
   // Gives a new object its id, colour and width, appends it to the current page and keeps

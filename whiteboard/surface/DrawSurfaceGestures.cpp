@@ -236,7 +236,7 @@ void CDrawSurface::AutoScroll(UINT border) {
     m_pfnRubberBand(&dc, m_ptBandStart.x, m_ptBandStart.y, m_ptBandPrev.x, m_ptBandPrev.y);
     m_pfnRubberBand(&dc, m_ptBandStart.x, m_ptBandStart.y, m_ptBandCur.x, m_ptBandCur.y);
     dc.SelectObject(old);
-    m_pfnRubberBand = nullptr;
+    if (ForgetsBandOnceDrawn()) m_pfnRubberBand = nullptr;
     return;
   }
   int dx = 0, dy = 0, s = kAutoScrollStep;
@@ -368,7 +368,8 @@ void CDrawSurface::ReleasePicture(int tool, CPoint doc) {
   m_pCurPage->m_listStroke.AddTail(picture);
   m_pStrokeTemp = picture;
   if (IsOnCurrentPage(picture)) tool == kToolLaser ? SendNewLaser() : SendNewHand();
-  OnContentChanged();
+  // A laser pointer only points: the board has nothing new to save.
+  if (tool != kToolLaser) OnContentChanged();
 }
 
 void CDrawSurface::ReleaseText(CPoint doc) {

@@ -190,10 +190,11 @@ CStrokeBase* CDrawSurface::HitTopmost(CPoint doc) {
   CObList& list = m_pCurPage->m_listStroke;
   for (POSITION pos = list.GetTailPosition(); pos && !hit;) {
     CStrokeBase* stroke = static_cast<CStrokeBase*>(list.GetPrev(pos));
+    BOOL marked = stroke->m_bSelected;
     if (stroke->HitTest(doc.x, doc.y))
       hit = stroke;
-    else
-      stroke->m_bSelected = FALSE;
+    else  // most objects' hit test stores its answer as their mark
+      stroke->m_bSelected = MenuClearsMissedMarks() ? FALSE : marked;
   }
   return hit;
 }
@@ -204,7 +205,7 @@ void CDrawSurface::OnContextMenu(CWnd*, CPoint point) {
   ScreenToClient(&client);
   CStrokeBase* hit = HitTopmost(ToDocument(client));
   if (!hit) {
-    Invalidate(FALSE);
+    if (MenuClearsMissedMarks()) Invalidate(FALSE);
     return;
   }
   if (IsLaser(hit)) return;

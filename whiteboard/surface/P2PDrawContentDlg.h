@@ -34,4 +34,5 @@ class CP2PDrawContentDlg : public CDrawSurface {
   void OnContentChanged() override;
   CDlgDFP2PWhiteBoard* StrokeOwner() const override { return m_pOwner; }
   BOOL LogsRelease() const override { return FALSE; }
+  BOOL ForgetsBandOnceDrawn() const override { return TRUE; }
 };

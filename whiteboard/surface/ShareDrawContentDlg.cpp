@@ -83,6 +83,30 @@ WbMsgHeader* CShareDrawContentDlg::BuildMethodRecord(CStrokeBase* stroke, int nM
   return record;
 }
 
+int CShareDrawContentDlg::SendStrokeMethod(int nMethod, int nKind, CStrokeBase* pStroke, int nRight, int nBottom,
+                                           CDC* pDC) {
+  if (!pStroke) return 0;
+  ReleaseCapture();
+  if (pDC) {
+    CRect rect(pStroke->m_rcDraw);
+    rect.right = nRight;
+    rect.bottom = nBottom;
+    rect.NormalizeRect();
+    pStroke->m_rcDraw = rect;
+    pStroke->UpdateTracker();
+    pStroke->Draw(pDC, &pStroke->GetTracker()->m_rect);
+  }
+  InvalidateDocRect(pStroke->GetTracker()->m_rect, 0);
+  WbMsgHeader* record = BuildMethodRecord(pStroke, nMethod, nKind);
+  // The block belongs to the objects' shared record and is not freed here.
+  return record ? SendToHost(record) : 0;
+}
+
+void CShareDrawContentDlg::ReleaseWithoutPage() {
+  if (HoldsCapture()) ReleaseCapture();
+  Invalidate();
+}
+
 void CShareDrawContentDlg::OnSize(UINT type, int cx, int cy) {
   CDrawSurface::OnSize(type, cx, cy);
   if (m_listPages.IsEmpty()) RecalcScrollBars(FALSE);

@@ -29,6 +29,15 @@ class CShareDrawContentDlg : public CDrawSurface {
   CSize GetCanvasSize() const override { return CSize(m_nCanvasWidth, m_nCanvasHeight); }
   void SetCanvasSize(int cx, int cy) override { m_nCanvasWidth = cx, m_nCanvasHeight = cy; }
 
+  // The object's method record for the document share, with the page count, sent whether or not
+  // the object is on the page shown (the callers that need it test it). With pDC the object's
+  // rectangle first takes nRight and nBottom as its right and bottom and the object is drawn
+  // into pDC; its rectangle is repainted in every case.
+  int SendStrokeMethod(int nMethod, int nKind, CStrokeBase* pStroke, int nRight, int nBottom, CDC* pDC);
+  int SendStrokeMethod(int nMethod, int nKind, CStrokeBase* pStroke) override {
+    return SendStrokeMethod(nMethod, nKind, pStroke, 0, 0, nullptr);
+  }
+
   int m_nCanvasWidth = 0;
   int m_nCanvasHeight = 0;
   // The page count the last received page-content record announced; the owner keeps it here.
@@ -46,6 +55,9 @@ class CShareDrawContentDlg : public CDrawSurface {
   UINT ObjectMenuId() const override { return IDR_WB_SHARE_OBJECT_MENU; }
   void PrepareObjectMenu(CMenu* popup, CStrokeBase* stroke) override;
   BOOL LogsRelease() const override { return FALSE; }
+  BOOL MenuClearsMissedMarks() const override { return FALSE; }
+  // Only the capture is let go and the window repainted: the tool stays as it was.
+  void ReleaseWithoutPage() override;
   // The scroll bars follow the canvas kept here also while the board has no page.
   void OnSize(UINT type, int cx, int cy) override;
 
