@@ -40,6 +40,11 @@ for name in defaults-save defaults-again; do
   build/default/host/tavorine-host --module build/default/module/libtavorine.so --user-folder "$folder" \
     "scenarios/$name.scn"
 done
+# An editor left a line end after the saved defaults: the next run still finds them.
+printf '\r\n' >> "$(ls "$folder"/*mmc_dfs.dat)"
+echo "=== scenarios/defaults-again.scn (a line end added to the saved file)"
+build/default/host/tavorine-host --module build/default/module/libtavorine.so --user-folder "$folder" \
+  scenarios/defaults-again.scn
 
 # Two modules on one whiteboard, both sides' boards compared at each check: a member joining
 # after three pages (the relay answers its content request with the board's current page), the

@@ -2,6 +2,7 @@
 // <mmc_dfs><data subject=".." maxnum=".." ...></data></mmc_dfs>, written and read here.
 // Text values carry '&' and '"' as "&amp;" and "&quot;", so every subject loads back as typed;
 // other bytes (Chinese text, '<', '\'') go in as they are.
+#include <cctype>
 #include <cstdio>
 #include <cstring>
 #include <string>
@@ -12,6 +13,7 @@
 #include "module/TavorineModule.h"
 #include "platform/Files.h"
 #include "platform/Profile.h"
+#include "setup/DlgmmConfPreCreate.h"
 #include "setup/mmconfDefaultSet.h"
 #include "vezadazavo/VezadaZavo.h"
 
@@ -102,6 +104,8 @@ const size_t kMaxDefaultsFileSize = 1024 * 1024;
 const char* ReadDefaultsFile(const CString& path, ConfDefaultData* d) {
   std::string hex;
   if (platform::ReadFileLimited(path, kMaxDefaultsFileSize, &hex) != platform::ReadResult::kDone) return "1";
+  // Line ends, blanks or NULs that an editor or a copy tool left after the text are no part of it.
+  while (!hex.empty() && (hex.back() == '\0' || isspace((unsigned char)hex.back()))) hex.pop_back();
   std::vector<BYTE> text(hex.size() / 2 + 1, 0);
   if (hex.empty() || HexDecodeString(hex.c_str(), text.data(), (int)text.size() - 1) < 0) return "6";
   CTagReader reader;
@@ -161,8 +165,15 @@ BOOL CmmconfDefaultSet::LoadDefaultDataFromFile() {
     return TRUE;
   }
   if (!PathFileExists(backup) || ReadDefaultsFile(backup, &record)) {
-    if (failedStep) Log("CmmconfDefaultSet::LoadDefaultDataFromFile():the file(%s) is damaged and has no usable backup!", path);
-    return FALSE;
+    if (!failedStep && !PathFileExists(backup)) return FALSE;
+    // A file that exists is never written over: the built-in values serve in memory until the
+    // user saves defaults of their own.
+    Log("CmmconfDefaultSet::LoadDefaultDataFromFile():the file(%s) is damaged and has no usable backup!", path);
+    CDlgmmConfPreCreate* start = StartWindow();
+    CString password = start ? start->GetDefaultPassword() : CString();
+    record.Set(CString(), 0, 0, 0, password, password, password, record.playstatussound);
+    m_bLoaded = TRUE;
+    return TRUE;
   }
   Log("CmmconfDefaultSet::LoadDefaultDataFromFile():the defaults were read from the backup(%s)", backup);
   m_bLoaded = TRUE;

@@ -1,5 +1,6 @@
 // The host program against the built library: it loads the module, plays the first
 // scenario and prints the traffic.
+#include <fstream>
 #include <gtest/gtest.h>
 
 #include <sys/wait.h>
@@ -168,6 +169,21 @@ std::string CopyScenario(const std::string& name) {
                              folder + "/scenarios/" + name + ".scn");
   std::filesystem::create_directory_symlink(std::string(TAV_SOURCE_DIR) + "/res", folder + "/res");
   return folder + "/scenarios/" + name + ".scn";
+}
+
+// The same pair with a line end that an editor added to the saved file between the runs: the
+// second run still finds the defaults, and the file is not written over.
+TEST(HostProgram, DefaultsFileWithALineEndAddedIsStillRead) {
+  std::string folder = UserFolder("defaults-line-end");
+  std::string options = ModuleArg() + "--user-folder '" + folder + "' '" + TAV_SOURCE_DIR + "/scenarios/";
+  ASSERT_EQ(RunProgram(options + "defaults-save.scn'").status, 0);
+  std::string file;
+  for (const auto& entry : std::filesystem::directory_iterator(folder))
+    if (entry.path().string().find("mmc_dfs.dat") != std::string::npos) file = entry.path().string();
+  ASSERT_FALSE(file.empty());
+  std::ofstream(file, std::ios::app) << "\r\n";
+  ProgramRun again = RunProgram(options + "defaults-again.scn'");
+  EXPECT_EQ(again.status, 0) << again.output;
 }
 
 // The scenarios under scenarios/, each on a fresh user folder, as the main job plays them.
