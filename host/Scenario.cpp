@@ -54,6 +54,7 @@ std::string CheckStep(const ScenarioStep& step) {
   }
   if (v == "close") return a.empty() ? "" : "close takes nothing";
   if (v == "expect") return (a.size() == 1 || a.size() == 2) && AllInts(a, 0) ? "" : "expect needs a code and a count";
+  if (v == "expect-sent") return a.size() == 2 && AllInts({a[0]}, 0) ? "" : "expect-sent needs a code and a text";
   if (v == "note") return "";
   if (IsUserActionVerb(v)) return CheckUserAction(step);
   if (IsWindowCheckVerb(v)) return CheckWindowCheck(step);

@@ -108,6 +108,7 @@ ScenarioPlayer::StepOutcome ScenarioPlayer::PlayHostStep(const ScenarioStep& ste
   if (step.verb == "host")
     return {DeliverHostMessage(host_, Int(a[0]), std::vector<std::string>(a.begin() + 1, a.end())), ""};
   if (step.verb == "expect") return Expect(Int(a[0]), a.size() > 1 ? Int(a[1]) : 1);
+  if (step.verb == "expect-sent") return ExpectSent(Int(a[0]), a[1]);
   if (step.verb == "answer") host_.Answers().Set(Channel::kMessage, Int(a[0]), Int(a[1]));
   else if (step.verb == "answer-once") host_.Answers().Queue(Channel::kMessage, Int(a[0]), Int(a[1]));
   else if (step.verb == "answer-right") rightAnswers_.push_back(step);
@@ -140,6 +141,15 @@ ScenarioPlayer::StepOutcome ScenarioPlayer::Expect(int code, int count) {
   std::string times = "code " + std::to_string(code) + " sent " + std::to_string(sent) + " times";
   if (sent >= count) return {"ok: " + times, ""};
   return {"", times + ", expected at least " + std::to_string(count)};
+}
+
+// A block the module sent with CODE reads, as the program prints it, TEXT somewhere.
+ScenarioPlayer::StepOutcome ScenarioPlayer::ExpectSent(int code, const std::string& text) {
+  std::vector<HostEvent> sent = host_.EventsWithCode(code);
+  for (const HostEvent& event : sent)
+    if (printer_.Format(event).find(text) != std::string::npos) return {"ok: code " + std::to_string(code) + " sent it", ""};
+  return {"", "none of the " + std::to_string(sent.size()) + " blocks sent with code " + std::to_string(code) +
+                  " reads \"" + text + "\""};
 }
 
 // Prints the event; a member-right query that an answer-right step waits for is answered at

@@ -62,6 +62,7 @@ class ScenarioPlayer {
   // The operation's name and what it returned.
   std::string CallOperation(const std::string& name);
   StepOutcome Expect(int code, int count);
+  StepOutcome ExpectSent(int code, const std::string& text);
   void OnEvent(const HostEvent& event);
   std::string CheckAbandoned();
   void OnModal(const platform::ModalState& state);

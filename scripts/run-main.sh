@@ -25,7 +25,7 @@ for name in first create create-invite join-invite invitation p2p-board book mem
     "scenarios/$name.scn"
 done
 # The set-up flows a new user walks through, each on a fresh user folder.
-for name in join-failed start-again password-hint p2p-withdrawn p2p-ringing assist-ended close-invitation second-conference created-maximum invite-after-end conference-record; do
+for name in join-failed start-again password-hint p2p-withdrawn p2p-ringing assist-ended close-invitation second-conference created-maximum invite-after-end conference-record book-notice; do
   echo "=== scenarios/$name.scn"
   folder=build/default/scenario-users/$name
   rm -rf "$folder"

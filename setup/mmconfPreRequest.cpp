@@ -82,7 +82,7 @@ CString CmmconfPre::FirstValueRefusal(int* focusId) {
 // The booking's address lists hold kConfListCapacity entries each: more notice addresses than
 // that are refused rather than dropped. (Member rows stop at 127, within the member list.)
 CString CmmconfPre::NoticeListRefusal() const {
-  int sms = 0, email = 0;
+  int sms = m_listNotices.GetItemCount(), email = 0;
   for (int i = 0; i < m_notices.GetCount(); ++i) {
     sms += !m_notices[i].csSmsNumber.IsEmpty();
     email += !m_notices[i].csEmail.IsEmpty();
@@ -92,8 +92,8 @@ CString CmmconfPre::NoticeListRefusal() const {
   return CString();
 }
 
-// The booking from the exchanged values, the member rows (the chair row apart) and the
-// members' notice addresses.
+// The booking from the exchanged values, the member rows (the chair row apart), the members'
+// notice addresses and the typed notice numbers.
 void CmmconfPre::FillBooking() {
   m_booking = ConfBookParams();
   m_booking.csSubject = m_csSubject;
@@ -116,6 +116,9 @@ void CmmconfPre::FillBooking() {
     if (!entry.csSmsNumber.IsEmpty()) m_booking.aSMS.Add({entry.csSmsNumber, entry.bSmsChair});
     if (!entry.csEmail.IsEmpty()) m_booking.aEmail.Add({entry.csEmail, entry.bEmailChair});
   }
+  // The typed notice numbers (list 1780 offers SMS numbers only), marked for the chair as typed.
+  for (int row = 0; row < m_listNotices.GetItemCount(); ++row)
+    m_booking.aSMS.Add({m_listNotices.GetItemText(row, 2), m_listNotices.GetItemText(row, 1) == "是"});
   int split = m_comboSplit.GetCurSel();
   m_booking.iSplitScreen = split >= 0 ? (int)m_comboSplit.GetItemData(split) : 0;
   m_booking.bChairLeaveNoEnd = m_bChairLeaveNoEnd;
