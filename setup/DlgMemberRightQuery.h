@@ -28,7 +28,7 @@ class CDlgMemberRightQuery : public CDialog {
 
  private:
   void OnAnswer(const void* block);
-  void OnClose();
+  void OnClose() override;
   void ShowSecondsLeft();
 
   HMODULE m_hUser32 = nullptr;

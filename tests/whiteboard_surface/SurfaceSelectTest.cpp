@@ -224,7 +224,7 @@ TEST_F(SurfaceSelect, ATextUnderEditThatGoesAwayClosesItsEdit) {
     ASSERT_NE(Surface()->m_pEdit, nullptr);
     // The peer's deletion of the text; or the server's end of the board, delivered as method 3.
     Board()->SendStroke(Strokes()[0]);
-    Receive(Relayed(Sent().back(), boardClosed ? WB_RECV_BOARD_END : 0));
+    Receive(Relayed(Sent().back(), boardClosed ? DWORD{WB_RECV_BOARD_END} : DWORD{0}));
     EXPECT_EQ(Surface()->m_pEdit, nullptr) << boardClosed;
     EXPECT_EQ(Surface()->m_pEditText, nullptr) << boardClosed;
     EXPECT_FALSE(Surface()->EndTextEdit()) << boardClosed;
