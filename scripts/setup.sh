@@ -6,7 +6,7 @@ packages=(
   g++-multilib cmake make pkg-config file binutils
   libgtest-dev:i386 libgmock-dev:i386 libbenchmark-dev:i386
   libexpat1-dev:i386 libcairo2-dev:i386 libpango1.0-dev:i386
-  fonts-wqy-microhei libstb-dev libc6-dbg:i386
+  fonts-wqy-microhei libstb-dev libc6-dbg:i386 valgrind
   libpugixml-dev:i386 libtinyxml2-dev:i386
   clang libclang-rt-14-dev
 )

@@ -94,12 +94,11 @@ bool XmlFindDeclaredEncoding(const char* text, size_t length, size_t* start, siz
 
 size_t XmlMeasureText(const char* text, const char** key) {
 #if XML_SCAN_BY_BLOCKS
-  return MeasureByBlocks(text, key);
-#else
+  if (!kXmlScanOnValgrind) return MeasureByBlocks(text, key);
+#endif
   size_t length = strlen(text);
   *key = FindKey(text, length);
   return length;
-#endif
 }
 
 bool XmlDeclaredEncodingAt(const char* text, size_t length, const char* key, size_t* start, size_t* end) {

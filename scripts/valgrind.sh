@@ -1,0 +1,35 @@
+#!/usr/bin/env bash
+# Runs every test program of the default build, and the replay of every committed fuzz corpus,
+# under valgrind's memcheck, three at a time; fails on any error valgrind reports.
+# Usage: scripts/valgrind.sh   (after scripts/test.sh default)
+set -euo pipefail
+cd "$(dirname "$0")/.."
+bash scripts/setup.sh
+build=$PWD/build/default
+logs=$build/valgrind
+rm -rf "$logs"
+mkdir -p "$logs"
+
+run() {  # run <name> <program> [arguments...]
+  local name=$1
+  shift
+  if (cd "$build/tests" && valgrind --tool=memcheck --error-exitcode=99 --leak-check=no --trace-children=no \
+      --log-file="$logs/$name.log" "$@" >"$logs/$name.out" 2>&1); then
+    echo "clean: $name"
+  else
+    echo "FAILED: $name (valgrind log $logs/$name.log)"
+    return 1
+  fi
+}
+export -f run
+export logs
+
+{
+  for program in "$build"/tests/*_tests; do echo "$(basename "$program") $program"; done
+  for program in "$build"/fuzz/*_fuzz; do
+    name=$(basename "$program")
+    corpus=$PWD/fuzz/corpus/$name
+    [ "$name" = host_events_fuzz ] && corpus="$corpus $corpus"  # as its ctest test plays it
+    echo "$name $program $corpus"
+  done
+} | xargs -P 3 -L 1 bash -c 'run "$@"' _
