@@ -21,6 +21,17 @@ using namespace xmltest;
 
 namespace {
 
+// A fresh file in the temporary folder, removed at the end of the test: runs at once never
+// share it.
+struct TempFile {
+  char path[32] = "/tmp/xml-write-XXXXXX";
+  TempFile() {
+    int fd = mkstemp(path);
+    if (fd >= 0) close(fd);
+  }
+  ~TempFile() { remove(path); }
+};
+
 std::string ReadAll(const char* path) {
   std::ifstream in(path);
   std::stringstream s;
@@ -116,13 +127,13 @@ TEST(XmlWrite, HtmlEndTagsFollowHtmlHabits) {
 
 TEST(XmlWrite, WriteFileModes) {
   Tree t(XmlParseString("<a k=\"v&amp;\">x<b/><p/></a>"));
-  const char* path = "/tmp/xml_write_file_test.xml";
+  TempFile file;
+  const char* path = file.path;
   const char* expected[] = {"<a k=\"v&\">x<b/><p/></a>", "x<b/><p/>", "<a k=\"v&\">x<b><p></p></a>", "x<b><p></p>"};
   for (int mode = 0; mode < 4; ++mode) {
     ASSERT_TRUE(XmlWriteFile(path, t.get(), mode));
     EXPECT_EQ(ReadAll(path), expected[mode]) << mode;
   }
-  remove(path);
   EXPECT_FALSE(XmlWriteFile("/nonexistent/dir/x.xml", t.get(), 0));
 }
 
@@ -230,10 +241,9 @@ TEST(XmlWrite, NodeListsAndRecordArraysWriteBothTags) {
   EXPECT_FALSE(XmlNodesToText(empty, &out, &length));
   EXPECT_EQ(out, nullptr);
   XmlNodeListFree(empty);
-  const char* path = "/tmp/xml_nodes_write_test.xml";
-  ASSERT_TRUE(XmlNodesWriteFile(path, r.list));
-  EXPECT_EQ(ReadAll(path), "<a k=\"v\">x<b></b>y<<c>t</c></a>");
-  remove(path);
+  TempFile file;
+  ASSERT_TRUE(XmlNodesWriteFile(file.path, r.list));
+  EXPECT_EQ(ReadAll(file.path), "<a k=\"v\">x<b></b>y<<c>t</c></a>");
 }
 
 TEST(XmlWrite, RecordCyclesAreWrittenOnce) {
