@@ -1,12 +1,42 @@
 #include "host/RecordingHost.h"
 
+#include <cstdlib>
+#include <cstring>
+
+#include "host/HostInputForm.h"
 #include "host/HostProtocol.h"
+#include "host/WbRelay.h"
 
 namespace host {
 
 RecordingHost::RecordingHost() {
   AddModuleCopiers(copiers_);
   AddModuleAnswers(answers_);
+  if (const char* folder = getenv("TAV_KEEP_HOST_INPUTS")) keepFolder_ = folder;
+}
+
+RecordingHost::~RecordingHost() {
+  if (!keptMessages_.empty()) KeepInput(keepFolder_, "host_events_fuzz", keptMessages_);
+  // The records the module's boards sent, as the other side receives them, for the
+  // conference board and for the point-to-point board.
+  for (char board : {'\x04', '\x05'})
+    if (!keptWbRecords_.empty()) KeepInput(keepFolder_, "wb_record_fuzz", board + keptWbRecords_);
+}
+
+void RecordingHost::KeepDelivered(int code, const void* block, size_t at) {
+  if (code == kModuleDataConfRecord && !static_cast<const HostRecordBlock*>(block)->bHandled) return;
+  std::string message;
+  if (AppendHostInput(code, block, &message)) keptMessages_.insert(at, message);
+}
+
+void RecordingHost::KeepSent(int code, const void* block) {
+  auto* b = static_cast<const HostMethodBlock*>(block);
+  if (code != kHostDataConfRecord || !b || b->nMethod != 1 || !b->pRecord) return;
+  uint32_t asRelayed = 0;
+  std::string record = std::string(reinterpret_cast<const char*>(&asRelayed), sizeof asRelayed) + PackWbMessage(b->pRecord);
+  uint32_t length = (uint32_t)record.size();
+  keptWbRecords_.append(reinterpret_cast<const char*>(&length), sizeof length);
+  keptWbRecords_.append(record);
 }
 
 int RecordingHost::OnModuleMessage(int moduleKind, int code, void* block) {
@@ -19,6 +49,7 @@ int RecordingHost::SendToModule(int target, int code, void* block, int value) {
 
 // Copies before answering, so the copy shows the block as the module sent it.
 int RecordingHost::Record(Channel channel, int sender, int code, void* block, int value) {
+  if (!keepFolder_.empty() && channel == Channel::kMessage) KeepSent(code, block);
   HostEvent event;
   event.channel = channel;
   event.sender = sender;

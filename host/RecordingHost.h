@@ -24,7 +24,7 @@ class RecordingHost : public IHostInterface {
   RecordingHost();
   RecordingHost(const RecordingHost&) = delete;
   RecordingHost& operator=(const RecordingHost&) = delete;
-  virtual ~RecordingHost() = default;
+  virtual ~RecordingHost();
 
   int OnModuleMessage(int moduleKind, int code, void* block) override;
   int SendToModule(int target, int code, void* block, int value) override;
@@ -46,7 +46,9 @@ class RecordingHost : public IHostInterface {
   template <class Block>
   int Deliver(int code, Block& block) {
     if (!module_) return 0;
+    size_t keptAt = keptMessages_.size();
     module_->OnHostMessage(kModuleMessageCategory, code, &block);
+    if (!keepFolder_.empty()) KeepDelivered(code, &block, keptAt);
     return block.bHandled;
   }
 
@@ -63,6 +65,13 @@ class RecordingHost : public IHostInterface {
 
  private:
   int Record(Channel channel, int sender, int code, void* block, int value);
+  // With TAV_KEEP_HOST_INPUTS set: the delivered messages and the whiteboard records the
+  // module sends, in the fuzz targets' byte forms, written to that folder when the host goes.
+  // A delivered message is kept once the module has handled it, in its place before the
+  // messages delivered meanwhile; a data-conference record only when the module took it (its
+  // size is known only then).
+  void KeepDelivered(int code, const void* block, size_t at);
+  void KeepSent(int code, const void* block);
 
   CopierTable copiers_;
   AnswerScript answers_;
@@ -70,6 +79,9 @@ class RecordingHost : public IHostInterface {
   std::function<void(const HostEvent&)> service_;
   ITavorineModule* module_ = nullptr;
   std::vector<HostEvent> events_;
+  std::string keepFolder_;
+  std::string keptMessages_;
+  std::string keptWbRecords_;
 };
 
 }  // namespace host
