@@ -462,4 +462,19 @@ TEST_F(PtopInviteTest, ScenarioWordsCarryTheSessionKind) {
   EXPECT_EQ(kP2PAssist, Invite(0)->m_nInviteType);
 }
 
+// Every invitation and ringing path, answered or withdrawn as the host and the user do, leaves
+// the window tree as it was, and so does an invitation window that cannot be made.
+TEST_F(PtopInviteTest, AnsweredInvitationsAndRingsLeaveNoWindowBehind) {
+  const size_t before = platform::Desktop::WindowCount();
+  Event(kDetailP2PInvite, kPeer, kP2PWhiteboard);
+  HostCode(kModuleRefuseInvite);
+  Event(kDetailP2PInvite, kPeer, kP2PAssist);
+  ASSERT_TRUE(platform::user::ClickItem(Invite(0)->m_hWnd, IDCANCEL));
+  Event(kDetailP2PRing, kPeer, kP2PWhiteboard);
+  ASSERT_TRUE(platform::user::ClickItem(Module()->m_aRingDlgs[0]->m_hWnd, IDC_PTOP_RING_CANCEL));
+  platform::Desktop::FailWindowCreation(platform::kDialogClass);
+  Event(kDetailP2PInvite, kPeer, kP2PWhiteboard);
+  EXPECT_EQ(before, platform::Desktop::WindowCount());
+}
+
 }  // namespace
