@@ -6,9 +6,12 @@
 #include "confwindow/DlgDataConf.h"
 #include "host/ConfEventWords.h"
 #include "module/HostBlocks.h"
+#include "module/WindowRoutines.h"
 #include "platform/Clock.h"
+#include "setup/InviteIds.h"
 #include "platform/ui/Desktop.h"
 #include "platform/ui/MessageBox.h"
+#include "platform/ui/UserInput.h"
 #include "platform/ui/Wnd.h"
 #include "vezadazavo/VezadaZavo.h"
 #include "whiteboard/surface/DrawContentDlg.h"
@@ -79,6 +82,25 @@ void Reset() {
   b.host.Clear();
   platform::MessageBoxes::Reset();
   for (int i = 0; i < 3; ++i) FreshPage(Board(i), Surface(i));
+}
+
+void CloseDialogs() {
+  Boards& b = Get();
+  b.module->ClosePopupDialogs();
+  // The host's refusal ends one received invitation at a time.
+  for (int n = 0; n < 64 && (FindOwnWindowByTitle("收到加入多媒体会议邀请") || FindOwnWindowByTitle("点对点邀请")); ++n) {
+    HostPlainBlock refuse{};
+    b.host.Deliver(kModuleRefuseInvite, refuse);
+    platform::Desktop::PumpMessages();
+  }
+  // The user withdraws each call that still rings.
+  for (int n = 0; n < 64; ++n) {
+    HWND ring = FindOwnWindowByTitle("被叫振铃");
+    if (!ring || !::IsWindowVisible(ring)) break;
+    platform::user::ClickItem(ring, IDC_PTOP_RING_CANCEL);
+    platform::Desktop::PumpMessages();
+  }
+  platform::MessageBoxes::Reset();
 }
 
 CWbBoardWindow* Board(int index) {

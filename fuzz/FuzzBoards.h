@@ -28,6 +28,10 @@ Boards& Get();
 // the host's traffic forgotten, message boxes answered and forgotten, each board emptied and
 // given a fresh page 1.
 void Reset();
+// After each input: the module's dialogs ended as the host and the user end them: the pop-up
+// dialog closed, every received invitation refused, every ringing call withdrawn, message
+// boxes answered.
+void CloseDialogs();
 // The conference window's whiteboard (NULL while none is open).
 CDlgDFWhiteBoard* ConferenceBoard();
 // The board window of index % 3 (conference, point-to-point, shared) and its surface.

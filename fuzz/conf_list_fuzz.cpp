@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <string>
 
 #include "module/DataConfList.h"
@@ -14,9 +15,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   static const std::string path = "/tmp/tav-conf-list-fuzz-" + std::to_string(getpid()) + ".dat";
   FILE* file = fopen(path.c_str(), "wb");
   if (!file) return 0;
-  // Half the inputs carry the marker, so that the list itself is reached.
+  // A saved list as it is; of other inputs, half are given the marker and scrambled, so that
+  // the list itself is reached.
   std::string content(reinterpret_cast<const char*>(data), size);
-  if (size > 0 && (data[0] & 1)) content = kDataConfMarker + ScrambleBytes(content.substr(1));
+  bool saved = content.compare(0, strlen(kDataConfMarker), kDataConfMarker) == 0;
+  if (!saved && size > 0 && (data[0] & 1)) content = kDataConfMarker + ScrambleBytes(content.substr(1));
   fwrite(content.data(), 1, content.size(), file);
   fclose(file);
   DataConfInfoList list;

@@ -2,6 +2,10 @@
 // conference, point-to-point and shared-document boards, every method, any header bytes, and
 // page/op records with lists of payloads of any kind and content. Then the boards are
 // painted, and written as a document that must read again.
+//
+// The first byte chooses: with its bit of value 4 set, records as the relay carries them (u32
+// length, then the form of host/HostInputForm.h), to the board of its low two bits; the seeds
+// are what the boards of the tests and scenarios sent. Otherwise records built from the rest.
 #include <fuzzer/FuzzedDataProvider.h>
 
 #include <cstddef>
@@ -14,7 +18,10 @@
 #include <vector>
 
 #include "fuzz/FuzzBoards.h"
+#include "host/BlockArena.h"
+#include "host/HostInputForm.h"
 #include "whiteboard/model/WbRecords.h"
+#include "whiteboard/model/StrokePage.h"
 #include "whiteboard/surface/DrawSurface.h"
 
 namespace {
@@ -116,21 +123,54 @@ WbRecvMsgHeader* NewRecord(FuzzedDataProvider& in, Blocks& blocks) {
   return header;
 }
 
-}  // namespace
+// Records as relayed, one after the other; a length past the end takes the rest.
+void DispatchRelayed(int board, const uint8_t* data, size_t size) {
+  for (size_t pos = 0; pos < size;) {
+    uint32_t length = 0;
+    memcpy(&length, data + pos, std::min(sizeof length, size - pos));
+    pos += std::min(sizeof length, size - pos);
+    length = (uint32_t)std::min<size_t>(length, size - pos);
+    host::BlockArena arena;
+    void* record = host::UnpackReceivedWbInput(std::string((const char*)data + pos, length), arena);
+    pos += length;
+    if (record) fuzzboards::Board(board)->DispatchBoardRecord(static_cast<WbRecvMsgHeader*>(record));
+  }
+}
 
-extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+void DispatchBuilt(int board, const uint8_t* data, size_t size) {
   FuzzedDataProvider in(data, size);
-  fuzzboards::Reset();
-  int board = in.ConsumeIntegralInRange<int>(0, 2);
   Blocks blocks;
   for (int n = in.ConsumeIntegralInRange<int>(1, 4); n > 0 && in.remaining_bytes() > 0; --n) {
     fuzzboards::Board(board)->DispatchBoardRecord(NewRecord(in, blocks));
     if (in.ConsumeBool()) fuzzboards::Paint(board);
   }
+}
+
+// With TAV_KEEP_DOCUMENTS set: the board's document and the XML of each of its pages, kept as
+// seeds of xwb_read_fuzz and page_fromxml_fuzz.
+void KeepDocuments(CDrawSurface* surface, const CString& doc) {
+  static const char* folder = getenv("TAV_KEEP_DOCUMENTS");
+  if (!folder) return;
+  host::KeepInput(folder, "xwb_read_fuzz", std::string((const char*)doc, doc.GetLength()));
+  for (POSITION pos = surface->m_listPages.GetHeadPosition(); pos;) {
+    CString page = static_cast<CStrokePage*>(surface->m_listPages.GetNext(pos))->ToXml(0);
+    host::KeepInput(folder, "page_fromxml_fuzz", std::string((const char*)page, page.GetLength()));
+  }
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+  if (size < 1) return 0;
+  fuzzboards::Reset();
+  int board = (data[0] & 3) % 3;
+  if (data[0] & 4) DispatchRelayed(board, data + 1, size - 1);
+  else DispatchBuilt(board, data + 1, size - 1);
   fuzzboards::Paint(board);
   CDrawSurface* surface = fuzzboards::Surface(board);
   if (surface && board != 2) {  // the shared board keeps its documents in its window
     CString doc = surface->WriteXwbDocument();
+    KeepDocuments(surface, doc);
     if (!surface->ReadXwbDocument(doc, doc.GetLength())) abort();  // a saved board reads again
   }
   return 0;

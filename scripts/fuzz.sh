@@ -1,9 +1,12 @@
 #!/usr/bin/env bash
-# Builds the libFuzzer targets (clang, i686) and runs each for a few seconds.
-# Usage: scripts/fuzz.sh [seconds per target]   (default: 15)
+# Builds the libFuzzer targets (clang, i686) and runs each for a few seconds, starting from its
+# committed corpus (fuzz/corpus/<target>) with the dictionaries of its formats. New inputs go
+# to build/fuzz/corpus/<target>; scripts/fuzz-seeds.sh merges them into the committed corpus.
+# Usage: scripts/fuzz.sh [seconds per target] [target...]   (default: 15, every target)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 seconds="${1:-15}"
+shift || true
 
 bash scripts/setup.sh
 cmake --preset fuzz >/dev/null
@@ -12,17 +15,20 @@ cmake --build --preset fuzz -j"$(nproc)"
 export LSAN_OPTIONS="suppressions=$PWD/tests/lsan.supp"
 artifacts="build/fuzz/artifacts"
 mkdir -p "$artifacts"
-for target in build/fuzz/fuzz/*_fuzz; do
-  name=$(basename "$target")
+targets=("$@")
+[ ${#targets[@]} -eq 0 ] && targets=($(cd build/fuzz/fuzz && ls -- *_fuzz))
+for name in "${targets[@]}"; do
+  target="build/fuzz/fuzz/$name"
   corpus="build/fuzz/corpus/$name"
   mkdir -p "$corpus"
   echo "fuzzing $name for ${seconds}s"
   log="build/fuzz/$name.log"
-  if ! "$target" -max_total_time="$seconds" -rss_limit_mb=2048 -timeout=20 \
-      -artifact_prefix="$artifacts/$name-" "$corpus" >"$log" 2>&1; then
+  if ! "$target" -max_total_time="$seconds" -rss_limit_mb=2048 -timeout=20 $(bash scripts/fuzz-dict.sh "$name") \
+      -artifact_prefix="$artifacts/$name-" "$corpus" "fuzz/corpus/$name" >"$log" 2>&1; then
     tail -n 60 "$log"
     echo "fuzz target $name failed; the input is in $artifacts"
     exit 1
   fi
+  grep -E "^#[0-9]+ +(INITED|DONE)" "$log" | sed "s/^/  /"
 done
 echo "fuzz targets ran clean"
