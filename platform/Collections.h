@@ -70,6 +70,9 @@ class CList : public CObject {
 
   int GetCount() const { return count_; }
   int GetSize() const { return count_; }
+  // Grows with every insertion, removal and replacement: whoever keeps something derived from
+  // the list sees whether it changed since.
+  unsigned GetChangeCount() const { return changes_; }
   bool IsEmpty() const { return count_ == 0; }
   POSITION GetHeadPosition() const { return (POSITION)head_; }
   POSITION GetTailPosition() const { return (POSITION)tail_; }
@@ -90,7 +93,10 @@ class CList : public CObject {
     return node->data;
   }
   TYPE& GetAt(POSITION pos) const { return ((Node*)pos)->data; }
-  void SetAt(POSITION pos, ARG_TYPE value) { ((Node*)pos)->data = value; }
+  void SetAt(POSITION pos, ARG_TYPE value) {
+    ((Node*)pos)->data = value;
+    ++changes_;
+  }
 
   POSITION AddHead(ARG_TYPE value) { return InsertBefore(GetHeadPosition(), value); }
   POSITION AddTail(ARG_TYPE value) { return InsertAfter(GetTailPosition(), value); }
@@ -122,6 +128,7 @@ class CList : public CObject {
     (node->next ? node->next->prev : tail_) = node->prev;
     delete node;
     --count_;
+    ++changes_;
   }
   void RemoveAll() {
     while (head_) RemoveAt((POSITION)head_);
@@ -144,10 +151,12 @@ class CList : public CObject {
     (node->prev ? node->prev->next : head_) = node;
     (node->next ? node->next->prev : tail_) = node;
     ++count_;
+    ++changes_;
   }
   Node* head_ = nullptr;
   Node* tail_ = nullptr;
   int count_ = 0;
+  unsigned changes_ = 0;
 };
 
 class CPtrList : public CList<void*, void*> {};

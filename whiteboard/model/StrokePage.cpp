@@ -62,9 +62,70 @@ void CStrokePage::Release(CStrokeBase* stroke) {
 BOOL CStrokePage::DetachStroke(CStrokeBase* stroke) {
   POSITION pos = stroke ? m_listStroke.Find(stroke) : nullptr;
   if (!pos) return FALSE;
+  bool indexed = SyncIndex();
   m_listStroke.RemoveAt(pos);
+  if (indexed) {
+    m_index.Remove(stroke);
+    IndexInStep();
+  }
   Release(stroke);
   return TRUE;
+}
+
+bool CStrokePage::SyncIndex() {
+  if (!m_bIndexed) return false;
+  if (m_nIndexedChanges != m_listStroke.GetChangeCount()) {
+    m_index.Rebuild(m_listStroke);
+    IndexInStep();
+  }
+  return true;
+}
+
+const CStrokeIndex& CStrokePage::Index() {
+  if (!SyncIndex()) {
+    m_index.Rebuild(m_listStroke);
+    m_bIndexed = true;
+    IndexInStep();
+  }
+  return m_index;
+}
+
+void CStrokePage::AddStroke(CStrokeBase* stroke) {
+  if (!stroke) return;
+  bool indexed = SyncIndex();
+  m_listStroke.AddTail(stroke);
+  if (indexed) {
+    m_index.AddOnTop(stroke);
+    IndexInStep();
+  }
+}
+
+BOOL CStrokePage::BringToFront(CStrokeBase* stroke) {
+  POSITION old = stroke ? m_listStroke.Find(stroke) : nullptr;
+  if (!old) return FALSE;
+  bool indexed = SyncIndex();
+  m_listStroke.AddTail(stroke);
+  m_listStroke.RemoveAt(old);
+  if (indexed) {
+    m_index.AddOnTop(stroke);
+    IndexInStep();
+  }
+  return TRUE;
+}
+
+BOOL CStrokePage::SendToBack(CStrokeBase* stroke) {
+  POSITION old = stroke ? m_listStroke.Find(stroke) : nullptr;
+  if (!old) return FALSE;
+  m_listStroke.RemoveAt(old);
+  if (m_pDocPage && !m_listStroke.IsEmpty())
+    m_listStroke.InsertAfter(m_listStroke.GetHeadPosition(), stroke);  // the background stays lowest
+  else
+    m_listStroke.AddHead(stroke);
+  return TRUE;  // the stacking places below it are renumbered when the index is next asked
+}
+
+void CStrokePage::StrokeChanged(CStrokeBase* stroke) {
+  if (stroke && SyncIndex()) m_index.Refile(stroke);
 }
 
 BOOL CStrokePage::DeleteStroke(CStrokeBase* stroke) {

@@ -7,6 +7,7 @@
 #include "platform/CString.h"
 #include "platform/Collections.h"
 #include "platform/ui/Wnd.h"
+#include "whiteboard/model/StrokeIndex.h"
 
 class CDC;
 class CDlgDFP2PWhiteBoard;
@@ -61,6 +62,17 @@ class CStrokePage : public CCmdTarget {
   BOOL DetachStroke(CStrokeBase* stroke);
   // DetachStroke, then deletes the object; FALSE (nothing deleted) when it is not on the page.
   BOOL DeleteStroke(CStrokeBase* stroke);
+  // The objects filed by place, in step with the list: objects added, taken off or restacked
+  // through the page are filed at once, a list changed directly is filed anew when next asked.
+  const CStrokeIndex& Index();
+  // Appends stroke on top.
+  void AddStroke(CStrokeBase* stroke);
+  // Moves stroke to the top; or to the bottom, right above the background when there is one.
+  // FALSE when it is not on the page.
+  BOOL BringToFront(CStrokeBase* stroke);
+  BOOL SendToBack(CStrokeBase* stroke);
+  // Files stroke anew after its geometry, pen width or tracker changed.
+  void StrokeChanged(CStrokeBase* stroke);
   // Told before the page gives up an object; NULL: nobody.
   void SetRemovalListener(CStrokeRemovalListener* listener) { m_pRemovalListener = listener; }
 
@@ -73,6 +85,13 @@ class CStrokePage : public CCmdTarget {
   // Tells the listener and forgets stroke as the background; the list is left alone.
   void Release(CStrokeBase* stroke);
   CStrokeRemovalListener* m_pRemovalListener = nullptr;
+  // The index, once asked for; its list's change count when last in step.
+  CStrokeIndex m_index;
+  bool m_bIndexed = false;
+  unsigned m_nIndexedChanges = 0;
+  // Whether the index is kept and in step with the list (filed anew if the list changed).
+  bool SyncIndex();
+  void IndexInStep() { m_nIndexedChanges = m_listStroke.GetChangeCount(); }
   void ReadDocPage(XmlElement* element);
   void ReadStroke(XmlElement* element);
   // The XML of one object of the list.

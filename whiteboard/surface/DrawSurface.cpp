@@ -292,36 +292,15 @@ BOOL CDrawSurface::PrepareCanvasBitmap(CDC* dc) {
   return TRUE;
 }
 
-namespace {
-
-LONG ClampExtent(long long v) { return (LONG)std::max<long long>(-(1LL << 30), std::min<long long>(v, 1LL << 30)); }
-
-bool Meet(const RECT& a, const RECT& b) {
-  return a.left < b.right && b.left < a.right && a.top < b.bottom && b.top < a.bottom;
-}
-
-}  // namespace
-
-RECT CDrawSurface::PaintExtent(CStrokeBase* stroke) {
-  const RECT& a = stroke->m_rcDraw;
-  const RECT& t = stroke->GetTracker()->m_rect;
-  long long grow = std::min<long long>(std::llabs((long long)stroke->m_nPenWidth), 1 << 20) +
-                   2LL * std::max(0, stroke->GetTracker()->m_nHandleSize) + 4;
-  return RECT{ClampExtent((long long)std::min({a.left, a.right, t.left, t.right}) - grow),
-              ClampExtent((long long)std::min({a.top, a.bottom, t.top, t.bottom}) - grow),
-              ClampExtent((long long)std::max({a.left, a.right, t.left, t.right}) + grow),
-              ClampExtent((long long)std::max({a.top, a.bottom, t.top, t.bottom}) + grow)};
-}
-
 void CDrawSurface::InvalidateStroke(CStrokeBase* stroke) {
-  RECT r = ToClient(PaintExtent(stroke));
+  RECT r = ToClient(StrokePaintExtent(stroke));
   InvalidateRect(&r, FALSE);
 }
 
 void CDrawSurface::DrawPage(CDC* dc, const RECT& area) {
-  for (POSITION pos = m_pCurPage->m_listStroke.GetHeadPosition(); pos;) {
-    CStrokeBase* stroke = static_cast<CStrokeBase*>(m_pCurPage->m_listStroke.GetNext(pos));
-    if (!Meet(PaintExtent(stroke), area)) continue;
+  std::vector<CStrokeBase*> reaching;
+  m_pCurPage->Index().Find(area, &reaching);
+  for (CStrokeBase* stroke : reaching) {
     bool framed = stroke->m_bSelected && !dc->IsPrinting() && GetIdPrefix(stroke->m_szID) != "laser";
     if (!framed && !stroke->DrawsInto(area)) continue;
     stroke->Draw(dc, &stroke->GetTracker()->m_rect);

@@ -252,6 +252,8 @@ class CDrawSurface : public CDialog, private CStrokeRemovalListener {
   // Repaints a document rectangle, normalised and grown by grow, without erasing.
   void InvalidateDocRect(RECT document, int grow);
   BOOL HoldsCapture();
+  // Repaints the place of an object as it stands (its paint extent).
+  void InvalidateStroke(CStrokeBase* stroke);
 
   // ---- Handlers ----
   BOOL OnInitDialog() override;
@@ -282,11 +284,6 @@ class CDrawSurface : public CDialog, private CStrokeRemovalListener {
   BOOL PrepareCanvasBitmap(CDC* dc);
   // Draws the objects of the current page that reach into area (document coordinates).
   void DrawPage(CDC* dc, const RECT& area);
-  // What drawing an object may touch, in document coordinates: its rectangle and its tracker
-  // with the handles outside it, grown by its pen width and a margin.
-  static RECT PaintExtent(CStrokeBase* stroke);
-  // Repaints the place of an object as it stands (its paint extent).
-  void InvalidateStroke(CStrokeBase* stroke);
   void DrawBand(CDC* dc);
   // Scrolling: a bar moved to pos, the origin, the module-wide copy and an open text edit
   // following; OnScroll finds pos for a scroll code.
@@ -329,6 +326,12 @@ class CDrawSurface : public CDialog, private CStrokeRemovalListener {
   void TrackSelected(CPoint client, BOOL wasSelected);
   void ApplyTrackedRect(CStrokeBase* stroke, RECT tracked);
   CStrokeBase* HitTopmost(CPoint doc);
+  // The objects of the current page a press at doc may concern, top to bottom: those whose
+  // extent holds the point, and those whose selected flag is set.
+  std::vector<CStrokeBase*> PickCandidates(CPoint doc);
+  // Objects whose selected flag this surface (or their hit test) may have set.
+  std::vector<CStrokeBase*> m_flagged;
+  void NoteFlagged(CStrokeBase* stroke);
   void OnBringToFront();
   void OnSendToBack();
 

@@ -338,6 +338,7 @@ void CDrawSurface::ReleaseDragShape(const ShapeTool& shape, CPoint doc) {
   if (shape.tool == kToolTriangle || shape.tool == kToolTrapezia) stroke->ScaleTo(&rect);
   if (shape.tool == kToolRoundRect) static_cast<CStrokeRoundRect*>(stroke)->SetCorner(&rect);
   stroke->UpdateTracker();
+  m_pCurPage->StrokeChanged(stroke);
   if (IsOnCurrentPage(stroke)) (this->*shape.send)();
   OnContentChanged();
 }
@@ -365,7 +366,7 @@ void CDrawSurface::ReleasePicture(int tool, CPoint doc) {
   picture->m_nX = doc.x;
   picture->m_nY = doc.y;
   picture->UpdateTracker();
-  m_pCurPage->m_listStroke.AddTail(picture);
+  m_pCurPage->AddStroke(picture);
   m_pStrokeTemp = picture;
   if (IsOnCurrentPage(picture)) tool == kToolLaser ? SendNewLaser() : SendNewHand();
   // A laser pointer only points: the board has nothing new to save.
@@ -421,7 +422,7 @@ void CDrawSurface::AddNewStroke(CStrokeBase* stroke, const char* kind, BOOL take
   stroke->m_pOwner = StrokeOwner();
   stroke->m_crColor = m_crColor;
   if (takesWidth) stroke->m_nPenWidth = m_nPenWidth;
-  m_pCurPage->m_listStroke.AddTail(stroke);
+  m_pCurPage->AddStroke(stroke);
   m_pStrokeTemp = stroke;
 }
 
@@ -437,6 +438,7 @@ void CDrawSurface::FinishPointList(int tool) {
     m_bPolygonStart = TRUE;
   }
   stroke->UpdateTracker();
+  m_pCurPage->StrokeChanged(stroke);
   if (IsOnCurrentPage(stroke)) (this->*shape->send)();
   InvalidateDocRect(stroke->m_rcDraw, stroke->m_nPenWidth);
   OnContentChanged();

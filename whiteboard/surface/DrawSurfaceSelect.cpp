@@ -35,6 +35,7 @@ BOOL Is(CStrokeBase* stroke) {
 
 BOOL CDrawSurface::IsOnCurrentPage(CStrokeBase* stroke) {
   if (!stroke || !m_pCurPage) return FALSE;
+  if (m_pCurPage->Index().Contains(stroke)) return TRUE;
   for (POSITION pos = m_pCurPage->m_listStroke.GetHeadPosition(); pos;) {
     CStrokeBase* s = static_cast<CStrokeBase*>(m_pCurPage->m_listStroke.GetNext(pos));
     if (strncmp(s->m_szID, stroke->m_szID, WB_ID_LEN - 1) == 0) return TRUE;
@@ -59,16 +60,37 @@ void CDrawSurface::ForgetAllStrokes() {
   m_pPrevSelected = nullptr;
   m_pStrokeTemp = nullptr;
   m_pTracked = nullptr;
+  m_flagged.clear();
 }
 
 // ---- Picking ----
 
+std::vector<CStrokeBase*> CDrawSurface::PickCandidates(CPoint doc) {
+  const CStrokeIndex& index = m_pCurPage->Index();
+  std::vector<CStrokeBase*> near;
+  index.Find(RECT{doc.x, doc.y, doc.x + 1, doc.y + 1}, &near);
+  std::vector<std::pair<int64_t, CStrokeBase*>> picked;
+  for (CStrokeBase* stroke : near) picked.emplace_back(index.Order(stroke), stroke);
+  for (CStrokeBase* stroke : m_flagged)
+    if (index.Contains(stroke) && stroke->m_bSelected) picked.emplace_back(index.Order(stroke), stroke);
+  std::sort(picked.begin(), picked.end(), [](const auto& a, const auto& b) { return a.first > b.first; });
+  picked.erase(std::unique(picked.begin(), picked.end()), picked.end());
+  std::vector<CStrokeBase*> out;
+  for (const auto& p : picked) out.push_back(p.second);
+  return out;
+}
+
+void CDrawSurface::NoteFlagged(CStrokeBase* stroke) {
+  if (std::find(m_flagged.begin(), m_flagged.end(), stroke) == m_flagged.end()) m_flagged.push_back(stroke);
+}
+
 void CDrawSurface::PressSelect(CPoint client, CPoint doc) {
-  CObList& list = m_pCurPage->m_listStroke;
-  if (!list.IsEmpty()) m_bTracking = TRUE;
+  if (!m_pCurPage->m_listStroke.IsEmpty()) m_bTracking = TRUE;
   CStrokeBase* hit = nullptr;
-  for (POSITION pos = list.GetTailPosition(); pos && !hit;) {
-    CStrokeBase* stroke = static_cast<CStrokeBase*>(list.GetPrev(pos));
+  // Objects elsewhere keep their cleared flags: only those near the point and those flagged
+  // can change.
+  for (CStrokeBase* stroke : PickCandidates(doc)) {
+    if (hit) break;
     if (stroke->m_bSelected && !IsLaser(stroke)) {
       m_tracker.m_rect = ToClient(stroke->GetTracker()->m_rect);
       int code = m_tracker.HitTest(client);
@@ -83,8 +105,9 @@ void CDrawSurface::PressSelect(CPoint client, CPoint doc) {
       InvalidateRect(&area, FALSE);
     } else if (!stroke->HitTest(doc.x, doc.y)) {
       stroke->m_bSelected = FALSE;
-    } else if (!IsLaser(stroke)) {
-      hit = stroke;
+    } else {
+      NoteFlagged(stroke);
+      if (!IsLaser(stroke)) hit = stroke;
     }
   }
   if (!hit) {
@@ -109,8 +132,8 @@ void CDrawSurface::SelectStroke(CStrokeBase* stroke) {
     m_pPrevSelected = m_pSelected;
     m_pSelected = stroke;
   }
-  for (POSITION pos = m_pCurPage->m_listStroke.GetHeadPosition(); pos;)
-    static_cast<CStrokeBase*>(m_pCurPage->m_listStroke.GetNext(pos))->m_bSelected = FALSE;
+  for (CStrokeBase* flagged : m_flagged) flagged->m_bSelected = FALSE;
+  m_flagged.assign(1, stroke);
   stroke->m_bSelected = TRUE;
   if (CSurfaceOwner* owner = Owner()) owner->ShowSelectedColor(stroke->m_crColor);
   m_tracker.m_rect = ToClient(stroke->GetTracker()->m_rect);
@@ -173,6 +196,7 @@ void CDrawSurface::ApplyTrackedRect(CStrokeBase* stroke, RECT tracked) {
     stroke->m_rcDraw = doc;
   }
   stroke->UpdateTracker();
+  if (m_pCurPage) m_pCurPage->StrokeChanged(stroke);
   m_tracker.m_rect = ToClient(stroke->GetTracker()->m_rect);
   InvalidateStroke(stroke);  // the new place
   if (!IsOnCurrentPage(stroke)) return;
@@ -186,17 +210,16 @@ void CDrawSurface::ApplyTrackedRect(CStrokeBase* stroke, RECT tracked) {
 // ---- Context menu and its commands ----
 
 CStrokeBase* CDrawSurface::HitTopmost(CPoint doc) {
-  CStrokeBase* hit = nullptr;
-  CObList& list = m_pCurPage->m_listStroke;
-  for (POSITION pos = list.GetTailPosition(); pos && !hit;) {
-    CStrokeBase* stroke = static_cast<CStrokeBase*>(list.GetPrev(pos));
+  for (CStrokeBase* stroke : PickCandidates(doc)) {
     BOOL marked = stroke->m_bSelected;
-    if (stroke->HitTest(doc.x, doc.y))
-      hit = stroke;
-    else  // most objects' hit test stores its answer as their mark
-      stroke->m_bSelected = MenuClearsMissedMarks() ? FALSE : marked;
+    if (stroke->HitTest(doc.x, doc.y)) {
+      NoteFlagged(stroke);
+      return stroke;
+    }
+    // most objects' hit test stores its answer as their mark
+    stroke->m_bSelected = MenuClearsMissedMarks() ? FALSE : marked;
   }
-  return hit;
+  return nullptr;
 }
 
 void CDrawSurface::OnContextMenu(CWnd*, CPoint point) {
@@ -226,6 +249,7 @@ void CDrawSurface::PrepareObjectMenu(CMenu* popup, CStrokeBase* stroke) {
 }
 
 void CDrawSurface::OnStrokeRemoved(CStrokeBase* stroke) {
+  m_flagged.erase(std::remove(m_flagged.begin(), m_flagged.end(), stroke), m_flagged.end());
   if (m_pSelected == stroke) m_pSelected = nullptr, m_bHasSelection = FALSE;
   if (m_pPrevSelected == stroke) m_pPrevSelected = nullptr;
   if (m_pStrokeTemp == stroke) m_pStrokeTemp = nullptr;
@@ -255,11 +279,7 @@ void CDrawSurface::OnDeleteObject() {
 void CDrawSurface::OnBringToFront() {
   CStrokeBase* stroke = m_pSelected;
   if (!m_pCurPage || !stroke) return;
-  CObList& list = m_pCurPage->m_listStroke;
-  POSITION old = list.Find(stroke);
-  if (!old) return;
-  list.AddTail(stroke);
-  list.RemoveAt(old);
+  if (!m_pCurPage->BringToFront(stroke)) return;
   InvalidateStroke(stroke);
   SendChange(WB_CHANGE_TO_FRONT, stroke);
   OnContentChanged();
@@ -268,15 +288,7 @@ void CDrawSurface::OnBringToFront() {
 void CDrawSurface::OnSendToBack() {
   CStrokeBase* stroke = m_pSelected;
   if (!m_pCurPage || !stroke) return;
-  CObList& list = m_pCurPage->m_listStroke;
-  POSITION old = list.Find(stroke);
-  if (!old) return;
-  list.RemoveAt(old);
-  // The page's background stays lowest.
-  if (m_pCurPage->m_pDocPage && !list.IsEmpty())
-    list.InsertAfter(list.GetHeadPosition(), stroke);
-  else
-    list.AddHead(stroke);
+  if (!m_pCurPage->SendToBack(stroke)) return;  // the page's background stays lowest
   InvalidateStroke(stroke);
   SendChange(WB_CHANGE_TO_BACK, stroke);
   OnContentChanged();

@@ -57,8 +57,8 @@ BOOL CDrawSurface::EndTextEdit() {
   } else if (text->m_csText.IsEmpty()) {
     RemoveEmptiedText(text);
   } else if (isNew) {
-    m_pCurPage->m_listStroke.AddTail(text);
     text->UpdateTracker();
+    m_pCurPage->AddStroke(text);
     SendStrokeMethod(WB_MSG_OBJECT_ADD, 5, text);
   } else {
     SendStrokeMethod(WB_MSG_OBJECT_CHANGE, 5, text);

@@ -150,6 +150,7 @@ void CShareDrawContentDlg::OnObjectLineWidth() {
   INT_PTR answer = module->RunPopupDialog(dialog);
   if (answer != IDOK || !IsSelectedOnPage(stroke)) return;
   m_nPenWidth = stroke->m_nPenWidth = dialog.m_nWidth;
+  m_pCurPage->StrokeChanged(stroke);  // a wider pen reaches farther
   OnContentChanged();
   SendChange(WB_CHANGE_PEN_WIDTH, stroke);
   Invalidate(FALSE);

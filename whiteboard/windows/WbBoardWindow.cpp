@@ -192,7 +192,7 @@ void CWbBoardWindow::OnStrokeAdd(void* payload, CStrokePage* page) {
     delete stroke;  // the object is already there
     return;
   }
-  page->m_listStroke.AddTail(stroke);
+  page->AddStroke(stroke);
 }
 
 void CWbBoardWindow::OnStrokeModify(void* payload, CStrokePage* page) {
@@ -200,18 +200,14 @@ void CWbBoardWindow::OnStrokeModify(void* payload, CStrokePage* page) {
   CStrokeBase* stroke = head ? FindStrokeById(page, head->szID) : nullptr;
   if (!stroke) return;
   int32_t subOp = head->nSubOp;
-  if (subOp != WB_SUBOP_TO_FRONT && subOp != WB_SUBOP_TO_BACK) {
-    ApplyPayloadToStroke(stroke, payload);
-    return;
-  }
-  CObList& list = page->m_listStroke;
-  list.RemoveAt(list.Find(stroke));
   if (subOp == WB_SUBOP_TO_FRONT)
-    list.AddTail(stroke);
-  else if (page->m_pDocPage && !list.IsEmpty())
-    list.InsertAfter(list.GetHeadPosition(), stroke);  // the background stays lowest
-  else
-    list.AddHead(stroke);
+    page->BringToFront(stroke);
+  else if (subOp == WB_SUBOP_TO_BACK)
+    page->SendToBack(stroke);
+  else {
+    ApplyPayloadToStroke(stroke, payload);
+    page->StrokeChanged(stroke);
+  }
 }
 
 int CWbBoardWindow::OnStrokeDelete(void* payload, CStrokePage* page) {

@@ -46,7 +46,7 @@ LRESULT CWbBoardWindow::OnMyHookMsg(WPARAM, LPARAM capturePath) {
   // The picture keeps its data, so that page content and documents carry it too.
   picture->m_csFormat = "jpeg";
   picture->m_csData = reinterpret_cast<const char*>(base64.data());
-  surface->m_pCurPage->m_listStroke.AddTail(picture);
+  surface->m_pCurPage->AddStroke(picture);
   surface->m_pStrokeTemp = picture;
   surface->SendNewImage(reinterpret_cast<const char*>(base64.data()));
   surface->m_pStrokeTemp = nullptr;
