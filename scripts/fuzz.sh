@@ -29,6 +29,6 @@ for name in "${targets[@]}"; do
     echo "fuzz target $name failed; the input is in $artifacts"
     exit 1
   fi
-  grep -E "^#[0-9]+ +(INITED|DONE)" "$log" | sed "s/^/  /"
+  grep -E "^#[0-9]+[[:space:]]+(INITED|DONE)" "$log" | sed "s/^/  /" || true
 done
 echo "fuzz targets ran clean"
