@@ -6,26 +6,29 @@ set(stb_image_installed "${STB_INCLUDE_DIR}/stb/stb_image.h")
 set(stb_image_checked_dir "${CMAKE_CURRENT_BINARY_DIR}/stb_checked")
 set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS "${stb_image_installed}")
 
-file(READ "${stb_image_installed}" stb_text)
-set(dht_unbounded "               n += sizes[i];\n            }\n            L -= 17;")
-set(dht_bounded "               n += sizes[i];\n            }\n            if (n > 256) return stbi__err(\"bad DHT header\",\"Corrupt JPEG\");\n            L -= 17;")
-string(FIND "${stb_text}" "${dht_unbounded}" dht_at)
-if(dht_at GREATER -1)
-  string(REPLACE "${dht_unbounded}" "${dht_bounded}" stb_text "${stb_text}")
-elseif(NOT stb_text MATCHES "n > 256\\) return stbi__err\\(\"bad DHT header\"")
-  message(FATAL_ERROR "stb_image.h: the JPEG Huffman table reader has changed; check its bounds")
-endif()
+# Puts the bound text in place of the unbounded one; a header that has neither (a release that
+# reads the data differently) stops the build, so that its bounds are checked again.
+function(stb_add_bound unbounded bounded bounded_pattern what)
+  string(FIND "${stb_text}" "${unbounded}" at)
+  if(at GREATER -1)
+    string(REPLACE "${unbounded}" "${bounded}" stb_text "${stb_text}")
+    set(stb_text "${stb_text}" PARENT_SCOPE)
+  elseif(NOT stb_text MATCHES "${bounded_pattern}")
+    message(FATAL_ERROR "stb_image.h: the JPEG ${what} has changed; check its bounds")
+  endif()
+endfunction()
 
-# A Huffman code whose symbol id lies past the 256 entries of its table is refused as a code not
-# found, as later releases do.
-set(huff_unbounded "h->delta[k];\n   STBI_ASSERT(")
-set(huff_bounded "h->delta[k];\n   if (c < 0 || c >= 256) return -1;\n   STBI_ASSERT(")
-string(FIND "${stb_text}" "${huff_unbounded}" huff_at)
-if(huff_at GREATER -1)
-  string(REPLACE "${huff_unbounded}" "${huff_bounded}" stb_text "${stb_text}")
-elseif(NOT stb_text MATCHES "if \\(c < 0 \\|\\| c >= 256\\)")
-  message(FATAL_ERROR "stb_image.h: the JPEG Huffman decoder has changed; check its bounds")
-endif()
+file(READ "${stb_image_installed}" stb_text)
+# A table declaring more than 256 codes.
+stb_add_bound("               n += sizes[i];\n            }\n            L -= 17;"
+  "               n += sizes[i];\n            }\n            if (n > 256) return stbi__err(\"bad DHT header\",\"Corrupt JPEG\");\n            L -= 17;"
+  "n > 256\\) return stbi__err\\(\"bad DHT header\""
+  "Huffman table reader")
+# A code whose symbol id lies past the table's 256 entries is refused as a code not found.
+stb_add_bound("h->delta[k];\n   STBI_ASSERT("
+  "h->delta[k];\n   if (c < 0 || c >= 256) return -1;\n   STBI_ASSERT("
+  "if \\(c < 0 \\|\\| c >= 256\\)"
+  "Huffman decoder")
 
 set(stb_image_checked "${stb_image_checked_dir}/stb_image_checked.h")
 set(stb_old_text "")
