@@ -51,6 +51,13 @@ void OpenConference(Boards& b) {
   if (!ConferenceBoard()) abort();  // a created conference with the whiteboard opens it
 }
 
+// An input may leave the user in another conference (joined or invited); a create answer is
+// then left at once, so the conference it joined ends first, as its server would end it.
+void EndRunningConference(Boards& b, CDlgDataConf* conf) {
+  if (!conf || !conf->m_bInConf) return;
+  host::DeliverConfEvent(b.host, kModuleConfEvent, {"7", "2", (const char*)conf->GetConfURI()});
+}
+
 void FreshPage(CWbBoardWindow* board, CDrawSurface* surface) {
   if (!board || !surface) return;
   board->ClearBoard();
@@ -77,8 +84,10 @@ void Reset() {
   Boards& b = Get();
   CDlgDataConf* conf = b.module->m_pDlgDataConf;
   if (!conf || !conf->m_bInConf || !conf->GetWhiteBoard() ||
-      conf->GetSubConfID(kSubConfWhiteboard, FALSE) != (int)kWhiteboardSubConf)
+      conf->GetSubConfID(kSubConfWhiteboard, FALSE) != (int)kWhiteboardSubConf) {
+    EndRunningConference(b, conf);
     OpenConference(b);
+  }
   b.host.Clear();
   platform::MessageBoxes::Reset();
   for (int i = 0; i < 3; ++i) FreshPage(Board(i), Surface(i));
