@@ -17,21 +17,22 @@ cmake --preset default
 jobs=$(nproc 2>/dev/null || echo 4)
 [ "$jobs" -gt 8 ] && jobs=8
 cmake --build --preset default -j"$jobs"
-for name in first create create-invite join-invite invitation p2p-board book member-right; do
-  echo "=== scenarios/$name.scn"
-  folder=build/default/scenario-users/$name
-  rm -rf "$folder"
-  build/default/host/tavorine-host --module build/default/module/libtavorine.so --user-folder "$folder" \
-    "scenarios/$name.scn"
-done
-# The set-up flows a new user walks through, each on a fresh user folder.
-for name in join-failed start-again password-hint p2p-withdrawn p2p-ringing assist-ended close-invitation second-conference created-maximum invite-after-end conference-record book-notice; do
-  echo "=== scenarios/$name.scn"
-  folder=build/default/scenario-users/$name
-  rm -rf "$folder"
-  build/default/host/tavorine-host --module build/default/module/libtavorine.so --user-folder "$folder" \
-    "scenarios/$name.scn"
-done
+
+# Plays each named scenario on a fresh user folder of its own.
+play_fresh() {
+  for name in "$@"; do
+    echo "=== scenarios/$name.scn"
+    folder=build/default/scenario-users/$name
+    rm -rf "$folder"
+    build/default/host/tavorine-host --module build/default/module/libtavorine.so --user-folder "$folder" \
+      "scenarios/$name.scn"
+  done
+}
+
+play_fresh first create create-invite join-invite invitation p2p-board book member-right
+# The set-up flows a new user walks through.
+play_fresh join-failed start-again password-hint p2p-withdrawn p2p-ringing assist-ended close-invitation \
+  second-conference created-maximum invite-after-end conference-record book-notice
 # Two runs on one user folder: the defaults the first saves are what the second finds.
 folder=build/default/scenario-users/defaults
 rm -rf "$folder"
@@ -58,13 +59,7 @@ done
 # Two modules using widths, fonts and the colour dialog on the conference and point-to-point
 # boards, and drawing on the shared-document board; the point-to-point board is left through
 # its save offer. Each side on a user folder of its own; the last pages stay in out/.
-for name in board-styles share-board p2p-styles; do
-  echo "=== scenarios/$name.scn (sides A and B)"
-  folder=build/default/scenario-users/$name
-  rm -rf "$folder"
-  build/default/host/tavorine-host --module build/default/module/libtavorine.so --user-folder "$folder" \
-    "scenarios/$name.scn"
-done
+play_fresh board-styles share-board p2p-styles
 
 # Two modules on one whiteboard: each side's current page, byte for byte the same picture.
 mkdir -p out
