@@ -34,7 +34,7 @@
 #include "whiteboard/model/StrokeRoundCircle.h"
 #include "whiteboard/model/StrokeTriangle.h"
 #include "whiteboard/model/WbBlocks.h"
-#include "whiteboard/surface/DrawContentDlg.h"
+#include "whiteboard/windows/DrawContentDlg.h"
 #include "whiteboard/windows/DlgDFWhiteBoard.h"
 
 namespace {

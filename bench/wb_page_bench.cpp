@@ -12,7 +12,7 @@
 #include <vector>
 
 #include "bench/BenchCommon.h"
-#include "module/Codecs.h"
+#include "common/Codecs.h"
 #include "whiteboard/model/StrokePage.h"
 #include "xml/XmlParse.h"
 #include "xml/XmlTree.h"

@@ -5,7 +5,7 @@
 #include <cstring>
 
 #include "confwindow/DataConfIds.h"
-#include "module/ConfMethodRecord.h"
+#include "common/ConfMethodRecord.h"
 #include "platform/ui/CommCtrl.h"
 #include "module/TavorineModule.h"
 #include "platform/ui/MessageBox.h"

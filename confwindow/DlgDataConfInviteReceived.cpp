@@ -3,10 +3,10 @@
 // conference method 1 sub-type 3 and, on join, takes over the conference.
 #include "confwindow/DlgDataConf.h"
 
-#include "module/ConfMethodRecord.h"
-#include "module/HostBlocks.h"
+#include "common/ConfMethodRecord.h"
+#include "common/HostBlocks.h"
 #include "module/TavorineModule.h"
-#include "module/UriParts.h"
+#include "common/UriParts.h"
 #include "module/WindowRoutines.h"
 #include "setup/DlgInviteReceived.h"
 #include "setup/DlgmmConfPreCreate.h"

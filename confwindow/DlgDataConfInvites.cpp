@@ -3,7 +3,7 @@
 // 500 ms on timer 34.
 #include "confwindow/DlgDataConf.h"
 
-#include "module/ConfMethodRecord.h"
+#include "common/ConfMethodRecord.h"
 #include "module/TavorineModule.h"
 
 void CDlgDataConf::SendInvitation(const CString& number) {

@@ -3,8 +3,8 @@
 // (14). Each ends the wait of its request and reports the outcome in the start window.
 #include "confwindow/DlgDataConf.h"
 
-#include "module/ConfMethodRecord.h"
-#include "module/InviteEvents.h"
+#include "common/ConfMethodRecord.h"
+#include "common/InviteEvents.h"
 #include "module/TavorineModule.h"
 #include "res/DataConfTemplates.h"
 #include "setup/DlgmmConfPreCreate.h"

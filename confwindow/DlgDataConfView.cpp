@@ -5,7 +5,7 @@
 #include "confwindow/DataConfIds.h"
 #include "confwindow/DlgDataConf.h"
 #include "module/TavorineModule.h"
-#include "module/UriParts.h"
+#include "common/UriParts.h"
 #include "platform/ui/CommCtrl.h"
 #include "setup/InviteDialogIds.h"
 #include "setup/mmconfDefaultSet.h"

@@ -5,7 +5,7 @@
 
 #include "confwindow/DlgDataConf.h"
 #include "host/ConfEventWords.h"
-#include "module/HostBlocks.h"
+#include "common/HostBlocks.h"
 #include "module/WindowRoutines.h"
 #include "platform/Clock.h"
 #include "setup/InviteIds.h"
@@ -14,9 +14,9 @@
 #include "platform/ui/UserInput.h"
 #include "platform/ui/Wnd.h"
 #include "vezadazavo/VezadaZavo.h"
-#include "whiteboard/surface/DrawContentDlg.h"
-#include "whiteboard/surface/P2PDrawContentDlg.h"
-#include "whiteboard/surface/ShareDrawContentDlg.h"
+#include "whiteboard/windows/DrawContentDlg.h"
+#include "whiteboard/windows/P2PDrawContentDlg.h"
+#include "whiteboard/windows/ShareDrawContentDlg.h"
 
 namespace fuzzboards {
 namespace {

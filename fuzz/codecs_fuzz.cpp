@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "module/Codecs.h"
-#include "module/TagReader.h"
+#include "common/Codecs.h"
+#include "common/TagReader.h"
 
 namespace {
 

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "module/Codecs.h"
+#include "common/Codecs.h"
 #include "platform/gdi/Dc.h"
 #include "platform/gdi/Surface.h"
 #include "whiteboard/model/StrokeBitmap.h"

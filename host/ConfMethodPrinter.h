@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "module/ConfMethodRecord.h"
+#include "common/ConfMethodRecord.h"
 
 namespace host {
 

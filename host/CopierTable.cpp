@@ -1,6 +1,6 @@
 #include "host/CopierTable.h"
 
-#include "module/HostBlocks.h"
+#include "common/HostBlocks.h"
 
 namespace host {
 

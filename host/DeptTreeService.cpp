@@ -1,6 +1,6 @@
 #include "host/DeptTreeService.h"
 
-#include "module/HostBlocks.h"
+#include "common/HostBlocks.h"
 #include "platform/ui/TreeCtrl.h"
 #include "platform/ui/Wnd.h"
 #include "vezadazavo/VezadaZavo.h"

@@ -6,7 +6,7 @@
 #include "host/ConfMethodPrinter.h"
 #include "host/HostProtocol.h"
 #include "host/WbMessages.h"
-#include "module/HostBlocks.h"
+#include "common/HostBlocks.h"
 #include "platform/Charset.h"
 
 namespace host {

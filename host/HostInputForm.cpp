@@ -11,7 +11,7 @@
 #include "confwindow/ConfStatisEvent.h"
 #include "host/RecordingHost.h"
 #include "host/WbRelay.h"
-#include "module/HostBlocks.h"
+#include "common/HostBlocks.h"
 #include "whiteboard/model/WbRecords.h"
 
 namespace host {

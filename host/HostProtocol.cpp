@@ -3,9 +3,9 @@
 #include <cstring>
 
 #include "host/WbMessages.h"
-#include "module/ConfAttrRecord.h"
-#include "module/ConfMethodRecord.h"
-#include "module/HostBlocks.h"
+#include "common/ConfAttrRecord.h"
+#include "common/ConfMethodRecord.h"
+#include "common/HostBlocks.h"
 
 namespace host {
 namespace {

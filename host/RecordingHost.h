@@ -12,9 +12,9 @@
 #include "host/AnswerScript.h"
 #include "host/CopierTable.h"
 #include "host/HostEvent.h"
-#include "module/ConfMethodRecord.h"
-#include "module/HostBlocks.h"
-#include "module/HostInterface.h"
+#include "common/ConfMethodRecord.h"
+#include "common/HostBlocks.h"
+#include "common/HostInterface.h"
 
 namespace host {
 

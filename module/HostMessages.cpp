@@ -4,7 +4,7 @@
 #include <cstring>
 
 #include "confwindow/DlgDataConf.h"
-#include "module/HostBlocks.h"
+#include "common/HostBlocks.h"
 #include "module/TavorineModule.h"
 #include "module/WindowRoutines.h"
 #include "platform/ui/Desktop.h"

@@ -1,6 +1,6 @@
 #include "module/ModuleBase.h"
 
-#include "module/HostBlocks.h"
+#include "common/HostBlocks.h"
 #include "platform/ui/Wnd.h"
 
 CModuleBase::CModuleBase(IHostInterface* host, IHostInterface* skinHost, HWND mainWnd)

@@ -3,7 +3,7 @@
 // to the host: events, log lines, skin requests and tree-service requests.
 #pragma once
 
-#include "module/HostInterface.h"
+#include "common/HostInterface.h"
 #include "platform/CString.h"
 #include "platform/Win32Types.h"
 

@@ -4,9 +4,9 @@
 #include <cstring>
 
 #include "confwindow/ConfCtrlResult.h"
-#include "module/ConfMethodRecord.h"
-#include "module/HostBlocks.h"
-#include "module/InviteEvents.h"
+#include "common/ConfMethodRecord.h"
+#include "common/HostBlocks.h"
+#include "common/InviteEvents.h"
 #include "module/TavorineModule.h"
 #include "module/WindowRoutines.h"
 #include "platform/ui/MessageBox.h"

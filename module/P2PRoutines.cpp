@@ -1,8 +1,8 @@
 // Point-to-point sessions (whiteboard and assistance) outside a conference.
 #include <cstring>
 
-#include "module/ConfMethodRecord.h"
-#include "module/HostBlocks.h"
+#include "common/ConfMethodRecord.h"
+#include "common/HostBlocks.h"
 #include "module/TavorineModule.h"
 #include "whiteboard/model/WbRecords.h"
 #include "whiteboard/windows/DlgDFP2PWhiteBoard.h"

@@ -5,9 +5,9 @@
 #include <memory>
 
 #include "confwindow/DlgDataConf.h"
-#include "module/ConfMethodRecord.h"
-#include "module/HostBlocks.h"
-#include "module/ModuleLog.h"
+#include "common/ConfMethodRecord.h"
+#include "common/HostBlocks.h"
+#include "common/ModuleLog.h"
 #include "module/TavorineModule.h"
 #include "platform/Mbcs.h"
 #include "res/Resources.h"

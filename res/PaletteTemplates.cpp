@@ -1,9 +1,9 @@
 #include "res/PaletteTemplates.h"
 
 #include "platform/ui/Dialog.h"
-#include "whiteboard/surface/ColorBarDlg.h"
+#include "whiteboard/windows/ColorBarDlg.h"
 #include "whiteboard/surface/LineWidthListBox.h"
-#include "whiteboard/surface/P2PColorBarDlg.h"
+#include "whiteboard/windows/P2PColorBarDlg.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 
 #include "platform/ui/Dialog.h"
 #include "platform/ui/Menu.h"
-#include "whiteboard/surface/DrawContentDlg.h"
+#include "whiteboard/windows/DrawContentDlg.h"
 #include "whiteboard/windows/DlgDFWhiteBoard.h"
 #include "whiteboard/windows/WbToolButtons.h"
 

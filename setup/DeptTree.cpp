@@ -1,9 +1,9 @@
 #include "setup/DeptTree.h"
 
-#include "module/FixedText.h"
-#include "module/HostBlocks.h"
+#include "common/FixedText.h"
+#include "common/HostBlocks.h"
 #include "module/TavorineModule.h"
-#include "module/UriParts.h"
+#include "common/UriParts.h"
 #include "module/WindowRoutines.h"
 #include "platform/ui/CommCtrl.h"
 #include "platform/ui/Cursor.h"

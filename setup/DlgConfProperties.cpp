@@ -1,9 +1,9 @@
 #include "setup/DlgConfProperties.h"
 
 #include "confwindow/DlgDataConf.h"
-#include "module/ConfAttrRecord.h"
+#include "common/ConfAttrRecord.h"
 #include "module/TavorineModule.h"
-#include "module/UriParts.h"
+#include "common/UriParts.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 
 #include "module/TavorineModule.h"
 #include "module/WindowRoutines.h"
-#include "module/UriParts.h"
+#include "common/UriParts.h"
 #include "platform/ui/DataExchange.h"
 #include "setup/BookPageIds.h"
 #include "setup/DeleteMenu.h"

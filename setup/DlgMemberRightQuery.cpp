@@ -1,6 +1,6 @@
 #include "setup/DlgMemberRightQuery.h"
 
-#include "module/HostBlocks.h"
+#include "common/HostBlocks.h"
 #include "module/TavorineModule.h"
 #include "setup/MemberIds.h"
 

@@ -1,7 +1,7 @@
 #include "setup/DlgPtopInvite.h"
 
-#include "module/ConfMethodRecord.h"
-#include "module/HostBlocks.h"
+#include "common/ConfMethodRecord.h"
+#include "common/HostBlocks.h"
 #include "module/TavorineModule.h"
 #include "platform/Time.h"
 #include "platform/ui/DataExchange.h"

@@ -1,7 +1,7 @@
 #include "setup/DlgSelectReceiver.h"
 
 #include "module/TavorineModule.h"
-#include "module/UriParts.h"
+#include "common/UriParts.h"
 #include "platform/ui/CommCtrl.h"
 #include "platform/ui/DataExchange.h"
 #include "platform/ui/MessageBox.h"

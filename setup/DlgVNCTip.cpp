@@ -3,7 +3,7 @@
 
 #include <algorithm>
 
-#include "module/ConfMethodRecord.h"
+#include "common/ConfMethodRecord.h"
 #include "module/TavorineModule.h"
 #include "platform/Time.h"
 #include "platform/ui/Cursor.h"

@@ -1,7 +1,7 @@
 // The assistance bar's tray icon, the icon's menu and the bar's transparency.
 #include <cmath>
 
-#include "module/FixedText.h"
+#include "common/FixedText.h"
 #include "platform/ui/Menu.h"
 #include "platform/ui/Shell.h"
 #include "setup/DlgVNCTip.h"

@@ -1,6 +1,6 @@
 #include "setup/MemberList.h"
 
-#include "module/UriParts.h"
+#include "common/UriParts.h"
 
 BOOL IsNumberInMemberList(const CListCtrl& list, const CString& number) {
   if (IsTelNumber(number)) return FALSE;

@@ -1,6 +1,6 @@
 #include "setup/NoticeNumbers.h"
 
-#include "module/UriParts.h"
+#include "common/UriParts.h"
 
 void CNoticeNumberList::Upsert(const NoticeNumber& entry) {
   int index = Find(entry.csName, entry.csNumber);

@@ -1,6 +1,6 @@
 #include "setup/PeerText.h"
 
-#include "module/UriParts.h"
+#include "common/UriParts.h"
 #include "vezadazavo/VezadaZavo.h"
 
 CString WithoutPauses(CString text) {

@@ -3,7 +3,7 @@
 #include <cstring>
 
 #include "module/TavorineModule.h"
-#include "module/UriParts.h"
+#include "common/UriParts.h"
 #include "module/WindowRoutines.h"
 #include "platform/Mbcs.h"
 #include "platform/ui/Controls.h"

@@ -1,7 +1,7 @@
 #include "setup/SetupRefusals.h"
 
 #include "confwindow/DlgDataConf.h"
-#include "module/HostBlocks.h"
+#include "common/HostBlocks.h"
 #include "module/TavorineModule.h"
 #include "vezadazavo/VezadaZavo.h"
 

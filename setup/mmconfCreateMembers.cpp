@@ -3,7 +3,7 @@
 // the three ways in: the department tree, typed numbers and the personal phone book.
 #include "module/TavorineModule.h"
 #include "setup/AddingMembers.h"
-#include "module/UriParts.h"
+#include "common/UriParts.h"
 #include "module/WindowRoutines.h"
 #include "platform/ui/CommCtrl.h"
 #include "setup/DlgSelectReceiver.h"

@@ -1,10 +1,10 @@
 // The create page's OK: the refusals and checks in their order, then the create request and
 // the conference window's 60-second wait for its answer.
 #include "confwindow/DlgDataConf.h"
-#include "module/ConfMethodRecord.h"
-#include "module/HostBlocks.h"
+#include "common/ConfMethodRecord.h"
+#include "common/HostBlocks.h"
 #include "module/TavorineModule.h"
-#include "module/UriParts.h"
+#include "common/UriParts.h"
 #include "module/WindowRoutines.h"
 #include "setup/DlgmmConfPreCreate.h"
 #include "setup/SetupIds.h"

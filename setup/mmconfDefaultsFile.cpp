@@ -8,8 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "module/Codecs.h"
-#include "module/TagReader.h"
+#include "common/Codecs.h"
+#include "common/TagReader.h"
 #include "module/TavorineModule.h"
 #include "platform/Files.h"
 #include "platform/Profile.h"

@@ -3,7 +3,7 @@
 // member the conference already has or is inviting, never a listed address twice; deleting.
 #include "confwindow/DlgDataConf.h"
 #include "module/TavorineModule.h"
-#include "module/UriParts.h"
+#include "common/UriParts.h"
 #include "module/WindowRoutines.h"
 #include "setup/AddingMembers.h"
 #include "setup/DlgSelectReceiver.h"

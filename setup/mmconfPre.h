@@ -9,7 +9,7 @@
 
 #include "controls/TipEdit.h"
 #include "controls/TreeCtrlEx.h"
-#include "module/ConfMethodRecord.h"
+#include "common/ConfMethodRecord.h"
 #include "platform/CString.h"
 #include "platform/Time.h"
 #include "platform/ui/Controls.h"

@@ -3,7 +3,7 @@
 #include <vector>
 
 #include "module/TavorineModule.h"
-#include "module/UriParts.h"
+#include "common/UriParts.h"
 #include "module/WindowRoutines.h"
 #include "setup/MemberList.h"
 #include "setup/AddingMembers.h"

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "module/HostInterface.h"
+#include "common/HostInterface.h"
 
 namespace host {
 

@@ -7,7 +7,7 @@
 
 #include "confwindow/DataConfIds.h"
 
-#include "module/InviteEvents.h"
+#include "common/InviteEvents.h"
 #include "platform/ui/UserInput.h"
 #include "setup/DlgConfProperties.h"
 #include "setup/DlgDialExtension.h"

@@ -3,17 +3,17 @@
 // conference ends or the module closes.
 #include <gtest/gtest.h>
 
-#include "module/HostBlocks.h"
-#include "module/InviteEvents.h"
+#include "common/HostBlocks.h"
+#include "common/InviteEvents.h"
 #include "platform/ui/Desktop.h"
 #include "platform/ui/UserInput.h"
 #include "platform/ui/WindowRelease.h"
 #include "tests/confwindow/ConfWindowFixture.h"
 #include "tests/whiteboard/WbHostCopy.h"
 #include "host/WbRelay.h"
-#include "whiteboard/surface/ColorBarDlg.h"
-#include "whiteboard/surface/DrawContentDlg.h"
-#include "whiteboard/surface/ShareDrawContentDlg.h"
+#include "whiteboard/windows/ColorBarDlg.h"
+#include "whiteboard/windows/DrawContentDlg.h"
+#include "whiteboard/windows/ShareDrawContentDlg.h"
 #include "whiteboard/windows/DlgDFShareWhiteBoard.h"
 #include "whiteboard/windows/DlgDFWhiteBoard.h"
 #include "whiteboard/windows/WbToolButtons.h"

@@ -4,7 +4,7 @@
 #include <memory>
 
 #include "confwindow/DlgInfoToolTip.h"
-#include "module/FixedText.h"
+#include "common/FixedText.h"
 #include "platform/ui/UserInput.h"
 #include "setup/BookPageIds.h"
 #include "setup/SetupIds.h"

@@ -7,8 +7,8 @@
 
 #include "confwindow/ConfCtrlResult.h"
 #include "confwindow/ConfStatisEvent.h"
-#include "module/HostBlocks.h"
-#include "module/HostInterface.h"
+#include "common/HostBlocks.h"
+#include "common/HostInterface.h"
 
 namespace host_test {
 

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "module/Codecs.h"
+#include "common/Codecs.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "module/ConfMethodRecord.h"
+#include "common/ConfMethodRecord.h"
 #include "tests/module/ModuleFixture.h"
 
 namespace {

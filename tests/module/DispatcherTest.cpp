@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "confwindow/DlgDataConf.h"
-#include "module/ConfMethodRecord.h"
+#include "common/ConfMethodRecord.h"
 #include "platform/ui/UserInput.h"
 #include "platform/ui/Wnd.h"
 #include "setup/DlgmmConfPreCreate.h"

@@ -3,7 +3,7 @@
 #include <string>
 
 #include "confwindow/DlgDataConf.h"
-#include "module/ConfMethodRecord.h"
+#include "common/ConfMethodRecord.h"
 #include "platform/ui/Wnd.h"
 #include "tests/module/ModuleFixture.h"
 

@@ -8,9 +8,9 @@
 
 #include "confwindow/ConfCtrlResult.h"
 #include "confwindow/DlgDataConf.h"
-#include "module/FixedText.h"
-#include "module/HostBlocks.h"
-#include "module/InviteEvents.h"
+#include "common/FixedText.h"
+#include "common/HostBlocks.h"
+#include "common/InviteEvents.h"
 #include "platform/ui/Menu.h"
 #include "platform/ui/UserInput.h"
 #include "setup/DlgmmConfPreCreate.h"

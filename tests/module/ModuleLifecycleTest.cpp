@@ -4,7 +4,7 @@
 #include <set>
 
 #include "confwindow/DlgDataConf.h"
-#include "module/ConfMethodRecord.h"
+#include "common/ConfMethodRecord.h"
 #include "platform/ui/Dialog.h"
 #include "tests/module/ModuleFixture.h"
 

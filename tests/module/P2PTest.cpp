@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "module/ConfMethodRecord.h"
+#include "common/ConfMethodRecord.h"
 #include "tests/module/ModuleFixture.h"
 
 namespace {

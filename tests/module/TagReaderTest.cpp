@@ -3,7 +3,7 @@
 #include <cstring>
 #include <string>
 
-#include "module/TagReader.h"
+#include "common/TagReader.h"
 
 namespace {
 

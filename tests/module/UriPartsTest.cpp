@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "module/UriParts.h"
+#include "common/UriParts.h"
 
 namespace {
 

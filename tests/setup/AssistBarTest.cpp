@@ -2,10 +2,10 @@
 // the ways an assistance ends.
 #include <gtest/gtest.h>
 
-#include "module/ConfMethodRecord.h"
+#include "common/ConfMethodRecord.h"
 #include "confwindow/ConfCtrlResult.h"
-#include "module/HostBlocks.h"
-#include "module/InviteEvents.h"
+#include "common/HostBlocks.h"
+#include "common/InviteEvents.h"
 #include "platform/ui/Cursor.h"
 #include "platform/ui/Menu.h"
 #include "platform/ui/Screen.h"

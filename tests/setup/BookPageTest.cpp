@@ -1,6 +1,6 @@
 // The book page's member list, its chair row, the members' notice entries, the typed notice
 // numbers and the page's reset.
-#include "module/HostBlocks.h"
+#include "common/HostBlocks.h"
 #include "platform/ui/Desktop.h"
 #include "platform/ui/Menu.h"
 #include "setup/MemberIds.h"

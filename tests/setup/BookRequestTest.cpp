@@ -5,7 +5,7 @@
 #include <fstream>
 
 #include "confwindow/DlgDataConf.h"
-#include "module/HostBlocks.h"
+#include "common/HostBlocks.h"
 #include "setup/mmconfDefaultSet.h"
 #include "tests/setup/BookPageFixture.h"
 #include "vezadazavo/VezadaZavo.h"

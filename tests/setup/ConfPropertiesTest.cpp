@@ -3,7 +3,7 @@
 
 #include <cstring>
 
-#include "module/ConfAttrRecord.h"
+#include "common/ConfAttrRecord.h"
 #include "setup/DlgConfProperties.h"
 #include "tests/setup/InputDialogsFixture.h"
 

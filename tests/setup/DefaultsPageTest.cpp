@@ -4,7 +4,7 @@
 #include <fstream>
 #include <sstream>
 
-#include "module/Codecs.h"
+#include "common/Codecs.h"
 #include "platform/Files.h"
 #include "setup/mmconfDefaultSet.h"
 #include "tests/setup/SetupFixture.h"

@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "module/ConfMethodRecord.h"
-#include "module/HostBlocks.h"
+#include "common/ConfMethodRecord.h"
+#include "common/HostBlocks.h"
 #include "setup/InviteDialogIds.h"
 #include "setup/mmconfInvite.h"
 #include "tests/setup/MemberFixture.h"

@@ -8,8 +8,8 @@
 #include <vector>
 
 #include "confwindow/DlgDataConf.h"
-#include "module/ConfMethodRecord.h"
-#include "module/InviteEvents.h"
+#include "common/ConfMethodRecord.h"
+#include "common/InviteEvents.h"
 #include "platform/ui/Desktop.h"
 #include "platform/ui/UserInput.h"
 #include "setup/DlgInviteReceived.h"

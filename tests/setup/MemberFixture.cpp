@@ -1,6 +1,6 @@
 #include "tests/setup/MemberFixture.h"
 
-#include "module/HostBlocks.h"
+#include "common/HostBlocks.h"
 #include "module/WindowRoutines.h"
 #include "platform/ui/Desktop.h"
 

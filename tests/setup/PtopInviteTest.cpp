@@ -4,8 +4,8 @@
 
 #include "confwindow/ConfCtrlResult.h"
 #include "host/ConfEventWords.h"
-#include "module/ConfMethodRecord.h"
-#include "module/InviteEvents.h"
+#include "common/ConfMethodRecord.h"
+#include "common/InviteEvents.h"
 #include "platform/Tick.h"
 #include "platform/ui/Desktop.h"
 #include "platform/ui/UserInput.h"

@@ -1,6 +1,6 @@
 // The receiver chooser: one row per address of a contact, the picked rows' addresses and names
 // as two comma-separated texts, and the create page adding what was picked.
-#include "module/UriParts.h"
+#include "common/UriParts.h"
 #include "platform/ui/ListCtrl.h"
 #include "setup/DlgSelectReceiver.h"
 #include "tests/setup/MemberFixture.h"

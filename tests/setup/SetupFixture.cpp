@@ -2,7 +2,7 @@
 
 #include <fstream>
 
-#include "module/Codecs.h"
+#include "common/Codecs.h"
 #include "platform/ui/UserInput.h"
 #include "setup/SetupIds.h"
 #include "setup/mmconfDefaultSet.h"

@@ -8,7 +8,7 @@
 #include <fstream>
 #include <iterator>
 
-#include "module/Codecs.h"
+#include "common/Codecs.h"
 #include "whiteboard/model/GdipImage.h"
 
 namespace wbtest {

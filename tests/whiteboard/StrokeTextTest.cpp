@@ -8,7 +8,7 @@
 #include <cstring>
 #include <string>
 
-#include "module/Codecs.h"
+#include "common/Codecs.h"
 #include "platform/gdi/Dc.h"
 #include "tests/whiteboard/TestStroke.h"
 #include "whiteboard/model/WbBlocks.h"

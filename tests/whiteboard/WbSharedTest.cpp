@@ -1,4 +1,4 @@
-#include "whiteboard/windows/WbShared.h"
+#include "whiteboard/model/WbShared.h"
 
 #include "platform/Guid.h"
 

@@ -8,9 +8,9 @@
 
 #include "confwindow/ConfCtrlResult.h"
 #include "host/WbRelay.h"
-#include "module/ConfMethodRecord.h"
-#include "module/HostBlocks.h"
-#include "module/InviteEvents.h"
+#include "common/ConfMethodRecord.h"
+#include "common/HostBlocks.h"
+#include "common/InviteEvents.h"
 #include "module/TavorineModule.h"
 #include "platform/ui/FileDialog.h"
 #include "platform/ui/MessageBox.h"
@@ -18,8 +18,8 @@
 #include "setup/DlgPtopInvite.h"
 #include "tests/whiteboard_surface/SisterBoardFixture.h"
 #include "whiteboard/model/StrokeBase.h"
-#include "whiteboard/surface/ColorBarDlg.h"
-#include "whiteboard/surface/P2PDrawContentDlg.h"
+#include "whiteboard/windows/ColorBarDlg.h"
+#include "whiteboard/windows/P2PDrawContentDlg.h"
 #include "whiteboard/windows/DlgDFP2PWhiteBoard.h"
 
 namespace surftest {

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "confwindow/DlgDataConf.h"
-#include "module/HostBlocks.h"
+#include "common/HostBlocks.h"
 #include "module/TavorineModule.h"
 #include "platform/ui/ColorDialog.h"
 #include "platform/ui/Desktop.h"
@@ -14,7 +14,7 @@
 #include "platform/ui/WindowSurface.h"
 #include "tests/whiteboard_surface/SurfaceFixture.h"
 #include "whiteboard/model/StrokeBase.h"
-#include "whiteboard/surface/ColorBarDlg.h"
+#include "whiteboard/windows/ColorBarDlg.h"
 
 namespace surftest {
 namespace {

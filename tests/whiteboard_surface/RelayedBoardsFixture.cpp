@@ -4,14 +4,14 @@
 
 #include "confwindow/ConfCtrlResult.h"
 #include "host/WbRelay.h"
-#include "module/HostBlocks.h"
-#include "module/InviteEvents.h"
+#include "common/HostBlocks.h"
+#include "common/InviteEvents.h"
 #include "module/TavorineModule.h"
 #include "platform/ui/Desktop.h"
 #include "platform/ui/UserInput.h"
 #include "platform/ui/WindowSurface.h"
 #include "whiteboard/model/StrokePage.h"
-#include "whiteboard/surface/P2PDrawContentDlg.h"
+#include "whiteboard/windows/P2PDrawContentDlg.h"
 
 namespace surftest {
 

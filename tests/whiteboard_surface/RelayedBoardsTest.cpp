@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "host/WbRelay.h"
-#include "module/HostBlocks.h"
+#include "common/HostBlocks.h"
 #include "module/TavorineModule.h"
 #include "platform/ui/Desktop.h"
 #include "platform/ui/FileDialog.h"
@@ -19,11 +19,11 @@
 #include "whiteboard/model/StrokeBitmap.h"
 #include "whiteboard/model/StrokeText.h"
 #include "tests/whiteboard_surface/RelayedBoardsFixture.h"
-#include "whiteboard/surface/ColorBarDlg.h"
+#include "whiteboard/windows/ColorBarDlg.h"
 #include "whiteboard/model/StrokeBase.h"
 #include "whiteboard/model/StrokePage.h"
 #include "whiteboard/surface/DrawSurface.h"
-#include "whiteboard/surface/P2PDrawContentDlg.h"
+#include "whiteboard/windows/P2PDrawContentDlg.h"
 #include "whiteboard/windows/DlgDFShareWhiteBoard.h"
 #include "whiteboard/windows/DlgDFWhiteBoard.h"
 #include "whiteboard/windows/WbToolButtons.h"

@@ -21,7 +21,7 @@
 #include "whiteboard/model/StrokeBase.h"
 #include "whiteboard/model/StrokePage.h"
 #include "whiteboard/surface/LineWidthListBox.h"
-#include "whiteboard/surface/ShareDrawContentDlg.h"
+#include "whiteboard/windows/ShareDrawContentDlg.h"
 #include "whiteboard/windows/DlgDFShareWhiteBoard.h"
 #include "whiteboard/windows/WbToolButtons.h"
 

@@ -3,7 +3,7 @@
 #include <cstring>
 
 #include "confwindow/ConfCtrlResult.h"
-#include "module/InviteEvents.h"
+#include "common/InviteEvents.h"
 #include "module/TavorineModule.h"
 #include "platform/ui/UserInput.h"
 #include "vezadazavo/VezadaZavo.h"

@@ -13,7 +13,7 @@
 #include "vezadazavo/VezadaZavo.h"
 #include "whiteboard/model/StrokeBase.h"
 #include "whiteboard/model/StrokePage.h"
-#include "whiteboard/surface/ColorBarDlg.h"
+#include "whiteboard/windows/ColorBarDlg.h"
 #include "whiteboard/surface/LineWidthListBox.h"
 #include "whiteboard/windows/WbToolButtons.h"
 

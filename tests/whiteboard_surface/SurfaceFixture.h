@@ -12,11 +12,11 @@
 #include <vector>
 
 #include "host/BlockArena.h"
-#include "module/HostBlocks.h"
+#include "common/HostBlocks.h"
 #include "tests/module/ModuleFixture.h"
 #include "tests/whiteboard/WbHostCopy.h"
 #include "whiteboard/model/WbRecords.h"
-#include "whiteboard/surface/DrawContentDlg.h"
+#include "whiteboard/windows/DrawContentDlg.h"
 #include "whiteboard/windows/DlgDFWhiteBoard.h"
 
 namespace surftest {

@@ -15,7 +15,7 @@
 #include "whiteboard/model/StrokePage.h"
 #include "whiteboard/model/StrokeText.h"
 #include "whiteboard/model/WbBlocks.h"
-#include "whiteboard/surface/ColorBarDlg.h"
+#include "whiteboard/windows/ColorBarDlg.h"
 #include "whiteboard/windows/WbToolButtons.h"
 
 namespace surftest {

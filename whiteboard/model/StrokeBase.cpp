@@ -5,7 +5,7 @@
 #include <cstring>
 #include <vector>
 
-#include "module/Codecs.h"
+#include "common/Codecs.h"
 #include "whiteboard/model/WbBlocks.h"
 #include "whiteboard/model/WbXmlText.h"
 #include "whiteboard/windows/WbMsgHeaders.h"

@@ -5,7 +5,7 @@
 
 #include "whiteboard/model/WbBlocks.h"
 #include "whiteboard/model/WbXmlText.h"
-#include "whiteboard/windows/WbShared.h"
+#include "whiteboard/model/WbShared.h"
 
 IMPLEMENT_DYNCREATE(CStrokeBitmap, CStrokeBase)
 

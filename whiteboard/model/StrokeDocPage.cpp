@@ -4,7 +4,7 @@
 #include <cstring>
 #include <vector>
 
-#include "module/Codecs.h"
+#include "common/Codecs.h"
 #include "platform/Files.h"
 #include "platform/ui/MessageBox.h"
 #include "vezadazavo/VezadaZavo.h"

@@ -11,7 +11,7 @@
 #include "whiteboard/model/WbBlocks.h"
 #include "whiteboard/model/WbXmlText.h"
 #include "whiteboard/model/GestureShared.h"
-#include "whiteboard/windows/WbShared.h"
+#include "whiteboard/model/WbShared.h"
 
 IMPLEMENT_DYNCREATE(CStrokeFreeLine, CStrokeBase)
 

@@ -10,7 +10,7 @@
 #include "whiteboard/model/StrokeKinds.h"
 #include "whiteboard/model/WbBlocks.h"
 #include "whiteboard/model/WbXmlText.h"
-#include "whiteboard/windows/WbShared.h"
+#include "whiteboard/model/WbShared.h"
 #include "xml/XmlTree.h"
 
 IMPLEMENT_DYNCREATE(CStrokePage, CCmdTarget)

@@ -8,8 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "module/Codecs.h"
-#include "module/ModuleLog.h"
+#include "common/Codecs.h"
+#include "common/ModuleLog.h"
 #include "platform/Mbcs.h"
 #include "platform/gdi/Dc.h"
 #include "whiteboard/model/WbBlocks.h"

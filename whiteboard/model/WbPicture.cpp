@@ -5,8 +5,8 @@
 #include <strings.h>
 #include <vector>
 
-#include "module/Codecs.h"
-#include "module/ModuleLog.h"
+#include "common/Codecs.h"
+#include "common/ModuleLog.h"
 #include "platform/gdi/Dc.h"
 #include "vezadazavo/VezadaZavo.h"
 #include "whiteboard/model/WbXmlText.h"

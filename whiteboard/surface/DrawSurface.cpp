@@ -12,7 +12,7 @@
 #include "whiteboard/model/StrokePage.h"
 #include "whiteboard/model/StrokeText.h"
 #include "whiteboard/model/GestureShared.h"
-#include "whiteboard/windows/WbShared.h"
+#include "whiteboard/model/WbShared.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cstdlib>
 
-#include "module/ModuleLog.h"
+#include "common/ModuleLog.h"
 #include "platform/gdi/Dc.h"
 #include "platform/ui/Cursor.h"
 #include "platform/ui/WindowSurface.h"
@@ -26,7 +26,7 @@
 #include "whiteboard/model/StrokeTriangle.h"
 #include "whiteboard/surface/DrawSurface.h"
 #include "whiteboard/model/GestureShared.h"
-#include "whiteboard/windows/WbShared.h"
+#include "whiteboard/model/WbShared.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "module/ModuleLog.h"
+#include "common/ModuleLog.h"
 
 #include "whiteboard/model/StrokePage.h"
 #include "whiteboard/surface/DrawSurface.h"

@@ -4,7 +4,7 @@
 #include "whiteboard/model/WbBlocks.h"
 #include "whiteboard/surface/DrawSurface.h"
 #include "whiteboard/surface/ObjectPayloads.h"
-#include "whiteboard/windows/WbStrokeRecords.h"
+#include "whiteboard/model/WbStrokeRecords.h"
 
 namespace {
 

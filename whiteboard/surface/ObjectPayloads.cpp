@@ -11,7 +11,7 @@
 #include "whiteboard/model/StrokeText.h"
 #include "whiteboard/model/WbBlocks.h"
 #include "whiteboard/model/WbGeometry.h"
-#include "whiteboard/windows/WbShared.h"
+#include "whiteboard/model/WbShared.h"
 
 namespace {
 

@@ -5,8 +5,8 @@
 #include "platform/ui/WindowRelease.h"
 #include "res/SisterBoardTemplates.h"
 #include "whiteboard/model/WbBlocks.h"
-#include "whiteboard/surface/P2PColorBarDlg.h"
-#include "whiteboard/surface/P2PDrawContentDlg.h"
+#include "whiteboard/windows/P2PColorBarDlg.h"
+#include "whiteboard/windows/P2PDrawContentDlg.h"
 #include "whiteboard/windows/DlgDFWhiteBoard.h"
 #include "whiteboard/windows/WbMsgHeaders.h"
 

@@ -7,7 +7,7 @@
 
 #include "platform/CString.h"
 #include "platform/Win32Types.h"
-#include "whiteboard/surface/PageNumEdit.h"
+#include "whiteboard/windows/PageNumEdit.h"
 #include "whiteboard/windows/WbBoardWindow.h"
 
 class CP2PDrawContentDlg;

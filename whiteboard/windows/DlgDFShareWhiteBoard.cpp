@@ -3,7 +3,7 @@
 #include "module/TavorineModule.h"
 #include "res/SisterBoardTemplates.h"
 #include "whiteboard/model/WbBlocks.h"
-#include "whiteboard/surface/ShareDrawContentDlg.h"
+#include "whiteboard/windows/ShareDrawContentDlg.h"
 #include "whiteboard/windows/DlgDFWhiteBoard.h"
 #include "whiteboard/windows/WbMsgHeaders.h"
 

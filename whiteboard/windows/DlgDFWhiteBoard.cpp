@@ -3,8 +3,8 @@
 #include "module/TavorineModule.h"
 #include "res/WhiteboardTemplates.h"
 #include "whiteboard/model/WbBlocks.h"
-#include "whiteboard/surface/ColorBarDlg.h"
-#include "whiteboard/surface/DrawContentDlg.h"
+#include "whiteboard/windows/ColorBarDlg.h"
+#include "whiteboard/windows/DrawContentDlg.h"
 #include "whiteboard/windows/WbMsgHeaders.h"
 #include "whiteboard/windows/WbToolButtons.h"
 

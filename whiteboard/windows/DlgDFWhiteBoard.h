@@ -5,7 +5,7 @@
 #pragma once
 
 #include "whiteboard/model/WbRecords.h"
-#include "whiteboard/surface/PageNumEdit.h"
+#include "whiteboard/windows/PageNumEdit.h"
 #include "whiteboard/windows/WbBoardWindow.h"
 
 class CDrawContentDlg;

@@ -5,18 +5,18 @@
 #include <cstring>
 #include <vector>
 
-#include "module/ModuleLog.h"
+#include "common/ModuleLog.h"
 #include "whiteboard/model/GdipImage.h"
 #include "whiteboard/model/StrokeBase.h"
 #include "whiteboard/model/StrokePage.h"
 #include "whiteboard/model/WbBlockPool.h"
 #include "whiteboard/model/WbBlocks.h"
 #include "whiteboard/model/WbXmlText.h"
-#include "whiteboard/surface/ColorBarDlg.h"
+#include "whiteboard/windows/ColorBarDlg.h"
 #include "whiteboard/surface/DrawSurface.h"
 #include "whiteboard/surface/ObjectPayloads.h"
 #include "whiteboard/windows/DlgDFWhiteBoard.h"
-#include "whiteboard/windows/WbStrokeRecords.h"
+#include "whiteboard/model/WbStrokeRecords.h"
 #include "whiteboard/windows/WbToolButtons.h"
 #include "platform/Mbcs.h"
 

@@ -1,8 +1,8 @@
 // A finished screen capture becomes a picture on the board and on every other side.
 #include <vector>
 
-#include "module/Codecs.h"
-#include "module/ModuleLog.h"
+#include "common/Codecs.h"
+#include "common/ModuleLog.h"
 #include "whiteboard/model/GdipImage.h"
 #include "whiteboard/model/StrokeBitmap.h"
 #include "whiteboard/model/StrokePage.h"

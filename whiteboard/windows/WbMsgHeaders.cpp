@@ -1,7 +1,7 @@
 #include "whiteboard/windows/WbMsgHeaders.h"
 
 #include "confwindow/DlgDataConf.h"
-#include "module/ModuleLog.h"
+#include "common/ModuleLog.h"
 #include "module/TavorineModule.h"
 #include "whiteboard/model/WbBlocks.h"
 #include "whiteboard/windows/DlgDFP2PWhiteBoard.h"

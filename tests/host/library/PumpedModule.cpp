@@ -3,8 +3,8 @@
 // on the desktop that program and module share.
 #include <string>
 
-#include "module/HostBlocks.h"
-#include "module/HostInterface.h"
+#include "common/HostBlocks.h"
+#include "common/HostInterface.h"
 #include "platform/ui/Wnd.h"
 
 namespace {

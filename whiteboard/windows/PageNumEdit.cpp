@@ -1,10 +1,10 @@
-#include "whiteboard/surface/PageNumEdit.h"
+#include "whiteboard/windows/PageNumEdit.h"
 
 #include <cstdio>
 
 #include "whiteboard/model/StrokePage.h"
-#include "whiteboard/surface/DrawContentDlg.h"
-#include "whiteboard/surface/P2PDrawContentDlg.h"
+#include "whiteboard/windows/DrawContentDlg.h"
+#include "whiteboard/windows/P2PDrawContentDlg.h"
 #include "whiteboard/windows/DlgDFP2PWhiteBoard.h"
 #include "whiteboard/windows/DlgDFWhiteBoard.h"
 

@@ -1,4 +1,4 @@
-#include "module/UriParts.h"
+#include "common/UriParts.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
-#include "whiteboard/surface/P2PColorBarDlg.h"
+#include "whiteboard/windows/P2PColorBarDlg.h"
 
-#include "whiteboard/surface/P2PDrawContentDlg.h"
+#include "whiteboard/windows/P2PDrawContentDlg.h"
 #include "whiteboard/windows/DlgDFP2PWhiteBoard.h"
 
 CDrawSurface* CP2PColorBarDlg::Surface() const { return m_pBoard ? m_pBoard->GetSurface() : nullptr; }

@@ -1,10 +1,10 @@
-#include "module/ConfMethodRecord.h"
+#include "common/ConfMethodRecord.h"
 
 #include <cstdio>
 #include <cstring>
 
-#include "module/FixedText.h"
-#include "module/ModuleLog.h"
+#include "common/FixedText.h"
+#include "common/ModuleLog.h"
 
 namespace {
 

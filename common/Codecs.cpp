@@ -1,4 +1,4 @@
-#include "module/Codecs.h"
+#include "common/Codecs.h"
 
 #include <cstdio>
 #include <cstring>

@@ -1,4 +1,4 @@
-#include "whiteboard/surface/ShareDrawContentDlg.h"
+#include "whiteboard/windows/ShareDrawContentDlg.h"
 
 #include <typeinfo>
 

@@ -1,4 +1,4 @@
-#include "whiteboard/surface/ColorBarDlg.h"
+#include "whiteboard/windows/ColorBarDlg.h"
 
 #include "module/TavorineModule.h"
 #include "platform/gdi/Dc.h"
@@ -7,7 +7,7 @@
 #include "whiteboard/model/StrokeBase.h"
 #include "whiteboard/model/StrokePage.h"
 #include "whiteboard/model/WbRecords.h"
-#include "whiteboard/surface/DrawContentDlg.h"
+#include "whiteboard/windows/DrawContentDlg.h"
 #include "whiteboard/windows/DlgDFWhiteBoard.h"
 
 namespace {

@@ -1,4 +1,4 @@
-#include "module/TagReader.h"
+#include "common/TagReader.h"
 
 #include <cstring>
 

@@ -1,4 +1,4 @@
-#include "whiteboard/surface/P2PDrawContentDlg.h"
+#include "whiteboard/windows/P2PDrawContentDlg.h"
 
 #include "whiteboard/model/StrokeBase.h"
 #include "whiteboard/windows/DlgDFP2PWhiteBoard.h"

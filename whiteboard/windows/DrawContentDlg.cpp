@@ -1,4 +1,4 @@
-#include "whiteboard/surface/DrawContentDlg.h"
+#include "whiteboard/windows/DrawContentDlg.h"
 
 #include "confwindow/DlgDataConf.h"
 #include "module/TavorineModule.h"

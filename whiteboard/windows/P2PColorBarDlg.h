@@ -3,7 +3,7 @@
 // selected object takes a new colour.
 #pragma once
 
-#include "whiteboard/surface/ColorBarDlg.h"
+#include "whiteboard/windows/ColorBarDlg.h"
 
 class CDlgDFP2PWhiteBoard;
 

@@ -1,8 +1,8 @@
-#include "module/ConfAttrRecord.h"
+#include "common/ConfAttrRecord.h"
 
 #include <cstring>
 
-#include "module/FixedText.h"
+#include "common/FixedText.h"
 
 void BuildConfAttrExtend(ConfAttrRecord& rec, const char* confURI, int addMinutes, int addMembers) {
   memset(&rec, 0, sizeof rec);

@@ -1,11 +1,11 @@
-#include "whiteboard/windows/WbStrokeRecords.h"
+#include "whiteboard/model/WbStrokeRecords.h"
 
 #include <algorithm>
 #include <cstdlib>
 #include <cstring>
 #include <string>
 
-#include "module/ModuleLog.h"
+#include "common/ModuleLog.h"
 #include "whiteboard/model/StrokeBitmap.h"
 #include "whiteboard/model/StrokeFreeLine.h"
 #include "whiteboard/model/StrokeHandPointer.h"
@@ -18,7 +18,7 @@
 #include "whiteboard/model/StrokeTrapezia.h"
 #include "whiteboard/model/StrokeTriangle.h"
 #include "whiteboard/model/WbBlocks.h"
-#include "whiteboard/windows/WbShared.h"
+#include "whiteboard/model/WbShared.h"
 
 namespace {
 
