@@ -4,8 +4,10 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdlib>
 #include <cstring>
 #include <functional>
+#include <unordered_map>
 #include <vector>
 
 namespace gdi {
@@ -35,12 +37,20 @@ void ReadMaskRow(const uint32_t* words, int width, int x0, SpanSet::Builder& out
   if (open) out.Add(x0 + start, x0 + width);
 }
 
+const int kWidest = 1 << 16;
+
+// `bounds` grown by the pen: every pixel the pen may light.
+RECT PenArea(const RECT& bounds, int width) {
+  int grow = std::min(width, kWidest) / 2 + 2;
+  return RECT{bounds.left - grow, bounds.top - grow, bounds.right + grow, bounds.bottom + grow};
+}
+
 // Strokes the path that `trace` builds (device coordinates) over `bounds` grown by the pen.
 SpanSet Stroke(RECT bounds, int width, const RECT& limit, const std::function<void(cairo_t*)>& trace) {
-  width = std::min(width, 1 << 16);
-  int grow = width / 2 + 2;
-  RECT area{std::max(bounds.left - grow, limit.left), std::max(bounds.top - grow, limit.top),
-            std::min(bounds.right + grow, limit.right), std::min(bounds.bottom + grow, limit.bottom)};
+  width = std::min(width, kWidest);
+  RECT whole = PenArea(bounds, width);
+  RECT area{std::max(whole.left, limit.left), std::max(whole.top, limit.top), std::min(whole.right, limit.right),
+            std::min(whole.bottom, limit.bottom)};
   int w = area.right - area.left, h = area.bottom - area.top;
   if (w <= 0 || h <= 0) return SpanSet();
   int stride = cairo_format_stride_for_width(CAIRO_FORMAT_A1, w);
@@ -105,10 +115,7 @@ RECT Normalised(const RECT& r) {
               std::max(r.top, r.bottom)};
 }
 
-}  // namespace
-
-SpanSet WidePolyline(const POINT* input, int count, bool closed, int width, const RECT& limit) {
-  if (!input || count < 1) return SpanSet();
+SpanSet StrokePoints(const POINT* input, int count, bool closed, int width, const RECT& limit) {
   std::vector<POINT> points(input, input + count);
   for (POINT& p : points) p = Near(p);
   RECT bounds{points[0].x, points[0].y, points[0].x + 1, points[0].y + 1};
@@ -122,6 +129,68 @@ SpanSet WidePolyline(const POINT* input, int count, bool closed, int width, cons
     if (count == 1) cairo_line_to(cr, points[0].x + 0.5, points[0].y + 0.5);
     if (closed) cairo_close_path(cr);
   });
+}
+
+// The pixels of short segments, kept relative to their first end. A hand-drawn path is a chain
+// of short steps that recur again and again, and a segment's pixels depend only on where its
+// ends lie relative to each other and on the pen, as long as the segment is rendered whole
+// (where the rendered area cuts it, Cairo may light the odd pixel differently): such a segment
+// is stroked once and its pixels moved into place after that.
+class SegmentCache {
+ public:
+  static SegmentCache& Get() {
+    static thread_local SegmentCache cache;
+    return cache;
+  }
+
+  // The segment's pixels when it is one that is kept; else null (to be stroked in place).
+  const SpanSet* Find(POINT a, POINT b, int width, const RECT& limit) {
+    int64_t dx = (int64_t)b.x - a.x, dy = (int64_t)b.y - a.y;
+    if (width > kWidth || std::abs(dx) > kReach || std::abs(dy) > kReach) return nullptr;
+    RECT area = PenArea(RECT{std::min(a.x, b.x), std::min(a.y, b.y), std::max(a.x, b.x) + 1, std::max(a.y, b.y) + 1},
+                        width);
+    if (area.left < limit.left || area.top < limit.top || area.right > limit.right || area.bottom > limit.bottom)
+      return nullptr;
+    Key key{(int)dx, (int)dy, width};
+    auto found = kept_.find(key);
+    if (found == kept_.end()) {
+      if (kept_.size() >= kCapacity) kept_.clear();
+      POINT ends[2] = {a, b};
+      SpanSet pixels = StrokePoints(ends, 2, false, width, limit);
+      pixels.Offset(-a.x, -a.y);
+      found = kept_.emplace(key, std::move(pixels)).first;
+    }
+    return &found->second;
+  }
+
+ private:
+  static const int kReach = 32;      // the longest step kept, on either axis
+  static const int kWidth = 64;      // the widest pen kept
+  static const size_t kCapacity = 4096;
+
+  struct Key {
+    int dx, dy, width;
+    bool operator==(const Key& o) const { return dx == o.dx && dy == o.dy && width == o.width; }
+  };
+  struct Hash {
+    size_t operator()(const Key& k) const { return ((size_t)(k.dx + 128) * 257 + (size_t)(k.dy + 128)) * 131 + k.width; }
+  };
+  std::unordered_map<Key, SpanSet, Hash> kept_;
+};
+
+}  // namespace
+
+SpanSet WidePolyline(const POINT* input, int count, bool closed, int width, const RECT& limit) {
+  if (!input || count < 1) return SpanSet();
+  if (count <= 2 && !closed) {
+    // A single point strokes as a segment of length 0.
+    if (const SpanSet* kept = SegmentCache::Get().Find(input[0], input[count - 1], width, limit)) {
+      SpanSet pixels = *kept;
+      pixels.Offset(input[0].x, input[0].y);
+      return pixels;
+    }
+  }
+  return StrokePoints(input, count, closed, width, limit);
 }
 
 SpanSet WideEllipse(const RECT& box, int width, const RECT& limit) {

@@ -1,8 +1,12 @@
 // Drawing of the shapes and their rubber bands, checked pixel by pixel.
 #include <gtest/gtest.h>
 
+#include <cairo.h>
+
+#include <cstdint>
 #include <cstdlib>
 #include <cstring>
+#include <iterator>
 #include <string>
 
 #include "tests/platform/GdiCanvas.h"
@@ -187,6 +191,52 @@ TEST(ShapeDraw, HighlighterAndsWithWhatLiesBelow) {
   EXPECT_EQ(canvas.At(25, 20), RGB(200, 100, 0));
   EXPECT_EQ(canvas.At(75, 20), yellow);
   EXPECT_EQ(canvas.At(75, 10), kWhite);
+}
+
+// The pixels a pen segment lights when Cairo strokes it on its own: through pixel centres,
+// round caps, without antialiasing.
+void StrokeSegment(cairo_surface_t* mask, CPoint a, CPoint b, int width) {
+  cairo_t* cr = cairo_create(mask);
+  cairo_set_antialias(cr, CAIRO_ANTIALIAS_NONE);
+  cairo_set_line_width(cr, width);
+  cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
+  cairo_move_to(cr, a.x + 0.5, a.y + 0.5);
+  cairo_line_to(cr, b.x + 0.5, b.y + 0.5);
+  cairo_stroke(cr);
+  cairo_destroy(cr);
+}
+
+// Pen paths of every pen width through every kind of join (straight on, a right angle, a turn
+// back, a repeated point, steps that recur, a long segment, a closing segment), also off the
+// canvas, light exactly the pixels of their segments each stroked on its own.
+TEST(ShapeDraw, PenPathsLightThePixelsOfTheirSegments) {
+  const CPoint path[] = {{-5, 30}, {20, 20}, {28, 20}, {36, 20}, {36, 28}, {28, 20}, {28, 20}, {60, 90},
+                         {64, 86}, {68, 90}, {72, 86}, {76, 90}, {125, 128}};
+  const int n = (int)std::size(path);
+  for (int width = 2; width <= 40; ++width) {
+    for (bool closed : {false, true}) {
+      CStrokeFreeLine open;
+      CStrokePolygon polygon;
+      CStrokeFreeLine& shape = closed ? polygon : open;
+      for (CPoint p : path) shape.m_arrPoint.Add(p);
+      shape.m_crColor = kBlue, shape.m_nPenWidth = width;
+      shape.UpdateTracker();
+      GdiCanvas canvas(120, 120);
+      Paint(shape, canvas.dc);
+      cairo_surface_t* mask = cairo_image_surface_create(CAIRO_FORMAT_A1, 120, 120);
+      for (int i = 1; i < n + closed; ++i) StrokeSegment(mask, path[i - 1], path[i % n], width);
+      cairo_surface_flush(mask);
+      const unsigned char* bits = cairo_image_surface_get_data(mask);
+      int stride = cairo_image_surface_get_stride(mask), wrong = 0;
+      for (int y = 0; y < 120; ++y)
+        for (int x = 0; x < 120; ++x) {
+          bool lit = (reinterpret_cast<const uint32_t*>(bits + y * stride)[x / 32] >> (x % 32)) & 1;
+          wrong += (canvas.At(x, y) == (lit ? kBlue : kWhite)) ? 0 : 1;
+        }
+      cairo_surface_destroy(mask);
+      EXPECT_EQ(wrong, 0) << "width " << width << (closed ? ", closed" : "");
+    }
+  }
 }
 
 // Every rubber band of a one-rectangle or drag shape, with the corners of a drag.
