@@ -8,7 +8,7 @@
 #include "confwindow/ConfCtrlResult.h"
 #include "confwindow/DlgDataConf.h"
 #include "setup/DlgmmConfPreCreate.h"
-#include "tests/module/ModuleFixture.h"
+#include "tests/support/module/ModuleFixture.h"
 
 namespace tavtest {
 

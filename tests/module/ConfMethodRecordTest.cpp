@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "common/ConfMethodRecord.h"
-#include "tests/module/ModuleFixture.h"
+#include "tests/support/module/ModuleFixture.h"
 
 namespace {
 

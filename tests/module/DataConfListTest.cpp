@@ -5,7 +5,7 @@
 #include <string>
 
 #include "module/DataConfList.h"
-#include "tests/module/ModuleFixture.h"
+#include "tests/support/module/ModuleFixture.h"
 
 namespace {
 

@@ -11,7 +11,7 @@
 #include "setup/DlgmmConfPreCreate.h"
 #include "setup/SetupIds.h"
 #include "setup/mmconfCreate.h"
-#include "tests/module/ModuleFixture.h"
+#include "tests/support/module/ModuleFixture.h"
 
 namespace {
 

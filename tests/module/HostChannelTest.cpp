@@ -5,7 +5,7 @@
 #include "confwindow/DlgDataConf.h"
 #include "common/ConfMethodRecord.h"
 #include "platform/ui/Wnd.h"
-#include "tests/module/ModuleFixture.h"
+#include "tests/support/module/ModuleFixture.h"
 
 namespace {
 

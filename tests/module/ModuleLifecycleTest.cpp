@@ -6,7 +6,7 @@
 #include "confwindow/DlgDataConf.h"
 #include "common/ConfMethodRecord.h"
 #include "platform/ui/Dialog.h"
-#include "tests/module/ModuleFixture.h"
+#include "tests/support/module/ModuleFixture.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "common/ConfMethodRecord.h"
-#include "tests/module/ModuleFixture.h"
+#include "tests/support/module/ModuleFixture.h"
 
 namespace {
 

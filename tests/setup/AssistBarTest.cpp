@@ -12,7 +12,7 @@
 #include "platform/ui/Shell.h"
 #include "platform/ui/UserInput.h"
 #include "setup/DlgVNCTip.h"
-#include "tests/module/ModuleFixture.h"
+#include "tests/support/module/ModuleFixture.h"
 #include "vezadazavo/VezadaZavo.h"
 
 namespace tavtest {

@@ -9,7 +9,7 @@
 
 #include "confwindow/DlgDataConf.h"
 #include "platform/ui/UserInput.h"
-#include "tests/module/ModuleFixture.h"
+#include "tests/support/module/ModuleFixture.h"
 
 namespace tavtest {
 

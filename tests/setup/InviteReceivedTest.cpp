@@ -13,7 +13,7 @@
 #include "platform/ui/Desktop.h"
 #include "platform/ui/UserInput.h"
 #include "setup/DlgInviteReceived.h"
-#include "tests/module/ModuleFixture.h"
+#include "tests/support/module/ModuleFixture.h"
 #include "vezadazavo/VezadaZavo.h"
 
 namespace {

@@ -14,7 +14,7 @@
 #include "setup/DlgmmConfPreCreate.h"
 #include "setup/SetupIds.h"
 #include "setup/mmconfJoin.h"
-#include "tests/module/ModuleFixture.h"
+#include "tests/support/module/ModuleFixture.h"
 #include "vezadazavo/VezadaZavo.h"
 #include "whiteboard/windows/DlgDFP2PWhiteBoard.h"
 

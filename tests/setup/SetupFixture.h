@@ -9,7 +9,7 @@
 #include "setup/DlgmmConfPreCreate.h"
 #include "setup/mmconfCreate.h"
 #include "setup/mmconfJoin.h"
-#include "tests/module/ModuleFixture.h"
+#include "tests/support/module/ModuleFixture.h"
 
 namespace tavtest {
 

@@ -7,7 +7,7 @@
 #include <string>
 
 #include "confwindow/DlgDataConf.h"
-#include "tests/module/ModuleFixture.h"
+#include "tests/support/module/ModuleFixture.h"
 #include "tests/whiteboard/AllocationLimit.h"
 #include "tests/whiteboard/ShapeKinds.h"
 #include "tests/whiteboard/TestStroke.h"

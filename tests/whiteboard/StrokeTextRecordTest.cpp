@@ -5,7 +5,7 @@
 #include <cstring>
 #include <string>
 
-#include "tests/module/ModuleFixture.h"
+#include "tests/support/module/ModuleFixture.h"
 #include "whiteboard/model/StrokeText.h"
 #include "whiteboard/model/WbBlocks.h"
 

@@ -5,7 +5,7 @@
 #include <cstring>
 
 #include "confwindow/DlgDataConf.h"
-#include "tests/module/ModuleFixture.h"
+#include "tests/support/module/ModuleFixture.h"
 #include "tests/whiteboard/TestStroke.h"
 #include "tests/whiteboard/WbHostCopy.h"
 #include "whiteboard/model/WbBlocks.h"

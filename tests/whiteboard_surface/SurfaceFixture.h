@@ -13,7 +13,7 @@
 
 #include "host/BlockArena.h"
 #include "common/HostBlocks.h"
-#include "tests/module/ModuleFixture.h"
+#include "tests/support/module/ModuleFixture.h"
 #include "tests/whiteboard/WbHostCopy.h"
 #include "whiteboard/model/WbRecords.h"
 #include "whiteboard/windows/DrawContentDlg.h"

@@ -1,4 +1,4 @@
-#include "tests/module/ModuleFixture.h"
+#include "tests/support/module/ModuleFixture.h"
 
 #include <cstdlib>
 #include <cstring>
