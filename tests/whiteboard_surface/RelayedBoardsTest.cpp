@@ -16,6 +16,7 @@
 #include "platform/ui/FontDialog.h"
 #include "platform/ui/Menu.h"
 #include "platform/ui/UserInput.h"
+#include "platform/ui/WindowSurface.h"
 #include "whiteboard/model/StrokeBitmap.h"
 #include "whiteboard/model/StrokeText.h"
 #include "tests/whiteboard_surface/RelayedBoardsFixture.h"
@@ -250,6 +251,46 @@ TEST_F(RelayedBoardsTest, LeavingAChangedBoardOffersToSaveItAsADocument) {
   EXPECT_EQ(saved.compare(0, 2, "WB"), 0);
   EXPECT_NE(saved.find("<xwb oper=\"create\""), std::string::npos);
   EXPECT_NE(saved.find(id), std::string::npos);
+}
+
+// What a peer adds, moves, restacks and deletes repaints only the places it leaves and takes on
+// the receiving board, which then shows what a repaint of everything shows.
+TEST_F(RelayedBoardsTest, ReceivedObjectsRepaintOnlyTheirPlaces) {
+  HWND bob = Bob()->GetSurface()->m_hWnd;
+  ChooseTool(Alice(), ToolButton(kToolRectangle));
+  DragOn(Alice(), {40, 40}, {200, 160});
+  ChooseTool(Alice(), ToolButton(kToolEllipse));
+  DragOn(Alice(), {120, 100}, {300, 220});
+  Relay();
+  ::UpdateWindow(bob);
+  RECT client;
+  ::GetClientRect(bob, &client);
+  auto relayed = [&](const char* step) {
+    EXPECT_GE(Relay(), 1) << step;
+    RECT update;
+    ::GetUpdateRect(bob, &update, FALSE);
+    EXPECT_LT((update.right - update.left) * (update.bottom - update.top), client.right * client.bottom / 2) << step;
+    ::UpdateWindow(bob);
+  };
+  ChooseTool(Alice(), ToolButton(kToolLine));
+  DragOn(Alice(), {20, 250}, {250, 180});
+  relayed("a line added");
+  ChooseTool(Alice(), ToolButton(kToolSelect));
+  DragSelected(Alice(), {40, 100}, {90, 60});
+  relayed("the rectangle moved");
+  Alice()->GetSurface()->SendMessage(WM_COMMAND, ID_WB_SEND_TO_BACK);
+  relayed("the rectangle sent back");
+  DragSelected(Alice(), {210, 220}, {210, 220});
+  ASSERT_TRUE(platform::user::PressDelete());
+  relayed("the ellipse deleted");
+  std::vector<COLORREF> pieces;
+  for (int y = 0; y < client.bottom; ++y)
+    for (int x = 0; x < client.right; ++x) pieces.push_back(platform::WindowPixel(bob, x, y));
+  EXPECT_TRUE(SamePixels(Alice(), Bob()));
+  size_t same = 0;
+  for (int y = 0; y < client.bottom; ++y)
+    for (int x = 0; x < client.right; ++x) same += pieces[(size_t)y * client.right + x] == platform::WindowPixel(bob, x, y);
+  EXPECT_EQ(same, pieces.size());
 }
 
 }  // namespace

@@ -293,6 +293,7 @@ BOOL CDrawSurface::PrepareCanvasBitmap(CDC* dc) {
 }
 
 void CDrawSurface::InvalidateStroke(CStrokeBase* stroke) {
+  if (!stroke) return;
   RECT r = ToClient(StrokePaintExtent(stroke));
   InvalidateRect(&r, FALSE);
 }

@@ -252,7 +252,7 @@ class CDrawSurface : public CDialog, private CStrokeRemovalListener {
   // Repaints a document rectangle, normalised and grown by grow, without erasing.
   void InvalidateDocRect(RECT document, int grow);
   BOOL HoldsCapture();
-  // Repaints the place of an object as it stands (its paint extent).
+  // Repaints the place of an object as it stands (its paint extent); nothing for NULL.
   void InvalidateStroke(CStrokeBase* stroke);
 
   // ---- Handlers ----
@@ -347,7 +347,7 @@ class CDrawSurface : public CDialog, private CStrokeRemovalListener {
   // Received records.
   void ApplyNewPage(int page, BOOL withContent, void* record, BOOL keepPages);
   void ApplyPageDelete(const WbPageOpRecord* pageOp, int32_t count);
-  BOOL ApplyObjectRecord(DWORD code, const WbPageOpRecord* pageOp);
+  void ApplyObjectRecord(DWORD code, const WbPageOpRecord* pageOp);
   // What a document holds, gathered before the board is replaced.
   struct XwbContent {
     BOOL hasSize = FALSE;

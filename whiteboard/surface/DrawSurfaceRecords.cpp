@@ -8,6 +8,7 @@
 #include "common/ModuleLog.h"
 
 #include "whiteboard/model/StrokePage.h"
+#include "whiteboard/model/WbStrokeRecords.h"
 #include "whiteboard/surface/DrawSurface.h"
 #include "xml/XmlParse.h"
 #include "xml/XmlTree.h"
@@ -50,9 +51,7 @@ LRESULT CDrawSurface::OnBoardMethod(WPARAM wParam, LPARAM) {
     case WB_RECV_PAGE_CONTENT: ApplyNewPage(page, TRUE, record, KeepsReceivedPages()); break;
     case WB_RECV_OBJECT_ADD:
     case WB_RECV_OBJECT_CHANGE:
-    case WB_RECV_OBJECT_DELETE:
-      if (!ApplyObjectRecord(code, pageOp)) return 0;
-      break;
+    case WB_RECV_OBJECT_DELETE: ApplyObjectRecord(code, pageOp); return 0;  // it repaints what it touches
     default: break;
   }
   Invalidate(FALSE);
@@ -79,18 +78,25 @@ void CDrawSurface::ApplyPageDelete(const WbPageOpRecord* pageOp, int32_t count) 
   Invalidate(TRUE);
 }
 
-// An object added, changed or deleted on its page; FALSE when the page or payload is missing.
-BOOL CDrawSurface::ApplyObjectRecord(DWORD code, const WbPageOpRecord* pageOp) {
+// An object added, changed or deleted on its page (nothing when the page or payload is
+// missing). On the page shown, the places the object leaves and takes are repainted.
+void CDrawSurface::ApplyObjectRecord(DWORD code, const WbPageOpRecord* pageOp) {
   const int page = pageOp ? pageOp->nPage : 0;
   CStrokePage* target = KeepsReceivedPages() ? FindPage(page) : GetPageByNumber(page);
   void* payload = FirstPayload(pageOp);
-  if (!target || !payload) return FALSE;
+  if (!target || !payload) return;
   OnContentChanged();
+  const char* id = static_cast<const WbShapePayload*>(payload)->szID;
+  const bool shown = target == m_pCurPage;
+  if (shown) InvalidateStroke(FindStrokeById(target, id));
   CSurfaceOwner* owner = Owner();
   if (code == WB_RECV_OBJECT_ADD) owner->OnStrokeAdd(payload, target);
   if (code == WB_RECV_OBJECT_CHANGE) owner->OnStrokeModify(payload, target);
   if (code == WB_RECV_OBJECT_DELETE) owner->OnStrokeDelete(payload, target);
-  return TRUE;
+  if (shown)
+    InvalidateStroke(FindStrokeById(target, id));
+  else
+    Invalidate(FALSE);
 }
 
 BOOL CDrawSurface::AcceptsRecord(DWORD code, int page) const {
