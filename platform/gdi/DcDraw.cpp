@@ -275,7 +275,7 @@ BOOL CDC::Shape(int kind, int left, int top, int right, int bottom, int cornerWi
   RECT window{limit.left - 1, limit.top - 1, limit.right + 1, limit.bottom + 1};
   gdi::SpanSet inside = gdi::SpanSet::FromRoundRect(box, cornerWidth, cornerHeight, window);
   gdi::SpanSet outline = PenOutline(kind, box, cornerWidth, cornerHeight, inside);
-  PaintBrush(gdi::SpanSet::Combine(inside, outline, RGN_DIFF), state_.brush, state_.rop2);
+  if (!state_.brush.IsNull()) PaintBrush(gdi::SpanSet::Combine(inside, outline, RGN_DIFF), state_.brush, state_.rop2);
   bool styled = state_.pen.IsThin() && !StylePattern(state_.pen.style).empty();
   if (styled && kind == kRectangle && !inside.IsEmpty()) {
     // A dotted frame walks the rectangle's boundary pixels clockwise from the top-left.

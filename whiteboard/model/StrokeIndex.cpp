@@ -17,8 +17,9 @@ bool Meet(const RECT& a, const RECT& b) {
   return a.left < b.right && b.left < a.right && a.top < b.bottom && b.top < a.bottom;
 }
 
-void EraseOne(std::vector<CStrokeBase*>& v, CStrokeBase* stroke) {
-  auto at = std::find(v.begin(), v.end(), stroke);
+template <class Item, class Same>
+void EraseOne(std::vector<Item>& v, Same same) {
+  auto at = std::find_if(v.begin(), v.end(), same);
   if (at == v.end()) return;
   *at = v.back();
   v.pop_back();
@@ -88,12 +89,12 @@ void CStrokeIndex::File(CStrokeBase* stroke, int64_t order) {
     return;
   }
   for (int ty = t.y0; ty <= t.y1; ++ty)
-    for (int tx = t.x0; tx <= t.x1; ++tx) tiles_[Key(tx, ty)].push_back(stroke);
+    for (int tx = t.x0; tx <= t.x1; ++tx) tiles_[Key(tx, ty)].push_back(Filed{stroke, box, order});
 }
 
 void CStrokeIndex::Unfile(CStrokeBase* stroke, const Entry& entry) {
   if (entry.spread) {
-    EraseOne(spread_, stroke);
+    EraseOne(spread_, [stroke](CStrokeBase* s) { return s == stroke; });
     return;
   }
   TileRange t = Tiles(entry.box);
@@ -101,7 +102,7 @@ void CStrokeIndex::Unfile(CStrokeBase* stroke, const Entry& entry) {
     for (int tx = t.x0; tx <= t.x1; ++tx) {
       auto tile = tiles_.find(Key(tx, ty));
       if (tile == tiles_.end()) continue;
-      EraseOne(tile->second, stroke);
+      EraseOne(tile->second, [stroke](const Filed& f) { return f.stroke == stroke; });
       if (tile->second.empty()) tiles_.erase(tile);
     }
 }
@@ -110,11 +111,13 @@ void CStrokeIndex::Find(const RECT& area, std::vector<CStrokeBase*>* out) const 
   out->clear();
   if (area.left >= area.right || area.top >= area.bottom) return;
   std::vector<std::pair<int64_t, CStrokeBase*>> found;
-  auto offer = [&](CStrokeBase* stroke) {
-    const Entry& e = entries_.at(stroke);
-    if (Meet(e.box, area)) found.emplace_back(e.order, stroke);
+  auto offer = [&](const Filed& f) {
+    if (Meet(f.box, area)) found.emplace_back(f.order, f.stroke);
   };
-  for (CStrokeBase* stroke : spread_) offer(stroke);
+  for (CStrokeBase* stroke : spread_) {
+    const Entry& e = entries_.at(stroke);
+    offer(Filed{stroke, e.box, e.order});
+  }
   RECT bounded{Clamped(area.left), Clamped(area.top), Clamped(area.right), Clamped(area.bottom)};
   TileRange t = Tiles(bounded);
   long long span = ((long long)t.x1 - t.x0 + 1) * ((long long)t.y1 - t.y0 + 1);
@@ -123,14 +126,14 @@ void CStrokeIndex::Find(const RECT& area, std::vector<CStrokeBase*>* out) const 
     for (const auto& tile : tiles_) {
       int tx = (int)(int32_t)(uint32_t)(tile.first >> 32), ty = (int)(int32_t)(uint32_t)tile.first;
       if (tx < t.x0 || tx > t.x1 || ty < t.y0 || ty > t.y1) continue;
-      for (CStrokeBase* stroke : tile.second) offer(stroke);
+      for (const Filed& f : tile.second) offer(f);
     }
   } else {
     for (int ty = t.y0; ty <= t.y1; ++ty)
       for (int tx = t.x0; tx <= t.x1; ++tx) {
         auto tile = tiles_.find(Key(tx, ty));
         if (tile == tiles_.end()) continue;
-        for (CStrokeBase* stroke : tile->second) offer(stroke);
+        for (const Filed& f : tile->second) offer(f);
       }
   }
   // An object covering several tiles is offered once per tile.

@@ -41,13 +41,19 @@ class CStrokeIndex {
   struct TileRange {
     int x0, y0, x1, y1;  // inclusive
   };
+  // An object as a tile holds it: what a search asks is at hand without a look-up.
+  struct Filed {
+    CStrokeBase* stroke;
+    RECT box;
+    int64_t order;
+  };
   static TileRange Tiles(const RECT& box);
   static uint64_t Key(int tx, int ty) { return ((uint64_t)(uint32_t)tx << 32) | (uint32_t)ty; }
   void File(CStrokeBase* stroke, int64_t order);
   void Unfile(CStrokeBase* stroke, const Entry& entry);
 
   std::unordered_map<CStrokeBase*, Entry> entries_;
-  std::unordered_map<uint64_t, std::vector<CStrokeBase*>> tiles_;
+  std::unordered_map<uint64_t, std::vector<Filed>> tiles_;
   std::vector<CStrokeBase*> spread_;
   int64_t top_ = 0;
 };
