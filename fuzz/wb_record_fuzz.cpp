@@ -20,29 +20,12 @@
 #include "fuzz/FuzzBoards.h"
 #include "host/BlockArena.h"
 #include "host/HostInputForm.h"
-#include "whiteboard/model/WbRecords.h"
+#include "whiteboard/model/WbPayloadKinds.h"
 #include "whiteboard/model/StrokePage.h"
 #include "whiteboard/surface/DrawSurface.h"
 
 namespace {
 
-// The payload kinds: their size and where their pointers stand (-1: none).
-struct Kind {
-  DWORD type;
-  size_t size;
-  int style;
-  int text;
-};
-const Kind kKinds[] = {
-    {WB_OBJ_RECT, sizeof(WbRectPayload), offsetof(WbRectPayload, pStyle), -1},
-    {WB_OBJ_LINE, sizeof(WbLinePayload), offsetof(WbLinePayload, pStyle), -1},
-    {WB_OBJ_CIRCLE, sizeof(WbCirclePayload), offsetof(WbCirclePayload, pStyle), -1},
-    {WB_OBJ_ELLIPSE, sizeof(WbEllipsePayload), offsetof(WbEllipsePayload, pStyle), -1},
-    {WB_OBJ_PATH, sizeof(WbPathPayload), offsetof(WbPathPayload, pStyle), offsetof(WbPathPayload, pszPath)},
-    {WB_OBJ_TEXT, sizeof(WbTextPayload), offsetof(WbTextPayload, pStyle), offsetof(WbTextPayload, pszText)},
-    {WB_OBJ_IMAGE, sizeof(WbImagePayload), -1, offsetof(WbImagePayload, pszData)},
-    {WB_OBJ_DOCPAGE, sizeof(WbDocPagePayload), -1, offsetof(WbDocPagePayload, pszData)},
-};
 const char* const kIdWords[] = {"line:", "rectangle:", "solidrectangle:", "roundrect:", "ellipse:", "solidellipse:",
                                 "circle:", "freeline:", "fluorescence:", "polyline:", "polygon:", "triangle:",
                                 "trapezia:", "text:", "image:", "hand:", "laser:", "docpage:"};
@@ -57,27 +40,28 @@ struct Blocks {
   }
 };
 
-template <class T>
-void PutPointer(BYTE* block, int offset, T* pointer) {
-  memcpy(block + offset, &pointer, sizeof pointer);
-}
-
 // Bytes from the input into a block; the rest stays zero.
 void Fill(FuzzedDataProvider& in, BYTE* block, size_t size) {
   std::vector<BYTE> bytes = in.ConsumeBytes<BYTE>(in.ConsumeIntegralInRange<size_t>(0, size));
   if (!bytes.empty()) memcpy(block, bytes.data(), bytes.size());
 }
 
+constexpr size_t LargestPayload() {
+  size_t largest = 0;
+  for (const WbPayloadKind& kind : kWbPayloadKinds) largest = std::max(largest, kind.size);
+  return largest;
+}
+
 // A payload's block is as large as its object type makes it (the host copies it so); a type no
 // kind has gets a block as large as the largest kind.
 void* NewPayload(FuzzedDataProvider& in, Blocks& blocks) {
-  const Kind& kind = kKinds[in.ConsumeIntegralInRange<size_t>(0, sizeof kKinds / sizeof kKinds[0] - 1)];
+  const WbPayloadKind& kind = kWbPayloadKinds[in.ConsumeIntegralInRange<size_t>(0, kWbPayloadKindCount - 1)];
   bool unknown = in.ConsumeIntegralInRange<int>(0, 15) == 0;
-  size_t size = unknown ? sizeof(WbRectPayload) : kind.size;
+  size_t size = unknown ? LargestPayload() : kind.size;
   BYTE* payload = blocks.New(size);
   Fill(in, payload, size);
   WbShapePayload* head = reinterpret_cast<WbShapePayload*>(payload);
-  head->nObjType = unknown ? in.ConsumeIntegralInRange<DWORD>(WB_OBJ_DOCPAGE + 1, 0xFFFFFFFF) : kind.type;
+  head->nObjType = unknown ? in.ConsumeIntegralInRange<DWORD>(WB_OBJ_DOCPAGE + 1, 0xFFFFFFFF) : kind.nObjType;
   if (unknown) return payload;
   if (in.ConsumeBool()) {  // an id of a kind the readers know, as a board would write it
     std::string id = kIdWords[in.ConsumeIntegralInRange<size_t>(0, sizeof kIdWords / sizeof kIdWords[0] - 1)];
@@ -85,18 +69,18 @@ void* NewPayload(FuzzedDataProvider& in, Blocks& blocks) {
     memset(head->szID, 0, sizeof head->szID);
     memcpy(head->szID, id.data(), std::min(id.size(), sizeof head->szID - 1));
   }
-  if (kind.style >= 0) {
+  if (kind.styleOffset >= 0) {
     BYTE* style = in.ConsumeBool() ? blocks.New(sizeof(WbStyleRecord)) : nullptr;
     if (style) Fill(in, style, sizeof(WbStyleRecord));
-    PutPointer(payload, kind.style, style);
+    SetWbPayloadPointer(payload, kind.styleOffset, style);
   }
-  if (kind.text >= 0) {
+  if (kind.textOffset >= 0) {
     const char* text = nullptr;
     if (in.ConsumeBool()) {
       blocks.texts.push_back(in.ConsumeRandomLengthString(512));
       text = blocks.texts.back().c_str();
     }
-    PutPointer(payload, kind.text, text);
+    SetWbPayloadPointer(payload, kind.textOffset, text);
   }
   return payload;
 }

@@ -4,8 +4,8 @@
 #include <cstring>
 
 #include "host/BlockArena.h"
-#include "host/WbMessages.h"
 #include "host/WbRelay.h"
+#include "whiteboard/model/WbPayloadKinds.h"
 
 namespace host {
 namespace {
@@ -23,14 +23,6 @@ T FieldAt(const std::string& block, size_t offset) {
   T value{};
   if (block.size() >= offset + sizeof value) std::memcpy(&value, block.data() + offset, sizeof value);
   return value;
-}
-
-// Where the decimal fields of a payload end: at its first pointer.
-size_t NumbersEnd(const WbPayloadParts& parts) {
-  size_t end = parts.size;
-  for (int offset : {parts.textOffset, parts.styleOffset})
-    if (offset >= 0) end = std::min(end, (size_t)offset);
-  return std::max(end, kNumbersAt);
 }
 
 void MergeText(char* stored, const char* change, size_t size) {
@@ -67,13 +59,11 @@ std::string WbBoardServer::BoardKey(const std::string& packed) {
 }
 
 WbBoardServer::Object WbBoardServer::ObjectOf(const void* payload) {
-  WbPayloadParts parts = WbPayloadPartsOf(payload);
+  const WbPayloadKind& kind = WbPayloadKindOf(payload);
   Object object;
-  object.block.assign(static_cast<const char*>(payload), parts.size);
-  const char* text = nullptr;
-  const WbStyleRecord* style = nullptr;
-  if (parts.textOffset >= 0) std::memcpy(&text, object.block.data() + parts.textOffset, sizeof text);
-  if (parts.styleOffset >= 0) std::memcpy(&style, object.block.data() + parts.styleOffset, sizeof style);
+  object.block.assign(static_cast<const char*>(payload), kind.size);
+  auto* text = static_cast<const char*>(WbPayloadPointer(payload, kind.textOffset));
+  auto* style = static_cast<const WbStyleRecord*>(WbPayloadPointer(payload, kind.styleOffset));
   if ((object.hasText = text != nullptr)) object.text = text;
   if ((object.hasStyle = style != nullptr)) object.style = *style;
   return object;
@@ -82,21 +72,22 @@ WbBoardServer::Object WbBoardServer::ObjectOf(const void* payload) {
 // A change record carries what changed: the geometry as a whole (a picture: each field it
 // gives), a new text, path or picture, and the parts of the style it names.
 void WbBoardServer::Merge(Object* stored, const Object& change) {
-  WbPayloadParts parts = WbPayloadPartsOf(change.block.data());
-  if (FieldAt<DWORD>(stored->block, 0) != FieldAt<DWORD>(change.block, 0) || stored->block.size() != parts.size) {
+  const WbPayloadKind& kind = WbPayloadKindOf(change.block.data());
+  const size_t numbersEnd = kind.NumbersEnd();
+  if (FieldAt<DWORD>(stored->block, 0) != FieldAt<DWORD>(change.block, 0) || stored->block.size() != kind.size) {
     *stored = change;
     return;
   }
   bool picture = FieldAt<DWORD>(change.block, 0) == WB_OBJ_IMAGE;
   bool geometry = false;
-  for (size_t at = kNumbersAt; at + WB_NUMBER_LEN <= NumbersEnd(parts); at += WB_NUMBER_LEN) {
+  for (size_t at = kNumbersAt; at + WB_NUMBER_LEN <= numbersEnd; at += WB_NUMBER_LEN) {
     bool given = change.block[at] != 0;
     geometry = geometry || given;
     if (picture && given) stored->block.replace(at, WB_NUMBER_LEN, change.block, at, WB_NUMBER_LEN);
   }
   if (geometry && !picture)
-    stored->block.replace(kNumbersAt, NumbersEnd(parts) - kNumbersAt, change.block, kNumbersAt,
-                          NumbersEnd(parts) - kNumbersAt);
+    stored->block.replace(kNumbersAt, numbersEnd - kNumbersAt, change.block, kNumbersAt,
+                          numbersEnd - kNumbersAt);
   if (change.hasText) stored->hasText = true, stored->text = change.text;
   if (change.hasStyle && !stored->hasStyle) stored->hasStyle = true, stored->style = change.style;
   else if (change.hasStyle) MergeStyle(&stored->style, change.style);
@@ -164,11 +155,11 @@ std::string WbBoardServer::Answer(const std::string& request) const {
   WbListNode** tail = &pageOp.pList;
   for (const Object& object : board.objects) {
     void* payload = arena.CopyBytes(object.block.data(), object.block.size());
-    WbPayloadParts parts = WbPayloadPartsOf(payload);
+    const WbPayloadKind& kind = WbPayloadKindOf(payload);
     const char* text = object.hasText ? arena.CopyText(object.text.c_str()) : nullptr;
     const void* style = object.hasStyle ? arena.CopyBytes(&object.style, sizeof object.style) : nullptr;
-    if (parts.textOffset >= 0) std::memcpy(static_cast<char*>(payload) + parts.textOffset, &text, sizeof text);
-    if (parts.styleOffset >= 0) std::memcpy(static_cast<char*>(payload) + parts.styleOffset, &style, sizeof style);
+    SetWbPayloadPointer(payload, kind.textOffset, text);
+    SetWbPayloadPointer(payload, kind.styleOffset, style);
     WbListNode node = {payload, nullptr};
     *tail = static_cast<WbListNode*>(arena.CopyBytes(&node, sizeof node));
     tail = &(*tail)->pNext;

@@ -3,62 +3,19 @@
 #include <cstring>
 
 #include "host/EventPrinter.h"
-#include "whiteboard/model/WbRecords.h"
+#include "whiteboard/model/WbPayloadKinds.h"
 
 namespace host {
 namespace {
 
-// Where the parts of one payload kind lie: char[17] numbers from offset 56 on, an optional
-// text pointer and an optional style pointer.
-struct PayloadLayout {
-  DWORD type;
-  const char* name;
-  size_t size;
-  const char* numbers[6];
-  int textOffset;  // -1: none
-  int styleOffset;  // -1: none
-};
-
-const PayloadLayout kLayouts[] = {
-    {WB_OBJ_RECT, "rectangle", sizeof(WbRectPayload), {"x", "y", "width", "height", "corner x", "corner y"}, -1,
-     offsetof(WbRectPayload, pStyle)},
-    {WB_OBJ_LINE, "line", sizeof(WbLinePayload), {"x1", "y1", "x2", "y2"}, -1, offsetof(WbLinePayload, pStyle)},
-    {WB_OBJ_CIRCLE, "circle", sizeof(WbCirclePayload), {"cx", "cy", "r"}, -1, offsetof(WbCirclePayload, pStyle)},
-    {WB_OBJ_ELLIPSE, "ellipse", sizeof(WbEllipsePayload), {"cx", "cy", "rx", "ry"}, -1,
-     offsetof(WbEllipsePayload, pStyle)},
-    {WB_OBJ_PATH, "path", sizeof(WbPathPayload), {}, offsetof(WbPathPayload, pszPath), offsetof(WbPathPayload, pStyle)},
-    {WB_OBJ_TEXT, "text", sizeof(WbTextPayload), {"x", "y", "width", "height"}, offsetof(WbTextPayload, pszText),
-     offsetof(WbTextPayload, pStyle)},
-    {WB_OBJ_IMAGE, "picture", sizeof(WbImagePayload), {"x", "y", "width", "height"}, offsetof(WbImagePayload, pszData),
-     -1},
-    {WB_OBJ_DOCPAGE, "page background", sizeof(WbDocPagePayload), {}, offsetof(WbDocPagePayload, pszData), -1},
-};
-
-const PayloadLayout kUnknownLayout = {0, "object", sizeof(WbShapePayload), {}, -1, -1};
-
-const PayloadLayout& LayoutOf(const void* payload) {
-  DWORD type = static_cast<const WbShapePayload*>(payload)->nObjType;
-  for (const PayloadLayout& layout : kLayouts)
-    if (layout.type == type) return layout;
-  return kUnknownLayout;
-}
-
-// Pointers inside packed blocks are not aligned: they move with memcpy.
-const void* PointerAt(const void* block, int offset) {
-  const void* p;
-  std::memcpy(&p, static_cast<const char*>(block) + offset, sizeof p);
-  return p;
-}
-void SetPointerAt(void* block, int offset, const void* p) { std::memcpy(static_cast<char*>(block) + offset, &p, sizeof p); }
-
 void* CopyPayload(const void* payload, BlockArena& arena) {
   if (!payload) return nullptr;
-  const PayloadLayout& layout = LayoutOf(payload);
-  void* copy = arena.CopyBytes(payload, layout.size);
-  if (layout.textOffset >= 0)
-    SetPointerAt(copy, layout.textOffset, arena.CopyText(static_cast<const char*>(PointerAt(copy, layout.textOffset))));
-  if (layout.styleOffset >= 0)
-    SetPointerAt(copy, layout.styleOffset, arena.CopyBytes(PointerAt(copy, layout.styleOffset), sizeof(WbStyleRecord)));
+  const WbPayloadKind& kind = WbPayloadKindOf(payload);
+  void* copy = arena.CopyBytes(payload, kind.size);
+  const char* text = static_cast<const char*>(WbPayloadPointer(copy, kind.textOffset));
+  SetWbPayloadPointer(copy, kind.textOffset, arena.CopyText(text));
+  const void* style = WbPayloadPointer(copy, kind.styleOffset);
+  SetWbPayloadPointer(copy, kind.styleOffset, arena.CopyBytes(style, sizeof(WbStyleRecord)));
   return copy;
 }
 
@@ -90,25 +47,20 @@ std::string FormatStyle(const WbStyleRecord& s) {
 }
 
 std::string FormatPayload(const void* payload) {
-  const PayloadLayout& layout = LayoutOf(payload);
+  const WbPayloadKind& kind = WbPayloadKindOf(payload);
   const WbShapePayload* head = static_cast<const WbShapePayload*>(payload);
   int32_t subOp = head->nSubOp;
-  std::string text = std::string(layout.name) + " " + QuoteField(head->szID, sizeof head->szID) + " sub-op " + Num(subOp);
+  std::string text = std::string(kind.name) + " " + QuoteField(head->szID, sizeof head->szID) + " sub-op " + Num(subOp);
   const char* numbers = static_cast<const char*>(payload) + sizeof(WbShapePayload);
-  for (int i = 0; i < 6 && layout.numbers[i]; ++i)
-    text += std::string(" ") + layout.numbers[i] + " " + QuoteField(numbers + i * WB_NUMBER_LEN, WB_NUMBER_LEN);
-  if (layout.textOffset >= 0) text += " text " + ShortText(static_cast<const char*>(PointerAt(payload, layout.textOffset)));
-  const void* style = layout.styleOffset >= 0 ? PointerAt(payload, layout.styleOffset) : nullptr;
+  for (int i = 0; i < kind.NumberCount(); ++i)
+    text += std::string(" ") + kind.numberNames[i] + " " + QuoteField(numbers + i * WB_NUMBER_LEN, WB_NUMBER_LEN);
+  if (kind.textOffset >= 0) text += " text " + ShortText(static_cast<const char*>(WbPayloadPointer(payload, kind.textOffset)));
+  const void* style = WbPayloadPointer(payload, kind.styleOffset);
   if (style) text += FormatStyle(*static_cast<const WbStyleRecord*>(style));
   return text;
 }
 
 }  // namespace
-
-WbPayloadParts WbPayloadPartsOf(const void* payload) {
-  const PayloadLayout& layout = LayoutOf(payload);
-  return {layout.size, layout.textOffset, layout.styleOffset};
-}
 
 const void* CopyWbMessage(const void* record, BlockArena& arena) {
   WbMsgHeader* header = static_cast<WbMsgHeader*>(arena.CopyBytes(record, sizeof(WbMsgHeader)));

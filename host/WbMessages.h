@@ -14,15 +14,6 @@ namespace host {
 constexpr int kMaxWbListNodes = 100000;
 const void* CopyWbMessage(const void* header, BlockArena& arena);
 
-// Where the parts of a payload lie, by its object type: its size, and the offsets of its text
-// and style pointers (-1: none).
-struct WbPayloadParts {
-  size_t size;
-  int textOffset;
-  int styleOffset;
-};
-WbPayloadParts WbPayloadPartsOf(const void* payload);
-
 // Lines describing a copied message: its head, its page/op record and each payload.
 std::string FormatWbMessage(const void* header, const std::string& indent);
 

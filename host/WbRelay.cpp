@@ -4,7 +4,7 @@
 
 #include "host/WbMessages.h"
 #include "platform/Mbcs.h"
-#include "whiteboard/model/WbRecords.h"
+#include "whiteboard/model/WbPayloadKinds.h"
 
 namespace host {
 namespace {
@@ -55,19 +55,12 @@ class Reader {
   size_t pos_ = 0;
 };
 
-const void* PointerAt(const void* block, int offset) {
-  const void* p;
-  std::memcpy(&p, static_cast<const char*>(block) + offset, sizeof p);
-  return p;
-}
-void SetPointerAt(void* block, int offset, const void* p) { std::memcpy(static_cast<char*>(block) + offset, &p, sizeof p); }
-
 void PackPayload(Writer& w, const void* payload) {
-  WbPayloadParts parts = WbPayloadPartsOf(payload);
-  w.U32((uint32_t)parts.size);
-  w.Bytes(payload, parts.size);
-  w.Text(parts.textOffset >= 0 ? static_cast<const char*>(PointerAt(payload, parts.textOffset)) : nullptr);
-  const void* style = parts.styleOffset >= 0 ? PointerAt(payload, parts.styleOffset) : nullptr;
+  const WbPayloadKind& kind = WbPayloadKindOf(payload);
+  w.U32((uint32_t)kind.size);
+  w.Bytes(payload, kind.size);
+  w.Text(static_cast<const char*>(WbPayloadPointer(payload, kind.textOffset)));
+  const void* style = WbPayloadPointer(payload, kind.styleOffset);
   w.U32(style ? 1 : 0);
   if (style) w.Bytes(style, sizeof(WbStyleRecord));
 }
@@ -79,16 +72,16 @@ void* UnpackPayload(Reader& r, BlockArena& arena) {
   const char* text = nullptr;
   if (!r.Bytes(&bytes[0], size) || !r.Text(arena, &text) || !r.U32(&hasStyle)) return nullptr;
   void* payload = arena.CopyBytes(bytes.data(), size);
-  WbPayloadParts parts = WbPayloadPartsOf(payload);
-  if (parts.size != size) return nullptr;
-  if (parts.textOffset >= 0) SetPointerAt(payload, parts.textOffset, text);
+  const WbPayloadKind& kind = WbPayloadKindOf(payload);
+  if (kind.size != size) return nullptr;
+  SetWbPayloadPointer(payload, kind.textOffset, text);
   WbStyleRecord style;
   void* styleCopy = nullptr;
   if (hasStyle) {
     if (!r.Bytes(&style, sizeof style)) return nullptr;
     styleCopy = arena.CopyBytes(&style, sizeof style);
   }
-  if (parts.styleOffset >= 0) SetPointerAt(payload, parts.styleOffset, styleCopy);
+  SetWbPayloadPointer(payload, kind.styleOffset, styleCopy);
   return payload;
 }
 

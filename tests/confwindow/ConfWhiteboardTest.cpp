@@ -9,7 +9,7 @@
 #include "platform/ui/UserInput.h"
 #include "platform/ui/WindowRelease.h"
 #include "tests/confwindow/ConfWindowFixture.h"
-#include "tests/whiteboard/WbHostCopy.h"
+#include "tests/whiteboard/SentWbMessages.h"
 #include "host/WbRelay.h"
 #include "whiteboard/windows/ColorBarDlg.h"
 #include "whiteboard/windows/DrawContentDlg.h"
@@ -23,10 +23,6 @@ namespace {
 
 class ConfWhiteboardTest : public ConfWindowTest {
  protected:
-  void SetUp() override {
-    ConfWindowTest::SetUp();
-    wbtest::AddWbMessageCopier(Host());
-  }
   CDlgDFWhiteBoard* Board() { return Conf()->GetWhiteBoard(); }
 };
 

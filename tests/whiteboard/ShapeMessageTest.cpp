@@ -11,7 +11,7 @@
 #include "tests/whiteboard/AllocationLimit.h"
 #include "tests/whiteboard/ShapeKinds.h"
 #include "tests/whiteboard/TestStroke.h"
-#include "tests/whiteboard/WbHostCopy.h"
+#include "tests/whiteboard/SentWbMessages.h"
 #include "whiteboard/model/StrokeEllipse.h"
 #include "whiteboard/model/StrokeFreeLine.h"
 #include "whiteboard/model/StrokeLine.h"
@@ -177,7 +177,6 @@ TEST_F(ShapeMessages, PathTextHasNoClosingZ) {
 class ShapeWire : public tavtest::ModuleTest {
  protected:
   const WbMsgHeader* Send(CStrokeBase& shape, int op) {
-    wbtest::AddWbMessageCopier(Host());
     CDlgDataConf* conf = StartConference("sip:conf001@ims.example.cn");
     conf->SetDConfID(kDConfWhiteboardID, "wb-9");
     conf->SetSubConf(kSubConfWhiteboard, TRUE, 41);

@@ -7,7 +7,7 @@
 #include "confwindow/DlgDataConf.h"
 #include "tests/support/module/ModuleFixture.h"
 #include "tests/whiteboard/TestStroke.h"
-#include "tests/whiteboard/WbHostCopy.h"
+#include "tests/whiteboard/SentWbMessages.h"
 #include "whiteboard/model/WbBlocks.h"
 #include "whiteboard/windows/DlgDFP2PWhiteBoard.h"
 
@@ -103,7 +103,6 @@ TEST(WbHeaders, PointToPointHeader) {
 }
 
 TEST_F(WbHeaderTest, AConferenceMessageGoesToTheHostAsMethodOne) {
-  wbtest::AddWbMessageCopier(Host());
   CDlgDataConf* conf = StartBoards();
   conf->m_bInConf = TRUE;
   WbMsgHeader* header = NewWbMsgHeader(WB_MSG_OBJECT_ADD, 1);
@@ -132,7 +131,6 @@ TEST_F(WbHeaderTest, AConferenceMessageGoesToTheHostAsMethodOne) {
 }
 
 TEST_F(WbHeaderTest, ChangeMessageForTheConferenceBoardIsSentAndFreed) {
-  wbtest::AddWbMessageCopier(Host());
   StartBoards()->m_bInConf = TRUE;
   wbtest::CTestStroke stroke;
   strcpy(stroke.m_szID, "line:abc");

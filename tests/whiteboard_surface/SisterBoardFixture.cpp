@@ -29,7 +29,6 @@ LinePayload::LinePayload(const char* id) {
 
 void SisterBoardTest::SetUp() {
   ModuleTest::SetUp();
-  wbtest::AddWbMessageCopier(Host());
   VzData().csAppPath = TAV_APP_PICTURES_DIR;
 }
 

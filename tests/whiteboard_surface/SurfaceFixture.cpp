@@ -32,7 +32,6 @@ ReceivedRecord::ReceivedRecord(DWORD method, int page, int op, void* payload, in
 
 void SurfaceTest::SetUp() {
   ModuleTest::SetUp();
-  wbtest::AddWbMessageCopier(Host());
   VzData().csAppPath = TAV_APP_PICTURES_DIR;
   // The conference window opens the board: the answer to our create request names the
   // whiteboard among the conference's types.

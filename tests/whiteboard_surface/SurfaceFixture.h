@@ -14,7 +14,7 @@
 #include "host/BlockArena.h"
 #include "common/HostBlocks.h"
 #include "tests/support/module/ModuleFixture.h"
-#include "tests/whiteboard/WbHostCopy.h"
+#include "tests/whiteboard/SentWbMessages.h"
 #include "whiteboard/model/WbRecords.h"
 #include "whiteboard/windows/DrawContentDlg.h"
 #include "whiteboard/windows/DlgDFWhiteBoard.h"

@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "whiteboard/model/WbBlockPool.h"
+#include "whiteboard/model/WbPayloadKinds.h"
 
 namespace {
 
@@ -86,6 +87,15 @@ WbTextPayload* NewWbTextPayload() { return NewPayload<WbTextPayload>(); }
 WbImagePayload* NewWbImagePayload() { return NewPayload<WbImagePayload>(); }
 WbDocPagePayload* NewWbDocPagePayload() { return NewPayload<WbDocPagePayload>(); }
 
+WbShapePayload* NewWbPayload(DWORD type) {
+  auto* payload = static_cast<WbShapePayload*>(AllocWbBytes(WbPayloadKindOfType(type).size));
+  if (payload) {
+    payload->nObjType = type;
+    payload->nSubOp = WB_SUBOP_NEW;
+  }
+  return payload;
+}
+
 char* NewWbText(const char* text) {
   if (!text) return nullptr;
   size_t size = strlen(text) + 1;
@@ -102,27 +112,9 @@ void SetWbNumberText(char* field, size_t size, long long value) {
 
 void FreeWbPayload(void* payload) {
   if (!payload) return;
-  switch (static_cast<WbShapePayload*>(payload)->nObjType) {
-    case WB_OBJ_RECT: FreeWbBlock(static_cast<WbRectPayload*>(payload)->pStyle); break;
-    case WB_OBJ_LINE: FreeWbBlock(static_cast<WbLinePayload*>(payload)->pStyle); break;
-    case WB_OBJ_CIRCLE: FreeWbBlock(static_cast<WbCirclePayload*>(payload)->pStyle); break;
-    case WB_OBJ_ELLIPSE: FreeWbBlock(static_cast<WbEllipsePayload*>(payload)->pStyle); break;
-    case WB_OBJ_PATH: {
-      WbPathPayload* path = static_cast<WbPathPayload*>(payload);
-      FreeWbBlock(path->pszPath);
-      FreeWbBlock(path->pStyle);
-      break;
-    }
-    case WB_OBJ_TEXT: {
-      WbTextPayload* text = static_cast<WbTextPayload*>(payload);
-      FreeWbBlock(text->pszText);
-      FreeWbBlock(text->pStyle);
-      break;
-    }
-    case WB_OBJ_IMAGE: FreeWbBlock(static_cast<WbImagePayload*>(payload)->pszData); break;
-    case WB_OBJ_DOCPAGE: FreeWbBlock(static_cast<WbDocPagePayload*>(payload)->pszData); break;
-    default: break;  // type not set yet: nothing linked
-  }
+  const WbPayloadKind& kind = WbPayloadKindOf(payload);  // a type not set yet links nothing
+  FreeWbBlock(WbPayloadPointer(payload, kind.textOffset));
+  FreeWbBlock(WbPayloadPointer(payload, kind.styleOffset));
   FreeWbBlock(payload);
 }
 

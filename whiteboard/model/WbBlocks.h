@@ -50,6 +50,9 @@ WbPathPayload* NewWbPathPayload();
 WbTextPayload* NewWbTextPayload();
 WbImagePayload* NewWbImagePayload();
 WbDocPagePayload* NewWbDocPagePayload();
+// A payload of the kind of type (the bare head for a type no kind has) with its object type
+// set, the rest as above.
+WbShapePayload* NewWbPayload(DWORD type);
 
 // A heap copy of text for a payload's text pointer (path text, data URL, text); NULL when out
 // of memory or text is NULL. Freed with FreeWbBlock.

@@ -18,6 +18,7 @@
 #include "whiteboard/model/StrokeTrapezia.h"
 #include "whiteboard/model/StrokeTriangle.h"
 #include "whiteboard/model/WbBlocks.h"
+#include "whiteboard/model/WbPayloadKinds.h"
 #include "whiteboard/model/WbShared.h"
 
 namespace {
@@ -91,19 +92,6 @@ BOOL ReadPathPoints(const char* path, CArray<CPoint, CPoint>* points) {
   return TRUE;
 }
 
-// The number fields (WB_NUMBER_LEN bytes each, from the first at 56) of each kind.
-int NumberFieldCount(DWORD type) {
-  switch (type) {
-    case WB_OBJ_RECT: return 6;
-    case WB_OBJ_CIRCLE: return 3;
-    case WB_OBJ_LINE:
-    case WB_OBJ_ELLIPSE:
-    case WB_OBJ_TEXT:
-    case WB_OBJ_IMAGE: return 4;
-    default: return 0;
-  }
-}
-
 // FALSE when a number of the payload that is given is beyond kMaxCoordinate: a peer that sends
 // such numbers is refused rather than its sums left to overflow.
 BOOL NumbersInRange(const void* payload) {
@@ -112,8 +100,8 @@ BOOL NumbersInRange(const void* payload) {
     CArray<CPoint, CPoint> points;
     return ReadPathPoints(static_cast<const WbPathPayload*>(payload)->pszPath, &points);
   }
-  const char* fields = static_cast<const char*>(payload) + offsetof(WbRectPayload, szX);
-  for (int i = NumberFieldCount(head->nObjType) - 1; i >= 0; --i) {
+  const char* fields = static_cast<const char*>(payload) + sizeof(WbShapePayload);
+  for (int i = WbPayloadKindOf(payload).NumberCount() - 1; i >= 0; --i) {
     char field[WB_NUMBER_LEN];
     memcpy(field, fields + i * WB_NUMBER_LEN, WB_NUMBER_LEN);
     LONG value;
@@ -148,7 +136,7 @@ BOOL ApplyBox(CStrokeBase* stroke, const WbRectPayload* p) {
 
 // Each kind's fields; TRUE when the payload carried something the object took (a style
 // record counts).
-BOOL ApplyLine(CStrokeBase* stroke, const WbLinePayload* p) {
+BOOL ApplyFields(CStrokeBase* stroke, const WbLinePayload* p) {
   ApplyStyle(stroke, p->pStyle);
   LONG x1, y1, x2, y2;
   if (!ReadNumber(p->szX1, &x1) || !ReadNumber(p->szY1, &y1) || !ReadNumber(p->szX2, &x2) || !ReadNumber(p->szY2, &y2))
@@ -157,12 +145,12 @@ BOOL ApplyLine(CStrokeBase* stroke, const WbLinePayload* p) {
   return TRUE;
 }
 
-BOOL ApplyRect(CStrokeBase* stroke, const WbRectPayload* p) {
+BOOL ApplyFields(CStrokeBase* stroke, const WbRectPayload* p) {
   ApplyStyle(stroke, p->pStyle);
   return ApplyBox(stroke, p) || p->pStyle != nullptr;
 }
 
-BOOL ApplyCircle(CStrokeBase* stroke, const WbCirclePayload* p) {
+BOOL ApplyFields(CStrokeBase* stroke, const WbCirclePayload* p) {
   ApplyStyle(stroke, p->pStyle);
   LONG cx, cy, r;
   if (!ReadNumber(p->szCX, &cx) || !ReadNumber(p->szCY, &cy) || !ReadNumber(p->szR, &r)) return p->pStyle != nullptr;
@@ -170,7 +158,7 @@ BOOL ApplyCircle(CStrokeBase* stroke, const WbCirclePayload* p) {
   return TRUE;
 }
 
-BOOL ApplyEllipse(CStrokeBase* stroke, const WbEllipsePayload* p) {
+BOOL ApplyFields(CStrokeBase* stroke, const WbEllipsePayload* p) {
   ApplyStyle(stroke, p->pStyle);
   LONG cx, cy, rx, ry;
   if (!ReadNumber(p->szCX, &cx) || !ReadNumber(p->szCY, &cy) || !ReadNumber(p->szRX, &rx) || !ReadNumber(p->szRY, &ry))
@@ -179,7 +167,7 @@ BOOL ApplyEllipse(CStrokeBase* stroke, const WbEllipsePayload* p) {
   return TRUE;
 }
 
-BOOL ApplyPath(CStrokeBase* stroke, const WbPathPayload* p) {
+BOOL ApplyFields(CStrokeBase* stroke, const WbPathPayload* p) {
   CStrokeFreeLine* path = dynamic_cast<CStrokeFreeLine*>(stroke);
   if (!path) return FALSE;
   ApplyStyle(stroke, p->pStyle);
@@ -198,7 +186,7 @@ BOOL ApplyPath(CStrokeBase* stroke, const WbPathPayload* p) {
 }
 
 // A picture takes a new picture from a data URL, else only its place (and size when given).
-BOOL ApplyPicture(CStrokeBase* stroke, const WbImagePayload* p) {
+BOOL ApplyFields(CStrokeBase* stroke, const WbImagePayload* p) {
   CStrokeBitmap* picture = dynamic_cast<CStrokeBitmap*>(stroke);
   if (!picture) return FALSE;
   if (p->pszData && strncmp(p->pszData, "data:", 5) == 0) return picture->ApplyRecord(p);
@@ -210,20 +198,17 @@ BOOL ApplyPicture(CStrokeBase* stroke, const WbImagePayload* p) {
   return TRUE;
 }
 
+BOOL ApplyFields(CStrokeBase* stroke, const WbTextPayload* p) {
+  CStrokeText* text = dynamic_cast<CStrokeText*>(stroke);
+  return text && text->ApplyRecord(p);
+}
+
+// A page background and a type no kind has carry nothing an object takes.
+BOOL ApplyFields(CStrokeBase*, const WbDocPagePayload*) { return FALSE; }
+BOOL ApplyFields(CStrokeBase*, const WbShapePayload*) { return FALSE; }
+
 BOOL ApplyGeometry(CStrokeBase* stroke, const void* payload) {
-  switch (static_cast<const WbShapePayload*>(payload)->nObjType) {
-    case WB_OBJ_RECT: return ApplyRect(stroke, static_cast<const WbRectPayload*>(payload));
-    case WB_OBJ_LINE: return ApplyLine(stroke, static_cast<const WbLinePayload*>(payload));
-    case WB_OBJ_CIRCLE: return ApplyCircle(stroke, static_cast<const WbCirclePayload*>(payload));
-    case WB_OBJ_ELLIPSE: return ApplyEllipse(stroke, static_cast<const WbEllipsePayload*>(payload));
-    case WB_OBJ_PATH: return ApplyPath(stroke, static_cast<const WbPathPayload*>(payload));
-    case WB_OBJ_TEXT: {
-      CStrokeText* text = dynamic_cast<CStrokeText*>(stroke);
-      return text && text->ApplyRecord(payload);
-    }
-    case WB_OBJ_IMAGE: return ApplyPicture(stroke, static_cast<const WbImagePayload*>(payload));
-    default: return FALSE;
-  }
+  return VisitWbPayload(payload, [stroke](const auto* p) { return ApplyFields(stroke, p); });
 }
 
 // The class of a picture payload: the hand and laser pointers load their own picture.
@@ -300,25 +285,15 @@ CStrokeBase* FindStrokeById(CStrokePage* page, const char* id) {
 void* NewDeletionPayload(CStrokeBase* stroke) {
   if (!stroke) return nullptr;
   CString kind = GetIdPrefix(stroke->m_szID);
-  WbShapePayload* head = nullptr;
   DWORD type = WB_OBJ_PATH;
-  if (kind == "line") {
-    head = reinterpret_cast<WbShapePayload*>(NewWbLinePayload()), type = WB_OBJ_LINE;
-  } else if (kind == "rectangle" || kind == "solidrectangle" || kind == "roundrect") {
-    head = reinterpret_cast<WbShapePayload*>(NewWbRectPayload()), type = WB_OBJ_RECT;
-  } else if (kind == "circle") {
-    head = reinterpret_cast<WbShapePayload*>(NewWbCirclePayload()), type = WB_OBJ_CIRCLE;
-  } else if (kind == "ellipse" || kind == "solidellipse") {
-    head = reinterpret_cast<WbShapePayload*>(NewWbEllipsePayload()), type = WB_OBJ_ELLIPSE;
-  } else if (dynamic_cast<CStrokeText*>(stroke)) {
-    head = reinterpret_cast<WbShapePayload*>(NewWbTextPayload()), type = WB_OBJ_TEXT;
-  } else if (dynamic_cast<CStrokeBitmap*>(stroke)) {
-    head = reinterpret_cast<WbShapePayload*>(NewWbImagePayload()), type = WB_OBJ_IMAGE;
-  } else {
-    head = reinterpret_cast<WbShapePayload*>(NewWbPathPayload());
-  }
+  if (kind == "line") type = WB_OBJ_LINE;
+  else if (kind == "rectangle" || kind == "solidrectangle" || kind == "roundrect") type = WB_OBJ_RECT;
+  else if (kind == "circle") type = WB_OBJ_CIRCLE;
+  else if (kind == "ellipse" || kind == "solidellipse") type = WB_OBJ_ELLIPSE;
+  else if (dynamic_cast<CStrokeText*>(stroke)) type = WB_OBJ_TEXT;
+  else if (dynamic_cast<CStrokeBitmap*>(stroke)) type = WB_OBJ_IMAGE;
+  WbShapePayload* head = NewWbPayload(type);
   if (!head) return nullptr;
-  head->nObjType = type;
   SetWbText(head->szID, stroke->m_szID);
   head->nSubOp = kSubOpDeleted;
   return head;
