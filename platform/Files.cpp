@@ -9,6 +9,7 @@
 #include <iterator>
 
 #include "platform/Charset.h"
+#include "platform/FaultPoints.h"
 
 namespace platform {
 
@@ -22,22 +23,11 @@ std::string NativePath(const char* path) {
 
 namespace {
 
-struct WriteFailures {
-  int count = 0;
-  size_t bytes = 0;
-};
-
-WriteFailures& Failures() {
-  static WriteFailures failures;
-  return failures;
-}
-
 // Writes everything, or as much as an injected failure lets through.
 bool WriteAll(FILE* file, const void* data, size_t size) {
-  WriteFailures& fail = Failures();
-  if (fail.count > 0) {
-    --fail.count;
-    fwrite(data, 1, std::min(size, fail.bytes), file);
+  size_t kept = 0;
+  if (InjectedFault(FaultPoint::kFileWrite, nullptr, &kept)) {
+    fwrite(data, 1, std::min(size, kept), file);
     return false;
   }
   return fwrite(data, 1, size, file) == size;
@@ -58,8 +48,6 @@ bool WriteFileReplacing(const char* path, const void* data, size_t size) {
   }
   return true;
 }
-
-void FailFileWrites(int count, size_t bytes) { Failures() = {count, bytes}; }
 
 ReadResult ReadFileLimited(const char* path, size_t limit, std::string* content) {
   FILE* file = path ? fopen(NativePath(path).c_str(), "rb") : nullptr;

@@ -19,9 +19,6 @@ std::string NativePath(const char* path);
 // a failed or short write never leaves a cut or empty target. FALSE, with the target as it
 // was, when any byte could not be written.
 bool WriteFileReplacing(const char* path, const void* data, size_t size);
-// Makes the next `count` writes of WriteFileReplacing stop after `bytes` bytes and fail, as on
-// a full disk.
-void FailFileWrites(int count, size_t bytes = 0);
 
 enum class ReadResult { kDone, kFailed, kTooLarge };
 // Appends the file's bytes to *content, reading in chunks and never more than `limit` bytes: a

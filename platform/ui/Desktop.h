@@ -104,10 +104,6 @@ class Desktop {
   static std::vector<HWND> TopLevelWindows();  // topmost first
   static std::vector<HWND> Children(HWND parent);  // in z-order, topmost (first created) first
   static size_t WindowCount();
-  // Makes the next `count` creations of windows of `className` (compared without case) fail
-  // as when the system runs out of resources: the creation returns NULL before any message.
-  // Reset forgets it.
-  static void FailWindowCreation(const char* className, int count = 1);
 };
 
 // A window class: the procedure behind DefWindowProc for its windows and the wrapper object

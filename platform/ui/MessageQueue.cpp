@@ -7,6 +7,7 @@
 #include <thread>
 
 #include "platform/Clock.h"
+#include "platform/FaultPoints.h"
 #include "platform/ui/Controls.h"
 #include "platform/ui/Cursor.h"
 #include "platform/ui/Menu.h"
@@ -155,7 +156,7 @@ void Desktop::Reset() {
   tree::ReleaseKeys();
   ResetScreen();
   ClearTrayIcons();
-  tree::ClearCreationFailures();
+  SetFaultHook(nullptr);
   SetCursor(nullptr);
   ResetMenus();
   s.abandoned = 0;

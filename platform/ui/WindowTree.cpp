@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <map>
 
+#include "platform/FaultPoints.h"
 #include "platform/ui/Wnd.h"
 
 namespace platform {
@@ -116,35 +117,9 @@ POINT ClientOrigin(HWND hwnd) {
   return p;
 }
 
-namespace {
-
-// Creations made to fail by Desktop::FailWindowCreation: class name (lower case) -> how many.
-std::map<std::string, int>& CreationFailures() {
-  static auto* failures = new std::map<std::string, int>;
-  return *failures;
-}
-
-std::string LowerName(const char* name) {
-  std::string s = name ? name : "";
-  for (char& c : s)
-    if (c >= 'A' && c <= 'Z') c = (char)(c - 'A' + 'a');
-  return s;
-}
-
-bool TakeCreationFailure(const char* className) {
-  auto it = CreationFailures().find(LowerName(className));
-  if (it == CreationFailures().end()) return false;
-  if (--it->second <= 0) CreationFailures().erase(it);
-  return true;
-}
-
-}  // namespace
-
-void ClearCreationFailures() { CreationFailures().clear(); }
-
 HWND Create(const CreateParams& params, CWnd* object) {
   EnsureClasses();
-  if (TakeCreationFailure(params.className)) return nullptr;
+  if (InjectedFault(FaultPoint::kWindowCreation, params.className)) return nullptr;
   Tree& t = T();
   bool child = (params.style & WS_CHILD) != 0;
   if (child && !Find(params.parent)) return nullptr;
@@ -349,7 +324,3 @@ void SetWindowExtra(HWND hwnd, std::unique_ptr<WindowExtra> extra) {
 }
 
 }  // namespace platform
-
-void platform::Desktop::FailWindowCreation(const char* className, int count) {
-  if (count > 0) tree::CreationFailures()[tree::LowerName(className)] = count;
-}

@@ -79,8 +79,6 @@ struct CreateParams {
 // Creates the window with `object` attached (may be NULL), sends WM_NCCREATE, WM_CREATE,
 // WM_SIZE, WM_MOVE and, with WS_VISIBLE, shows it. NULL when creation was refused.
 HWND Create(const CreateParams& params, CWnd* object);
-// Forgets the failures asked for with Desktop::FailWindowCreation.
-void ClearCreationFailures();
 BOOL Destroy(HWND hwnd);
 // Visibility changes (WM_SHOWWINDOW only when `notify` and the state changes). Returns whether
 // the window was visible before.

@@ -4,6 +4,7 @@
 #include "controls/TipEdit.h"
 #include "platform/ui/UserInput.h"
 #include "tests/support/DesktopTest.h"
+#include "tests/support/Faults.h"
 
 namespace user = platform::user;
 
@@ -47,7 +48,7 @@ TEST_F(TipEditTest, TheTipShowsWhileTheMouseRestsOnTheEdit) {
 }
 
 TEST_F(TipEditTest, AFailedTooltipTellsTheUserAndATryLaterCanSucceed) {
-  platform::Desktop::FailWindowCreation(TOOLTIPS_CLASS);
+  faults::FailWindowCreation(TOOLTIPS_CLASS);
   edit.AddTool(kDialHint);
   EXPECT_EQ(nullptr, edit.GetToolTip());
   EXPECT_EQ("系统资源不足,请关闭并重新启动客户端。", LastMessageBoxText());

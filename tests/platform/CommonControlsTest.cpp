@@ -16,6 +16,7 @@
 #include "platform/ui/UserInput.h"
 #include "tests/platform/NotifyLog.h"
 #include "tests/support/DesktopTest.h"
+#include "tests/support/Faults.h"
 
 namespace user = platform::user;
 using Lines = std::vector<std::string>;
@@ -162,11 +163,11 @@ TEST_F(CommonControlsTest, ToolTipToolsTextsAndRelayedMouse) {
 }
 
 TEST_F(CommonControlsTest, WindowCreationCanBeMadeToFail) {
-  platform::Desktop::FailWindowCreation(TOOLTIPS_CLASS);
+  faults::FailWindowCreation(TOOLTIPS_CLASS);
   CToolTipCtrl tip;
   EXPECT_FALSE(tip.Create(&parent, TTS_ALWAYSTIP));
   EXPECT_TRUE(tip.Create(&parent, TTS_ALWAYSTIP));  // only the next one failed
-  platform::Desktop::FailWindowCreation("edit", 2);
+  faults::FailWindowCreation("edit", 2);
   CEdit a, b, c;
   EXPECT_FALSE(a.Create(WS_CHILD, CRect(0, 0, 1, 1), &parent, 1));
   EXPECT_FALSE(b.Create(WS_CHILD, CRect(0, 0, 1, 1), &parent, 2));

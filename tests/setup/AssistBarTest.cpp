@@ -13,6 +13,7 @@
 #include "platform/ui/UserInput.h"
 #include "setup/DlgVNCTip.h"
 #include "tests/support/module/ModuleFixture.h"
+#include "tests/support/Faults.h"
 #include "vezadazavo/VezadaZavo.h"
 
 namespace tavtest {
@@ -79,7 +80,7 @@ TEST(AssistBarTextTest, WidthCountsWideCharactersTwice) {
 }
 
 TEST_F(AssistBarTest, CreationFailureIsReported) {
-  platform::Desktop::FailWindowCreation(platform::kDialogClass);
+  faults::FailWindowCreation(platform::kDialogClass);
   AssistanceCreated();
   EXPECT_EQ(nullptr, Bar());
   ASSERT_EQ(1u, MessageBoxesShown().size());

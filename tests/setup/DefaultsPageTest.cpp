@@ -8,6 +8,7 @@
 #include "platform/Files.h"
 #include "setup/mmconfDefaultSet.h"
 #include "tests/setup/SetupFixture.h"
+#include "tests/support/Faults.h"
 #include "vezadazavo/VezadaZavo.h"
 
 namespace tavtest {
@@ -264,7 +265,7 @@ TEST_F(DefaultsPageTest, AFailedOrShortWriteSaysSoAndKeepsTheLastGoodFile) {
   Modify("4", "30", "5");
   std::string good = FileText();
   for (size_t written : {0, 1, 100}) {
-    platform::FailFileWrites(1, written);
+    faults::FailFileWrites(1, written);
     SetField(Page(), IDC_DFS_SUBJECT, "坏");
     size_t boxes = MessageBoxesShown().size();
     Modify("6", "30", "5");

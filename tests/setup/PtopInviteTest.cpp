@@ -15,6 +15,7 @@
 #include "setup/SetupIds.h"
 #include "setup/mmconfJoin.h"
 #include "tests/support/module/ModuleFixture.h"
+#include "tests/support/Faults.h"
 #include "vezadazavo/VezadaZavo.h"
 #include "whiteboard/windows/DlgDFP2PWhiteBoard.h"
 
@@ -290,7 +291,7 @@ TEST_F(PtopInviteTest, EnterOnARingingWindowOnlyHidesIt) {
 }
 
 TEST_F(PtopInviteTest, AnInvitationWindowThatCannotBeMadeIsReportedAndThePeerRefused) {
-  platform::Desktop::FailWindowCreation(platform::kDialogClass);
+  faults::FailWindowCreation(platform::kDialogClass);
   Event(kDetailP2PInvite, kPeer, kP2PAssist);
   EXPECT_EQ(0, Module()->m_aInviteDlgs.GetSize());
   EXPECT_EQ(CString("系统资源不足,请关闭并重新启动客户端。"), LastMessageBoxText());
@@ -310,7 +311,7 @@ TEST_F(PtopInviteTest, AnInvitationWindowThatCannotBeMadeIsReportedAndThePeerRef
 TEST_F(PtopInviteTest, ABoardThatCannotBeMadeRefusesInsteadOfAccepting) {
   Event(kDetailP2PInvite, kPeer, kP2PWhiteboard);
   Host().Clear();
-  platform::Desktop::FailWindowCreation(platform::kDialogClass);
+  faults::FailWindowCreation(platform::kDialogClass);
   ASSERT_TRUE(platform::user::ClickItem(Invite(0)->m_hWnd, IDOK));
   EXPECT_EQ(CString("系统资源不足,请关闭并重新启动客户端。"), LastMessageBoxText());
   EXPECT_EQ(0, Module()->m_aP2PWhiteBoards.GetSize());
@@ -472,7 +473,7 @@ TEST_F(PtopInviteTest, AnsweredInvitationsAndRingsLeaveNoWindowBehind) {
   ASSERT_TRUE(platform::user::ClickItem(Invite(0)->m_hWnd, IDCANCEL));
   Event(kDetailP2PRing, kPeer, kP2PWhiteboard);
   ASSERT_TRUE(platform::user::ClickItem(Module()->m_aRingDlgs[0]->m_hWnd, IDC_PTOP_RING_CANCEL));
-  platform::Desktop::FailWindowCreation(platform::kDialogClass);
+  faults::FailWindowCreation(platform::kDialogClass);
   Event(kDetailP2PInvite, kPeer, kP2PWhiteboard);
   EXPECT_EQ(before, platform::Desktop::WindowCount());
 }

@@ -8,6 +8,7 @@
 #include "setup/mmconfPre.h"
 #include "setup/mmconfRecordList.h"
 #include "tests/setup/SetupFixture.h"
+#include "tests/support/Faults.h"
 
 namespace tavtest {
 namespace {
@@ -271,7 +272,7 @@ TEST_F(StartWindowTest, AStartWindowThatCannotBeMadeIsReportedAndMadeNextTime) {
   HostRecordBlock event{2, &record, 0};
   ASSERT_EQ(1, Deliver(kModuleConfEvent, event));
   ASSERT_NE(nullptr, Conf());
-  platform::Desktop::FailWindowCreation("#32770", 1);
+  faults::FailWindowCreation("#32770", 1);
   HostPlainBlock block{0};
   EXPECT_EQ(0, Deliver(kModuleOpenUI, block));
   EXPECT_EQ(nullptr, Start());

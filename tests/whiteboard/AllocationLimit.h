@@ -2,14 +2,14 @@
 // for the scope of the object.
 #pragma once
 
-#include "whiteboard/model/WbBlocks.h"
+#include "tests/support/Faults.h"
 
 namespace wbtest {
 
 class AllocationLimit {
  public:
-  explicit AllocationLimit(int count) { SetWbAllocationLimit(count); }
-  ~AllocationLimit() { SetWbAllocationLimit(-1); }
+  explicit AllocationLimit(int count) { faults::LimitAllocations(count); }
+  ~AllocationLimit() { faults::LimitAllocations(-1); }
   AllocationLimit(const AllocationLimit&) = delete;
   AllocationLimit& operator=(const AllocationLimit&) = delete;
 };

@@ -3,23 +3,15 @@
 #include <cstdio>
 #include <cstring>
 
+#include "platform/FaultPoints.h"
 #include "whiteboard/model/WbBlockPool.h"
 #include "whiteboard/model/WbPayloadKinds.h"
 
-namespace {
-
-int g_allocationsLeft = -1;  // -1: no limit
-
-}  // namespace
-
 void* AllocWbBytes(size_t size) {
-  if (g_allocationsLeft == 0) return nullptr;
-  if (g_allocationsLeft > 0) --g_allocationsLeft;
+  if (platform::InjectedFault(platform::FaultPoint::kAllocation)) return nullptr;
   if (WbBlockPool::AnyOpen()) return WbBlockPool::Take(size);
   return new (std::nothrow) BYTE[size]();
 }
-
-void SetWbAllocationLimit(int count) { g_allocationsLeft = count; }
 
 void FreeWbBlock(void* block) {
   if (!WbBlockPool::Holds(block)) delete[] static_cast<BYTE*>(block);

@@ -11,9 +11,6 @@
 
 // size zero-filled bytes from new[]; NULL when out of memory. Freed with FreeWbBlock.
 void* AllocWbBytes(size_t size);
-// Makes the allocation after `count` more successful ones fail, as when memory runs out
-// (for tests of the failure paths); -1 lifts the limit.
-void SetWbAllocationLimit(int count);
 
 // A zero-filled block of T's size; NULL when out of memory. Freed with FreeWbBlock.
 template <typename T>
