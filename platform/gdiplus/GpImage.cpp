@@ -67,6 +67,17 @@ bool IsWithinPixelLimit(long long width, long long height) {
   return width > 0 && height > 0 && width * height <= (long long)kMaxImagePixels;
 }
 
+// The most pixels that `size` bytes of the picture can carry. A BMP stores its rows as they
+// are (8 pixels a byte at best); a JPEG spends at least a bit on every 8 x 8 block. Their
+// decoders fill a cut picture's missing pixels one by one, so without this bound a few bytes
+// announcing millions of pixels cost as much as a real picture of that size. The PNG and GIF
+// decoders stop where their data ends.
+unsigned long long MostPixelsCarried(const BYTE* data, size_t size) {
+  if (size >= 2 && data[0] == 'B' && data[1] == 'M') return size * 8ull;
+  if (size >= 2 && data[0] == 0xFF && data[1] == 0xD8) return size * 512ull;
+  return kMaxImagePixels;
+}
+
 bool IsOpaque(const stbi_uc* rgba, size_t pixelCount) {
   for (size_t i = 0; i < pixelCount; ++i) {
     if (rgba[i * 4 + 3] != 255) return false;
@@ -94,7 +105,9 @@ Status Decode(const BYTE* data, size_t size, GpImage** result) {
   if (!stbi_info_from_callbacks(&kStreamCallbacks, &header, &width, &height, &components))
     return UnknownImageFormat;
   // A top-down BMP announces a negative height; the decoder turns its rows over.
-  if (!IsWithinPixelLimit(width, std::llabs((long long)height))) return ValueOverflow;
+  long long rows = std::llabs((long long)height);
+  if (!IsWithinPixelLimit(width, rows) || (unsigned long long)(width * rows) > MostPixelsCarried(data, size))
+    return ValueOverflow;
   ByteStream whole{data, size, 0};
   std::unique_ptr<stbi_uc, StbFree> rgba(
       stbi_load_from_callbacks(&kStreamCallbacks, &whole, &width, &height, &components, 4));

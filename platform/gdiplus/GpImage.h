@@ -27,7 +27,8 @@ constexpr long long kMaxImageFileBytes = 128ll << 20;
 // The loads leave *image NULL when they fail.
 // Decodes the bytes. UnknownImageFormat for bytes that do not decode as a JPEG, PNG, BMP or GIF
 // picture (a JPEG, BMP or GIF cut short still loads, its missing pixels filled, as the decoder
-// does); ValueOverflow for a picture larger than kMaxImagePixels.
+// does); ValueOverflow for a picture larger than kMaxImagePixels, or announcing more pixels
+// than its bytes can carry.
 Status GdipLoadImageFromMemory(const void* data, UINT size, GpImage** image);
 // Reads and decodes a file; the path is UTF-8, and '\' separators are taken as '/'.
 // FileNotFound when it cannot be read, otherwise as GdipLoadImageFromMemory.

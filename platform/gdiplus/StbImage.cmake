@@ -1,7 +1,8 @@
 # Writes the copy of stb_image.h that platform/gdiplus/StbImpl.cpp compiles: the installed header
-# with the bounds that stb_image 2.27 (Debian 12) lacks and later releases have. Without them a
-# JPEG Huffman table declaring more than 256 codes writes past the decoder's tables, and a code
-# read from the data can index past them.
+# with the JPEG bounds that stb_image 2.27 (Debian 12) lacks. Without them a Huffman table
+# declaring more than 256 codes writes past the decoder's tables, a code read from the data can
+# index past them, and a scan naming a table the file never defined decodes with uninitialised
+# memory.
 set(stb_image_installed "${STB_INCLUDE_DIR}/stb/stb_image.h")
 set(stb_image_checked_dir "${CMAKE_CURRENT_BINARY_DIR}/stb_checked")
 set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS "${stb_image_installed}")
@@ -29,6 +30,12 @@ stb_add_bound("h->delta[k];\n   STBI_ASSERT("
   "h->delta[k];\n   if (c < 0 || c >= 256) return -1;\n   STBI_ASSERT("
   "if \\(c < 0 \\|\\| c >= 256\\)"
   "Huffman decoder")
+# A scan may name a Huffman or quantisation table that the file never defined; the decoder's
+# tables then start zeroed instead of holding whatever its allocation held before.
+stb_add_bound("stbi__jpeg* j = (stbi__jpeg*) stbi__malloc(sizeof(stbi__jpeg));\n   if (!j) return stbi__errpuc(\"outofmem\", \"Out of memory\");\n"
+  "stbi__jpeg* j = (stbi__jpeg*) stbi__malloc(sizeof(stbi__jpeg));\n   if (!j) return stbi__errpuc(\"outofmem\", \"Out of memory\");\n   memset(j, 0, sizeof(stbi__jpeg));\n"
+  "memset\\(j, 0, sizeof\\(stbi__jpeg\\)\\)"
+  "decoder's allocation")
 
 set(stb_image_checked "${stb_image_checked_dir}/stb_image_checked.h")
 set(stb_old_text "")

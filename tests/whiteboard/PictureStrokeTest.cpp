@@ -4,6 +4,7 @@
 #include <climits>
 #include <cstring>
 
+#include "tests/support/module/ModuleFixture.h"
 #include "tests/whiteboard/PictureSamples.h"
 #include "tests/whiteboard/TestStroke.h"
 #include "whiteboard/model/StrokeBitmap.h"
@@ -352,6 +353,26 @@ TEST_F(PictureStroke, ChangeMessagesOfPictures) {
   docpage.m_pOwner = &board;
   ChangeBlocks none;
   EXPECT_EQ(nullptr, none.Build(docpage, WB_CHANGE_GEOMETRY, WB_HEADER_P2P));
+}
+
+class PictureLogTest : public tavtest::ModuleTest {};
+
+TEST_F(PictureLogTest, APictureAnnouncingMorePixelsThanItsBytesHoldIsRefusedWithALogLine) {
+  // A BMP of a few dozen bytes whose header announces 4096 x 4096 pixels.
+  Bytes bmp = wbtest::HalvesBmp(4, 4);
+  const uint8_t side[4] = {0x00, 0x10, 0x00, 0x00};
+  memcpy(&bmp[18], side, 4);
+  memcpy(&bmp[22], side, 4);
+  const CString url = wbtest::DataUrl("bmp", bmp);
+  WbImagePayload payload = {};
+  payload.pszData = const_cast<char*>(url.GetString());
+  CStrokeBitmap bitmap;
+  EXPECT_FALSE(bitmap.ApplyRecord(&payload));
+  EXPECT_EQ(0, bitmap.m_nWidth);
+  std::vector<std::string> logs = Host().LogLines();
+  ASSERT_EQ(logs.size(), 1u);
+  EXPECT_EQ(logs[0], "[ERROR]picture refused: over 16777216 pixels, or more than its " +
+                         std::to_string(bmp.size()) + " bytes can hold\n");
 }
 
 }  // namespace

@@ -131,6 +131,26 @@ TEST(GdipImageLoad, PicturesBeyondThePixelLimitAreRefusedFromTheirHeader) {
   EXPECT_FALSE(Load(&image, samples::PngHeaderOnly(0x7fffffff, 0x7fffffff)));
 }
 
+TEST(GdipImageLoad, PicturesAnnouncingMorePixelsThanTheirBytesCarryAreRefused) {
+  // A few hundred bytes announcing 4096 x 4096 pixels: a BMP carries 8 pixels a byte at best, a
+  // JPEG at least a bit for every 8 x 8 block. The decoders would fill the rest pixel by pixel.
+  Bytes bmp = samples::EncodeBmp(samples::Pattern(5, 4, 3));
+  const uint8_t side[4] = {0x00, 0x10, 0x00, 0x00};
+  memcpy(&bmp[18], side, 4);
+  memcpy(&bmp[22], side, 4);
+  Bytes jpeg = samples::EncodeJpeg(samples::Pattern(16, 16, 3), 80);
+  const uint8_t sof[2] = {0xFF, 0xC0};
+  auto at = std::search(jpeg.begin(), jpeg.end(), sof, sof + 2);
+  ASSERT_NE(at, jpeg.end());
+  const uint8_t size[4] = {0x10, 0x00, 0x10, 0x00};  // height, width (big-endian)
+  std::copy(size, size + 4, at + 5);
+  for (const Bytes& bytes : {bmp, jpeg}) {
+    CGdipImage image;
+    EXPECT_FALSE(Load(&image, bytes));
+    EXPECT_EQ(0u, image.GetWidth());
+  }
+}
+
 TEST(GdipImageLoad, AJpegHuffmanTableWithTooManyCodesIsRefused) {
   // 16 code lengths of 255 codes each: 4,080 codes where a table holds 256. (The sanitizer
   // build traps on the write past the table should the bound ever go missing.)

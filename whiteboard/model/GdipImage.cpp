@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "common/ModuleLog.h"
 #include "platform/Charset.h"
 #include "platform/gdiplus/GpDraw.h"
 #include "platform/gdiplus/GpEncoders.h"
@@ -75,7 +76,14 @@ BOOL CGdipImage::LoadFromFile(const char* path) {
 
 BOOL CGdipImage::LoadFromMemory(const void* data, UINT size) {
   Dispose();
-  return GdipLoadImageFromMemory(data, size, &m_pImage) == Ok;
+  Status status = GdipLoadImageFromMemory(data, size, &m_pImage);
+  if (status == ValueOverflow) {
+    CString line;
+    line.Format("[ERROR]picture refused: over %llu pixels, or more than its %u bytes can hold\n",
+                kMaxImagePixels, size);
+    ModuleLog(line);
+  }
+  return status == Ok;
 }
 
 BOOL CGdipImage::Draw(CDC* dc, int x, int y, int width, int height, int srcX, int srcY, int srcWidth,
