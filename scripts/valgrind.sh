@@ -22,7 +22,7 @@ run() {  # run <name> <program> [arguments...]
   fi
 }
 export -f run
-export logs
+export logs build
 
 {
   for program in "$build"/tests/*_tests; do echo "$(basename "$program") $program"; done

@@ -1,6 +1,8 @@
 // The host closes the module while a set-up window runs a nested dialog or waits in a host
 // call: the windows go at once, the handler returns through its object without touching the
 // closed window again, no number after it is tried and nothing is left waiting.
+#include <ostream>
+
 #include "setup/BookPageIds.h"
 #include "setup/DlgSelectReceiver.h"
 #include "setup/DlgmmConfPreCreate.h"
@@ -201,6 +203,8 @@ struct HostCallCase {
   int code;   // the host code during which the host closes the module
   bool direct;
 };
+// Printed by name: gtest would print the bytes, padding included.
+void PrintTo(const HostCallCase& c, std::ostream* out) { *out << c.name; }
 
 class CloseInHostCall : public SetupTest, public testing::WithParamInterface<HostCallCase> {
  protected:
