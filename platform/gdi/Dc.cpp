@@ -189,9 +189,16 @@ int CDC::ExcludeClipRect(int left, int top, int right, int bottom) {
 
 int CDC::GetClipBox(LPRECT rect) const {
   if (!rect) return RGN_ERROR;
-  gdi::SpanSet visible = gdi::SpanSet::FromRect(state_.target.Pixels().Bounds());
-  if (state_.clip) visible = gdi::SpanSet::Combine(visible, *state_.clip, RGN_AND);
-  *rect = visible.Bounds();
-  if (!visible.IsEmpty()) DPtoLP(rect);
-  return RegionKind(visible);
+  int kind = SIMPLEREGION;
+  if (!state_.clip || state_.clipIsRect) {
+    *rect = DeviceLimit();  // no set to build: the visible part is one rectangle
+    if (rect->left >= rect->right || rect->top >= rect->bottom) kind = NULLREGION, *rect = RECT{0, 0, 0, 0};
+  } else {
+    gdi::SpanSet surface = gdi::SpanSet::FromRect(state_.target.Pixels().Bounds());
+    gdi::SpanSet visible = gdi::SpanSet::Combine(surface, *state_.clip, RGN_AND);
+    *rect = visible.Bounds();
+    kind = RegionKind(visible);
+  }
+  if (kind != NULLREGION) DPtoLP(rect);
+  return kind;
 }

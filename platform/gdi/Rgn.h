@@ -2,6 +2,8 @@
 // AND, OR, XOR and DIFF. PtInRegion answers for exactly the pixels that FillRgn paints.
 #pragma once
 
+#include <utility>
+
 #include "platform/Geometry.h"
 #include "platform/gdi/GdiObjects.h"
 #include "platform/gdi/SpanSet.h"
@@ -15,6 +17,8 @@ class CRgn : public CGdiObject {
   BOOL CreateEllipticRgnIndirect(LPCRECT rect);
   BOOL CreatePolygonRgn(const POINT* points, int count, int fillMode);
   BOOL CreateRoundRectRgn(int left, int top, int right, int bottom, int cornerWidth, int cornerHeight);
+  // A region of exactly these pixels (for figures built only where they will be painted).
+  BOOL CreateFromPixels(gdi::SpanSet pixels) { return Assign(std::move(pixels)); }
   // This region becomes a op b (RGN_COPY: a); it must have been created first, as in GDI.
   // Returns NULLREGION, SIMPLEREGION, COMPLEXREGION, or RGN_ERROR.
   int CombineRgn(const CRgn* a, const CRgn* b, int mode);

@@ -34,10 +34,6 @@ bool PixelWindow(int x, int y, RECT* window) {
   return true;
 }
 
-BOOL CreateFigureRgn(CRgn* rgn, ShapeFigure figure, const RECT& rect) {
-  return figure == ShapeFigure::kEllipse ? rgn->CreateEllipticRgnIndirect(&rect) : rgn->CreateRectRgnIndirect(&rect);
-}
-
 gdi::SpanSet FigurePixels(ShapeFigure figure, const RECT& rect, const RECT& window) {
   return figure == ShapeFigure::kEllipse ? gdi::SpanSet::FromEllipse(rect, window)
                                          : gdi::SpanSet::FromRect(rect, window);
@@ -56,10 +52,9 @@ RECT ShrinkTowardsCentre(const RECT& rect, long long w) {
               ClampCoord(rect.bottom - dy)};
 }
 
-BOOL CreateRingRgn(CRgn* ring, ShapeFigure figure, const RECT& outer, const RECT& inner) {
-  CRgn outerRgn, innerRgn;
-  if (!CreateFigureRgn(&outerRgn, figure, outer) || !CreateFigureRgn(&innerRgn, figure, inner)) return FALSE;
-  return ring->CreateRectRgn(0, 0, 0, 0) && ring->CombineRgn(&outerRgn, &innerRgn, RGN_XOR) != RGN_ERROR;
+BOOL CreateRingRgn(CRgn* ring, ShapeFigure figure, const RECT& outer, const RECT& inner, const RECT& window) {
+  return ring->CreateFromPixels(
+      gdi::SpanSet::Combine(FigurePixels(figure, outer, window), FigurePixels(figure, inner, window), RGN_XOR));
 }
 
 BOOL NearRect(const RECT& rect, int x, int y) {

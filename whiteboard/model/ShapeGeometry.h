@@ -18,8 +18,9 @@ int HitBand(int penWidth);
 // grows it.
 RECT ShrinkTowardsCentre(const RECT& rect, long long w);
 
-// The ring of a hollow figure: the figures of outer and inner combined by exclusive-or.
-BOOL CreateRingRgn(CRgn* ring, ShapeFigure figure, const RECT& outer, const RECT& inner);
+// The ring of a hollow figure: the figures of outer and inner combined by exclusive-or, built
+// only inside window.
+BOOL CreateRingRgn(CRgn* ring, ShapeFigure figure, const RECT& outer, const RECT& inner, const RECT& window);
 
 // Whether (x, y) lies in rect normalised, edges included: a quick test that every region
 // built from rect passes.

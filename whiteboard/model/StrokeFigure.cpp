@@ -37,9 +37,13 @@ void CStrokeFigure::Draw(CDC* dc, LPRECT rect) {
     ScopedFill fill(dc, &black, m_crColor);
     DrawFigure(dc, m_figure, *rect);
   } else {
+    // Only the part of the ring that the DC shows is built.
+    RECT visible;
     CRgn ring;
     CBrush brush(m_crColor);
-    if (CreateRingRgn(&ring, m_figure, *rect, ShrinkTowardsCentre(*rect, m_nPenWidth))) dc->FillRgn(&ring, &brush);
+    if (dc->GetClipBox(&visible) != NULLREGION &&
+        CreateRingRgn(&ring, m_figure, *rect, ShrinkTowardsCentre(*rect, m_nPenWidth), visible))
+      dc->FillRgn(&ring, &brush);
   }
   m_rcDraw = m_tracker.m_rect;
 }
