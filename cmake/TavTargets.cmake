@@ -26,10 +26,12 @@ function(tav_flags target)
   target_include_directories(${target} PUBLIC ${PROJECT_SOURCE_DIR})
 endfunction()
 
-# tav_library(name [SHARED] DIRS dir... [LIBS lib...]): a library of every .cpp in the folders,
-# static unless SHARED is given.
+# tav_library(name [SHARED] [LAYER] DIRS dir... [LIBS lib...]): a library of every .cpp in the
+# folders, static unless SHARED is given. A LAYER is one layer of the product: its sources may
+# include only headers of its own folders and of the layers it links (the folders of every LAYER
+# library in LIBS, transitively); a build step checks their #include lines before it compiles.
 function(tav_library name)
-  cmake_parse_arguments(ARG "SHARED" "" "DIRS;LIBS" ${ARGN})
+  cmake_parse_arguments(ARG "SHARED;LAYER" "" "DIRS;LIBS" ${ARGN})
   set(sources "")
   foreach(dir IN LISTS ARG_DIRS)
     file(GLOB found CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/${dir}/*.cpp)
@@ -51,6 +53,39 @@ function(tav_library name)
   endif()
   tav_flags(${name})
   target_link_libraries(${name} PUBLIC ${ARG_LIBS})
+  if(ARG_LAYER)
+    tav_layer_check(${name} "${ARG_DIRS}" "${ARG_LIBS}")
+  endif()
+endfunction()
+
+# The include check of one layer (cmake/CheckLayerIncludes.cmake over its sources and headers).
+function(tav_layer_check name dirs libs)
+  set(allowed ${dirs})
+  foreach(lib IN LISTS libs)
+    if(TARGET ${lib})
+      get_target_property(below ${lib} TAV_LAYER_DIRS)
+      if(below)
+        list(APPEND allowed ${below})
+      endif()
+    endif()
+  endforeach()
+  list(REMOVE_DUPLICATES allowed)
+  set_target_properties(${name} PROPERTIES TAV_LAYER_DIRS "${allowed}")
+  set(files "")
+  foreach(dir IN LISTS dirs)
+    file(GLOB found CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/${dir}/*.cpp ${PROJECT_SOURCE_DIR}/${dir}/*.h)
+    list(APPEND files ${found})
+  endforeach()
+  set(config ${CMAKE_CURRENT_BINARY_DIR}/${name}-layer.cmake)
+  file(GENERATE OUTPUT ${config} CONTENT "set(LAYER ${name})\nset(ALLOWED \"${allowed}\")\nset(FILES \"${files}\")\n")
+  set(stamp ${CMAKE_CURRENT_BINARY_DIR}/${name}-layer.stamp)
+  add_custom_command(OUTPUT ${stamp}
+    COMMAND ${CMAKE_COMMAND} -DCONFIG=${config} -DSOURCE_DIR=${PROJECT_SOURCE_DIR} -DSTAMP=${stamp}
+            -P ${PROJECT_SOURCE_DIR}/cmake/CheckLayerIncludes.cmake
+    DEPENDS ${files} ${config} ${PROJECT_SOURCE_DIR}/cmake/CheckLayerIncludes.cmake
+    COMMENT "Checking the includes of layer ${name}" VERBATIM)
+  add_custom_target(${name}_includes DEPENDS ${stamp})
+  add_dependencies(${name} ${name}_includes)
 endfunction()
 
 # tav_test(name DIR dir LIBS lib...): one GoogleTest executable of every .cpp in tests/<dir>.

@@ -15,10 +15,16 @@
 #include "setup/mmconfCreate.h"
 #include "setup/mmconfInvite.h"
 #include "setup/mmconfPre.h"
+#include "whiteboard/windows/WbMsgHeaders.h"
 
 namespace {
 
 CTavorineModule* g_pModule = nullptr;
+
+// The sink of ModuleLog: lines of the code below the module object go to the host through it.
+void WriteModuleLog(const char* text, int level) {
+  if (g_pModule) g_pModule->WriteLog(text, level);
+}
 
 }  // namespace
 
@@ -27,6 +33,8 @@ CTavorineModule* TavorineModule() { return g_pModule; }
 CTavorineModule* CreateTavorineModule(IHostInterface* host, IHostInterface* skinHost, HWND mainWnd) {
   if (!g_pModule) {
     RegisterModuleResources();
+    SetModuleLogSink(&WriteModuleLog);
+    RegisterWbWindowHeaders();
     g_pModule = new CTavorineModule(host, skinHost, mainWnd);
   }
   return g_pModule;
@@ -35,10 +43,6 @@ CTavorineModule* CreateTavorineModule(IHostInterface* host, IHostInterface* skin
 void DestroyTavorineModule() {
   delete g_pModule;
   g_pModule = nullptr;
-}
-
-void ModuleLog(const char* text, int level) {
-  if (g_pModule) g_pModule->WriteLog(text, level);
 }
 
 int bIMSConfMethod(int method, void* record) {

@@ -7,8 +7,8 @@
 
 #include "common/Codecs.h"
 #include "whiteboard/model/WbBlocks.h"
+#include "whiteboard/model/WbHeaderSource.h"
 #include "whiteboard/model/WbXmlText.h"
-#include "whiteboard/windows/WbMsgHeaders.h"
 #include "xml/XmlTree.h"
 
 IMPLEMENT_DYNCREATE(CStrokeBase, CCmdTarget)
@@ -136,7 +136,11 @@ WbMsgHeader* CStrokeBase::BuildOpRecord(DWORD type, DWORD subCode, CString confI
   block.style.fReserved = -1.0f;
 
   block.header.head.op = type;
-  SetWbText(block.header.head.szSessionURI, uri.IsEmpty() ? (LPCTSTR)GetWbConfURI() : (LPCTSTR)uri);
+  if (uri.IsEmpty()) {
+    IWbHeaderSource* source = GetWbHeaderSource();
+    if (source) uri = source->GetWbConfURI();
+  }
+  SetWbText(block.header.head.szSessionURI, uri);
   SetWbText(block.header.head.szDConfID, confId);
   block.header.head.nSubConfID = subConfValue;
   block.node.pItem = GetObjectRecord(type, subCode);
@@ -214,9 +218,11 @@ BOOL CStrokeBase::NewChangeStyle(BOOL filledKind, int op, WbStyleRecord** ppStyl
 }
 
 WbMsgHeader* CStrokeBase::NewBoardHeader(BYTE headerKind, DWORD type, DWORD value) const {
-  if (headerKind & WB_HEADER_CONF) return NewWbMsgHeader(type, value);
-  if (headerKind & WB_HEADER_SHARE) return NewShareWbMsgHeader(type, value);
-  if (headerKind & WB_HEADER_P2P) return NewP2PWbMsgHeader(type, m_pOwner, value);
+  IWbHeaderSource* source = GetWbHeaderSource();
+  if (!source) return nullptr;
+  if (headerKind & WB_HEADER_CONF) return source->NewWbMsgHeader(type, value);
+  if (headerKind & WB_HEADER_SHARE) return source->NewShareWbMsgHeader(type, value);
+  if (headerKind & WB_HEADER_P2P) return source->NewP2PWbMsgHeader(type, m_pOwner, value);
   return nullptr;
 }
 

@@ -5,7 +5,6 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "module/TavorineModule.h"
 #include "platform/gdi/Dc.h"
 #include "platform/ui/WindowSurface.h"
 #include "whiteboard/model/StrokeBase.h"
@@ -347,6 +346,6 @@ BOOL CDrawSurface::PreTranslateMessage(MSG* msg) {
 // ---- Sending ----
 
 int CDrawSurface::SendToHost(void* record) {
-  CTavorineModule* module = TavorineModule();
-  return module ? module->IMSSend2MrsMethod(ConfType(), WB_MRS_METHOD, record) : 0;
+  CSurfaceOwner* owner = Owner();
+  return owner ? owner->SendToHost(ConfType(), record) : 0;
 }

@@ -1,6 +1,5 @@
 // The text-font command of the object menus (13438 on the conference and point-to-point
 // surfaces, 13466 on the shared board's): the font dialog on the selected text.
-#include "module/TavorineModule.h"
 #include "platform/ui/FontDialog.h"
 #include "whiteboard/model/StrokePage.h"
 #include "whiteboard/model/StrokeText.h"
@@ -8,11 +7,11 @@
 
 void CDrawSurface::OnTextFont() {
   CStrokeText* text = dynamic_cast<CStrokeText*>(m_pSelected);
-  CTavorineModule* module = TavorineModule();
-  if (!m_pCurPage || !text || !module) return;
+  CSurfaceOwner* owner = Owner();
+  if (!m_pCurPage || !text || !owner) return;
   CFontDialog dialog(&text->m_logFont, CF_EFFECTS | CF_SCREENFONTS, nullptr, this);
   dialog.SetCurrentColor(text->m_crColor);
-  INT_PTR answer = module->RunPopupDialog(dialog);
+  INT_PTR answer = owner->RunPopupDialog(dialog);
   // A received record may have taken the text or the whole board away meanwhile.
   if (answer != IDOK || !IsSelectedOnPage(text)) return;
   dialog.GetCurrentFont(&text->m_logFont);

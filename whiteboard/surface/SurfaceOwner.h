@@ -1,9 +1,11 @@
 // What a drawing surface asks of the whiteboard window that owns it: applying received board
-// records, deleting objects on the wire, and the window's tool, colour and page controls.
+// records, deleting objects on the wire, handing records to the host, running its dialogs, and
+// the window's tool, colour and page controls.
 #pragma once
 
 #include "platform/Win32Types.h"
 
+class CDialog;
 class CStrokeBase;
 class CStrokePage;
 
@@ -25,6 +27,11 @@ class CSurfaceOwner {
   virtual int OnStrokeDelete(void* payload, CStrokePage* page) = 0;
   // Sends the deletion of one object (header type 9).
   virtual int SendStroke(CStrokeBase* stroke) = 0;
+  // Hands a record to the host for the whiteboard server (IMSSend2MrsMethod with nConfType);
+  // the host's result, 0 when nothing was sent.
+  virtual int SendToHost(int confType, void* record) = 0;
+  // Runs dialog modally as the module's popup; IDCANCEL when it cannot be shown.
+  virtual INT_PTR RunPopupDialog(CDialog& dialog) = 0;
 
   // Set when a new page arrives while the surface tracks a selection; the surface clears it.
   virtual BOOL& PageChangedWhileTracking() = 0;

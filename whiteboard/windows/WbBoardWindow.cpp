@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "common/ModuleLog.h"
+#include "module/TavorineModule.h"
 #include "whiteboard/model/GdipImage.h"
 #include "whiteboard/model/StrokeBase.h"
 #include "whiteboard/model/StrokePage.h"
@@ -16,6 +17,7 @@
 #include "whiteboard/surface/DrawSurface.h"
 #include "whiteboard/surface/ObjectPayloads.h"
 #include "whiteboard/windows/DlgDFWhiteBoard.h"
+#include "whiteboard/windows/WbMsgHeaders.h"
 #include "whiteboard/model/WbStrokeRecords.h"
 #include "whiteboard/windows/WbToolButtons.h"
 #include "platform/Mbcs.h"
@@ -76,6 +78,9 @@ class IdSet {
 }  // namespace
 
 CWbBoardWindow::CWbBoardWindow(UINT templateId) : CDialog(templateId) {
+  // The objects of the board build their record headers through the window layer (the module
+  // registers it too, for the conference's headers before any board exists).
+  RegisterWbWindowHeaders();
   MapMessage(WM_WB_CAPTURE_DONE, [this](WPARAM w, LPARAM l) { return OnMyHookMsg(w, l); });
 }
 
@@ -223,6 +228,16 @@ int CWbBoardWindow::SendStroke(CStrokeBase* stroke) {
   if (!stroke || !surface) return 0;
   WbMsgHeader* header = NewBoardHeader(WB_MSG_OBJECT_DELETE, (DWORD)surface->BoardPageCount());
   return FillDeletion(header, stroke) ? SendBoardMessage(header) : 0;
+}
+
+int CWbBoardWindow::SendToHost(int confType, void* record) {
+  CTavorineModule* module = TavorineModule();
+  return module ? module->IMSSend2MrsMethod(confType, WB_MRS_METHOD, record) : 0;
+}
+
+INT_PTR CWbBoardWindow::RunPopupDialog(CDialog& dialog) {
+  CTavorineModule* module = TavorineModule();
+  return module ? module->RunPopupDialog(dialog) : IDCANCEL;
 }
 
 void CWbBoardWindow::SendPageContent(int nPage) {

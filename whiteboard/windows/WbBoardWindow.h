@@ -41,6 +41,9 @@ class CWbBoardWindow : public CDialog, public CSurfaceOwner {
   int OnStrokeDelete(void* payload, CStrokePage* page) override;
   // Sends the deletion of stroke on the current page with the board's own header.
   int SendStroke(CStrokeBase* stroke) override;
+  // Through the module object; 0 (IDCANCEL) without one.
+  int SendToHost(int confType, void* record) override;
+  INT_PTR RunPopupDialog(CDialog& dialog) override;
 
   // Sends the content of page nPage (header type 6, op 2, one node per object).
   void SendPageContent(int nPage);

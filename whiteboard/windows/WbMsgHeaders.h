@@ -23,3 +23,6 @@ WbMsgHeader* NewP2PWbMsgHeader(DWORD type, CDlgDFP2PWhiteBoard* board, DWORD val
 
 // The URI of the running conference, "" when there is no conference window.
 CString GetWbConfURI();
+
+// Makes these factories the model's header source (whiteboard/model/WbHeaderSource.h).
+void RegisterWbWindowHeaders();
