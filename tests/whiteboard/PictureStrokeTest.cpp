@@ -5,8 +5,8 @@
 #include <cstring>
 
 #include "tests/support/module/ModuleFixture.h"
-#include "tests/whiteboard/PictureSamples.h"
-#include "tests/whiteboard/TestStroke.h"
+#include "tests/support/whiteboard/PictureSamples.h"
+#include "tests/support/whiteboard/TestStroke.h"
 #include "whiteboard/model/StrokeBitmap.h"
 #include "whiteboard/model/StrokeDocPage.h"
 #include "whiteboard/model/StrokeHandPointer.h"

@@ -3,7 +3,7 @@
 
 #include <vector>
 
-#include "tests/whiteboard/ShapeKinds.h"
+#include "tests/support/whiteboard/ShapeKinds.h"
 #include "whiteboard/model/StrokeFreeLine.h"
 #include "whiteboard/model/StrokePolygon.h"
 #include "whiteboard/model/StrokeTrapezia.h"

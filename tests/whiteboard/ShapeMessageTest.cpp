@@ -8,9 +8,9 @@
 
 #include "confwindow/DlgDataConf.h"
 #include "tests/support/module/ModuleFixture.h"
-#include "tests/whiteboard/AllocationLimit.h"
-#include "tests/whiteboard/ShapeKinds.h"
-#include "tests/whiteboard/TestStroke.h"
+#include "tests/support/whiteboard/AllocationLimit.h"
+#include "tests/support/whiteboard/ShapeKinds.h"
+#include "tests/support/whiteboard/TestStroke.h"
 #include "tests/whiteboard/SentWbMessages.h"
 #include "whiteboard/model/StrokeEllipse.h"
 #include "whiteboard/model/StrokeFreeLine.h"

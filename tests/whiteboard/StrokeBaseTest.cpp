@@ -5,8 +5,8 @@
 #include <cstring>
 #include <string>
 
-#include "tests/whiteboard/AllocationLimit.h"
-#include "tests/whiteboard/TestStroke.h"
+#include "tests/support/whiteboard/AllocationLimit.h"
+#include "tests/support/whiteboard/TestStroke.h"
 #include "whiteboard/model/WbBlocks.h"
 #include "whiteboard/windows/DlgDFP2PWhiteBoard.h"
 #include "xml/XmlParse.h"

@@ -10,7 +10,7 @@
 
 #include "common/Codecs.h"
 #include "platform/gdi/Dc.h"
-#include "tests/whiteboard/TestStroke.h"
+#include "tests/support/whiteboard/TestStroke.h"
 #include "whiteboard/model/WbBlocks.h"
 #include "whiteboard/windows/DlgDFP2PWhiteBoard.h"
 #include "xml/XmlParse.h"

@@ -6,7 +6,7 @@
 
 #include "confwindow/DlgDataConf.h"
 #include "tests/support/module/ModuleFixture.h"
-#include "tests/whiteboard/TestStroke.h"
+#include "tests/support/whiteboard/TestStroke.h"
 #include "tests/whiteboard/SentWbMessages.h"
 #include "whiteboard/model/WbBlocks.h"
 #include "whiteboard/windows/DlgDFP2PWhiteBoard.h"

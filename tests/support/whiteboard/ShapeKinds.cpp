@@ -1,4 +1,4 @@
-#include "tests/whiteboard/ShapeKinds.h"
+#include "tests/support/whiteboard/ShapeKinds.h"
 
 #include <cstring>
 

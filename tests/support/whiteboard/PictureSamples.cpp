@@ -1,4 +1,4 @@
-#include "tests/whiteboard/PictureSamples.h"
+#include "tests/support/whiteboard/PictureSamples.h"
 
 #include <gtest/gtest.h>
 

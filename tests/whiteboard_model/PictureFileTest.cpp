@@ -2,7 +2,7 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
-#include "tests/whiteboard/PictureSamples.h"
+#include "tests/support/whiteboard/PictureSamples.h"
 #include "whiteboard/model/StrokeDocPage.h"
 
 namespace {

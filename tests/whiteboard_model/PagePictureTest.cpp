@@ -6,7 +6,7 @@
 #include <cstdlib>
 #include <string>
 
-#include "tests/whiteboard/PictureSamples.h"
+#include "tests/support/whiteboard/PictureSamples.h"
 #include "whiteboard/model/StrokeBase.h"
 #include "whiteboard/model/StrokeDocPage.h"
 #include "whiteboard/model/StrokePage.h"

@@ -10,7 +10,7 @@
 #include <string>
 
 #include "tests/platform/GdiCanvas.h"
-#include "tests/whiteboard/ShapeKinds.h"
+#include "tests/support/whiteboard/ShapeKinds.h"
 #include "whiteboard/model/StrokeEllipse.h"
 #include "whiteboard/model/StrokeFluorescencePen.h"
 #include "whiteboard/model/StrokeFreeLine.h"

@@ -5,7 +5,7 @@
 #include <cstring>
 #include <string>
 
-#include "tests/whiteboard/PictureSamples.h"
+#include "tests/support/whiteboard/PictureSamples.h"
 #include "whiteboard/model/StrokeBitmap.h"
 #include "whiteboard/model/StrokeDocPage.h"
 #include "whiteboard/model/StrokeEllipse.h"
@@ -25,7 +25,6 @@
 #include "whiteboard/model/StrokeText.h"
 #include "whiteboard/model/StrokeTrapezia.h"
 #include "whiteboard/model/StrokeTriangle.h"
-#include "whiteboard/windows/DlgDFP2PWhiteBoard.h"
 #include "xml/XmlParse.h"
 #include "xml/XmlTree.h"
 
@@ -171,15 +170,17 @@ TEST_F(PageXml, LasersIdlessAndUnknownChildrenAreSkipped) {
 }
 
 TEST_F(PageXml, AReadAppendsAndHandsTheOwnerToEveryObject) {
-  CDlgDFP2PWhiteBoard board;
-  CStrokePage page(&board);
+  // The model keeps its point-to-point board as a handle it never reads.
+  alignas(8) static char boardHandle[8];
+  CDlgDFP2PWhiteBoard* board = reinterpret_cast<CDlgDFP2PWhiteBoard*>(boardHandle);
+  CStrokePage page(board);
   page.m_listStroke.AddTail(NewLine("line:before", CRect()));
   ASSERT_TRUE(Read(page, "<page><path id=\"freeline:1\" x1=\"0\" y1=\"0\" x2=\"0\" y2=\"0\" d=\"M 1 2 L 3 4\"/>"
                          "<image id=\"hand:2\" x=\"7\" y=\"8\"/></page>"));
   ASSERT_EQ(3, page.m_listStroke.GetCount());
   EXPECT_STREQ(At(page, 0)->m_szID, "line:before");
-  EXPECT_EQ(&board, At(page, 1)->m_pOwner);
-  EXPECT_EQ(&board, At(page, 2)->m_pOwner);
+  EXPECT_EQ(board, At(page, 1)->m_pOwner);
+  EXPECT_EQ(board, At(page, 2)->m_pOwner);
 }
 
 TEST_F(PageXml, ABackgroundWithoutItsWordGetsAFreshId) {

@@ -5,7 +5,7 @@
 #include <cstring>
 #include <string>
 
-#include "tests/whiteboard/ShapeKinds.h"
+#include "tests/support/whiteboard/ShapeKinds.h"
 #include "whiteboard/model/StrokeFreeLine.h"
 #include "whiteboard/model/StrokeRoundRect.h"
 #include "xml/XmlParse.h"

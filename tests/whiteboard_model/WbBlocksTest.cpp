@@ -5,7 +5,7 @@
 #include <cstring>
 #include <string>
 
-#include "tests/whiteboard/AllocationLimit.h"
+#include "tests/support/whiteboard/AllocationLimit.h"
 #include "whiteboard/model/WbBlockPool.h"
 
 namespace {
