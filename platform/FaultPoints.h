@@ -16,7 +16,7 @@ enum class FaultPoint {
 // Answers whether the operation at `point` fails.
 typedef bool (*FaultHook)(FaultPoint point, const char* subject, size_t* bytesKept);
 
-// Desktop::Reset sets no hook again.
+// Desktop::Reset removes the hook.
 void SetFaultHook(FaultHook hook);
 FaultHook CurrentFaultHook();
 bool InjectedFault(FaultPoint point, const char* subject = nullptr, size_t* bytesKept = nullptr);
