@@ -34,8 +34,8 @@
 #include "whiteboard/model/StrokeRoundCircle.h"
 #include "whiteboard/model/StrokeTriangle.h"
 #include "whiteboard/model/WbBlocks.h"
-#include "whiteboard/windows/DrawContentDlg.h"
 #include "whiteboard/windows/DlgDFWhiteBoard.h"
+#include "whiteboard/windows/DrawContentDlg.h"
 
 namespace {
 

@@ -4,10 +4,10 @@
 
 #include <cstring>
 
-#include "confwindow/DataConfIds.h"
 #include "common/ConfMethodRecord.h"
-#include "platform/ui/CommCtrl.h"
+#include "confwindow/DataConfIds.h"
 #include "module/TavorineModule.h"
+#include "platform/ui/CommCtrl.h"
 #include "platform/ui/MessageBox.h"
 #include "res/DataConfTemplates.h"
 #include "setup/InviteDialogIds.h"

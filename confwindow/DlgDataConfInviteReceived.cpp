@@ -5,8 +5,8 @@
 
 #include "common/ConfMethodRecord.h"
 #include "common/HostBlocks.h"
-#include "module/TavorineModule.h"
 #include "common/UriParts.h"
+#include "module/TavorineModule.h"
 #include "module/WindowRoutines.h"
 #include "setup/DlgInviteReceived.h"
 #include "setup/DlgmmConfPreCreate.h"

@@ -1,7 +1,7 @@
 // The small dialogs the conference window runs: extension digits, the chair password and the
 // conference properties.
-#include "confwindow/DlgDataConf.h"
 #include "common/ConfMethodRecord.h"
+#include "confwindow/DlgDataConf.h"
 #include "module/TavorineModule.h"
 #include "setup/DlgConfProperties.h"
 #include "setup/DlgDialExtension.h"

@@ -2,10 +2,10 @@
 // count, the members and their states, the prompt lines, and the commands of its small
 // dialogs (extension digits for the selected member, the conference properties) and of the
 // prompt sound. Its close box leaves the conference; Esc does not.
+#include "common/UriParts.h"
 #include "confwindow/DataConfIds.h"
 #include "confwindow/DlgDataConf.h"
 #include "module/TavorineModule.h"
-#include "common/UriParts.h"
 #include "platform/ui/CommCtrl.h"
 #include "setup/InviteDialogIds.h"
 #include "setup/mmconfDefaultSet.h"

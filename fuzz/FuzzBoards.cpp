@@ -3,16 +3,16 @@
 #include <cstdlib>
 #include <string>
 
+#include "common/HostBlocks.h"
 #include "confwindow/DlgDataConf.h"
 #include "host/ConfEventWords.h"
-#include "common/HostBlocks.h"
 #include "module/WindowRoutines.h"
 #include "platform/Clock.h"
-#include "setup/InviteIds.h"
 #include "platform/ui/Desktop.h"
 #include "platform/ui/MessageBox.h"
 #include "platform/ui/UserInput.h"
 #include "platform/ui/Wnd.h"
+#include "setup/InviteIds.h"
 #include "vezadazavo/VezadaZavo.h"
 #include "whiteboard/windows/DrawContentDlg.h"
 #include "whiteboard/windows/P2PDrawContentDlg.h"

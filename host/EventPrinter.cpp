@@ -3,10 +3,10 @@
 #include <cstdio>
 #include <cstring>
 
+#include "common/HostBlocks.h"
 #include "host/ConfMethodPrinter.h"
 #include "host/HostProtocol.h"
 #include "host/WbMessages.h"
-#include "common/HostBlocks.h"
 #include "platform/Charset.h"
 
 namespace host {

@@ -7,11 +7,11 @@
 #include <cstring>
 #include <vector>
 
+#include "common/HostBlocks.h"
 #include "confwindow/ConfCtrlResult.h"
 #include "confwindow/ConfStatisEvent.h"
 #include "host/RecordingHost.h"
 #include "host/WbRelay.h"
-#include "common/HostBlocks.h"
 #include "whiteboard/model/WbRecords.h"
 
 namespace host {

@@ -2,10 +2,10 @@
 
 #include <cstring>
 
-#include "host/WbMessages.h"
 #include "common/ConfAttrRecord.h"
 #include "common/ConfMethodRecord.h"
 #include "common/HostBlocks.h"
+#include "host/WbMessages.h"
 
 namespace host {
 namespace {

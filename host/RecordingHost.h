@@ -9,12 +9,12 @@
 #include <string>
 #include <vector>
 
-#include "host/AnswerScript.h"
-#include "host/CopierTable.h"
-#include "host/HostEvent.h"
 #include "common/ConfMethodRecord.h"
 #include "common/HostBlocks.h"
 #include "common/HostInterface.h"
+#include "host/AnswerScript.h"
+#include "host/CopierTable.h"
+#include "host/HostEvent.h"
 
 namespace host {
 

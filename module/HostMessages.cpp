@@ -3,15 +3,15 @@
 #include <cstddef>
 #include <cstring>
 
-#include "confwindow/DlgDataConf.h"
 #include "common/HostBlocks.h"
+#include "confwindow/DlgDataConf.h"
 #include "module/TavorineModule.h"
 #include "module/WindowRoutines.h"
 #include "platform/ui/Desktop.h"
-#include "platform/ui/Wnd.h"
 #include "platform/ui/WindowRelease.h"
-#include "setup/DlgVNCTip.h"
+#include "platform/ui/Wnd.h"
 #include "setup/DlgmmConfPreCreate.h"
+#include "setup/DlgVNCTip.h"
 #include "setup/InviteIds.h"
 #include "setup/MemberIds.h"
 #include "setup/mmconfCreate.h"

@@ -1,7 +1,7 @@
 // Checks before a member is added, and directory queries of the set-up trees.
-#include "confwindow/DlgDataConf.h"
 #include "common/FixedText.h"
 #include "common/HostBlocks.h"
+#include "confwindow/DlgDataConf.h"
 #include "module/TavorineModule.h"
 #include "platform/Tick.h"
 #include "platform/ui/MessageBox.h"

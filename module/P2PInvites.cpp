@@ -3,17 +3,17 @@
 // invitation, with the windows each opens.
 #include <cstring>
 
-#include "confwindow/ConfCtrlResult.h"
 #include "common/ConfMethodRecord.h"
 #include "common/HostBlocks.h"
 #include "common/InviteEvents.h"
+#include "confwindow/ConfCtrlResult.h"
 #include "module/TavorineModule.h"
 #include "module/WindowRoutines.h"
 #include "platform/ui/MessageBox.h"
 #include "platform/ui/WindowRelease.h"
+#include "setup/DlgmmConfPreCreate.h"
 #include "setup/DlgPtopInvite.h"
 #include "setup/DlgVNCTip.h"
-#include "setup/DlgmmConfPreCreate.h"
 #include "setup/PeerText.h"
 #include "vezadazavo/VezadaZavo.h"
 #include "whiteboard/windows/DlgDFP2PWhiteBoard.h"

@@ -6,12 +6,12 @@
 
 #include <optional>
 
-#include "module/DataConfList.h"
 #include "common/HostBlocks.h"
+#include "module/DataConfList.h"
 #include "module/ModuleBase.h"
 #include "module/UserOptions.h"
-#include "platform/CString.h"
 #include "platform/Collections.h"
+#include "platform/CString.h"
 #include "vezadazavo/VezadaZavo.h"
 
 class CDialog;

@@ -4,10 +4,10 @@
 #include <cstring>
 #include <memory>
 
-#include "confwindow/DlgDataConf.h"
 #include "common/ConfMethodRecord.h"
 #include "common/HostBlocks.h"
 #include "common/ModuleLog.h"
+#include "confwindow/DlgDataConf.h"
 #include "module/TavorineModule.h"
 #include "platform/Mbcs.h"
 #include "res/Resources.h"

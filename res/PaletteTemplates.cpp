@@ -1,8 +1,8 @@
 #include "res/PaletteTemplates.h"
 
 #include "platform/ui/Dialog.h"
-#include "whiteboard/windows/ColorBarDlg.h"
 #include "whiteboard/surface/LineWidthListBox.h"
+#include "whiteboard/windows/ColorBarDlg.h"
 #include "whiteboard/windows/P2PColorBarDlg.h"
 
 namespace {

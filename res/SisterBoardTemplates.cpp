@@ -4,11 +4,11 @@
 #include "platform/ui/Menu.h"
 #include "res/PaletteTemplates.h"
 #include "res/WhiteboardTemplates.h"
-#include "whiteboard/windows/P2PDrawContentDlg.h"
-#include "whiteboard/windows/ShareDrawContentDlg.h"
 #include "whiteboard/windows/DlgDFP2PWhiteBoard.h"
 #include "whiteboard/windows/DlgDFShareWhiteBoard.h"
 #include "whiteboard/windows/DlgDFWhiteBoard.h"
+#include "whiteboard/windows/P2PDrawContentDlg.h"
+#include "whiteboard/windows/ShareDrawContentDlg.h"
 
 namespace {
 

@@ -2,8 +2,8 @@
 
 #include "platform/ui/Dialog.h"
 #include "platform/ui/Menu.h"
-#include "whiteboard/windows/DrawContentDlg.h"
 #include "whiteboard/windows/DlgDFWhiteBoard.h"
+#include "whiteboard/windows/DrawContentDlg.h"
 #include "whiteboard/windows/WbToolButtons.h"
 
 void AddBoardToolButtons(std::vector<DialogItemTemplate>& items) {

@@ -2,8 +2,8 @@
 
 #include "common/FixedText.h"
 #include "common/HostBlocks.h"
-#include "module/TavorineModule.h"
 #include "common/UriParts.h"
+#include "module/TavorineModule.h"
 #include "module/WindowRoutines.h"
 #include "platform/ui/CommCtrl.h"
 #include "platform/ui/Cursor.h"

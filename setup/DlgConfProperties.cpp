@@ -1,9 +1,9 @@
 #include "setup/DlgConfProperties.h"
 
-#include "confwindow/DlgDataConf.h"
 #include "common/ConfAttrRecord.h"
-#include "module/TavorineModule.h"
 #include "common/UriParts.h"
+#include "confwindow/DlgDataConf.h"
+#include "module/TavorineModule.h"
 
 namespace {
 

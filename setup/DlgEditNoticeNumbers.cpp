@@ -1,8 +1,8 @@
 #include "setup/DlgEditNoticeNumbers.h"
 
+#include "common/UriParts.h"
 #include "module/TavorineModule.h"
 #include "module/WindowRoutines.h"
-#include "common/UriParts.h"
 #include "platform/ui/DataExchange.h"
 #include "setup/BookPageIds.h"
 #include "setup/DeleteMenu.h"

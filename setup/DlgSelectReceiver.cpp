@@ -1,7 +1,7 @@
 #include "setup/DlgSelectReceiver.h"
 
-#include "module/TavorineModule.h"
 #include "common/UriParts.h"
+#include "module/TavorineModule.h"
 #include "platform/ui/CommCtrl.h"
 #include "platform/ui/DataExchange.h"
 #include "platform/ui/MessageBox.h"

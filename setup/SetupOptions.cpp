@@ -2,8 +2,8 @@
 
 #include <cstring>
 
-#include "module/TavorineModule.h"
 #include "common/UriParts.h"
+#include "module/TavorineModule.h"
 #include "module/WindowRoutines.h"
 #include "platform/Mbcs.h"
 #include "platform/ui/Controls.h"

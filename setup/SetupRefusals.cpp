@@ -1,7 +1,7 @@
 #include "setup/SetupRefusals.h"
 
-#include "confwindow/DlgDataConf.h"
 #include "common/HostBlocks.h"
+#include "confwindow/DlgDataConf.h"
 #include "module/TavorineModule.h"
 #include "vezadazavo/VezadaZavo.h"
 

@@ -1,16 +1,16 @@
 // The create page's members: the member list (at most 127 rows, no duplicates, the user's own
 // number only where the settings allow it, the member-right check for each new member), and
 // the three ways in: the department tree, typed numbers and the personal phone book.
-#include "module/TavorineModule.h"
-#include "setup/AddingMembers.h"
 #include "common/UriParts.h"
+#include "module/TavorineModule.h"
 #include "module/WindowRoutines.h"
 #include "platform/ui/CommCtrl.h"
+#include "setup/AddingMembers.h"
 #include "setup/DlgSelectReceiver.h"
 #include "setup/MemberList.h"
+#include "setup/mmconfCreate.h"
 #include "setup/SetupIds.h"
 #include "setup/SetupOptions.h"
-#include "setup/mmconfCreate.h"
 #include "vezadazavo/VezadaZavo.h"
 
 namespace {

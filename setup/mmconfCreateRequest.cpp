@@ -1,16 +1,16 @@
 // The create page's OK: the refusals and checks in their order, then the create request and
 // the conference window's 60-second wait for its answer.
-#include "confwindow/DlgDataConf.h"
 #include "common/ConfMethodRecord.h"
 #include "common/HostBlocks.h"
-#include "module/TavorineModule.h"
 #include "common/UriParts.h"
+#include "confwindow/DlgDataConf.h"
+#include "module/TavorineModule.h"
 #include "module/WindowRoutines.h"
 #include "setup/DlgmmConfPreCreate.h"
+#include "setup/mmconfCreate.h"
 #include "setup/SetupIds.h"
 #include "setup/SetupOptions.h"
 #include "setup/SetupRefusals.h"
-#include "setup/mmconfCreate.h"
 #include "vezadazavo/VezadaZavo.h"
 
 namespace {

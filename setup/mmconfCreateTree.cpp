@@ -1,11 +1,11 @@
 // The create page's department tree: clicks, double clicks, keys, adding a person or one of a
 // person's numbers, folding and emptying. The tree mechanics are CSetupDeptTree's (tree 2).
-#include "module/TavorineModule.h"
 #include "common/UriParts.h"
+#include "module/TavorineModule.h"
 #include "module/WindowRoutines.h"
 #include "setup/AddingMembers.h"
-#include "setup/SetupIds.h"
 #include "setup/mmconfCreate.h"
+#include "setup/SetupIds.h"
 #include "vezadazavo/VezadaZavo.h"
 
 namespace {

@@ -1,7 +1,7 @@
 #include "setup/mmconfDefaultSet.h"
 
-#include "module/TavorineModule.h"
 #include "common/UriParts.h"
+#include "module/TavorineModule.h"
 #include "module/UserOptions.h"
 #include "platform/Profile.h"
 #include "platform/ui/DataExchange.h"

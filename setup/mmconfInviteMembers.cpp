@@ -1,15 +1,15 @@
 // The invite dialog's rows: adding from the department tree, a typed number or the personal
 // phone book, each within the conference's maximum (members present + rows + 1), never a
 // member the conference already has or is inviting, never a listed address twice; deleting.
+#include "common/UriParts.h"
 #include "confwindow/DlgDataConf.h"
 #include "module/TavorineModule.h"
-#include "common/UriParts.h"
 #include "module/WindowRoutines.h"
 #include "setup/AddingMembers.h"
 #include "setup/DlgSelectReceiver.h"
 #include "setup/MemberList.h"
-#include "setup/SetupOptions.h"
 #include "setup/mmconfInvite.h"
+#include "setup/SetupOptions.h"
 #include "vezadazavo/VezadaZavo.h"
 
 namespace {

@@ -1,7 +1,7 @@
 #include "setup/mmconfJoin.h"
 
-#include "confwindow/DlgDataConf.h"
 #include "common/ConfMethodRecord.h"
+#include "confwindow/DlgDataConf.h"
 #include "module/TavorineModule.h"
 #include "module/WindowRoutines.h"
 #include "platform/ui/DataExchange.h"

@@ -7,9 +7,9 @@
 // answer (its timer 4).
 #pragma once
 
+#include "common/ConfMethodRecord.h"
 #include "controls/TipEdit.h"
 #include "controls/TreeCtrlEx.h"
-#include "common/ConfMethodRecord.h"
 #include "platform/CString.h"
 #include "platform/Time.h"
 #include "platform/ui/Controls.h"

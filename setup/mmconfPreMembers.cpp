@@ -2,18 +2,18 @@
 // notice numbers.
 #include <vector>
 
-#include "module/TavorineModule.h"
 #include "common/UriParts.h"
+#include "module/TavorineModule.h"
 #include "module/WindowRoutines.h"
-#include "setup/MemberList.h"
-#include "setup/AddingMembers.h"
 #include "platform/ui/Menu.h"
+#include "setup/AddingMembers.h"
 #include "setup/BookPageIds.h"
 #include "setup/DeleteMenu.h"
 #include "setup/DlgEditNoticeNumbers.h"
 #include "setup/DlgSelectReceiver.h"
-#include "setup/SetupOptions.h"
+#include "setup/MemberList.h"
 #include "setup/mmconfPre.h"
+#include "setup/SetupOptions.h"
 #include "vezadazavo/VezadaZavo.h"
 
 namespace {

@@ -12,10 +12,10 @@
 #include "setup/DlgConfProperties.h"
 #include "setup/DlgDialExtension.h"
 #include "setup/InviteDialogIds.h"
-#include "setup/SetupIds.h"
 #include "setup/mmconfDefaultSet.h"
 #include "setup/mmconfInvite.h"
 #include "setup/mmconfJoin.h"
+#include "setup/SetupIds.h"
 #include "tests/confwindow/ConfWindowFixture.h"
 
 namespace tavtest {

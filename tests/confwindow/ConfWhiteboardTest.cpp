@@ -5,17 +5,17 @@
 
 #include "common/HostBlocks.h"
 #include "common/InviteEvents.h"
+#include "host/WbRelay.h"
 #include "platform/ui/Desktop.h"
 #include "platform/ui/UserInput.h"
 #include "platform/ui/WindowRelease.h"
 #include "tests/confwindow/ConfWindowFixture.h"
 #include "tests/whiteboard/SentWbMessages.h"
-#include "host/WbRelay.h"
 #include "whiteboard/windows/ColorBarDlg.h"
-#include "whiteboard/windows/DrawContentDlg.h"
-#include "whiteboard/windows/ShareDrawContentDlg.h"
 #include "whiteboard/windows/DlgDFShareWhiteBoard.h"
 #include "whiteboard/windows/DlgDFWhiteBoard.h"
+#include "whiteboard/windows/DrawContentDlg.h"
+#include "whiteboard/windows/ShareDrawContentDlg.h"
 #include "whiteboard/windows/WbToolButtons.h"
 
 namespace tavtest {

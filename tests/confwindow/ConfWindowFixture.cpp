@@ -3,13 +3,13 @@
 #include <cstring>
 #include <memory>
 
-#include "confwindow/DlgInfoToolTip.h"
 #include "common/FixedText.h"
+#include "confwindow/DlgInfoToolTip.h"
 #include "platform/ui/UserInput.h"
 #include "setup/BookPageIds.h"
-#include "setup/SetupIds.h"
 #include "setup/mmconfCreate.h"
 #include "setup/mmconfPre.h"
+#include "setup/SetupIds.h"
 #include "vezadazavo/VezadaZavo.h"
 
 namespace tavtest {

@@ -5,10 +5,10 @@
 #include <cstring>
 #include <vector>
 
-#include "confwindow/ConfCtrlResult.h"
-#include "confwindow/ConfStatisEvent.h"
 #include "common/HostBlocks.h"
 #include "common/HostInterface.h"
+#include "confwindow/ConfCtrlResult.h"
+#include "confwindow/ConfStatisEvent.h"
 
 namespace host_test {
 

@@ -4,13 +4,13 @@
 #include <utility>
 #include <vector>
 
-#include "confwindow/DlgDataConf.h"
 #include "common/ConfMethodRecord.h"
+#include "confwindow/DlgDataConf.h"
 #include "platform/ui/UserInput.h"
 #include "platform/ui/Wnd.h"
 #include "setup/DlgmmConfPreCreate.h"
-#include "setup/SetupIds.h"
 #include "setup/mmconfCreate.h"
+#include "setup/SetupIds.h"
 #include "tests/support/module/ModuleFixture.h"
 
 namespace {

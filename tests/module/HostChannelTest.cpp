@@ -2,8 +2,8 @@
 
 #include <string>
 
-#include "confwindow/DlgDataConf.h"
 #include "common/ConfMethodRecord.h"
+#include "confwindow/DlgDataConf.h"
 #include "platform/ui/Wnd.h"
 #include "tests/support/module/ModuleFixture.h"
 

@@ -3,8 +3,8 @@
 #include <optional>
 #include <set>
 
-#include "confwindow/DlgDataConf.h"
 #include "common/ConfMethodRecord.h"
+#include "confwindow/DlgDataConf.h"
 #include "platform/ui/Dialog.h"
 #include "tests/support/module/ModuleFixture.h"
 

@@ -3,17 +3,17 @@
 #include <gtest/gtest.h>
 
 #include "common/ConfMethodRecord.h"
-#include "confwindow/ConfCtrlResult.h"
 #include "common/HostBlocks.h"
 #include "common/InviteEvents.h"
+#include "confwindow/ConfCtrlResult.h"
 #include "platform/ui/Cursor.h"
 #include "platform/ui/Menu.h"
 #include "platform/ui/Screen.h"
 #include "platform/ui/Shell.h"
 #include "platform/ui/UserInput.h"
 #include "setup/DlgVNCTip.h"
-#include "tests/support/module/ModuleFixture.h"
 #include "tests/support/Faults.h"
+#include "tests/support/module/ModuleFixture.h"
 #include "vezadazavo/VezadaZavo.h"
 
 namespace tavtest {

@@ -5,8 +5,8 @@
 #include "platform/ui/Menu.h"
 #include "setup/MemberIds.h"
 #include "tests/setup/BookPageFixture.h"
-#include "vezadazavo/VezadaZavo.h"
 #include "tests/setup/TreeFinder.h"
+#include "vezadazavo/VezadaZavo.h"
 
 namespace tavtest {
 namespace {

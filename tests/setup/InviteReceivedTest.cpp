@@ -7,9 +7,9 @@
 #include <utility>
 #include <vector>
 
-#include "confwindow/DlgDataConf.h"
 #include "common/ConfMethodRecord.h"
 #include "common/InviteEvents.h"
+#include "confwindow/DlgDataConf.h"
 #include "platform/ui/Desktop.h"
 #include "platform/ui/UserInput.h"
 #include "setup/DlgInviteReceived.h"

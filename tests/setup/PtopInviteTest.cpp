@@ -2,20 +2,20 @@
 
 #include <cstring>
 
-#include "confwindow/ConfCtrlResult.h"
-#include "host/ConfEventWords.h"
 #include "common/ConfMethodRecord.h"
 #include "common/InviteEvents.h"
+#include "confwindow/ConfCtrlResult.h"
+#include "host/ConfEventWords.h"
 #include "platform/Tick.h"
 #include "platform/ui/Desktop.h"
 #include "platform/ui/UserInput.h"
+#include "setup/DlgmmConfPreCreate.h"
 #include "setup/DlgPtopInvite.h"
 #include "setup/DlgVNCTip.h"
-#include "setup/DlgmmConfPreCreate.h"
-#include "setup/SetupIds.h"
 #include "setup/mmconfJoin.h"
-#include "tests/support/module/ModuleFixture.h"
+#include "setup/SetupIds.h"
 #include "tests/support/Faults.h"
+#include "tests/support/module/ModuleFixture.h"
 #include "vezadazavo/VezadaZavo.h"
 #include "whiteboard/windows/DlgDFP2PWhiteBoard.h"
 

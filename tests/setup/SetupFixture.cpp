@@ -4,8 +4,8 @@
 
 #include "common/Codecs.h"
 #include "platform/ui/UserInput.h"
-#include "setup/SetupIds.h"
 #include "setup/mmconfDefaultSet.h"
+#include "setup/SetupIds.h"
 #include "vezadazavo/VezadaZavo.h"
 
 namespace tavtest {

@@ -11,6 +11,7 @@
 
 #include "tests/platform/GdiCanvas.h"
 #include "tests/support/whiteboard/ShapeKinds.h"
+#include "whiteboard/model/GestureShared.h"
 #include "whiteboard/model/StrokeEllipse.h"
 #include "whiteboard/model/StrokeFluorescencePen.h"
 #include "whiteboard/model/StrokeFreeLine.h"
@@ -23,7 +24,6 @@
 #include "whiteboard/model/StrokeSolidRectangle.h"
 #include "whiteboard/model/StrokeTrapezia.h"
 #include "whiteboard/model/StrokeTriangle.h"
-#include "whiteboard/model/GestureShared.h"
 
 namespace {
 

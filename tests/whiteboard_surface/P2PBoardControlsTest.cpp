@@ -13,10 +13,10 @@
 #include "tests/whiteboard_surface/SisterBoardFixture.h"
 #include "whiteboard/model/StrokeBase.h"
 #include "whiteboard/model/StrokePage.h"
-#include "whiteboard/windows/P2PColorBarDlg.h"
-#include "whiteboard/windows/P2PDrawContentDlg.h"
 #include "whiteboard/windows/DlgDFP2PWhiteBoard.h"
 #include "whiteboard/windows/DlgDFWhiteBoard.h"
+#include "whiteboard/windows/P2PColorBarDlg.h"
+#include "whiteboard/windows/P2PDrawContentDlg.h"
 #include "whiteboard/windows/WbToolButtons.h"
 
 namespace surftest {

@@ -6,11 +6,11 @@
 #include <cstring>
 #include <filesystem>
 
-#include "confwindow/ConfCtrlResult.h"
-#include "host/WbRelay.h"
 #include "common/ConfMethodRecord.h"
 #include "common/HostBlocks.h"
 #include "common/InviteEvents.h"
+#include "confwindow/ConfCtrlResult.h"
+#include "host/WbRelay.h"
 #include "module/TavorineModule.h"
 #include "platform/ui/FileDialog.h"
 #include "platform/ui/MessageBox.h"
@@ -19,8 +19,8 @@
 #include "tests/whiteboard_surface/SisterBoardFixture.h"
 #include "whiteboard/model/StrokeBase.h"
 #include "whiteboard/windows/ColorBarDlg.h"
-#include "whiteboard/windows/P2PDrawContentDlg.h"
 #include "whiteboard/windows/DlgDFP2PWhiteBoard.h"
+#include "whiteboard/windows/P2PDrawContentDlg.h"
 
 namespace surftest {
 namespace {

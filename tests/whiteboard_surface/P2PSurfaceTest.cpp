@@ -14,9 +14,9 @@
 #include "whiteboard/model/StrokeLine.h"
 #include "whiteboard/model/StrokePage.h"
 #include "whiteboard/model/StrokeText.h"
+#include "whiteboard/windows/DlgDFP2PWhiteBoard.h"
 #include "whiteboard/windows/DrawContentDlg.h"
 #include "whiteboard/windows/P2PDrawContentDlg.h"
-#include "whiteboard/windows/DlgDFP2PWhiteBoard.h"
 #include "whiteboard/windows/WbToolButtons.h"
 
 namespace surftest {

@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "confwindow/DlgDataConf.h"
 #include "common/HostBlocks.h"
+#include "confwindow/DlgDataConf.h"
 #include "module/TavorineModule.h"
 #include "platform/ui/ColorDialog.h"
 #include "platform/ui/Desktop.h"

@@ -2,10 +2,10 @@
 
 #include <cstring>
 
-#include "confwindow/ConfCtrlResult.h"
-#include "host/WbRelay.h"
 #include "common/HostBlocks.h"
 #include "common/InviteEvents.h"
+#include "confwindow/ConfCtrlResult.h"
+#include "host/WbRelay.h"
 #include "module/TavorineModule.h"
 #include "platform/ui/Desktop.h"
 #include "platform/ui/UserInput.h"

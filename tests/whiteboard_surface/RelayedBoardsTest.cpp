@@ -8,8 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "host/WbRelay.h"
 #include "common/HostBlocks.h"
+#include "host/WbRelay.h"
 #include "module/TavorineModule.h"
 #include "platform/ui/Desktop.h"
 #include "platform/ui/FileDialog.h"
@@ -17,16 +17,16 @@
 #include "platform/ui/Menu.h"
 #include "platform/ui/UserInput.h"
 #include "platform/ui/WindowSurface.h"
-#include "whiteboard/model/StrokeBitmap.h"
-#include "whiteboard/model/StrokeText.h"
 #include "tests/whiteboard_surface/RelayedBoardsFixture.h"
-#include "whiteboard/windows/ColorBarDlg.h"
 #include "whiteboard/model/StrokeBase.h"
+#include "whiteboard/model/StrokeBitmap.h"
 #include "whiteboard/model/StrokePage.h"
+#include "whiteboard/model/StrokeText.h"
 #include "whiteboard/surface/DrawSurface.h"
-#include "whiteboard/windows/P2PDrawContentDlg.h"
+#include "whiteboard/windows/ColorBarDlg.h"
 #include "whiteboard/windows/DlgDFShareWhiteBoard.h"
 #include "whiteboard/windows/DlgDFWhiteBoard.h"
+#include "whiteboard/windows/P2PDrawContentDlg.h"
 #include "whiteboard/windows/WbToolButtons.h"
 
 namespace surftest {

@@ -21,8 +21,8 @@
 #include "whiteboard/model/StrokeBase.h"
 #include "whiteboard/model/StrokePage.h"
 #include "whiteboard/surface/LineWidthListBox.h"
-#include "whiteboard/windows/ShareDrawContentDlg.h"
 #include "whiteboard/windows/DlgDFShareWhiteBoard.h"
+#include "whiteboard/windows/ShareDrawContentDlg.h"
 #include "whiteboard/windows/WbToolButtons.h"
 
 namespace surftest {

@@ -2,8 +2,8 @@
 
 #include <cstring>
 
-#include "confwindow/ConfCtrlResult.h"
 #include "common/InviteEvents.h"
+#include "confwindow/ConfCtrlResult.h"
 #include "module/TavorineModule.h"
 #include "platform/ui/UserInput.h"
 #include "vezadazavo/VezadaZavo.h"

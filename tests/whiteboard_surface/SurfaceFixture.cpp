@@ -13,8 +13,8 @@
 #include "vezadazavo/VezadaZavo.h"
 #include "whiteboard/model/StrokeBase.h"
 #include "whiteboard/model/StrokePage.h"
-#include "whiteboard/windows/ColorBarDlg.h"
 #include "whiteboard/surface/LineWidthListBox.h"
+#include "whiteboard/windows/ColorBarDlg.h"
 #include "whiteboard/windows/WbToolButtons.h"
 
 namespace surftest {

@@ -11,13 +11,13 @@
 #include <string>
 #include <vector>
 
-#include "host/BlockArena.h"
 #include "common/HostBlocks.h"
+#include "host/BlockArena.h"
 #include "tests/support/module/ModuleFixture.h"
 #include "tests/whiteboard/SentWbMessages.h"
 #include "whiteboard/model/WbRecords.h"
-#include "whiteboard/windows/DrawContentDlg.h"
 #include "whiteboard/windows/DlgDFWhiteBoard.h"
+#include "whiteboard/windows/DrawContentDlg.h"
 
 namespace surftest {
 

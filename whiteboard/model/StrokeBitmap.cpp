@@ -4,8 +4,8 @@
 #include <cstring>
 
 #include "whiteboard/model/WbBlocks.h"
-#include "whiteboard/model/WbXmlText.h"
 #include "whiteboard/model/WbShared.h"
+#include "whiteboard/model/WbXmlText.h"
 
 IMPLEMENT_DYNCREATE(CStrokeBitmap, CStrokeBase)
 

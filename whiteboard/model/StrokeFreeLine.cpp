@@ -6,12 +6,12 @@
 #include <string>
 
 #include "platform/gdi/Dc.h"
+#include "whiteboard/model/GestureShared.h"
 #include "whiteboard/model/ShapeDrawing.h"
 #include "whiteboard/model/ShapeGeometry.h"
 #include "whiteboard/model/WbBlocks.h"
-#include "whiteboard/model/WbXmlText.h"
-#include "whiteboard/model/GestureShared.h"
 #include "whiteboard/model/WbShared.h"
+#include "whiteboard/model/WbXmlText.h"
 
 IMPLEMENT_DYNCREATE(CStrokeFreeLine, CStrokeBase)
 

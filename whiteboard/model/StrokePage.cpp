@@ -9,8 +9,8 @@
 #include "whiteboard/model/StrokeHandPointer.h"
 #include "whiteboard/model/StrokeKinds.h"
 #include "whiteboard/model/WbBlocks.h"
-#include "whiteboard/model/WbXmlText.h"
 #include "whiteboard/model/WbShared.h"
+#include "whiteboard/model/WbXmlText.h"
 #include "xml/XmlTree.h"
 
 IMPLEMENT_DYNCREATE(CStrokePage, CCmdTarget)

@@ -10,8 +10,8 @@
 
 #include "common/Codecs.h"
 #include "common/ModuleLog.h"
-#include "platform/Mbcs.h"
 #include "platform/gdi/Dc.h"
+#include "platform/Mbcs.h"
 #include "whiteboard/model/WbBlocks.h"
 #include "whiteboard/model/WbXmlText.h"
 #include "xml/XmlTree.h"

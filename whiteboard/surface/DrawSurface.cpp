@@ -7,10 +7,10 @@
 
 #include "platform/gdi/Dc.h"
 #include "platform/ui/WindowSurface.h"
+#include "whiteboard/model/GestureShared.h"
 #include "whiteboard/model/StrokeBase.h"
 #include "whiteboard/model/StrokePage.h"
 #include "whiteboard/model/StrokeText.h"
-#include "whiteboard/model/GestureShared.h"
 #include "whiteboard/model/WbShared.h"
 
 namespace {

@@ -7,6 +7,7 @@
 #include "platform/gdi/Dc.h"
 #include "platform/ui/Cursor.h"
 #include "platform/ui/WindowSurface.h"
+#include "whiteboard/model/GestureShared.h"
 #include "whiteboard/model/StrokeEllipse.h"
 #include "whiteboard/model/StrokeFluorescencePen.h"
 #include "whiteboard/model/StrokeFreeLine.h"
@@ -24,9 +25,8 @@
 #include "whiteboard/model/StrokeText.h"
 #include "whiteboard/model/StrokeTrapezia.h"
 #include "whiteboard/model/StrokeTriangle.h"
-#include "whiteboard/surface/DrawSurface.h"
-#include "whiteboard/model/GestureShared.h"
 #include "whiteboard/model/WbShared.h"
+#include "whiteboard/surface/DrawSurface.h"
 
 namespace {
 

@@ -17,8 +17,8 @@
 #include "whiteboard/model/StrokeText.h"
 #include "whiteboard/model/StrokeTrapezia.h"
 #include "whiteboard/model/StrokeTriangle.h"
-#include "whiteboard/surface/DrawSurface.h"
 #include "whiteboard/model/WbShared.h"
+#include "whiteboard/surface/DrawSurface.h"
 
 namespace {
 

@@ -2,9 +2,9 @@
 // the objects' own method records and their change records.
 #include "whiteboard/model/StrokeBitmap.h"
 #include "whiteboard/model/WbBlocks.h"
+#include "whiteboard/model/WbStrokeRecords.h"
 #include "whiteboard/surface/DrawSurface.h"
 #include "whiteboard/surface/ObjectPayloads.h"
-#include "whiteboard/model/WbStrokeRecords.h"
 
 namespace {
 

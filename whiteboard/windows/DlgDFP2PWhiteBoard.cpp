@@ -5,9 +5,9 @@
 #include "platform/ui/WindowRelease.h"
 #include "res/SisterBoardTemplates.h"
 #include "whiteboard/model/WbBlocks.h"
+#include "whiteboard/windows/DlgDFWhiteBoard.h"
 #include "whiteboard/windows/P2PColorBarDlg.h"
 #include "whiteboard/windows/P2PDrawContentDlg.h"
-#include "whiteboard/windows/DlgDFWhiteBoard.h"
 #include "whiteboard/windows/WbMsgHeaders.h"
 
 CDlgDFP2PWhiteBoard::CDlgDFP2PWhiteBoard() : CWbBoardWindow(IDD_DF_P2P_WHITEBOARD) { RegisterSisterBoardResources(); }

@@ -3,8 +3,8 @@
 #include "module/TavorineModule.h"
 #include "res/SisterBoardTemplates.h"
 #include "whiteboard/model/WbBlocks.h"
-#include "whiteboard/windows/ShareDrawContentDlg.h"
 #include "whiteboard/windows/DlgDFWhiteBoard.h"
+#include "whiteboard/windows/ShareDrawContentDlg.h"
 #include "whiteboard/windows/WbMsgHeaders.h"
 
 CDlgDFShareWhiteBoard::CDlgDFShareWhiteBoard() : CWbBoardWindow(IDD_DF_SHARE_WHITEBOARD) {

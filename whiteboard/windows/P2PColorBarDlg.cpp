@@ -1,7 +1,7 @@
 #include "whiteboard/windows/P2PColorBarDlg.h"
 
-#include "whiteboard/windows/P2PDrawContentDlg.h"
 #include "whiteboard/windows/DlgDFP2PWhiteBoard.h"
+#include "whiteboard/windows/P2PDrawContentDlg.h"
 
 CDrawSurface* CP2PColorBarDlg::Surface() const { return m_pBoard ? m_pBoard->GetSurface() : nullptr; }
 

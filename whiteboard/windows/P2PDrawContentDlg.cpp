@@ -1,9 +1,9 @@
 #include "whiteboard/windows/P2PDrawContentDlg.h"
 
 #include "whiteboard/model/StrokeBase.h"
+#include "whiteboard/model/WbBlocks.h"
 #include "whiteboard/windows/DlgDFP2PWhiteBoard.h"
 #include "whiteboard/windows/WbMsgHeaders.h"
-#include "whiteboard/model/WbBlocks.h"
 
 CP2PDrawContentDlg::CP2PDrawContentDlg(CWnd* pParent) : CDrawSurface(IDD_P2P_DRAW_CONTENT, pParent) {}
 

@@ -3,10 +3,10 @@
 #include <cstdio>
 
 #include "whiteboard/model/StrokePage.h"
-#include "whiteboard/windows/DrawContentDlg.h"
-#include "whiteboard/windows/P2PDrawContentDlg.h"
 #include "whiteboard/windows/DlgDFP2PWhiteBoard.h"
 #include "whiteboard/windows/DlgDFWhiteBoard.h"
+#include "whiteboard/windows/DrawContentDlg.h"
+#include "whiteboard/windows/P2PDrawContentDlg.h"
 
 BOOL CPageNumEdit::PreTranslateMessage(MSG* msg) {
   if (msg->message == WM_KEYDOWN && msg->wParam == VK_RETURN)

@@ -7,20 +7,20 @@
 
 #include "common/ModuleLog.h"
 #include "module/TavorineModule.h"
+#include "platform/Mbcs.h"
 #include "whiteboard/model/GdipImage.h"
 #include "whiteboard/model/StrokeBase.h"
 #include "whiteboard/model/StrokePage.h"
 #include "whiteboard/model/WbBlockPool.h"
 #include "whiteboard/model/WbBlocks.h"
+#include "whiteboard/model/WbStrokeRecords.h"
 #include "whiteboard/model/WbXmlText.h"
-#include "whiteboard/windows/ColorBarDlg.h"
 #include "whiteboard/surface/DrawSurface.h"
 #include "whiteboard/surface/ObjectPayloads.h"
+#include "whiteboard/windows/ColorBarDlg.h"
 #include "whiteboard/windows/DlgDFWhiteBoard.h"
 #include "whiteboard/windows/WbMsgHeaders.h"
-#include "whiteboard/model/WbStrokeRecords.h"
 #include "whiteboard/windows/WbToolButtons.h"
-#include "platform/Mbcs.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 #include "whiteboard/windows/WbMsgHeaders.h"
 
-#include "confwindow/DlgDataConf.h"
 #include "common/ModuleLog.h"
+#include "confwindow/DlgDataConf.h"
 #include "module/TavorineModule.h"
 #include "whiteboard/model/WbBlocks.h"
 #include "whiteboard/model/WbHeaderSource.h"

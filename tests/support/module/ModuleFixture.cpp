@@ -6,16 +6,16 @@
 #include <memory>
 #include <sstream>
 
-#include "confwindow/ConfCtrlResult.h"
-#include "confwindow/DlgDataConf.h"
 #include "common/FixedText.h"
 #include "common/HostBlocks.h"
 #include "common/InviteEvents.h"
+#include "confwindow/ConfCtrlResult.h"
+#include "confwindow/DlgDataConf.h"
 #include "platform/ui/Menu.h"
 #include "platform/ui/UserInput.h"
 #include "setup/DlgmmConfPreCreate.h"
-#include "setup/SetupIds.h"
 #include "setup/mmconfJoin.h"
+#include "setup/SetupIds.h"
 #include "vezadazavo/VezadaZavo.h"
 
 namespace tavtest {
