@@ -38,12 +38,4 @@ class CopierTable {
   std::map<std::pair<int, int>, BlockCopier> records_;
 };
 
-// Copier of a plain block: a copy of the structure, nothing hangs from it.
-template <class T>
-BlockCopier CopyPlain() {
-  return [](const void* block, BlockArena& arena) -> const void* {
-    return arena.Clone(static_cast<const T*>(block));
-  };
-}
-
 }  // namespace host

@@ -20,42 +20,6 @@ std::string Hex(uintptr_t value) {
 
 std::string Num(int value) { return std::to_string(value); }
 
-std::string FormatLog(const HostEvent& e) {
-  const HostLogBlock* b = e.As<HostLogBlock>();
-  return "level " + Num(b->nLevel) + " " + QuoteGbk(b->pText);
-}
-
-std::string FormatSkin(const HostEvent& e) {
-  const HostSkinBlock* b = e.As<HostSkinBlock>();
-  return "window " + Hex(reinterpret_cast<uintptr_t>(b->hWnd)) + " file " + QuoteGbk(b->pSkinFile) + " section " +
-         QuoteGbk(b->pSection);
-}
-
-std::string FormatFrontWindow(const HostEvent& e) { return "window " + Hex(static_cast<unsigned>(e.As<HostFrontWindowBlock>()->nValue)); }
-
-std::string FormatWatchDept(const HostEvent& e) {
-  const HostWatchDeptBlock* b = e.As<HostWatchDeptBlock>();
-  return "op " + Num(b->nOp) + " department " + QuoteGbk(b->pDeptURI);
-}
-
-std::string FormatMemberRightQuery(const HostEvent& e) {
-  const HostMemberRightQueryBlock* b = e.As<HostMemberRightQueryBlock>();
-  return "number " + QuoteField(b->szNumber, sizeof b->szNumber);
-}
-
-std::string FormatDeptAddrList(const HostEvent& e) {
-  const HostDeptAddrListBlock* b = e.As<HostDeptAddrListBlock>();
-  return "entry " + QuoteGbk(b->pURI) + " kind " + Num(b->nType) + " tree " + Num(b->nDlgType);
-}
-
-std::string FormatTree(const HostEvent& e) { return "tree " + Num(e.As<HostTreeBlock>()->nTree); }
-
-std::string FormatTreeClick(const HostEvent& e) {
-  const HostTreeClickBlock* b = e.As<HostTreeClickBlock>();
-  return "new " + QuoteField(b->szNewDeptURI, sizeof b->szNewDeptURI) + " old " +
-         QuoteField(b->szOldDeptURI, sizeof b->szOldDeptURI);
-}
-
 // Code 108 passes its value in place of a block.
 std::string FormatValueInPlace(const HostEvent& e) { return "value " + Num(static_cast<int>(e.blockAddress)); }
 
@@ -63,6 +27,31 @@ std::string FormatConfMethod1(const void* record, const std::string& indent) {
   const ConfMethodRecord* rec = static_cast<const ConfMethodRecord*>(record);
   std::string name = ConfSubTypeName(rec->iSubType);
   return indent + "record: " + (name.empty() ? "unknown sub-type" : name) + "\n" + FormatConfMethodRecord(*rec, indent);
+}
+
+// The fields a layout describes, in its order: "label value", or the value alone.
+std::string FormatByLayout(const HostBlockLayout& layout, const void* block) {
+  std::string text;
+  for (const HostBlockField& field : layout.fields) {
+    const char* at = static_cast<const char*>(block) + field.offset;
+    std::string value;
+    if (field.kind == HostFieldKind::kInt || field.kind == HostFieldKind::kHex) {
+      int32_t number;
+      std::memcpy(&number, at, sizeof number);
+      value = field.kind == HostFieldKind::kInt ? Num(number) : Hex(static_cast<uint32_t>(number));
+    } else if (field.kind == HostFieldKind::kText) {
+      const char* pointer;
+      std::memcpy(&pointer, at, sizeof pointer);
+      value = QuoteGbk(pointer);
+    } else if (field.kind == HostFieldKind::kChars) {
+      value = QuoteField(at, field.size);
+    } else {
+      continue;  // past the last field, or a record printed by its method's rule
+    }
+    if (!text.empty()) text += " ";
+    text += field.label[0] ? std::string(field.label) + " " + value : value;
+  }
+  return text;
 }
 
 }  // namespace
@@ -86,20 +75,11 @@ std::string QuoteField(const char* field, size_t size) {
 }
 
 EventPrinter::EventPrinter() {
-  Set(Channel::kMessage, kHostWriteLog, FormatLog);
-  Set(Channel::kMessage, kHostWriteLogPlain, FormatLog);
-  Set(Channel::kMessage, kHostSkinWindow, FormatSkin);
-  Set(Channel::kMessage, kHostFrontWindow, FormatFrontWindow);
-  Set(Channel::kMessage, kHostWatchDept, FormatWatchDept);
-  Set(Channel::kMessage, kHostMemberRightQuery, FormatMemberRightQuery);
-  // The question block of 20032 holds nothing but the slot for the answer.
-  Set(Channel::kMessage, kHostMayStartConfOp, [](const HostEvent&) { return std::string(); });
-  Set(Channel::kMessage, kHostDeptAddrList, FormatDeptAddrList);
+  for (const HostCodeInfo& info : HostCodes()) {
+    const HostBlockLayout* layout = info.block;
+    if (layout && !layout->CarriesRecord()) Set(info.channel, info.code, [layout](const HostEvent& e) { return FormatByLayout(*layout, e.copy); });
+  }
   Set(Channel::kMessage, kHostP2PInviteWindow, FormatValueInPlace, false);
-  Set(Channel::kRequest, kTreeRegister, FormatTree);
-  Set(Channel::kRequest, kTreeUnregister, FormatTree);
-  Set(Channel::kRequest, kTreeFill, FormatTree);
-  Set(Channel::kRequest, kTreeClick, FormatTreeClick);
   SetRecord(kHostConfMethod, 1, FormatConfMethod1);
   SetRecord(kHostDataConfRecord, 1, FormatWbMessage);
 }
@@ -120,7 +100,8 @@ std::string EventPrinter::Format(const HostEvent& e) const {
   if (!name.empty()) line += " (" + name + ")";
   if (e.channel == Channel::kRequest && e.value) line += " value " + Num(e.value);
   std::string detail;
-  bool methodBlock = e.channel == Channel::kMessage && (e.code == kHostConfMethod || e.code == kHostDataConfRecord);
+  const HostCodeInfo* info = FindHostCode(e.channel, e.code);
+  bool methodBlock = info && info->block && info->block->CarriesRecord();
   auto it = blocks_.find({e.channel, e.code});
   if (methodBlock && e.copy) {
     return line + ": method " + Num(e.As<HostMethodBlock>()->nMethod) + " -> " + Num(e.answer) + "\n" +

@@ -35,19 +35,19 @@ const void* CopyConfMethodRecord(const void* record, BlockArena& arena) {
   return copy;
 }
 
-// A block whose only pointer is one text.
-template <class Block, const char* Block::*Text>
-const void* CopyWithText(const void* block, BlockArena& arena) {
-  Block* copy = arena.Clone(static_cast<const Block*>(block));
-  copy->*Text = arena.CopyText(copy->*Text);
-  return copy;
-}
-
-const void* CopySkinBlock(const void* block, BlockArena& arena) {
-  HostSkinBlock* copy = arena.Clone(static_cast<const HostSkinBlock*>(block));
-  copy->pSkinFile = arena.CopyText(copy->pSkinFile);
-  copy->pSection = arena.CopyText(copy->pSection);
-  return copy;
+// Copies a block by its layout: the block, then each text it points to.
+BlockCopier CopyByLayout(const HostBlockLayout& layout) {
+  return [&layout](const void* block, BlockArena& arena) -> const void* {
+    char* copy = static_cast<char*>(arena.CopyBytes(block, layout.size));
+    for (const HostBlockField& field : layout.fields) {
+      if (field.kind != HostFieldKind::kText) continue;
+      const char* text;
+      std::memcpy(&text, copy + field.offset, sizeof text);
+      text = arena.CopyText(text);
+      std::memcpy(copy + field.offset, &text, sizeof text);
+    }
+    return copy;
+  };
 }
 
 // Conference attributes (method 5): a record without pointers.
@@ -60,79 +60,72 @@ const void* CopyIntRecord(const void* record, BlockArena& arena) {
   return arena.Clone(static_cast<const int*>(record));
 }
 
-template <class Block>
-AnswerWriter WriteResult() {
-  return [](void* block, int answer) { static_cast<Block*>(block)->nResult = answer; };
-}
-
 }  // namespace
 
+const std::vector<HostCodeInfo>& HostCodes() {
+  static const std::vector<HostCodeInfo> codes = {
+      {Channel::kMessage, kHostDataConfRecord, "data-conference record", &kHostMethodLayout},
+      {Channel::kMessage, kHostConfMethod, "conference method", &kHostMethodLayout},
+      {Channel::kMessage, kHostDownload, "download", nullptr},
+      {Channel::kMessage, kHostUpload, "upload", nullptr},
+      {Channel::kMessage, kHostResolveName, "resolve name", nullptr},
+      {Channel::kMessage, kHostP2PInviteWindow, "point-to-point invitation window", nullptr},
+      {Channel::kMessage, kHostEndDataSession, "end data session", nullptr},
+      {Channel::kMessage, kHostBeginDataSession, "begin data session", nullptr},
+      {Channel::kMessage, kHostBeforeCreate, "before create", nullptr},
+      {Channel::kMessage, kHostMemberRightQuery, "member-right query", &kHostMemberRightQueryLayout},
+      {Channel::kMessage, kHostSkinWindow, "skin window", &kHostSkinLayout},
+      {Channel::kMessage, kHostWriteLog, "log", &kHostLogLayout},
+      {Channel::kMessage, kHostWriteLogPlain, "log (plain)", &kHostLogLayout},
+      {Channel::kMessage, kHostStateChanged, "state changed", nullptr},
+      {Channel::kMessage, kHostFrontWindow, "front window", &kHostFrontWindowLayout},
+      {Channel::kMessage, kHostWatchDept, "watch department", &kHostWatchDeptLayout},
+      {Channel::kMessage, kHostInviteComing, "invitation coming", nullptr},
+      {Channel::kMessage, kHostDeptAddrList, "directory list", &kHostDeptAddrListLayout},
+      {Channel::kMessage, kHostMayStartConfOp, "may a conference operation start", &kHostMayStartLayout},
+      {Channel::kMessage, kHostInviteShowing, "invitation showing", nullptr},
+      {Channel::kRequest, kTreeRegister, "register tree", &kHostTreeLayout},
+      {Channel::kRequest, kTreeUnregister, "unregister tree", &kHostTreeLayout},
+      {Channel::kRequest, kTreeFill, "fill tree", &kHostTreeLayout},
+      {Channel::kRequest, kTreeClick, "tree click", &kHostTreeClickLayout},
+  };
+  return codes;
+}
+
 void AddModuleCopiers(CopierTable& table) {
-  table.SetMethodBlock(kHostDataConfRecord);
-  table.SetMethodBlock(kHostConfMethod);
+  for (const HostCodeInfo& info : HostCodes()) {
+    if (!info.block) continue;
+    if (info.block->CarriesRecord()) table.SetMethodBlock(info.code);
+    else table.Set(info.channel, info.code, CopyByLayout(*info.block));
+  }
   table.SetRecord(kHostConfMethod, 1, CopyConfMethodRecord);
   table.SetRecord(kHostDataConfRecord, 1, CopyWbMessage);
   table.SetRecord(kHostConfMethod, 5, CopyConfAttrRecord);
   table.SetRecord(kHostConfMethod, 10, CopyIntRecord);
-  table.Set(Channel::kMessage, kHostWriteLog, CopyWithText<HostLogBlock, &HostLogBlock::pText>);
-  table.Set(Channel::kMessage, kHostWriteLogPlain, CopyWithText<HostLogBlock, &HostLogBlock::pText>);
-  table.Set(Channel::kMessage, kHostSkinWindow, CopySkinBlock);
-  table.Set(Channel::kMessage, kHostFrontWindow, CopyPlain<HostFrontWindowBlock>());
-  table.Set(Channel::kMessage, kHostWatchDept, CopyWithText<HostWatchDeptBlock, &HostWatchDeptBlock::pDeptURI>);
-  table.Set(Channel::kMessage, kHostMayStartConfOp, CopyPlain<HostMayStartBlock>());
-  table.Set(Channel::kMessage, kHostMemberRightQuery, CopyPlain<HostMemberRightQueryBlock>());
-  table.Set(Channel::kMessage, kHostDeptAddrList, CopyWithText<HostDeptAddrListBlock, &HostDeptAddrListBlock::pURI>);
-  table.Set(Channel::kRequest, kTreeRegister, CopyPlain<HostTreeBlock>());
-  table.Set(Channel::kRequest, kTreeUnregister, CopyPlain<HostTreeBlock>());
-  table.Set(Channel::kRequest, kTreeFill, CopyPlain<HostTreeBlock>());
-  table.Set(Channel::kRequest, kTreeClick, CopyPlain<HostTreeClickBlock>());
 }
 
 void AddModuleAnswers(AnswerScript& script) {
-  script.SetWriter(Channel::kMessage, kHostDataConfRecord, WriteResult<HostMethodBlock>());
-  script.SetWriter(Channel::kMessage, kHostConfMethod, WriteResult<HostMethodBlock>());
-  script.SetWriter(Channel::kMessage, kHostWriteLog, WriteResult<HostLogBlock>());
-  script.SetWriter(Channel::kMessage, kHostWriteLogPlain, WriteResult<HostLogBlock>());
-  script.SetWriter(Channel::kMessage, kHostMayStartConfOp,
-                   [](void* block, int answer) { static_cast<HostMayStartBlock*>(block)->bMayStart = answer; });
+  for (const HostCodeInfo& info : HostCodes()) {
+    if (!info.block || info.block->answerOffset < 0) continue;
+    int offset = info.block->answerOffset;
+    script.SetWriter(info.channel, info.code, [offset](void* block, int answer) {
+      std::memcpy(static_cast<char*>(block) + offset, &answer, sizeof answer);
+    });
+  }
   script.Set(Channel::kMessage, kHostDataConfRecord, 1);
   script.Set(Channel::kMessage, kHostConfMethod, 1);
   script.Set(Channel::kMessage, kHostMayStartConfOp, 1);
 }
 
+const HostCodeInfo* FindHostCode(Channel channel, int code) {
+  for (const HostCodeInfo& info : HostCodes())
+    if (info.channel == channel && info.code == code) return &info;
+  return nullptr;
+}
+
 const char* CodeName(Channel channel, int code) {
-  if (channel == Channel::kRequest) {
-    switch (code) {
-      case kTreeRegister: return "register tree";
-      case kTreeUnregister: return "unregister tree";
-      case kTreeFill: return "fill tree";
-      case kTreeClick: return "tree click";
-      default: return "";
-    }
-  }
-  switch (code) {
-    case kHostDataConfRecord: return "data-conference record";
-    case kHostConfMethod: return "conference method";
-    case kHostDownload: return "download";
-    case kHostUpload: return "upload";
-    case kHostResolveName: return "resolve name";
-    case kHostP2PInviteWindow: return "point-to-point invitation window";
-    case kHostEndDataSession: return "end data session";
-    case kHostBeginDataSession: return "begin data session";
-    case kHostBeforeCreate: return "before create";
-    case kHostMemberRightQuery: return "member-right query";
-    case kHostSkinWindow: return "skin window";
-    case kHostWriteLog: return "log";
-    case kHostWriteLogPlain: return "log (plain)";
-    case kHostStateChanged: return "state changed";
-    case kHostFrontWindow: return "front window";
-    case kHostWatchDept: return "watch department";
-    case kHostInviteComing: return "invitation coming";
-    case kHostDeptAddrList: return "directory list";
-    case kHostMayStartConfOp: return "may a conference operation start";
-    case kHostInviteShowing: return "invitation showing";
-    default: return "";
-  }
+  const HostCodeInfo* info = FindHostCode(channel, code);
+  return info ? info->name : "";
 }
 
 }  // namespace host

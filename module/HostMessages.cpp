@@ -20,103 +20,105 @@
 
 namespace {
 
-// Where each code's block keeps its handled flag.
-struct HostCode {
-  int code;
-  size_t handledOffset;
-};
-
-const HostCode kHostCodes[] = {
-    {kModuleRightsChanged, offsetof(HostPlainBlock, bHandled)},
-    {kModuleOpenUI, offsetof(HostPlainBlock, bHandled)},
-    {kModuleDataConfRecord, offsetof(HostRecordBlock, bHandled)},
-    {kModuleConfEvent, offsetof(HostRecordBlock, bHandled)},
-    {kModuleAcceptInvite, offsetof(HostPlainBlock, bHandled)},
-    {kModuleRefuseInvite, offsetof(HostPlainBlock, bHandled)},
-    {kModuleAssistWindow, offsetof(HostPlainBlock, bHandled)},
-    {kModuleRefreshPages, offsetof(HostPlainBlock, bHandled)},
-    {kModuleStatusQuery, offsetof(HostStatusBlock, bHandled)},
-    {kModuleShowUIPage, offsetof(HostPageBlock, bHandled)},
-    {kModuleMemberRightAnswer, offsetof(HostMemberRightAnswerBlock, bHandled)},
-    {kModuleClearTrees, offsetof(HostPlainBlock, bHandled)},
-};
-
-const HostCode* FindHostCode(int code) {
-  for (const HostCode& entry : kHostCodes)
-    if (entry.code == code) return &entry;
-  return nullptr;
-}
-
-void WriteHandled(void* block, size_t offset, int handled) {
+void WriteHandled(void* block, int offset, int handled) {
   if (block) memcpy(static_cast<char*>(block) + offset, &handled, sizeof handled);
 }
 
 }  // namespace
 
+// What the module does with each code, and the block the code carries (where its handled flag
+// goes).
+struct CTavorineModule::HostHandler {
+  int code;
+  const HostBlockLayout* block;
+  int (*handle)(CTavorineModule& module, void* block);
+};
+
+const CTavorineModule::HostHandler* CTavorineModule::FindHostHandler(int code) {
+  // Both invitation windows take the user's answer to an invitation.
+  static const auto answerInvitation = [](CTavorineModule& module, WPARAM command) {
+    module.SendCommandToWindow(kInviteReceivedCaption, command, 0);
+    module.SendCommandToWindow(kPtopInviteCaption, command, 0);
+    return 1;
+  };
+  static const HostHandler kHandlers[] = {
+      {kModuleRightsChanged, &kHostPlainLayout,
+       [](CTavorineModule& module, void*) {
+         module.ReadDataConfRights();
+         module.RefreshConfTypeLists();
+         return 1;
+       }},
+      {kModuleOpenUI, &kHostPlainLayout,
+       [](CTavorineModule& module, void*) { return module.OpenUserInterface(std::nullopt); }},
+      {kModuleShowUIPage, &kHostPageLayout,
+       [](CTavorineModule& module, void* block) {
+         const HostPageBlock* page = static_cast<const HostPageBlock*>(block);
+         int handled = module.OpenUserInterface(page ? std::optional<int>(page->nPage) : std::nullopt);
+         module.RefreshConfTypeLists();
+         return handled;
+       }},
+      {kModuleDataConfRecord, &kHostRecordLayout,
+       [](CTavorineModule& module, void* block) {
+         return module.OnDataConfRecord(static_cast<const HostRecordBlock*>(block));
+       }},
+      {kModuleConfEvent, &kHostRecordLayout,
+       [](CTavorineModule& module, void* block) {
+         const HostRecordBlock* event = static_cast<const HostRecordBlock*>(block);
+         if (!event) return 0;
+         module.OnIMSConfEvent(event->nKind, event->pRecord);
+         return 1;
+       }},
+      {kModuleAcceptInvite, &kHostPlainLayout,
+       [](CTavorineModule& module, void*) { return answerInvitation(module, IDOK); }},
+      {kModuleRefuseInvite, &kHostPlainLayout,
+       [](CTavorineModule& module, void*) { return answerInvitation(module, IDCANCEL); }},
+      {kModuleAssistWindow, &kHostPlainLayout,
+       [](CTavorineModule& module, void*) {
+         module.OnAssistWindow();
+         return 1;
+       }},
+      // The pages' Refresh does nothing.
+      {kModuleRefreshPages, &kHostPlainLayout, [](CTavorineModule&, void*) { return 1; }},
+      {kModuleStatusQuery, &kHostStatusLayout,
+       [](CTavorineModule& module, void* block) {
+         module.OnStatusQuery(block);
+         return 1;
+       }},
+      {kModuleMemberRightAnswer, &kHostMemberRightAnswerLayout,
+       [](CTavorineModule& module, void* block) {
+         module.SendCommandToWindow(kMemberRightQueryTitle, kMemberRightAnswerCommand, (LPARAM)block);
+         return 1;
+       }},
+      {kModuleClearTrees, &kHostPlainLayout,
+       [](CTavorineModule& module, void*) {
+         module.ClearSetupTrees();
+         return 1;
+       }},
+  };
+  for (const HostHandler& handler : kHandlers)
+    if (handler.code == code) return &handler;
+  return nullptr;
+}
+
 int CTavorineModule::OnHostMessage(int category, int code, void* block) {
   if (category != kModuleMessageCategory || m_bClosing) return 0;
-  const HostCode* entry = FindHostCode(code);
-  if (!entry) {
+  const HostHandler* handler = FindHostHandler(code);
+  if (!handler) {
     CString line;
     line.Format("CTavorineModule::OnHostMessage(code %d is not handled)\n", code);
     WriteLog(line, 1);
     return 0;
   }
-  int handled = HandleHostMessage(code, block);
-  WriteHandled(block, entry->handledOffset, handled);
+  int handled = handler->handle(*this, block);
+  WriteHandled(block, handler->block->handledOffset, handled);
   return handled;
 }
 
-int CTavorineModule::HandleHostMessage(int code, void* block) {
-  switch (code) {
-    case kModuleRightsChanged:
-      ReadDataConfRights();
-      RefreshConfTypeLists();
-      return 1;
-    case kModuleOpenUI:
-      return OpenUserInterface(std::nullopt);
-    case kModuleShowUIPage: {
-      const HostPageBlock* page = static_cast<const HostPageBlock*>(block);
-      int handled = OpenUserInterface(page ? std::optional<int>(page->nPage) : std::nullopt);
-      RefreshConfTypeLists();
-      return handled;
-    }
-    case kModuleDataConfRecord:
-      return OnDataConfRecord(static_cast<const HostRecordBlock*>(block));
-    case kModuleConfEvent: {
-      const HostRecordBlock* event = static_cast<const HostRecordBlock*>(block);
-      if (!event) return 0;
-      OnIMSConfEvent(event->nKind, event->pRecord);
-      return 1;
-    }
-    case kModuleAcceptInvite:
-    case kModuleRefuseInvite: {
-      WPARAM command = code == kModuleAcceptInvite ? IDOK : IDCANCEL;
-      SendCommandToWindow(kInviteReceivedCaption, command, 0);
-      SendCommandToWindow(kPtopInviteCaption, command, 0);
-      return 1;
-    }
-    case kModuleAssistWindow:
-      OnAssistWindow();
-      return 1;
-    case kModuleRefreshPages:
-      // The pages' Refresh does nothing.
-      return 1;
-    case kModuleClearTrees:
-      // The set-up trees lose everything below their root items.
-      if (m_pDlgPreCreate && m_pDlgPreCreate->m_pCreate) m_pDlgPreCreate->m_pCreate->ClearRosterTree();
-      if (m_pDlgPreCreate && m_pDlgPreCreate->m_pPre) m_pDlgPreCreate->m_pPre->ClearRosterTree();
-      if (m_pDlgDataConf && m_pDlgDataConf->m_pInviteConfDlg) m_pDlgDataConf->m_pInviteConfDlg->ClearDeptTree();
-      return 1;
-    case kModuleStatusQuery:
-      OnStatusQuery(block);
-      return 1;
-    case kModuleMemberRightAnswer:
-      SendCommandToWindow(kMemberRightQueryTitle, kMemberRightAnswerCommand, (LPARAM)block);
-      return 1;
-    default:
-      return 0;
-  }
+// The set-up trees lose everything below their root items.
+void CTavorineModule::ClearSetupTrees() {
+  if (m_pDlgPreCreate && m_pDlgPreCreate->m_pCreate) m_pDlgPreCreate->m_pCreate->ClearRosterTree();
+  if (m_pDlgPreCreate && m_pDlgPreCreate->m_pPre) m_pDlgPreCreate->m_pPre->ClearRosterTree();
+  if (m_pDlgDataConf && m_pDlgDataConf->m_pInviteConfDlg) m_pDlgDataConf->m_pInviteConfDlg->ClearDeptTree();
 }
 
 // Kind 1 goes to the point-to-point whiteboard of the peer it names, else to the conference

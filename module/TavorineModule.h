@@ -149,7 +149,10 @@ class CTavorineModule : public CModuleBase {
   BOOL InConference() const;
   void LeaveEverything();
   void SendCommandToWindow(const char* title, WPARAM command, LPARAM lParam);
-  int HandleHostMessage(int code, void* block);
+  // The category-1 codes the module handles (module/HostMessages.cpp); NULL for another code.
+  struct HostHandler;
+  static const HostHandler* FindHostHandler(int code);
+  void ClearSetupTrees();
   // Host code 8: a data-conference record for the feature window of its kind.
   int OnDataConfRecord(const struct HostRecordBlock* record);
   void OnStatusQuery(void* block);
