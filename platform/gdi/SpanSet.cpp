@@ -225,6 +225,16 @@ bool SpanSet::IsRectangle() const {
   return !IsEmpty();
 }
 
+std::vector<RECT> SpanSet::Rectangles() const {
+  std::vector<RECT> out;
+  for (int i = 0, next; i < RowCount(); i = next) {
+    for (next = i + 1; next < RowCount() && std::equal(RowBegin(i), RowEnd(i), RowBegin(next), RowEnd(next)); ++next) {
+    }
+    for (const int* p = RowBegin(i); p != RowEnd(i); p += 2) out.push_back(RECT{p[0], top_ + i, p[1], top_ + next});
+  }
+  return out;
+}
+
 void SpanSet::Offset(int dx, int dy) {
   if (IsEmpty()) return;
   top_ += dy;

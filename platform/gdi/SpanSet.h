@@ -58,6 +58,9 @@ class SpanSet {
   // One run per row, the same in every row: GDI's SIMPLEREGION.
   bool IsRectangle() const;
   void Offset(int dx, int dy);
+  // The set as rectangles, top to bottom and left to right within a band: rows in a row with
+  // the same runs make one band (the banded rectangles GDI keeps a region as).
+  std::vector<RECT> Rectangles() const;
   bool operator==(const SpanSet& o) const;
   bool operator!=(const SpanSet& o) const { return !(*this == o); }
 

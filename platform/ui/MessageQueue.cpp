@@ -97,8 +97,7 @@ bool PaintOne(std::set<HWND>& painted) {
   for (HWND hwnd : tree::AllWindows()) {
     tree::Window* w = tree::Find(hwnd);
     if (!w || !w->invalid || !tree::IsVisible(hwnd) || !painted.insert(hwnd).second) continue;
-    tree::BeginPaintDelivery(w);  // even when the handler forgets to validate, paint comes once
-    tree::Deliver(hwnd, WM_PAINT, 0, 0);
+    tree::DeliverPaint(hwnd, false);  // even when the handler forgets to validate, paint comes once
     return true;
   }
   return false;

@@ -265,27 +265,23 @@ BOOL InvalidateRect(HWND hwnd, LPCRECT rect, BOOL) {
   return TRUE;
 }
 
-BOOL ValidateRect(HWND hwnd, LPCRECT) {
-  Window* w = Find(hwnd);
-  if (!w) return FALSE;
-  w->invalid = false;
+BOOL ValidateRect(HWND hwnd, LPCRECT rect) {
+  if (!Find(hwnd)) return FALSE;
+  platform::tree::Validate(hwnd, rect);
   return TRUE;
 }
 
 BOOL GetUpdateRect(HWND hwnd, LPRECT rect, BOOL) {
-  Window* w = Find(hwnd);
-  if (!w) return FALSE;
-  if (rect) *rect = w->invalid ? w->updateRect : RECT{0, 0, 0, 0};
-  return w->invalid;
+  const gdi::SpanSet* rgn = platform::tree::UpdateRegion(hwnd);
+  bool any = rgn && !rgn->IsEmpty();
+  if (rect) *rect = any ? rgn->Bounds() : RECT{0, 0, 0, 0};
+  return any;
 }
 
 BOOL UpdateWindow(HWND hwnd) {
   Window* w = Find(hwnd);
   if (!w) return FALSE;
-  if (w->invalid && platform::tree::IsVisible(hwnd)) {
-    platform::tree::BeginPaintDelivery(w);
-    SendMessage(hwnd, WM_PAINT, 0, 0);
-  }
+  if (w->invalid && platform::tree::IsVisible(hwnd)) platform::tree::DeliverPaint(hwnd, true);
   return TRUE;
 }
 

@@ -48,7 +48,7 @@ LRESULT GenericWindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
       tree::Destroy(hwnd);
       return 0;
     case WM_PAINT:
-      w->invalid = false;
+      tree::Validate(hwnd, nullptr);
       return 0;
     case WM_NCHITTEST:
       return HTCLIENT;

@@ -4,6 +4,7 @@
 #include <map>
 
 #include "platform/FaultPoints.h"
+#include "platform/gdi/GdiTypes.h"
 #include "platform/ui/Wnd.h"
 
 namespace platform {
@@ -246,21 +247,40 @@ void Invalidate(HWND hwnd, const RECT* rect) {
   if (!w) return;
   SIZE client = ClientSize(w);
   RECT whole = {0, 0, client.cx, client.cy};
-  RECT add = rect ? *rect : whole;
-  if (!w->invalid) {
-    w->updateRect = add;
-  } else {
-    RECT& u = w->updateRect;
-    u.left = std::min(u.left, add.left), u.top = std::min(u.top, add.top);
-    u.right = std::max(u.right, add.right), u.bottom = std::max(u.bottom, add.bottom);
-  }
+  gdi::SpanSet add = gdi::SpanSet::FromRect(rect ? *rect : whole, whole);
+  w->updateRgn = w->invalid ? gdi::SpanSet::Combine(w->updateRgn, add, RGN_OR) : std::move(add);
   w->invalid = true;
 }
 
-void BeginPaintDelivery(Window* w) {
-  w->paintRect = w->updateRect;
+void Validate(HWND hwnd, const RECT* rect) {
+  Window* w = Find(hwnd);
+  if (!w || !w->invalid) return;
+  if (rect) w->updateRgn = gdi::SpanSet::Combine(w->updateRgn, gdi::SpanSet::FromRect(*rect), RGN_DIFF);
+  if (!rect || w->updateRgn.IsEmpty()) {
+    w->invalid = false;
+    w->updateRgn = gdi::SpanSet();
+  }
+}
+
+const gdi::SpanSet* UpdateRegion(HWND hwnd) {
+  Window* w = Find(hwnd);
+  if (!w) return nullptr;
+  return w->invalid ? &w->updateRgn : w->paintPending ? &w->paintRgn : nullptr;
+}
+
+void DeliverPaint(HWND hwnd, bool send) {
+  Window* w = Find(hwnd);
+  if (!w) return;
+  w->paintRgn = std::move(w->updateRgn);
+  w->updateRgn = gdi::SpanSet();
   w->paintPending = true;
   w->invalid = false;
+  if (send) SendMessage(hwnd, WM_PAINT, 0, 0);
+  else Deliver(hwnd, WM_PAINT, 0, 0);
+  if ((w = Find(hwnd))) {
+    w->paintPending = false;
+    w->paintRgn = gdi::SpanSet();
+  }
 }
 
 RECT TakePaintRect(HWND hwnd) {
@@ -268,8 +288,10 @@ RECT TakePaintRect(HWND hwnd) {
   if (!w) return RECT{0, 0, 0, 0};
   SIZE client = ClientSize(w);
   RECT whole = {0, 0, client.cx, client.cy};
-  RECT r = w->invalid ? w->updateRect : w->paintPending ? w->paintRect : whole;
+  const gdi::SpanSet* rgn = UpdateRegion(hwnd);
+  RECT r = rgn ? rgn->Bounds() : whole;
   w->paintPending = false;
+  w->paintRgn = gdi::SpanSet();
   return r;
 }
 

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "platform/CString.h"
+#include "platform/gdi/SpanSet.h"
 #include "platform/ui/Desktop.h"
 
 class CWnd;
@@ -42,11 +43,13 @@ struct Window {
   std::unique_ptr<WindowExtra> extra;
   LONG userData = 0;
   bool destroying = false;
+  // The update region: the invalidated pixels of the client area, kept as Windows keeps them
+  // (a set of rectangles, not their bounding box).
   bool invalid = false;
-  RECT updateRect = {0, 0, 0, 0};
-  // The update rectangle of the WM_PAINT being delivered (the window is valid again by then).
+  gdi::SpanSet updateRgn;
+  // The update region of the WM_PAINT being delivered (the window is valid again by then).
   bool paintPending = false;
-  RECT paintRect = {0, 0, 0, 0};
+  gdi::SpanSet paintRgn;
   ScrollBarState bars[2];  // SB_HORZ, SB_VERT; shown when the style has WS_HSCROLL / WS_VSCROLL
 };
 
@@ -86,12 +89,18 @@ bool SetVisible(HWND hwnd, bool visible, bool notify);
 // Position and size (WM_MOVE / WM_SIZE only for what changed).
 void SetRect(HWND hwnd, const RECT& rect, bool move, bool size);
 void SetZOrder(HWND hwnd, HWND insertAfter);
+// Adds the rectangle (NULL: the whole client area), cut to the client area, to the update region.
 void Invalidate(HWND hwnd, const RECT* rect);
-// Validates the window for the WM_PAINT about to be delivered, keeping its update rectangle
-// for the paint DC.
-void BeginPaintDelivery(Window* w);
-// The area a WM_PAINT handler paints: the update rectangle of the paint being delivered, else
-// of a window still invalid, else the whole client area.
+// Takes the rectangle (NULL: everything) out of the update region.
+void Validate(HWND hwnd, const RECT* rect);
+// The update region a WM_PAINT handler sees before BeginPaint: the window's while it is
+// invalid, else that of the paint being delivered; NULL when there is none.
+const gdi::SpanSet* UpdateRegion(HWND hwnd);
+// Sends WM_PAINT once, the window validated first but its update region kept for the handler
+// (GetUpdateRgn, then the paint DC) until the delivery ends.
+void DeliverPaint(HWND hwnd, bool send);
+// BeginPaint's rcPaint: the bounding box of the paint being delivered's update region, else of
+// a window still invalid, else the whole client area. The handler's view of the region ends.
 RECT TakePaintRect(HWND hwnd);
 
 // Attaches an object (replacing a wrapper); detaches at WM_NCDESTROY. DetachObject returns

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "platform/gdi/Rgn.h"
 #include "platform/ui/MessageBox.h"
 #include "platform/ui/Screen.h"
 #include "platform/ui/WindowTree.h"
@@ -441,6 +442,16 @@ void CWnd::Invalidate(BOOL erase) { ::InvalidateRect(m_hWnd, nullptr, erase); }
 void CWnd::InvalidateRect(LPCRECT rect, BOOL erase) { ::InvalidateRect(m_hWnd, rect, erase); }
 
 void CWnd::ValidateRect(LPCRECT rect) { ::ValidateRect(m_hWnd, rect); }
+
+int CWnd::GetUpdateRgn(CRgn* rgn, BOOL) const {
+  if (!rgn) return RGN_ERROR;
+  const gdi::SpanSet* update = platform::tree::UpdateRegion(m_hWnd);
+  rgn->CreateFromPixels(update ? *update : gdi::SpanSet());
+  RECT box;
+  return rgn->GetRgnBox(&box);
+}
+
+BOOL CWnd::GetUpdateRect(LPRECT rect, BOOL erase) const { return ::GetUpdateRect(m_hWnd, rect, erase); }
 
 void CWnd::UpdateWindow() { ::UpdateWindow(m_hWnd); }
 

@@ -17,6 +17,7 @@
 
 class CWnd;
 class CDataExchange;
+class CRgn;
 typedef void (*TIMERPROC)(HWND, UINT, UINT_PTR, DWORD);
 
 class CCmdTarget : public CObject {
@@ -168,6 +169,10 @@ class CWnd : public CCmdTarget {
   void Invalidate(BOOL erase = TRUE);
   void InvalidateRect(LPCRECT rect, BOOL erase = TRUE);
   void ValidateRect(LPCRECT rect);
+  // The update region (copied into rgn) and its bounding box, as a paint handler sees them
+  // before its paint DC validates the window. GetUpdateRgn returns the region's kind.
+  int GetUpdateRgn(CRgn* rgn, BOOL erase = FALSE) const;
+  BOOL GetUpdateRect(LPRECT rect, BOOL erase = FALSE) const;
   void UpdateWindow();
 
   CWnd* SetFocus();

@@ -4,6 +4,8 @@
 
 #include "platform/Clock.h"
 #include "platform/Tick.h"
+#include "platform/gdi/Rgn.h"
+#include "platform/ui/WindowSurface.h"
 #include "platform/ui/Wnd.h"
 #include "tests/support/DesktopTest.h"
 #include "tests/support/MessageLog.h"
@@ -165,6 +167,38 @@ TEST_F(MessageQueueFixture, PaintComesOnceForAnInvalidWindowEvenIfItInvalidatesA
   painter.ShowWindow(SW_HIDE);
   Desktop::PumpMessages();
   EXPECT_EQ(2, painter.paints);  // hidden windows are not painted
+}
+
+// Separate invalidations stay separate rectangles of the update region; the paint DC's
+// rcPaint is their bounding box, and a validated rectangle leaves the rest to paint.
+TEST_F(MessageQueueFixture, TheUpdateRegionKeepsRectanglesApart) {
+  struct Painter : CWnd {
+    std::vector<RECT> parts;
+    RECT paint = {};
+    void OnPaint() override {
+      CRgn update;
+      GetUpdateRgn(&update);
+      parts = update.Pixels().Rectangles();
+      CPaintDC dc(this);
+      paint = dc.m_rcPaint;
+    }
+  } painter;
+  ASSERT_TRUE(painter.CreateEx(0, nullptr, "", WS_POPUP | WS_VISIBLE, CRect(0, 0, 200, 100), nullptr, 0));
+  Desktop::PumpMessages();
+  const CRect a(10, 10, 30, 20), b(150, 60, 190, 300), gone(0, 0, 5, 5);
+  painter.InvalidateRect(&a);
+  painter.InvalidateRect(&b);
+  painter.InvalidateRect(&gone);
+  painter.ValidateRect(&gone);
+  CRect box;
+  EXPECT_TRUE(painter.GetUpdateRect(&box));
+  EXPECT_EQ(CRect(10, 10, 190, 100), box);  // cut to the client area
+  painter.UpdateWindow();
+  ASSERT_EQ(2u, painter.parts.size());
+  EXPECT_EQ(a, CRect(painter.parts[0]));
+  EXPECT_EQ(CRect(150, 60, 190, 100), CRect(painter.parts[1]));
+  EXPECT_EQ(box, CRect(painter.paint));
+  EXPECT_FALSE(painter.GetUpdateRect(&box));
 }
 
 TEST_F(MessageQueueFixture, WaitPumpsFiresTimersAndLetsTheHookAct) {

@@ -160,5 +160,32 @@ TEST_F(SurfacePaint, ChangesPaintedPieceByPieceEqualAFullRepaint) {
   EXPECT_TRUE(pieces == Pixels());
 }
 
+// Selecting one object after another repaints the two frames only (not their insides), and
+// the window then shows what a repaint of everything shows.
+TEST_F(SurfacePaint, ASelectionChangeRepaintsOnlyTheFrames) {
+  DrawBoard();
+  ::UpdateWindow(SurfaceWnd());
+  HWND surface = SurfaceWnd();
+  const POINT picks[] = {{300, 200}, {120, 80}, {300, 200}};
+  for (POINT at : picks) {
+    Blacken();
+    OnceInModal(platform::ModalKind::Tracker, [surface, at](const platform::ModalState&) { user::MouseUp(surface, at); });
+    user::MouseDown(surface, at);
+    ::UpdateWindow(surface);
+    std::vector<COLORREF> pieces = Pixels();
+    EXPECT_EQ(0u, Pixel(at.x, at.y)) << at.x;  // inside a frame: untouched
+    PaintAll();
+    std::vector<COLORREF> full = Pixels();
+    int repainted = 0, wrong = 0;
+    for (size_t i = 0; i < full.size(); ++i) {
+      repainted += pieces[i] != 0;
+      wrong += pieces[i] != 0 && pieces[i] != full[i];
+    }
+    EXPECT_EQ(0, wrong) << at.x;
+    EXPECT_GT(repainted, 0) << at.x;
+    EXPECT_LT(repainted, (int)full.size() / 10) << at.x;
+  }
+}
+
 }  // namespace
 }  // namespace surftest

@@ -229,30 +229,43 @@ void CDrawSurface::OnSize(UINT type, int cx, int cy) {
 
 // ---- Painting ----
 
-// Only the update rectangle is painted: the objects that reach into it are drawn into the kept
-// canvas bitmap over white, and that part is copied to the window. The pixels are those of a
-// repaint of everything.
+// Only the update region is painted, each of its rectangles on its own: the objects that reach
+// into a rectangle are drawn into the kept canvas bitmap over white, and that part is copied to
+// the window. The pixels are those of a repaint of everything.
 void CDrawSurface::OnPaint() {
+  CRgn region;
+  int kind = GetUpdateRgn(&region);
   CPaintDC dc(this);
   CRect client;
   GetClientRect(&client);
-  CRect update;
-  if (!update.IntersectRect(&client, &dc.m_rcPaint)) return;
-  dc.IntersectClipRect(&update);
-  dc.FillSolidRect(&update, kCanvasColor);  // the background erase
-  if (m_listPages.IsEmpty() || !m_pCurPage) return;
+  if (kind == NULLREGION) region.CreateRectRgnIndirect(&dc.m_rcPaint);  // painted without an update
+  CRgn inside;
+  inside.CreateRectRgnIndirect(&client);
+  if (region.CombineRgn(&region, &inside, RGN_AND) == NULLREGION) return;
+  for (const RECT& part : region.Pixels().Rectangles()) PaintArea(&dc, part);
+  dc.SelectClipRgn(&region);
+  if (m_pTextTracker) m_pTextTracker->Draw(&dc);
+  DrawBand(&dc);
+}
+
+void CDrawSurface::PaintArea(CDC* dc, const CRect& update) {
+  int saved = dc->SaveDC();
+  dc->IntersectClipRect(&update);
+  dc->FillSolidRect(&update, kCanvasColor);  // the background erase
   CDC mem;
-  if (!mem.CreateCompatibleDC(&dc) || !PrepareCanvasBitmap(&dc)) return;
+  if (m_listPages.IsEmpty() || !m_pCurPage || !mem.CreateCompatibleDC(dc) || !PrepareCanvasBitmap(dc)) {
+    dc->RestoreDC(saved);
+    return;
+  }
   CBitmap* old = mem.SelectObject(&m_canvasBitmap);
   CRect area(update);
   area.OffsetRect(m_ptOrigin.x, m_ptOrigin.y);
   mem.IntersectClipRect(&area);  // the rasteriser cuts every figure to the area
   mem.FillSolidRect(&area, kCanvasColor);
   DrawPage(&mem, area);
-  dc.BitBlt(update.left, update.top, update.Width(), update.Height(), &mem, area.left, area.top, SRCCOPY);
+  dc->BitBlt(update.left, update.top, update.Width(), update.Height(), &mem, area.left, area.top, SRCCOPY);
   mem.SelectObject(old);
-  if (m_pTextTracker) m_pTextTracker->Draw(&dc);
-  DrawBand(&dc);
+  dc->RestoreDC(saved);
 }
 
 LRESULT CDrawSurface::OnPrintClient(WPARAM hdc, LPARAM) {

@@ -261,6 +261,8 @@ class CDrawSurface : public CDialog, private CStrokeRemovalListener {
   void OnCancel() override {}
   BOOL PreTranslateMessage(MSG* msg) override;
   void OnPaint() override;
+  // Paints one rectangle of the update region (client coordinates, inside the client area).
+  void PaintArea(CDC* dc, const CRect& update);
   void OnSize(UINT type, int cx, int cy) override;
   void OnHScroll(UINT code, UINT pos, CWnd* scrollBar) override;
   void OnVScroll(UINT code, UINT pos, CWnd* scrollBar) override;
@@ -319,8 +321,9 @@ class CDrawSurface : public CDialog, private CStrokeRemovalListener {
   void OnStrokeRemoved(CStrokeBase* stroke) override;
   // The selection state cleared: the pages are going away.
   void ForgetAllStrokes();
-  // The object's rectangle pushed 10 pixels outward, in client coordinates.
-  RECT SelectionArea(CStrokeBase* stroke) const;
+  // Invalidates what selecting or deselecting the object changes: its tracker's outline and
+  // handles, not the inside (the object's own pixels do not depend on its selection).
+  void InvalidateSelectionFrame(CStrokeBase* stroke);
   // Drags the selected object's tracker; wasSelected: the press fell on an object already
   // selected.
   void TrackSelected(CPoint client, BOOL wasSelected);

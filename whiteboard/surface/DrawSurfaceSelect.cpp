@@ -22,8 +22,6 @@
 
 namespace {
 
-const int kAreaMargin = 10;
-
 BOOL IsLaser(CStrokeBase* stroke) { return GetIdPrefix(stroke->m_szID) == "laser"; }
 
 template <class T>
@@ -47,11 +45,23 @@ BOOL CDrawSurface::IsSelectedOnPage(CStrokeBase* stroke) {
   return stroke && stroke == m_pSelected && m_pCurPage && m_pCurPage->IndexOfStroke(stroke) >= 0;
 }
 
-RECT CDrawSurface::SelectionArea(CStrokeBase* stroke) const {
-  CRect r(ToClient(stroke->m_rcDraw));
-  r.NormalizeRect();
-  r.InflateRect(kAreaMargin, kAreaMargin);
-  return r;
+void CDrawSurface::InvalidateSelectionFrame(CStrokeBase* stroke) {
+  const CRectTracker* tracker = stroke->GetTracker();
+  CRect whole;
+  tracker->GetTrueRect(&whole);
+  CRect inside(tracker->m_rect);
+  inside.NormalizeRect();
+  if (tracker->m_nStyle & CRectTracker::resizeInside) inside.DeflateRect(tracker->GetHandleSize(), tracker->GetHandleSize());
+  if ((tracker->m_nStyle & CRectTracker::hatchInside) || inside.IsRectEmpty())
+    inside.SetRect(whole.left, whole.top, whole.left, whole.top);  // the bottom strip is all of it
+  const RECT strips[4] = {{whole.left, whole.top, whole.right, inside.top},
+                          {whole.left, inside.top, inside.left, inside.bottom},
+                          {inside.right, inside.top, whole.right, inside.bottom},
+                          {whole.left, inside.bottom, whole.right, whole.bottom}};
+  for (const RECT& strip : strips) {
+    RECT r = ToClient(strip);
+    if (r.left < r.right && r.top < r.bottom) InvalidateRect(&r, FALSE);
+  }
 }
 
 void CDrawSurface::ForgetAllStrokes() {
@@ -101,8 +111,7 @@ void CDrawSurface::PressSelect(CPoint client, CPoint doc) {
         return;
       }
       stroke->m_bSelected = FALSE;
-      RECT area = SelectionArea(stroke);
-      InvalidateRect(&area, FALSE);
+      InvalidateSelectionFrame(stroke);
     } else if (!stroke->HitTest(doc.x, doc.y)) {
       stroke->m_bSelected = FALSE;
     } else {
@@ -122,8 +131,7 @@ void CDrawSurface::PressSelect(CPoint client, CPoint doc) {
 
 void CDrawSurface::SelectStroke(CStrokeBase* stroke) {
   if (m_pSelected && IsOnCurrentPage(m_pSelected)) {
-    RECT old = SelectionArea(m_pSelected);
-    InvalidateRect(&old, FALSE);
+    InvalidateSelectionFrame(m_pSelected);
   }
   if (!m_bHasSelection) {
     m_bHasSelection = TRUE;
@@ -139,8 +147,7 @@ void CDrawSurface::SelectStroke(CStrokeBase* stroke) {
   m_tracker.m_rect = ToClient(stroke->GetTracker()->m_rect);
   m_tracker.m_nStyle = CRectTracker::dottedLine | (Is<CStrokeHandPointer>(stroke) ? 0 : CRectTracker::resizeOutside);
   m_tracker.m_nHandleSize = Is<CStrokeHandPointer>(stroke) ? 0 : 5;
-  RECT area = SelectionArea(stroke);
-  InvalidateRect(&area, FALSE);
+  InvalidateSelectionFrame(stroke);
 }
 
 // ---- Moving and resizing ----
