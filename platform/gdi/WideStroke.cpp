@@ -14,8 +14,13 @@ namespace gdi {
 
 namespace {
 
-// Appends the runs of one row of an A1 mask (first pixel in the lowest bit of each word).
-void ReadMaskRow(const uint32_t* words, int width, int x0, SpanSet::Builder& out) {
+// Appends the runs of one row of an A1 mask (first pixel in the lowest bit of each word) that
+// lie in [keepLeft, keepRight); the mask's first pixel is at x0.
+void ReadMaskRow(const uint32_t* words, int width, int x0, int keepLeft, int keepRight, SpanSet::Builder& out) {
+  auto add = [&](int from, int to) {
+    from = std::max(from, keepLeft), to = std::min(to, keepRight);
+    if (from < to) out.Add(from, to);
+  };
   bool open = false;
   int start = 0;
   for (int w = 0; w * 32 < width; ++w) {
@@ -27,14 +32,14 @@ void ReadMaskRow(const uint32_t* words, int width, int x0, SpanSet::Builder& out
       if (!look) break;
       int b = __builtin_ctz(look);
       if (open)
-        out.Add(x0 + start, x0 + w * 32 + b);
+        add(x0 + start, x0 + w * 32 + b);
       else
         start = w * 32 + b;
       open = !open;
       from = b;
     }
   }
-  if (open) out.Add(x0 + start, x0 + width);
+  if (open) add(x0 + start, x0 + width);
 }
 
 const int kWidest = 1 << 16;
@@ -45,14 +50,25 @@ RECT PenArea(const RECT& bounds, int width) {
   return RECT{bounds.left - grow, bounds.top - grow, bounds.right + grow, bounds.bottom + grow};
 }
 
+// Where the rendered area cuts a stroke, Cairo may light a pixel near the cut differently from
+// a render of the stroke whole. A cut stroke is therefore rendered over the wanted area grown
+// by this margin and only the wanted part is kept, so that every pixel kept is rendered with
+// no cut near it and a partial repaint lights what a full one does.
+const int kCutMargin = 8;
+
+RECT Intersect(const RECT& a, const RECT& b) {
+  return RECT{std::max(a.left, b.left), std::max(a.top, b.top), std::min(a.right, b.right), std::min(a.bottom, b.bottom)};
+}
+
 // Strokes the path that `trace` builds (device coordinates) over `bounds` grown by the pen.
 SpanSet Stroke(RECT bounds, int width, const RECT& limit, const std::function<void(cairo_t*)>& trace) {
   width = std::min(width, kWidest);
   RECT whole = PenArea(bounds, width);
-  RECT area{std::max(whole.left, limit.left), std::max(whole.top, limit.top), std::min(whole.right, limit.right),
-            std::min(whole.bottom, limit.bottom)};
+  RECT keep = Intersect(whole, limit);
+  if (keep.right <= keep.left || keep.bottom <= keep.top) return SpanSet();
+  RECT area = Intersect(whole, RECT{limit.left - kCutMargin, limit.top - kCutMargin, limit.right + kCutMargin,
+                                    limit.bottom + kCutMargin});
   int w = area.right - area.left, h = area.bottom - area.top;
-  if (w <= 0 || h <= 0) return SpanSet();
   int stride = cairo_format_stride_for_width(CAIRO_FORMAT_A1, w);
   static thread_local std::vector<uint32_t> buffer;
   size_t words = (size_t)stride / 4 * h;
@@ -71,9 +87,9 @@ SpanSet Stroke(RECT bounds, int width, const RECT& limit, const std::function<vo
   cairo_destroy(cr);
   cairo_surface_flush(mask);
   cairo_surface_destroy(mask);
-  SpanSet::Builder out(area.top);
-  for (int y = 0; y < h; ++y) {
-    ReadMaskRow(buffer.data() + (size_t)y * (stride / 4), w, area.left, out);
+  SpanSet::Builder out(keep.top);
+  for (int y = keep.top - area.top; y < keep.bottom - area.top; ++y) {
+    ReadMaskRow(buffer.data() + (size_t)y * (stride / 4), w, area.left, keep.left, keep.right, out);
     out.NextRow();
   }
   return out.Finish();

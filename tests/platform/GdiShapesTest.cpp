@@ -290,3 +290,37 @@ TEST(GdiShapesTest, PensAndBrushesRoundTripTheirLogicalForm) {
   EXPECT_TRUE(hollow.DeleteObject());
   EXPECT_FALSE(hollow.DeleteObject());
 }
+
+// Long wide-pen segments repainted in small areas light exactly the pixels of a repaint of the
+// whole canvas, wherever an area's edge cuts them.
+TEST(GdiShapesTest, ACutWideSegmentLightsThePixelsOfAWholeOne) {
+  const int kW = 400, kH = 300, kArea = 8;
+  GdiCanvas whole(kW, kH), part(kW, kH);
+  unsigned seed = 10;  // its segment 147 was lit differently when cut
+  auto next = [&seed](int n) { return (int)((seed = seed * 1103515245u + 12345u) >> 8) % n; };
+  int wrong = 0;
+  for (int i = 0; i < 300; ++i) {
+    CPen pen(PS_SOLID, 2 + next(8), kBlack);
+    CPoint a(next(kW), next(kH)), b(next(kW), next(kH));
+    whole.dc.FillSolidRect(0, 0, kW, kH, kWhite);
+    CPen* old = whole.dc.SelectObject(&pen);
+    whole.dc.MoveTo(a);
+    whole.dc.LineTo(b);
+    whole.dc.SelectObject(old);
+    for (int k = 1; k < 8; ++k) {  // areas along the segment, cutting it at random offsets
+      CRect area(CPoint(a.x + (b.x - a.x) * k / 8 - next(kArea), a.y + (b.y - a.y) * k / 8 - next(kArea)),
+                 CSize(kArea, kArea));
+      part.dc.FillSolidRect(&area, kWhite);
+      int saved = part.dc.SaveDC();
+      part.dc.IntersectClipRect(&area);
+      part.dc.SelectObject(&pen);
+      part.dc.MoveTo(a);
+      part.dc.LineTo(b);
+      part.dc.RestoreDC(saved);
+      for (int y = std::max(0, (int)area.top); y < std::min(kH, (int)area.bottom); ++y)
+        for (int x = std::max(0, (int)area.left); x < std::min(kW, (int)area.right); ++x)
+          wrong += whole.At(x, y) != part.At(x, y);
+    }
+  }
+  EXPECT_EQ(0, wrong);
+}
