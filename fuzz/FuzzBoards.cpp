@@ -1,9 +1,12 @@
 #include "fuzz/FuzzBoards.h"
 
 #include <cstdlib>
+#include <cstring>
+#include <memory>
 #include <string>
 
 #include "common/HostBlocks.h"
+#include "confwindow/ConfStatisEvent.h"
 #include "confwindow/DlgDataConf.h"
 #include "host/ConfEventWords.h"
 #include "module/WindowRoutines.h"
@@ -52,10 +55,18 @@ void OpenConference(Boards& b) {
 }
 
 // An input may leave the user in another conference (joined or invited); a create answer is
-// then left at once, so the conference it joined ends first, as its server would end it.
+// then left at once, so the conference it joined ends first, as its server would end it. The
+// end event names the URI byte for byte: an input's URI may hold bytes that the scenario words
+// (UTF-8) cannot carry.
 void EndRunningConference(Boards& b, CDlgDataConf* conf) {
   if (!conf || !conf->m_bInConf) return;
-  host::DeliverConfEvent(b.host, kModuleConfEvent, {"7", "2", (const char*)conf->GetConfURI()});
+  auto end = std::make_unique<confStatisEvent>();  // zero-filled
+  end->detailType = kStatisConfEnded;
+  strncpy(end->szConfURI, conf->GetConfURI(), sizeof end->szConfURI - 1);
+  HostRecordBlock block{};
+  block.nKind = 7;
+  block.pRecord = end.get();
+  b.host.Deliver(kModuleConfEvent, block);
 }
 
 void FreshPage(CWbBoardWindow* board, CDrawSurface* surface) {
