@@ -159,7 +159,13 @@ int RegionKind(const gdi::SpanSet& s) {
 }  // namespace
 
 int CDC::SetClip(gdi::SpanSet clip) {
+  const size_t kFewParts = 32;
   state_.clipIsRect = clip.IsRectangle();
+  state_.clipParts.reset();
+  if (!state_.clipIsRect && !clip.IsEmpty()) {
+    std::vector<RECT> parts = clip.Rectangles();
+    if (parts.size() <= kFewParts) state_.clipParts = std::make_shared<const std::vector<RECT>>(std::move(parts));
+  }
   state_.clip = std::make_shared<const gdi::SpanSet>(std::move(clip));
   return RegionKind(*state_.clip);
 }
@@ -168,6 +174,7 @@ int CDC::SelectClipRgn(CRgn* rgn) {
   if (!rgn) {
     state_.clip.reset();
     state_.clipIsRect = false;
+    state_.clipParts.reset();
     return SIMPLEREGION;
   }
   return SetClip(rgn->Pixels());
@@ -187,12 +194,25 @@ int CDC::ExcludeClipRect(int left, int top, int right, int bottom) {
   return SetClip(gdi::SpanSet::Combine(all, gdi::SpanSet::FromRect(r), RGN_DIFF));
 }
 
+bool CDC::KeepsFigure(const RECT& extent) const {
+  RECT device = extent;
+  LPtoDP(&device);
+  return gdi::KeptFigures::Keeps(device, Area());
+}
+
 int CDC::GetClipBox(LPRECT rect) const {
   if (!rect) return RGN_ERROR;
   int kind = SIMPLEREGION;
+  RECT surface{0, 0, state_.target.Width(), state_.target.Height()};
+  RECT bounds = state_.clip ? state_.clip->Bounds() : surface;
+  bool withinSurface = bounds.left >= surface.left && bounds.top >= surface.top && bounds.right <= surface.right &&
+                       bounds.bottom <= surface.bottom;
   if (!state_.clip || state_.clipIsRect) {
     *rect = DeviceLimit();  // no set to build: the visible part is one rectangle
     if (rect->left >= rect->right || rect->top >= rect->bottom) kind = NULLREGION, *rect = RECT{0, 0, 0, 0};
+  } else if (withinSurface) {  // the surface cuts nothing: the clip is what is visible
+    *rect = bounds;
+    kind = state_.clip->IsEmpty() ? NULLREGION : COMPLEXREGION;
   } else {
     gdi::SpanSet surface = gdi::SpanSet::FromRect(state_.target.Pixels().Bounds());
     gdi::SpanSet visible = gdi::SpanSet::Combine(surface, *state_.clip, RGN_AND);

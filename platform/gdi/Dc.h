@@ -13,6 +13,7 @@
 #include "platform/Geometry.h"
 #include "platform/gdi/Font.h"
 #include "platform/gdi/GdiObjects.h"
+#include "platform/gdi/KeptFigures.h"
 #include "platform/gdi/Rgn.h"
 
 class CString;
@@ -85,6 +86,9 @@ class CDC : public CObject {
   int ExcludeClipRect(int left, int top, int right, int bottom);
   // The visible part of the surface in logical coordinates.
   int GetClipBox(LPRECT rect) const;
+  // Whether a figure whose pixels lie within `extent` (logical) is built whole and kept for the
+  // paints that follow, rather than built only where the clip shows it (gdi::KeptFigures).
+  bool KeepsFigure(const RECT& extent) const;
 
   // --- lines ---
   CPoint MoveTo(int x, int y);
@@ -108,6 +112,8 @@ class CDC : public CObject {
   void FillSolidRect(int x, int y, int cx, int cy, COLORREF color);
   void FillRect(LPCRECT rect, CBrush* brush);
   BOOL FillRgn(CRgn* rgn, CBrush* brush);
+  // FillRgn for a set of pixels in logical coordinates, without making a region of them.
+  BOOL FillPixels(const gdi::SpanSet& pixels, CBrush* brush);
   BOOL PaintRgn(CRgn* rgn);
   void FrameRect(LPCRECT rect, CBrush* brush);
   void InvertRect(LPCRECT rect);
@@ -176,6 +182,9 @@ class CDC : public CObject {
     POINT position{0, 0};  // logical
     std::shared_ptr<const gdi::SpanSet> clip;  // device coordinates; null: the whole surface
     bool clipIsRect = false;  // the clip is one rectangle: DeviceLimit() is all of it
+    // The clip's rectangles when it is a few of them: each is painted on its own, without a
+    // set operation per primitive.
+    std::shared_ptr<const std::vector<RECT>> clipParts;
     CFont* fontObject = nullptr;
     LOGFONT font{};
     mutable std::shared_ptr<const gdi::TextFace> face;  // the font resolved, when first needed
@@ -195,6 +204,7 @@ class CDC : public CObject {
   // The surface's bounds cut to the clip's bounding box (device coordinates): figures are cut
   // to it before their pixels are built, so they cost what lies inside it.
   RECT DeviceLimit() const;
+  gdi::DrawArea Area() const { return gdi::DrawArea{DeviceLimit(), state_.clipParts.get()}; }
   POINT ToDevice(int x, int y) const;
   std::vector<POINT> ToDevice(const POINT* points, int count) const;
   gdi::SpanSet DeviceRect(LPCRECT rect) const;
@@ -202,12 +212,19 @@ class CDC : public CObject {
   gdi::Paint BrushPaint(const gdi::BrushAttrs& brush, int rop2) const;
   void Paint(const gdi::SpanSet& s, const gdi::Paint& paint);
   void PaintBrush(const gdi::SpanSet& s, const gdi::BrushAttrs& brush, int rop2);
+  void PaintLogical(const gdi::SpanSet& pixels, const gdi::BrushAttrs& brush);
   void ThinPolyline(const std::vector<POINT>& device, bool closed);
-  gdi::SpanSet PenPixels(const std::vector<POINT>& device, bool closed) const;
+  // The pen's pixels along the points: kept ones, which may reach beyond the device limit
+  // (painting cuts them), or those built into `local`.
+  const gdi::SpanSet& PenPixels(const std::vector<POINT>& device, bool closed, gdi::SpanSet* local) const;
   // Draws the pen along the points; `wide` may hold PenPixels already computed.
   void StrokePolyline(const std::vector<POINT>& device, bool closed, const gdi::SpanSet* wide);
-  gdi::SpanSet PenOutline(int kind, const RECT& box, int cornerWidth, int cornerHeight,
-                          const gdi::SpanSet& inside) const;
+  gdi::SpanSet PenOutline(int kind, const RECT& box, int cornerWidth, int cornerHeight, const gdi::SpanSet& inside,
+                          const RECT& limit) const;
+  // A shape's pixels: inside, the pen's outline and what the brush fills (empty without one);
+  // kept ones, or those built into `local`.
+  const std::vector<gdi::SpanSet>& ShapePixels(int kind, const RECT& box, int cornerWidth, int cornerHeight,
+                                               bool styled, std::vector<gdi::SpanSet>* local) const;
   BOOL Shape(int kind, int left, int top, int right, int bottom, int cornerWidth, int cornerHeight);
   // Paths and blits (DcPath.cpp, DcBlit.cpp).
   BOOL FinishPath(bool stroke, bool fill);

@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "platform/gdi/Dc.h"
+#include "platform/gdi/KeptFigures.h"
 #include "platform/gdi/Raster.h"
 #include "platform/gdi/ThinLine.h"
 #include "platform/gdi/WideStroke.h"
@@ -124,8 +125,15 @@ gdi::Paint CDC::BrushPaint(const gdi::BrushAttrs& brush, int rop2) const {
 void CDC::Paint(const gdi::SpanSet& s, const gdi::Paint& paint) {
   gdi::Raster r = Target();
   if (!r.Valid() || s.IsEmpty()) return;
-  // A rectangular clip is the device limit itself: no set operation per primitive.
-  if (state_.clip && !state_.clipIsRect)
+  // A rectangular clip is the device limit itself, and a clip of a few rectangles is painted
+  // one rectangle at a time: no set operation per primitive.
+  if (state_.clipParts) {
+    RECT b = s.Bounds();
+    for (const RECT& part : *state_.clipParts)
+      if (part.left < b.right && b.left < part.right && part.top < b.bottom && b.top < part.bottom)
+        gdi::PaintSpans(r, s, paint, part);
+  }
+  else if (state_.clip && !state_.clipIsRect)
     gdi::PaintSpans(r, gdi::SpanSet::Combine(s, *state_.clip, RGN_AND), paint, r.Bounds());
   else
     gdi::PaintSpans(r, s, paint, DeviceLimit());
@@ -165,18 +173,22 @@ void CDC::ThinPolyline(const std::vector<POINT>& device, bool closed) {
   state_.target.MarkDirty();
 }
 
-gdi::SpanSet CDC::PenPixels(const std::vector<POINT>& device, bool closed) const {
-  if (state_.pen.IsNull() || device.empty()) return gdi::SpanSet();
-  if (state_.pen.IsThin()) return ThinPixels(device, closed, DeviceLimit());
-  return gdi::WidePolyline(device.data(), (int)device.size(), closed, state_.pen.width, DeviceLimit());
+const gdi::SpanSet& CDC::PenPixels(const std::vector<POINT>& device, bool closed, gdi::SpanSet* local) const {
+  if (state_.pen.IsNull() || device.empty()) return *local = gdi::SpanSet();
+  if (state_.pen.IsThin()) return *local = ThinPixels(device, closed, DeviceLimit());
+  return gdi::WidePolyline(device.data(), (int)device.size(), closed, state_.pen.width, Area(), local);
 }
 
 void CDC::StrokePolyline(const std::vector<POINT>& device, bool closed, const gdi::SpanSet* wide) {
   if (state_.pen.IsNull()) return;
   if (state_.pen.IsThin())
     ThinPolyline(device, closed);
-  else
-    Paint(wide ? *wide : PenPixels(device, closed), PenPaint());
+  else if (wide)
+    Paint(*wide, PenPaint());
+  else {
+    gdi::SpanSet local;
+    Paint(PenPixels(device, closed, &local), PenPaint());
+  }
 }
 
 CPoint CDC::MoveTo(int x, int y) {
@@ -221,7 +233,8 @@ BOOL CDC::Polygon(const POINT* points, int count) {
     path_.push_back(PathFigure{device, true});
     return TRUE;
   }
-  gdi::SpanSet outline = PenPixels(device, true);
+  gdi::SpanSet local;
+  const gdi::SpanSet& outline = PenPixels(device, true, &local);
   if (!state_.brush.IsNull()) {
     gdi::SpanSet inside = gdi::SpanSet::FromPolygon(device.data(), count, state_.polyFillMode, DeviceLimit());
     PaintBrush(gdi::SpanSet::Combine(inside, outline, RGN_DIFF), state_.brush, state_.rop2);
@@ -245,16 +258,38 @@ BOOL CDC::RoundRect(int left, int top, int right, int bottom, int cornerWidth, i
 // The outline a pen draws around the figure whose pixels are `inside` within `box`. Wide pens
 // are centred on the figure's edge (inside it for PS_INSIDEFRAME); one-pixel pens light the
 // figure's own boundary pixels, so the outline never leaves [left, right) x [top, bottom).
-gdi::SpanSet CDC::PenOutline(int kind, const RECT& box, int cornerWidth, int cornerHeight,
-                             const gdi::SpanSet& inside) const {
+gdi::SpanSet CDC::PenOutline(int kind, const RECT& box, int cornerWidth, int cornerHeight, const gdi::SpanSet& inside,
+                             const RECT& limit) const {
   if (state_.pen.IsNull()) return gdi::SpanSet();
   if (state_.pen.IsThin()) return inside.InnerBoundary();
   RECT edge = box;
   int width = state_.pen.width;
   if (state_.pen.style == PS_INSIDEFRAME)
     edge = RECT{box.left + width / 2, box.top + width / 2, box.right - width / 2, box.bottom - width / 2};
-  if (kind == kEllipse) return gdi::WideEllipse(edge, width, DeviceLimit());
-  return gdi::WideRoundRect(edge, cornerWidth, cornerHeight, width, DeviceLimit());
+  if (kind == kEllipse) return gdi::WideEllipse(edge, width, limit);
+  return gdi::WideRoundRect(edge, cornerWidth, cornerHeight, width, limit);
+}
+
+// Built only inside the device limit, or whole and kept when the limit cuts the shape (a
+// styled frame is never kept: it is walked, not filled).
+const std::vector<gdi::SpanSet>& CDC::ShapePixels(int kind, const RECT& box, int cornerWidth, int cornerHeight,
+                                                  bool styled, std::vector<gdi::SpanSet>* local) const {
+  auto make = [&](const RECT& window, const RECT& limit) {
+    gdi::SpanSet inside = gdi::SpanSet::FromRoundRect(box, cornerWidth, cornerHeight, window);
+    gdi::SpanSet outline = PenOutline(kind, box, cornerWidth, cornerHeight, inside, limit);
+    gdi::SpanSet fill = state_.brush.IsNull() ? gdi::SpanSet() : gdi::SpanSet::Combine(inside, outline, RGN_DIFF);
+    return std::vector<gdi::SpanSet>{std::move(inside), std::move(outline), std::move(fill)};
+  };
+  // One pixel more than the visible area, so that the outline of a figure that runs off
+  // the surface is not drawn along the surface's edge.
+  RECT limit = DeviceLimit();
+  RECT window{limit.left - 1, limit.top - 1, limit.right + 1, limit.bottom + 1};
+  int reach = state_.pen.IsThin() ? 0 : std::min(state_.pen.width, 1 << 16) / 2 + 2;
+  if (styled || !gdi::KeptFigures::Keeps(gdi::Grown(box, reach), Area())) return *local = make(window, limit);
+  gdi::KeptKey key{gdi::kKeptShape, kind,          box.left,         box.top,          box.right,
+                   box.bottom,      cornerWidth,   cornerHeight,     state_.pen.style, state_.pen.width,
+                   state_.brush.IsNull()};
+  return gdi::KeptFigures::Get().Find(key, [&] { return make(gdi::SpanSet::kWindow, gdi::SpanSet::kWindow); });
 }
 
 BOOL CDC::Shape(int kind, int left, int top, int right, int bottom, int cornerWidth, int cornerHeight) {
@@ -269,14 +304,11 @@ BOOL CDC::Shape(int kind, int left, int top, int right, int bottom, int cornerWi
   if (kind == kRectangle && state_.pen.IsNull() && box.right > box.left && box.bottom > box.top)
     --box.right, --box.bottom;  // as GDI documents: without a pen the rectangle is a pixel smaller
   if (kind == kEllipse) cornerWidth = cornerHeight = INT32_MAX;
-  // One pixel more than the visible area, so that the outline of a figure that runs off
-  // the surface is not drawn along the surface's edge.
-  RECT limit = DeviceLimit();
-  RECT window{limit.left - 1, limit.top - 1, limit.right + 1, limit.bottom + 1};
-  gdi::SpanSet inside = gdi::SpanSet::FromRoundRect(box, cornerWidth, cornerHeight, window);
-  gdi::SpanSet outline = PenOutline(kind, box, cornerWidth, cornerHeight, inside);
-  if (!state_.brush.IsNull()) PaintBrush(gdi::SpanSet::Combine(inside, outline, RGN_DIFF), state_.brush, state_.rop2);
   bool styled = state_.pen.IsThin() && !StylePattern(state_.pen.style).empty();
+  std::vector<gdi::SpanSet> local;
+  const std::vector<gdi::SpanSet>& pixels = ShapePixels(kind, box, cornerWidth, cornerHeight, styled, &local);
+  const gdi::SpanSet &inside = pixels[0], &outline = pixels[1], &fill = pixels[2];
+  if (!state_.brush.IsNull()) PaintBrush(fill, state_.brush, state_.rop2);
   if (styled && kind == kRectangle && !inside.IsEmpty()) {
     // A dotted frame walks the rectangle's boundary pixels clockwise from the top-left.
     ThinPolyline({{box.left, box.top}, {box.right - 1, box.top}, {box.right - 1, box.bottom - 1}, {box.left, box.bottom - 1}},
@@ -303,19 +335,28 @@ void CDC::FillRect(LPCRECT rect, CBrush* brush) {
   if (brush && brush->GetSafeHandle()) PaintBrush(DeviceRect(rect), brush->Attrs(), R2_COPYPEN);
 }
 
-BOOL CDC::FillRgn(CRgn* rgn, CBrush* brush) {
-  if (!rgn || !rgn->GetSafeHandle() || !brush || !brush->GetSafeHandle()) return FALSE;
-  gdi::SpanSet device = rgn->Pixels();
+// Pixels are given in logical coordinates; they are moved to the device only when the
+// viewport origin is not at zero.
+void CDC::PaintLogical(const gdi::SpanSet& pixels, const gdi::BrushAttrs& brush) {
+  if (state_.viewportOrg.x == 0 && state_.viewportOrg.y == 0) return PaintBrush(pixels, brush, R2_COPYPEN);
+  gdi::SpanSet device = pixels;
   device.Offset(state_.viewportOrg.x, state_.viewportOrg.y);
-  PaintBrush(device, brush->Attrs(), R2_COPYPEN);
+  PaintBrush(device, brush, R2_COPYPEN);
+}
+
+BOOL CDC::FillRgn(CRgn* rgn, CBrush* brush) {
+  return rgn && rgn->GetSafeHandle() && FillPixels(rgn->Pixels(), brush);
+}
+
+BOOL CDC::FillPixels(const gdi::SpanSet& pixels, CBrush* brush) {
+  if (!brush || !brush->GetSafeHandle()) return FALSE;
+  PaintLogical(pixels, brush->Attrs());
   return TRUE;
 }
 
 BOOL CDC::PaintRgn(CRgn* rgn) {
   if (!rgn || !rgn->GetSafeHandle()) return FALSE;
-  gdi::SpanSet device = rgn->Pixels();
-  device.Offset(state_.viewportOrg.x, state_.viewportOrg.y);
-  PaintBrush(device, state_.brush, R2_COPYPEN);
+  PaintLogical(rgn->Pixels(), state_.brush);
   return TRUE;
 }
 

@@ -2,6 +2,35 @@
 // Polygon, Rectangle, CloseFigure), then filled with the brush and/or stroked with the pen.
 #include "platform/gdi/Dc.h"
 
+#include <algorithm>
+
+#include "platform/gdi/KeptFigures.h"
+
+namespace {
+
+// The fill of closed figures, built only inside the area's limit into `local`, or whole and
+// kept when the area cuts a small path.
+const gdi::SpanSet& PathFillPixels(const std::vector<std::vector<POINT>>& outlines, int fillMode,
+                                   const gdi::DrawArea& area, gdi::SpanSet* local) {
+  RECT corners{INT32_MAX, INT32_MAX, INT32_MIN, INT32_MIN};
+  gdi::KeptKey key{gdi::kKeptPathFill, fillMode};
+  for (const auto& figure : outlines) {
+    key.Add((int)figure.size());
+    for (POINT p : figure) {
+      corners = RECT{std::min(corners.left, p.x), std::min(corners.top, p.y), std::max(corners.right, p.x),
+                     std::max(corners.bottom, p.y)};
+      key.Add(p.x), key.Add(p.y);
+    }
+  }
+  if (!key.Fits() || !gdi::KeptFigures::Keeps(gdi::Grown(corners, 1), area))
+    return *local = gdi::SpanSet::FromPolygons(outlines, fillMode, area.limit);
+  return gdi::KeptFigures::Get()
+      .Find(key, [&] { return gdi::KeptFigures::Sets{gdi::SpanSet::FromPolygons(outlines, fillMode)}; })
+      .front();
+}
+
+}  // namespace
+
 BOOL CDC::BeginPath() {
   path_.clear();
   recordingPath_ = true;
@@ -45,10 +74,15 @@ BOOL CDC::FinishPath(bool stroke, bool fill) {
     gdi::SpanSet pen;
     for (const auto& f : figures) {
       outlines.push_back(f.points);
-      if (stroke) pen = gdi::SpanSet::Combine(pen, PenPixels(f.points, true), RGN_OR);
+      gdi::SpanSet local;
+      if (stroke) pen = gdi::SpanSet::Combine(pen, PenPixels(f.points, true, &local), RGN_OR);
     }
-    gdi::SpanSet inside = gdi::SpanSet::FromPolygons(outlines, state_.polyFillMode, DeviceLimit());
-    PaintBrush(gdi::SpanSet::Combine(inside, pen, RGN_DIFF), state_.brush, state_.rop2);
+    gdi::SpanSet local;
+    const gdi::SpanSet& inside = PathFillPixels(outlines, state_.polyFillMode, Area(), &local);
+    if (stroke)
+      PaintBrush(gdi::SpanSet::Combine(inside, pen, RGN_DIFF), state_.brush, state_.rop2);
+    else
+      PaintBrush(inside, state_.brush, state_.rop2);
   }
   if (stroke)
     for (const auto& f : figures) StrokePolyline(f.points, f.closed, nullptr);

@@ -73,10 +73,15 @@ SpanSet SpanSet::Builder::Finish() {
   while (last > first && rowStart_[last - 1] == rowStart_[last]) --last;
   if (first == last) return s;
   s.top_ = top_ + first;
-  s.rowStart_.assign(rowStart_.begin() + first, rowStart_.begin() + last + 1);
-  int base = s.rowStart_.front();
-  for (int& v : s.rowStart_) v -= base;
-  s.xs_.assign(xs_.begin() + base, xs_.begin() + base + s.rowStart_.back());
+  if (first == 0 && last == rows) {  // nothing to trim: the rows move over
+    s.rowStart_ = std::move(rowStart_);
+    s.xs_ = std::move(xs_);
+  } else {
+    s.rowStart_.assign(rowStart_.begin() + first, rowStart_.begin() + last + 1);
+    int base = s.rowStart_.front();
+    for (int& v : s.rowStart_) v -= base;
+    s.xs_.assign(xs_.begin() + base, xs_.begin() + base + s.rowStart_.back());
+  }
   int minX = s.xs_[0], maxX = s.xs_[1];
   for (int i = 0; i < s.RowCount(); ++i) {
     if (s.RowBegin(i) == s.RowEnd(i)) continue;
@@ -99,7 +104,7 @@ SpanSet SpanSet::FromRoundRect(const RECT& r, int cornerWidth, int cornerHeight,
   RECT n = Normalised(r);
   int top = std::max(n.top, window.top), bottom = std::min(n.bottom, window.bottom);
   Builder b(top);
-  if (n.right <= n.left || top >= bottom) return b.Finish();
+  if (n.right <= std::max(n.left, window.left) || n.left >= window.right || top >= bottom) return b.Finish();
   double left = n.left, right = n.right;
   double rx = std::min(std::fabs((double)cornerWidth), right - left) / 2.0;
   double ry = std::min(std::fabs((double)cornerHeight), (double)n.bottom - n.top) / 2.0;
@@ -127,11 +132,12 @@ SpanSet SpanSet::FromPolygons(const std::vector<std::vector<POINT>>& figures, in
     int dir;
   };
   std::vector<Edge> edges;
-  int top = INT32_MAX, bottom = INT32_MIN;
+  int top = INT32_MAX, bottom = INT32_MIN, left = INT32_MAX, right = INT32_MIN;
   for (const auto& fig : figures) {
     if (fig.size() < 3) continue;
     for (size_t i = 0; i < fig.size(); ++i) {
       POINT p = fig[i], q = fig[(i + 1) % fig.size()];
+      left = std::min(left, (int)p.x), right = std::max(right, (int)p.x);
       if (p.y == q.y) continue;
       int dir = q.y > p.y ? 1 : -1;
       if (dir < 0) std::swap(p, q);
@@ -143,7 +149,7 @@ SpanSet SpanSet::FromPolygons(const std::vector<std::vector<POINT>>& figures, in
   top = std::max(top, (int)window.top);
   bottom = std::min(bottom, (int)window.bottom);
   Builder b(top);
-  if (edges.empty() || top >= bottom) return b.Finish();
+  if (edges.empty() || top >= bottom || right <= window.left || left >= window.right) return b.Finish();
   std::sort(edges.begin(), edges.end(), [](const Edge& e, const Edge& f) { return e.yMin < f.yMin; });
   std::vector<const Edge*> active;
   std::vector<std::pair<double, int>> hits;
@@ -233,6 +239,21 @@ std::vector<RECT> SpanSet::Rectangles() const {
     for (const int* p = RowBegin(i); p != RowEnd(i); p += 2) out.push_back(RECT{p[0], top_ + i, p[1], top_ + next});
   }
   return out;
+}
+
+SpanSet SpanSet::Clipped(const RECT& window) const {
+  if (IsEmpty() || (window.left <= bounds_.left && window.top <= bounds_.top && window.right >= bounds_.right &&
+                    window.bottom >= bounds_.bottom))
+    return *this;
+  int top = std::max(top_, (int)window.top), bottom = std::min(top_ + RowCount(), (int)window.bottom);
+  Builder out(top);
+  if (top < bottom) out.Reserve(bottom - top, rowStart_[bottom - top_] - rowStart_[top - top_]);
+  for (int y = top; y < bottom; ++y) {
+    for (const int* p = RowBegin(y - top_); p != RowEnd(y - top_); p += 2)
+      out.Add(std::max(p[0], (int)window.left), std::min(p[1], (int)window.right));
+    out.NextRow();
+  }
+  return out.Finish();
 }
 
 void SpanSet::Offset(int dx, int dy) {

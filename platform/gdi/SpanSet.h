@@ -18,7 +18,8 @@ class SpanSet {
     void Add(int x0, int x1);  // touching or overlapping the previous run merges with it
     void AddRow(const std::vector<int>& runs);  // a whole row of x0, x1 pairs, then NextRow
     void NextRow() { rowStart_.push_back((int)xs_.size()); }
-    SpanSet Finish();
+    void Reserve(int rows, int numbers) { rowStart_.reserve(rows + 1), xs_.reserve(numbers); }
+    SpanSet Finish();  // the builder is used up
 
    private:
     int top_;
@@ -58,6 +59,10 @@ class SpanSet {
   // One run per row, the same in every row: GDI's SIMPLEREGION.
   bool IsRectangle() const;
   void Offset(int dx, int dy);
+  // The part of the set inside `window`.
+  SpanSet Clipped(const RECT& window) const;
+  // Memory the runs take, for caches that keep sets.
+  size_t Bytes() const { return (rowStart_.size() + xs_.size()) * sizeof(int); }
   // The set as rectangles, top to bottom and left to right within a band: rows in a row with
   // the same runs make one band (the banded rectangles GDI keeps a region as).
   std::vector<RECT> Rectangles() const;

@@ -7,8 +7,9 @@
 #include <cstdlib>
 #include <cstring>
 #include <functional>
-#include <unordered_map>
 #include <vector>
+
+#include "platform/gdi/KeptFigures.h"
 
 namespace gdi {
 
@@ -147,66 +148,54 @@ SpanSet StrokePoints(const POINT* input, int count, bool closed, int width, cons
   });
 }
 
-// The pixels of short segments, kept relative to their first end. A hand-drawn path is a chain
-// of short steps that recur again and again, and a segment's pixels depend only on where its
-// ends lie relative to each other and on the pen, as long as the segment is rendered whole
-// (where the rendered area cuts it, Cairo may light the odd pixel differently): such a segment
-// is stroked once and its pixels moved into place after that.
-class SegmentCache {
- public:
-  static SegmentCache& Get() {
-    static thread_local SegmentCache cache;
-    return cache;
+const int kStepReach = 32;  // the longest step kept, on either axis
+const int kStepWidth = 64;  // the widest pen of a kept step
+
+// The pixels of a segment, when they are kept (a step's moved into `local`); null when it is
+// to be stroked in place.
+// A hand-drawn path is a chain of short steps that recur again and again, and a segment's
+// pixels depend only on where its ends lie relative to each other and on the pen, as long as
+// the segment is rendered whole (where the rendered area cuts it, Cairo may light the odd pixel
+// differently): such a step is stroked once and its pixels moved into place after that. Any
+// other segment that the limit cuts is kept whole where it lies.
+const SpanSet* KeptSegment(POINT a, POINT b, int width, const DrawArea& drawn, SpanSet* local) {
+  const RECT& limit = drawn.limit;
+  a = Near(a), b = Near(b);
+  int dx = b.x - a.x, dy = b.y - a.y;
+  RECT area = PenArea(RECT{std::min(a.x, b.x), std::min(a.y, b.y), std::max(a.x, b.x) + 1, std::max(a.y, b.y) + 1},
+                      width);
+  bool inside = area.left >= limit.left && area.top >= limit.top && area.right <= limit.right &&
+                area.bottom <= limit.bottom;
+  POINT ends[2] = {a, b};
+  if (inside && width <= kStepWidth && std::abs(dx) <= kStepReach && std::abs(dy) <= kStepReach) {
+    *local = KeptFigures::Get()
+               .Find(KeptKey{kKeptStep, dx, dy, width},
+                     [&] {
+                       SpanSet pixels = StrokePoints(ends, 2, false, width, limit);
+                       pixels.Offset(-a.x, -a.y);
+                       return KeptFigures::Sets{std::move(pixels)};
+                     })
+               .front();
+    local->Offset(a.x, a.y);
+    return local;
   }
-
-  // The segment's pixels when it is one that is kept; else null (to be stroked in place).
-  const SpanSet* Find(POINT a, POINT b, int width, const RECT& limit) {
-    int64_t dx = (int64_t)b.x - a.x, dy = (int64_t)b.y - a.y;
-    if (width > kWidth || std::abs(dx) > kReach || std::abs(dy) > kReach) return nullptr;
-    RECT area = PenArea(RECT{std::min(a.x, b.x), std::min(a.y, b.y), std::max(a.x, b.x) + 1, std::max(a.y, b.y) + 1},
-                        width);
-    if (area.left < limit.left || area.top < limit.top || area.right > limit.right || area.bottom > limit.bottom)
-      return nullptr;
-    Key key{(int)dx, (int)dy, width};
-    auto found = kept_.find(key);
-    if (found == kept_.end()) {
-      if (kept_.size() >= kCapacity) kept_.clear();
-      POINT ends[2] = {a, b};
-      SpanSet pixels = StrokePoints(ends, 2, false, width, limit);
-      pixels.Offset(-a.x, -a.y);
-      found = kept_.emplace(key, std::move(pixels)).first;
-    }
-    return &found->second;
-  }
-
- private:
-  static const int kReach = 32;      // the longest step kept, on either axis
-  static const int kWidth = 64;      // the widest pen kept
-  static const size_t kCapacity = 4096;
-
-  struct Key {
-    int dx, dy, width;
-    bool operator==(const Key& o) const { return dx == o.dx && dy == o.dy && width == o.width; }
-  };
-  struct Hash {
-    size_t operator()(const Key& k) const { return ((size_t)(k.dx + 128) * 257 + (size_t)(k.dy + 128)) * 131 + k.width; }
-  };
-  std::unordered_map<Key, SpanSet, Hash> kept_;
-};
+  if (!KeptFigures::Keeps(area, drawn)) return nullptr;
+  const KeptFigures::Sets& kept = KeptFigures::Get().Find(KeptKey{kKeptSegment, a.x, a.y, b.x, b.y, width}, [&] {
+    return KeptFigures::Sets{StrokePoints(ends, 2, false, width, SpanSet::kWindow)};
+  });
+  return &kept.front();
+}
 
 }  // namespace
 
-SpanSet WidePolyline(const POINT* input, int count, bool closed, int width, const RECT& limit) {
-  if (!input || count < 1) return SpanSet();
+const SpanSet& WidePolyline(const POINT* input, int count, bool closed, int width, const DrawArea& area,
+                            SpanSet* local) {
+  if (!input || count < 1) return *local = SpanSet();
   if (count <= 2 && !closed) {
     // A single point strokes as a segment of length 0.
-    if (const SpanSet* kept = SegmentCache::Get().Find(input[0], input[count - 1], width, limit)) {
-      SpanSet pixels = *kept;
-      pixels.Offset(input[0].x, input[0].y);
-      return pixels;
-    }
+    if (const SpanSet* kept = KeptSegment(input[0], input[count - 1], width, area, local)) return *kept;
   }
-  return StrokePoints(input, count, closed, width, limit);
+  return *local = StrokePoints(input, count, closed, width, area.limit);
 }
 
 SpanSet WideEllipse(const RECT& box, int width, const RECT& limit) {

@@ -4,11 +4,15 @@
 #pragma once
 
 #include "platform/Win32Types.h"
+#include "platform/gdi/KeptFigures.h"
 #include "platform/gdi/SpanSet.h"
 
 namespace gdi {
 
-SpanSet WidePolyline(const POINT* points, int count, bool closed, int width, const RECT& limit);
+// The pixels are either kept ones, which may reach beyond the area (painting cuts them), or
+// built inside its limit into `local`.
+const SpanSet& WidePolyline(const POINT* points, int count, bool closed, int width, const DrawArea& area,
+                            SpanSet* local);
 // The outline of the figure whose pixels fill `box` ([left, right) x [top, bottom)).
 SpanSet WideEllipse(const RECT& box, int width, const RECT& limit);
 SpanSet WideRoundRect(const RECT& box, int cornerWidth, int cornerHeight, int width, const RECT& limit);

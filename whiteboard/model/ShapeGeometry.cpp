@@ -3,7 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
-#include "platform/gdi/Rgn.h"
+#include "platform/gdi/GdiTypes.h"
+#include "platform/gdi/KeptFigures.h"
 #include "platform/gdi/SpanSet.h"
 
 namespace {
@@ -20,6 +21,11 @@ RECT PointsBox(const POINT* points, int count) {
     box.bottom = std::max(box.bottom, points[i].y);
   }
   return box;
+}
+
+RECT Normalised(const RECT& r) {
+  return RECT{std::min(r.left, r.right), std::min(r.top, r.bottom), std::max(r.left, r.right),
+              std::max(r.top, r.bottom)};
 }
 
 POINT At(long long x, long long y) { return POINT{ClampCoord(x), ClampCoord(y)}; }
@@ -52,9 +58,22 @@ RECT ShrinkTowardsCentre(const RECT& rect, long long w) {
               ClampCoord(rect.bottom - dy)};
 }
 
-BOOL CreateRingRgn(CRgn* ring, ShapeFigure figure, const RECT& outer, const RECT& inner, const RECT& window) {
-  return ring->CreateFromPixels(
-      gdi::SpanSet::Combine(FigurePixels(figure, outer, window), FigurePixels(figure, inner, window), RGN_XOR));
+RECT RingExtent(const RECT& outer, const RECT& inner) {
+  RECT o = Normalised(outer), i = Normalised(inner);
+  return RECT{std::min(o.left, i.left), std::min(o.top, i.top), std::max(o.right, i.right), std::max(o.bottom, i.bottom)};
+}
+
+const gdi::SpanSet& RingPixels(ShapeFigure figure, const RECT& outer, const RECT& inner, const RECT& window, bool keep,
+                               gdi::SpanSet* local) {
+  auto build = [&](const RECT& within) {
+    return gdi::SpanSet::Combine(FigurePixels(figure, outer, within), FigurePixels(figure, inner, within), RGN_XOR);
+  };
+  if (!keep) return *local = build(window);
+  gdi::KeptKey key{gdi::kKeptRing, (int)figure, outer.left, outer.top,   outer.right,
+                   outer.bottom,   inner.left,  inner.top,  inner.right, inner.bottom};
+  return gdi::KeptFigures::Get()
+      .Find(key, [&] { return gdi::KeptFigures::Sets{build(gdi::SpanSet::kWindow)}; })
+      .front();
 }
 
 BOOL NearRect(const RECT& rect, int x, int y) {

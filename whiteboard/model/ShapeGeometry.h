@@ -3,8 +3,7 @@
 #pragma once
 
 #include "platform/Geometry.h"
-
-class CRgn;
+#include "platform/gdi/SpanSet.h"
 
 // The figure of a one-rectangle shape.
 enum class ShapeFigure { kRectangle, kEllipse };
@@ -19,8 +18,12 @@ int HitBand(int penWidth);
 RECT ShrinkTowardsCentre(const RECT& rect, long long w);
 
 // The ring of a hollow figure: the figures of outer and inner combined by exclusive-or, built
-// only inside window.
-BOOL CreateRingRgn(CRgn* ring, ShapeFigure figure, const RECT& outer, const RECT& inner, const RECT& window);
+// only inside window into `local`; or, when `keep` (the DC keeps a figure of the ring's
+// extent), built whole once and kept for the repaints that follow (painting cuts it).
+const gdi::SpanSet& RingPixels(ShapeFigure figure, const RECT& outer, const RECT& inner, const RECT& window, bool keep,
+                               gdi::SpanSet* local);
+// Every pixel a ring of outer and inner may hold.
+RECT RingExtent(const RECT& outer, const RECT& inner);
 
 // Whether (x, y) lies in rect normalised, edges included: a quick test that every region
 // built from rect passes.

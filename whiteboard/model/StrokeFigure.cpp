@@ -1,7 +1,6 @@
 #include "whiteboard/model/StrokeFigure.h"
 
 #include "platform/gdi/Dc.h"
-#include "platform/gdi/Rgn.h"
 #include "whiteboard/model/ShapeDrawing.h"
 #include "whiteboard/model/WbBlocks.h"
 #include "whiteboard/model/WbGeometry.h"
@@ -37,15 +36,23 @@ void CStrokeFigure::Draw(CDC* dc, LPRECT rect) {
     ScopedFill fill(dc, &black, m_crColor);
     DrawFigure(dc, m_figure, *rect);
   } else {
-    // Only the part of the ring that the DC shows is built.
+    // Only the part of the ring that the DC shows is built (or kept whole, as the DC keeps
+    // figures, for the repaints that follow).
     RECT visible;
-    CRgn ring;
+    gdi::SpanSet local;
     CBrush brush(m_crColor);
-    if (dc->GetClipBox(&visible) != NULLREGION &&
-        CreateRingRgn(&ring, m_figure, *rect, ShrinkTowardsCentre(*rect, m_nPenWidth), visible))
-      dc->FillRgn(&ring, &brush);
+    RECT inner = ShrinkTowardsCentre(*rect, m_nPenWidth);
+    if (dc->GetClipBox(&visible) != NULLREGION)
+      dc->FillPixels(RingPixels(m_figure, *rect, inner, visible, dc->KeepsFigure(RingExtent(*rect, inner)), &local),
+                     &brush);
   }
   m_rcDraw = m_tracker.m_rect;
+}
+
+BOOL CStrokeFigure::DrawsInto(const RECT& area) {
+  CRect r = m_tracker.m_rect;
+  r.NormalizeRect();
+  return r.left < area.right && area.left < r.right && r.top < area.bottom && area.top < r.bottom;
 }
 
 BOOL CStrokeFigure::HitTest(int x, int y) {

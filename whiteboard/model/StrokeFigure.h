@@ -12,6 +12,9 @@ class CStrokeFigure : public CStrokeBase {
  public:
   BOOL UpdateTracker() override;
   void Draw(CDC* dc, LPRECT rect) override;
+  // Every pixel lies inside the tracker rectangle: a ring is the pen width inwards, a filled
+  // figure's outline one pixel wide.
+  BOOL DrawsInto(const RECT& area) override;
   BOOL HitTest(int x, int y) override;
   // Ops 1 (the rectangle or ellipse fields), 7 and 8; hollow: 3 and 4 (pen colour and width);
   // filled: 2 (fill colour) and 4 (width only).

@@ -1,5 +1,7 @@
 #include "whiteboard/model/StrokeFilledPath.h"
 
+#include <algorithm>
+
 #include "platform/gdi/Dc.h"
 #include "whiteboard/model/ShapeDrawing.h"
 #include "whiteboard/model/ShapeGeometry.h"
@@ -20,6 +22,16 @@ void CStrokeFilledPath::Draw(CDC* dc, LPRECT rect) {
     dc->FillPath();
   }
   m_rcDraw = m_tracker.m_rect;
+}
+
+BOOL CStrokeFilledPath::DrawsInto(const RECT& area) {
+  if (m_arrPoint.IsEmpty()) return FALSE;
+  RECT box = {m_arrPoint[0].x, m_arrPoint[0].y, m_arrPoint[0].x, m_arrPoint[0].y};
+  for (int i = 1; i < m_arrPoint.GetSize(); ++i) {
+    box.left = std::min(box.left, m_arrPoint[i].x), box.right = std::max(box.right, m_arrPoint[i].x);
+    box.top = std::min(box.top, m_arrPoint[i].y), box.bottom = std::max(box.bottom, m_arrPoint[i].y);
+  }
+  return box.left <= area.right && area.left <= box.right && box.top <= area.bottom && area.top <= box.bottom;
 }
 
 BOOL CStrokeFilledPath::HitTest(int x, int y) {

@@ -16,8 +16,8 @@ class CStrokeFilledPath : public CStrokeFreeLine {
   // The closed path through the points, filled with the colour, no outline; m_rcDraw becomes
   // the tracker rectangle.
   void Draw(CDC* dc, LPRECT rect) override;
-  // The fill reaches whatever its box reaches.
-  BOOL DrawsInto(const RECT& area) override { return CStrokeBase::DrawsInto(area); }
+  // The fill lies within the box of its points.
+  BOOL DrawsInto(const RECT& area) override;
   // Inside the polygon of the points (alternate fill).
   BOOL HitTest(int x, int y) override;
   // Ops 1 (the path text), 2 (fill colour), 4 (width), 7 and 8; ppExtra is required.

@@ -108,33 +108,48 @@ void CStrokeIndex::Unfile(CStrokeBase* stroke, const Entry& entry) {
 }
 
 void CStrokeIndex::Find(const RECT& area, std::vector<CStrokeBase*>* out) const {
+  Find(std::vector<RECT>{area}, out);
+}
+
+void CStrokeIndex::Find(const std::vector<RECT>& areas, std::vector<CStrokeBase*>* out) const {
   out->clear();
-  if (area.left >= area.right || area.top >= area.bottom) return;
+  std::vector<RECT> wanted;
+  for (const RECT& a : areas)
+    if (a.left < a.right && a.top < a.bottom) wanted.push_back(a);
+  if (wanted.empty()) return;
   std::vector<std::pair<int64_t, CStrokeBase*>> found;
   auto offer = [&](const Filed& f) {
-    if (Meet(f.box, area)) found.emplace_back(f.order, f.stroke);
+    if (std::any_of(wanted.begin(), wanted.end(), [&f](const RECT& a) { return Meet(f.box, a); }))
+      found.emplace_back(f.order, f.stroke);
   };
   for (CStrokeBase* stroke : spread_) {
     const Entry& e = entries_.at(stroke);
     offer(Filed{stroke, e.box, e.order});
   }
-  RECT bounded{Clamped(area.left), Clamped(area.top), Clamped(area.right), Clamped(area.bottom)};
-  TileRange t = Tiles(bounded);
-  long long span = ((long long)t.x1 - t.x0 + 1) * ((long long)t.y1 - t.y0 + 1);
-  if (span > (long long)tiles_.size()) {
-    // An area larger than the filed tiles: walk the tiles rather than the area.
-    for (const auto& tile : tiles_) {
-      int tx = (int)(int32_t)(uint32_t)(tile.first >> 32), ty = (int)(int32_t)(uint32_t)tile.first;
-      if (tx < t.x0 || tx > t.x1 || ty < t.y0 || ty > t.y1) continue;
-      for (const Filed& f : tile.second) offer(f);
+  // The tiles under the areas, each once; an area larger than the filed tiles walks the tiles
+  // rather than the area.
+  std::vector<uint64_t> keys;
+  bool walkAll = false;
+  for (const RECT& a : wanted) {
+    TileRange t = Tiles(RECT{Clamped(a.left), Clamped(a.top), Clamped(a.right), Clamped(a.bottom)});
+    if (((long long)t.x1 - t.x0 + 1) * ((long long)t.y1 - t.y0 + 1) > (long long)tiles_.size()) {
+      walkAll = true;
+      break;
     }
-  } else {
     for (int ty = t.y0; ty <= t.y1; ++ty)
-      for (int tx = t.x0; tx <= t.x1; ++tx) {
-        auto tile = tiles_.find(Key(tx, ty));
-        if (tile == tiles_.end()) continue;
-        for (const Filed& f : tile->second) offer(f);
-      }
+      for (int tx = t.x0; tx <= t.x1; ++tx) keys.push_back(Key(tx, ty));
+  }
+  if (walkAll) {
+    for (const auto& tile : tiles_)
+      for (const Filed& f : tile.second) offer(f);
+  } else {
+    std::sort(keys.begin(), keys.end());
+    keys.erase(std::unique(keys.begin(), keys.end()), keys.end());
+    for (uint64_t key : keys) {
+      auto tile = tiles_.find(key);
+      if (tile == tiles_.end()) continue;
+      for (const Filed& f : tile->second) offer(f);
+    }
   }
   // An object covering several tiles is offered once per tile.
   std::sort(found.begin(), found.end());

@@ -27,8 +27,9 @@ class CStrokeIndex {
   // Files an object anew after its geometry, pen or tracker changed; its stacking place stays.
   void Refile(CStrokeBase* stroke);
   bool Contains(CStrokeBase* stroke) const { return entries_.count(stroke) != 0; }
-  // The objects whose extent (as filed) meets area, bottom to top.
+  // The objects whose extent (as filed) meets area, or any of areas, bottom to top.
   void Find(const RECT& area, std::vector<CStrokeBase*>* out) const;
+  void Find(const std::vector<RECT>& areas, std::vector<CStrokeBase*>* out) const;
   // An object's place in the stacking order (higher is on top); 0 when not filed.
   int64_t Order(CStrokeBase* stroke) const;
 

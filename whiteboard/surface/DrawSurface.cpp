@@ -229,9 +229,9 @@ void CDrawSurface::OnSize(UINT type, int cx, int cy) {
 
 // ---- Painting ----
 
-// Only the update region is painted, each of its rectangles on its own: the objects that reach
-// into a rectangle are drawn into the kept canvas bitmap over white, and that part is copied to
-// the window. The pixels are those of a repaint of everything.
+// Only the update region is painted: the objects that reach into it are drawn into the kept
+// canvas bitmap over white, and its rectangles are copied to the window. The pixels are those
+// of a repaint of everything.
 void CDrawSurface::OnPaint() {
   CRgn region;
   int kind = GetUpdateRgn(&region);
@@ -242,30 +242,32 @@ void CDrawSurface::OnPaint() {
   CRgn inside;
   inside.CreateRectRgnIndirect(&client);
   if (region.CombineRgn(&region, &inside, RGN_AND) == NULLREGION) return;
-  for (const RECT& part : region.Pixels().Rectangles()) PaintArea(&dc, part);
+  PaintRegion(&dc, region);
   dc.SelectClipRgn(&region);
   if (m_pTextTracker) m_pTextTracker->Draw(&dc);
   DrawBand(&dc);
 }
 
-void CDrawSurface::PaintArea(CDC* dc, const CRect& update) {
-  int saved = dc->SaveDC();
-  dc->IntersectClipRect(&update);
-  dc->FillSolidRect(&update, kCanvasColor);  // the background erase
+// Each object that reaches the region is drawn once, clipped to the whole region: the rasteriser
+// paints each of its rectangles on its own, and an object reaching several of them (the strips
+// of a selection frame) costs one drawing.
+void CDrawSurface::PaintRegion(CDC* dc, const CRgn& update) {
+  std::vector<RECT> parts = update.Pixels().Rectangles();
+  for (const RECT& part : parts) dc->FillSolidRect(&part, kCanvasColor);  // the background erase
   CDC mem;
-  if (m_listPages.IsEmpty() || !m_pCurPage || !mem.CreateCompatibleDC(dc) || !PrepareCanvasBitmap(dc)) {
-    dc->RestoreDC(saved);
-    return;
-  }
+  if (m_listPages.IsEmpty() || !m_pCurPage || !mem.CreateCompatibleDC(dc) || !PrepareCanvasBitmap(dc)) return;
   CBitmap* old = mem.SelectObject(&m_canvasBitmap);
-  CRect area(update);
-  area.OffsetRect(m_ptOrigin.x, m_ptOrigin.y);
-  mem.IntersectClipRect(&area);  // the rasteriser cuts every figure to the area
-  mem.FillSolidRect(&area, kCanvasColor);
-  DrawPage(&mem, area);
-  dc->BitBlt(update.left, update.top, update.Width(), update.Height(), &mem, area.left, area.top, SRCCOPY);
+  CRgn area;
+  area.CreateFromPixels(update.Pixels());
+  area.OffsetRgn(m_ptOrigin.x, m_ptOrigin.y);
+  mem.SelectClipRgn(&area);  // the rasteriser cuts every figure to the region
+  std::vector<RECT> doc = area.Pixels().Rectangles();
+  for (const RECT& part : doc) mem.FillSolidRect(&part, kCanvasColor);
+  DrawPage(&mem, doc);
+  for (const RECT& part : parts)
+    dc->BitBlt(part.left, part.top, part.right - part.left, part.bottom - part.top, &mem, part.left + m_ptOrigin.x,
+               part.top + m_ptOrigin.y, SRCCOPY);
   mem.SelectObject(old);
-  dc->RestoreDC(saved);
 }
 
 LRESULT CDrawSurface::OnPrintClient(WPARAM hdc, LPARAM) {
@@ -276,7 +278,7 @@ LRESULT CDrawSurface::OnPrintClient(WPARAM hdc, LPARAM) {
   if (m_listPages.IsEmpty() || !m_pCurPage) return 0;
   BOOL printing = dc->m_bPrinting;
   dc->m_bPrinting = TRUE;
-  DrawPage(dc, CRect(0, 0, canvas.cx, canvas.cy));
+  DrawPage(dc, {CRect(0, 0, canvas.cx, canvas.cy)});
   dc->m_bPrinting = printing;
   return 0;
 }
@@ -310,12 +312,17 @@ void CDrawSurface::InvalidateStroke(CStrokeBase* stroke) {
   InvalidateRect(&r, FALSE);
 }
 
-void CDrawSurface::DrawPage(CDC* dc, const RECT& area) {
+void CDrawSurface::DrawPage(CDC* dc, const std::vector<RECT>& areas) {
   std::vector<CStrokeBase*> reaching;
-  m_pCurPage->Index().Find(area, &reaching);
+  m_pCurPage->Index().Find(areas, &reaching);
   for (CStrokeBase* stroke : reaching) {
     bool framed = stroke->m_bSelected && !dc->IsPrinting() && GetIdPrefix(stroke->m_szID) != "laser";
-    if (!framed && !stroke->DrawsInto(area)) continue;
+    RECT extent = StrokePaintExtent(stroke);
+    auto drawsInto = [stroke, &extent](const RECT& a) {
+      return a.left < extent.right && extent.left < a.right && a.top < extent.bottom && extent.top < a.bottom &&
+             stroke->DrawsInto(a);
+    };
+    if (!framed && std::none_of(areas.begin(), areas.end(), drawsInto)) continue;
     stroke->Draw(dc, &stroke->GetTracker()->m_rect);
     if (framed) stroke->GetTracker()->Draw(dc);
   }

@@ -261,8 +261,8 @@ class CDrawSurface : public CDialog, private CStrokeRemovalListener {
   void OnCancel() override {}
   BOOL PreTranslateMessage(MSG* msg) override;
   void OnPaint() override;
-  // Paints one rectangle of the update region (client coordinates, inside the client area).
-  void PaintArea(CDC* dc, const CRect& update);
+  // Paints the update region (client coordinates, inside the client area).
+  void PaintRegion(CDC* dc, const CRgn& update);
   void OnSize(UINT type, int cx, int cy) override;
   void OnHScroll(UINT code, UINT pos, CWnd* scrollBar) override;
   void OnVScroll(UINT code, UINT pos, CWnd* scrollBar) override;
@@ -284,8 +284,8 @@ class CDrawSurface : public CDialog, private CStrokeRemovalListener {
 
   // Painting.
   BOOL PrepareCanvasBitmap(CDC* dc);
-  // Draws the objects of the current page that reach into area (document coordinates).
-  void DrawPage(CDC* dc, const RECT& area);
+  // Draws the objects of the current page that reach into the areas (document coordinates).
+  void DrawPage(CDC* dc, const std::vector<RECT>& areas);
   void DrawBand(CDC* dc);
   // Scrolling: a bar moved to pos, the origin, the module-wide copy and an open text edit
   // following; OnScroll finds pos for a scroll code.
