@@ -65,7 +65,7 @@ class KeptFigures {
 
  private:
   static const int kLargest = 512;        // pixels across, on either axis, of a kept figure
-  static const size_t kBudget = 32 << 20;  // bytes kept before the store starts over
+  static const size_t kBudget = 8 << 20;  // bytes kept before the store starts over
 
   const Sets& Keep(const KeptKey& key, Sets sets);
 

@@ -152,23 +152,28 @@ const int kStepReach = 32;  // the longest step kept, on either axis
 const int kStepWidth = 64;  // the widest pen of a kept step
 
 // The pixels of a segment, when they are kept (a step's moved into `local`); null when it is
-// to be stroked in place.
-// A hand-drawn path is a chain of short steps that recur again and again, and a segment's
-// pixels depend only on where its ends lie relative to each other and on the pen, as long as
-// the segment is rendered whole (where the rendered area cuts it, Cairo may light the odd pixel
-// differently): such a step is stroked once and its pixels moved into place after that. Any
-// other segment that the limit cuts is kept whole where it lies.
+// to be stroked in place. A segment that the area cuts is kept whole where it lies. A
+// hand-drawn path is a chain of short steps that recur again and again, and a segment's pixels
+// depend only on where its ends lie relative to each other and on the pen, as long as the
+// segment is rendered whole (where the rendered area cuts it, Cairo may light the odd pixel
+// differently): such a step is stroked once and its pixels moved into place after that.
 const SpanSet* KeptSegment(POINT a, POINT b, int width, const DrawArea& drawn, SpanSet* local) {
   const RECT& limit = drawn.limit;
   a = Near(a), b = Near(b);
   int dx = b.x - a.x, dy = b.y - a.y;
   RECT area = PenArea(RECT{std::min(a.x, b.x), std::min(a.y, b.y), std::max(a.x, b.x) + 1, std::max(a.y, b.y) + 1},
                       width);
+  POINT ends[2] = {a, b};
+  if (KeptFigures::Keeps(area, drawn)) {
+    const KeptFigures::Sets& kept = KeptFigures::Get().Find(KeptKey{kKeptSegment, a.x, a.y, b.x, b.y, width}, [&] {
+      return KeptFigures::Sets{StrokePoints(ends, 2, false, width, SpanSet::kWindow)};
+    });
+    return &kept.front();
+  }
   bool inside = area.left >= limit.left && area.top >= limit.top && area.right <= limit.right &&
                 area.bottom <= limit.bottom;
-  POINT ends[2] = {a, b};
-  if (inside && width <= kStepWidth && std::abs(dx) <= kStepReach && std::abs(dy) <= kStepReach) {
-    *local = KeptFigures::Get()
+  if (!inside || width > kStepWidth || std::abs(dx) > kStepReach || std::abs(dy) > kStepReach) return nullptr;
+  *local = KeptFigures::Get()
                .Find(KeptKey{kKeptStep, dx, dy, width},
                      [&] {
                        SpanSet pixels = StrokePoints(ends, 2, false, width, limit);
@@ -176,14 +181,8 @@ const SpanSet* KeptSegment(POINT a, POINT b, int width, const DrawArea& drawn, S
                        return KeptFigures::Sets{std::move(pixels)};
                      })
                .front();
-    local->Offset(a.x, a.y);
-    return local;
-  }
-  if (!KeptFigures::Keeps(area, drawn)) return nullptr;
-  const KeptFigures::Sets& kept = KeptFigures::Get().Find(KeptKey{kKeptSegment, a.x, a.y, b.x, b.y, width}, [&] {
-    return KeptFigures::Sets{StrokePoints(ends, 2, false, width, SpanSet::kWindow)};
-  });
-  return &kept.front();
+  local->Offset(a.x, a.y);
+  return local;
 }
 
 }  // namespace

@@ -15,6 +15,7 @@
 #include "whiteboard/model/StrokeEllipse.h"
 #include "whiteboard/model/StrokeFluorescencePen.h"
 #include "whiteboard/model/StrokeFreeLine.h"
+#include "whiteboard/model/StrokeIndex.h"
 #include "whiteboard/model/StrokeLine.h"
 #include "whiteboard/model/StrokePolygon.h"
 #include "whiteboard/model/StrokeRectangle.h"
@@ -257,6 +258,35 @@ const BandRoutine kBands[] = {
     {"freeline", CStrokeFreeLine::DrawRubberBand},
     {"polyline", CStrokePolyline::DrawRubberBand},
 };
+
+// A repaint draws only the objects that say they draw into its area: every pixel a shape lights
+// lies in its draw extent and in an area it says it draws into, small shapes under wide pens
+// included (a ring's inner edge then crosses its outer one).
+TEST(ShapeDraw, EveryLitPixelLiesWhereTheShapeSaysItDraws) {
+  unsigned seed = 77;
+  auto next = [&seed](int n) { return (int)((seed = seed * 1103515245u + 12345u) >> 8) % n; };
+  int misplaced = 0, lit = 0;
+  for (const wbtest::ShapeKind& kind : wbtest::AllShapeKinds()) {
+    for (int i = 0; i < 12; ++i) {
+      GdiCanvas canvas(120, 120);
+      canvas.dc.FillSolidRect(0, 0, 120, 120, kWhite);
+      RECT rect{40 + next(10), 40 + next(10), 0, 0};
+      rect.right = rect.left + 1 + next(30), rect.bottom = rect.top + 1 + next(30);
+      std::unique_ptr<CStrokeBase> shape = wbtest::MakeShapeIn(kind, rect, kRed, 1 + next(40));
+      Paint(*shape, canvas.dc);
+      RECT extent = StrokeDrawExtent(shape.get());
+      for (int y = 0; y < 120; ++y)
+        for (int x = 0; x < 120; ++x) {
+          if (canvas.At(x, y) == kWhite) continue;
+          ++lit;
+          bool inExtent = x >= extent.left && x < extent.right && y >= extent.top && y < extent.bottom;
+          misplaced += !inExtent || !shape->DrawsInto(RECT{x, y, x + 1, y + 1});
+        }
+    }
+  }
+  EXPECT_EQ(0, misplaced);
+  EXPECT_GT(lit, 1000);
+}
 
 TEST(ShapeRubberBand, XorBandDrawnTwiceLeavesTheCanvasAsItWas) {
   for (const BandRoutine& band : kBands) {

@@ -34,7 +34,7 @@ void ExpectIndexMatchesList(CStrokePage& page) {
     std::vector<CStrokeBase*> expected;
     for (POSITION pos = page.m_listStroke.GetHeadPosition(); pos;) {
       CStrokeBase* stroke = static_cast<CStrokeBase*>(page.m_listStroke.GetNext(pos));
-      if (Meet(StrokePaintExtent(stroke), area)) expected.push_back(stroke);
+      if (Meet(StrokeDrawExtent(stroke), area)) expected.push_back(stroke);
     }
     page.Index().Find(area, &found);
     ASSERT_EQ(found, expected) << area.left << "," << area.top;

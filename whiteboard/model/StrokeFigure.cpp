@@ -50,9 +50,9 @@ void CStrokeFigure::Draw(CDC* dc, LPRECT rect) {
 }
 
 BOOL CStrokeFigure::DrawsInto(const RECT& area) {
-  CRect r = m_tracker.m_rect;
-  r.NormalizeRect();
-  return r.left < area.right && area.left < r.right && r.top < area.bottom && area.top < r.bottom;
+  const RECT& r = m_tracker.m_rect;
+  RECT box = RingExtent(r, m_bFilled ? r : ShrinkTowardsCentre(r, m_nPenWidth));
+  return box.left < area.right && area.left < box.right && box.top < area.bottom && area.top < box.bottom;
 }
 
 BOOL CStrokeFigure::HitTest(int x, int y) {

@@ -12,8 +12,9 @@ class CStrokeFigure : public CStrokeBase {
  public:
   BOOL UpdateTracker() override;
   void Draw(CDC* dc, LPRECT rect) override;
-  // Every pixel lies inside the tracker rectangle: a ring is the pen width inwards, a filled
-  // figure's outline one pixel wide.
+  // Every pixel lies inside the tracker rectangle (a filled figure's outline is one pixel wide),
+  // or for a ring inside its outer and inner edges (a pen wider than half the figure takes the
+  // inner edge past the outer one).
   BOOL DrawsInto(const RECT& area) override;
   BOOL HitTest(int x, int y) override;
   // Ops 1 (the rectangle or ellipse fields), 7 and 8; hollow: 3 and 4 (pen colour and width);

@@ -27,15 +27,27 @@ void EraseOne(std::vector<Item>& v, Same same) {
 
 }  // namespace
 
-RECT StrokePaintExtent(CStrokeBase* stroke) {
+namespace {
+
+RECT ObjectBoxGrownBy(CStrokeBase* stroke, long long grow) {
   const RECT& a = stroke->m_rcDraw;
   const RECT& t = stroke->GetTracker()->m_rect;
-  long long grow = std::min<long long>(std::llabs((long long)stroke->m_nPenWidth), 1 << 20) +
-                   2LL * std::max(0, stroke->GetTracker()->m_nHandleSize) + 4;
   return RECT{Clamped((long long)std::min({a.left, a.right, t.left, t.right}) - grow),
               Clamped((long long)std::min({a.top, a.bottom, t.top, t.bottom}) - grow),
               Clamped((long long)std::max({a.left, a.right, t.left, t.right}) + grow),
               Clamped((long long)std::max({a.top, a.bottom, t.top, t.bottom}) + grow)};
+}
+
+long long PenReach(CStrokeBase* stroke) {
+  return std::min<long long>(std::llabs((long long)stroke->m_nPenWidth), 1 << 20) + 4;
+}
+
+}  // namespace
+
+RECT StrokeDrawExtent(CStrokeBase* stroke) { return ObjectBoxGrownBy(stroke, PenReach(stroke)); }
+
+RECT StrokePaintExtent(CStrokeBase* stroke) {
+  return ObjectBoxGrownBy(stroke, PenReach(stroke) + 2LL * std::max(0, stroke->GetTracker()->m_nHandleSize));
 }
 
 CStrokeIndex::TileRange CStrokeIndex::Tiles(const RECT& box) {
@@ -79,7 +91,7 @@ int64_t CStrokeIndex::Order(CStrokeBase* stroke) const {
 }
 
 void CStrokeIndex::File(CStrokeBase* stroke, int64_t order) {
-  RECT box = StrokePaintExtent(stroke);
+  RECT box = StrokeDrawExtent(stroke);
   TileRange t = Tiles(box);
   long long count = ((long long)t.x1 - t.x0 + 1) * ((long long)t.y1 - t.y0 + 1);
   bool spread = count > kMaxTilesPerObject;
@@ -118,17 +130,19 @@ void CStrokeIndex::Find(const std::vector<RECT>& areas, std::vector<CStrokeBase*
     if (a.left < a.right && a.top < a.bottom) wanted.push_back(a);
   if (wanted.empty()) return;
   std::vector<std::pair<int64_t, CStrokeBase*>> found;
-  auto offer = [&](const Filed& f) {
-    if (std::any_of(wanted.begin(), wanted.end(), [&f](const RECT& a) { return Meet(f.box, a); }))
+  // An object meets an area only in the tiles under that area, so a tile's objects are tried
+  // against the areas over it alone.
+  auto offer = [&](const Filed& f, const RECT* areasOver, size_t count) {
+    if (std::any_of(areasOver, areasOver + count, [&f](const RECT& a) { return Meet(f.box, a); }))
       found.emplace_back(f.order, f.stroke);
   };
   for (CStrokeBase* stroke : spread_) {
     const Entry& e = entries_.at(stroke);
-    offer(Filed{stroke, e.box, e.order});
+    offer(Filed{stroke, e.box, e.order}, wanted.data(), wanted.size());
   }
-  // The tiles under the areas, each once; an area larger than the filed tiles walks the tiles
-  // rather than the area.
-  std::vector<uint64_t> keys;
+  // The tiles under the areas, each with the areas over it; an area larger than the filed
+  // tiles walks the tiles rather than the area.
+  std::vector<std::pair<uint64_t, RECT>> under;
   bool walkAll = false;
   for (const RECT& a : wanted) {
     TileRange t = Tiles(RECT{Clamped(a.left), Clamped(a.top), Clamped(a.right), Clamped(a.bottom)});
@@ -137,18 +151,21 @@ void CStrokeIndex::Find(const std::vector<RECT>& areas, std::vector<CStrokeBase*
       break;
     }
     for (int ty = t.y0; ty <= t.y1; ++ty)
-      for (int tx = t.x0; tx <= t.x1; ++tx) keys.push_back(Key(tx, ty));
+      for (int tx = t.x0; tx <= t.x1; ++tx) under.emplace_back(Key(tx, ty), a);
   }
   if (walkAll) {
     for (const auto& tile : tiles_)
-      for (const Filed& f : tile.second) offer(f);
+      for (const Filed& f : tile.second) offer(f, wanted.data(), wanted.size());
   } else {
-    std::sort(keys.begin(), keys.end());
-    keys.erase(std::unique(keys.begin(), keys.end()), keys.end());
-    for (uint64_t key : keys) {
+    std::sort(under.begin(), under.end(), [](const auto& x, const auto& y) { return x.first < y.first; });
+    std::vector<RECT> over;
+    for (size_t i = 0; i < under.size();) {
+      uint64_t key = under[i].first;
+      over.clear();
+      for (; i < under.size() && under[i].first == key; ++i) over.push_back(under[i].second);
       auto tile = tiles_.find(key);
       if (tile == tiles_.end()) continue;
-      for (const Filed& f : tile->second) offer(f);
+      for (const Filed& f : tile->second) offer(f, over.data(), over.size());
     }
   }
   // An object covering several tiles is offered once per tile.

@@ -1,6 +1,6 @@
 // CStrokeIndex: the objects of a page filed by place, so that a repaint finds what reaches its
 // area and a click what lies under it at the cost of what is near, not of what the page holds.
-// Each object is filed under its paint extent in the square tiles it covers (objects spanning
+// Each object is filed under its draw extent in the square tiles it covers (objects spanning
 // many tiles are kept apart and always offered), with its place in the stacking order.
 #pragma once
 
@@ -13,8 +13,10 @@
 
 class CStrokeBase;
 
-// What drawing an object may touch, in document coordinates: its rectangle and its tracker
-// with the handles outside it, grown by its pen width and a margin. Hit tests stay inside it.
+// What drawing an object may touch, its selection frame aside, in document coordinates: its
+// rectangle and its tracker grown by its pen width and a margin. Hit tests stay inside it.
+RECT StrokeDrawExtent(CStrokeBase* stroke);
+// The draw extent with the selection frame's handles outside the tracker.
 RECT StrokePaintExtent(CStrokeBase* stroke);
 
 class CStrokeIndex {

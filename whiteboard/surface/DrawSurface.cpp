@@ -312,16 +312,37 @@ void CDrawSurface::InvalidateStroke(CStrokeBase* stroke) {
   InvalidateRect(&r, FALSE);
 }
 
-void CDrawSurface::DrawPage(CDC* dc, const std::vector<RECT>& areas) {
+namespace {
+
+bool Meet(const RECT& a, const RECT& b) {
+  return a.left < b.right && b.left < a.right && a.top < b.bottom && b.top < a.bottom;
+}
+
+}  // namespace
+
+// The index finds what the objects' drawing reaches; a selection frame reaches beyond it, and
+// only the marked objects show one.
+std::vector<CStrokeBase*> CDrawSurface::ObjectsReaching(const std::vector<RECT>& areas) const {
+  const CStrokeIndex& index = m_pCurPage->Index();
   std::vector<CStrokeBase*> reaching;
-  m_pCurPage->Index().Find(areas, &reaching);
-  for (CStrokeBase* stroke : reaching) {
+  index.Find(areas, &reaching);
+  auto below = [&index](CStrokeBase* a, CStrokeBase* b) { return index.Order(a) < index.Order(b); };
+  for (CStrokeBase* stroke : m_flagged) {
+    RECT frame = StrokePaintExtent(stroke);
+    if (!stroke->m_bSelected || !index.Contains(stroke) ||
+        std::none_of(areas.begin(), areas.end(), [&frame](const RECT& a) { return Meet(a, frame); }))
+      continue;
+    auto at = std::lower_bound(reaching.begin(), reaching.end(), stroke, below);
+    if (at == reaching.end() || *at != stroke) reaching.insert(at, stroke);
+  }
+  return reaching;
+}
+
+void CDrawSurface::DrawPage(CDC* dc, const std::vector<RECT>& areas) {
+  for (CStrokeBase* stroke : ObjectsReaching(areas)) {
     bool framed = stroke->m_bSelected && !dc->IsPrinting() && GetIdPrefix(stroke->m_szID) != "laser";
-    RECT extent = StrokePaintExtent(stroke);
-    auto drawsInto = [stroke, &extent](const RECT& a) {
-      return a.left < extent.right && extent.left < a.right && a.top < extent.bottom && extent.top < a.bottom &&
-             stroke->DrawsInto(a);
-    };
+    RECT extent = StrokeDrawExtent(stroke);
+    auto drawsInto = [stroke, &extent](const RECT& a) { return Meet(a, extent) && stroke->DrawsInto(a); };
     if (!framed && std::none_of(areas.begin(), areas.end(), drawsInto)) continue;
     stroke->Draw(dc, &stroke->GetTracker()->m_rect);
     if (framed) stroke->GetTracker()->Draw(dc);

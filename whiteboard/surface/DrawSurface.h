@@ -286,6 +286,7 @@ class CDrawSurface : public CDialog, private CStrokeRemovalListener {
   BOOL PrepareCanvasBitmap(CDC* dc);
   // Draws the objects of the current page that reach into the areas (document coordinates).
   void DrawPage(CDC* dc, const std::vector<RECT>& areas);
+  std::vector<CStrokeBase*> ObjectsReaching(const std::vector<RECT>& areas) const;
   void DrawBand(CDC* dc);
   // Scrolling: a bar moved to pos, the origin, the module-wide copy and an open text edit
   // following; OnScroll finds pos for a scroll code.
