@@ -1,6 +1,7 @@
 #include "platform/gdi/KeptFigures.h"
 
 #include <algorithm>
+#include <cstdint>
 
 namespace gdi {
 

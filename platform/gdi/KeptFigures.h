@@ -31,7 +31,7 @@ RECT Grown(const RECT& r, int by);
 // holds is not kept.
 class KeptKey {
  public:
-  static const int kMost = 16;
+  static constexpr int kMost = 16;
   KeptKey(std::initializer_list<int> values);
   void Add(int value);
   bool Fits() const { return count_ <= kMost; }
@@ -64,8 +64,8 @@ class KeptFigures {
   }
 
  private:
-  static const int kLargest = 512;        // pixels across, on either axis, of a kept figure
-  static const size_t kBudget = 8 << 20;  // bytes kept before the store starts over
+  static constexpr int kLargest = 512;        // pixels across, on either axis, of a kept figure
+  static constexpr size_t kBudget = 8 << 20;  // bytes kept before the store starts over
 
   const Sets& Keep(const KeptKey& key, Sets sets);
 
