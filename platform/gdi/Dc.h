@@ -221,8 +221,8 @@ class CDC : public CObject {
   void StrokePolyline(const std::vector<POINT>& device, bool closed, const gdi::SpanSet* wide);
   gdi::SpanSet PenOutline(int kind, const RECT& box, int cornerWidth, int cornerHeight, const gdi::SpanSet& inside,
                           const RECT& limit) const;
-  // A shape's pixels: inside, the pen's outline and what the brush fills (empty without one);
-  // kept ones, or those built into `local`.
+  // A shape's pixels: the pen's outline and what the brush fills (empty without one); kept
+  // ones, or those built into `local`.
   const std::vector<gdi::SpanSet>& ShapePixels(int kind, const RECT& box, int cornerWidth, int cornerHeight,
                                                bool styled, std::vector<gdi::SpanSet>* local) const;
   BOOL Shape(int kind, int left, int top, int right, int bottom, int cornerWidth, int cornerHeight);

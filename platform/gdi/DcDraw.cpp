@@ -278,7 +278,7 @@ const std::vector<gdi::SpanSet>& CDC::ShapePixels(int kind, const RECT& box, int
     gdi::SpanSet inside = gdi::SpanSet::FromRoundRect(box, cornerWidth, cornerHeight, window);
     gdi::SpanSet outline = PenOutline(kind, box, cornerWidth, cornerHeight, inside, limit);
     gdi::SpanSet fill = state_.brush.IsNull() ? gdi::SpanSet() : gdi::SpanSet::Combine(inside, outline, RGN_DIFF);
-    return std::vector<gdi::SpanSet>{std::move(inside), std::move(outline), std::move(fill)};
+    return std::vector<gdi::SpanSet>{std::move(outline), std::move(fill)};
   };
   // One pixel more than the visible area, so that the outline of a figure that runs off
   // the surface is not drawn along the surface's edge.
@@ -307,9 +307,12 @@ BOOL CDC::Shape(int kind, int left, int top, int right, int bottom, int cornerWi
   bool styled = state_.pen.IsThin() && !StylePattern(state_.pen.style).empty();
   std::vector<gdi::SpanSet> local;
   const std::vector<gdi::SpanSet>& pixels = ShapePixels(kind, box, cornerWidth, cornerHeight, styled, &local);
-  const gdi::SpanSet &inside = pixels[0], &outline = pixels[1], &fill = pixels[2];
+  const gdi::SpanSet &outline = pixels[0], &fill = pixels[1];
   if (!state_.brush.IsNull()) PaintBrush(fill, state_.brush, state_.rop2);
-  if (styled && kind == kRectangle && !inside.IsEmpty()) {
+  RECT window = gdi::Grown(DeviceLimit(), 1);
+  bool shown = box.left < box.right && box.top < box.bottom && box.left < window.right && window.left < box.right &&
+               box.top < window.bottom && window.top < box.bottom;
+  if (styled && kind == kRectangle && shown) {
     // A dotted frame walks the rectangle's boundary pixels clockwise from the top-left.
     ThinPolyline({{box.left, box.top}, {box.right - 1, box.top}, {box.right - 1, box.bottom - 1}, {box.left, box.bottom - 1}},
                  true);
