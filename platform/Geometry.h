@@ -84,3 +84,8 @@ class CRect : public RECT {
   CRect& operator+=(POINT p) { OffsetRect(p); return *this; }
   CRect& operator-=(POINT p) { OffsetRect(-p.x, -p.y); return *this; }
 };
+
+// Whether two normalised rectangles share a pixel (right and bottom edges outside).
+inline bool RectsMeet(const RECT& a, const RECT& b) {
+  return a.left < b.right && b.left < a.right && a.top < b.bottom && b.top < a.bottom;
+}

@@ -130,8 +130,7 @@ void CDC::Paint(const gdi::SpanSet& s, const gdi::Paint& paint) {
   if (state_.clipParts) {
     RECT b = s.Bounds();
     for (const RECT& part : *state_.clipParts)
-      if (part.left < b.right && b.left < part.right && part.top < b.bottom && b.top < part.bottom)
-        gdi::PaintSpans(r, s, paint, part);
+      if (RectsMeet(part, b)) gdi::PaintSpans(r, s, paint, part);
   }
   else if (state_.clip && !state_.clipIsRect)
     gdi::PaintSpans(r, gdi::SpanSet::Combine(s, *state_.clip, RGN_AND), paint, r.Bounds());

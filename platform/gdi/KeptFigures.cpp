@@ -40,8 +40,7 @@ bool KeptFigures::Keeps(const RECT& extent, const DrawArea& area) {
     return extent.left >= r.left && extent.right <= r.right && extent.top >= r.top && extent.bottom <= r.bottom;
   };
   const RECT& limit = area.limit;
-  bool meets = extent.left < limit.right && limit.left < extent.right && extent.top < limit.bottom &&
-               limit.top < extent.bottom;
+  bool meets = RectsMeet(extent, limit);
   bool held = area.parts ? std::any_of(area.parts->begin(), area.parts->end(), holds) : holds(limit);
   return meets && !held && (int64_t)extent.right - extent.left <= kLargest &&
          (int64_t)extent.bottom - extent.top <= kLargest;

@@ -9,7 +9,7 @@
 #include <unordered_map>
 #include <vector>
 
-#include "platform/Win32Types.h"
+#include "platform/Geometry.h"
 #include "platform/gdi/SpanSet.h"
 
 namespace gdi {

@@ -52,7 +52,7 @@ void CStrokeFigure::Draw(CDC* dc, LPRECT rect) {
 BOOL CStrokeFigure::DrawsInto(const RECT& area) {
   const RECT& r = m_tracker.m_rect;
   RECT box = RingExtent(r, m_bFilled ? r : ShrinkTowardsCentre(r, m_nPenWidth));
-  return box.left < area.right && area.left < box.right && box.top < area.bottom && area.top < box.bottom;
+  return RectsMeet(box, area);
 }
 
 BOOL CStrokeFigure::HitTest(int x, int y) {

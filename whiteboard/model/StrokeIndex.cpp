@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdlib>
 
+#include "platform/Geometry.h"
 #include "whiteboard/model/StrokeBase.h"
 
 namespace {
@@ -12,10 +13,6 @@ const int kMaxTilesPerObject = 64;  // objects covering more are kept apart
 const long long kExtentLimit = 1LL << 30;
 
 LONG Clamped(long long v) { return (LONG)std::max(-kExtentLimit, std::min(v, kExtentLimit)); }
-
-bool Meet(const RECT& a, const RECT& b) {
-  return a.left < b.right && b.left < a.right && a.top < b.bottom && b.top < a.bottom;
-}
 
 template <class Item, class Same>
 void EraseOne(std::vector<Item>& v, Same same) {
@@ -133,7 +130,7 @@ void CStrokeIndex::Find(const std::vector<RECT>& areas, std::vector<CStrokeBase*
   // An object meets an area only in the tiles under that area, so a tile's objects are tried
   // against the areas over it alone.
   auto offer = [&](const Filed& f, const RECT* areasOver, size_t count) {
-    if (std::any_of(areasOver, areasOver + count, [&f](const RECT& a) { return Meet(f.box, a); }))
+    if (std::any_of(areasOver, areasOver + count, [&f](const RECT& a) { return RectsMeet(f.box, a); }))
       found.emplace_back(f.order, f.stroke);
   };
   for (CStrokeBase* stroke : spread_) {

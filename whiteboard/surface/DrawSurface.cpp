@@ -312,14 +312,6 @@ void CDrawSurface::InvalidateStroke(CStrokeBase* stroke) {
   InvalidateRect(&r, FALSE);
 }
 
-namespace {
-
-bool Meet(const RECT& a, const RECT& b) {
-  return a.left < b.right && b.left < a.right && a.top < b.bottom && b.top < a.bottom;
-}
-
-}  // namespace
-
 // The index finds what the objects' drawing reaches; a selection frame reaches beyond it, and
 // only the marked objects show one.
 std::vector<CStrokeBase*> CDrawSurface::ObjectsReaching(const std::vector<RECT>& areas) const {
@@ -330,7 +322,7 @@ std::vector<CStrokeBase*> CDrawSurface::ObjectsReaching(const std::vector<RECT>&
   for (CStrokeBase* stroke : m_flagged) {
     RECT frame = StrokePaintExtent(stroke);
     if (!stroke->m_bSelected || !index.Contains(stroke) ||
-        std::none_of(areas.begin(), areas.end(), [&frame](const RECT& a) { return Meet(a, frame); }))
+        std::none_of(areas.begin(), areas.end(), [&frame](const RECT& a) { return RectsMeet(a, frame); }))
       continue;
     auto at = std::lower_bound(reaching.begin(), reaching.end(), stroke, below);
     if (at == reaching.end() || *at != stroke) reaching.insert(at, stroke);
@@ -342,7 +334,7 @@ void CDrawSurface::DrawPage(CDC* dc, const std::vector<RECT>& areas) {
   for (CStrokeBase* stroke : ObjectsReaching(areas)) {
     bool framed = stroke->m_bSelected && !dc->IsPrinting() && GetIdPrefix(stroke->m_szID) != "laser";
     RECT extent = StrokeDrawExtent(stroke);
-    auto drawsInto = [stroke, &extent](const RECT& a) { return Meet(a, extent) && stroke->DrawsInto(a); };
+    auto drawsInto = [stroke, &extent](const RECT& a) { return RectsMeet(a, extent) && stroke->DrawsInto(a); };
     if (!framed && std::none_of(areas.begin(), areas.end(), drawsInto)) continue;
     stroke->Draw(dc, &stroke->GetTracker()->m_rect);
     if (framed) stroke->GetTracker()->Draw(dc);
