@@ -41,6 +41,7 @@ struct ListViewExtra : WindowExtra {
   HWND header = nullptr;
   HIMAGELIST images[3] = {};
   bool leftDown = false, rightDown = false;
+  int mark = -1;  // the row a shift-click selects from: the last row clicked without shift
 };
 
 ListViewExtra* Extra(HWND hwnd) { return GetWindowExtraAs<ListViewExtra>(hwnd); }
@@ -171,6 +172,7 @@ int InsertRow(HWND hwnd, ListViewExtra* l, const LVITEM* item) {
     while (at < (int)l->rows.size() && l->rows[at].texts[0].CompareNoCase(row.texts[0]) <= 0) ++at;
   }
   l->rows.insert(l->rows.begin() + at, row);
+  if (l->mark >= at) ++l->mark;
   NotifyItem(hwnd, LVN_INSERTITEM, at, 0, 0, 0);
   return at;
 }
@@ -214,6 +216,7 @@ BOOL DeleteRow(HWND hwnd, int index) {
   ListViewExtra* l = Extra(hwnd);
   if (!Valid(l, index)) return FALSE;
   l->rows.erase(l->rows.begin() + index);
+  if (l->mark >= index) l->mark = l->mark == index ? -1 : l->mark - 1;
   if (l->top > 0 && l->top >= (int)l->rows.size()) l->top = std::max(0, (int)l->rows.size() - 1);
   return TRUE;
 }
@@ -228,7 +231,7 @@ BOOL DeleteAll(HWND hwnd) {
       l->rows.clear();
     }
   }
-  if (ListViewExtra* l = Extra(hwnd)) l->top = 0;
+  if (ListViewExtra* l = Extra(hwnd)) l->top = 0, l->mark = -1;
   return TRUE;
 }
 
@@ -296,13 +299,30 @@ DWORD SetExtendedStyle(ListViewExtra* l, DWORD mask, DWORD style) {
   return old;
 }
 
-// The user's click on a row: select and focus it (with Ctrl in a multiple-selection list,
-// toggle it); on the check box, toggle the check. A click past the rows clears the selection.
+// A shift-click: the rows from the mark to `index` are selected, the others not (with Ctrl
+// as well, the others keep their selection); `index` takes the focus.
+void SelectRange(HWND hwnd, int index, bool keepOthers) {
+  ListViewExtra* l = Extra(hwnd);
+  int mark = Valid(l, l->mark) ? l->mark : NextItem(l, -1, LVNI_FOCUSED);
+  if (mark < 0) mark = index;
+  int from = std::min(mark, index), to = std::max(mark, index);
+  for (int i = 0; (l = Extra(hwnd)) && i < (int)l->rows.size(); ++i)
+    if (i >= from && i <= to)
+      ChangeState(hwnd, i, LVIS_SELECTED, LVIS_SELECTED);
+    else if (!keepOthers)
+      ChangeState(hwnd, i, 0, LVIS_SELECTED);
+  SetState(hwnd, index, LVIS_FOCUSED, LVIS_FOCUSED);
+}
+
+// The user's click on a row: select and focus it (in a multiple-selection list, with Ctrl
+// toggle it, with Shift select the rows from the mark to it); on the check box, toggle the
+// check. A click past the rows clears the selection.
 void ClickRow(HWND hwnd, int index, UINT hitFlags, bool right) {
   ListViewExtra* l = Extra(hwnd);
-  bool toggle = !right && !(Style(hwnd) & LVS_SINGLESEL) && GetKeyState(VK_CONTROL) < 0;
+  bool multiple = !right && !(Style(hwnd) & LVS_SINGLESEL);
+  bool toggle = multiple && GetKeyState(VK_CONTROL) < 0, range = multiple && GetKeyState(VK_SHIFT) < 0;
   if (index < 0) {
-    if (!toggle) SetState(hwnd, -1, 0, LVIS_SELECTED);
+    if (!toggle && !range) SetState(hwnd, -1, 0, LVIS_SELECTED);
     return;
   }
   if (hitFlags == LVHT_ONITEMSTATEICON && !right) {
@@ -310,6 +330,11 @@ void ClickRow(HWND hwnd, int index, UINT hitFlags, bool right) {
     ChangeState(hwnd, index, INDEXTOSTATEIMAGEMASK(check), LVIS_STATEIMAGEMASK);
     l = Extra(hwnd);  // the parent may have changed the list meanwhile
   }
+  if (range && Valid(l, index)) {
+    SelectRange(hwnd, index, toggle);
+    return;
+  }
+  if (Valid(l, index)) l->mark = index;
   if (toggle) {
     const UINT both = LVIS_SELECTED | LVIS_FOCUSED;
     if (Valid(l, index)) SetState(hwnd, index, (l->rows[index].state ^ LVIS_SELECTED) | LVIS_FOCUSED, both);

@@ -116,6 +116,23 @@ TEST_F(ListCtrlTest, SingleAndMultipleSelection) {
   EXPECT_EQ(0u, list.GetSelectedCount());
 }
 
+// Shift selects the rows from the last row clicked without it; with Ctrl too, the others stay.
+TEST_F(ListCtrlTest, ShiftClickSelectsTheRowsFromTheLastPlainClick) {
+  MakeList(0, 5);
+  user::ClickListItem(list.m_hWnd, 1);
+  user::HoldKey(VK_SHIFT, true);
+  user::ClickListItem(list.m_hWnd, 3);
+  EXPECT_EQ((std::vector<int>{1, 2, 3}), Selected());
+  user::ClickListItem(list.m_hWnd, 0);
+  EXPECT_EQ((std::vector<int>{0, 1}), Selected());
+  EXPECT_EQ(0, list.GetNextItem(-1, LVNI_FOCUSED));
+  user::HoldKey(VK_CONTROL, true);
+  user::ClickListItem(list.m_hWnd, 4);
+  user::HoldKey(VK_CONTROL, false);
+  user::HoldKey(VK_SHIFT, false);
+  EXPECT_EQ((std::vector<int>{0, 1, 2, 3, 4}), Selected());
+}
+
 TEST_F(ListCtrlTest, WithoutFullRowSelectOnlyTheFirstColumnHits) {
   MakeList(LVS_SINGLESEL, 2);
   UINT flags = 0;
