@@ -52,21 +52,26 @@ std::string SetTime(const ScenarioStep& step) {
   return platform::user::SetDateTime(picker, moment) ? "" : "the picker " + a[1] + " does not take " + a[2];
 }
 
-HTREEITEM FindTreeItem(CTreeCtrl* tree, HTREEITEM from, const std::string& gbk) {
-  for (HTREEITEM item = from; item; item = tree->GetNextSiblingItem(item)) {
-    if (tree->GetItemText(item).str() == gbk) return item;
-    if (HTREEITEM found = FindTreeItem(tree, tree->GetChildItem(item), gbk)) return found;
-  }
-  return nullptr;
+// The key a click-item step holds down during its click (ctrl or shift), 0 for none.
+UINT HeldKey(const ScenarioStep& step) {
+  if (step.args.size() < 4) return 0;
+  return step.args[3] == "ctrl" ? VK_CONTROL : VK_SHIFT;
 }
 
-int FindListRow(CListCtrl* list, const std::string& gbk) {
-  for (int row = 0; row < list->GetItemCount(); ++row)
-    if (list->GetItemText(row, 0).str() == gbk || list->GetItemText(row, 1).str() == gbk) return row;
-  return -1;
+// Clicks the tree item or list row: left (with a key held down), right or double.
+bool ClickFound(const ScenarioStep& step, HWND control, HTREEITEM item, int row) {
+  bool right = step.verb == "rclick-item";
+  namespace user = platform::user;
+  if (step.verb == "dblclick-item")
+    return item ? user::DoubleClickTreeItem(control, item) : user::DoubleClickListItem(control, row);
+  UINT key = HeldKey(step);
+  if (key) user::HoldKey(key, true);
+  bool done = item ? user::ClickTreeItem(control, item, right) : user::ClickListItem(control, row, right);
+  if (key) user::HoldKey(key, false);
+  return done;
 }
 
-// Finds the item of a click-item, dblclick-item or expect-item step and acts on it.
+// Finds the item of a click-item, rclick-item, dblclick-item or expect-item step and acts on it.
 std::string ActOnItem(const ScenarioStep& step) {
   const std::vector<std::string>& a = step.args;
   int id = 0;
@@ -76,43 +81,41 @@ std::string ActOnItem(const ScenarioStep& step) {
   if (!windowFound) return "no window titled " + a[0];
   CWnd* wnd = control ? CWnd::FromHandle(control) : nullptr;
   std::string gbk = charset::Utf8ToGbk(a[2]);
-  bool found = false, done = false;
-  if (CTreeCtrl* tree = dynamic_cast<CTreeCtrl*>(wnd)) {
-    HTREEITEM item = FindTreeItem(tree, tree->GetRootItem(), gbk);
-    found = item != nullptr;
-    if (found && step.verb == "click-item") done = platform::user::ClickTreeItem(control, item);
-    if (found && step.verb == "dblclick-item") done = platform::user::DoubleClickTreeItem(control, item);
-  } else if (CListCtrl* list = dynamic_cast<CListCtrl*>(wnd)) {
-    int row = FindListRow(list, gbk);
-    found = row >= 0;
-    if (found && step.verb == "click-item") done = platform::user::ClickListItem(control, row);
-    if (found && step.verb == "dblclick-item") done = platform::user::DoubleClickListItem(control, row);
-  } else {
+  HTREEITEM item = nullptr;
+  int row = -1;
+  if (CTreeCtrl* tree = dynamic_cast<CTreeCtrl*>(wnd))
+    item = FindTreeItem(tree, tree->GetRootItem(), gbk);
+  else if (CListCtrl* list = dynamic_cast<CListCtrl*>(wnd))
+    row = FindListRow(list, gbk);
+  else
     return "no visible tree or list " + a[1] + " in " + a[0];
-  }
-  if (!found) return "no item \"" + a[2] + "\" in control " + a[1] + " of " + a[0];
-  if (step.verb == "expect-item" || done) return "";
+  if (!item && row < 0) return "no item \"" + a[2] + "\" in control " + a[1] + " of " + a[0];
+  if (step.verb == "expect-item" || ClickFound(step, control, item, row)) return "";
   return "the user cannot reach the item \"" + a[2] + "\" now";
 }
 
 }  // namespace
 
 bool IsItemVerb(const std::string& verb) {
-  return verb == "click-item" || verb == "dblclick-item" || verb == "expect-item" || verb == "set-time" ||
-         verb == "close-window" || verb == "press";
+  return verb == "click-item" || verb == "rclick-item" || verb == "dblclick-item" || verb == "expect-item" ||
+         verb == "set-time" || verb == "close-window" || verb == "press";
 }
 
 std::string CheckItemStep(const ScenarioStep& step) {
   const std::vector<std::string>& a = step.args;
-  if (step.verb == "close-window") return a.size() == 1 ? "" : "close-window needs a window title";
+  if (step.verb == "close-window") return a.size() == 1 ? CheckWindowName(a[0]) : "close-window needs a window title";
   if (step.verb == "press") return a.size() == 1 && FindKey(a[0]) ? "" : "press needs esc, enter, tab, delete or backspace";
   int id = 0;
   CTime moment;
   if (step.verb == "set-time")
     return a.size() == 3 && ParseInt(a[1], &id) && ParseMoment(a[2], &moment)
-               ? ""
+               ? CheckWindowName(a[0])
                : "set-time needs a window title, a control id and a time \"YYYY-MM-DD HH:MM:SS\"";
-  return a.size() == 3 && ParseInt(a[1], &id) ? "" : step.verb + " needs a window title, a control id and a text";
+  if (step.verb == "click-item" && a.size() == 4)
+    return a[3] == "ctrl" || a[3] == "shift" ? CheckItemStep({step.line, step.verb, {a[0], a[1], a[2]}})
+                                             : "click-item takes ctrl or shift after the text";
+  return a.size() == 3 && ParseInt(a[1], &id) ? CheckWindowName(a[0])
+                                              : step.verb + " needs a window title, a control id and a text";
 }
 
 std::string PlayItemStep(const ScenarioStep& step) {

@@ -1,8 +1,10 @@
 // Scenario steps on the items of the module's trees and lists, on date and time pickers, on
 // whole windows and keys, as the user acts on them:
 //
-//   click-item TITLE ID TEXT     clicks the tree item (depth first, the first) or the list row
-//                                (name or number column) showing TEXT in control ID
+//   click-item TITLE ID TEXT [ctrl|shift]  clicks the tree item (depth first, the first) or the
+//                                list row (name or number column) showing TEXT in control ID,
+//                                holding ctrl or shift down when given (a multiple selection)
+//   rclick-item TITLE ID TEXT    right-clicks it (its context menu takes a `menu` answer)
 //   dblclick-item TITLE ID TEXT  double-clicks it
 //   expect-item TITLE ID TEXT    such an item or row exists
 //   set-time TITLE ID "YYYY-MM-DD HH:MM:SS"   sets the date and time picker ID to that moment

@@ -8,6 +8,7 @@
 #include "host/BoxWords.h"
 #include "host/HostMessages.h"
 #include "host/ItemWords.h"
+#include "host/ListWords.h"
 #include "host/ScenarioWords.h"
 #include "host/UserActionWords.h"
 #include "host/WindowCheckWords.h"
@@ -60,6 +61,7 @@ std::string CheckStep(const ScenarioStep& step) {
   if (IsWindowCheckVerb(v)) return CheckWindowCheck(step);
   if (IsBoxVerb(v)) return CheckBoxStep(step);
   if (IsItemVerb(v)) return CheckItemStep(step);
+  if (IsListVerb(v)) return CheckListStep(step);
   if (IsBoardActionVerb(v)) return CheckBoardAction(step);
   if (IsAnswerVerb(v)) return CheckAnswerStep(step);
   return "unknown step '" + v + "'";

@@ -3,6 +3,7 @@
 #include "host/BoardActionWords.h"
 #include "host/HostMessages.h"
 #include "host/ItemWords.h"
+#include "host/ListWords.h"
 #include "host/ScenarioWords.h"
 #include "host/UserActionWords.h"
 #include "host/WindowCheckWords.h"
@@ -90,6 +91,7 @@ ScenarioPlayer::StepOutcome ScenarioPlayer::PlayStep(const ScenarioStep& step) {
   std::string failure;
   if (IsUserActionVerb(step.verb)) failure = PlayUserAction(step);
   else if (IsItemVerb(step.verb)) failure = PlayItemStep(step);
+  else if (IsListVerb(step.verb)) failure = PlayListStep(step);
   else if (IsWindowCheckVerb(step.verb)) failure = PlayWindowCheck(step);
   else if (IsBoxVerb(step.verb)) failure = boxes_.Play(step);
   else if (IsBoardActionVerb(step.verb)) failure = PlayBoardAction(step, answers_);

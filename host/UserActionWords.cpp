@@ -45,7 +45,7 @@ std::string CheckUserAction(const ScenarioStep& step) {
   if (a.size() != words || !ParseInt(a[1], &value)) return step.verb + " needs a window title, a control id" +
                                                              (words == 3 ? " and a text" : "");
   if (step.verb == "choose" && !ParseInt(a[2], &value)) return "choose needs an item index";
-  return "";
+  return CheckWindowName(a[0]);
 }
 
 std::string PlayUserAction(const ScenarioStep& step) {

@@ -38,13 +38,8 @@ std::string CheckControlState(const ScenarioStep& step) {
   return state == a[2] ? "" : "control " + a[1] + " of " + a[0] + " is " + state;
 }
 
-}  // namespace
-
-bool IsWindowCheckVerb(const std::string& verb) {
-  return verb == "expect-text" || verb == "expect-window" || verb == "expect-control";
-}
-
-std::string CheckWindowCheck(const ScenarioStep& step) {
+// "" when the step's words fit its verb, else the reason.
+std::string CheckForm(const ScenarioStep& step) {
   const std::vector<std::string>& a = step.args;
   int id = 0;
   if (step.verb == "expect-text")
@@ -56,6 +51,17 @@ std::string CheckWindowCheck(const ScenarioStep& step) {
   }
   bool known = a.size() == 2 && (a[1] == "visible" || a[1] == "hidden" || a[1] == "absent");
   return known ? "" : "expect-window needs a window title and visible, hidden or absent";
+}
+
+}  // namespace
+
+bool IsWindowCheckVerb(const std::string& verb) {
+  return verb == "expect-text" || verb == "expect-window" || verb == "expect-control";
+}
+
+std::string CheckWindowCheck(const ScenarioStep& step) {
+  std::string form = CheckForm(step);
+  return form.empty() ? CheckWindowName(step.args[0]) : form;
 }
 
 std::string PlayWindowCheck(const ScenarioStep& step) {

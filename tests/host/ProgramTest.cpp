@@ -10,6 +10,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <string>
+#include <utility>
 
 namespace {
 
@@ -207,7 +208,7 @@ INSTANTIATE_TEST_SUITE_P(Scenarios, ScenarioFile, testing::Values("first", "crea
                          ScenarioTestName);
 
 // The set-up flows a new user walks through: each scenario failed before its mend.
-INSTANTIATE_TEST_SUITE_P(SetupFlows, ScenarioFile, testing::Values("join-failed", "start-again", "password-hint", "p2p-withdrawn", "p2p-ringing", "assist-ended", "close-invitation", "second-conference", "created-maximum", "invite-after-end", "conference-record", "book-notice"), ScenarioTestName);
+INSTANTIATE_TEST_SUITE_P(SetupFlows, ScenarioFile, testing::Values("join-failed", "start-again", "password-hint", "p2p-withdrawn", "p2p-ringing", "assist-ended", "close-invitation", "second-conference", "created-maximum", "invite-after-end", "conference-record", "book-notice", "book-chair", "records-list"), ScenarioTestName);
 
 // Every user action on the three whiteboards, from both sides.
 INSTANTIATE_TEST_SUITE_P(BoardActions, ScenarioFile, testing::Values("board-styles", "share-board", "p2p-styles"),
@@ -243,6 +244,45 @@ TEST(HostProgram, RefusesABadScenarioBeforeLoadingTheModule) {
   ProgramRun run = RunProgram(ModuleArg() + "'" + path + "'");
   EXPECT_EQ(run.status, 2);
   EXPECT_NE(run.output.find("bad.scn: line 2: host code 8 cannot be played"), std::string::npos) << run.output;
+  std::remove(path.c_str());
+}
+
+// The list, tree and window-name steps on the book page after 刘洋 was added from the tree:
+// each fails on its line when what it checks does not hold; a bad form is refused before play.
+TEST(HostProgram, ListAndTreeStepsFailOnTheirLine) {
+  const std::string start = u8"call LoadUserData\nhost 16 2\nclick-item 多媒体会议 1934 南京分公司\n"
+                            u8"click-item 多媒体会议 1934 研发部\nclick-item 多媒体会议 1934 刘洋\n"
+                            u8"click 多媒体会议 1081\n";
+  const std::pair<const char*, const char*> failing[] = {
+      {u8"expect-rows 多媒体会议 1485 刘洋 周杰", u8"list 1485 of 多媒体会议 holds the rows \"刘洋\""},
+      {u8"expect-rows 多媒体会议 1934 under=市场部", u8"the item \"市场部\" of tree 1934 of 多媒体会议 is closed"},
+      {u8"expect-rows 多媒体会议 1934 under=研发部 刘洋 周杰",
+       u8"the item \"研发部\" of tree 1934 of 多媒体会议 holds \"刘洋\", \"张伟\", \"周杰\""},
+      {u8"expect-no-item 多媒体会议 1485 刘洋", u8"control 1485 of 多媒体会议 holds an item \"刘洋\""},
+      {u8"expect-cell 多媒体会议 1485 刘洋 主席 是", u8"the cell 刘洋 主席 of list 1485 of 多媒体会议 shows \"否\""},
+      {u8"expect-cell 多媒体会议 1485 [1] 0 刘洋", u8"list 1485 of 多媒体会议 has 1 rows"},
+      {u8"expect-cell 多媒体会议 1934 刘洋 0 刘洋", u8"control 1934 of 多媒体会议 is a tree: it has no cells"},
+      {u8"rclick-item 多媒体会议 1485 周杰", u8"no item \"周杰\" in control 1485 of 多媒体会议"},
+      {u8"click-item 多媒体会议 1485 周杰 ctrl", u8"no item \"周杰\" in control 1485 of 多媒体会议"},
+      {u8"click 多媒体会议#conf 1081", u8"no visible control 1081 in 多媒体会议#conf"},
+      {u8"expect-window 多媒体会议#box visible", u8"the window titled 多媒体会议#box is absent"},
+  };
+  std::string path = WriteScenario("list-steps-" + std::to_string(getpid()) + ".scn", "");
+  for (const auto& [step, reason] : failing) {
+    std::ofstream(path) << start << step << "\n";
+    ProgramRun run = RunProgram(ModuleArg() + "--user-folder '" + UserFolder("list-steps") + "' '" + path + "'");
+    EXPECT_EQ(run.status, 1) << run.output;
+    EXPECT_NE(run.output.find(std::string("< FAILED: line 7: ") + reason + "\n"), std::string::npos) << run.output;
+  }
+  const char* const malformed[] = {u8"expect-rows 多媒体会议", u8"expect-no-item 多媒体会议 1485",
+                                   u8"expect-cell 多媒体会议 1485 [x] 主席 是", u8"rclick-item 多媒体会议 1485",
+                                   u8"click-item 多媒体会议 1485 刘洋 alt", u8"click 多媒体会议#main 1081"};
+  for (const char* step : malformed) {
+    std::ofstream(path) << start << step << "\n";
+    ProgramRun run = RunProgram(ModuleArg() + "'" + path + "'");
+    EXPECT_EQ(run.status, 2) << step;
+    EXPECT_NE(run.output.find(": line 7: "), std::string::npos) << run.output;
+  }
   std::remove(path.c_str());
 }
 
