@@ -312,6 +312,9 @@ class CDrawSurface : public CDialog, private CStrokeRemovalListener {
   // Gives a new object its id, colour and width, appends it to the current page and keeps
   // it as m_pStrokeTemp.
   void AddNewStroke(CStrokeBase* stroke, const char* kind, BOOL takesWidth);
+  // Ends the point list of a gesture, kept or dropped: the next point-list gesture and the
+  // next polygon start from their own first click.
+  void ForgetGesturePoints();
   // Makes a point-list object of the tool from m_arPoints and sends it.
   void FinishPointList(int tool);
 
