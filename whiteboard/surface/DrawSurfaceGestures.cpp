@@ -389,7 +389,11 @@ void CDrawSurface::ReleaseText(CPoint doc) {
   text->m_rcDraw = box;
   text->m_crColor = m_crColor;
   CClientDC dc(this);
-  if (CFont* font = dc.GetCurrentFont()) font->GetLogFont(&text->m_logFont);
+  if (CFont* font = dc.GetCurrentFont()) {
+    LOGFONT own = text->m_logFont;
+    font->GetLogFont(&own);
+    text->SetFont(own);
+  }
   CString id;
   id.Format("%s:%s", (LPCTSTR)text->GetTypeName(), MakeGuidText());
   SetWbText(text->m_szID, id);
