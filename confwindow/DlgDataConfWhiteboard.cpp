@@ -4,6 +4,7 @@
 // control right, given to one member at a time, decides who turns the shared board's pages; the
 // whiteboard's control right, who presents the conference whiteboard (its creator at first).
 #include <cstdlib>
+#include <cstring>
 
 #include "confwindow/DlgDataConf.h"
 #include "module/TavorineModule.h"
@@ -57,15 +58,22 @@ void CDlgDataConf::CloseWhiteBoard() {
 }
 
 // The one route of received conference whiteboard records: a board that the conference has
-// closed is no longer this window's, so nothing reaches it while its deletion waits.
+// closed is no longer this window's, so nothing reaches it while its deletion waits. A record
+// names its board by the whole head its sender's board writes, the id text and the running
+// sub-conference: the conference whiteboard writes its sub-conference's id text, the shared
+// board the data-conference id, so the two boards stay apart also when the conference gives
+// both features one sub-conference id.
 BOOL CDlgDataConf::RouteWhiteboardRecord(void* record) {
   const WbRecvMsgHeader* header = static_cast<const WbRecvMsgHeader*>(record);
   if (!header) return FALSE;
   const int subConf = (int)header->head.nSubConfID;
-  auto runs = [&](int type) { return subConf != -1 && GetSubConfID(type, FALSE) == subConf; };
+  const CString idText(header->head.szDConfID, (int)strnlen(header->head.szDConfID, sizeof(header->head.szDConfID)));
+  auto names = [&](int idKind, int type) {
+    return subConf != -1 && GetSubConfID(type, FALSE) == subConf && GetDConfID(idKind).Left(WB_URI_LEN - 1) == idText;
+  };
   CWbBoardWindow* board = nullptr;
-  if (m_pDlgWhiteBoard && runs(kSubConfWhiteboard)) board = m_pDlgWhiteBoard;
-  else if (m_pDlgShareWhiteBoard && runs(kSubConfDocShare)) board = m_pDlgShareWhiteBoard;
+  if (m_pDlgWhiteBoard && names(kDConfWhiteboardID, kSubConfWhiteboard)) board = m_pDlgWhiteBoard;
+  else if (m_pDlgShareWhiteBoard && names(kDConfID, kSubConfDocShare)) board = m_pDlgShareWhiteBoard;
   if (!board) return FALSE;
   board->DispatchBoardRecord(record);
   return TRUE;

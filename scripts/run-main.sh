@@ -73,7 +73,8 @@ else
 fi
 
 # Whiteboard scenarios whose pixel checks prove what each board draws; their pictures go to out/.
-for name in picture-move text-box-reversed polygon-dropped pen-dot text-emptied; do
+for name in picture-move text-box-reversed polygon-dropped pen-dot text-emptied \
+    pen-click-polygon text-face-long p2p-pages two-boards-apart; do
   echo "=== scenarios/$name.scn"
   build/default/host/tavorine-host --module build/default/module/libtavorine.so "scenarios/$name.scn"
 done

@@ -220,7 +220,8 @@ INSTANTIATE_TEST_SUITE_P(Presenter, ScenarioFile, testing::Values("presenter-pag
 // The whiteboard scenarios whose pixel checks show what each board draws: each failed before its
 // mend.
 INSTANTIATE_TEST_SUITE_P(Boards, ScenarioFile,
-                         testing::Values("picture-move", "text-box-reversed", "polygon-dropped", "pen-dot", "text-emptied"),
+                         testing::Values("picture-move", "text-box-reversed", "polygon-dropped", "pen-dot", "text-emptied",
+                                         "pen-click-polygon", "text-face-long", "p2p-pages", "two-boards-apart"),
                          ScenarioTestName);
 
 // Two members of different conferences: what one draws the other never sees, and the

@@ -123,23 +123,22 @@ TEST(StrokeTextXml, MalformedPartsKeepWhatTheyCannotRead) {
 }
 
 TEST(StrokeTextXml, FaceNamesAreBoundedToWholeCharacters) {
-  // Faces longer than the 31 bytes a LOGFONT holds: twenty double-byte characters, and the same
-  // behind one single-byte character.
+  // Faces longer than the 20 bytes a text record carries: twenty double-byte characters, and the
+  // same behind one single-byte character.
   std::string chinese;
   for (int i = 0; i < 20; ++i) chinese += "宋";
   for (const std::string& face : {chinese, "a" + chinese}) {
     CString base64 = Base64Of(face);
     CStrokeText text;
     ASSERT_TRUE(ReadElement(text, Element(("font-family:" + std::string(base64)).c_str(), nullptr)));
-    std::string expected = face.substr(0, face.size() == 40 ? 30 : 31);  // never half a character
+    std::string expected = face.substr(0, face.size() == 40 ? 20 : 19);  // never half a character
     EXPECT_EQ(std::string(text.m_logFont.lfFaceName), expected);
-    EXPECT_EQ(text.m_logFont.lfFaceName[31], '\0');
   }
-  // A face field without its terminating zero is written with at most 31 bytes.
+  // A face field without its terminating zero is written with at most 20 bytes.
   CStrokeText full;
   memset(full.m_logFont.lfFaceName, 'F', sizeof(full.m_logFont.lfFaceName));
   std::string style = (LPCTSTR)full.GetStyleExtra();
-  EXPECT_NE(style.find("font-family:" + std::string(Base64Of(std::string(31, 'F'))) + ";"), std::string::npos);
+  EXPECT_NE(style.find("font-family:" + std::string(Base64Of(std::string(20, 'F'))) + ";"), std::string::npos);
 }
 
 TEST(StrokeText, HitTestExcludesTheRightAndBottomEdges) {

@@ -205,17 +205,17 @@ TEST_F(P2PSurface, ReceivedRecordsBuildPagesAndObjectsOfThisBoard) {
   EXPECT_STRNE(strokes[0]->m_szID, first);
 }
 
-// A page content of page 0 empties this board's canvas only. No board sends one (a board sends
-// only pages it has), so the record is built here as the host would deliver it.
-TEST_F(P2PSurface, AnEmptyPageContentEmptiesOnlyThisCanvas) {
-  CSize conference(CDrawContentDlg::s_nCanvasWidth, CDrawContentDlg::s_nCanvasHeight);
+// A page content of page 0 names no page: the board keeps its pages and canvas, as the
+// conference board does. No board sends one (a board sends only pages it has), so the record is
+// built here as the host would deliver it.
+TEST_F(P2PSurface, APageContentOfPageZeroIsRefused) {
+  CStrokePage* page = Surface()->m_pCurPage;
+  ASSERT_NE(page, nullptr);
   ReceivedRecord empty(WB_RECV_PAGE_CONTENT, 0, WB_PAGEOP_PAGE_CONTENT, nullptr);
   Board()->DispatchBoardRecord(&empty.header);
-  EXPECT_EQ(Surface()->GetCanvasSize(), CSize(0, 0));
-  EXPECT_EQ(Surface()->m_pCurPage, nullptr);
-  EXPECT_FALSE(Surface()->GetStyle() & (WS_HSCROLL | WS_VSCROLL));
-  EXPECT_EQ(Bob()->GetSurface()->GetCanvasSize(), CSize(1600, 1200));
-  EXPECT_EQ(CSize(CDrawContentDlg::s_nCanvasWidth, CDrawContentDlg::s_nCanvasHeight), conference);
+  EXPECT_EQ(Surface()->GetCanvasSize(), CSize(1600, 1200));
+  EXPECT_EQ(Surface()->m_pCurPage, page);
+  EXPECT_EQ(Surface()->m_nCurPageNo, 1);
 }
 
 TEST_F(P2PSurface, ANewPageDropsAnOpenTextEdit) {

@@ -1,6 +1,7 @@
 #include "tests/whiteboard_surface/SurfaceFixture.h"
 
 #include <algorithm>
+#include <cstdio>
 #include <iterator>
 
 #include "confwindow/ConfCtrlResult.h"
@@ -21,6 +22,8 @@ namespace surftest {
 
 ReceivedRecord::ReceivedRecord(DWORD method, int page, int op, void* payload, int pageCount) {
   header.head.op = method;
+  // The head a conference whiteboard writes: its sub-conference's id text and number.
+  snprintf(header.head.szDConfID, sizeof(header.head.szDConfID), "%d", kWhiteboardSubConf);
   header.head.nSubConfID = kWhiteboardSubConf;
   header.nValue = pageCount;
   header.pPageOp = &pageOp;

@@ -40,13 +40,16 @@ std::string WholeCharacters(const std::string& text, size_t max) {
   return text.substr(0, cut);
 }
 
-// The face name of a LOGFONT as a string of at most LF_FACESIZE - 1 whole characters.
+// The most of a face name a text keeps: what the face field of its record carries.
+constexpr size_t kFaceBytes = WB_FACE_LEN - 1;
+
+// The face name of a LOGFONT as a string of at most kFaceBytes whole characters.
 std::string FaceOf(const LOGFONT& log) {
-  return WholeCharacters(std::string(log.lfFaceName, strnlen(log.lfFaceName, LF_FACESIZE)), LF_FACESIZE - 1);
+  return WholeCharacters(std::string(log.lfFaceName, strnlen(log.lfFaceName, LF_FACESIZE)), kFaceBytes);
 }
 
 void SetFace(LOGFONT* log, const std::string& face) {
-  std::string kept = WholeCharacters(face.substr(0, strnlen(face.c_str(), face.size())), LF_FACESIZE - 1);
+  std::string kept = WholeCharacters(face.substr(0, strnlen(face.c_str(), face.size())), kFaceBytes);
   memset(log->lfFaceName, 0, sizeof(log->lfFaceName));
   memcpy(log->lfFaceName, kept.data(), kept.size());
 }
@@ -118,6 +121,11 @@ void CStrokeText::SetDefaultFont() {
   SetFace(&m_logFont, "宋体");
 }
 
+void CStrokeText::SetFont(const LOGFONT& font) {
+  m_logFont = font;
+  SetFace(&m_logFont, FaceOf(font));
+}
+
 BOOL CStrokeText::UpdateTracker() {
   SetTrackerRect(m_rcDraw);
   return TRUE;
@@ -167,7 +175,7 @@ void CStrokeText::ReadFontStyle(const char* style) {
     if (rest && *rest == ',' && ParseInteger(rest + 1, &number)) m_logFont.lfWidth = number;
   }
   std::string face;
-  // The face is bounded by its field: at most 31 bytes, whole characters only.
+  // The face is bounded by the record's field: at most 20 bytes, whole characters only.
   if (StyleValue(style, "font-family:", &value) && DecodeBase64(value.c_str(), &face)) SetFace(&m_logFont, face);
   struct ByteKey {
     const char* key;
@@ -216,7 +224,7 @@ WbStyleRecord* CStrokeText::GetFontRecord(DWORD type, DWORD subCode) {
   style->nPenWidth = -1;
   style->fReserved = -1.0f;
   style->nFontSize = (int32_t)(((DWORD)m_logFont.lfHeight & 0xFFFFu) << 16 | ((DWORD)m_logFont.lfWidth & 0xFFFFu));
-  SetWbText(style->szFaceName, WholeCharacters(FaceOf(m_logFont), WB_FACE_LEN - 1).c_str());
+  SetWbText(style->szFaceName, FaceOf(m_logFont).c_str());
   style->nWeight = m_logFont.lfWeight;
   style->nItalic = m_logFont.lfItalic;
   style->nUnderlineStrike = (m_logFont.lfStrikeOut == 1 ? kStrikeOut : 0) | (m_logFont.lfUnderline == 1 ? kUnderline : 0);
@@ -251,7 +259,7 @@ void CStrokeText::ApplyFontRecord(const WbStyleRecord& font) {
   m_logFont.lfWidth = (int16_t)(size & 0xFFFFu);
   m_logFont.lfHeight = (int16_t)(size >> 16);
   // The face field holds 20 bytes and its zero: nothing is read past it.
-  SetFace(&m_logFont, WholeCharacters(FieldText(font.szFaceName), WB_FACE_LEN - 1));
+  SetFace(&m_logFont, FieldText(font.szFaceName));
   m_logFont.lfWeight = font.nWeight;
   m_logFont.lfItalic = (BYTE)font.nItalic;
   m_logFont.lfCharSet = GB2312_CHARSET;

@@ -42,7 +42,13 @@ class CStrokeText : public CStrokeBase {
   // record (logged).
   virtual BOOL ApplyRecord(const void* payload);
 
+  // Takes a font chosen for the text (the font dialog, the surface's own font), its face cut
+  // to what the text record carries (see m_logFont).
+  void SetFont(const LOGFONT& font);
+
   CString m_csText;
+  // The font. Its face holds at most the 20 bytes of the record's face field, whole
+  // characters only, however it was set: the sender, its peers and the saved page agree.
   LOGFONT m_logFont;
   // A DrawText format kept with the text (DT_CENTER | DT_VCENTER | DT_SINGLELINE); the object's
   // own drawing does not use it.

@@ -221,12 +221,12 @@ class CDrawSurface : public CDialog, private CStrokeRemovalListener {
   virtual void OnContentChanged() {}
   // The point-to-point board that new pages and objects of this surface belong to (NULL: none).
   virtual CDlgDFP2PWhiteBoard* StrokeOwner() const { return nullptr; }
-  // Whether a received record is applied: by default only page records and records for the
-  // current page.
+  // Whether a received record is applied: by default page records, records for the current
+  // page and, on a board that keeps received pages, records for a page it holds.
   virtual BOOL AcceptsRecord(DWORD code, int page) const;
   // Whether a received new page or page content leaves the board's other pages in place (the
-  // conference board, whose members each hold the pages they saw) rather than replacing the
-  // board with that one page.
+  // conference and point-to-point boards, whose members each hold the pages they saw) rather
+  // than replacing the board with that one page.
   virtual BOOL KeepsReceivedPages() const { return FALSE; }
   // The context menu of a selected object: its resource, and its items enabled for the object.
   virtual UINT ObjectMenuId() const { return IDR_WB_OBJECT_MENU; }
@@ -312,6 +312,9 @@ class CDrawSurface : public CDialog, private CStrokeRemovalListener {
   // Gives a new object its id, colour and width, appends it to the current page and keeps
   // it as m_pStrokeTemp.
   void AddNewStroke(CStrokeBase* stroke, const char* kind, BOOL takesWidth);
+  // Ends the point list of a gesture, kept or dropped: the next point-list gesture and the
+  // next polygon start from their own first click.
+  void ForgetGesturePoints();
   // Makes a point-list object of the tool from m_arPoints and sends it.
   void FinishPointList(int tool);
 

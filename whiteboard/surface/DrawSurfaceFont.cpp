@@ -14,7 +14,9 @@ void CDrawSurface::OnTextFont() {
   INT_PTR answer = owner->RunPopupDialog(dialog);
   // A received record may have taken the text or the whole board away meanwhile.
   if (answer != IDOK || !IsSelectedOnPage(text)) return;
-  dialog.GetCurrentFont(&text->m_logFont);
+  LOGFONT chosen = text->m_logFont;
+  dialog.GetCurrentFont(&chosen);
+  text->SetFont(chosen);
   text->m_crColor = dialog.GetColor();
   OnContentChanged();
   CRect area(text->m_rcDraw);

@@ -120,6 +120,9 @@ void CDrawSurface::OnLButtonDown(UINT, CPoint point) {
   }
   m_bGestureValid = TRUE;
   if (m_pEdit) EndTextEdit();
+  // A polyline or polygon holds the mouse from its first click to its last: a click without
+  // the capture starts one, from this point alone.
+  const bool startsPointList = !HoldsCapture();
   SetCapture();
   CPoint doc = ToDocument(point);
   m_ptDown = m_ptLast = m_ptStart = doc;
@@ -130,18 +133,21 @@ void CDrawSurface::OnLButtonDown(UINT, CPoint point) {
   switch (m_nTool) {
     case kToolPen:
     case kToolHighlighter:
-      m_arPoints.RemoveAll();
-      g_arGesturePoints.RemoveAll();  // a dropped gesture must not leave its points behind
+      ForgetGesturePoints();
       m_arPoints.Add(doc);
       g_arGesturePoints.Add(doc);
       break;
     case kToolTriangle:
     case kToolTrapezia: m_arPoints.RemoveAll(); break;
     case kToolPolyline:
+      if (startsPointList) ForgetGesturePoints();
       m_arPoints.Add(doc);
       g_arGesturePoints.Add(doc);
       break;
-    case kToolPolygon: PressPolygon(doc); break;
+    case kToolPolygon:
+      if (startsPointList) ForgetGesturePoints();
+      PressPolygon(doc);
+      break;
     case kToolLaser: SetToolCursor(MAKEINTRESOURCE(IDC_WB_LASER)); break;
     case kToolMovePage:
       SetToolCursor(MAKEINTRESOURCE(IDC_WB_PANNING));
@@ -167,9 +173,7 @@ void CDrawSurface::PressPolygon(CPoint doc) {
     return;
   }
   // Too small to keep: the next click starts a polygon of its own, without these points.
-  m_arPoints.RemoveAll();
-  g_arGesturePoints.RemoveAll();
-  m_bPolygonStart = TRUE;
+  ForgetGesturePoints();
   Invalidate(FALSE);
 }
 
@@ -293,7 +297,10 @@ void CDrawSurface::OnLButtonUp(UINT, CPoint point) {
   CPoint doc = ToDocument(point);
   const ShapeTool* shape = FindShapeTool(m_nTool);
   if (m_nTool == kToolPen || m_nTool == kToolHighlighter) {
-    if (PointsBigEnough()) FinishPointList(m_nTool);
+    if (PointsBigEnough())
+      FinishPointList(m_nTool);
+    else
+      ForgetGesturePoints();  // dropped: nothing of it reaches the next gesture
   } else if (m_nTool == kToolLaser || m_nTool == kToolHand) {
     ReleasePicture(m_nTool, doc);
   } else if (shape && shape->byDrag) {
@@ -312,7 +319,7 @@ void CDrawSurface::OnLButtonUp(UINT, CPoint point) {
 
 void CDrawSurface::ReleaseWithoutPage() {
   if (HoldsCapture()) ReleaseCapture();
-  g_arGesturePoints.RemoveAll();
+  ForgetGesturePoints();
   if (CSurfaceOwner* owner = Owner()) owner->ReturnToSelectTool();
   m_nTool = kToolSelect;
   Invalidate();
@@ -382,7 +389,11 @@ void CDrawSurface::ReleaseText(CPoint doc) {
   text->m_rcDraw = box;
   text->m_crColor = m_crColor;
   CClientDC dc(this);
-  if (CFont* font = dc.GetCurrentFont()) font->GetLogFont(&text->m_logFont);
+  if (CFont* font = dc.GetCurrentFont()) {
+    LOGFONT own = text->m_logFont;
+    font->GetLogFont(&own);
+    text->SetFont(own);
+  }
   CString id;
   id.Format("%s:%s", (LPCTSTR)text->GetTypeName(), MakeGuidText());
   SetWbText(text->m_szID, id);
@@ -415,6 +426,12 @@ BOOL CDrawSurface::PointsBigEnough() const {
   return box.Width() >= kMinGesture || box.Height() >= kMinGesture;
 }
 
+void CDrawSurface::ForgetGesturePoints() {
+  m_arPoints.RemoveAll();
+  g_arGesturePoints.RemoveAll();
+  m_bPolygonStart = TRUE;
+}
+
 void CDrawSurface::AddNewStroke(CStrokeBase* stroke, const char* kind, BOOL takesWidth) {
   CString id;
   id.Format("%s:%s", kind, MakeGuidText());
@@ -430,13 +447,9 @@ void CDrawSurface::FinishPointList(int tool) {
   const ShapeTool* shape = FindShapeTool(tool);
   CStrokeFreeLine* stroke = static_cast<CStrokeFreeLine*>(shape->create());
   stroke->m_arrPoint.Copy(m_arPoints);
-  m_arPoints.RemoveAll();
-  g_arGesturePoints.RemoveAll();
+  ForgetGesturePoints();
   AddNewStroke(stroke, shape->kind, TRUE);
-  if (tool == kToolPolygon) {
-    stroke->m_arrPoint.RemoveAt(stroke->m_arrPoint.GetSize() - 1);  // the closing click
-    m_bPolygonStart = TRUE;
-  }
+  if (tool == kToolPolygon) stroke->m_arrPoint.RemoveAt(stroke->m_arrPoint.GetSize() - 1);  // the closing click
   stroke->UpdateTracker();
   m_pCurPage->StrokeChanged(stroke);
   if (IsOnCurrentPage(stroke)) (this->*shape->send)();
@@ -451,13 +464,10 @@ void CDrawSurface::OnRButtonDown(UINT, CPoint) {
   if (m_nTool == kToolPolyline) {
     ReleaseCapture();
     if (PointsBigEnough()) FinishPointList(kToolPolyline);
-    m_arPoints.RemoveAll();  // a polyline too small to keep does not carry over to the next one
-    g_arGesturePoints.RemoveAll();
+    ForgetGesturePoints();  // a polyline too small to keep does not carry over to the next one
   } else if (m_nTool == kToolPolygon) {
     ReleaseCapture();
-    m_arPoints.RemoveAll();
-    m_bPolygonStart = TRUE;
-    g_arGesturePoints.RemoveAll();
+    ForgetGesturePoints();
   }
   Invalidate();
   m_pStrokeTemp = nullptr;

@@ -101,7 +101,8 @@ void CDrawSurface::ApplyObjectRecord(DWORD code, const WbPageOpRecord* pageOp) {
 
 BOOL CDrawSurface::AcceptsRecord(DWORD code, int page) const {
   bool pageRecord = code == WB_RECV_BOARD_SYNC || code == WB_RECV_PAGE_ADD || code == WB_RECV_PAGE_CONTENT;
-  return pageRecord || page == m_nCurPageNo;  // else it is for another page
+  if (pageRecord || page == m_nCurPageNo) return TRUE;
+  return KeepsReceivedPages() && page > 0 && FindPage(page);  // a page held but not shown
 }
 
 // Codes 5 and 7: the board becomes one fresh current page numbered `page` (none for a

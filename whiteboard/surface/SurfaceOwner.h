@@ -41,6 +41,6 @@ class CSurfaceOwner {
   virtual void ShowSelectedColor(COLORREF color) = 0;
   // After a deletion: the focus goes to the select button, the line-width list is hidden.
   virtual void OnSelectedDeleted() = 0;
-  // A received page became current: its number in the page controls.
+  // A received page became current: its number and the board's page count in the page controls.
   virtual void ShowReceivedPage(int page) = 0;
 };

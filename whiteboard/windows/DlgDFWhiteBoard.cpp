@@ -66,14 +66,6 @@ void CDlgDFWhiteBoard::SetPresenter(BOOL presenter) {
     if (CWnd* control = GetDlgItem(id)) control->EnableWindow(presenter);
 }
 
-void CDlgDFWhiteBoard::ShowReceivedPage(int page) {
-  CWbBoardWindow::ShowReceivedPage(page);
-  if (!m_pDrawContent) return;
-  CString count;
-  count.Format("%d", m_pDrawContent->BoardPageCount());
-  SetDlgItemText(IDC_WB_PAGE_COUNT, count);
-}
-
 // ---- Sending ----
 
 int CDlgDFWhiteBoard::SendToConference(WbMsgHeader* header) {

@@ -47,7 +47,6 @@ class CDlgDFWhiteBoard : public CWbBoardWindow {
   void SetPresenter(BOOL presenter);
   BOOL MayTurnPages() const override { return m_bPageTurning; }
   // A received page shows its number and the board's page count.
-  void ShowReceivedPage(int page) override;
 
   BOOL m_bPageTurning = FALSE;        // the page box acts only while it is set: the presenter
   CWBPageNumEdit m_editPageNo;        // the page-number box (IDC_WB_PAGE_NO)

@@ -25,7 +25,3 @@ WbMsgHeader* CDrawContentDlg::BuildMethodRecord(CStrokeBase* stroke, int nMethod
   CString dconfId = conf->GetDConfID(kDConfWhiteboardID);
   return stroke->BuildOpRecord((DWORD)nMethod, (DWORD)nKind, dconfId, (DWORD)subConf, (DWORD)m_nCurPageNo, CString());
 }
-
-BOOL CDrawContentDlg::AcceptsRecord(DWORD code, int page) const {
-  return CDrawSurface::AcceptsRecord(code, page) || (page > 0 && FindPage(page));
-}

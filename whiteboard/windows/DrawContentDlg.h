@@ -34,5 +34,4 @@ class CDrawContentDlg : public CDrawSurface {
   // Every member holds the pages it saw: a received page leaves the others in place, and a
   // record is applied to the page it names when the board holds it, shown or not.
   BOOL KeepsReceivedPages() const override { return TRUE; }
-  BOOL AcceptsRecord(DWORD code, int page) const override;
 };

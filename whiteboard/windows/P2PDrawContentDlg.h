@@ -1,8 +1,8 @@
 // CP2PDrawContentDlg: the drawing surface of a point-to-point whiteboard. It keeps its canvas
 // size in members (several point-to-point boards may be open at once), ties its pages and
 // objects to its owner so that their records carry the peer's address, sends to the peer
-// (nConfType 1, header flavour 4) only while the owner's session is live, and marks the owner's
-// board changed on every change.
+// (nConfType 1, header flavour 4) only while the owner's session is live, keeps every page it
+// saw, and marks the owner's board changed on every change.
 #pragma once
 
 #include "whiteboard/surface/DrawSurface.h"
@@ -35,4 +35,7 @@ class CP2PDrawContentDlg : public CDrawSurface {
   CDlgDFP2PWhiteBoard* StrokeOwner() const override { return m_pOwner; }
   BOOL LogsRelease() const override { return FALSE; }
   BOOL ForgetsBandOnceDrawn() const override { return TRUE; }
+  // Each side holds every page it saw: a page the peer adds or turns to leaves the others in
+  // place, and a record applies to the page it names.
+  BOOL KeepsReceivedPages() const override { return TRUE; }
 };

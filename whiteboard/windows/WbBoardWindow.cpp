@@ -324,7 +324,10 @@ void CWbBoardWindow::ShowReceivedPage(int page) {
   number.Format("%d", page);
   SetDlgItemText(IDC_WB_PAGE_NO, number);
   SetDlgItemText(IDC_WB_PAGE_NO2, number);
-  SetDlgItemText(IDC_WB_PAGE_COUNT, "1");
+  CDrawSurface* surface = BoardSurface();
+  CString count;
+  count.Format("%d", surface ? surface->BoardPageCount() : 1);
+  SetDlgItemText(IDC_WB_PAGE_COUNT, count);
 }
 
 int CWbBoardWindow::DisablePageControls() {
