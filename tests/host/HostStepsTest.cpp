@@ -61,19 +61,24 @@ TEST(HostSteps, ExpectCallFailsOnAnotherResult) {
   EXPECT_TRUE(Says(nothing, "expect-call needs an operation that returns a value")) << nothing.output;
 }
 
-// A waiting answer-right answers the first query; the standing answer every one after it.
+// A waiting answer-right answers the first query; the standing answer every one after it, so
+// that five typed lists of 26 numbers reach the create page's limit of 127 rows: the numbers
+// past it stay in the box.
 TEST(HostSteps, AStandingRightAnswerAnswersEveryLaterQuery) {
-  ProgramRun run = Play("right-always", u8"clock virtual\ncall LoadUserData\nhost 2\nanswer-right 404\n"
-                                        u8"answer-right-always 200\n"
-                                        u8"type 多媒体会议 1687 80007771\nclick 多媒体会议 1689\n"
-                                        u8"type 多媒体会议 1687 80007772\nclick 多媒体会议 1689\n"
-                                        u8"type 多媒体会议 1687 80007773\nclick 多媒体会议 1689\n"
-                                        u8"expect 113 3\nexpect-item 多媒体会议 1485 80007773\n");
+  std::string text = u8"clock virtual\ncall LoadUserData\nhost 2\nanswer-right 404\nanswer-right-always 200\n";
+  for (int number = 80100000; number < 80100130; number += 26) {
+    text += u8"type 多媒体会议 1687 ";
+    for (int i = 0; i < 26; ++i) text += std::to_string(number + i) + (i < 25 ? ";" : "\n");
+    text += u8"click 多媒体会议 1689\n";
+  }
+  text += u8"expect-sent-count 113 127\nexpect-box 会议初始成员数太多！\nexpect-item 多媒体会议 1485 80100126\n"
+          u8"expect-text 多媒体会议 1687 80100127;80100128;80100129\n";
+  ProgramRun run = Play("right-always", text.c_str());
   EXPECT_EQ(run.status, 0) << run.output;
   size_t first = run.output.find("query at once: 17 404\n");
   size_t second = run.output.find("query at once: 17 200\n");
   EXPECT_LT(first, second) << run.output;
-  EXPECT_NE(run.output.find("query at once: 17 200\n", second + 1), std::string::npos) << run.output;
+  EXPECT_EQ(run.output.find("query at once: 17 404\n", first + 1), std::string::npos) << run.output;
   ProgramRun unused = Play("right-always-unused", "call LoadUserData\nanswer-right-always 200\n");
   EXPECT_EQ(unused.status, 1) << unused.output;
   EXPECT_TRUE(Says(unused, "< FAILED: line 2: answer-right-always was never used: no member-right query came\n"))
