@@ -6,11 +6,16 @@
 #include "host/BoardActionWords.h"
 #include "host/BoardAnswers.h"
 #include "host/BoxWords.h"
+#include "host/CallWords.h"
+#include "host/ClockWords.h"
 #include "host/HostMessages.h"
 #include "host/ItemWords.h"
 #include "host/ListWords.h"
+#include "host/RightAnswers.h"
 #include "host/ScenarioWords.h"
+#include "host/TrafficWords.h"
 #include "host/UserActionWords.h"
+#include "host/UserStateWords.h"
 #include "host/WindowCheckWords.h"
 
 namespace host {
@@ -28,8 +33,9 @@ bool AllInts(const std::vector<std::string>& args, size_t from) {
   return true;
 }
 
-// Checks a step's words; "" when the step is well formed, else the reason.
-std::string CheckStep(const ScenarioStep& step) {
+// Checks a step's words; "" when the step is well formed, else the reason. `first`: no step
+// comes before it.
+std::string CheckStep(const ScenarioStep& step, bool first) {
   const std::vector<std::string>& a = step.args;
   const std::string& v = step.verb;
   if (v == "call") {
@@ -45,10 +51,6 @@ std::string CheckStep(const ScenarioStep& step) {
     return error;
   }
   if (v == "answer" || v == "answer-once") return a.size() == 2 && AllInts(a, 0) ? "" : v + " needs a code and a value";
-  if (v == "answer-right") {
-    int result;
-    return (a.size() == 1 || a.size() == 2) && ParseInt(a[0], &result) ? "" : "answer-right needs a result and a text";
-  }
   if (v == "wait") {
     int ms;
     return a.size() == 1 && ParseInt(a[0], &ms) && ms >= 0 ? "" : "wait needs milliseconds";
@@ -64,6 +66,11 @@ std::string CheckStep(const ScenarioStep& step) {
   if (IsListVerb(v)) return CheckListStep(step);
   if (IsBoardActionVerb(v)) return CheckBoardAction(step);
   if (IsAnswerVerb(v)) return CheckAnswerStep(step);
+  if (IsRightAnswerVerb(v)) return CheckRightAnswer(step);
+  if (IsClockVerb(v)) return CheckClockStep(step, first);
+  if (IsTrafficVerb(v)) return CheckTrafficStep(step);
+  if (IsExpectCallVerb(v)) return CheckExpectCall(step);
+  if (IsUserStateVerb(v)) return CheckUserStateStep(step);
   return "unknown step '" + v + "'";
 }
 
@@ -87,7 +94,7 @@ bool ParseScenario(const std::string& text, Scenario* out, std::string* error) {
     step.line = number;
     step.verb = words[0];
     step.args.assign(words.begin() + 1, words.end());
-    std::string reason = CheckStep(step);
+    std::string reason = CheckStep(step, scenario.steps.empty());
     if (!reason.empty()) return ParseError(number, reason, error);
     scenario.steps.push_back(step);
   }

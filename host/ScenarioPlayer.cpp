@@ -1,6 +1,8 @@
 #include "host/ScenarioPlayer.h"
 
 #include "host/BoardActionWords.h"
+#include "host/CallWords.h"
+#include "host/ClockWords.h"
 #include "host/HostMessages.h"
 #include "host/ItemWords.h"
 #include "host/ListWords.h"
@@ -56,9 +58,7 @@ bool ScenarioPlayer::PlaySteps(const Scenario& scenario) {
 
 bool ScenarioPlayer::Finish() {
   std::string unused = boxes_.UnusedAnswer();
-  if (unused.empty() && !rightAnswers_.empty())
-    unused = "line " + std::to_string(rightAnswers_.front().line) +
-             ": answer-right was never used: no member-right query came";
+  if (unused.empty()) unused = rightAnswers_.Unused();
   if (unused.empty()) unused = answers_.Unused();
   if (unused.empty()) return true;
   Fail(unused);
@@ -96,6 +96,7 @@ ScenarioPlayer::StepOutcome ScenarioPlayer::PlayStep(const ScenarioStep& step) {
   else if (IsBoxVerb(step.verb)) failure = boxes_.Play(step);
   else if (IsBoardActionVerb(step.verb)) failure = PlayBoardAction(step, answers_);
   else if (IsAnswerVerb(step.verb)) answers_.Prepare(step);
+  else if (IsUserStateVerb(step.verb)) failure = userState_.Play(step);
   else return PlayHostStep(step);
   // A check says ok, an action done.
   if (!failure.empty()) return {"", failure};
@@ -111,9 +112,19 @@ ScenarioPlayer::StepOutcome ScenarioPlayer::PlayHostStep(const ScenarioStep& ste
     return {DeliverHostMessage(host_, Int(a[0]), std::vector<std::string>(a.begin() + 1, a.end())), ""};
   if (step.verb == "expect") return Expect(Int(a[0]), a.size() > 1 ? Int(a[1]) : 1);
   if (step.verb == "expect-sent") return ExpectSent(Int(a[0]), a[1]);
+  if (IsClockVerb(step.verb)) return {PlayClockStep(step), ""};
+  StepOutcome outcome;
+  if (IsTrafficVerb(step.verb)) {
+    outcome.said = traffic_.Play(step, host_, printer_, &outcome.failure);
+    return outcome;
+  }
+  if (IsExpectCallVerb(step.verb)) {
+    outcome.said = PlayExpectCall(*host_.Module(), step, &outcome.failure);
+    return outcome;
+  }
   if (step.verb == "answer") host_.Answers().Set(Channel::kMessage, Int(a[0]), Int(a[1]));
   else if (step.verb == "answer-once") host_.Answers().Queue(Channel::kMessage, Int(a[0]), Int(a[1]));
-  else if (step.verb == "answer-right") rightAnswers_.push_back(step);
+  else if (IsRightAnswerVerb(step.verb)) rightAnswers_.Prepare(step);
   else if (step.verb == "wait") pump_(static_cast<uint32_t>(Int(a[0])));
   return {};
 }
@@ -121,12 +132,9 @@ ScenarioPlayer::StepOutcome ScenarioPlayer::PlayHostStep(const ScenarioStep& ste
 std::string ScenarioPlayer::CallOperation(const std::string& name) {
   ITavorineModule& m = *host_.Module();
   std::string result = "done";
-  if (name == "GetModuleKind") {
-    result = "returned " + std::to_string(m.GetModuleKind());
-  } else if (name == "LoadUserData") {
-    result = "returned " + std::to_string(m.LoadUserData());
-  } else if (name == "CanExit") {
-    result = "returned " + std::to_string(m.CanExit());
+  int value = 0;
+  if (CallReturningOperation(m, name, &value)) {
+    result = "returned " + std::to_string(value);
   } else if (name == "Close") {
     m.Close();
     closed_ = true;
@@ -158,9 +166,8 @@ ScenarioPlayer::StepOutcome ScenarioPlayer::ExpectSent(int code, const std::stri
 // once, inside the query, as a host that knows the answer does.
 void ScenarioPlayer::OnEvent(const HostEvent& event) {
   out_ << printer_.Format(event) << std::flush;
-  if (event.channel != Channel::kMessage || event.code != kHostMemberRightQuery || rightAnswers_.empty()) return;
-  std::vector<std::string> answer = rightAnswers_.front().args;
-  rightAnswers_.pop_front();
+  std::vector<std::string> answer;
+  if (event.channel != Channel::kMessage || event.code != kHostMemberRightQuery || !rightAnswers_.Take(&answer)) return;
   out_ << "# the host answers the member-right query at once: 17";
   for (const std::string& word : answer) out_ << ' ' << QuoteWord(word);
   out_ << "\n< " << DeliverHostMessage(host_, kModuleMemberRightAnswer, answer) << "\n";

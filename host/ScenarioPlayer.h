@@ -13,7 +13,6 @@
 #pragma once
 
 #include <cstdint>
-#include <deque>
 #include <functional>
 #include <ostream>
 #include <string>
@@ -22,7 +21,10 @@
 #include "host/BoxWords.h"
 #include "host/EventPrinter.h"
 #include "host/RecordingHost.h"
+#include "host/RightAnswers.h"
 #include "host/Scenario.h"
+#include "host/TrafficWords.h"
+#include "host/UserStateWords.h"
 #include "platform/ui/Desktop.h"
 
 namespace host {
@@ -74,8 +76,10 @@ class ScenarioPlayer {
   EventPrinter printer_;
   BoxWatch boxes_;
   BoardAnswers answers_;
-  // The member-right answer steps (17 and their words) that the next queries get at once.
-  std::deque<ScenarioStep> rightAnswers_;
+  // The member-right answers (17 and their words) that the next queries get at once.
+  RightAnswers rightAnswers_;
+  TrafficSpan traffic_;
+  UserState userState_;
   const Scenario* scenario_ = nullptr;
   size_t next_ = 0;
   bool failed_ = false;

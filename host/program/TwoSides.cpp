@@ -14,6 +14,7 @@
 #include <sstream>
 #include <vector>
 
+#include "host/ClockWords.h"
 #include "host/RecordingHost.h"
 #include "host/Scenario.h"
 #include "host/ScenarioPlayer.h"
@@ -118,6 +119,7 @@ bool LoadSteps(const std::string& path, std::vector<SideStep>* steps, std::strin
     return false;
   }
   std::string line;
+  bool started[2] = {false, false};  // whether a side has a step yet (clock virtual comes first)
   for (int number = 1; std::getline(file, line); ++number) {
     std::vector<std::string> words;
     if (!SplitWords(line, &words) || words.empty()) continue;
@@ -129,6 +131,8 @@ bool LoadSteps(const std::string& path, std::vector<SideStep>* steps, std::strin
     SideStep side{words[0] == "A" ? 0 : words[0] == "B" ? 1 : kBothSides, {}};
     std::string rest = line.substr(line.find_first_not_of(" \t") + words[0].size());
     std::string reason = ParseSideStep(words, rest, FolderOf(path), &side);
+    if (reason.empty() && IsClockVerb(side.step.verb)) reason = CheckClockStep(side.step, !started[side.side]);
+    for (int i = 0; i < 2; ++i) started[i] = started[i] || side.side == i || side.side == kBothSides;
     if (!reason.empty()) {
       *error = where + reason;
       return false;

@@ -12,28 +12,9 @@
 #include <string>
 #include <utility>
 
+#include "tests/host/ProgramRun.h"
+
 namespace {
-
-struct ProgramRun {
-  int status;
-  std::string output;
-};
-
-// Runs the program with args, in folder when one is given.
-ProgramRun RunProgram(const std::string& args, const std::string& folder = "") {
-  std::string command = (folder.empty() ? "" : "cd '" + folder + "' && ") + "'" + TAV_HOST_PROGRAM + "' " + args + " 2>&1";
-  ProgramRun run{-1, ""};
-  FILE* pipe = popen(command.c_str(), "r");
-  if (!pipe) return run;
-  char buffer[4096];
-  size_t n;
-  while ((n = fread(buffer, 1, sizeof buffer, pipe)) > 0) run.output.append(buffer, n);
-  int status = pclose(pipe);
-  run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-  return run;
-}
-
-std::string ModuleArg() { return std::string("--module '") + TAV_MODULE_LIBRARY + "' "; }
 
 TEST(HostProgram, FirstScenarioLoadsQueriesAndClosesTheModule) {
   ProgramRun run = RunProgram(ModuleArg() + "'" + TAV_SOURCE_DIR + "/scenarios/first.scn'");
@@ -42,15 +23,6 @@ TEST(HostProgram, FirstScenarioLoadsQueriesAndClosesTheModule) {
   EXPECT_NE(run.output.find("> host 15\n< handled 1,"), std::string::npos) << run.output;
   EXPECT_NE(run.output.find("module 5 -> host: 20007 (front window): window 0x0"), std::string::npos) << run.output;
   EXPECT_NE(run.output.find("< Close done\n"), std::string::npos) << run.output;
-}
-
-std::string WriteScenario(const std::string& name, const char* text) {
-  std::string path = testing::TempDir() + name;
-  FILE* file = std::fopen(path.c_str(), "w");
-  if (!file) return path;
-  std::fputs(text, file);
-  std::fclose(file);
-  return path;
 }
 
 TEST(HostProgram, WaitsRunTheModulesTimersAndTheModuleIsClosedAtTheEnd) {
@@ -65,13 +37,6 @@ TEST(HostProgram, WaitsRunTheModulesTimersAndTheModuleIsClosedAtTheEnd) {
   EXPECT_LT(wait, tick) << run.output;
   EXPECT_NE(run.output.find("\"closed\" -> 0\n= "), std::string::npos) << run.output;
   std::remove(path.c_str());
-}
-
-// A fresh user folder of this process: the plain and the sanitizer builds may run at once.
-std::string UserFolder(const std::string& name) {
-  std::string folder = testing::TempDir() + "user-" + name + "-" + std::to_string(getpid());
-  std::filesystem::remove_all(folder);
-  return folder;
 }
 
 TEST(HostProgram, ASecondRunSeesTheDefaultsTheFirstSavedInTheUserFolder) {
@@ -208,7 +173,8 @@ INSTANTIATE_TEST_SUITE_P(Scenarios, ScenarioFile, testing::Values("first", "crea
                          ScenarioTestName);
 
 // The set-up flows a new user walks through: each scenario failed before its mend.
-INSTANTIATE_TEST_SUITE_P(SetupFlows, ScenarioFile, testing::Values("join-failed", "start-again", "password-hint", "p2p-withdrawn", "p2p-ringing", "assist-ended", "close-invitation", "second-conference", "created-maximum", "invite-after-end", "conference-record", "book-notice", "book-chair", "records-list"), ScenarioTestName);
+INSTANTIATE_TEST_SUITE_P(SetupFlows, ScenarioFile, testing::Values("join-failed", "start-again", "password-hint", "p2p-withdrawn", "p2p-ringing", "assist-ended", "close-invitation", "second-conference", "created-maximum", "invite-after-end", "conference-record", "book-notice", "book-chair", "records-list",
+                                                 "book-timeout"), ScenarioTestName);
 
 // Every user action on the three whiteboards, from both sides.
 INSTANTIATE_TEST_SUITE_P(BoardActions, ScenarioFile, testing::Values("board-styles", "share-board", "p2p-styles"),
