@@ -18,6 +18,8 @@
 #include "tests/support/module/ModuleFixture.h"
 #include "vezadazavo/VezadaZavo.h"
 #include "whiteboard/windows/DlgDFP2PWhiteBoard.h"
+#include "whiteboard/windows/P2PDrawContentDlg.h"
+#include "whiteboard/windows/WbToolButtons.h"
 
 namespace {
 
@@ -333,6 +335,14 @@ class P2PBoardSessionTest : public PtopInviteTest {
     Host().Clear();
     return Module()->m_aP2PWhiteBoards.GetSize() ? Module()->m_aP2PWhiteBoards[0] : nullptr;
   }
+  // The user draws a rectangle on the board.
+  static void DrawOn(CDlgDFP2PWhiteBoard* board) {
+    ASSERT_TRUE(platform::user::ClickItem(board->m_hWnd, IDC_WB_TOOL_FIRST + kToolRectangle));
+    HWND surface = board->GetSurface()->m_hWnd;
+    platform::user::MouseDown(surface, POINT{100, 100});
+    platform::user::MouseMove(surface, POINT{200, 160}, true);
+    platform::user::MouseUp(surface, POINT{200, 160});
+  }
   // The leave requests (sub-type 5) sent so far.
   std::vector<const ConfMethodRecord*> Leaves() {
     std::vector<const ConfMethodRecord*> leaves;
@@ -358,11 +368,12 @@ TEST_F(P2PBoardSessionTest, EndedByThePeerAndClosedByTheUserTheUserIsFreeAgain) 
   ASSERT_NE(nullptr, board);
   EXPECT_TRUE(Module()->GetP2PBusy());
   EXPECT_EQ(CString("点对点白板"), Module()->GetP2PSessionName());
+  DrawOn(board);
 
   Event(kDetailP2PPeerEnd, kPeer, kP2PWhiteboard);
   EXPECT_FALSE(Module()->GetP2PBusy());
   EXPECT_FALSE(board->m_bBoardLive);
-  EXPECT_TRUE(::IsWindowVisible(board->m_hWnd)) << "the board stays for saving";
+  EXPECT_TRUE(::IsWindowVisible(board->m_hWnd)) << "the board stays for saving its drawing";
   EXPECT_EQ(1u, Host().CountCode(kHostEndDataSession));
 
   HWND window = board->m_hWnd;
@@ -378,6 +389,7 @@ TEST_F(P2PBoardSessionTest, EndedByThePeerAndClosedByTheUserTheUserIsFreeAgain) 
 TEST_F(P2PBoardSessionTest, ClosingABoardWhosePeerHasGoneLeavesALaterSessionAlone) {
   CDlgDFP2PWhiteBoard* board = Accept();
   ASSERT_NE(nullptr, board);
+  DrawOn(board);
   Event(kDetailP2PPeerEnd, kPeer, kP2PWhiteboard);
   Event(kDetailP2PInvite, kPeer2, kP2PAssist);
   ASSERT_TRUE(platform::user::ClickItem(Invite(0)->m_hWnd, IDOK));
@@ -406,12 +418,16 @@ TEST_F(P2PBoardSessionTest, AnInvitationAcceptedTwiceIsOneSession) {
 }
 
 TEST_F(P2PBoardSessionTest, OurOwnInvitationTakenRunsUntilThePeerEndsIt) {
+  HostPeerBlock offer{kPeer, 0};
+  Deliver(kModuleP2PWhiteboardRequest, offer);
   Event(kDetailP2PCreated, kPeer, kP2PWhiteboard, kConfResultOK);
   ASSERT_EQ(1, Module()->m_aP2PWhiteBoards.GetSize());
   EXPECT_TRUE(Module()->GetP2PBusy());
+  EXPECT_EQ(1u, Host().CountCode(kHostBeginDataSession));
   Event(kDetailP2PPeerEnd, kPeer, kP2PWhiteboard);
   EXPECT_FALSE(Module()->GetP2PBusy());
-  EXPECT_FALSE(Module()->m_aP2PWhiteBoards[0]->m_bBoardLive);
+  EXPECT_EQ(1u, Host().CountCode(kHostEndDataSession));
+  EXPECT_EQ(0, Module()->m_aP2PWhiteBoards.GetSize()) << "nothing drawn: the board goes with the session";
 }
 
 TEST_F(P2PBoardSessionTest, TheUserClosingALiveBoardLeavesThePeer) {
