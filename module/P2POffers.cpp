@@ -29,7 +29,7 @@ int CTavorineModule::OfferP2PSession(const char* peerURI, int kind) {
   }
   // The peer offered this very session already: taking it is what the user asks for.
   if (CDlgPtopInvite* waiting = FindP2PInvitation(peer, kind)) {
-    waiting->SendMessage(WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+    ::SendMessage(waiting->m_hWnd, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);  // the window goes
     return 1;
   }
   CString refusal = P2PRefusal();

@@ -430,6 +430,27 @@ TEST_F(P2PBoardSessionTest, OurOwnInvitationTakenRunsUntilThePeerEndsIt) {
   EXPECT_EQ(0, Module()->m_aP2PWhiteBoards.GetSize()) << "nothing drawn: the board goes with the session";
 }
 
+// Boards kept for their drawing fill the bound: the user's next whiteboard offer does not go,
+// and the user hears why.
+TEST_F(P2PBoardSessionTest, TheUsersOfferFindsNoRoomWhileTheBoardsAreFull) {
+  for (int i = 0; i < kMaxP2PWhiteBoards; ++i) {
+    CString peer;
+    peer.Format("sip:1376666%04d@ims.example.cn", i + 10);
+    Event(kDetailP2PInvite, peer, kP2PWhiteboard);
+    ASSERT_TRUE(platform::user::ClickItem(Invite(0)->m_hWnd, IDOK));
+    DrawOn(Module()->m_aP2PWhiteBoards[i]);
+    Event(kDetailP2PPeerEnd, peer, kP2PWhiteboard);
+  }
+  ASSERT_EQ(kMaxP2PWhiteBoards, Module()->m_aP2PWhiteBoards.GetSize());
+  Host().Clear();
+  HostPeerBlock offer{kPeer, 0};
+  Deliver(kModuleP2PWhiteboardRequest, offer);
+  EXPECT_EQ(1, offer.bHandled);
+  EXPECT_EQ(CString("打开的点对点白板太多，请先关闭不用的白板！"), LastMessageBoxText());
+  EXPECT_EQ(0u, Host().ConfMethodRecords(1).size());
+  EXPECT_FALSE(Module()->GetP2PBusy());
+}
+
 TEST_F(P2PBoardSessionTest, TheUserClosingALiveBoardLeavesThePeer) {
   CDlgDFP2PWhiteBoard* board = Accept();
   ASSERT_NE(nullptr, board);
@@ -456,6 +477,21 @@ TEST_F(P2PBoardSessionTest, HostCodeThirteenClosesTheBoardsOutsideAConference) {
   EXPECT_EQ(1u, Leaves().size());
   EXPECT_FALSE(Module()->GetP2PBusy());
   EXPECT_TRUE(JoinGoesThrough());
+}
+
+// The user offers the very session whose invitation from that peer waits on screen: the
+// invitation is accepted, and no second offer crosses it.
+TEST_F(PtopInviteTest, OfferingWhatThePeerOffersAcceptsTheInvitation) {
+  Event(kDetailP2PInvite, kPeer, kP2PWhiteboard);
+  Host().Clear();
+  HostPeerBlock offer{kPeer, 0};
+  Deliver(kModuleP2PWhiteboardRequest, offer);
+  EXPECT_EQ(0, Module()->m_aInviteDlgs.GetSize());
+  ASSERT_EQ(1u, Host().ConfMethodRecords(1).size());
+  EXPECT_EQ(kConfAnswer, IntAt(Host().ConfMethod1(0), 0));
+  EXPECT_EQ(1, IntAt(Host().ConfMethod1(0), 0x56F));
+  EXPECT_EQ(1, Module()->m_aP2PWhiteBoards.GetSize());
+  EXPECT_TRUE(Module()->GetP2PBusy());
 }
 
 TEST_F(PtopInviteTest, CloseRefusesOpenInvitationsAndDropsRingingWindows) {
