@@ -38,8 +38,8 @@ enum HostEventCode {
 enum ModuleMessageCode {
   kModuleRightsChanged = 1,       // HostPlainBlock
   kModuleOpenUI = 2,              // HostPlainBlock
-  kModuleP2PWhiteboardRequest = 3,
-  kModuleP2PAssistRequest = 4,
+  kModuleP2PWhiteboardRequest = 3,  // HostPeerBlock: the user offers the peer a whiteboard
+  kModuleP2PAssistRequest = 4,      // HostPeerBlock: the user asks the peer for assistance
   kModuleDataConfRecord = 8,      // HostRecordBlock: kind, record
   kModuleConfEvent = 9,           // HostRecordBlock: iType, record
   kModuleChatText = 10,
@@ -251,14 +251,29 @@ static_assert(offsetof(HostRecordBlock, pRecord) == 4, "host block layout");
 static_assert(offsetof(HostRecordBlock, bHandled) == 8, "host block layout");
 inline constexpr HostBlockLayout kHostRecordLayout = {sizeof(HostRecordBlock), -1, offsetof(HostRecordBlock, bHandled), {}};
 
-// Code 16: the set-up page to show (1 create, 2 book, 3 join ...).
-struct HostPageBlock {
-  int nPage;
+// Codes 3 and 4: the peer of the user's point-to-point offer, its full URI.
+struct HostPeerBlock {
+  const char* pPeerURI;
   int bHandled;
 };
-static_assert(sizeof(HostPageBlock) == 8, "host block layout");
-static_assert(offsetof(HostPageBlock, bHandled) == 4, "host block layout");
-inline constexpr HostBlockLayout kHostPageLayout = {sizeof(HostPageBlock), -1, offsetof(HostPageBlock, bHandled), {}};
+static_assert(sizeof(HostPeerBlock) == 8, "host block layout");
+static_assert(offsetof(HostPeerBlock, bHandled) == 4, "host block layout");
+inline constexpr HostBlockLayout kHostPeerLayout = {
+    sizeof(HostPeerBlock), -1, offsetof(HostPeerBlock, bHandled), {HOST_FIELD(kText, "peer", HostPeerBlock, pPeerURI)}};
+
+// Code 16: the set-up page to show (1 create, 2 book, 3 join ...) and, for the create page,
+// member numbers to add, separated by ";" (NULL or "" for none).
+struct HostPageBlock {
+  int nPage;
+  const char* pNumbers;
+  int bHandled;
+};
+static_assert(sizeof(HostPageBlock) == 12, "host block layout");
+static_assert(offsetof(HostPageBlock, pNumbers) == 4, "host block layout");
+static_assert(offsetof(HostPageBlock, bHandled) == 8, "host block layout");
+inline constexpr HostBlockLayout kHostPageLayout = {
+    sizeof(HostPageBlock), -1, offsetof(HostPageBlock, bHandled),
+    {HOST_FIELD(kInt, "page", HostPageBlock, nPage), HOST_FIELD(kText, "numbers", HostPageBlock, pNumbers)}};
 
 // Code 15: the module's busy states, written by the module.
 struct HostStatusBlock {

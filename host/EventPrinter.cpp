@@ -29,7 +29,8 @@ std::string FormatConfMethod1(const void* record, const std::string& indent) {
   return indent + "record: " + (name.empty() ? "unknown sub-type" : name) + "\n" + FormatConfMethodRecord(*rec, indent);
 }
 
-// The fields a layout describes, in its order: "label value", or the value alone.
+}  // namespace
+
 std::string FormatByLayout(const HostBlockLayout& layout, const void* block) {
   std::string text;
   for (const HostBlockField& field : layout.fields) {
@@ -53,8 +54,6 @@ std::string FormatByLayout(const HostBlockLayout& layout, const void* block) {
   }
   return text;
 }
-
-}  // namespace
 
 std::string QuoteGbk(const char* gbk) {
   if (!gbk) return "NULL";

@@ -11,7 +11,12 @@
 
 #include "host/HostEvent.h"
 
+struct HostBlockLayout;
+
 namespace host {
+
+// The fields a block's layout describes, in its order: "label value", or the value alone.
+std::string FormatByLayout(const HostBlockLayout& layout, const void* block);
 
 // The detail of an event's block (after the code's name), "" for none.
 using BlockFormatter = std::function<std::string(const HostEvent& event)>;

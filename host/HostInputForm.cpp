@@ -76,7 +76,8 @@ bool AppendHostInput(int code, const void* block, std::string* out) {
     AppendMessage(out, code, b->pText ? 0 : kNoRecord, 0,
                   BytesOf(&b->nResult, sizeof b->nResult) + (b->pText ? b->pText : ""));
   } else if (code == kModuleShowUIPage) {
-    AppendMessage(out, code, 0, static_cast<const HostPageBlock*>(block)->nPage, "");
+    auto* b = static_cast<const HostPageBlock*>(block);
+    AppendMessage(out, code, b->pNumbers ? 0 : kNoRecord, b->nPage, b->pNumbers ? b->pNumbers : "");
   } else {
     AppendMessage(out, code, 0, 0, "");
   }
@@ -110,7 +111,7 @@ bool DeliverHostInput(RecordingHost& host, const uint8_t* data, size_t size, siz
     HostMemberRightAnswerBlock block = {result, none ? nullptr : text.c_str(), 0};
     host.Deliver(code, block);
   } else if (code == kModuleShowUIPage) {
-    HostPageBlock block = {kind, 0};
+    HostPageBlock block = {kind, none ? nullptr : bytes.c_str(), 0};
     host.Deliver(code, block);
   } else if (code == kModuleStatusQuery) {
     HostStatusBlock block = {};

@@ -7,7 +7,7 @@
 //   9 (conference event)  kind iType; the record's bytes, the rest of the record zero
 //   8 (data conference)   kind; a whiteboard record as u32 method + PackWbMessage bytes
 //   17 (member right)     the i32 result, then the text
-//   16 (show a page)      kind the page
+//   16 (show a page)      kind the page; the member numbers text (flag 1: none)
 //   others                nothing more
 #pragma once
 

@@ -3,6 +3,7 @@
 #include <map>
 
 #include "host/ConfEventWords.h"
+#include "host/OfferWords.h"
 #include "host/ScenarioWords.h"
 #include "platform/Charset.h"
 
@@ -32,12 +33,6 @@ std::string DeliverStatusQuery(RecordingHost& host, int code, const Args&) {
          ", point-to-point busy " + std::to_string(block.bP2PBusy);
 }
 
-std::string DeliverShowPage(RecordingHost& host, int code, const Args& args) {
-  HostPageBlock block{};
-  block.nPage = IntArg(args, 0);
-  return Handled(host.Deliver(code, block));
-}
-
 std::string DeliverMemberRightAnswer(RecordingHost& host, int code, const Args& args) {
   std::string text = args.size() > 1 ? charset::Utf8ToGbk(args[1]) : "";
   HostMemberRightAnswerBlock block{};
@@ -64,7 +59,9 @@ const std::map<int, Rule>& Rules() {
       {kModuleRefreshPages, {0, 0, 0, DeliverPlain, "no words"}},
       {kModuleClearTrees, {0, 0, 0, DeliverPlain, "no words"}},
       {kModuleStatusQuery, {0, 0, 0, DeliverStatusQuery, "no words"}},
-      {kModuleShowUIPage, {1, 1, 1, DeliverShowPage, "a page number"}},
+      {kModuleShowUIPage, {1, 201, 1, DeliverShowPage, "a page number and member numbers"}},
+      {kModuleP2PWhiteboardRequest, {1, 1, 0, DeliverPeerRequest, "a peer URI"}},
+      {kModuleP2PAssistRequest, {1, 1, 0, DeliverPeerRequest, "a peer URI"}},
       {kModuleMemberRightAnswer, {1, 2, 1, DeliverMemberRightAnswer, "a result and a text"}},
       {kModuleConfEvent, {1, 64, 0, DeliverConfEvent, "an event's words (host/ConfEventWords.h)"}},
   };

@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <cstring>
 
+#include "common/ConfMethodRecord.h"
 #include "common/HostBlocks.h"
 #include "confwindow/DlgDataConf.h"
 #include "module/TavorineModule.h"
@@ -55,7 +56,18 @@ const CTavorineModule::HostHandler* CTavorineModule::FindHostHandler(int code) {
          const HostPageBlock* page = static_cast<const HostPageBlock*>(block);
          int handled = module.OpenUserInterface(page ? std::optional<int>(page->nPage) : std::nullopt);
          module.RefreshConfTypeLists();
+         if (handled && page && page->pNumbers && *page->pNumbers) module.AddCreatePageNumbers(page->pNumbers);
          return handled;
+       }},
+      {kModuleP2PWhiteboardRequest, &kHostPeerLayout,
+       [](CTavorineModule& module, void* block) {
+         const HostPeerBlock* request = static_cast<const HostPeerBlock*>(block);
+         return module.OfferP2PSession(request ? request->pPeerURI : nullptr, kP2PWhiteboard);
+       }},
+      {kModuleP2PAssistRequest, &kHostPeerLayout,
+       [](CTavorineModule& module, void* block) {
+         const HostPeerBlock* request = static_cast<const HostPeerBlock*>(block);
+         return module.OfferP2PSession(request ? request->pPeerURI : nullptr, kP2PAssist);
        }},
       {kModuleDataConfRecord, &kHostRecordLayout,
        [](CTavorineModule& module, void* block) {

@@ -55,6 +55,17 @@ void CTavorineModule::ShowP2PInvitation(const CString& peer, int kind) {
     WriteLog(line, 1);
     return;
   }
+  if (kind == kP2PWhiteboard && !RoomForP2PWhiteBoard()) {
+    CString line;
+    line.Format("[ERROR]CTavorineModule::ShowP2PInvitation(%d point-to-point whiteboards: refused)\n", kMaxP2PWhiteBoards);
+    WriteLog(line, 1);
+    AnswerP2PSession(peer, kind, kP2PRefuse);
+    return;
+  }
+  if (IsP2POffer(peer, kind)) {
+    AnswerCrossingOffer(peer, kind);
+    return;
+  }
   CPellUser* user = GetUserData();
   user->m_bInvitePending = TRUE;
   const CString inviter = PeerDisplayText(peer);
@@ -82,6 +93,9 @@ void CTavorineModule::ShowP2PInvitation(const CString& peer, int kind) {
 }
 
 void CTavorineModule::ShowRingingWindow(const CString& peer) {
+  // The callee's terminal rings once for the user: a repeated ring keeps the one window.
+  for (int i = 0; i < m_aRingDlgs.GetSize(); ++i)
+    if (m_aRingDlgs[i]->GetPeerURI() == peer) return;
   CDlgPtopInvite* window = CreatePtopInvite();
   if (!window) return;
   window->SetPeerURI(peer);
@@ -112,6 +126,12 @@ CDlgVNCTip* CTavorineModule::EnsureAssistBar() {
 
 CDlgDFP2PWhiteBoard* CTavorineModule::OpenP2PWhiteBoard(const CString& peer) {
   CDlgDFP2PWhiteBoard* board = FindP2PWhiteBoard(peer);
+  if (!board && m_aP2PWhiteBoards.GetSize() >= kMaxP2PWhiteBoards) {
+    CString line;
+    line.Format("[ERROR]CTavorineModule::OpenP2PWhiteBoard(%d point-to-point whiteboards are open)\n", kMaxP2PWhiteBoards);
+    WriteLog(line, 1);
+    return nullptr;
+  }
   if (!board) {
     board = new CDlgDFP2PWhiteBoard();
     board->SetPeerURI(peer);
@@ -129,23 +149,34 @@ CDlgDFP2PWhiteBoard* CTavorineModule::OpenP2PWhiteBoard(const CString& peer) {
 }
 
 // The creation result ends the ringing of that peer. Our whiteboard invitation was taken: the
-// board opens. Our assistance request was taken: the requesting side shows the bar.
+// board opens and the data session begins. Our assistance request was taken: the requesting
+// side shows the bar. Our offer refused or failed: the user is free again.
 void CTavorineModule::OnP2PCreated(const CString& peer, int kind, int result) {
   CloseInvitationWindows(m_aRingDlgs, peer);
-  if (kind == kP2PWhiteboard && result == kConfResultOK) {
-    if (!OpenP2PWhiteBoard(peer)) return;
-    // The session runs until the peer or the user ends it.
-    SetP2PBusy(TRUE);
-    AddP2PSession(peer, kP2PWhiteboard);
-    return;
-  }
-  if (kind != kP2PAssist || result != kConfResultOK) {
+  if (!IsP2PKind(kind) || result != kConfResultOK) {
     CString line;
     line.Format("CTavorineModule::OnP2PCreated(kind %d, result %d)\n", kind, result);
     WriteLog(line, 1);
+    if (IsP2POffer(peer, kind)) DropP2POffer(peer, kind);
     return;
   }
-  if (CDlgVNCTip* bar = EnsureAssistBar()) bar->BeginAssist(1, peer);
+  MarkP2POfferAnswered(peer, kind);
+  if (kind == kP2PAssist) {
+    if (CDlgVNCTip* bar = EnsureAssistBar()) bar->BeginAssist(1, peer);
+    return;
+  }
+  if (!OpenP2PWhiteBoard(peer)) {
+    // No board can show the session: the peer is left at once.
+    CConfMethodRecordPtr record;
+    BuildConfLeave(*record, peer, kP2PWhiteboard);
+    bIMSConfMethod(1, record.get());
+    DropP2POffer(peer, kind);
+    return;
+  }
+  // The session runs until the peer or the user ends it.
+  SetP2PBusy(TRUE);
+  AddP2PSession(peer, kP2PWhiteboard);
+  BeginDataSession();
 }
 
 // The peer's invitation and ringing windows go unanswered: the peer has nobody to answer.
@@ -153,9 +184,9 @@ void CTavorineModule::OnP2PPeerEnd(const CString& peer, int kind) {
   if (CloseInvitationWindows(m_aInviteDlgs, peer)) GetUserData()->m_bInvitePending = FALSE;
   CloseInvitationWindows(m_aRingDlgs, peer);
   if (kind == kP2PWhiteboard) {
-    // The board stays open for saving; nothing more goes to the peer, and the user is free.
-    if (CDlgDFP2PWhiteBoard* board = FindP2PWhiteBoard(peer)) board->m_bBoardLive = FALSE;
+    // Nothing more goes to the peer, and the user is free.
     EndP2PSession(peer, kP2PWhiteboard);
+    if (CDlgDFP2PWhiteBoard* board = FindP2PWhiteBoard(peer)) ReleaseEndedP2PWhiteBoard(board);
     return;
   }
   if (kind != kP2PAssist) {
@@ -164,8 +195,19 @@ void CTavorineModule::OnP2PPeerEnd(const CString& peer, int kind) {
     WriteLog(line, 1);
     return;
   }
+  RemoveP2PSession(peer, kP2PAssist);  // also an offer still waiting for its answer
   SetP2PBusy(FALSE);
   if (m_pDlgVNCTip) m_pDlgVNCTip->EndAssist();
+}
+
+// A board whose session ended stays only for its save offer: with no drawing left unsaved it
+// goes at once (freed once the handlers running on it have returned).
+void CTavorineModule::ReleaseEndedP2PWhiteBoard(CDlgDFP2PWhiteBoard* board) {
+  board->m_bBoardLive = FALSE;
+  if (board->HoldsUnsavedDrawing()) return;
+  for (int i = 0; i < m_aP2PWhiteBoards.GetSize(); ++i)
+    if (m_aP2PWhiteBoards[i] == board) m_aP2PWhiteBoards.RemoveAt(i--);
+  platform::DestroyAndDelete(board);
 }
 
 // Module close: every open invitation is refused and the ringing windows go.

@@ -34,11 +34,12 @@ CString CTavorineModule::GetP2PSessionName() const {
 
 // A peer's session of one type is listed once, however often it was accepted, so that its end
 // leaves no stale entry that a later end could take for a running session.
-void CTavorineModule::AddP2PSession(CString uri, int type) {
+void CTavorineModule::AddP2PSession(CString uri, int type, BOOL bOffered) {
   if (bP2PSessionExist(uri, type)) return;
   P2PSession session;
   session.csPeerURI = uri;
   session.iType = type;
+  session.bOffered = bOffered;
   m_aP2PSessions.Add(session);
 }
 

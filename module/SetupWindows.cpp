@@ -24,6 +24,15 @@ int CTavorineModule::OpenUserInterface(std::optional<int> page) {
   return 1;
 }
 
+void CTavorineModule::AddCreatePageNumbers(const char* numbers) {
+  CDlgmmConfPreCreate* start = InConference() ? nullptr : m_pDlgPreCreate;
+  if (!start || start->GetCurrentPage() != kPageCreate || !start->m_pCreate) {
+    WriteLog("CTavorineModule::AddCreatePageNumbers(the create page is not shown: numbers dropped)\n", 1);
+    return;
+  }
+  start->m_pCreate->AddMemberNumbers(numbers);
+}
+
 // The window shows the create page when it is made; its type lists are built once.
 BOOL CTavorineModule::CreateStartWindow() {
   CDlgmmConfPreCreate* window = new CDlgmmConfPreCreate(nullptr);

@@ -22,9 +22,11 @@ class CDlgVNCTip;
 class CDlgDFP2PWhiteBoard;
 
 // A point-to-point session with one peer: whiteboard (kP2PWhiteboard) or assistance (kP2PAssist).
+// While bOffered is set the session is the user's own offer, waiting for its creation result.
 struct P2PSession {
   CString csPeerURI;
   int iType = 0;
+  BOOL bOffered = FALSE;
 };
 
 // Matches any peer in bP2PSessionExist / RemoveP2PSession; kAnyP2PType matches any type.
@@ -34,6 +36,11 @@ constexpr int kAnyP2PType = -1111;
 // The answers to a point-to-point invitation.
 constexpr int kP2PAccept = 1;
 constexpr int kP2PRefuse = 2;
+
+// The most point-to-point whiteboards that may be open at once (live, or ended and kept for
+// their unsaved drawing), waiting whiteboard invitations and the user's waiting whiteboard
+// offer counted as boards: a peer's offers cannot grow the module without bound.
+constexpr int kMaxP2PWhiteBoards = 8;
 
 class CTavorineModule : public CModuleBase {
  public:
@@ -68,6 +75,10 @@ class CTavorineModule : public CModuleBase {
   int OpenUserInterface(std::optional<int> page);
   // Rebuilds the set-up pages' conference-type lists from the rights (host codes 1 and 16).
   void RefreshConfTypeLists();
+  // Host code 16 with member numbers (";" between them): the create page, when it is the page
+  // shown, adds them as typed numbers, silently; on another page, or in a conference, they are
+  // only logged.
+  void AddCreatePageNumbers(const char* numbers);
   // Destroys and deletes the start window (close).
   void DestroyStartWindow();
 
@@ -83,7 +94,8 @@ class CTavorineModule : public CModuleBase {
   BOOL SetP2PBusy(BOOL busy);
   BOOL GetP2PBusy() const { return m_bP2PBusy; }
   CString GetP2PSessionName() const;
-  void AddP2PSession(CString uri, int type);
+  // Lists the session {uri, type} once; bOffered marks the user's own waiting offer.
+  void AddP2PSession(CString uri, int type, BOOL bOffered = FALSE);
   BOOL bP2PSessionExist(CString uri, int type) const;
   void RemoveP2PSession(CString uri, int type);
   int BeginDataSession();
@@ -95,6 +107,12 @@ class CTavorineModule : public CModuleBase {
   void AnswerP2PSession(CString peerURI, int iSessionType, int nAnswer);
   // The invitation window's answer for its peer and session kind; nothing without a window.
   void AnswerP2PInvite(int nAnswer, CDlgPtopInvite* window);
+  // Host codes 3 and 4 (module/P2POffers.cpp): the user offers the peer a point-to-point
+  // session of kind (kP2PWhiteboard, kP2PAssist). The peer's own waiting offer of that session
+  // is accepted instead; while the user is busy, or with no room for another whiteboard, the
+  // user is told why not; else the user is busy and the offer (sub-type 1) goes. 0 for a
+  // missing peer.
+  int OfferP2PSession(const char* peerURI, int kind);
   // The user closes a point-to-point whiteboard: a live board leaves its peer, the session
   // ends and the board leaves the list (the board deletes itself).
   void EndP2PWhiteBoard(CDlgDFP2PWhiteBoard* board);
@@ -167,6 +185,25 @@ class CTavorineModule : public CModuleBase {
   CDlgVNCTip* EnsureAssistBar();
   void OnP2PCreated(const CString& peer, int kind, int result);
   void OnP2PPeerEnd(const CString& peer, int kind);
+  // The user's own offers (module/P2POffers.cpp).
+  BOOL IsP2POffer(const CString& peer, int kind) const;
+  // The waiting offer got its answer: it is a session like an accepted invitation.
+  void MarkP2POfferAnswered(const CString& peer, int kind);
+  // The offer {peer, kind} is over without a session: it goes, and the user is busy only
+  // while another session is listed.
+  void DropP2POffer(const CString& peer, int kind);
+  // Our offer is taken back: the peer is left (sub-type 5) and its ringing window goes.
+  void WithdrawP2POffer(const CString& peer, int kind);
+  // The peer's invitation crossed our waiting offer of the same session (both offered at
+  // once): the offer of the side whose address sorts first stands on both sides.
+  void AnswerCrossingOffer(const CString& peer, int kind);
+  BOOL OwnOfferStands(const CString& peer) const;
+  // The peer's invitation of kind that waits for the user's answer; NULL when none.
+  CDlgPtopInvite* FindP2PInvitation(const CString& peer, int kind) const;
+  // Whether one more point-to-point whiteboard fits under kMaxP2PWhiteBoards.
+  BOOL RoomForP2PWhiteBoard() const;
+  // The ended board goes unless it holds drawing that the user has not saved.
+  void ReleaseEndedP2PWhiteBoard(CDlgDFP2PWhiteBoard* board);
   // The listed session {peer, type} is over: it goes, the user is free, the data session ends.
   void EndP2PSession(const CString& peer, int type);
   // The whiteboard window for peer, made (shown, with its first page) when there is none;

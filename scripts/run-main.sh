@@ -3,8 +3,8 @@
 # load the module and play its scenarios (docs/scenarios.md), printing the host traffic: loading
 # and closing the module, creating a conference and inviting, joining one and inviting, an
 # invitation accepted and its conference ended, a point-to-point whiteboard accepted, ended and
-# closed before a create, booking, the member-right query; each scenario
-# on a fresh user folder; then conference defaults saved and found again by a second run on the
+# closed before a create, the user's own point-to-point offers, booking, the member-right query;
+# each scenario on a fresh user folder; then conference defaults saved and found again by a second run on the
 # same folder; then two module processes drawing together through the program's relay (a late
 # joiner; widths, fonts and colours on every board; the shared-document board; a point-to-point
 # board left through its save offer; every kind of object), both sides' pages compared and
@@ -34,6 +34,9 @@ play_fresh first create create-invite join-invite invitation p2p-board book memb
 play_fresh join-failed start-again password-hint p2p-withdrawn p2p-ringing assist-ended close-invitation \
   second-conference created-maximum invite-after-end conference-record book-notice book-chair records-list \
   book-timeout
+# The user's own point-to-point offers, what stays of an ended board, and the create page opened
+# with member numbers.
+play_fresh p2p-offer p2p-offer-refused p2p-glare p2p-ended-boards create-numbers
 # Two runs on one user folder: the defaults the first saves are what the second finds.
 folder=build/default/scenario-users/defaults
 rm -rf "$folder"

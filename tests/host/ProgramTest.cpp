@@ -176,6 +176,13 @@ INSTANTIATE_TEST_SUITE_P(Scenarios, ScenarioFile, testing::Values("first", "crea
 INSTANTIATE_TEST_SUITE_P(SetupFlows, ScenarioFile, testing::Values("join-failed", "start-again", "password-hint", "p2p-withdrawn", "p2p-ringing", "assist-ended", "close-invitation", "second-conference", "created-maximum", "invite-after-end", "conference-record", "book-notice", "book-chair", "records-list",
                                                  "book-timeout"), ScenarioTestName);
 
+// The user's own point-to-point offers (one offered by both sides at once), what stays of an
+// ended point-to-point board, and the create page opened with member numbers.
+INSTANTIATE_TEST_SUITE_P(OffersAndNumbers, ScenarioFile,
+                         testing::Values("p2p-offer", "p2p-offer-refused", "p2p-glare", "p2p-ended-boards",
+                                         "create-numbers"),
+                         ScenarioTestName);
+
 // Every user action on the three whiteboards, from both sides.
 INSTANTIATE_TEST_SUITE_P(BoardActions, ScenarioFile, testing::Values("board-styles", "share-board", "p2p-styles"),
                          ScenarioTestName);

@@ -55,7 +55,8 @@ TEST(ScenarioParse, HostMessagesNeedAPlayableCodeAndItsWords) {
   EXPECT_EQ(ParseFailure("host 99999999999\n"), "line 1: host needs a code");
   EXPECT_EQ(ParseFailure("host 8 1\n"), "line 1: host code 8 cannot be played");
   EXPECT_EQ(ParseFailure("host 15 3\n"), "line 1: host 15 takes no words");
-  EXPECT_EQ(ParseFailure("host 16 first\n"), "line 1: host 16 takes a page number");
+  EXPECT_EQ(ParseFailure("host 16 first\n"), "line 1: host 16 takes a page number and member numbers");
+  EXPECT_EQ(ParseFailure("host 3\n"), "line 1: host 3 takes a peer URI");
   EXPECT_EQ(ParseFailure("host 9 5 1 x\n").substr(0, 61), "line 1: host 9 takes 11, a detail type and a time text; 7, a ");
   EXPECT_EQ(ParseFailure("host 9 1 31 0 sip:a@b \"\" -1 colour=red\n"),
             "line 1: unknown word 'colour=red' in a conference event");

@@ -115,7 +115,7 @@ TEST_F(CreatePageTest, SplitScreenShowsForVideoConferencesOnly) {
 TEST_F(CreatePageTest, ShowUIPageCodeRebuildsTheTypeList) {
   VzData().rights.iVideo = 0;
   Module()->m_dataConfRight.iVideo = 0;
-  HostPageBlock block{kPageCreate, 0};
+  HostPageBlock block{kPageCreate, nullptr, 0};
   EXPECT_EQ(1, Deliver(kModuleShowUIPage, block));
   EXPECT_EQ((std::vector<int>{0, 4}), Data(IDC_CONF_TYPE));
 }

@@ -18,6 +18,8 @@
 #include "tests/support/module/ModuleFixture.h"
 #include "vezadazavo/VezadaZavo.h"
 #include "whiteboard/windows/DlgDFP2PWhiteBoard.h"
+#include "whiteboard/windows/P2PDrawContentDlg.h"
+#include "whiteboard/windows/WbToolButtons.h"
 
 namespace {
 
@@ -333,6 +335,14 @@ class P2PBoardSessionTest : public PtopInviteTest {
     Host().Clear();
     return Module()->m_aP2PWhiteBoards.GetSize() ? Module()->m_aP2PWhiteBoards[0] : nullptr;
   }
+  // The user draws a rectangle on the board.
+  static void DrawOn(CDlgDFP2PWhiteBoard* board) {
+    ASSERT_TRUE(platform::user::ClickItem(board->m_hWnd, IDC_WB_TOOL_FIRST + kToolRectangle));
+    HWND surface = board->GetSurface()->m_hWnd;
+    platform::user::MouseDown(surface, POINT{100, 100});
+    platform::user::MouseMove(surface, POINT{200, 160}, true);
+    platform::user::MouseUp(surface, POINT{200, 160});
+  }
   // The leave requests (sub-type 5) sent so far.
   std::vector<const ConfMethodRecord*> Leaves() {
     std::vector<const ConfMethodRecord*> leaves;
@@ -358,11 +368,12 @@ TEST_F(P2PBoardSessionTest, EndedByThePeerAndClosedByTheUserTheUserIsFreeAgain) 
   ASSERT_NE(nullptr, board);
   EXPECT_TRUE(Module()->GetP2PBusy());
   EXPECT_EQ(CString("点对点白板"), Module()->GetP2PSessionName());
+  DrawOn(board);
 
   Event(kDetailP2PPeerEnd, kPeer, kP2PWhiteboard);
   EXPECT_FALSE(Module()->GetP2PBusy());
   EXPECT_FALSE(board->m_bBoardLive);
-  EXPECT_TRUE(::IsWindowVisible(board->m_hWnd)) << "the board stays for saving";
+  EXPECT_TRUE(::IsWindowVisible(board->m_hWnd)) << "the board stays for saving its drawing";
   EXPECT_EQ(1u, Host().CountCode(kHostEndDataSession));
 
   HWND window = board->m_hWnd;
@@ -378,6 +389,7 @@ TEST_F(P2PBoardSessionTest, EndedByThePeerAndClosedByTheUserTheUserIsFreeAgain) 
 TEST_F(P2PBoardSessionTest, ClosingABoardWhosePeerHasGoneLeavesALaterSessionAlone) {
   CDlgDFP2PWhiteBoard* board = Accept();
   ASSERT_NE(nullptr, board);
+  DrawOn(board);
   Event(kDetailP2PPeerEnd, kPeer, kP2PWhiteboard);
   Event(kDetailP2PInvite, kPeer2, kP2PAssist);
   ASSERT_TRUE(platform::user::ClickItem(Invite(0)->m_hWnd, IDOK));
@@ -406,12 +418,37 @@ TEST_F(P2PBoardSessionTest, AnInvitationAcceptedTwiceIsOneSession) {
 }
 
 TEST_F(P2PBoardSessionTest, OurOwnInvitationTakenRunsUntilThePeerEndsIt) {
+  HostPeerBlock offer{kPeer, 0};
+  Deliver(kModuleP2PWhiteboardRequest, offer);
   Event(kDetailP2PCreated, kPeer, kP2PWhiteboard, kConfResultOK);
   ASSERT_EQ(1, Module()->m_aP2PWhiteBoards.GetSize());
   EXPECT_TRUE(Module()->GetP2PBusy());
+  EXPECT_EQ(1u, Host().CountCode(kHostBeginDataSession));
   Event(kDetailP2PPeerEnd, kPeer, kP2PWhiteboard);
   EXPECT_FALSE(Module()->GetP2PBusy());
-  EXPECT_FALSE(Module()->m_aP2PWhiteBoards[0]->m_bBoardLive);
+  EXPECT_EQ(1u, Host().CountCode(kHostEndDataSession));
+  EXPECT_EQ(0, Module()->m_aP2PWhiteBoards.GetSize()) << "nothing drawn: the board goes with the session";
+}
+
+// Boards kept for their drawing fill the bound: the user's next whiteboard offer does not go,
+// and the user hears why.
+TEST_F(P2PBoardSessionTest, TheUsersOfferFindsNoRoomWhileTheBoardsAreFull) {
+  for (int i = 0; i < kMaxP2PWhiteBoards; ++i) {
+    CString peer;
+    peer.Format("sip:1376666%04d@ims.example.cn", i + 10);
+    Event(kDetailP2PInvite, peer, kP2PWhiteboard);
+    ASSERT_TRUE(platform::user::ClickItem(Invite(0)->m_hWnd, IDOK));
+    DrawOn(Module()->m_aP2PWhiteBoards[i]);
+    Event(kDetailP2PPeerEnd, peer, kP2PWhiteboard);
+  }
+  ASSERT_EQ(kMaxP2PWhiteBoards, Module()->m_aP2PWhiteBoards.GetSize());
+  Host().Clear();
+  HostPeerBlock offer{kPeer, 0};
+  Deliver(kModuleP2PWhiteboardRequest, offer);
+  EXPECT_EQ(1, offer.bHandled);
+  EXPECT_EQ(CString("打开的点对点白板太多，请先关闭不用的白板！"), LastMessageBoxText());
+  EXPECT_EQ(0u, Host().ConfMethodRecords(1).size());
+  EXPECT_FALSE(Module()->GetP2PBusy());
 }
 
 TEST_F(P2PBoardSessionTest, TheUserClosingALiveBoardLeavesThePeer) {
@@ -440,6 +477,21 @@ TEST_F(P2PBoardSessionTest, HostCodeThirteenClosesTheBoardsOutsideAConference) {
   EXPECT_EQ(1u, Leaves().size());
   EXPECT_FALSE(Module()->GetP2PBusy());
   EXPECT_TRUE(JoinGoesThrough());
+}
+
+// The user offers the very session whose invitation from that peer waits on screen: the
+// invitation is accepted, and no second offer crosses it.
+TEST_F(PtopInviteTest, OfferingWhatThePeerOffersAcceptsTheInvitation) {
+  Event(kDetailP2PInvite, kPeer, kP2PWhiteboard);
+  Host().Clear();
+  HostPeerBlock offer{kPeer, 0};
+  Deliver(kModuleP2PWhiteboardRequest, offer);
+  EXPECT_EQ(0, Module()->m_aInviteDlgs.GetSize());
+  ASSERT_EQ(1u, Host().ConfMethodRecords(1).size());
+  EXPECT_EQ(kConfAnswer, IntAt(Host().ConfMethod1(0), 0));
+  EXPECT_EQ(1, IntAt(Host().ConfMethod1(0), 0x56F));
+  EXPECT_EQ(1, Module()->m_aP2PWhiteBoards.GetSize());
+  EXPECT_TRUE(Module()->GetP2PBusy());
 }
 
 TEST_F(PtopInviteTest, CloseRefusesOpenInvitationsAndDropsRingingWindows) {

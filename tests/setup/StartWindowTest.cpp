@@ -81,7 +81,7 @@ TEST_F(StartWindowTest, PageNumbersOutsideTheListShowTheCreatePage) {
 TEST_F(StartWindowTest, HostCode16WithPageMinusOneShowsTheCreatePage) {
   CDlgmmConfPreCreate* start = OpenUI();
   ASSERT_TRUE(Click(start, IDC_RADIO_JOIN_CONF));
-  HostPageBlock block{-1, 0};
+  HostPageBlock block{-1, nullptr, 0};
   EXPECT_EQ(1, Deliver(kModuleShowUIPage, block));
   EXPECT_EQ(kPageCreate, start->GetCurrentPage());
   EXPECT_TRUE(Visible(CreatePage()));
@@ -288,7 +288,7 @@ TEST_F(StartWindowTest, AStartWindowThatCannotBeMadeIsReportedAndMadeNextTime) {
 
 TEST_F(StartWindowTest, ShowUIPageCodeShowsTheAskedPage) {
   OpenUI();
-  HostPageBlock block{kPageJoin, 0};
+  HostPageBlock block{kPageJoin, nullptr, 0};
   EXPECT_EQ(1, Deliver(kModuleShowUIPage, block));
   EXPECT_TRUE(Visible(JoinPage()));
   EXPECT_EQ(kPageJoin, Start()->GetCurrentPage());

@@ -181,6 +181,8 @@ TEST_F(P2PBoardControls, EnterInThePageBoxTurnsThePageAndSendsItToThePeer) {
 }
 
 TEST_F(P2PBoardControls, ThePageBoxTurnsWhileTheSessionIsDownButSendsNothing) {
+  UseToolOn(board_, kToolRectangle);
+  Drag(Surface(), {100, 100}, {200, 160});  // a drawing keeps the ended board
   NewPage();
   EndP2PSessionOf(kPeer);
   size_t before = Sent().size();

@@ -4,6 +4,7 @@
 #include "platform/Mbcs.h"
 #include "platform/ui/WindowRelease.h"
 #include "res/SisterBoardTemplates.h"
+#include "whiteboard/model/StrokePage.h"
 #include "whiteboard/model/WbBlocks.h"
 #include "whiteboard/windows/DlgDFWhiteBoard.h"
 #include "whiteboard/windows/P2PColorBarDlg.h"
@@ -49,6 +50,15 @@ void CDlgDFP2PWhiteBoard::OnClose() {
   if (!OfferToSave(m_bContentChanged)) return;
   if (CTavorineModule* module = TavorineModule()) module->EndP2PWhiteBoard(this);
   platform::DestroyAndDelete(this);
+}
+
+BOOL CDlgDFP2PWhiteBoard::HoldsUnsavedDrawing() const {
+  if (!m_bContentChanged || !m_pDrawContent) return FALSE;
+  for (POSITION pos = m_pDrawContent->m_listPages.GetHeadPosition(); pos;) {
+    const CStrokePage* page = static_cast<const CStrokePage*>(m_pDrawContent->m_listPages.GetNext(pos));
+    if (!page->m_listStroke.IsEmpty()) return TRUE;
+  }
+  return FALSE;
 }
 
 WbMsgHeader* CDlgDFP2PWhiteBoard::NewBoardHeader(DWORD type, DWORD value) {

@@ -39,6 +39,8 @@ class CDlgDFP2PWhiteBoard : public CWbBoardWindow {
   BOOL m_bBoardLive = FALSE;
   // Set on every change of the board, cleared when the board is saved.
   BOOL m_bContentChanged = TRUE;
+  // Whether the board holds objects changed since it was last saved: what its save offer is for.
+  BOOL HoldsUnsavedDrawing() const;
   // The board's sub-conference value: always 0 point to point.
   int m_nSubConfValue = 0;
   CP2PPageNumEdit m_editPageNo;  // the page-number box (IDC_WB_PAGE_NO)
