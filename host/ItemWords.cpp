@@ -23,7 +23,9 @@ const Key kKeys[] = {{"esc", platform::user::PressEscape},
                      {"enter", platform::user::PressEnter},
                      {"tab", [] { return platform::user::PressTab(); }},
                      {"delete", platform::user::PressDelete},
-                     {"backspace", [] { return platform::user::PressKey(VK_BACK); }}};
+                     {"backspace", [] { return platform::user::PressKey(VK_BACK); }},
+                     {"up", [] { return platform::user::PressKey(VK_UP); }},
+                     {"down", [] { return platform::user::PressKey(VK_DOWN); }}};
 
 const Key* FindKey(const std::string& name) {
   for (const Key& key : kKeys)
@@ -50,14 +52,6 @@ std::string SetTime(const ScenarioStep& step) {
   CTime moment;
   ParseMoment(a[2], &moment);
   return platform::user::SetDateTime(picker, moment) ? "" : "the picker " + a[1] + " does not take " + a[2];
-}
-
-HTREEITEM FindTreeItem(CTreeCtrl* tree, HTREEITEM from, const std::string& gbk) {
-  for (HTREEITEM item = from; item; item = tree->GetNextSiblingItem(item)) {
-    if (tree->GetItemText(item).str() == gbk) return item;
-    if (HTREEITEM found = FindTreeItem(tree, tree->GetChildItem(item), gbk)) return found;
-  }
-  return nullptr;
 }
 
 int FindListRow(CListCtrl* list, const std::string& gbk) {
@@ -97,6 +91,14 @@ std::string ActOnItem(const ScenarioStep& step) {
 
 }  // namespace
 
+HTREEITEM FindTreeItem(CTreeCtrl* tree, HTREEITEM from, const std::string& gbk) {
+  for (HTREEITEM item = from; item; item = tree->GetNextSiblingItem(item)) {
+    if (tree->GetItemText(item).str() == gbk) return item;
+    if (HTREEITEM found = FindTreeItem(tree, tree->GetChildItem(item), gbk)) return found;
+  }
+  return nullptr;
+}
+
 bool IsItemVerb(const std::string& verb) {
   return verb == "click-item" || verb == "dblclick-item" || verb == "expect-item" || verb == "set-time" ||
          verb == "close-window" || verb == "press";
@@ -105,7 +107,8 @@ bool IsItemVerb(const std::string& verb) {
 std::string CheckItemStep(const ScenarioStep& step) {
   const std::vector<std::string>& a = step.args;
   if (step.verb == "close-window") return a.size() == 1 ? "" : "close-window needs a window title";
-  if (step.verb == "press") return a.size() == 1 && FindKey(a[0]) ? "" : "press needs esc, enter, tab, delete or backspace";
+  if (step.verb == "press")
+    return a.size() == 1 && FindKey(a[0]) ? "" : "press needs esc, enter, tab, delete, backspace, up or down";
   int id = 0;
   CTime moment;
   if (step.verb == "set-time")

@@ -7,8 +7,8 @@
 //   expect-item TITLE ID TEXT    such an item or row exists
 //   set-time TITLE ID "YYYY-MM-DD HH:MM:SS"   sets the date and time picker ID to that moment
 //   close-window TITLE           closes the window as its close box does
-//   press KEY                    presses esc, enter, tab, delete or backspace on the window with the
-//                                focus
+//   press KEY                    presses esc, enter, tab, delete, backspace, up or down on the
+//                                window with the focus
 //
 // The window and the control are found as the other user actions find them.
 #pragma once
@@ -16,8 +16,12 @@
 #include <string>
 
 #include "host/Scenario.h"
+#include "platform/ui/TreeCtrl.h"
 
 namespace host {
+
+// The first item showing the GBK text among from, its siblings and their children, depth first.
+HTREEITEM FindTreeItem(CTreeCtrl* tree, HTREEITEM from, const std::string& gbk);
 
 bool IsItemVerb(const std::string& verb);
 // "" when the step's words fit its verb, else the reason.

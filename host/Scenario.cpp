@@ -7,8 +7,10 @@
 #include "host/BoardAnswers.h"
 #include "host/BoxWords.h"
 #include "host/HostMessages.h"
+#include "host/InsideAnswers.h"
 #include "host/ItemWords.h"
 #include "host/ScenarioWords.h"
+#include "host/TreeCheckWords.h"
 #include "host/UserActionWords.h"
 #include "host/WindowCheckWords.h"
 
@@ -62,6 +64,8 @@ std::string CheckStep(const ScenarioStep& step) {
   if (IsItemVerb(v)) return CheckItemStep(step);
   if (IsBoardActionVerb(v)) return CheckBoardAction(step);
   if (IsAnswerVerb(v)) return CheckAnswerStep(step);
+  if (IsInsideAnswerVerb(v)) return CheckInsideAnswer(step);
+  if (IsTreeCheckVerb(v)) return CheckTreeCheck(step);
   return "unknown step '" + v + "'";
 }
 

@@ -21,6 +21,7 @@
 #include "host/BoardAnswers.h"
 #include "host/BoxWords.h"
 #include "host/EventPrinter.h"
+#include "host/InsideAnswers.h"
 #include "host/RecordingHost.h"
 #include "host/Scenario.h"
 #include "platform/ui/Desktop.h"
@@ -64,6 +65,7 @@ class ScenarioPlayer {
   StepOutcome Expect(int code, int count);
   StepOutcome ExpectSent(int code, const std::string& text);
   void OnEvent(const HostEvent& event);
+  void AnswerInside(const HostEvent& event, const std::string& printed);
   std::string CheckAbandoned();
   void OnModal(const platform::ModalState& state);
   void Fail(const std::string& reason);
@@ -76,6 +78,8 @@ class ScenarioPlayer {
   BoardAnswers answers_;
   // The member-right answer steps (17 and their words) that the next queries get at once.
   std::deque<ScenarioStep> rightAnswers_;
+  // The host messages that answer the module's next matching calls inside them.
+  InsideAnswers insideAnswers_;
   const Scenario* scenario_ = nullptr;
   size_t next_ = 0;
   bool failed_ = false;
