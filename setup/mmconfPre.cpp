@@ -38,7 +38,8 @@ CmmconfPre::CmmconfPre(CWnd* pParent)
   MapCommand<CmmconfPre>(IDC_PRE_EDIT_NOTICES, &CmmconfPre::OnEditNotices);
   MapCommand(IDC_PRE_SMS_CHECK, [this] { m_bLookUpSms = IsDlgButtonChecked(IDC_PRE_SMS_CHECK) != 0; });
   MapCommand(IDC_PRE_EMAIL_CHECK, [this] { m_bLookUpEmail = IsDlgButtonChecked(IDC_PRE_EMAIL_CHECK) != 0; });
-  MapNotify<CmmconfPre>(NM_CLICK, IDC_MEMBER_LIST, &CmmconfPre::OnMemberClick);
+  MapNotify<CmmconfPre>(LVN_ITEMCHANGED, IDC_MEMBER_LIST, &CmmconfPre::OnMemberSelect);
+  MapNotify<CmmconfPre>(NM_CLICK, IDC_MEMBER_LIST, &CmmconfPre::OnMemberSelect);
   MapNotify<CmmconfPre>(NM_RCLICK, IDC_MEMBER_LIST, &CmmconfPre::OnMemberRightClick);
   MapNotify(NM_DBLCLK, IDC_MEMBER_LIST, [this](NMHDR*, LRESULT*) { ToggleChair(); });
   MapNotify<CmmconfPre>(NM_RCLICK, IDC_PRE_NOTICE_LIST, &CmmconfPre::OnNoticeRightClick);
@@ -131,7 +132,7 @@ void CmmconfPre::OnImportDefaults() {
 }
 
 void CmmconfPre::OnCancel() {
-  m_deptTree.FoldAll();
+  m_deptTree.CollapseBelowRoot();
   CSetupPage::OnCancel();
 }
 

@@ -101,7 +101,8 @@ class CmmconfPre : public CSetupPage {
   void OnAddNumbers();
   void OnPhoneBook();
   void OnDeleteMembers();
-  void OnMemberClick(NMHDR*, LRESULT*);
+  // A click on the member list or a change of its selection: delete follows the selection.
+  void OnMemberSelect(NMHDR*, LRESULT*);
   void OnMemberRightClick(NMHDR*, LRESULT*);
   void ToggleChair();
   BOOL MemberListed(const CString& number) const;

@@ -44,7 +44,7 @@ int PieceBefore(const CString& text, int from, char separator, int* value) {
 }  // namespace
 
 void CmmconfPre::OnOK() {
-  m_deptTree.FoldAll();
+  m_deptTree.CollapseBelowRoot();
   CString refusal = RequestRefusal();
   if (WindowClosing(this)) return;  // the host closed the module while it was asked
   int focusId = 0;
