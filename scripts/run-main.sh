@@ -32,7 +32,8 @@ play_fresh() {
 play_fresh first create create-invite join-invite invitation p2p-board book member-right
 # The set-up flows a new user walks through.
 play_fresh join-failed start-again password-hint p2p-withdrawn p2p-ringing assist-ended close-invitation \
-  second-conference created-maximum invite-after-end conference-record book-notice book-kept book-tree
+  second-conference created-maximum invite-after-end conference-record book-notice book-kept book-tree \
+  answered-in-call
 # Two runs on one user folder: the defaults the first saves are what the second finds.
 folder=build/default/scenario-users/defaults
 rm -rf "$folder"

@@ -229,7 +229,7 @@ INSTANTIATE_TEST_SUITE_P(Scenarios, ScenarioFile, testing::Values("first", "crea
                          ScenarioTestName);
 
 // The set-up flows a new user walks through: each scenario failed before its mend.
-INSTANTIATE_TEST_SUITE_P(SetupFlows, ScenarioFile, testing::Values("join-failed", "start-again", "password-hint", "p2p-withdrawn", "p2p-ringing", "assist-ended", "close-invitation", "second-conference", "created-maximum", "invite-after-end", "conference-record", "book-notice", "book-kept", "book-tree"), ScenarioTestName);
+INSTANTIATE_TEST_SUITE_P(SetupFlows, ScenarioFile, testing::Values("join-failed", "start-again", "password-hint", "p2p-withdrawn", "p2p-ringing", "assist-ended", "close-invitation", "second-conference", "created-maximum", "invite-after-end", "conference-record", "book-notice", "book-kept", "book-tree", "answered-in-call"), ScenarioTestName);
 
 // Every user action on the three whiteboards, from both sides.
 INSTANTIATE_TEST_SUITE_P(BoardActions, ScenarioFile, testing::Values("board-styles", "share-board", "p2p-styles"),
