@@ -10,7 +10,9 @@
 namespace host {
 namespace {
 
-bool Expanded(CTreeCtrl* tree, HTREEITEM item) { return (tree->GetItemState(item, TVIS_EXPANDED) & TVIS_EXPANDED) != 0; }
+bool Expanded(CTreeCtrl* tree, HTREEITEM item) {
+  return (tree->GetItemState(item, TVIS_EXPANDED) & TVIS_EXPANDED) != 0;
+}
 
 }  // namespace
 
@@ -20,8 +22,8 @@ std::string CheckTreeCheck(const ScenarioStep& step) {
   const std::vector<std::string>& a = step.args;
   int id = 0;
   bool state = a.size() == 4 && (a[3] == "expanded" || a[3] == "collapsed");
-  return state && ParseInt(a[1], &id) ? "" : "expect-tree-item needs a window title, a tree id, a text and expanded or "
-                                             "collapsed";
+  if (state && ParseInt(a[1], &id)) return "";
+  return "expect-tree-item needs a window title, a tree id, a text and expanded or collapsed";
 }
 
 std::string PlayTreeCheck(const ScenarioStep& step) {
