@@ -36,11 +36,14 @@ std::string OneLine(const CString& gbk) {
 
 }  // namespace
 
-bool IsBoxVerb(const std::string& verb) { return verb == "expect-box" || verb == "answer-box"; }
+bool IsBoxVerb(const std::string& verb) {
+  return verb == "expect-box" || verb == "expect-no-box" || verb == "answer-box";
+}
 
 std::string CheckBoxStep(const ScenarioStep& step) {
   int answer = 0;
   if (step.verb == "expect-box") return step.args.size() == 1 ? "" : "expect-box needs the box's text";
+  if (step.verb == "expect-no-box") return step.args.empty() ? "" : "expect-no-box takes nothing";
   return step.args.size() == 1 && ParseAnswer(step.args[0], &answer)
              ? ""
              : "answer-box needs ok, cancel, abort, retry, ignore, yes, no or a button number";
@@ -58,6 +61,13 @@ std::string BoxWatch::Play(const ScenarioStep& step) {
     return "";
   }
   const std::vector<platform::MessageBoxRecord>& shown = platform::MessageBoxes::Shown();
+  if (step.verb == "expect-no-box") {
+    std::string failure = "the module showed since the last box check:";
+    for (size_t i = checked_; i < shown.size(); ++i) failure += " \"" + OneLine(shown[i].text) + "\"";
+    bool none = checked_ == shown.size();
+    checked_ = shown.size();
+    return none ? "" : failure;
+  }
   std::string wanted = charset::Utf8ToGbk(step.args[0]);
   for (size_t i = checked_; i < shown.size(); ++i) {
     if (shown[i].text.str() != wanted) continue;

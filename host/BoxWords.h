@@ -4,6 +4,8 @@
 //
 //   expect-box TEXT     the module showed a box with exactly TEXT since the last expect-box
 //                       step (or the start)
+//   expect-no-box       the module showed no box since the last expect-box or expect-no-box
+//                       step (or the start)
 //   answer-box ANSWER   the next box is answered with ANSWER: ok, cancel, abort, retry,
 //                       ignore, yes, no, or the number of the button
 #pragma once
@@ -24,7 +26,7 @@ class BoxWatch {
  public:
   // Starts after the boxes shown so far.
   BoxWatch();
-  // Plays an expect-box or answer-box step: "" when done, else why it failed.
+  // Plays an expect-box, expect-no-box or answer-box step: "" when done, else why it failed.
   std::string Play(const ScenarioStep& step);
   // Lines for the boxes shown since the last call ("" when none).
   std::string NewBoxes();

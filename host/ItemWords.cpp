@@ -23,7 +23,9 @@ const Key kKeys[] = {{"esc", platform::user::PressEscape},
                      {"enter", platform::user::PressEnter},
                      {"tab", [] { return platform::user::PressTab(); }},
                      {"delete", platform::user::PressDelete},
-                     {"backspace", [] { return platform::user::PressKey(VK_BACK); }}};
+                     {"backspace", [] { return platform::user::PressKey(VK_BACK); }},
+                     {"up", [] { return platform::user::PressKey(VK_UP); }},
+                     {"down", [] { return platform::user::PressKey(VK_DOWN); }}};
 
 const Key* FindKey(const std::string& name) {
   for (const Key& key : kKeys)
@@ -104,7 +106,7 @@ bool IsItemVerb(const std::string& verb) {
 std::string CheckItemStep(const ScenarioStep& step) {
   const std::vector<std::string>& a = step.args;
   if (step.verb == "close-window") return a.size() == 1 ? CheckWindowName(a[0]) : "close-window needs a window title";
-  if (step.verb == "press") return a.size() == 1 && FindKey(a[0]) ? "" : "press needs esc, enter, tab, delete or backspace";
+  if (step.verb == "press") return a.size() == 1 && FindKey(a[0]) ? "" : "press needs esc, enter, tab, delete, backspace, up or down";
   int id = 0;
   CTime moment;
   if (step.verb == "set-time")

@@ -9,11 +9,13 @@
 #include "host/CallWords.h"
 #include "host/ClockWords.h"
 #include "host/HostMessages.h"
+#include "host/InsideAnswers.h"
 #include "host/ItemWords.h"
 #include "host/ListWords.h"
 #include "host/RightAnswers.h"
 #include "host/ScenarioWords.h"
 #include "host/TrafficWords.h"
+#include "host/TreeCheckWords.h"
 #include "host/UserActionWords.h"
 #include "host/UserStateWords.h"
 #include "host/WindowCheckWords.h"
@@ -71,6 +73,8 @@ std::string CheckStep(const ScenarioStep& step, bool first) {
   if (IsTrafficVerb(v)) return CheckTrafficStep(step);
   if (IsExpectCallVerb(v)) return CheckExpectCall(step);
   if (IsUserStateVerb(v)) return CheckUserStateStep(step);
+  if (IsInsideAnswerVerb(v)) return CheckInsideAnswer(step);
+  if (IsTreeCheckVerb(v)) return CheckTreeCheck(step);
   return "unknown step '" + v + "'";
 }
 

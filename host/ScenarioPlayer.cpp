@@ -7,6 +7,7 @@
 #include "host/ItemWords.h"
 #include "host/ListWords.h"
 #include "host/ScenarioWords.h"
+#include "host/TreeCheckWords.h"
 #include "host/UserActionWords.h"
 #include "host/WindowCheckWords.h"
 #include "host/WindowLookup.h"
@@ -60,6 +61,7 @@ bool ScenarioPlayer::Finish() {
   std::string unused = boxes_.UnusedAnswer();
   if (unused.empty()) unused = rightAnswers_.Unused();
   if (unused.empty()) unused = answers_.Unused();
+  if (unused.empty()) unused = insideAnswers_.Unused();
   if (unused.empty()) return true;
   Fail(unused);
   return false;
@@ -97,6 +99,8 @@ ScenarioPlayer::StepOutcome ScenarioPlayer::PlayStep(const ScenarioStep& step) {
   else if (IsBoardActionVerb(step.verb)) failure = PlayBoardAction(step, answers_);
   else if (IsAnswerVerb(step.verb)) answers_.Prepare(step);
   else if (IsUserStateVerb(step.verb)) failure = userState_.Play(step);
+  else if (IsInsideAnswerVerb(step.verb)) insideAnswers_.Prepare(step);
+  else if (IsTreeCheckVerb(step.verb)) failure = PlayTreeCheck(step);
   else return PlayHostStep(step);
   // A check says ok, an action done.
   if (!failure.empty()) return {"", failure};
@@ -165,12 +169,25 @@ ScenarioPlayer::StepOutcome ScenarioPlayer::ExpectSent(int code, const std::stri
 // Prints the event; a member-right query that an answer-right step waits for is answered at
 // once, inside the query, as a host that knows the answer does.
 void ScenarioPlayer::OnEvent(const HostEvent& event) {
-  out_ << printer_.Format(event) << std::flush;
+  std::string printed = printer_.Format(event);
+  out_ << printed << std::flush;
   std::vector<std::string> answer;
+  if (event.channel == Channel::kMessage) AnswerInside(event, printed);
   if (event.channel != Channel::kMessage || event.code != kHostMemberRightQuery || !rightAnswers_.Take(&answer)) return;
   out_ << "# the host answers the member-right query at once: 17";
   for (const std::string& word : answer) out_ << ' ' << QuoteWord(word);
   out_ << "\n< " << DeliverHostMessage(host_, kModuleMemberRightAnswer, answer) << "\n";
+}
+
+// An answer-inside step that the call matches: its host message is delivered now, before the
+// module's call returns.
+void ScenarioPlayer::AnswerInside(const HostEvent& event, const std::string& printed) {
+  int code = 0;
+  std::vector<std::string> words;
+  if (!insideAnswers_.Take(event.code, printed, &code, &words)) return;
+  out_ << "# the host answers inside the call: " << code;
+  for (const std::string& word : words) out_ << ' ' << QuoteWord(word);
+  out_ << "\n< " << DeliverHostMessage(host_, code, words) << "\n";
 }
 
 std::string ScenarioPlayer::CheckAbandoned() {

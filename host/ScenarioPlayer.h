@@ -20,6 +20,7 @@
 #include "host/BoardAnswers.h"
 #include "host/BoxWords.h"
 #include "host/EventPrinter.h"
+#include "host/InsideAnswers.h"
 #include "host/RecordingHost.h"
 #include "host/RightAnswers.h"
 #include "host/Scenario.h"
@@ -66,6 +67,7 @@ class ScenarioPlayer {
   StepOutcome Expect(int code, int count);
   StepOutcome ExpectSent(int code, const std::string& text);
   void OnEvent(const HostEvent& event);
+  void AnswerInside(const HostEvent& event, const std::string& printed);
   std::string CheckAbandoned();
   void OnModal(const platform::ModalState& state);
   void Fail(const std::string& reason);
@@ -80,6 +82,8 @@ class ScenarioPlayer {
   RightAnswers rightAnswers_;
   TrafficSpan traffic_;
   UserState userState_;
+  // The host messages that answer the module's next matching calls inside them.
+  InsideAnswers insideAnswers_;
   const Scenario* scenario_ = nullptr;
   size_t next_ = 0;
   bool failed_ = false;

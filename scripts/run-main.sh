@@ -33,7 +33,7 @@ play_fresh first create create-invite join-invite invitation p2p-board book memb
 # The set-up flows a new user walks through.
 play_fresh join-failed start-again password-hint p2p-withdrawn p2p-ringing assist-ended close-invitation \
   second-conference created-maximum invite-after-end conference-record book-notice book-chair records-list \
-  book-timeout
+  book-timeout book-kept book-tree answered-in-call
 # The user's own point-to-point offers, what stays of an ended board, and the create page opened
 # with member numbers.
 play_fresh p2p-offer p2p-offer-refused p2p-glare p2p-ended-boards create-numbers

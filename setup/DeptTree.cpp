@@ -242,6 +242,24 @@ void CSetupDeptTree::FoldAll() {
   m_hCurrent = m_hPrevious = nullptr;
 }
 
+void CSetupDeptTree::CollapseBelowRoot() {
+  m_hCurrent = m_hPrevious = nullptr;
+  if (HTREEITEM root = GetProvinceRootItem(m_nTree)) CollapseBranches(m_tree.GetChildItem(root));
+}
+
+// Depth first over first and its siblings: each directory branch (not a person) that is open
+// is closed and shows its closed folder.
+void CSetupDeptTree::CollapseBranches(HTREEITEM first) {
+  for (HTREEITEM item = first; item; item = m_tree.GetNextSiblingItem(item)) {
+    int kind = RecordKind(item);
+    if (kind != kDirCompany && kind != kDirAffiliation && kind != kDirDepartment) continue;
+    CollapseBranches(m_tree.GetChildItem(item));
+    if (!(m_tree.GetItemState(item, TVIS_EXPANDED) & TVIS_EXPANDED)) continue;
+    m_tree.Expand(item, TVE_COLLAPSE);
+    UpdateDeptItemImage(&m_tree, item, FALSE);
+  }
+}
+
 void CSetupDeptTree::ClearBelowRoot() {
   if (HTREEITEM root = m_tree.GetRootItem())
     while (HTREEITEM child = m_tree.GetChildItem(root)) m_tree.DeleteItem(child);

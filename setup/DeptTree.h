@@ -62,6 +62,10 @@ class CSetupDeptTree {
   int Fold(HTREEITEM item);
   // Fold from the first root item, the current item forgotten before and after.
   void FoldAll();
+  // Collapses every expanded company, affiliation and department below the province root
+  // (the root stays open), the current item forgotten: the directory back to the shape the
+  // fill gave it. People keep their number leaves, which a click reads again anyway.
+  void CollapseBelowRoot();
   // Deletes every child of the root item (the root stays), or every item.
   void ClearBelowRoot();
   void Reset();
@@ -80,6 +84,7 @@ class CSetupDeptTree {
   void WatchDepartment(const CString& uri);
   void RebuildPersonLeaves(HTREEITEM person);
   void AddLeaf(HTREEITEM person, const CString& text, int icon);
+  void CollapseBranches(HTREEITEM first);
 
   CTreeCtrlEx& m_tree;
   int m_nTree;

@@ -15,6 +15,7 @@
 #include "setup/SetupPage.h"
 
 struct ConfCreateParams;
+class CDlgDataConf;
 
 class CmmconfCreate : public CSetupPage {
  public:
@@ -90,6 +91,8 @@ class CmmconfCreate : public CSetupPage {
   CString FirstValueRefusal();
   ConfCreateParams CreateParams();
   void SendCreateRequest();
+  BOOL BeginCreateWait(CDlgDataConf& conf, const ConfCreateParams& params);
+  void CancelCreateWait(CDlgDataConf& conf, int iConfType, BOOL bRegistered, BOOL bEarlierTimedOut);
   void CollectInitialMembers();
   int SelectedSplitScreen(int nMembers) const;
 

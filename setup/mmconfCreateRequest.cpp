@@ -104,19 +104,40 @@ void CmmconfCreate::SendCreateRequest() {
 
   module->SendEvent(kHostBeforeCreate, nullptr);
   CDlgDataConf* conf = module->m_pDlgDataConf;
+  // The wait is armed before the request leaves: an answer that the host gives inside the call
+  // ends it, and meets neither an earlier time-out nor an earlier failure reason.
+  BOOL earlierTimedOut = conf && conf->m_bCreateTimedOut;
+  BOOL registered = conf && BeginCreateWait(*conf, params);
   // Nothing waits for a request the host refused, or took while it closed the module.
   if (!bIMSConfMethod(1, record.get()) || WindowClosing(this)) {
-    if (conf) conf->m_saInitMembers.RemoveAll();
+    if (conf) CancelCreateWait(*conf, params.iConfType, registered, earlierTimedOut);
     return;
   }
   module->WriteLog("创建会议", 1);
-  if (!conf) return;
-  conf->KillTimer(kTimerCreateWait);
-  conf->SetTimer(kTimerCreateWait, kSetupWaitMs);
-  conf->AddToTimerList(CDlgDataConf::CreateOperationName(params.iConfType), "", 60, nullptr, 0);
-  conf->m_iRequestedMaxMembers = params.iMaxMembers;
-  conf->m_bCreateTimedOut = FALSE;
-  conf->m_csFailReason.Empty();
-  conf->m_bSetupRequestPending = TRUE;
+}
+
+// The conference window waits 60 seconds for the answer (its timer 1 and the pending operation
+// of the conference type), with the set-up request pending and the page buttons disabled.
+// TRUE when the pending operation was registered.
+BOOL CmmconfCreate::BeginCreateWait(CDlgDataConf& conf, const ConfCreateParams& params) {
+  conf.KillTimer(kTimerCreateWait);
+  conf.SetTimer(kTimerCreateWait, kSetupWaitMs);
+  BOOL registered = conf.AddToTimerList(CDlgDataConf::CreateOperationName(params.iConfType), "", 60, nullptr, 0);
+  conf.m_iRequestedMaxMembers = params.iMaxMembers;
+  conf.m_bCreateTimedOut = FALSE;
+  conf.m_csFailReason.Empty();
+  conf.m_bSetupRequestPending = TRUE;
   if (CDlgmmConfPreCreate* start = StartWindow()) start->EnablePageButtons(FALSE);
+  return registered;
+}
+
+// The request did not go out: nothing waits, and a late success of an earlier create that
+// timed out is still left at once.
+void CmmconfCreate::CancelCreateWait(CDlgDataConf& conf, int iConfType, BOOL bRegistered, BOOL bEarlierTimedOut) {
+  conf.KillTimer(kTimerCreateWait);
+  if (bRegistered) conf.RemoveFromTimerList(CDlgDataConf::CreateOperationName(iConfType));
+  conf.m_bCreateTimedOut = bEarlierTimedOut;
+  conf.m_bSetupRequestPending = FALSE;
+  conf.m_saInitMembers.RemoveAll();
+  if (CDlgmmConfPreCreate* start = StartWindow()) start->EnablePageButtons(TRUE);
 }

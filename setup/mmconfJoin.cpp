@@ -64,11 +64,19 @@ void CmmconfJoin::OnOK() {
   m_csConfURI = WithSipScheme(m_csConfURI);
   CConfMethodRecordPtr record;
   BuildConfJoin(*record, m_csConfURI, m_csConfPassword);
-  if (!bIMSConfMethod(1, record.get()) || WindowClosing(this)) return;
+  // The wait is armed before the request leaves: an answer that the host gives inside the call
+  // (the failure reason, or the result itself) finds it, and no earlier reason is left to it.
+  BeginJoinWait();
+  BOOL taken = bIMSConfMethod(1, record.get());
+  if (WindowClosing(this)) return;  // the host closed the module meanwhile
+  if (!taken) EndJoinWait();
+}
 
+// The join waits 60 seconds (timer 16), the conference window's set-up request pending and
+// the page buttons disabled.
+void CmmconfJoin::BeginJoinWait() {
   m_bJoinPending = TRUE;
-  CTavorineModule* module = TavorineModule();
-  if (CDlgDataConf* conf = module->m_pDlgDataConf) {
+  if (CDlgDataConf* conf = TavorineModule()->m_pDlgDataConf) {
     conf->m_csFailReason.Empty();
     conf->m_bSetupRequestPending = TRUE;
     if (CDlgmmConfPreCreate* start = StartWindow()) start->EnablePageButtons(FALSE);
@@ -83,15 +91,20 @@ void CmmconfJoin::StopJoinWait() {
   m_bJoinPending = FALSE;
 }
 
+// The wait ran out, or the host did not take the request: nothing waits any more.
+void CmmconfJoin::EndJoinWait() {
+  StopJoinWait();
+  CTavorineModule* module = TavorineModule();
+  if (CDlgDataConf* conf = module ? module->m_pDlgDataConf : nullptr) conf->m_bSetupRequestPending = FALSE;
+  if (CDlgmmConfPreCreate* start = StartWindow()) start->EnablePageButtons(TRUE);
+}
+
 void CmmconfJoin::OnTimer(UINT_PTR id) {
   if (id != kTimerJoinWait) {
     CSetupPage::OnTimer(id);
     return;
   }
-  StopJoinWait();
-  CTavorineModule* module = TavorineModule();
-  if (CDlgDataConf* conf = module ? module->m_pDlgDataConf : nullptr) conf->m_bSetupRequestPending = FALSE;
-  if (CDlgmmConfPreCreate* start = StartWindow()) start->EnablePageButtons(TRUE);
+  EndJoinWait();
 }
 
 void CmmconfJoin::ResetPage() {

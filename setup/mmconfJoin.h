@@ -38,4 +38,6 @@ class CmmconfJoin : public CSetupPage {
 
  private:
   CString FirstRefusal();
+  void BeginJoinWait();
+  void EndJoinWait();
 };

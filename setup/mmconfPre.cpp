@@ -38,7 +38,8 @@ CmmconfPre::CmmconfPre(CWnd* pParent)
   MapCommand<CmmconfPre>(IDC_PRE_EDIT_NOTICES, &CmmconfPre::OnEditNotices);
   MapCommand(IDC_PRE_SMS_CHECK, [this] { m_bLookUpSms = IsDlgButtonChecked(IDC_PRE_SMS_CHECK) != 0; });
   MapCommand(IDC_PRE_EMAIL_CHECK, [this] { m_bLookUpEmail = IsDlgButtonChecked(IDC_PRE_EMAIL_CHECK) != 0; });
-  MapNotify<CmmconfPre>(NM_CLICK, IDC_MEMBER_LIST, &CmmconfPre::OnMemberClick);
+  MapNotify<CmmconfPre>(LVN_ITEMCHANGED, IDC_MEMBER_LIST, &CmmconfPre::OnMemberSelect);
+  MapNotify<CmmconfPre>(NM_CLICK, IDC_MEMBER_LIST, &CmmconfPre::OnMemberSelect);
   MapNotify<CmmconfPre>(NM_RCLICK, IDC_MEMBER_LIST, &CmmconfPre::OnMemberRightClick);
   MapNotify(NM_DBLCLK, IDC_MEMBER_LIST, [this](NMHDR*, LRESULT*) { ToggleChair(); });
   MapNotify<CmmconfPre>(NM_RCLICK, IDC_PRE_NOTICE_LIST, &CmmconfPre::OnNoticeRightClick);
@@ -92,7 +93,6 @@ BOOL CmmconfPre::OnInitDialog() {
   m_comboNoticeType.ResetContent();
   m_comboNoticeType.AddString(kSmsNoticeType);
   m_comboNoticeType.SetCurSel(0);
-  m_tmStartDate = m_tmStartTime = CTime::GetCurrentTime();
   ResetPage();
   GetDlgItem(IDC_BTN_ADD)->EnableWindow(FALSE);
   GetDlgItem(IDC_BTN_DELETE)->EnableWindow(FALSE);
@@ -117,6 +117,8 @@ void CmmconfPre::ResetPage() {
   m_iRemainNotice = DefaultInRange(defaults.remaintime, 1);
   m_iNoticeType = 0;
   m_bLookUpSms = m_bLookUpEmail = m_bChairLeaveNoEnd = TRUE;
+  m_tmStartDate = m_tmStartTime = CTime::GetCurrentTime();
+  m_bStartFromPresent = TRUE;
   UpdateData(FALSE);
   m_listMembers.DeleteAllItems();
   m_listNotices.DeleteAllItems();
@@ -130,7 +132,7 @@ void CmmconfPre::OnImportDefaults() {
 }
 
 void CmmconfPre::OnCancel() {
-  m_deptTree.FoldAll();
+  m_deptTree.CollapseBelowRoot();
   CSetupPage::OnCancel();
 }
 
@@ -140,11 +142,21 @@ BOOL CmmconfPre::PreTranslateMessage(MSG* msg) {
   return CSetupPage::PreTranslateMessage(msg);
 }
 
+// What the user typed stays on the page while the start window lives, whatever page is shown
+// meanwhile; only the first show after a reset proposes the present as the start again.
 void CmmconfPre::OnShowWindow(BOOL show, UINT status) {
   CSetupPage::OnShowWindow(show, status);
+  if (!show) return;
+  if (m_bStartFromPresent) ShowStartFromPresent();
+  EnableOK();
+}
+
+void CmmconfPre::ShowStartFromPresent() {
+  m_bStartFromPresent = FALSE;
   m_tmStartDate = m_tmStartTime = CTime::GetCurrentTime();
-  UpdateData(FALSE);
-  if (show) EnableOK();
+  CDataExchange dx(this, FALSE);
+  DDX_DateTimeCtrl(&dx, IDC_START_DATE, m_tmStartDate);
+  DDX_DateTimeCtrl(&dx, IDC_START_TIME, m_tmStartTime);
 }
 
 // ---- Conference type and split screen ----

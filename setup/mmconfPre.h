@@ -101,7 +101,8 @@ class CmmconfPre : public CSetupPage {
   void OnAddNumbers();
   void OnPhoneBook();
   void OnDeleteMembers();
-  void OnMemberClick(NMHDR*, LRESULT*);
+  // A click on the member list or a change of its selection: delete follows the selection.
+  void OnMemberSelect(NMHDR*, LRESULT*);
   void OnMemberRightClick(NMHDR*, LRESULT*);
   void ToggleChair();
   BOOL MemberListed(const CString& number) const;
@@ -116,6 +117,8 @@ class CmmconfPre : public CSetupPage {
   void ShowSplitScreen(BOOL bShow);
   void EnableOK();
   void OnImportDefaults();
+  // The pickers set to the present, the other fields left as they are.
+  void ShowStartFromPresent();
 
   // The booking (mmconfPreRequest.cpp).
   CString FirstValueRefusal(int* focusId);
@@ -131,7 +134,12 @@ class CmmconfPre : public CSetupPage {
   CComboBox m_comboSplit;
   CComboBox m_comboNoticeType;
   CNoticeNumberList m_notices;
-  // The booking between OK and the send; empty when none waits.
+  // The booking between OK and the send, with the start as the pickers showed it at OK; empty
+  // when none waits. Nothing the page shows meanwhile changes it.
   ConfBookParams m_booking;
+  CTime m_tmBookDate;
+  CTime m_tmBookTime;
   BOOL m_bBookingPending = FALSE;
+  // Set by a reset: the next show puts the present into the pickers.
+  BOOL m_bStartFromPresent = TRUE;
 };

@@ -211,7 +211,7 @@ void CmmconfPre::EnableArrowButtons() {
   GetDlgItem(IDC_BTN_ADD)->EnableWindow(FALSE);
 }
 
-void CmmconfPre::OnMemberClick(NMHDR*, LRESULT*) { EnableArrowButtons(); }
+void CmmconfPre::OnMemberSelect(NMHDR*, LRESULT*) { EnableArrowButtons(); }
 
 // The chair menu offers the command that applies to the row.
 void CmmconfPre::OnMemberRightClick(NMHDR*, LRESULT*) {

@@ -44,7 +44,7 @@ int PieceBefore(const CString& text, int from, char separator, int* value) {
 }  // namespace
 
 void CmmconfPre::OnOK() {
-  m_deptTree.FoldAll();
+  m_deptTree.CollapseBelowRoot();
   CString refusal = RequestRefusal();
   if (WindowClosing(this)) return;  // the host closed the module while it was asked
   int focusId = 0;
@@ -122,6 +122,8 @@ void CmmconfPre::FillBooking() {
   int split = m_comboSplit.GetCurSel();
   m_booking.iSplitScreen = split >= 0 ? (int)m_comboSplit.GetItemData(split) : 0;
   m_booking.bChairLeaveNoEnd = m_bChairLeaveNoEnd;
+  m_tmBookDate = m_tmStartDate;
+  m_tmBookTime = m_tmStartTime;
   m_bBookingPending = TRUE;
 }
 
@@ -146,6 +148,7 @@ void CmmconfPre::OnTimer(UINT_PTR id) {
 
 void CmmconfPre::DropBooking() {
   m_booking = ConfBookParams();
+  m_tmBookDate = m_tmBookTime = CTime();
   m_bBookingPending = FALSE;
 }
 
@@ -159,7 +162,6 @@ void CmmconfPre::OnGotServerTimeResult(CString csServerTime) {
     Log("[ERROR]CmmconfPre::OnGotServerTimeResult(no booking waits for the server time)\n");
     return;
   }
-  UpdateData(TRUE);
   CTime start;
   if (!ChosenStart(&start)) {
     if (CDlgmmConfPreCreate* window = StartWindow()) window->EnablePageButtons(TRUE);
@@ -181,15 +183,15 @@ void CmmconfPre::OnGotServerTimeResult(CString csServerTime) {
   SendBooking(start);
 }
 
-// The start chosen on the pickers, refused (booking dropped, box shown) when the date is
+// The start the pickers showed at OK, refused (booking dropped, box shown) when the date is
 // invalid or the start is not after the client's present.
 BOOL CmmconfPre::ChosenStart(CTime* start) {
   const char* refusal = nullptr;
-  if (!m_tmStartDate.IsValid() || m_tmStartDate.GetTime() <= 0) {
+  if (!m_tmBookDate.IsValid() || m_tmBookDate.GetTime() <= 0) {
     refusal = "会议开始时间无效!";
   } else {
-    *start = CTime(m_tmStartDate.GetYear(), m_tmStartDate.GetMonth(), m_tmStartDate.GetDay(), m_tmStartTime.GetHour(),
-                   m_tmStartTime.GetMinute(), m_tmStartTime.GetSecond());
+    *start = CTime(m_tmBookDate.GetYear(), m_tmBookDate.GetMonth(), m_tmBookDate.GetDay(), m_tmBookTime.GetHour(),
+                   m_tmBookTime.GetMinute(), m_tmBookTime.GetSecond());
     if (!start->IsValid() || *start <= CTime::GetCurrentTime()) refusal = "会议开始时间小于当前时间!";
   }
   if (!refusal) return TRUE;

@@ -98,6 +98,27 @@ TEST(HostProgram, ADialogAnswerNothingUsedFailsTheRun) {
   std::remove(path.c_str());
 }
 
+// The checks and answers a scenario adds fail the run when the module does not do what they say:
+// a box where none was expected, an answer inside a call that never came, a tree item the
+// user cannot see.
+TEST(HostProgram, ChecksOfBoxesTreeItemsAndInsideAnswersFailTheRun) {
+  const std::pair<const char*, const char*> cases[] = {
+      {u8"call LoadUserData\nhost 16 3\nclick 多媒体会议 1\nexpect-no-box\n",
+       u8"< FAILED: line 4: the module showed since the last box check: \"请输入会场URI！\"\n"},
+      {u8"call LoadUserData\nanswer-inside 102 \"record: join\" 9 1 7 200 sip:x@ims.example.cn\nhost 16 3\n",
+       u8"< FAILED: line 2: answer-inside was never used: no call 102 read \"record: join\"\n"},
+      {u8"call LoadUserData\nhost 16 2\nexpect-tree-item 多媒体会议 1934 研发部 collapsed\n",
+       u8"< FAILED: line 3: the item \"研发部\" is not shown: an item above it is collapsed\n"},
+  };
+  for (const auto& c : cases) {
+    std::string path = WriteScenario("checks.scn", c.first);
+    ProgramRun run = RunProgram(ModuleArg() + "--user-folder '" + UserFolder("checks") + "' '" + path + "'");
+    EXPECT_EQ(run.status, 1) << run.output;
+    EXPECT_NE(run.output.find(c.second), std::string::npos) << run.output;
+    std::remove(path.c_str());
+  }
+}
+
 // A two-sided failure names its line in the file; an answer a side never used fails the run
 // when the play ends.
 TEST(HostProgram, TwoSidedFailuresNameTheirLine) {
@@ -174,7 +195,8 @@ INSTANTIATE_TEST_SUITE_P(Scenarios, ScenarioFile, testing::Values("first", "crea
 
 // The set-up flows a new user walks through: each scenario failed before its mend.
 INSTANTIATE_TEST_SUITE_P(SetupFlows, ScenarioFile, testing::Values("join-failed", "start-again", "password-hint", "p2p-withdrawn", "p2p-ringing", "assist-ended", "close-invitation", "second-conference", "created-maximum", "invite-after-end", "conference-record", "book-notice", "book-chair", "records-list",
-                                                 "book-timeout"), ScenarioTestName);
+                                                 "book-timeout", "book-kept", "book-tree",
+                                                 "answered-in-call"), ScenarioTestName);
 
 // The user's own point-to-point offers (one offered by both sides at once), what stays of an
 // ended point-to-point board, and the create page opened with member numbers.

@@ -214,6 +214,24 @@ TEST_F(BookPageTest, ClosingTheStartWindowResetsThePage) {
   EXPECT_TRUE(Pre()->m_bLookUpSms);
 }
 
+// The start the user set stays while the start window lives; after the window was closed, the
+// page proposes the present again when it is next shown, not the moment of the close.
+TEST_F(BookPageTest, ThePickersProposeThePresentOnTheFirstShowAfterAReset) {
+  ASSERT_TRUE(platform::user::SetDateTime(Item(IDC_START_DATE), CTime(2030, 3, 1, 10, 0, 0)));
+  Start()->ShowPage(kPageCreate);
+  Start()->ShowPage(kPageBook);
+  EXPECT_EQ("2030-3-1", ItemText(Pre(), IDC_START_DATE).str());
+  ASSERT_TRUE(Click(Pre(), IDCANCEL));
+  Pump();
+  Advance(2 * 24 * 3600 * 1000u);
+  HostPageBlock page{kPageBook, nullptr, 0};
+  ASSERT_EQ(1, Deliver(kModuleShowUIPage, page));
+  CTime now = CTime::GetCurrentTime();
+  CString today;
+  today.Format("%d-%d-%d", now.GetYear(), now.GetMonth(), now.GetDay());
+  EXPECT_EQ(today.str(), ItemText(Pre(), IDC_START_DATE).str());
+}
+
 // Defaults outside their ranges, as an older version could save them.
 class BookPageOddDefaultsTest : public BookPageTest {
  protected:

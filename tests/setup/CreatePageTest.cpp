@@ -364,5 +364,44 @@ TEST_F(CreatePageTest, NoAnswerInSixtySecondsReportsTheTimeOut) {
   EXPECT_EQ(CString("创建会议超时！"), Start()->m_pInfoToolTip->m_csInfo);
 }
 
+// A host whose conference control answers inside the call: after an earlier create timed out,
+// the next create's conference runs (it is not left as a late answer) and nothing waits.
+TEST_F(CreatePageTest, ACreateAnsweredInsideTheCallAfterATimeOutRuns) {
+  ASSERT_TRUE(PressOK());
+  Advance(60000);
+  ASSERT_TRUE(Conf()->m_bCreateTimedOut);
+  Host().SetObserver([this](const host::HostEvent& event) {
+    const HostMethodBlock* block = event.As<HostMethodBlock>();
+    if (event.code != kHostConfMethod || !block || block->nMethod != 1) return;
+    if (static_cast<const ConfMethodRecord*>(block->pRecord)->iSubType != kConfCreate) return;
+    DeliverConfResult(kDetailCreate, "sip:conf002@ims.example.cn", 0, kConfResultOK);
+  });
+  Host().Clear();
+  ASSERT_TRUE(PressOK());
+  Host().SetObserver(nullptr);
+  EXPECT_TRUE(Conf()->m_bInConf);
+  EXPECT_EQ(CString("sip:conf002@ims.example.cn"), Conf()->GetConfURI());
+  EXPECT_EQ(1u, Method1Count()) << "the create alone, no leave";
+  EXPECT_FALSE(Conf()->m_bSetupRequestPending);
+  EXPECT_FALSE(Conf()->bTimerExist("start_audio"));
+  EXPECT_TRUE(Start()->ArePageButtonsEnabled());
+  Advance(60000);
+  EXPECT_FALSE(Conf()->m_bCreateTimedOut) << "the answered create has no time-out";
+}
+
+// A create the host does not take leaves the window as it was: the late success of the earlier
+// create that timed out is still left at once.
+TEST_F(CreatePageTest, ARefusedCreateKeepsAnEarlierTimeOut) {
+  ASSERT_TRUE(PressOK());
+  Advance(60000);
+  HostTakesRequests(0);
+  ASSERT_TRUE(PressOK());
+  EXPECT_TRUE(Conf()->m_bCreateTimedOut);
+  ASSERT_EQ(1, DeliverConfResult(kDetailCreate, "sip:late@ims.example.cn", 0, kConfResultOK));
+  EXPECT_FALSE(Conf()->m_bInConf);
+  ASSERT_EQ(3u, Method1Count());
+  EXPECT_EQ(kConfLeave, Host().ConfMethod1(2)->iSubType);
+}
+
 }  // namespace
 }  // namespace tavtest
