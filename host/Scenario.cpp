@@ -6,6 +6,7 @@
 #include "host/BoardActionWords.h"
 #include "host/BoardAnswers.h"
 #include "host/BoxWords.h"
+#include "host/FileWords.h"
 #include "host/HostMessages.h"
 #include "host/ItemWords.h"
 #include "host/ScenarioWords.h"
@@ -62,6 +63,7 @@ std::string CheckStep(const ScenarioStep& step) {
   if (IsItemVerb(v)) return CheckItemStep(step);
   if (IsBoardActionVerb(v)) return CheckBoardAction(step);
   if (IsAnswerVerb(v)) return CheckAnswerStep(step);
+  if (IsFileVerb(v)) return CheckFileStep(step);
   return "unknown step '" + v + "'";
 }
 
@@ -98,6 +100,7 @@ void ResolvePaths(ScenarioStep* step, const std::string& folder) {
   if (step->verb == "save-board") paths = {1, 2};
   else if (step->verb == "capture") paths = {1};
   else if (step->verb == "answer-dialog" && step->args[0] == "file") paths = {1};
+  else if (IsFileVerb(step->verb)) paths = FileStepSources(*step);
   for (size_t i : paths)
     if (i < step->args.size() && !step->args[i].empty() && step->args[i][0] != '/')
       step->args[i] = folder + "/" + step->args[i];

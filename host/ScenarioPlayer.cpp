@@ -1,6 +1,7 @@
 #include "host/ScenarioPlayer.h"
 
 #include "host/BoardActionWords.h"
+#include "host/FileWords.h"
 #include "host/HostMessages.h"
 #include "host/ItemWords.h"
 #include "host/ScenarioWords.h"
@@ -94,6 +95,7 @@ ScenarioPlayer::StepOutcome ScenarioPlayer::PlayStep(const ScenarioStep& step) {
   else if (IsBoxVerb(step.verb)) failure = boxes_.Play(step);
   else if (IsBoardActionVerb(step.verb)) failure = PlayBoardAction(step, answers_);
   else if (IsAnswerVerb(step.verb)) answers_.Prepare(step);
+  else if (IsFileVerb(step.verb)) failure = PlayFileStep(step);
   else return PlayHostStep(step);
   // A check says ok, an action done.
   if (!failure.empty()) return {"", failure};
