@@ -141,6 +141,7 @@ class CTavorineModule : public CModuleBase {
   CArray<CDlgDFP2PWhiteBoard*> m_aP2PWhiteBoards;  // point-to-point whiteboards
   DataConfInfoList m_dataConfList;                 // the saved conference list
   BOOL m_bDataConfLoaded = FALSE;
+  BOOL m_bDataConfFileDamaged = FALSE;             // "mmc.dat" could not be read: set aside before a write
 
  private:
   void ReadDataConfRights();

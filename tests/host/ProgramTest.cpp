@@ -159,8 +159,8 @@ TEST(HostProgram, DefaultsSavedWithQuotesAreUnchangedInTheNextRun) {
 }
 
 // A copy of scenarios/NAME.scn in a folder of this process (the plain and the sanitizer builds
-// may play it at once) beside the repository's res/: the files the scenario writes into ../out
-// go to that folder's out/. The copy's path.
+// may play it at once) beside the repository's res/, with the scenarios' files/: the files the
+// scenario writes into ../out go to that folder's out/. The copy's path.
 std::string CopyScenario(const std::string& name) {
   std::string folder = testing::TempDir() + "scenario-" + name + "-" + std::to_string(getpid());
   std::filesystem::remove_all(folder);
@@ -168,6 +168,8 @@ std::string CopyScenario(const std::string& name) {
   std::filesystem::copy_file(std::string(TAV_SOURCE_DIR) + "/scenarios/" + name + ".scn",
                              folder + "/scenarios/" + name + ".scn");
   std::filesystem::create_directory_symlink(std::string(TAV_SOURCE_DIR) + "/res", folder + "/res");
+  std::filesystem::create_directory_symlink(std::string(TAV_SOURCE_DIR) + "/scenarios/files",
+                                            folder + "/scenarios/files");
   return folder + "/scenarios/" + name + ".scn";
 }
 
@@ -208,6 +210,9 @@ INSTANTIATE_TEST_SUITE_P(Scenarios, ScenarioFile, testing::Values("first", "crea
 
 // The set-up flows a new user walks through: each scenario failed before its mend.
 INSTANTIATE_TEST_SUITE_P(SetupFlows, ScenarioFile, testing::Values("join-failed", "start-again", "password-hint", "p2p-withdrawn", "p2p-ringing", "assist-ended", "close-invitation", "second-conference", "created-maximum", "invite-after-end", "conference-record", "book-notice"), ScenarioTestName);
+
+// The user's files that the module reads and writes: each scenario failed before its mend.
+INSTANTIATE_TEST_SUITE_P(UserFiles, ScenarioFile, testing::Values("records-damaged"), ScenarioTestName);
 
 // Every user action on the three whiteboards, from both sides.
 INSTANTIATE_TEST_SUITE_P(BoardActions, ScenarioFile, testing::Values("board-styles", "share-board", "p2p-styles"),
