@@ -63,10 +63,12 @@ void CDlgDataConf::OnPropertiesCommand() {
   if (m_bInConf) EditConfProperties();
 }
 
-// The switch is the user's conference default: it is kept in the defaults file.
+// The switch is the user's conference default: it is kept in the defaults file, with the other
+// defaults read first, so that writing the switch keeps them.
 void CDlgDataConf::OnPromptSoundCommand() {
   CTavorineModule* module = TavorineModule();
   if (!module) return;
+  CmmconfDefaultSet::LoadDefaultRecord();
   int& sound = module->m_confDefaultData.playstatussound;
   sound = sound ? 0 : 1;
   CmmconfDefaultSet::SaveDefaultDataToFile();

@@ -33,8 +33,9 @@ play_fresh first create create-invite join-invite invitation p2p-board book memb
 # The set-up flows a new user walks through.
 play_fresh join-failed start-again password-hint p2p-withdrawn p2p-ringing assist-ended close-invitation \
   second-conference created-maximum invite-after-end conference-record book-notice
-# The user's files: a damaged saved-conference file is kept aside, not written over.
-play_fresh records-damaged
+# The user's files: a damaged saved-conference file is kept aside, not written over; the
+# prompt-sound switch pressed before the start window opened keeps the saved defaults.
+play_fresh records-damaged prompt-sound
 # Two runs on one user folder: the defaults the first saves are what the second finds.
 folder=build/default/scenario-users/defaults
 rm -rf "$folder"
