@@ -16,6 +16,8 @@ void CDlgDataConf::InitView() {
   m_listMembers.SetExtendedStyle(m_listMembers.GetExtendedStyle() | LVS_EX_FULLROWSELECT);
   m_listMembers.InsertColumn(0, "成员", LVCFMT_LEFT, 220);
   m_listMembers.InsertColumn(1, "状态", LVCFMT_LEFT, 100);
+  // The prompt-sound switch shows the user's saved default.
+  CmmconfDefaultSet::ReadSavedDefaults();
   RefreshView();
 }
 

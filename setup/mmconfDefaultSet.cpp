@@ -67,11 +67,17 @@ void CmmconfDefaultSet::LoadDefaultData() {
 
 BOOL CmmconfDefaultSet::LoadDefaultRecord() {
   CTavorineModule* module = TavorineModule();
-  if (module->m_bConfDefaultsLoaded || ReadDefaultRecord()) return TRUE;
+  if (!module) return FALSE;
+  if (ReadSavedDefaults()) return TRUE;
   module->WriteLog("CmmconfDefaultSet::LoadDefaultData():failed", 1);
   if (MigrateUserRecordDefaults()) return TRUE;
   UseBuiltInDefaults();
   return FALSE;
+}
+
+BOOL CmmconfDefaultSet::ReadSavedDefaults() {
+  CTavorineModule* module = TavorineModule();
+  return module && (module->m_bConfDefaultsLoaded || ReadDefaultRecord());
 }
 
 // Defaults an older version kept in the user record move into the file once.

@@ -25,8 +25,12 @@ class CmmconfDefaultSet : public CSetupPage {
   // Brings the module's record to the user's defaults once, before anything shows, changes or
   // writes it: from the file (or its backup), else the user record's older copy, else the
   // built-in values; the last two are written to the file at once. FALSE when the built-in
-  // values were taken just now; TRUE when the record holds stored defaults.
+  // values were taken just now (or there is no module); TRUE when the record holds stored
+  // defaults.
   static BOOL LoadDefaultRecord();
+  // Reads the saved defaults (the file, else its backup) into the module's record unless it
+  // holds them already; writes nothing. Whether the record now holds the user's defaults.
+  static BOOL ReadSavedDefaults();
   // Reads the file into the module's record, or its backup "mmc_dfs.bak" when the file is
   // missing or damaged; FALSE (the record unchanged) when neither holds the defaults.
   BOOL LoadDefaultDataFromFile();
