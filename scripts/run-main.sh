@@ -33,9 +33,17 @@ play_fresh first create create-invite join-invite invitation p2p-board book memb
 # The set-up flows a new user walks through.
 play_fresh join-failed start-again password-hint p2p-withdrawn p2p-ringing assist-ended close-invitation \
   second-conference created-maximum invite-after-end conference-record book-notice
-# The user's files: a damaged saved-conference file is kept aside, not written over; the
-# prompt-sound switch pressed before the start window opened keeps the saved defaults.
-play_fresh records-damaged prompt-sound
+# The user's files: the prompt-sound switch pressed before the start window opened keeps the
+# saved defaults; a damaged saved-conference file is kept aside, not written over, and the next
+# run on the same folder reads the new list.
+play_fresh prompt-sound
+folder=build/default/scenario-users/records
+rm -rf "$folder"
+for name in records-damaged records-again; do
+  echo "=== scenarios/$name.scn"
+  build/default/host/tavorine-host --module build/default/module/libtavorine.so --user-folder "$folder" \
+    "scenarios/$name.scn"
+done
 # Two runs on one user folder: the defaults the first saves are what the second finds.
 folder=build/default/scenario-users/defaults
 rm -rf "$folder"
