@@ -25,8 +25,8 @@ class CmmconfDefaultSet : public CSetupPage {
   // Brings the module's record to the user's defaults once, before anything shows, changes or
   // writes it: from the file (or its backup), else the user record's older copy, else the
   // built-in values; the last two are written to the file at once. FALSE when the built-in
-  // values were taken just now (or there is no module); TRUE when the record holds stored
-  // defaults.
+  // values were taken just now (or there is no module); TRUE when the record was loaded before
+  // or now holds stored defaults (or the built-in values standing in for a damaged file).
   static BOOL LoadDefaultRecord();
   // Reads the saved defaults (the file, else its backup) into the module's record unless it
   // holds them already; writes nothing. Whether the record now holds the user's defaults.
