@@ -4,8 +4,9 @@
 # and closing the module, creating a conference and inviting, joining one and inviting, an
 # invitation accepted and its conference ended, a point-to-point whiteboard accepted, ended and
 # closed before a create, booking, the member-right query; each scenario
-# on a fresh user folder; then conference defaults saved and found again by a second run on the
-# same folder; then two module processes drawing together through the program's relay (a late
+# on a fresh user folder; the user's files (the prompt-sound switch keeping the saved defaults, a
+# damaged conference list kept aside and the new one read by the next run); then conference
+# defaults saved and found again by a second run on the same folder; then two module processes drawing together through the program's relay (a late
 # joiner; widths, fonts and colours on every board; the shared-document board; a point-to-point
 # board left through its save offer; every kind of object), both sides' pages compared and
 # written into out/.
