@@ -158,6 +158,21 @@ TEST(HostProgram, DefaultsSavedWithQuotesAreUnchangedInTheNextRun) {
   EXPECT_EQ(again.status, 0) << again.output;
 }
 
+// The user-folder steps read their source files beside the scenario; a check that does not
+// hold ends the run with status 1, naming its line.
+TEST(HostProgram, AFileCheckThatDoesNotHoldFailsTheRunOnItsLine) {
+  std::string tag = std::to_string(getpid());
+  std::ofstream(testing::TempDir() + "kept-" + tag + ".dat", std::ios::binary) << "saved bytes";
+  std::string path = WriteScenario("file-check-" + tag + ".scn",
+                                   ("put-file mmc.dat kept-" + tag + ".dat\nexpect-file mmc.dat kept-" + tag +
+                                    ".dat\ncall LoadUserData\nexpect-file mmc.dat absent\n").c_str());
+  ProgramRun run = RunProgram(ModuleArg() + "--user-folder '" + UserFolder("file-check") + "' '" + path + "'");
+  EXPECT_EQ(run.status, 1) << run.output;
+  EXPECT_NE(run.output.find("< FAILED: line 4: the user's file mmc.dat exists\n"), std::string::npos) << run.output;
+  std::remove(path.c_str());
+  std::remove((testing::TempDir() + "kept-" + tag + ".dat").c_str());
+}
+
 // scenarios/records-damaged.scn then scenarios/records-again.scn on one user folder, as the main
 // job plays them: a damaged saved-conference file is kept, and the next run reads the new one.
 TEST(HostProgram, ADamagedConferenceListIsKeptAndTheNewOneReadInTheNextRun) {
