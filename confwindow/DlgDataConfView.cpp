@@ -16,6 +16,8 @@ void CDlgDataConf::InitView() {
   m_listMembers.SetExtendedStyle(m_listMembers.GetExtendedStyle() | LVS_EX_FULLROWSELECT);
   m_listMembers.InsertColumn(0, "成员", LVCFMT_LEFT, 220);
   m_listMembers.InsertColumn(1, "状态", LVCFMT_LEFT, 100);
+  // The prompt-sound switch shows the user's saved default.
+  CmmconfDefaultSet::ReadSavedDefaults();
   RefreshView();
 }
 
@@ -63,10 +65,12 @@ void CDlgDataConf::OnPropertiesCommand() {
   if (m_bInConf) EditConfProperties();
 }
 
-// The switch is the user's conference default: it is kept in the defaults file.
+// The switch is the user's conference default: it is kept in the defaults file, with the other
+// defaults read first, so that writing the switch keeps them.
 void CDlgDataConf::OnPromptSoundCommand() {
   CTavorineModule* module = TavorineModule();
   if (!module) return;
+  CmmconfDefaultSet::LoadDefaultRecord();
   int& sound = module->m_confDefaultData.playstatussound;
   sound = sound ? 0 : 1;
   CmmconfDefaultSet::SaveDefaultDataToFile();

@@ -8,6 +8,7 @@
 #include "host/BoxWords.h"
 #include "host/CallWords.h"
 #include "host/ClockWords.h"
+#include "host/FileWords.h"
 #include "host/HostMessages.h"
 #include "host/InsideAnswers.h"
 #include "host/ItemWords.h"
@@ -75,6 +76,7 @@ std::string CheckStep(const ScenarioStep& step, bool first) {
   if (IsUserStateVerb(v)) return CheckUserStateStep(step);
   if (IsInsideAnswerVerb(v)) return CheckInsideAnswer(step);
   if (IsTreeCheckVerb(v)) return CheckTreeCheck(step);
+  if (IsFileVerb(v)) return CheckFileStep(step);
   return "unknown step '" + v + "'";
 }
 
@@ -111,6 +113,7 @@ void ResolvePaths(ScenarioStep* step, const std::string& folder) {
   if (step->verb == "save-board") paths = {1, 2};
   else if (step->verb == "capture") paths = {1};
   else if (step->verb == "answer-dialog" && step->args[0] == "file") paths = {1};
+  else if (IsFileVerb(step->verb)) paths = FileStepSources(*step);
   for (size_t i : paths)
     if (i < step->args.size() && !step->args[i].empty() && step->args[i][0] != '/')
       step->args[i] = folder + "/" + step->args[i];

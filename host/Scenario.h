@@ -26,7 +26,8 @@ bool SplitWords(const std::string& line, std::vector<std::string>* words);
 bool ParseScenario(const std::string& text, Scenario* out, std::string* error);
 
 // Makes the step's file paths (pictures and page XML written, pictures captured, files chosen
-// in a file dialog) that are not absolute relative to folder.
+// in a file dialog, the source files of the user-folder steps) that are not absolute relative
+// to folder.
 void ResolvePaths(ScenarioStep* step, const std::string& folder);
 // The folder of a file's path ("." for a bare name).
 std::string FolderOf(const std::string& path);

@@ -3,6 +3,7 @@
 #include "host/BoardActionWords.h"
 #include "host/CallWords.h"
 #include "host/ClockWords.h"
+#include "host/FileWords.h"
 #include "host/HostMessages.h"
 #include "host/ItemWords.h"
 #include "host/ListWords.h"
@@ -101,6 +102,7 @@ ScenarioPlayer::StepOutcome ScenarioPlayer::PlayStep(const ScenarioStep& step) {
   else if (IsUserStateVerb(step.verb)) failure = userState_.Play(step);
   else if (IsInsideAnswerVerb(step.verb)) insideAnswers_.Prepare(step);
   else if (IsTreeCheckVerb(step.verb)) failure = PlayTreeCheck(step);
+  else if (IsFileVerb(step.verb)) failure = PlayFileStep(step);
   else return PlayHostStep(step);
   // A check says ok, an action done.
   if (!failure.empty()) return {"", failure};

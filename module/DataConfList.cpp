@@ -7,11 +7,11 @@
 
 const char kDataConfFileName[] = "mmc.dat";
 const char kDataConfMarker[] = "CharToCode";
+const size_t kDataConfFileLimit = 16 * 1024 * 1024;
 
 namespace {
 
 const char kFormatLine[] = "MMCLIST 1";
-const size_t kMaxFileSize = 16 * 1024 * 1024;
 
 std::string Escape(const CString& field) {
   std::string out;
@@ -64,6 +64,19 @@ bool ParseConference(const std::vector<std::string>& f, DataConfInfo* info) {
          Unescape(f[5], &info->csStartRole);
 }
 
+std::string FormatConference(const DataConfInfo& info) {
+  return "C\t" + Escape(info.csTitle) + "\t" + Escape(info.csURI) + "\t" + Escape(info.csStartTime) + "\t" +
+         Escape(info.csEndTime) + "\t" + Escape(info.csStartRole) + "\n";
+}
+
+std::string FormatEvent(const CString& event) { return "E\t" + Escape(event) + "\n"; }
+
+size_t FormattedSize(const DataConfInfo& info) {
+  size_t size = FormatConference(info).size();
+  for (int e = 0; e < info.saEvents.GetSize(); ++e) size += FormatEvent(info.saEvents[e]).size();
+  return size;
+}
+
 }  // namespace
 
 std::string ScrambleBytes(const std::string& bytes) {
@@ -76,9 +89,8 @@ std::string FormatDataConfList(const DataConfInfoList& list) {
   std::string text = std::string(kFormatLine) + "\n";
   for (int i = 0; i < list.GetSize(); ++i) {
     const DataConfInfo& info = list[i];
-    text += "C\t" + Escape(info.csTitle) + "\t" + Escape(info.csURI) + "\t" + Escape(info.csStartTime) +
-            "\t" + Escape(info.csEndTime) + "\t" + Escape(info.csStartRole) + "\n";
-    for (int e = 0; e < info.saEvents.GetSize(); ++e) text += "E\t" + Escape(info.saEvents[e]) + "\n";
+    text += FormatConference(info);
+    for (int e = 0; e < info.saEvents.GetSize(); ++e) text += FormatEvent(info.saEvents[e]);
   }
   return text;
 }
@@ -105,6 +117,29 @@ BOOL ParseDataConfList(const std::string& text, DataConfInfoList* out) {
   }
   out->Copy(list);
   return TRUE;
+}
+
+int FitDataConfList(DataConfInfoList* list) {
+  const size_t room = kDataConfFileLimit - (sizeof kDataConfMarker - 1);
+  size_t used = sizeof kFormatLine;  // the format line and its line end
+  int kept = 0, dropped = 0;
+  for (; kept < list->GetSize(); ++kept) {
+    size_t size = FormattedSize((*list)[kept]);
+    if (used + size > room) break;
+    used += size;
+  }
+  if (kept == 0 && !list->IsEmpty()) {
+    DataConfInfo& newest = (*list)[0];
+    size_t size = FormattedSize(newest);
+    for (int e = newest.saEvents.GetUpperBound(); e >= 0 && used + size > room; --e, ++dropped) {
+      size -= FormatEvent(newest.saEvents[e]).size();
+      newest.saEvents.RemoveAt(e);
+    }
+    kept = 1;
+  }
+  dropped += list->GetSize() - kept;
+  list->RemoveAt(kept, list->GetSize() - kept);
+  return dropped;
 }
 
 BOOL SaveDataConfListFile(const char* path, const DataConfInfoList& list) {
@@ -134,7 +169,7 @@ BOOL LoadDataConfListFile(const char* path, DataConfInfoList* out) {
   char chunk[4096];
   while (file.read(chunk, sizeof chunk) || file.gcount() > 0) {
     content.append(chunk, (size_t)file.gcount());
-    if (content.size() > kMaxFileSize) return FALSE;
+    if (content.size() > kDataConfFileLimit) return FALSE;
   }
   size_t markerLen = sizeof kDataConfMarker - 1;
   if (content.compare(0, markerLen, kDataConfMarker) != 0) return FALSE;

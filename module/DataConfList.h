@@ -29,6 +29,8 @@ typedef CArray<DataConfInfo> DataConfInfoList;
 
 extern const char kDataConfFileName[];  // "mmc.dat"
 extern const char kDataConfMarker[];    // "CharToCode"
+// The largest file LoadDataConfListFile reads (16 MB); a larger one counts as damaged.
+extern const size_t kDataConfFileLimit;
 
 // The scrambler: byte i becomes byte i XOR (0xA7 + 13 * i) (mod 256). It only keeps the file
 // from being read as plain text; applying it twice gives the input back.
@@ -37,6 +39,11 @@ std::string ScrambleBytes(const std::string& bytes);
 std::string FormatDataConfList(const DataConfInfoList& list);
 // FALSE (out untouched) when the text is not a well-formed list.
 BOOL ParseDataConfList(const std::string& text, DataConfInfoList* out);
+
+// Drops the oldest conferences (the end of the list) until the list's file fits
+// kDataConfFileLimit; when the newest conference alone does not fit, its latest events go too.
+// The number of conferences and events dropped (0: the list fits as it is).
+int FitDataConfList(DataConfInfoList* list);
 
 // Writes the list to path (through a temporary file, so a failed write leaves the old file).
 BOOL SaveDataConfListFile(const char* path, const DataConfInfoList& list);

@@ -152,6 +152,8 @@ class CTavorineModule : public CModuleBase {
   BOOL m_bAddingMember = FALSE;                    // a set-up window is adding members
   BOOL m_bDeptTreesFilled = FALSE;                 // the tree service was asked to fill the trees
   ConfDefaultData m_confDefaultData;
+  BOOL m_bConfDefaultsLoaded = FALSE;              // the record holds the user's defaults (CmmconfDefaultSet)
+  BOOL m_bConfDefaultsFileDamaged = FALSE;         // "mmc_dfs.dat" could not be read: set aside before a write
   DATACONF_RIGHT m_dataConfRight;                  // the five data-conference rights
   CArray<CDlgPtopInvite*> m_aInviteDlgs;           // received point-to-point invitations
   CArray<CDlgPtopInvite*> m_aRingDlgs;             // ringing windows of our own invitations
@@ -159,6 +161,7 @@ class CTavorineModule : public CModuleBase {
   CArray<CDlgDFP2PWhiteBoard*> m_aP2PWhiteBoards;  // point-to-point whiteboards
   DataConfInfoList m_dataConfList;                 // the saved conference list
   BOOL m_bDataConfLoaded = FALSE;
+  BOOL m_bDataConfFileDamaged = FALSE;             // "mmc.dat" could not be read: set aside before a write
 
  private:
   void ReadDataConfRights();

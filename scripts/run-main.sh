@@ -4,8 +4,10 @@
 # and closing the module, creating a conference and inviting, joining one and inviting, an
 # invitation accepted and its conference ended, a point-to-point whiteboard accepted, ended and
 # closed before a create, the user's own point-to-point offers, booking, the member-right query;
-# each scenario on a fresh user folder; then conference defaults saved and found again by a second run on the
-# same folder; then two module processes drawing together through the program's relay (a late
+# each scenario on a fresh user folder; the user's files (the prompt-sound switch keeping the
+# saved defaults, a damaged conference list kept aside and the new one read by the next run);
+# then conference defaults saved and found again by a second run on the same folder; then two
+# module processes drawing together through the program's relay (a late
 # joiner; widths, fonts and colours on every board; the shared-document board; a point-to-point
 # board left through its save offer; every kind of object), both sides' pages compared and
 # written into out/.
@@ -37,6 +39,17 @@ play_fresh join-failed start-again password-hint p2p-withdrawn p2p-ringing assis
 # The user's own point-to-point offers, what stays of an ended board, and the create page opened
 # with member numbers.
 play_fresh p2p-offer p2p-offer-refused p2p-glare p2p-ended-boards create-numbers
+# The user's files: the prompt-sound switch pressed before the start window opened keeps the
+# saved defaults; a damaged saved-conference file is kept aside, not written over, and the next
+# run on the same folder reads the new list.
+play_fresh prompt-sound
+folder=build/default/scenario-users/records
+rm -rf "$folder"
+for name in records-damaged records-again; do
+  echo "=== scenarios/$name.scn"
+  build/default/host/tavorine-host --module build/default/module/libtavorine.so --user-folder "$folder" \
+    "scenarios/$name.scn"
+done
 # Two runs on one user folder: the defaults the first saves are what the second finds.
 folder=build/default/scenario-users/defaults
 rm -rf "$folder"

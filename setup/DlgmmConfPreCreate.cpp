@@ -17,11 +17,12 @@
 const char kPasswordHint[] = "注意：密码只能输入数字！";
 const char kNoResourcesText[] = "系统资源不足,请关闭并重新启动客户端。";
 
+const char CDlgmmConfPreCreate::kDefaultPassword[] = "1";
+
 namespace {
 
 const char kSheetSkin[] = "propsheet.skn";
 const char kRecordsHint[] = "会议记录列表（双击查看详细信息）";
-const char kDefaultPassword[] = "1";
 const UINT kWmSetIcon = 0x0080;
 const WPARAM kIconSmall = 0, kIconBig = 1;
 const UINT kIconModern = 766, kIconClassic = 128;

@@ -53,6 +53,8 @@ class CDlgmmConfPreCreate : public CDialog {
   void ShowInfoToolTip(CString csTitle, CString csText);
   // Sets the hint line; an empty text leaves it unchanged.
   void SetHint(CString csText);
+  // The system's default password, a password of one digit.
+  static const char kDefaultPassword[];
   CString GetDefaultPassword() const { return m_csDefaultPassword; }
   // The hint that says the system's default password is in use and names it.
   CString DefaultPasswordHint() const;

@@ -60,43 +60,56 @@ BOOL CmmconfDefaultSet::OnInitDialog() {
 // ---- Loading ----
 
 void CmmconfDefaultSet::LoadDefaultData() {
-  if (!m_bLoaded && !LoadDefaultDataFromFile()) {
-    TavorineModule()->WriteLog("CmmconfDefaultSet::LoadDefaultData():failed", 1);
-    if (!MigrateUserRecordDefaults()) UseBuiltInDefaults();
-    return;
-  }
+  if (!m_bLoaded && LoadDefaultRecord()) m_bLoaded = TRUE;
   ShowValues(TavorineModule()->m_confDefaultData);
   ResetSetupPages();
+}
+
+BOOL CmmconfDefaultSet::LoadDefaultRecord() {
+  CTavorineModule* module = TavorineModule();
+  if (!module) return FALSE;
+  if (ReadSavedDefaults()) return TRUE;
+  module->WriteLog("CmmconfDefaultSet::LoadDefaultData():failed", 1);
+  if (MigrateUserRecordDefaults()) return TRUE;
+  UseBuiltInDefaults();
+  return FALSE;
+}
+
+BOOL CmmconfDefaultSet::ReadSavedDefaults() {
+  CTavorineModule* module = TavorineModule();
+  return module && (module->m_bConfDefaultsLoaded || ReadDefaultRecord());
 }
 
 // Defaults an older version kept in the user record move into the file once.
 BOOL CmmconfDefaultSet::MigrateUserRecordDefaults() {
   CUserOptions options;
   options.LoadConfDefaults();
-  const ConfDefaultsGroup& group = options.m_confDefaults;
+  const ConfDefaultsGroup group = options.m_confDefaults;
   if (group.csSubject.IsEmpty()) return FALSE;
-  ConfDefaultData older;
-  older.Set(group.csSubject, group.iMaxNum, group.iPeriod, group.iRemainTime, group.csMemPwd, group.csMasterPwd,
-            group.csVisitorPwd, 0);
-  ShowValues(older);
   options.m_confDefaults = ConfDefaultsGroup();
   options.SaveConfDefaults();
-  StoreMembersInRecord();
+  CTavorineModule* module = TavorineModule();
+  ConfDefaultData& d = module->m_confDefaultData;
+  d.Set(group.csSubject, group.iMaxNum, group.iPeriod, group.iRemainTime, group.csMemPwd, group.csMasterPwd,
+        group.csVisitorPwd, d.playstatussound);
+  module->m_bConfDefaultsLoaded = TRUE;
   SaveDefaultDataToFile();
-  m_bLoaded = TRUE;
   return TRUE;
 }
 
 // No defaults anywhere: an empty subject, zeros and the system's default password.
 void CmmconfDefaultSet::UseBuiltInDefaults() {
-  CDlgmmConfPreCreate* start = StartWindow();
-  CString password = start ? start->GetDefaultPassword() : CString();
-  ConfDefaultData builtIn;
-  builtIn.Set(CString(), 0, 0, 0, password, password, password, 0);
-  ShowValues(builtIn);
-  StoreMembersInRecord();
+  CTavorineModule* module = TavorineModule();
+  ConfDefaultData& d = module->m_confDefaultData;
+  CString password = BuiltInPassword();
+  d.Set(CString(), 0, 0, 0, password, password, password, d.playstatussound);
+  module->m_bConfDefaultsLoaded = TRUE;
   SaveDefaultDataToFile();
-  ResetSetupPages();
+}
+
+CString CmmconfDefaultSet::BuiltInPassword() {
+  CDlgmmConfPreCreate* start = TavorineModule()->m_pDlgPreCreate;
+  return start ? start->GetDefaultPassword() : CString(CDlgmmConfPreCreate::kDefaultPassword);
 }
 
 // The page's members and edits take the values; the prompt-sound switch is not on the page.

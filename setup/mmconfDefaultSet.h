@@ -16,15 +16,26 @@ class CmmconfDefaultSet : public CSetupPage {
   explicit CmmconfDefaultSet(CWnd* pParent = nullptr);
 
   // Writes the module's record to "mmc_dfs.dat", replacing the old file only once the new one
-  // is whole. FALSE when the disk is full or the write failed (the last good file stays).
+  // is whole; a file that could not be read is first set aside ("mmc_dfs.dat.damaged"). FALSE,
+  // and nothing written, when the record was never loaded (LoadDefaultRecord), the disk is
+  // full or the write failed (the last good file stays).
   static BOOL SaveDefaultDataToFile();
   // The file's path ("mmc_dfs.dat") or its backup's ("mmc_dfs.bak").
   static CString DefaultsFilePath(BOOL bBackup = FALSE);
+  // Brings the module's record to the user's defaults once, before anything shows, changes or
+  // writes it: from the file (or its backup), else the user record's older copy, else the
+  // built-in values; the last two are written to the file at once. FALSE when the built-in
+  // values were taken just now (or there is no module); TRUE when the record was loaded before
+  // or now holds stored defaults (or the built-in values standing in for a damaged file).
+  static BOOL LoadDefaultRecord();
+  // Reads the saved defaults (the file, else its backup) into the module's record unless it
+  // holds them already; writes nothing. Whether the record now holds the user's defaults.
+  static BOOL ReadSavedDefaults();
   // Reads the file into the module's record, or its backup "mmc_dfs.bak" when the file is
   // missing or damaged; FALSE (the record unchanged) when neither holds the defaults.
   BOOL LoadDefaultDataFromFile();
-  // Brings the record (from the file, else from the user record's older copy, else the
-  // built-in values) and the page up to date, and has the create page take the defaults.
+  // Brings the record up to date (LoadDefaultRecord) and shows it, and has the create and
+  // book pages take the defaults.
   void LoadDefaultData();
 
   BOOL OnInitDialog() override;
@@ -43,8 +54,10 @@ class CmmconfDefaultSet : public CSetupPage {
   void DoDataExchange(CDataExchange* dx) override;
 
  private:
-  BOOL MigrateUserRecordDefaults();
-  void UseBuiltInDefaults();
+  static BOOL ReadDefaultRecord();
+  static BOOL MigrateUserRecordDefaults();
+  static void UseBuiltInDefaults();
+  static CString BuiltInPassword();
   void ShowValues(const ConfDefaultData& d);
   void StoreMembersInRecord();
   void ResetSetupPages();

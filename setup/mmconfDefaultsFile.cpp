@@ -10,6 +10,7 @@
 
 #include "common/Codecs.h"
 #include "common/TagReader.h"
+#include "module/DamagedFile.h"
 #include "module/TavorineModule.h"
 #include "platform/Files.h"
 #include "platform/Profile.h"
@@ -135,12 +136,28 @@ CString CmmconfDefaultSet::DefaultsFilePath(BOOL bBackup) {
 }
 
 // The new file replaces the old one only once it is written whole; a failed or short write
-// leaves the last good file in place and says so.
+// leaves the last good file in place and says so. Only a record that was loaded is written, and
+// a file that could not be read is kept aside, never written over.
 BOOL CmmconfDefaultSet::SaveDefaultDataToFile() {
-  if (ChkFreeDiskSpace(nullptr) == kDiskFull) return FALSE;
-  CString hex = HexEncodeString(DefaultsText(TavorineModule()->m_confDefaultData));
-  CreateDirectory(GetUserPath());
+  CTavorineModule* module = TavorineModule();
   CString path = DefaultsFilePath();
+  if (!module->m_bConfDefaultsLoaded) {
+    Log("[ERROR]CmmconfDefaultSet::SaveDefaultDataToFile():the defaults were never loaded, the file(%s) is not written",
+        path);
+    return FALSE;
+  }
+  if (ChkFreeDiskSpace(nullptr) == kDiskFull) return FALSE;
+  CString hex = HexEncodeString(DefaultsText(module->m_confDefaultData));
+  CreateDirectory(GetUserPath());
+  if (module->m_bConfDefaultsFileDamaged && PathFileExists(path)) {
+    CString aside = SetDamagedFileAside(path);
+    if (aside.IsEmpty()) {
+      Log("[ERROR]CmmconfDefaultSet::SaveDefaultDataToFile():the damaged file(%s) cannot be set aside!", path);
+      return FALSE;
+    }
+    Log("CmmconfDefaultSet::SaveDefaultDataToFile():the damaged file is kept as %s", aside);
+  }
+  module->m_bConfDefaultsFileDamaged = FALSE;
   if (!platform::WriteFileReplacing(path, hex.GetString(), hex.GetLength())) {
     Log("CmmconfDefaultSet::SaveDefaultDataToFile():the file(%s) could not be written!", path);
     return FALSE;
@@ -150,32 +167,40 @@ BOOL CmmconfDefaultSet::SaveDefaultDataToFile() {
   return TRUE;
 }
 
-// A file that is missing, empty, cut or damaged gives way to the backup beside it, when that
-// holds the defaults; otherwise FALSE, and the caller falls back as for a missing file.
 BOOL CmmconfDefaultSet::LoadDefaultDataFromFile() {
+  if (!ReadDefaultRecord()) return FALSE;
+  m_bLoaded = TRUE;
+  return TRUE;
+}
+
+// A file that is missing, empty, cut or damaged gives way to the backup beside it, when that
+// holds the defaults; otherwise FALSE, and the caller falls back as for a missing file. A file
+// that exists but cannot be read is set aside at the next write (SaveDefaultDataToFile).
+BOOL CmmconfDefaultSet::ReadDefaultRecord() {
   CString path = DefaultsFilePath(), backup = DefaultsFilePath(TRUE);
-  ConfDefaultData& record = TavorineModule()->m_confDefaultData;
+  CTavorineModule* module = TavorineModule();
+  ConfDefaultData& record = module->m_confDefaultData;
   const char* failedStep = nullptr;
   if (!PathFileExists(path)) {
     Log("CmmconfDefaultSet::LoadDefaultDataFromFile():the file(%s) is not exist!", path);
   } else if ((failedStep = ReadDefaultsFile(path, &record)) != nullptr) {
     Log("CmmconfDefaultSet::LoadDefaultDataFromFile()  Exception --- strDebugFlag=%s", failedStep);
   } else {
-    m_bLoaded = TRUE;
+    module->m_bConfDefaultsFileDamaged = FALSE;
+    module->m_bConfDefaultsLoaded = TRUE;
     return TRUE;
   }
+  module->m_bConfDefaultsFileDamaged = failedStep != nullptr;
   if (!PathFileExists(backup) || ReadDefaultsFile(backup, &record)) {
     if (!failedStep && !PathFileExists(backup)) return FALSE;
-    // A file that exists is never written over: the built-in values serve in memory until the
-    // user saves defaults of their own.
+    // The built-in values serve in memory until the user saves defaults of their own.
     Log("CmmconfDefaultSet::LoadDefaultDataFromFile():the file(%s) is damaged and has no usable backup!", path);
-    CDlgmmConfPreCreate* start = StartWindow();
-    CString password = start ? start->GetDefaultPassword() : CString();
+    CString password = BuiltInPassword();
     record.Set(CString(), 0, 0, 0, password, password, password, record.playstatussound);
-    m_bLoaded = TRUE;
+    module->m_bConfDefaultsLoaded = TRUE;
     return TRUE;
   }
   Log("CmmconfDefaultSet::LoadDefaultDataFromFile():the defaults were read from the backup(%s)", backup);
-  m_bLoaded = TRUE;
+  module->m_bConfDefaultsLoaded = TRUE;
   return TRUE;
 }

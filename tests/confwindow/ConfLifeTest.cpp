@@ -2,11 +2,13 @@
 // button, invited into round after round within its member counts, its members followed, and
 // ended by the host.
 #include <filesystem>
+#include <fstream>
 #include <string>
 #include <vector>
 
 #include "confwindow/DataConfIds.h"
 
+#include "common/Codecs.h"
 #include "common/InviteEvents.h"
 #include "platform/ui/UserInput.h"
 #include "setup/DlgConfProperties.h"
@@ -202,6 +204,25 @@ TEST_F(ConfLifeTest, TheWindowShowsTheConferenceAndRunsItsSmallDialogs) {
   ASSERT_TRUE(user::ClickItem(Conf()->m_hWnd, IDC_CONF_PROMPT_SOUND));
   EXPECT_EQ(sound ? 0 : 1, Module()->m_confDefaultData.playstatussound);
   EXPECT_TRUE(std::filesystem::exists(CmmconfDefaultSet::DefaultsFilePath().str()));
+}
+
+// A conference entered from an invitation, the start window never opened: the prompt-sound
+// switch shows the saved default and writes it back with every other default kept.
+TEST_F(ModuleTest, ThePromptSoundSwitchShowsAndKeepsTheSavedDefaults) {
+  const CString path = CmmconfDefaultSet::DefaultsFilePath();
+  const char* saved = "<mmc_dfs><data subject=\"周会\" maxnum=\"8\" period=\"60\" remaintime=\"5\" mempwd=\"12\" "
+                      "masterpwd=\"34\" visitorpwd=\"12\" playstatussound=\"%d\"></data></mmc_dfs>";
+  CString off, on;
+  off.Format(saved, 0);
+  on.Format(saved, 1);
+  std::ofstream(path.str(), std::ios::binary) << HexEncodeString(off).str();
+  CDlgDataConf* conf = AcceptInvitation(kConf, 2, 10);
+  ASSERT_TRUE(::IsWindowVisible(conf->m_hWnd));
+  EXPECT_EQ(BST_UNCHECKED, conf->IsDlgButtonChecked(IDC_CONF_PROMPT_SOUND));
+  ASSERT_TRUE(user::ClickItem(conf->m_hWnd, IDC_CONF_PROMPT_SOUND));
+  EXPECT_EQ(BST_CHECKED, conf->IsDlgButtonChecked(IDC_CONF_PROMPT_SOUND));
+  std::ifstream file(path.str(), std::ios::binary);
+  EXPECT_EQ(HexEncodeString(on).str(), std::string(std::istreambuf_iterator<char>(file), {}));
 }
 
 TEST_F(ConfLifeTest, TheCloseBoxLeavesTheConferenceAndEscDoesNot) {

@@ -145,9 +145,35 @@ TEST(HostProgram, DefaultsSavedWithQuotesAreUnchangedInTheNextRun) {
   EXPECT_EQ(again.status, 0) << again.output;
 }
 
+// The user-folder steps read their source files beside the scenario; a check that does not
+// hold ends the run with status 1, naming its line.
+TEST(HostProgram, AFileCheckThatDoesNotHoldFailsTheRunOnItsLine) {
+  std::string tag = std::to_string(getpid());
+  std::ofstream(testing::TempDir() + "kept-" + tag + ".dat", std::ios::binary) << "saved bytes";
+  std::string path = WriteScenario("file-check-" + tag + ".scn",
+                                   ("put-file mmc.dat kept-" + tag + ".dat\nexpect-file mmc.dat kept-" + tag +
+                                    ".dat\ncall LoadUserData\nexpect-file mmc.dat absent\n").c_str());
+  ProgramRun run = RunProgram(ModuleArg() + "--user-folder '" + UserFolder("file-check") + "' '" + path + "'");
+  EXPECT_EQ(run.status, 1) << run.output;
+  EXPECT_NE(run.output.find("< FAILED: line 4: the user's file mmc.dat exists\n"), std::string::npos) << run.output;
+  std::remove(path.c_str());
+  std::remove((testing::TempDir() + "kept-" + tag + ".dat").c_str());
+}
+
+// scenarios/records-damaged.scn then scenarios/records-again.scn on one user folder, as the main
+// job plays them: a damaged saved-conference file is kept, and the next run reads the new one.
+TEST(HostProgram, ADamagedConferenceListIsKeptAndTheNewOneReadInTheNextRun) {
+  std::string options = ModuleArg() + "--user-folder '" + UserFolder("records-damaged") + "' '" + TAV_SOURCE_DIR +
+                        "/scenarios/";
+  ProgramRun damaged = RunProgram(options + "records-damaged.scn'");
+  EXPECT_EQ(damaged.status, 0) << damaged.output;
+  ProgramRun again = RunProgram(options + "records-again.scn'");
+  EXPECT_EQ(again.status, 0) << again.output;
+}
+
 // A copy of scenarios/NAME.scn in a folder of this process (the plain and the sanitizer builds
-// may play it at once) beside the repository's res/: the files the scenario writes into ../out
-// go to that folder's out/. The copy's path.
+// may play it at once) beside the repository's res/, with the scenarios' files/: the files the
+// scenario writes into ../out go to that folder's out/. The copy's path.
 std::string CopyScenario(const std::string& name) {
   std::string folder = testing::TempDir() + "scenario-" + name + "-" + std::to_string(getpid());
   std::filesystem::remove_all(folder);
@@ -155,6 +181,8 @@ std::string CopyScenario(const std::string& name) {
   std::filesystem::copy_file(std::string(TAV_SOURCE_DIR) + "/scenarios/" + name + ".scn",
                              folder + "/scenarios/" + name + ".scn");
   std::filesystem::create_directory_symlink(std::string(TAV_SOURCE_DIR) + "/res", folder + "/res");
+  std::filesystem::create_directory_symlink(std::string(TAV_SOURCE_DIR) + "/scenarios/files",
+                                            folder + "/scenarios/files");
   return folder + "/scenarios/" + name + ".scn";
 }
 
@@ -204,6 +232,9 @@ INSTANTIATE_TEST_SUITE_P(OffersAndNumbers, ScenarioFile,
                          testing::Values("p2p-offer", "p2p-offer-refused", "p2p-glare", "p2p-ended-boards",
                                          "create-numbers"),
                          ScenarioTestName);
+
+// The user's files that the module reads and writes: each scenario failed before its mend.
+INSTANTIATE_TEST_SUITE_P(UserFiles, ScenarioFile, testing::Values("prompt-sound"), ScenarioTestName);
 
 // Every user action on the three whiteboards, from both sides.
 INSTANTIATE_TEST_SUITE_P(BoardActions, ScenarioFile, testing::Values("board-styles", "share-board", "p2p-styles"),

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <string>
@@ -123,6 +124,31 @@ TEST_F(ModuleTest, DamagedFileIsRefusedAndTheListInMemoryKept) {
     ASSERT_EQ(1u, Host().LogLines().size());
     EXPECT_NE(std::string::npos, Host().LogLines()[0].find("is damaged, list kept"));
   }
+}
+
+// A long history near the load limit: the conference that ends next still fits, the oldest
+// ones make room, and the file stays one that the next run reads.
+TEST_F(ModuleTest, TheSavedListNeverGrowsPastWhatItsLoadReads) {
+  const std::string event(1000 * 1000, 'e');
+  DataConfInfoList history;
+  for (int i = 0; i < 16; ++i) {
+    history.Add(MakeInfo(("old " + std::to_string(i)).c_str(), "sip:old@h", "2025-01-05 09:00:00"));
+    history[i].saEvents.Add(event.c_str());
+  }
+  std::string path = UserPath() + "mmc.dat";
+  ASSERT_TRUE(SaveDataConfListFile(path.c_str(), history));
+  Module()->LoadDataConfFromFile();
+  ASSERT_EQ(16, Module()->m_dataConfList.GetSize());
+  DataConfInfo latest = MakeInfo("new", "sip:new@h", "2025-02-01 09:00:00");
+  latest.saEvents.Add(event.c_str());
+  Module()->AddDataConfInfo(latest);
+  EXPECT_LE(std::filesystem::file_size(path), kDataConfFileLimit);
+  DataConfInfoList fromFile;
+  ASSERT_TRUE(LoadDataConfListFile(path.c_str(), &fromFile));
+  ASSERT_EQ(16, fromFile.GetSize());
+  EXPECT_EQ(CString("new"), fromFile[0].csTitle);
+  EXPECT_EQ(CString("old 14"), fromFile[15].csTitle) << "the oldest went";
+  ExpectSame(Module()->m_dataConfList, fromFile);
 }
 
 TEST_F(ModuleTest, MissingFileIsLoggedAndLeavesAnEmptyList) {

@@ -120,6 +120,11 @@ TEST_F(DefaultsPageTest, ADamagedFileWithoutBackupShowsTheBuiltInValuesAndIsLeft
   EXPECT_EQ(CString(), Module()->m_confDefaultData.subject);
   EXPECT_EQ(Start()->GetDefaultPassword(), Module()->m_confDefaultData.masterpwd);
   EXPECT_EQ("3c6d7z", FileText()) << "the damaged file is never written over";
+  // The user saves defaults of their own: the damaged bytes are kept beside the new file.
+  Modify("4", "30", "5");
+  std::ifstream aside(FilePath() + ".damaged", std::ios::binary);
+  EXPECT_EQ("3c6d7z", std::string(std::istreambuf_iterator<char>(aside), {}));
+  EXPECT_EQ(4, Reload().maxnum);
 }
 
 TEST_F(DefaultsPageTest, AFileThatCannotBeReadIsLeftAlone) {

@@ -136,4 +136,33 @@ TEST_F(PagePicture, APageReadFromXmlPaintsEveryKindOfObject) {
   EXPECT_GT(CountPixels(canvas, CRect(270, 272, 490, 330), RGB(0, 0, 0)), 100);
 }
 
+// A peer's page may place a pen dot anywhere a coordinate can be written: at the ends of the
+// range it paints nothing on the canvas and computes nothing that overflows; a dot inside the
+// canvas still shows.
+TEST(PageDots, DotsAtTheEndsOfTheCoordinateRangePaintWithoutOverflow) {
+  CStrokePage page;
+  const char* xml =
+      "<page number=\"0\">"
+      "<path id=\"freeline:1\" x1=\"0\" y1=\"0\" x2=\"0\" y2=\"0\" style=\"stroke:255;stroke-width:16\" "
+      "d=\"M -2147483648 -2147483648 Z\"/>"
+      "<path id=\"freeline:2\" x1=\"0\" y1=\"0\" x2=\"0\" y2=\"0\" style=\"stroke:255;stroke-width:16\" "
+      "d=\"M 2147483647 2147483647 Z\"/>"
+      "<path id=\"fluorescence:1\" x1=\"0\" y1=\"0\" x2=\"0\" y2=\"0\" style=\"stroke:255;stroke-width:1000\" "
+      "d=\"M 2147483647 -2147483648 Z\"/>"
+      "<path id=\"freeline:3\" x1=\"0\" y1=\"0\" x2=\"0\" y2=\"0\" style=\"stroke:255;stroke-width:8\" "
+      "d=\"M 20 20 Z\"/>"
+      "</page>";
+  XmlElement* root = XmlLoadString(xml);
+  ASSERT_NE(nullptr, root);
+  ASSERT_TRUE(page.FromXml(root));
+  XmlFreeTree(root);
+  ASSERT_EQ(4, page.m_listStroke.GetCount());
+  wbtest::Canvas canvas(40, 40);
+  Paint(page, canvas.dc());
+  EXPECT_EQ(RGB(255, 0, 0), canvas.At(20, 20));
+  const int dot = CountPixels(canvas, CRect(16, 16, 24, 24), RGB(255, 0, 0));
+  EXPECT_LT(40, dot) << "the dot inside the canvas";
+  EXPECT_EQ(dot, CountPixels(canvas, CRect(0, 0, 40, 40), RGB(255, 0, 0))) << "nothing else";
+}
+
 }  // namespace

@@ -89,11 +89,12 @@ bool CStrokeFreeLine::IsOnePlace() const {
 
 void CStrokeFreeLine::DrawPoints(CDC* dc, bool closed) {
   if (IsOnePlace()) {
-    // A dot as wide as the pen, centred on the point.
+    // A dot as wide as the pen, centred on the point; a point at the end of the coordinate
+    // range (a peer's page) is computed wide and clamped, never wrapped.
     ScopedFill fill(dc, &m_crColor, m_crColor);
-    int w = std::max(1, std::min(m_nPenWidth, kMaxDotWidth));
-    const CPoint& p = m_arrPoint[0];
-    dc->Ellipse(p.x - w / 2, p.y - w / 2, p.x - w / 2 + w, p.y - w / 2 + w);
+    const long long w = std::max(1, std::min(m_nPenWidth, kMaxDotWidth));
+    const long long left = (long long)m_arrPoint[0].x - w / 2, top = (long long)m_arrPoint[0].y - w / 2;
+    dc->Ellipse(ClampCoord(left), ClampCoord(top), ClampCoord(left + w), ClampCoord(top + w));
     return;
   }
   ScopedPen pen(dc, m_nPenWidth, m_crColor);
