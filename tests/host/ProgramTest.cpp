@@ -209,6 +209,10 @@ INSTANTIATE_TEST_SUITE_P(Scenarios, ScenarioFile, testing::Values("first", "crea
 // The set-up flows a new user walks through: each scenario failed before its mend.
 INSTANTIATE_TEST_SUITE_P(SetupFlows, ScenarioFile, testing::Values("join-failed", "start-again", "password-hint", "p2p-withdrawn", "p2p-ringing", "assist-ended", "close-invitation", "second-conference", "created-maximum", "invite-after-end", "conference-record", "book-notice"), ScenarioTestName);
 
+// What a conference's dialogs do when the conference ends or the module closes, and the invite
+// dialog's tree for a user who came in through an invitation: each failed before its mend.
+INSTANTIATE_TEST_SUITE_P(ConferenceDialogs, ScenarioFile, testing::Values("invite-tree"), ScenarioTestName);
+
 // Every user action on the three whiteboards, from both sides.
 INSTANTIATE_TEST_SUITE_P(BoardActions, ScenarioFile, testing::Values("board-styles", "share-board", "p2p-styles"),
                          ScenarioTestName);
