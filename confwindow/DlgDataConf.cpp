@@ -126,6 +126,7 @@ void CDlgDataConf::EndConference() {
   // Invitations of the ended conference must not reach the next one, nor the rows picked for it.
   m_saInitMembers.RemoveAll();
   m_saPendingInvites.RemoveAll();
+  EndConferenceDialogs();
   if (m_pInviteConfDlg && m_pInviteConfDlg->GetSafeHwnd()) m_pInviteConfDlg->ResetContents();
   for (int i = 0; i < m_aSubConfs.GetSize(); ++i) {
     m_aSubConfs[i].bStarted = FALSE;

@@ -128,7 +128,8 @@ class CDlgDataConf : public CDialog {
   // sub-type 5) and ends the conference state.
   void LeaveConference();
 
-  // ---- Small dialogs the window runs, each in the module's pop-up slot until it ends ----
+  // ---- Small dialogs the window runs, each in the module's pop-up slot until it ends or the
+  // conference ends (then unanswered: nothing is sent) ----
   // "拨打分机号" for a member of the conference: asks for the digits and sends them (method 1,
   // sub-type 10). FALSE when the member is unknown or the user cancelled.
   BOOL DialExtension(CString memberURI);
@@ -245,7 +246,11 @@ class CDlgDataConf : public CDialog {
   void OnMembersChanged(const confStatisEvent& event);
   void OnConferenceEnded(const CString& uri);
   void ShowMessage(const char* text);
-  INT_PTR RunPopup(CDialog& dialog);
+  // Runs a dialog that acts on the running conference (in the module's pop-up slot).
+  INT_PTR RunConfDialog(CDialog& dialog);
+  // The conference ends: the dialog that acts on it ends unanswered, and so do the invite
+  // dialog's own dialogs (the receiver chooser, the member-right query), whose adds stop.
+  void EndConferenceDialogs();
   void WriteLog(const CString& text) const;
 
   // The record of the running conference for the saved list (confwindow/DlgDataConfRecord.cpp):
@@ -290,6 +295,7 @@ class CDlgDataConf : public CDialog {
   CListCtrl m_listMembers;
   CListBox m_listPrompts;
   CDlgInviteReceived* m_pInviteDlg = nullptr;  // the invitation dialog while it runs
+  CDialog* m_pConfDialog = nullptr;            // the dialog acting on the conference while it runs
   CDlgDFWhiteBoard* m_pDlgWhiteBoard = nullptr;  // the whiteboard while its conference runs
   CDlgDFShareWhiteBoard* m_pDlgShareWhiteBoard = nullptr;  // the shared-document board, likewise
   DataConfInfo m_confRecord;                    // the running conference's record

@@ -3,6 +3,7 @@
 #include "module/TavorineModule.h"
 #include "platform/ui/Cursor.h"
 #include "platform/ui/Desktop.h"
+#include "platform/ui/Dialog.h"
 #include "platform/ui/Wnd.h"
 
 namespace {
@@ -29,6 +30,12 @@ void WaitWithMessages(DWORD ms, HCURSOR cursor, int* watch) {
   int start = watch ? *watch : 0;
   for (DWORD waited = 0; waited < ms;) waited += OnePass(cursor, ms - waited);
   for (DWORD waited = 0; watch && *watch == start && waited < kWatchMs;) waited += OnePass(cursor, kWatchMs - waited);
+}
+
+void EndOwnedDialogs(HWND owner) {
+  if (!owner) return;
+  for (HWND window : platform::Desktop::TopLevelWindows())
+    if (::GetWindow(window, GW_OWNER) == owner) ::EndDialog(window, IDCANCEL);
 }
 
 BOOL IsNotXpToVista() { return TRUE; }

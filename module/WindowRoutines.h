@@ -21,3 +21,6 @@ HWND FindOwnWindowByTitle(CString title);
 // destroys its windows at once) or the module is closing: an operation that went through a
 // dialog or a host call stops there.
 BOOL WindowClosing(const CWnd* window);
+// Ends, with IDCANCEL, every dialog among the top-level windows that owner owns (the dialogs a
+// window runs until they end); message boxes are left to their user.
+void EndOwnedDialogs(HWND owner);

@@ -204,6 +204,47 @@ TEST_F(ConfLifeTest, TheWindowShowsTheConferenceAndRunsItsSmallDialogs) {
   EXPECT_TRUE(std::filesystem::exists(CmmconfDefaultSet::DefaultsFilePath().str()));
 }
 
+// The host ends the conference while the user is in one of its dialogs, then invites the user
+// into the next one, which the user joins; the dialog is pressed if it is still up. Nothing it
+// would send may reach the next conference: neither extension digits for the old conference's
+// member (method 1, sub-type 10) nor an extension without a conference (method 5).
+TEST_F(ConfLifeTest, ADialogOfAnEndedConferenceEndsWithItAndSendsNothingIntoTheNext) {
+  Join(1, 6);
+  DeliverStatus(kStatisMembers, kConf, 2, 0, {{"sip:m1@ims.example.cn", kMemberConnected, 41}});
+  const char* ending = kConf;
+  const char* next = "sip:conf8@ims.example.cn";
+  bool leftUp = false;
+  OnModal([&](const platform::ModalState& s) {
+    if (s.kind != platform::ModalKind::Dialog || s.idlePasses > 0) return;
+    char title[64] = "";
+    ::GetWindowText(s.window, title, sizeof title);
+    if (std::string(title) == "收到加入多媒体会议邀请") {
+      user::ClickItem(s.window, IDOK);
+      return;
+    }
+    if (::GetDlgItem(s.window, IDC_EXTENSION_EDIT)) user::Type(::GetDlgItem(s.window, IDC_EXTENSION_EDIT), "8021");
+    DeliverStatus(kStatisConfEnded, ending);
+    CtrlResult invite{kDetailConfInvite};
+    invite.confURI = next;
+    DeliverCtrlResult(invite);
+    ASSERT_TRUE(Conf()->m_bInConf);
+    ASSERT_EQ(CString(next), Conf()->GetConfURI());
+    leftUp = leftUp || ::IsWindowVisible(s.window);
+    if (::IsWindowVisible(s.window)) user::ClickItem(s.window, IDOK);
+  });
+  CListCtrl* members = static_cast<CListCtrl*>(Conf()->GetDlgItem(IDC_CONF_MEMBERS));
+  ASSERT_TRUE(user::ClickListItem(members->m_hWnd, 0));
+  ASSERT_TRUE(user::ClickItem(Conf()->m_hWnd, IDC_CONF_DIAL_EXTENSION));
+  EXPECT_TRUE(Requests(kConfExtension).empty());
+
+  ending = next;
+  next = "sip:conf9@ims.example.cn";
+  ASSERT_TRUE(user::ClickItem(Conf()->m_hWnd, IDC_CONF_PROPERTIES));
+  EXPECT_TRUE(Host().ConfMethodRecords(5).empty());
+  EXPECT_FALSE(leftUp) << "each dialog ended with its conference";
+  EXPECT_EQ(nullptr, Module()->m_pActiveCommonDlg);
+}
+
 TEST_F(ConfLifeTest, TheCloseBoxLeavesTheConferenceAndEscDoesNot) {
   Join(1, 6);
   ::SetFocus(Conf()->m_hWnd);
