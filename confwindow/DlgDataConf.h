@@ -178,6 +178,10 @@ class CDlgDataConf : public CDialog {
   // The invitation on screen (or waiting for its auto-accept) ends unanswered and nothing is
   // joined: its conference ended, or the module closes. Nothing when none runs.
   void DropInvitation();
+  // The module closes: the invitation on screen ends unanswered, the dialogs that act on a
+  // conference end (EndConferenceDialogs) and the invite dialog is cancelled, so that no modal
+  // loop of these windows outlives the close.
+  void EndDialogsForClose();
   // The name of a sub-conference type in the invitation's type list ("" when it has none).
   static CString SubConfTypeName(int iType);
   static CString InviteTypeText(const confCtrlResult& invite);

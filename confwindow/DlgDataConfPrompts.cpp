@@ -24,6 +24,12 @@ void CDlgDataConf::EndConferenceDialogs() {
   if (m_pInviteConfDlg && m_pInviteConfDlg->GetSafeHwnd()) m_pInviteConfDlg->StopAdding();
 }
 
+void CDlgDataConf::EndDialogsForClose() {
+  DropInvitation();
+  EndConferenceDialogs();
+  if (m_pInviteConfDlg && m_pInviteConfDlg->IsWindowVisible()) m_pInviteConfDlg->OnCancel();
+}
+
 BOOL CDlgDataConf::DialExtension(CString memberURI) {
   const Member* member = FindMember(memberURI);
   if (!member) return FALSE;

@@ -89,8 +89,9 @@ void CTavorineModule::Close() {
     m_abTreeRegistered[tree] = FALSE;
   }
   DestroyStartWindow();
-  // An invitation to a conference waits in its dialog's loop: it ends unanswered.
-  if (m_pDlgDataConf) m_pDlgDataConf->DropInvitation();
+  // The conference window's dialogs may wait in their loops (an invitation, the invite
+  // dialog's query or chooser ...): they end unanswered.
+  if (m_pDlgDataConf) m_pDlgDataConf->EndDialogsForClose();
   CloseP2PWindows();
   LeaveEverything();
   m_bClosing = TRUE;

@@ -34,7 +34,7 @@ play_fresh first create create-invite join-invite invitation p2p-board book memb
 play_fresh join-failed start-again password-hint p2p-withdrawn p2p-ringing assist-ended close-invitation \
   second-conference created-maximum invite-after-end conference-record book-notice
 # A conference's dialogs at its end and at close; the invite dialog's tree after an invitation.
-play_fresh invite-tree dialogs-after-end
+play_fresh invite-tree dialogs-after-end close-invite-query
 # Two runs on one user folder: the defaults the first saves are what the second finds.
 folder=build/default/scenario-users/defaults
 rm -rf "$folder"
