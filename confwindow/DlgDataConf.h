@@ -7,6 +7,7 @@
 // template (CreateConfWindow) and shown while a conference runs.
 #pragma once
 
+#include <map>
 #include <memory>
 
 #include "confwindow/ConfCtrlResult.h"
@@ -121,7 +122,7 @@ class CDlgDataConf : public CDialog {
 
   // Members: the entry whose URI equals uri exactly, or NULL.
   Member* FindMember(CString uri);
-  // Adds the member or updates its state and id.
+  // Adds the member or updates its state and id, and its row of the member list.
   void UpdateMember(CString uri, CString state, int iMemberID);
 
   // The window's close command while a conference runs: leaves it (conference method 1,
@@ -198,6 +199,8 @@ class CDlgDataConf : public CDialog {
   void RefreshButtons();
   // The conference's text, its members and the buttons (confwindow/DlgDataConfView.cpp).
   void RefreshView();
+  // The conference's text alone: subject, URI and member counts.
+  void RefreshConfState();
   std::unique_ptr<CmmconfInvite> m_pInviteConfDlg;  // made with the window, reused
 
   BOOL m_bInConf = FALSE;
@@ -236,6 +239,8 @@ class CDlgDataConf : public CDialog {
   // The view (confwindow/DlgDataConfView.cpp).
   void InitView();
   int SelectedMember() const;  // its index in the member entries, -1 when none
+  // Row i of the member list shows member entry i (appended when the list is shorter).
+  void ShowMemberRow(int i);
   void OnMemberSelected(NMHDR* hdr, LRESULT* result);
   void OnDialExtensionCommand();
   void OnPropertiesCommand();
@@ -294,6 +299,7 @@ class CDlgDataConf : public CDialog {
   CString m_csAppShareSubConfID;
   CArray<SubConf> m_aSubConfs;
   CArray<Member> m_aMembers;
+  std::map<CString, int> m_memberIndex;  // a member's URI -> its entry in m_aMembers
   CArray<PendingOp> m_aTimerList;
   CStringArray m_saPromptLines;
   CListCtrl m_listMembers;

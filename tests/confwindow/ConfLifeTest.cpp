@@ -119,6 +119,16 @@ TEST_F(ConfLifeTest, StatusEventsKeepTheMembersAndTheirCount) {
   EXPECT_EQ(CString("disconnected"), Conf()->FindMember("sip:m2@ims.example.cn")->csState);
   EXPECT_EQ(2, Conf()->m_iMemberCount);
   EXPECT_EQ(7, Conf()->m_iMaxMemberCount);
+  // The window shows the change in the member's own row and the new counts.
+  CListCtrl* members = static_cast<CListCtrl*>(Conf()->GetDlgItem(IDC_CONF_MEMBERS));
+  ASSERT_EQ(2, members->GetItemCount());
+  EXPECT_EQ(CString("m1@ims.example.cn"), members->GetItemText(0, 0));
+  EXPECT_EQ(CString("connected"), members->GetItemText(0, 1));
+  EXPECT_EQ(CString("m2@ims.example.cn"), members->GetItemText(1, 0));
+  EXPECT_EQ(CString("disconnected"), members->GetItemText(1, 1));
+  CString state;
+  Conf()->GetDlgItemText(IDC_CONF_STATE, state);
+  EXPECT_NE(-1, state.Find("2/7"));
 
   DeliverStatus(kStatisMembers, "sip:other@ims.example.cn", 9, 9, {{"sip:x@ims.example.cn", kMemberConnected, 1}});
   EXPECT_EQ(2, Conf()->m_iMemberCount) << "another conference's members are not ours";
