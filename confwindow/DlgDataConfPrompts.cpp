@@ -1,5 +1,5 @@
-// The small dialogs the conference window runs: extension digits, the chair password and the
-// conference properties.
+// The small dialogs the conference window runs for its conference (extension digits, the chair
+// password, the conference properties), and their end with the conference or the module.
 #include "common/ConfMethodRecord.h"
 #include "confwindow/DlgDataConf.h"
 #include "module/TavorineModule.h"
@@ -27,7 +27,8 @@ void CDlgDataConf::EndConferenceDialogs() {
 void CDlgDataConf::EndDialogsForClose() {
   DropInvitation();
   EndConferenceDialogs();
-  if (m_pInviteConfDlg && m_pInviteConfDlg->IsWindowVisible()) m_pInviteConfDlg->OnCancel();
+  if (m_pInviteConfDlg && m_pInviteConfDlg->GetSafeHwnd() && m_pInviteConfDlg->IsWindowVisible())
+    m_pInviteConfDlg->OnCancel();
 }
 
 BOOL CDlgDataConf::DialExtension(CString memberURI) {
