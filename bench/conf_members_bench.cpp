@@ -12,6 +12,7 @@
 #include "common/FixedText.h"
 #include "common/HostBlocks.h"
 #include "confwindow/ConfStatisEvent.h"
+#include "confwindow/DataConfIds.h"
 #include "confwindow/DlgDataConf.h"
 #include "host/ConfEventWords.h"
 #include "host/RecordingHost.h"
@@ -55,7 +56,7 @@ class Conference {
   // A run whose conference lost its members timed nothing: it is reported as an error.
   void Check(benchmark::State& state) {
     CDlgDataConf* conf = module_->m_pDlgDataConf;
-    CListCtrl* list = conf ? static_cast<CListCtrl*>(conf->GetDlgItem(2102)) : nullptr;
+    CListCtrl* list = conf ? static_cast<CListCtrl*>(conf->GetDlgItem(IDC_CONF_MEMBERS)) : nullptr;
     if (!conf || !conf->m_bInConf || !list || list->GetItemCount() != members_)
       state.SkipWithError("the conference window does not list the members");
   }
