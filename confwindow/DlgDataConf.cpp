@@ -123,9 +123,11 @@ void CDlgDataConf::EndConference() {
   m_iMemberCount = 0;
   m_iMaxMemberCount = 0;
   m_aMembers.RemoveAll();
+  m_memberIndex.clear();
   // Invitations of the ended conference must not reach the next one, nor the rows picked for it.
   m_saInitMembers.RemoveAll();
   m_saPendingInvites.RemoveAll();
+  EndConferenceDialogs();
   if (m_pInviteConfDlg && m_pInviteConfDlg->GetSafeHwnd()) m_pInviteConfDlg->ResetContents();
   for (int i = 0; i < m_aSubConfs.GetSize(); ++i) {
     m_aSubConfs[i].bStarted = FALSE;
@@ -155,12 +157,12 @@ void CDlgDataConf::SetSubConf(int iConfType, BOOL bStarted, int iSubConfID) {
 }
 
 CDlgDataConf::Member* CDlgDataConf::FindMember(CString uri) {
-  for (int i = 0; i < m_aMembers.GetSize(); ++i)
-    if (m_aMembers[i].csURI == uri) return &m_aMembers[i];
-  return nullptr;
+  auto found = m_memberIndex.find(uri);
+  return found == m_memberIndex.end() ? nullptr : &m_aMembers[found->second];
 }
 
-// A member who comes in or goes out is an event of the conference's record.
+// A member who comes in or goes out is an event of the conference's record. Only the member's
+// own row changes, so that an event costs what it changes, whatever the conference's size.
 void CDlgDataConf::UpdateMember(CString uri, CString state, int iMemberID) {
   Member* member = FindMember(uri);
   const CString before = member ? member->csState : CString();
@@ -169,11 +171,13 @@ void CDlgDataConf::UpdateMember(CString uri, CString state, int iMemberID) {
   if (!member) {
     Member entry;
     entry.csURI = uri;
-    m_aMembers.Add(entry);
-    member = &m_aMembers[m_aMembers.GetSize() - 1];
+    const int index = m_aMembers.Add(entry);
+    m_memberIndex[uri] = index;
+    member = &m_aMembers[index];
   }
   member->csState = state;
   member->iMemberID = iMemberID;
+  ShowMemberRow(m_memberIndex[uri]);
 }
 
 void CDlgDataConf::LeaveConference() {

@@ -7,6 +7,7 @@
 // template (CreateConfWindow) and shown while a conference runs.
 #pragma once
 
+#include <map>
 #include <memory>
 
 #include "confwindow/ConfCtrlResult.h"
@@ -121,14 +122,15 @@ class CDlgDataConf : public CDialog {
 
   // Members: the entry whose URI equals uri exactly, or NULL.
   Member* FindMember(CString uri);
-  // Adds the member or updates its state and id.
+  // Adds the member or updates its state and id, and its row of the member list.
   void UpdateMember(CString uri, CString state, int iMemberID);
 
   // The window's close command while a conference runs: leaves it (conference method 1,
   // sub-type 5) and ends the conference state.
   void LeaveConference();
 
-  // ---- Small dialogs the window runs, each in the module's pop-up slot until it ends ----
+  // ---- Small dialogs the window runs, each in the module's pop-up slot until it ends or the
+  // conference ends (then unanswered: nothing is sent) ----
   // "拨打分机号" for a member of the conference: asks for the digits and sends them (method 1,
   // sub-type 10). FALSE when the member is unknown or the user cancelled.
   BOOL DialExtension(CString memberURI);
@@ -177,6 +179,10 @@ class CDlgDataConf : public CDialog {
   // The invitation on screen (or waiting for its auto-accept) ends unanswered and nothing is
   // joined: its conference ended, or the module closes. Nothing when none runs.
   void DropInvitation();
+  // The module closes: the invitation on screen ends unanswered, the dialogs that act on a
+  // conference end (EndConferenceDialogs) and the invite dialog is cancelled, so that no modal
+  // loop of these windows outlives the close.
+  void EndDialogsForClose();
   // The name of a sub-conference type in the invitation's type list ("" when it has none).
   static CString SubConfTypeName(int iType);
   static CString InviteTypeText(const confCtrlResult& invite);
@@ -193,6 +199,8 @@ class CDlgDataConf : public CDialog {
   void RefreshButtons();
   // The conference's text, its members and the buttons (confwindow/DlgDataConfView.cpp).
   void RefreshView();
+  // The conference's text alone: subject, URI and member counts.
+  void RefreshConfState();
   std::unique_ptr<CmmconfInvite> m_pInviteConfDlg;  // made with the window, reused
 
   BOOL m_bInConf = FALSE;
@@ -231,6 +239,8 @@ class CDlgDataConf : public CDialog {
   // The view (confwindow/DlgDataConfView.cpp).
   void InitView();
   int SelectedMember() const;  // its index in the member entries, -1 when none
+  // Row i of the member list shows member entry i (appended when the list is shorter).
+  void ShowMemberRow(int i);
   void OnMemberSelected(NMHDR* hdr, LRESULT* result);
   void OnDialExtensionCommand();
   void OnPropertiesCommand();
@@ -245,7 +255,11 @@ class CDlgDataConf : public CDialog {
   void OnMembersChanged(const confStatisEvent& event);
   void OnConferenceEnded(const CString& uri);
   void ShowMessage(const char* text);
-  INT_PTR RunPopup(CDialog& dialog);
+  // Runs a dialog that acts on the running conference (in the module's pop-up slot).
+  INT_PTR RunConfDialog(CDialog& dialog);
+  // The conference ends: the dialog that acts on it ends unanswered, and so do the invite
+  // dialog's own dialogs (the receiver chooser, the member-right query), whose adds stop.
+  void EndConferenceDialogs();
   void WriteLog(const CString& text) const;
 
   // The record of the running conference for the saved list (confwindow/DlgDataConfRecord.cpp):
@@ -285,11 +299,13 @@ class CDlgDataConf : public CDialog {
   CString m_csAppShareSubConfID;
   CArray<SubConf> m_aSubConfs;
   CArray<Member> m_aMembers;
+  std::map<CString, int> m_memberIndex;  // a member's URI -> its entry in m_aMembers
   CArray<PendingOp> m_aTimerList;
   CStringArray m_saPromptLines;
   CListCtrl m_listMembers;
   CListBox m_listPrompts;
   CDlgInviteReceived* m_pInviteDlg = nullptr;  // the invitation dialog while it runs
+  CDialog* m_pConfDialog = nullptr;            // the dialog acting on the conference while it runs
   CDlgDFWhiteBoard* m_pDlgWhiteBoard = nullptr;  // the whiteboard while its conference runs
   CDlgDFShareWhiteBoard* m_pDlgShareWhiteBoard = nullptr;  // the shared-document board, likewise
   DataConfInfo m_confRecord;                    // the running conference's record

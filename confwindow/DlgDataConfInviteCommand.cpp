@@ -43,7 +43,12 @@ void CDlgDataConf::OnInviteCommand() {
   CmmconfInvite* dialog = EnsureInviteDialog();
   if (!dialog) return;
   CTavorineModule* module = TavorineModule();
-  if (module && !module->m_bDeptTreesFilled) dialog->ResetDeptTree();
+  // Entered through an invitation, the module may never have asked for the set-up trees: the
+  // dialog's tree is emptied and filled by the tree service now.
+  if (module && !module->DeptTreeFillAsked(kTreeInviteDialog)) {
+    dialog->ResetDeptTree();
+    module->FillDeptTree(kTreeInviteDialog);
+  }
   bool subConfRuns = false;
   for (int i = 0; i < m_aSubConfs.GetSize(); ++i) subConfRuns = subConfRuns || m_aSubConfs[i].bStarted;
   dialog->SetNumberEditTip(subConfRuns ? kInviteNumberTipShort : kInviteNumberTip);

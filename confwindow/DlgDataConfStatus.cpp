@@ -47,7 +47,8 @@ void CDlgDataConf::OnMembersChanged(const confStatisEvent& event) {
 void CDlgDataConf::TakeMemberCounts(int iMemberCount, int iMaxMembers) {
   if (iMemberCount > 0) m_iMemberCount = iMemberCount;
   if (iMaxMembers > 0) m_iMaxMemberCount = iMaxMembers;
-  RefreshView();
+  RefreshConfState();
+  RefreshButtons();
 }
 
 void CDlgDataConf::OnConferenceEnded(const CString& uri) {

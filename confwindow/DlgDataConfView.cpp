@@ -23,19 +23,28 @@ void CDlgDataConf::InitView() {
 
 void CDlgDataConf::RefreshView() {
   if (!m_hWnd) return;
+  RefreshConfState();
+  m_listMembers.DeleteAllItems();
+  for (int i = 0; i < m_aMembers.GetSize(); ++i) ShowMemberRow(i);
+  CTavorineModule* module = TavorineModule();
+  CheckDlgButton(IDC_CONF_PROMPT_SOUND, module && module->m_confDefaultData.playstatussound ? BST_CHECKED : BST_UNCHECKED);
+  RefreshButtons();
+}
+
+void CDlgDataConf::RefreshConfState() {
+  if (!m_hWnd) return;
   CString state;
   if (m_bInConf)
     state.Format("主题：%s　会场：%s　成员：%d/%d", (LPCTSTR)m_csSubject, (LPCTSTR)GetURIPart(m_csConfURI, 0),
                  m_iMemberCount, m_iMaxMemberCount);
   SetDlgItemText(IDC_CONF_STATE, state);
-  m_listMembers.DeleteAllItems();
-  for (int i = 0; i < m_aMembers.GetSize(); ++i) {
-    m_listMembers.InsertItem(i, GetURIPart(m_aMembers[i].csURI, 0));
-    m_listMembers.SetItemText(i, 1, m_aMembers[i].csState);
-  }
-  CTavorineModule* module = TavorineModule();
-  CheckDlgButton(IDC_CONF_PROMPT_SOUND, module && module->m_confDefaultData.playstatussound ? BST_CHECKED : BST_UNCHECKED);
-  RefreshButtons();
+}
+
+void CDlgDataConf::ShowMemberRow(int i) {
+  if (!m_listMembers.m_hWnd) return;
+  int row = i;
+  if (row >= m_listMembers.GetItemCount()) row = m_listMembers.InsertItem(row, GetURIPart(m_aMembers[i].csURI, 0));
+  m_listMembers.SetItemText(row, 1, m_aMembers[i].csState);
 }
 
 void CDlgDataConf::RefreshButtons() {

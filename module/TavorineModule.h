@@ -64,8 +64,13 @@ class CTavorineModule : public CModuleBase {
   int NotifyConfState(int window);
   // Registers a set-up tree with the host's tree service (code 113); close unregisters it.
   int RegisterDeptTree(int nTree, void* pTreeCtrl);
-  // Asks the tree service to fill the set-up trees again (code 115 for trees 2, 3 and 4).
+  // Empties the set-up trees and asks the tree service to fill them again (code 115 for trees
+  // 2, 3 and 4).
   void InitDeptTree();
+  // Asks the tree service to fill one set-up tree (code 115); DeptTreeFillAsked tells whether
+  // that was done.
+  void FillDeptTree(int nTree);
+  BOOL DeptTreeFillAsked(int nTree) const;
 
   // ---- The start window (module/SetupWindows.cpp) ----
   // Host codes 2 and 16: creates the start window and the conference window on first use,
@@ -232,6 +237,7 @@ class CTavorineModule : public CModuleBase {
   DWORD m_dwLastDeptQuery = 0;
   BOOL m_bDeptQueried = FALSE;
   BOOL m_abTreeRegistered[kTreeInviteDialog + 1] = {};  // by tree number
+  BOOL m_abTreeFillAsked[kTreeInviteDialog + 1] = {};   // by tree number
 };
 
 // The one module object; NULL before LoadTavorineModule.

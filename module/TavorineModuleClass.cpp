@@ -89,8 +89,9 @@ void CTavorineModule::Close() {
     m_abTreeRegistered[tree] = FALSE;
   }
   DestroyStartWindow();
-  // An invitation to a conference waits in its dialog's loop: it ends unanswered.
-  if (m_pDlgDataConf) m_pDlgDataConf->DropInvitation();
+  // The conference window's dialogs may wait in their loops (an invitation, the invite
+  // dialog's query or chooser ...): they end unanswered.
+  if (m_pDlgDataConf) m_pDlgDataConf->EndDialogsForClose();
   CloseP2PWindows();
   LeaveEverything();
   m_bClosing = TRUE;
@@ -148,10 +149,18 @@ void CTavorineModule::InitDeptTree() {
   if (m_pDlgPreCreate && m_pDlgPreCreate->m_pPre) m_pDlgPreCreate->m_pPre->ResetRosterTree();
   if (m_pDlgDataConf && m_pDlgDataConf->m_pInviteConfDlg) m_pDlgDataConf->m_pInviteConfDlg->ResetDeptTree();
   m_bDeptTreesFilled = TRUE;
-  for (int tree = kTreeCreatePage; tree <= kTreeInviteDialog; ++tree) {
-    HostTreeBlock block{tree, nullptr, {0, 0, 0}};
-    SendToModule(kDeptTreeService, kTreeFill, &block, 0);
-  }
+  for (int tree = kTreeCreatePage; tree <= kTreeInviteDialog; ++tree) FillDeptTree(tree);
+}
+
+void CTavorineModule::FillDeptTree(int nTree) {
+  if (nTree < kTreeCreatePage || nTree > kTreeInviteDialog) return;
+  HostTreeBlock block{nTree, nullptr, {0, 0, 0}};
+  SendToModule(kDeptTreeService, kTreeFill, &block, 0);
+  m_abTreeFillAsked[nTree] = TRUE;
+}
+
+BOOL CTavorineModule::DeptTreeFillAsked(int nTree) const {
+  return nTree >= kTreeCreatePage && nTree <= kTreeInviteDialog && m_abTreeFillAsked[nTree];
 }
 
 void CTavorineModule::OnIMSConfEvent(int iType, void* record) {

@@ -7,9 +7,10 @@
 class CWnd;
 
 // Waits ms milliseconds while window messages keep flowing: dispatches every waiting message
-// (setting the cursor again after each pass when one is given), sleeps 200 ms, and repeats.
-// When watch is given and the int it points to still holds its value from the start once ms
-// have passed, the wait goes on for at most six more passes.
+// (setting the cursor again after each pass when one is given), lets at most 50 ms pass, and
+// repeats until ms have passed. When watch is given and the int it points to still holds its
+// value from the start once ms have passed, the wait goes on, in the same steps, until it
+// changes or 1,200 ms more have passed.
 void WaitWithMessages(DWORD ms, HCURSOR cursor, int* watch);
 // FALSE on the Windows versions NT 5.1 to 6.0; this platform reports a modern system: TRUE.
 BOOL IsNotXpToVista();
@@ -20,3 +21,6 @@ HWND FindOwnWindowByTitle(CString title);
 // destroys its windows at once) or the module is closing: an operation that went through a
 // dialog or a host call stops there.
 BOOL WindowClosing(const CWnd* window);
+// Ends, with IDCANCEL, every dialog among the top-level windows that owner owns (the dialogs a
+// window runs until they end); message boxes are left to their user.
+void EndOwnedDialogs(HWND owner);

@@ -50,6 +50,8 @@ for name in records-damaged records-again; do
   build/default/host/tavorine-host --module build/default/module/libtavorine.so --user-folder "$folder" \
     "scenarios/$name.scn"
 done
+# A conference's dialogs at its end and at close; the invite dialog's tree after an invitation.
+play_fresh invite-tree dialogs-after-end close-invite-query
 # Two runs on one user folder: the defaults the first saves are what the second finds.
 folder=build/default/scenario-users/defaults
 rm -rf "$folder"

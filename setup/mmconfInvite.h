@@ -23,6 +23,9 @@ class CmmconfInvite : public CDialog {
  public:
   // The picked rows and the typed number go, the tree folds (OK, Cancel, the conference's end).
   void ResetContents();
+  // The conference ends or the module closes: the dialogs an add runs (the receiver chooser,
+  // the member-right query) end unanswered and that add stops; the next add of the user runs.
+  void StopAdding();
   explicit CmmconfInvite(CWnd* pParent = nullptr);
 
   // Empties the department tree for the tree service to fill it again.
@@ -84,4 +87,5 @@ class CmmconfInvite : public CDialog {
   void OnSpareListClick(NMHDR* hdr, LRESULT* result);
 
   CSetupDeptTree m_deptTree;
+  BOOL m_bAddsStopped = FALSE;  // StopAdding since the user's last add began
 };

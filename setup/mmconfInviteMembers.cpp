@@ -55,11 +55,16 @@ void CmmconfInvite::InsertRow(const CString& name, const CString& number) {
   ++m_iRowCount;
 }
 
+void CmmconfInvite::StopAdding() {
+  m_bAddsStopped = TRUE;
+  EndOwnedDialogs(m_hWnd);
+}
+
 // The member-right check, then the row; Stop while the client signs out or once the module
-// closed during the check.
+// closed or the conference ended during the check.
 CmmconfInvite::AddResult CmmconfInvite::AddChecked(const CString& name, const CString& number) {
   BOOL allowed = TavorineModule()->BeforeAddMemberRightCheck(number, this);
-  if (WindowClosing(this)) return AddResult::Stop;
+  if (WindowClosing(this) || m_bAddsStopped) return AddResult::Stop;
   if (!allowed) return AddResult::Refused;
   if (GetStartLogout()) return AddResult::Stop;
   InsertRow(name, number);
@@ -105,6 +110,7 @@ BOOL CmmconfInvite::TakePersonNumber(HTREEITEM person, CString* number) {
 }
 
 void CmmconfInvite::OnBtnAddFromTree() {
+  m_bAddsStopped = FALSE;
   HTREEITEM item = m_treeDept.GetSelectedItem();
   if (!item || m_treeDept.GetItemData(item) == 0) return;
   CAddingMembers adding;
@@ -137,6 +143,7 @@ CmmconfInvite::AddResult CmmconfInvite::AddTreeNumber(const CString& name, const
 // ---- A typed number ----
 
 void CmmconfInvite::OnBtnAddNumber() {
+  m_bAddsStopped = FALSE;
   UpdateData(TRUE);
   if (m_csNumber.IsEmpty()) {
     ShowMessage("请输入成员号码！");
@@ -195,6 +202,7 @@ CmmconfInvite::AddResult CmmconfInvite::AddFromPhoneBook(const CString& number, 
 }
 
 void CmmconfInvite::OnBtnPhoneBook() {
+  m_bAddsStopped = FALSE;
   UpdateData(TRUE);
   if (MemberLimitReached(1)) {
     SetFocus();

@@ -121,6 +121,16 @@ TEST_F(ConfLifeTest, StatusEventsKeepTheMembersAndTheirCount) {
   EXPECT_EQ(CString("disconnected"), Conf()->FindMember("sip:m2@ims.example.cn")->csState);
   EXPECT_EQ(2, Conf()->m_iMemberCount);
   EXPECT_EQ(7, Conf()->m_iMaxMemberCount);
+  // The window shows the change in the member's own row and the new counts.
+  CListCtrl* members = static_cast<CListCtrl*>(Conf()->GetDlgItem(IDC_CONF_MEMBERS));
+  ASSERT_EQ(2, members->GetItemCount());
+  EXPECT_EQ(CString("m1@ims.example.cn"), members->GetItemText(0, 0));
+  EXPECT_EQ(CString("connected"), members->GetItemText(0, 1));
+  EXPECT_EQ(CString("m2@ims.example.cn"), members->GetItemText(1, 0));
+  EXPECT_EQ(CString("disconnected"), members->GetItemText(1, 1));
+  CString state;
+  Conf()->GetDlgItemText(IDC_CONF_STATE, state);
+  EXPECT_NE(-1, state.Find("2/7"));
 
   DeliverStatus(kStatisMembers, "sip:other@ims.example.cn", 9, 9, {{"sip:x@ims.example.cn", kMemberConnected, 1}});
   EXPECT_EQ(2, Conf()->m_iMemberCount) << "another conference's members are not ours";
@@ -223,6 +233,47 @@ TEST_F(ModuleTest, ThePromptSoundSwitchShowsAndKeepsTheSavedDefaults) {
   EXPECT_EQ(BST_CHECKED, conf->IsDlgButtonChecked(IDC_CONF_PROMPT_SOUND));
   std::ifstream file(path.str(), std::ios::binary);
   EXPECT_EQ(HexEncodeString(on).str(), std::string(std::istreambuf_iterator<char>(file), {}));
+}
+
+// The host ends the conference while the user is in one of its dialogs, then invites the user
+// into the next one, which the user joins; the dialog is pressed if it is still up. Nothing it
+// would send may reach the next conference: neither extension digits for the old conference's
+// member (method 1, sub-type 10) nor an extension without a conference (method 5).
+TEST_F(ConfLifeTest, ADialogOfAnEndedConferenceEndsWithItAndSendsNothingIntoTheNext) {
+  Join(1, 6);
+  DeliverStatus(kStatisMembers, kConf, 2, 0, {{"sip:m1@ims.example.cn", kMemberConnected, 41}});
+  const char* ending = kConf;
+  const char* next = "sip:conf8@ims.example.cn";
+  bool leftUp = false;
+  OnModal([&](const platform::ModalState& s) {
+    if (s.kind != platform::ModalKind::Dialog || s.idlePasses > 0) return;
+    char title[64] = "";
+    ::GetWindowText(s.window, title, sizeof title);
+    if (std::string(title) == "收到加入多媒体会议邀请") {
+      user::ClickItem(s.window, IDOK);
+      return;
+    }
+    if (::GetDlgItem(s.window, IDC_EXTENSION_EDIT)) user::Type(::GetDlgItem(s.window, IDC_EXTENSION_EDIT), "8021");
+    DeliverStatus(kStatisConfEnded, ending);
+    CtrlResult invite{kDetailConfInvite};
+    invite.confURI = next;
+    DeliverCtrlResult(invite);
+    ASSERT_TRUE(Conf()->m_bInConf);
+    ASSERT_EQ(CString(next), Conf()->GetConfURI());
+    leftUp = leftUp || ::IsWindowVisible(s.window);
+    if (::IsWindowVisible(s.window)) user::ClickItem(s.window, IDOK);
+  });
+  CListCtrl* members = static_cast<CListCtrl*>(Conf()->GetDlgItem(IDC_CONF_MEMBERS));
+  ASSERT_TRUE(user::ClickListItem(members->m_hWnd, 0));
+  ASSERT_TRUE(user::ClickItem(Conf()->m_hWnd, IDC_CONF_DIAL_EXTENSION));
+  EXPECT_TRUE(Requests(kConfExtension).empty());
+
+  ending = next;
+  next = "sip:conf9@ims.example.cn";
+  ASSERT_TRUE(user::ClickItem(Conf()->m_hWnd, IDC_CONF_PROPERTIES));
+  EXPECT_TRUE(Host().ConfMethodRecords(5).empty());
+  EXPECT_FALSE(leftUp) << "each dialog ended with its conference";
+  EXPECT_EQ(nullptr, Module()->m_pActiveCommonDlg);
 }
 
 TEST_F(ConfLifeTest, TheCloseBoxLeavesTheConferenceAndEscDoesNot) {

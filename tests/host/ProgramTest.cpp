@@ -236,6 +236,10 @@ INSTANTIATE_TEST_SUITE_P(OffersAndNumbers, ScenarioFile,
 // The user's files that the module reads and writes: each scenario failed before its mend.
 INSTANTIATE_TEST_SUITE_P(UserFiles, ScenarioFile, testing::Values("prompt-sound"), ScenarioTestName);
 
+// What a conference's dialogs do when the conference ends or the module closes, and the invite
+// dialog's tree for a user who came in through an invitation: each failed before its mend.
+INSTANTIATE_TEST_SUITE_P(ConferenceDialogs, ScenarioFile, testing::Values("invite-tree", "dialogs-after-end", "close-invite-query"), ScenarioTestName);
+
 // Every user action on the three whiteboards, from both sides.
 INSTANTIATE_TEST_SUITE_P(BoardActions, ScenarioFile, testing::Values("board-styles", "share-board", "p2p-styles"),
                          ScenarioTestName);

@@ -36,8 +36,9 @@ class CloseIn : public Fixture {
       if (closeIn(dialog)) {
         closed = true;
         this->Module()->Close();
+        EXPECT_FALSE(::IsWindowVisible(dialog)) << "the close ended the dialog";
         // A dialog that outlived the close ends as well as it can: rows picked, or allowed.
-        if (!::IsWindow(dialog)) return;
+        if (!::IsWindowVisible(dialog)) return;
       }
       if (IsChooser(dialog)) {
         HWND list = ::GetDlgItem(dialog, IDC_RECEIVER_LIST);
@@ -167,9 +168,15 @@ TEST_F(CloseInSetupDialog, BookPageNoticeNumbersDialog) {
   CloseInside([](HWND) { return true; }, [&] { Click(page, IDC_PRE_EDIT_NOTICES); });
 }
 
-// The invite dialog belongs to the conference window, which outlives the close: its adds end
-// without asking anything more.
-using CloseInInviteDialog = CloseIn<InviteDialogTest>;
+// The invite dialog belongs to the conference window, which outlives the close: the close
+// ends the dialog's own dialogs and cancels it, and its adds end without asking anything more.
+class CloseInInviteDialog : public CloseIn<InviteDialogTest> {
+ protected:
+  void TearDown() override {
+    EXPECT_FALSE(Dlg()->IsWindowVisible());
+    CloseIn<InviteDialogTest>::TearDown();
+  }
+};
 
 TEST_F(CloseInInviteDialog, TypedNumber) {
   CloseInside([this](HWND d) { return IsQuery(d); }, [this] { Type("66880001"); });
@@ -179,6 +186,15 @@ TEST_F(CloseInInviteDialog, TypedNumber) {
 
 TEST_F(CloseInInviteDialog, PhoneBookChooser) {
   CloseInside(IsChooser, [this] { Click(Dlg(), IDC_INVITE_PHONEBOOK); });
+  EXPECT_TRUE(InviteRows().empty());
+}
+
+// The dialog stays open, emptied, after its conference ended; a chooser opened then has no
+// conference to end with, and ends with the close.
+TEST_F(CloseInInviteDialog, PhoneBookChooserAfterTheConferenceEnded) {
+  ConferenceEnds();
+  CloseInside(IsChooser, [this] { Click(Dlg(), IDC_INVITE_PHONEBOOK); });
+  EXPECT_TRUE(RightQueries().empty());
   EXPECT_TRUE(InviteRows().empty());
 }
 

@@ -10,6 +10,7 @@
 #include "common/ConfMethodRecord.h"
 #include "common/InviteEvents.h"
 #include "confwindow/DlgDataConf.h"
+#include "platform/Tick.h"
 #include "platform/ui/Desktop.h"
 #include "platform/ui/UserInput.h"
 #include "setup/DlgInviteReceived.h"
@@ -122,6 +123,25 @@ TEST_F(InviteReceivedTest, JoinFillsTheDialogAnswersOneAndTakesOverTheConference
                          {kMsg, kHostSkinWindow},
                          {kMsg, kHostConfMethod},
                          {kMsg, kHostConfMethod}});
+}
+
+// Before the dialog shows, the host's main window is raised and messages run for 50 ms: the
+// wait lasts that long and hands the thread back at least every 50 ms of the clock.
+TEST_F(InviteReceivedTest, TheWaitBeforeTheDialogPumpsInStepsOfAtMostFiftyMilliseconds) {
+  std::vector<DWORD> steps;  // the clock at each start of a wait step, then at the dialog
+  OnModal([&](const platform::ModalState& state) {
+    if (state.idlePasses == 0 && state.kind == platform::ModalKind::Wait) steps.push_back(GetTickCount());
+    if (state.kind != platform::ModalKind::Dialog) return;
+    steps.push_back(GetTickCount());
+    platform::user::ClickItem(state.window, IDOK);
+  });
+  const DWORD start = GetTickCount();
+  HostRecordBlock block{1, &invite_, 0};
+  ModuleTest::Deliver(kModuleConfEvent, block);
+  ASSERT_GE(steps.size(), 2u);
+  EXPECT_EQ(50u, steps.back() - start) << "the invitation shows after its 50 ms";
+  for (size_t i = 1; i < steps.size(); ++i) EXPECT_LE(steps[i] - steps[i - 1], 50u);
+  EXPECT_EQ(1, AnswerSent());
 }
 
 TEST_F(InviteReceivedTest, EscapeRefusesAndReportsTheStateChange) {
