@@ -65,7 +65,7 @@ void CDlgDataConf::CloseWhiteBoard() {
 // both features one sub-conference id.
 BOOL CDlgDataConf::RouteWhiteboardRecord(void* record) {
   const WbRecvMsgHeader* header = static_cast<const WbRecvMsgHeader*>(record);
-  if (!header) return FALSE;
+  if (!header || (!m_pDlgWhiteBoard && !m_pDlgShareWhiteBoard)) return FALSE;
   const int subConf = (int)header->head.nSubConfID;
   const CString idText(header->head.szDConfID, (int)strnlen(header->head.szDConfID, sizeof(header->head.szDConfID)));
   auto names = [&](int idKind, int type) {
