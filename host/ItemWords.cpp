@@ -43,12 +43,9 @@ bool ParseMoment(const std::string& text, CTime* moment) {
 
 std::string SetTime(const ScenarioStep& step) {
   const std::vector<std::string>& a = step.args;
-  int id = 0;
-  ParseInt(a[1], &id);
-  bool windowFound = false;
-  HWND picker = FindTitledControl(a[0], id, true, &windowFound);
-  if (!windowFound) return "no window titled " + a[0];
-  if (!picker) return "no visible control " + a[1] + " in " + a[0];
+  HWND picker = nullptr;
+  std::string missing = FindShownControl(a[0], a[1], &picker);
+  if (!missing.empty()) return missing;
   CTime moment;
   ParseMoment(a[2], &moment);
   return platform::user::SetDateTime(picker, moment) ? "" : "the picker " + a[1] + " does not take " + a[2];

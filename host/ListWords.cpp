@@ -34,12 +34,9 @@ bool RowIndex(const std::string& word, int* index) {
 // The shown control named by the step's first two words, or why the user cannot see it.
 std::string FindShown(const ScenarioStep& step, CWnd** wnd) {
   const std::vector<std::string>& a = step.args;
-  int id = 0;
-  ParseInt(a[1], &id);
-  bool windowFound = false;
-  HWND control = FindTitledControl(a[0], id, true, &windowFound);
-  if (!windowFound) return "no window titled " + a[0];
-  if (!control) return "no visible control " + a[1] + " in " + a[0];
+  HWND control = nullptr;
+  std::string missing = FindShownControl(a[0], a[1], &control);
+  if (!missing.empty()) return missing;
   *wnd = CWnd::FromHandle(control);
   if (dynamic_cast<CTreeCtrl*>(*wnd) || dynamic_cast<CListCtrl*>(*wnd)) return "";
   return "no visible tree or list " + a[1] + " in " + a[0];

@@ -27,12 +27,10 @@ std::string CheckTreeCheck(const ScenarioStep& step) {
 
 std::string PlayTreeCheck(const ScenarioStep& step) {
   const std::vector<std::string>& a = step.args;
-  int id = 0;
-  ParseInt(a[1], &id);
-  bool windowFound = false;
-  HWND control = FindTitledControl(a[0], id, true, &windowFound);
-  if (!windowFound) return "no window titled " + a[0];
-  CTreeCtrl* tree = control ? dynamic_cast<CTreeCtrl*>(CWnd::FromHandle(control)) : nullptr;
+  HWND control = nullptr;
+  std::string missing = FindShownControl(a[0], a[1], &control);
+  if (!missing.empty()) return missing;
+  CTreeCtrl* tree = dynamic_cast<CTreeCtrl*>(CWnd::FromHandle(control));
   if (!tree) return "no visible tree " + a[1] + " in " + a[0];
   HTREEITEM item = FindTreeItem(tree, tree->GetRootItem(), charset::Utf8ToGbk(a[2]));
   if (!item) return "no item \"" + a[2] + "\" in tree " + a[1] + " of " + a[0];

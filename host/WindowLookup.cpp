@@ -1,5 +1,6 @@
 #include "host/WindowLookup.h"
 
+#include <cstdlib>
 #include <functional>
 #include <vector>
 
@@ -96,6 +97,14 @@ std::string CheckWindowName(const std::string& name) {
 HWND FindTitledWindow(const std::string& title) {
   std::vector<HWND> windows = TitledWindows(title);
   return windows.empty() ? nullptr : windows.front();
+}
+
+std::string FindShownControl(const std::string& name, const std::string& idWord, HWND* control) {
+  int id = std::atoi(idWord.c_str());
+  bool windowFound = false;
+  *control = FindTitledControl(name, id, true, &windowFound);
+  if (!windowFound) return "no window titled " + name;
+  return *control ? "" : "no visible control " + idWord + " in " + name;
 }
 
 HWND FindTitledControl(const std::string& title, int id, bool visibleOnly, bool* windowFound) {
