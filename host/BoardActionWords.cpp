@@ -23,6 +23,10 @@ using Args = std::vector<std::string>;
 constexpr int kCanvasWidth = 1600;
 constexpr int kCanvasHeight = 1200;
 constexpr UINT kGetPageXml = WM_USER + 1001;
+// The same for every page the board holds, each numbered.
+constexpr UINT kGetBoardXml = WM_USER + 1003;
+// The last word of `save-board TITLE PNG XML all`.
+constexpr char kAllPages[] = "all";
 // The finished screen capture handed to a board window (lParam: a picture file).
 constexpr UINT kCaptureDone = WM_USER + 1002;
 // The canvas where nothing is drawn.
@@ -99,9 +103,10 @@ std::string SaveBoard(HWND surface, const Args& a) {
   if (!canvas.Paint(surface)) return "no memory for the picture";
   if (!canvas.dc.WritePng(a[1].c_str())) return "cannot write " + a[1];
   if (a.size() < 3) return "";
-  LRESULT length = SendMessage(surface, kGetPageXml, 0, 0);
+  const UINT message = a.size() > 3 ? kGetBoardXml : kGetPageXml;
+  LRESULT length = SendMessage(surface, message, 0, 0);
   std::vector<char> xml((size_t)length + 1);
-  SendMessage(surface, kGetPageXml, xml.size(), (LPARAM)xml.data());
+  SendMessage(surface, message, xml.size(), (LPARAM)xml.data());
   std::ofstream file(a[2], std::ios::binary);
   file << charset::GbkToUtf8(xml.data());
   return file ? "" : "cannot write " + a[2];
@@ -180,7 +185,10 @@ std::string CheckBoardAction(const ScenarioStep& step) {
     return a.size() == 3 && Ints(a, 1, 2) ? "" : v + " needs a window title and a point";
   if (v == "drag") return a.size() == 5 && Ints(a, 1, 4) ? "" : "drag needs a window title and two points";
   if (v == "write") return a.size() == 1 ? "" : "write needs one text";
-  if (v == "save-board") return a.size() == 2 || a.size() == 3 ? "" : "save-board needs a window title and files";
+  if (v == "save-board")
+    return a.size() == 2 || a.size() == 3 || (a.size() == 4 && a[3] == kAllPages)
+               ? ""
+               : "save-board needs a window title, files and maybe all";
   COLORREF colour;
   if (v == "expect-pixel")
     return a.size() == 4 && Ints(a, 1, 2) && ParseColour(a[3], &colour) ? ""

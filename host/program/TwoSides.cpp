@@ -67,9 +67,13 @@ bool ReadFrame(int fd, char* kind, std::string* data) {
   return size == 0 || ReadAll(fd, &(*data)[0], size);
 }
 
-// Both sides at once: `AB expect-same-board TITLE [FILES]` compares the two sides' boards.
+// Both sides at once: `AB expect-same-board TITLE [all] [FILES]` compares the two sides' boards
+// (with `all` every page they hold).
 constexpr int kBothSides = 2;
 constexpr char kSameBoardVerb[] = "expect-same-board";
+constexpr char kAllPages[] = "all";
+constexpr char kHoldVerb[] = "hold";
+constexpr char kReleaseVerb[] = "release";
 
 // A step of one side, or a comparison of both: its line in the file and its words, the paths
 // resolved against the file's folder.
@@ -87,20 +91,34 @@ std::string StepLine(const ScenarioStep& step) {
 
 // "" when the words after AB make a comparison of the two boards, else the reason.
 std::string CheckBothSidesStep(const std::vector<std::string>& words) {
-  return (words.size() == 3 || words.size() == 4) && words[1] == kSameBoardVerb
+  return words.size() >= 3 && words.size() <= 5 && words[1] == kSameBoardVerb &&
+                 (words.size() < 5 || words[3] == kAllPages)
              ? ""
-             : std::string("AB takes ") + kSameBoardVerb + ", a board's title and maybe files";
+             : std::string("AB takes ") + kSameBoardVerb + ", a board's title, maybe all and maybe files";
 }
+
+// Whether the comparison's words after the title start with `all`.
+bool ComparesAllPages(const std::vector<std::string>& args) { return args.size() > 1 && args[1] == kAllPages; }
+
+// The relay's own steps for one side: `A hold` keeps what A sends in flight, `A release` lets
+// it go on, in the order sent.
+bool IsRelayVerb(const std::string& verb) { return verb == kHoldVerb || verb == kReleaseVerb; }
 
 // The step of the line after its side word; "" or the reason it is not one.
 std::string ParseSideStep(const std::vector<std::string>& words, const std::string& rest, const std::string& folder,
                           SideStep* side) {
+  if (words.size() >= 2 && IsRelayVerb(words[1])) {
+    side->step.verb = words[1];
+    if (words[0] == "AB") return words[1] + " names one side, A or B";
+    return words.size() == 2 ? "" : words[1] + " takes nothing after it";
+  }
   if (words[0] == "AB") {
     std::string reason = CheckBothSidesStep(words);
     side->step.verb = words[1];
     side->step.args.assign(words.begin() + 2, words.end());
-    if (side->step.args.size() > 1 && side->step.args[1][0] != '/')
-      side->step.args[1] = folder + "/" + side->step.args[1];
+    std::vector<std::string>& args = side->step.args;
+    size_t files = ComparesAllPages(args) ? 2 : 1;
+    if (args.size() > files && args[files][0] != '/') args[files] = folder + "/" + args[files];
     return reason;
   }
   Scenario one;
@@ -257,6 +275,10 @@ struct Side {
   // joined, and those it has sent records for. As the server, the relay hands a side only the
   // records of its sessions, and the point-to-point records addressed to its user.
   std::set<std::string> sessions;
+  // While a `hold` step of this side is in force (its line, else 0), what the side sends stays
+  // in flight, in order, until its `release`.
+  int holdLine = 0;
+  std::deque<std::string> held;
 };
 
 // A conference that the step tells the side it created or joined (`host 9 1 1|7 200 URI`); "" for
@@ -329,6 +351,12 @@ bool RelayAll(Side sides[2], WbBoardServer& server, std::deque<std::pair<int, st
   while (!records->empty()) {
     auto [from, bytes] = records->front();
     records->pop_front();
+    if (sides[from].holdLine) {
+      std::cout << "~ relay holds what " << sides[from].name << " sent (" << sides[from].held.size() + 1
+                << " in flight)\n";
+      sides[from].held.push_back(bytes);
+      continue;
+    }
     if (WbBoardServer::IsContentRequest(bytes)) {
       if (!AnswerContentRequest(sides[from], server, bytes, records, from)) return false;
       continue;
@@ -378,6 +406,12 @@ std::string ReadFileBytes(const std::string& path) {
   return bytes.str();
 }
 
+// Prints the failure of the program's own step; the status of a failed step.
+std::string Failed(int line, const std::string& reason) {
+  std::cout << "< FAILED: line " << line << ": " << reason << "\n";
+  return "0";
+}
+
 // Plays one side's step; its status ("1" played, "0" failed, "3" no module).
 std::string PlaySideStep(Side sides[2], int side, const ScenarioStep& step, WbBoardServer& server,
                          std::deque<std::pair<int, std::string>>* records) {
@@ -389,17 +423,20 @@ std::string PlaySideStep(Side sides[2], int side, const ScenarioStep& step, WbBo
   return relayed ? done : "0";
 }
 
-// `AB expect-same-board TITLE [FILES]`: each side writes its board's current page (picture and
-// page XML) into folder, or into FILES-side-a.png, FILES-side-a.xml, FILES-side-b.png ... where
-// they stay, and the two must be equal byte for byte.
+// `AB expect-same-board TITLE [all] [FILES]`: each side writes its board's current page (picture
+// and page XML; with `all` the XML of every page it holds) into folder, or into FILES-side-a.png,
+// FILES-side-a.xml, FILES-side-b.png ... where they stay, and the two must be equal byte for byte.
 std::string CompareBoards(Side sides[2], const SideStep& both, const std::string& folder, WbBoardServer& server,
                           std::deque<std::pair<int, std::string>>* records) {
   const std::vector<std::string>& a = both.step.args;
+  const bool all = ComparesAllPages(a);
+  const size_t named = all ? 2 : 1;
   std::string files[2][2];
   std::cout << "> AB " << StepLine(both.step) << "\n";
   for (int side = 0; side < 2; ++side) {
-    std::string base = a.size() > 1 ? a[1] + "-side-" + (char)('a' + side) : folder + "/" + sides[side].name;
+    std::string base = a.size() > named ? a[named] + "-side-" + (char)('a' + side) : folder + "/" + sides[side].name;
     ScenarioStep save{both.step.line, "save-board", {a[0], base + ".png", base + ".xml"}};
+    if (all) save.args.push_back(kAllPages);
     std::string done = PlaySideStep(sides, side, save, server, records);
     if (done != "1") return done;
     files[side][0] = ReadFileBytes(base + ".png");
@@ -407,11 +444,29 @@ std::string CompareBoards(Side sides[2], const SideStep& both, const std::string
   }
   const char* differs = files[0][0] != files[1][0] ? "pictures" : files[0][1] != files[1][1] ? "page XML" : nullptr;
   if (!differs) {
-    std::cout << "< both sides show the same page\n";
+    std::cout << (all ? "< both sides show the same page and hold the same pages\n" : "< both sides show the same page\n");
     return "1";
   }
-  std::cout << "< FAILED: line " << both.step.line << ": the two sides' boards differ (their " << differs << ")\n";
-  return "0";
+  return Failed(both.step.line, std::string("the two sides' boards differ (their ") + differs + ")");
+}
+
+// `A hold`: what A sends from now on stays in flight; `A release`: it goes on, in the order sent,
+// as if it arrived only now (the other side may have sent its own edits meanwhile).
+std::string HoldOrRelease(Side sides[2], const SideStep& step, WbBoardServer& server,
+                          std::deque<std::pair<int, std::string>>* records) {
+  Side& side = sides[step.side];
+  std::cout << "> " << side.name << " " << step.step.verb << "\n";
+  if (step.step.verb == kHoldVerb) {
+    if (side.holdLine) return Failed(step.step.line, "what " + std::string(1, side.name) + " sends is held already");
+    side.holdLine = step.step.line;
+    return "1";
+  }
+  if (!side.holdLine) return Failed(step.step.line, "nothing of " + std::string(1, side.name) + " is held");
+  side.holdLine = 0;
+  std::cout << "~ relay releases " << side.held.size() << " record(s) of " << side.name << "\n";
+  for (std::string& bytes : side.held) records->push_back({step.side, std::move(bytes)});
+  side.held.clear();
+  return RelayAll(sides, server, records) ? "1" : "0";
 }
 
 // A side's own user folder inside the one given (none: the sibling library's default).
@@ -449,14 +504,21 @@ int PlayTwoSides(const std::string& modulePath, const std::string& scenarioPath,
     return 3;
   }
   for (const SideStep& step : steps) {
-    std::string done = step.side == kBothSides ? CompareBoards(sides, step, folder, server, &records)
-                                               : PlaySideStep(sides, step.side, step.step, server, &records);
+    std::string done = step.side == kBothSides        ? CompareBoards(sides, step, folder, server, &records)
+                       : IsRelayVerb(step.step.verb) ? HoldOrRelease(sides, step, server, &records)
+                                                     : PlaySideStep(sides, step.side, step.step, server, &records);
     if (done != "1") {
       status = done == "3" ? 3 : 1;
       break;
     }
   }
   std::filesystem::remove_all(folder);
+  // What a side sent under a hold that the scenario never released is lost in flight.
+  for (const Side& side : sides)
+    if (status == 0 && side.holdLine) {
+      Failed(side.holdLine, std::string(1, side.name) + " hold was never released");
+      status = 1;
+    }
   // The end: a side fails for an answer it never used.
   for (int i = 0; i < 2; ++i) {
     if (WriteFrame(sides[i].in, 'Q', "") && Collect(sides[i], &records, i) != "1" && status == 0) status = 1;

@@ -11,28 +11,9 @@
 #include <filesystem>
 #include <string>
 
+#include "tests/host/ProgramRun.h"
+
 namespace {
-
-struct ProgramRun {
-  int status;
-  std::string output;
-};
-
-// Runs the program with args, in folder when one is given.
-ProgramRun RunProgram(const std::string& args, const std::string& folder = "") {
-  std::string command = (folder.empty() ? "" : "cd '" + folder + "' && ") + "'" + TAV_HOST_PROGRAM + "' " + args + " 2>&1";
-  ProgramRun run{-1, ""};
-  FILE* pipe = popen(command.c_str(), "r");
-  if (!pipe) return run;
-  char buffer[4096];
-  size_t n;
-  while ((n = fread(buffer, 1, sizeof buffer, pipe)) > 0) run.output.append(buffer, n);
-  int status = pclose(pipe);
-  run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-  return run;
-}
-
-std::string ModuleArg() { return std::string("--module '") + TAV_MODULE_LIBRARY + "' "; }
 
 TEST(HostProgram, FirstScenarioLoadsQueriesAndClosesTheModule) {
   ProgramRun run = RunProgram(ModuleArg() + "'" + TAV_SOURCE_DIR + "/scenarios/first.scn'");
@@ -41,15 +22,6 @@ TEST(HostProgram, FirstScenarioLoadsQueriesAndClosesTheModule) {
   EXPECT_NE(run.output.find("> host 15\n< handled 1,"), std::string::npos) << run.output;
   EXPECT_NE(run.output.find("module 5 -> host: 20007 (front window): window 0x0"), std::string::npos) << run.output;
   EXPECT_NE(run.output.find("< Close done\n"), std::string::npos) << run.output;
-}
-
-std::string WriteScenario(const std::string& name, const char* text) {
-  std::string path = testing::TempDir() + name;
-  FILE* file = std::fopen(path.c_str(), "w");
-  if (!file) return path;
-  std::fputs(text, file);
-  std::fclose(file);
-  return path;
 }
 
 TEST(HostProgram, WaitsRunTheModulesTimersAndTheModuleIsClosedAtTheEnd) {
@@ -215,6 +187,9 @@ INSTANTIATE_TEST_SUITE_P(BoardActions, ScenarioFile, testing::Values("board-styl
 
 // Who turns and adds the conference whiteboard's pages, from both sides.
 INSTANTIATE_TEST_SUITE_P(Presenter, ScenarioFile, testing::Values("presenter-pages", "presenter-right"), ScenarioTestName);
+
+// Two members' edits of one object that cross in flight, each with its outcome on both boards.
+INSTANTIATE_TEST_SUITE_P(Crossing, ScenarioFile, testing::Values("crossing-edits"), ScenarioTestName);
 
 // The whiteboard scenarios whose pixel checks show what each board draws: each failed before its
 // mend.

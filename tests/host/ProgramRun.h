@@ -1,0 +1,41 @@
+// Running the built host program from a test: its exit status and everything it printed, and
+// scenario files written for one test.
+#pragma once
+
+#include <sys/wait.h>
+
+#include <cstdio>
+#include <string>
+
+#include <gtest/gtest.h>
+
+struct ProgramRun {
+  int status;
+  std::string output;
+};
+
+// Runs the program with args, in folder when one is given.
+inline ProgramRun RunProgram(const std::string& args, const std::string& folder = "") {
+  std::string command = (folder.empty() ? "" : "cd '" + folder + "' && ") + "'" + TAV_HOST_PROGRAM + "' " + args + " 2>&1";
+  ProgramRun run{-1, ""};
+  FILE* pipe = popen(command.c_str(), "r");
+  if (!pipe) return run;
+  char buffer[4096];
+  size_t n;
+  while ((n = fread(buffer, 1, sizeof buffer, pipe)) > 0) run.output.append(buffer, n);
+  int status = pclose(pipe);
+  run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+  return run;
+}
+
+inline std::string ModuleArg() { return std::string("--module '") + TAV_MODULE_LIBRARY + "' "; }
+
+// Writes a scenario into the test's temporary folder; its path.
+inline std::string WriteScenario(const std::string& name, const char* text) {
+  std::string path = testing::TempDir() + name;
+  FILE* file = std::fopen(path.c_str(), "w");
+  if (!file) return path;
+  std::fputs(text, file);
+  std::fclose(file);
+  return path;
+}
