@@ -148,25 +148,32 @@ std::string CheckPixels(const std::string& verb, HWND surface, const Args& a) {
   return verb == "expect-blank" ? "" : "nothing is drawn in " + a[1] + "," + a[2] + " to " + a[3] + "," + a[4];
 }
 
+// "" when the mouse input reached the surface or a window on it (its in-place edit), else why.
+std::string Landed(HWND surface, HWND received, const char* what) {
+  if (!received) return std::string("the ") + what + " reached no window";
+  if (received == surface || IsChild(surface, received)) return "";
+  return std::string("the ") + what + " went to another window, the one that holds the mouse";
+}
+
 std::string Mouse(const std::string& verb, HWND surface, const Args& a, BoardAnswers& answers) {
   namespace user = platform::user;
-  if (verb == "mouse-down") return user::MouseDown(surface, PointAt(a, 1)) ? "" : "the press reached no window";
-  if (verb == "mouse-move") return user::MouseMove(surface, PointAt(a, 1), true) ? "" : "the move reached no window";
-  if (verb == "mouse-up") return user::MouseUp(surface, PointAt(a, 1)) ? "" : "the release reached no window";
+  if (verb == "mouse-down") return Landed(surface, user::MouseDown(surface, PointAt(a, 1)), "press");
+  if (verb == "mouse-move") return Landed(surface, user::MouseMove(surface, PointAt(a, 1), true), "move");
+  if (verb == "mouse-up") return Landed(surface, user::MouseUp(surface, PointAt(a, 1)), "release");
   if (verb == "rclick") {
-    user::MouseDown(surface, PointAt(a, 1), true);
+    std::string pressed = Landed(surface, user::MouseDown(surface, PointAt(a, 1), true), "right press");
     user::MouseUp(surface, PointAt(a, 1), true);
-    return "";
+    return pressed;
   }
   POINT from = PointAt(a, 1), to = PointAt(a, 3);
   answers.BeginDrag(surface, to);
-  user::MouseDown(surface, from);
+  std::string pressed = Landed(surface, user::MouseDown(surface, from), "press");
   if (answers.EndDrag()) {  // no frame tracked the press: an ordinary gesture
     user::MouseMove(surface, POINT{(from.x + to.x) / 2, (from.y + to.y) / 2}, true);
     user::MouseMove(surface, to, true);
   }
   user::MouseUp(surface, to);
-  return "";
+  return pressed;
 }
 
 }  // namespace

@@ -50,9 +50,9 @@ build/default/host/tavorine-host --module build/default/module/libtavorine.so --
 # Two modules on one whiteboard, both sides' boards compared at each check: a member joining
 # after three pages (the relay answers its content request with the board's current page), the
 # presenter turning pages while the other member draws, the control right moving the
-# presenter's role to the other member and back, and two members' edits of one object crossing
-# in flight.
-for name in late-joiner presenter-pages presenter-right crossing-edits; do
+# presenter's role to the other member and back, two members' edits of one object crossing
+# in flight, and a drag interrupted by the other member's page turn and deletion.
+for name in late-joiner presenter-pages presenter-right crossing-edits drag-interrupted; do
   echo "=== scenarios/$name.scn (sides A and B)"
   build/default/host/tavorine-host --module build/default/module/libtavorine.so "scenarios/$name.scn"
 done

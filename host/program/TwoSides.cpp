@@ -207,6 +207,107 @@ bool ParseStepFrame(const std::string& data, Scenario* step, std::string* error)
   return true;
 }
 
+// One side's end of the frames: each step, relayed record and the end is answered with the
+// side's printed text, the records it sent and 'D'. A step that waits in one of the module's
+// loops (a dialog, the frame tracker's drag) is answered at once, and the frames that follow are
+// taken inside that loop, as the host's calls and the user's input come while it runs: records
+// are delivered there and steps played there.
+class SideSession {
+ public:
+  SideSession(int in, int out, RecordingHost& recorder, ScenarioPlayer& player, std::ostringstream& text,
+              ITavorineModule& module)
+      : in_(in), out_(out), recorder_(recorder), player_(player), text_(text), module_(module) {
+    player_.SetStepSource([this](ScenarioStep* step) {
+      Answer(true);  // the step that waits, or the last one played inside the loop
+      return NextStep(step);
+    });
+  }
+
+  void Run() {
+    ScenarioStep step;
+    while (NextStep(&step)) {
+      Scenario one;
+      one.steps.push_back(step);
+      bool ok = player_.PlaySteps(one);
+      if (ended_) {  // the end came while a loop waited for steps
+        failedAtEnd_ = !ok;
+        break;
+      }
+      failed_ = failed_ || !ok;
+      Answer(ok);
+    }
+    End();
+  }
+
+ private:
+  // Reads frames up to the next step (true) or the end (false); relayed records are delivered
+  // and answered on the way.
+  bool NextStep(ScenarioStep* step) {
+    char kind = 0;
+    std::string data;
+    while (!ended_ && ReadFrame(in_, &kind, &data)) {
+      owed_ = true;
+      if (kind == 'S') {
+        Scenario one;
+        std::string error;
+        if (ParseStepFrame(data, &one, &error)) {
+          *step = one.steps[0];
+          return true;
+        }
+        Answer(false);
+      } else if (kind == 'R' || kind == 'P') {
+        Deliver(kind, std::move(data));
+        Answer(true);
+      } else {
+        break;
+      }
+    }
+    ended_ = true;
+    return false;
+  }
+
+  // A relayed record, as host code 8 kind 1; a point-to-point record comes with its sender's
+  // address, which the head then holds.
+  void Deliver(char kind, std::string data) {
+    size_t feed = kind == 'P' ? data.find('\n') : std::string::npos;
+    std::string sender = feed == std::string::npos ? "" : data.substr(0, feed);
+    if (feed != std::string::npos) data.erase(0, feed + 1);
+    BlockArena arena;
+    void* record = UnpackReceivedWbMessage(data, arena, sender.empty() ? nullptr : sender.c_str());
+    text_ << "> host 8 kind 1, relayed\n" << (record ? FormatReceivedWbMessage(record, "  ") : "  unreadable\n");
+    HostRecordBlock block{1, record, 0};
+    int handled = recorder_.Deliver(kModuleDataConfRecord, block);
+    text_ << "< handled " << handled << "\n";
+  }
+
+  // The answer to the last frame read, when it has none yet.
+  void Answer(bool ok) {
+    if (!owed_) return;
+    owed_ = false;
+    Report(out_, text_, recorder_, &seen_);
+    WriteFrame(out_, 'D', ok ? "1" : "0");
+  }
+
+  // The end: every answer this side was given must have been used (after a failed step the
+  // answers left are no news); an end that came while a loop waited fails.
+  void End() {
+    bool ok = !failedAtEnd_ && (failed_ || player_.Finish());
+    if (!player_.Closed()) module_.Close();
+    Answer(ok);
+  }
+
+  int in_, out_;
+  RecordingHost& recorder_;
+  ScenarioPlayer& player_;
+  std::ostringstream& text_;
+  ITavorineModule& module_;
+  size_t seen_ = 0;
+  bool owed_ = false;   // the last frame read has no answer yet
+  bool failed_ = false;
+  bool ended_ = false;
+  bool failedAtEnd_ = false;
+};
+
 int RunSide(int side, int in, int out, const std::string& modulePath, const std::string& userFolder) {
   UseProgramFolderAsAppFolder();
   UseUserFolder(userFolder);
@@ -227,39 +328,7 @@ int RunSide(int side, int in, int out, const std::string& modulePath, const std:
     return 3;
   }
   recorder.Attach(module);
-  size_t seen = 0;
-  bool failed = false;
-  char kind = 0;
-  std::string data;
-  while (ReadFrame(in, &kind, &data)) {
-    bool ok = true;
-    if (kind == 'S') {
-      Scenario step;
-      ok = ParseStepFrame(data, &step, &error) && player.PlaySteps(step);
-      failed = failed || !ok;
-    } else if (kind == 'R' || kind == 'P') {
-      // A point-to-point record comes with its sender's address, which the head then holds.
-      size_t feed = kind == 'P' ? data.find('\n') : std::string::npos;
-      std::string sender = feed == std::string::npos ? "" : data.substr(0, feed);
-      if (feed != std::string::npos) data.erase(0, feed + 1);
-      BlockArena arena;
-      void* record = UnpackReceivedWbMessage(data, arena, sender.empty() ? nullptr : sender.c_str());
-      text << "> host 8 kind 1, relayed\n" << (record ? FormatReceivedWbMessage(record, "  ") : "  unreadable\n");
-      HostRecordBlock block{1, record, 0};
-      int handled = recorder.Deliver(kModuleDataConfRecord, block);
-      text << "< handled " << handled << "\n";
-    } else {
-      // The end: every answer this side was given must have been used (after a failed step the
-      // answers left are no news).
-      ok = failed || player.Finish();
-      if (!player.Closed()) module->Close();
-      Report(out, text, recorder, &seen);
-      WriteFrame(out, 'D', ok ? "1" : "0");
-      break;
-    }
-    Report(out, text, recorder, &seen);
-    WriteFrame(out, 'D', ok ? "1" : "0");
-  }
+  SideSession(in, out, recorder, player, text, *module).Run();
   return 0;
 }
 

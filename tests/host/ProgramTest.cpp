@@ -188,8 +188,9 @@ INSTANTIATE_TEST_SUITE_P(BoardActions, ScenarioFile, testing::Values("board-styl
 // Who turns and adds the conference whiteboard's pages, from both sides.
 INSTANTIATE_TEST_SUITE_P(Presenter, ScenarioFile, testing::Values("presenter-pages", "presenter-right"), ScenarioTestName);
 
-// Two members' edits of one object that cross in flight, each with its outcome on both boards.
-INSTANTIATE_TEST_SUITE_P(Crossing, ScenarioFile, testing::Values("crossing-edits"), ScenarioTestName);
+// Two members' edits of one object that cross in flight, each with its outcome on both boards,
+// and a drag that the other member's records interrupt.
+INSTANTIATE_TEST_SUITE_P(Crossing, ScenarioFile, testing::Values("crossing-edits", "drag-interrupted"), ScenarioTestName);
 
 // The whiteboard scenarios whose pixel checks show what each board draws: each failed before its
 // mend.

@@ -53,4 +53,17 @@ TEST(RelaySteps, ComparingEveryPageFindsAPageOneSideLacks) {
       << run.output;
 }
 
+// A press on a selected object runs the tracker's loop; the scenario's next steps play inside
+// it. A scenario that ends there leaves the drag unfinished, and the run fails.
+TEST(RelaySteps, AScenarioEndingInsideADragFails) {
+  ProgramRun run = Play("drag-unfinished.scn", u8"A click 电子白板 1903\nA drag 电子白板 20 20 120 80\n"
+                                               u8"A click 电子白板 1810\nA drag 电子白板 20 50 20 50\n"
+                                               u8"A mouse-down 电子白板 20 50\nB click 电子白板 1903\n"
+                                               u8"A mouse-move 电子白板 60 90\n");
+  EXPECT_EQ(run.status, 1) << run.output;
+  EXPECT_NE(run.output.find("A| # inside the module's tracker"), std::string::npos) << run.output;
+  EXPECT_NE(run.output.find("A| < FAILED: the scenario ended while the module waits in the tracker"), std::string::npos)
+      << run.output;
+}
+
 }  // namespace

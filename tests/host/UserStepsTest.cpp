@@ -61,4 +61,17 @@ TEST(UserSteps, FontAnswerSetsUnderlineAndStrikeOut) {
   EXPECT_NE(refused.output.find("line 1: answer-dialog font needs"), std::string::npos) << refused.output;
 }
 
+// While a polygon is drawn its surface holds the mouse: a click aimed at a tool button reaches
+// the surface (a vertex), and the step fails at its own line.
+TEST(UserSteps, AClickThatLandsOnAnotherWindowFailsAtItsLine) {
+  ProgramRun run = Play("click-captured.scn",
+                        u8"call LoadUserData\nhost 2\nhost 9 1 1 200 sip:wb31@ims.example.cn 多边形 4\n"
+                        u8"click 电子白板 1913\nmouse-down 电子白板 100 100\nmouse-up 电子白板 100 100\n"
+                        u8"click 电子白板 1903\nexpect-window 电子白板 visible\n");
+  EXPECT_EQ(run.status, 1) << run.output;
+  EXPECT_NE(run.output.find("< FAILED: line 7: the click on control 1903 went to the window that holds the mouse\n"),
+            std::string::npos)
+      << run.output;
+}
+
 }  // namespace
