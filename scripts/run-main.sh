@@ -58,9 +58,10 @@ for name in late-joiner presenter-pages presenter-right crossing-edits drag-inte
 done
 
 # Two modules using widths, fonts and the colour dialog on the conference and point-to-point
-# boards, and drawing on the shared-document board; the point-to-point board is left through
-# its save offer. Each side on a user folder of its own; the last pages stay in out/.
-play_fresh board-styles share-board p2p-styles
+# boards, and drawing on the shared-document board (alone, and beside the whiteboard in one
+# conference, each board its own sub-conference); the point-to-point board is left through its
+# save offer. Each side on a user folder of its own; the last pages stay in out/.
+play_fresh board-styles share-board p2p-styles two-boards-one-conference
 
 # Two modules on one whiteboard: each side's current page, byte for byte the same picture.
 mkdir -p out

@@ -20,7 +20,7 @@ namespace {
 // Actions whose faults are mended on their own: the sessions play each once its mend is in.
 constexpr bool kPlayPenClicks = false;       // a dropped click poisons the next polyline or polygon
 constexpr bool kPlayLongFontFaces = false;   // faces over 20 bytes are cut on the wire
-constexpr bool kPlayBoardWithDocShare = false;  // drawings go to the shared-document board
+constexpr bool kPlayBoardWithDocShare = false;  // one sub-conference id: drawings reach the wrong board
 constexpr bool kPlayPointToPointBoards = false; // a received new page or turn wipes the pages
 constexpr int kShards = 4;
 constexpr int kDefaultSessions = 100;

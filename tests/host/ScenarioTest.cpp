@@ -130,7 +130,7 @@ TEST(ScenarioPlay, ConferenceEventWordsFillTheirFields) {
   // The point-to-point invitation in its six words, then a create answer with its ids and sizes.
   PlayResult r = Play(h, std::string("host 9 1 31 0 sip:peer@ims.example.cn \"\" -2\n"
                          u8"host 9 1 1 200 sip:conf@ims.example.cn 周会 max=10 members=3 dconf=D-1 subconf=W-7 "
-                         u8"chair=sip:chair@x member=sip:m@x member-id=5 state=connected reason=忙 types=0,5 "
+                         u8"chair=sip:chair@x member=sip:m@x member-id=5 state=connected reason=忙 types=0,5:12 "
                          u8"subconf-type=4 type=2\n"));
   ASSERT_TRUE(r.ok) << r.output;
   const confCtrlResult& e = module.lastResult;
@@ -143,8 +143,8 @@ TEST(ScenarioPlay, ConferenceEventWordsFillTheirFields) {
   EXPECT_EQ(std::string(e.szMemberURI), "sip:m@x");
   EXPECT_EQ(std::string(e.szMemberState), "connected");
   int ints[] = {e.detailType, e.iResult, e.iMaxMembers, e.iMemberCount, e.iMemberID, e.iTypeCount,
-                e.aiTypes[0], e.aiTypes[1], e.iSubConfType, e.iConfType};
-  EXPECT_EQ(std::vector<int>(ints, ints + 10), (std::vector<int>{1, 200, 10, 3, 5, 2, 0, 5, 4, 2}));
+                e.aiTypes[0], e.aiTypes[1], e.iSubConfType, e.iConfType, e.aiSubConfIDs[0], e.aiSubConfIDs[1]};
+  EXPECT_EQ(std::vector<int>(ints, ints + 12), (std::vector<int>{1, 200, 10, 3, 5, 2, 0, 5, 4, 2, 0, 12}));
 }
 
 TEST(ScenarioPlay, StatusEventWordsListTheMembers) {

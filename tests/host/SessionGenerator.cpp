@@ -46,6 +46,7 @@ struct Object {
 struct Side {
   const char* name;
   int tool = kSelect;  // the current tool, whose button is greyed
+  int shareTool = kSelect;  // the same on the shared-document board
   bool widthListShown = true;
 };
 
@@ -70,7 +71,10 @@ class Generator {
   bool Chance(int percent) { return Pick(100) < percent; }
 
   void Step(const Side& side, const std::string& text) { out_ << side.name << " " << text << "\n"; }
-  void Compare() { out_ << "AB expect-same-board " << title_ << " all\n"; }
+  void Compare() {
+    out_ << "AB expect-same-board " << title_ << " all\n";
+    if (docShare_) out_ << u8"AB expect-same-board 文档共享 all\n";
+  }
 
   // A creates a conference with the whiteboard and B joins, or a point-to-point board.
   void Setup() {
@@ -83,7 +87,8 @@ class Generator {
       return;
     }
     title_ = u8"电子白板";
-    std::string types = Chance(25) && options_.withDocShare ? " types=4,6 subconf=7" : "";
+    docShare_ = Chance(25) && options_.withDocShare;
+    std::string types = docShare_ ? " types=4,6 subconf=7" : "";
     for (const char* side : {"A", "B"})
       out_ << side << " call LoadUserData\n"
            << side << " host 2\n"
@@ -92,6 +97,7 @@ class Generator {
   }
 
   void Act(Side& side) {
+    if (docShare_ && Chance(20)) return ShareShape(side);
     switch (Pick(20)) {
       case 0: case 1: case 2: case 3: return DragShape(side);
       case 4: return PenStroke(side);
@@ -149,6 +155,15 @@ class Generator {
     if (std::abs(x2 - x1) < 5 || std::abs(y2 - y1) < 5) return;
     bool solid = id == 1905 || id == 1906;
     Keep(solid ? Kind::kSolid : Kind::kHollow, x1, y1, x2, y2, solid ? (x1 + x2) / 2 : x1, solid ? (y1 + y2) / 2 : y1);
+  }
+
+  // A shape on the shared-document board of a conference that also shares documents.
+  void ShareShape(Side& side) {
+    int id = kDragShapes[Pick(sizeof kDragShapes / sizeof kDragShapes[0])];
+    if (side.shareTool != id) Step(side, u8"click 文档共享 " + std::to_string(id));
+    side.shareTool = id;
+    int x = Between(kLeft, kRight - 40), y = Between(kTop, kBottom - 40);
+    Step(side, u8"drag 文档共享 " + Point(x, y) + " " + Point(x + Between(10, 40), y + Between(10, 40)));
   }
 
   void PenStroke(Side& side) {
@@ -363,6 +378,7 @@ class Generator {
   Side sides_[2] = {{"A"}, {"B"}};
   std::string title_;
   bool pointToPoint_ = false;
+  bool docShare_ = false;
   int presenter_ = 0;
   std::vector<std::vector<Object>> pages_ = {{}};
   int page_ = 1;
