@@ -18,10 +18,14 @@
 namespace {
 
 // Actions whose faults are mended on their own: the sessions play each once its mend is in.
-constexpr bool kPlayPenClicks = false;       // a dropped click poisons the next polyline or polygon
-constexpr bool kPlayLongFontFaces = false;   // faces over 20 bytes are cut on the wire
-constexpr bool kPlayBoardWithDocShare = false;  // one sub-conference id: drawings reach the wrong board
-constexpr bool kPlayPointToPointBoards = false; // a received new page or turn wipes the pages
+// A dropped click poisons the next polyline or polygon.
+constexpr bool kPlayPenClicks = false;
+// Faces over 20 bytes are cut on the wire.
+constexpr bool kPlayLongFontFaces = false;
+// With one sub-conference id for both, drawings reach the wrong board.
+constexpr bool kPlayBoardWithDocShare = false;
+// A received new page or page turn wipes the other pages.
+constexpr bool kPlayPointToPointBoards = false;
 constexpr int kShards = 4;
 constexpr int kDefaultSessions = 100;
 

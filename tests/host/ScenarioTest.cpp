@@ -60,6 +60,7 @@ TEST(ScenarioParse, HostMessagesNeedAPlayableCodeAndItsWords) {
   EXPECT_EQ(ParseFailure("host 9 1 31 0 sip:a@b \"\" -1 colour=red\n"),
             "line 1: unknown word 'colour=red' in a conference event");
   EXPECT_EQ(ParseFailure("host 9 1 1 200 sip:a@b max=ten\n"), "line 1: the value of max does not fit: 'ten'");
+  EXPECT_EQ(ParseFailure("host 9 1 1 200 sip:a@b types=4:x\n"), "line 1: the value of types does not fit: '4:x'");
   EXPECT_EQ(ParseFailure("host 9 11 1 " + std::string(65, '9') + "\n"), "line 1: the time text is longer than 64 bytes");
 }
 
