@@ -34,13 +34,15 @@ const char* const kLongFace = "Microsoft YaHei UI Light";
 
 enum class Kind { kHollow, kSolid, kText, kOther };
 
-// What the generator knows of an object: a point that hits it, its bounds, and whether a press
-// at the point surely lands on it (solid shapes and texts anywhere inside).
+// What the generator knows of an object: a point that hits it and its bounds. A press that may
+// have missed its object may have moved or deleted another: the objects under it are no longer
+// known for sure.
 struct Object {
   Kind kind;
   int x1, y1, x2, y2;  // bounds, normalised
   int gripX, gripY;
   bool alive = true;
+  bool sure = true;
 };
 
 struct Side {
@@ -233,7 +235,7 @@ class Generator {
     std::vector<int> sure;
     for (size_t i = 0; i < page.size(); ++i) {
       const Object& o = page[i];
-      if (!o.alive || (o.kind != Kind::kSolid && o.kind != Kind::kText)) continue;
+      if (!o.alive || !o.sure || (o.kind != Kind::kSolid && o.kind != Kind::kText)) continue;
       bool covered = false;
       for (size_t j = i + 1; j < page.size() && !covered; ++j) {
         const Object& above = page[j];
@@ -254,6 +256,12 @@ class Generator {
   }
 
   // A press on nothing first: a press on a text already selected would open it for editing.
+  // The objects a press at x, y may have hit.
+  void Unsure(int x, int y) {
+    for (Object& o : Page())
+      if (x >= o.x1 - 12 && x <= o.x2 + 12 && y >= o.y1 - 12 && y <= o.y2 + 12) o.sure = false;
+  }
+
   void Select(Side& side, const Object& o) {
     Tool(side, kSelect);
     Click(side, kCommitX, kCommitY);
@@ -261,15 +269,18 @@ class Generator {
   }
 
   void MoveOrResize(Side& side) {
-    int i = Chance(50) ? SureTarget() : AnyTarget();
+    int sure = SureTarget(), any = AnyTarget();
+    int i = Chance(50) ? sure : any;
     if (i < 0) return DragShape(side);
     Object& o = Page()[i];
     Select(side, o);
+    if (i != sure) Unsure(o.gripX, o.gripY);
     int dx = Between(-30, 30), dy = Between(-30, 30);
     if (o.kind == Kind::kSolid && Chance(40)) {  // by the bottom-right handle
       int hx = o.x2 + 2, hy = o.y2 + 2;
       int nx = std::clamp(hx + dx, o.x1 + 20, kRight), ny = std::clamp(hy + dy, o.y1 + 20, kBottom);
       Drag(side, hx, hy, nx, ny);
+      Unsure(hx, hy);
       o.x2 = nx - 2, o.y2 = ny - 2;
       o.gripX = (o.x1 + o.x2) / 2, o.gripY = (o.y1 + o.y2) / 2;
       return;
@@ -311,6 +322,7 @@ class Generator {
     } else {
       Select(side, o);
       Step(side, "press delete");
+      Unsure(o.gripX, o.gripY);
     }
     o.alive = false;
     side.widthListShown = false;

@@ -19,7 +19,7 @@ struct SessionOptions {
   bool withDocShare = true;
   // Sessions on a point-to-point board.
   bool pointToPoint = true;
-  int actions = 24;  // user actions per session, each one or a few steps
+  int actions = 32;  // user actions per session, each one or a few steps
   std::string picture;  // a picture file the capture hands over; none: no captures
 };
 
