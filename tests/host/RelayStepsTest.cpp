@@ -54,8 +54,15 @@ TEST(RelaySteps, ComparingEveryPageFindsAPageOneSideLacks) {
 }
 
 // A press on a selected object runs the tracker's loop; the scenario's next steps play inside
-// it. A scenario that ends there leaves the drag unfinished, and the run fails.
-TEST(RelaySteps, AScenarioEndingInsideADragFails) {
+// it, and one that fails there names its line. A scenario that ends there leaves the drag
+// unfinished, and the run fails.
+TEST(RelaySteps, StepsInsideADragFailAtTheirLineAndTheDragMustEnd) {
+  ProgramRun inside = Play("drag-check.scn", u8"A click 电子白板 1903\nA drag 电子白板 20 20 120 80\n"
+                                             u8"A click 电子白板 1810\nA drag 电子白板 20 50 20 50\n"
+                                             u8"A mouse-down 电子白板 20 50\nA expect-window 电子白板 absent\n"
+                                             u8"A mouse-up 电子白板 60 90\n");
+  EXPECT_EQ(inside.status, 1) << inside.output;
+  EXPECT_NE(inside.output.find("A| < FAILED: line 10: "), std::string::npos) << inside.output;
   ProgramRun run = Play("drag-unfinished.scn", u8"A click 电子白板 1903\nA drag 电子白板 20 20 120 80\n"
                                                u8"A click 电子白板 1810\nA drag 电子白板 20 50 20 50\n"
                                                u8"A mouse-down 电子白板 20 50\nB click 电子白板 1903\n"
