@@ -3,7 +3,6 @@
 #include <fstream>
 #include <gtest/gtest.h>
 
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include <cstdio>

@@ -1,6 +1,7 @@
 #include "tests/host/SessionGenerator.h"
 
 #include <algorithm>
+#include <cstdlib>
 #include <random>
 #include <sstream>
 #include <vector>
