@@ -20,7 +20,9 @@
 //   +0x49C int  iMemberCount    members present
 //   +0x4A0 int  iMaxMembers     the conference's maximum
 //   +0x4A4 int  iSubConfType
-//   +0x4A8 char reserved[181]   zero
+//   +0x4A8 int  aiSubConfIDs[16] the sub-conference id of each entry of aiTypes, 0 where the
+//                               feature has none of its own (szSubConfID stands for it)
+//   +0x4E8 char reserved[117]   zero
 #pragma once
 
 #include <cstddef>
@@ -60,7 +62,8 @@ struct confCtrlResult {
   int iMemberCount;
   int iMaxMembers;
   int iSubConfType;
-  char reserved[181];
+  int aiSubConfIDs[kConfCtrlTypeCapacity];
+  char reserved[117];
 };
 #pragma pack(pop)
 
@@ -81,7 +84,8 @@ static_assert(offsetof(confCtrlResult, iMemberID) == 0x498, "layout");
 static_assert(offsetof(confCtrlResult, iMemberCount) == 0x49C, "layout");
 static_assert(offsetof(confCtrlResult, iMaxMembers) == 0x4A0, "layout");
 static_assert(offsetof(confCtrlResult, iSubConfType) == 0x4A4, "layout");
-static_assert(offsetof(confCtrlResult, reserved) == 0x4A8, "layout");
+static_assert(offsetof(confCtrlResult, aiSubConfIDs) == 0x4A8, "layout");
+static_assert(offsetof(confCtrlResult, reserved) == 0x4E8, "layout");
 
 // The text of a fixed field of a received record, read up to its first zero byte and never
 // past the field, so that a field without one is cut at its end.

@@ -24,6 +24,18 @@ bool Includes(const confCtrlResult& answer, int type) {
   return false;
 }
 
+// The sub-conference id of a feature: its own when the answer gives one, else the answer's.
+CString SubConfIDOf(const confCtrlResult& answer, int type) {
+  int count = answer.iTypeCount < kConfCtrlTypeCapacity ? answer.iTypeCount : kConfCtrlTypeCapacity;
+  for (int i = 0; i < count; ++i)
+    if (answer.aiTypes[i] == type && answer.aiSubConfIDs[i] != 0) {
+      CString id;
+      id.Format("%d", answer.aiSubConfIDs[i]);
+      return id;
+    }
+  return RecordText(answer.szSubConfID);
+}
+
 template <class Board>
 Board* CreateBoardWindow(const char* className) {
   Board* board = new Board();
@@ -36,13 +48,13 @@ Board* CreateBoardWindow(const char* className) {
 }  // namespace
 
 void CDlgDataConf::StartWhiteboardIfIncluded(const confCtrlResult& answer, BOOL joined) {
-  const CString subConfID = RecordText(answer.szSubConfID);
   if (Includes(answer, kSubConfDocShare)) {
-    SetSubConf(kSubConfDocShare, TRUE, atoi(subConfID));
+    SetSubConf(kSubConfDocShare, TRUE, atoi(SubConfIDOf(answer, kSubConfDocShare)));
     if (!m_pDlgShareWhiteBoard) m_pDlgShareWhiteBoard = CreateBoardWindow<CDlgDFShareWhiteBoard>("CDlgDFShareWhiteBoard");
     if (m_pDlgShareWhiteBoard) m_pDlgShareWhiteBoard->StartBoard();
   }
   if (!Includes(answer, kSubConfWhiteboard)) return;
+  const CString subConfID = SubConfIDOf(answer, kSubConfWhiteboard);
   SetDConfID(kDConfWhiteboardID, subConfID);
   SetSubConf(kSubConfWhiteboard, TRUE, atoi(subConfID));
   if (!m_pDlgWhiteBoard) m_pDlgWhiteBoard = CreateBoardWindow<CDlgDFWhiteBoard>("CDlgDFWhiteBoard");

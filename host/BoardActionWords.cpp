@@ -23,6 +23,10 @@ using Args = std::vector<std::string>;
 constexpr int kCanvasWidth = 1600;
 constexpr int kCanvasHeight = 1200;
 constexpr UINT kGetPageXml = WM_USER + 1001;
+// The same for every page the board holds, each numbered.
+constexpr UINT kGetBoardXml = WM_USER + 1003;
+// The last word of `save-board TITLE PNG XML all`.
+constexpr char kAllPages[] = "all";
 // The finished screen capture handed to a board window (lParam: a picture file).
 constexpr UINT kCaptureDone = WM_USER + 1002;
 // The canvas where nothing is drawn.
@@ -99,9 +103,10 @@ std::string SaveBoard(HWND surface, const Args& a) {
   if (!canvas.Paint(surface)) return "no memory for the picture";
   if (!canvas.dc.WritePng(a[1].c_str())) return "cannot write " + a[1];
   if (a.size() < 3) return "";
-  LRESULT length = SendMessage(surface, kGetPageXml, 0, 0);
+  const UINT message = a.size() > 3 ? kGetBoardXml : kGetPageXml;
+  LRESULT length = SendMessage(surface, message, 0, 0);
   std::vector<char> xml((size_t)length + 1);
-  SendMessage(surface, kGetPageXml, xml.size(), (LPARAM)xml.data());
+  SendMessage(surface, message, xml.size(), (LPARAM)xml.data());
   std::ofstream file(a[2], std::ios::binary);
   file << charset::GbkToUtf8(xml.data());
   return file ? "" : "cannot write " + a[2];
@@ -143,25 +148,32 @@ std::string CheckPixels(const std::string& verb, HWND surface, const Args& a) {
   return verb == "expect-blank" ? "" : "nothing is drawn in " + a[1] + "," + a[2] + " to " + a[3] + "," + a[4];
 }
 
+// "" when the mouse input reached the surface or a window on it (its in-place edit), else why.
+std::string Landed(HWND surface, HWND received, const char* what) {
+  if (!received) return std::string("the ") + what + " reached no window";
+  if (received == surface || IsChild(surface, received)) return "";
+  return std::string("the ") + what + " went to another window, the one that holds the mouse";
+}
+
 std::string Mouse(const std::string& verb, HWND surface, const Args& a, BoardAnswers& answers) {
   namespace user = platform::user;
-  if (verb == "mouse-down") return user::MouseDown(surface, PointAt(a, 1)) ? "" : "the press reached no window";
-  if (verb == "mouse-move") return user::MouseMove(surface, PointAt(a, 1), true) ? "" : "the move reached no window";
-  if (verb == "mouse-up") return user::MouseUp(surface, PointAt(a, 1)) ? "" : "the release reached no window";
+  if (verb == "mouse-down") return Landed(surface, user::MouseDown(surface, PointAt(a, 1)), "press");
+  if (verb == "mouse-move") return Landed(surface, user::MouseMove(surface, PointAt(a, 1), true), "move");
+  if (verb == "mouse-up") return Landed(surface, user::MouseUp(surface, PointAt(a, 1)), "release");
   if (verb == "rclick") {
-    user::MouseDown(surface, PointAt(a, 1), true);
+    std::string pressed = Landed(surface, user::MouseDown(surface, PointAt(a, 1), true), "right press");
     user::MouseUp(surface, PointAt(a, 1), true);
-    return "";
+    return pressed;
   }
   POINT from = PointAt(a, 1), to = PointAt(a, 3);
   answers.BeginDrag(surface, to);
-  user::MouseDown(surface, from);
+  std::string pressed = Landed(surface, user::MouseDown(surface, from), "press");
   if (answers.EndDrag()) {  // no frame tracked the press: an ordinary gesture
     user::MouseMove(surface, POINT{(from.x + to.x) / 2, (from.y + to.y) / 2}, true);
     user::MouseMove(surface, to, true);
   }
   user::MouseUp(surface, to);
-  return "";
+  return pressed;
 }
 
 }  // namespace
@@ -180,7 +192,10 @@ std::string CheckBoardAction(const ScenarioStep& step) {
     return a.size() == 3 && Ints(a, 1, 2) ? "" : v + " needs a window title and a point";
   if (v == "drag") return a.size() == 5 && Ints(a, 1, 4) ? "" : "drag needs a window title and two points";
   if (v == "write") return a.size() == 1 ? "" : "write needs one text";
-  if (v == "save-board") return a.size() == 2 || a.size() == 3 ? "" : "save-board needs a window title and files";
+  if (v == "save-board")
+    return a.size() == 2 || a.size() == 3 || (a.size() == 4 && a[3] == kAllPages)
+               ? ""
+               : "save-board needs a window title, files and maybe all";
   COLORREF colour;
   if (v == "expect-pixel")
     return a.size() == 4 && Ints(a, 1, 2) && ParseColour(a[3], &colour) ? ""

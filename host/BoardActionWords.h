@@ -11,8 +11,9 @@
 //   write TEXT                 types TEXT into the window that has the focus
 //   capture TITLE FILE         the screen capture ends with the picture in FILE: the board turns
 //                              it into a picture object and sends it
-//   save-board TITLE PNG [XML] writes the surface's whole canvas (no selection frames) as PNG,
-//                              and the current page's XML (missing folders are made)
+//   save-board TITLE PNG [XML [all]]  writes the surface's whole canvas (no selection frames)
+//                              as PNG, and the current page's XML (with `all` every page the
+//                              board holds, each with its number); missing folders are made
 // Checks of that canvas (points are canvas points):
 //   expect-pixel TITLE X Y RRGGBB        the pixel at X,Y has that colour
 //   expect-blank TITLE X1 Y1 X2 Y2       nothing is drawn in the area (every pixel white)

@@ -31,12 +31,18 @@ bool IsInt(const std::string& word) {
   return ParseInt(word, &value);
 }
 
+// The effects a font answer may name after its colour.
+bool IsFontEffect(const std::string& word) {
+  return word == "bold" || word == "italic" || word == "underline" || word == "strike-out";
+}
+
 std::string CheckFont(const Args& a) {
-  const char* usage = "answer-dialog font needs a face, a height in pixels, a colour and maybe bold, italic";
-  if (a.size() < 4 || a.size() > 6 || !IsInt(a[2]) || Int(a[2]) <= 0 || !IsInt(a[3])) return usage;
+  const char* usage =
+      "answer-dialog font needs a face, a height in pixels, a colour and maybe bold, italic, underline, strike-out";
+  if (a.size() < 4 || a.size() > 8 || !IsInt(a[2]) || Int(a[2]) <= 0 || !IsInt(a[3])) return usage;
   if (charset::Utf8ToGbk(a[1]).size() >= LF_FACESIZE) return "the font's face is too long";
   for (size_t i = 4; i < a.size(); ++i)
-    if (a[i] != "bold" && a[i] != "italic") return usage;
+    if (!IsFontEffect(a[i])) return usage;
   return "";
 }
 
@@ -66,9 +72,13 @@ void AnswerFont(CFontDialog* dialog, const Args& w) {
   font.lfWidth = 0;
   font.lfWeight = FW_NORMAL;
   font.lfItalic = 0;
+  font.lfUnderline = 0;
+  font.lfStrikeOut = 0;
   for (size_t i = 3; i < w.size(); ++i) {
     if (w[i] == "bold") font.lfWeight = FW_BOLD;
     if (w[i] == "italic") font.lfItalic = 1;
+    if (w[i] == "underline") font.lfUnderline = 1;
+    if (w[i] == "strike-out") font.lfStrikeOut = 1;
   }
   dialog->SetCurrentFont(font);
   dialog->SetCurrentColor((COLORREF)Int(w[2]));

@@ -7,9 +7,9 @@
 //   menu ID                          the next popup menu chooses command ID
 //   answer-dialog colour N           the next colour dialog ends with OK and COLORREF N
 //   answer-dialog file PATH          the next file dialog ends with OK and PATH
-//   answer-dialog font FACE HEIGHT COLOUR [bold] [italic]
+//   answer-dialog font FACE HEIGHT COLOUR [bold] [italic] [underline] [strike-out]
 //                                    the next font dialog ends with OK, the face, a character
-//                                    height in pixels and a colour
+//                                    height in pixels, a colour and the effects named
 //   answer-dialog width N            the next line-width dialog ("线形"): the user picks width
 //                                    N in its list and presses OK
 //   answer-dialog cancel             the next of these dialogs is cancelled

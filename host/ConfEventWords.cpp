@@ -14,16 +14,26 @@ namespace {
 
 using Args = std::vector<std::string>;
 
+// One int of an array of the packed record.
+void SetEntry(confCtrlResult& r, size_t arrayOffset, int index, int value) {
+  char* entry = reinterpret_cast<char*>(&r) + arrayOffset + index * sizeof value;
+  std::memcpy(entry, &value, sizeof value);
+}
+
+// `types=TYPE[:SUBCONF],...`: each type, and the sub-conference id of its own when given.
 bool SetTypes(confCtrlResult& r, const std::string& list) {
   int count = 0;
   size_t start = 0;
   while (start <= list.size()) {
     size_t end = list.find(',', start);
     if (end == std::string::npos) end = list.size();
-    int type = 0;
-    if (count == kConfCtrlTypeCapacity || !ParseInt(list.substr(start, end - start), &type)) return false;
-    char* entry = reinterpret_cast<char*>(&r) + offsetof(confCtrlResult, aiTypes) + count++ * sizeof type;
-    std::memcpy(entry, &type, sizeof type);
+    std::string word = list.substr(start, end - start);
+    size_t colon = word.find(':');
+    int type = 0, subConf = 0;
+    if (count == kConfCtrlTypeCapacity || !ParseInt(word.substr(0, colon), &type)) return false;
+    if (colon != std::string::npos && !ParseInt(word.substr(colon + 1), &subConf)) return false;
+    SetEntry(r, offsetof(confCtrlResult, aiTypes), count, type);
+    SetEntry(r, offsetof(confCtrlResult, aiSubConfIDs), count++, subConf);
     start = end + 1;
   }
   r.iTypeCount = count;

@@ -15,7 +15,8 @@
 //       SUBJECT its subject, TYPE its conference type (point to point: -1 whiteboard, -2
 //       assistance). The other fields of the record are named:
 //         subject=TEXT type=N chair=URI member=URI reason=TEXT dconf=ID subconf=ID
-//         state=TEXT types=N,N,... member-id=N members=N max=N subconf-type=N
+//         state=TEXT types=N[:ID],... member-id=N members=N max=N subconf-type=N (a type's
+//         ID is the sub-conference id of its own)
 //       (dconf the data-conference id, subconf a sub-conference id, state a member's state,
 //       types the conference's media and feature types, members the members present, max the
 //       conference's maximum of members). Texts longer than their field are refused.

@@ -19,13 +19,23 @@ struct Key {
   const char* name;
   bool (*press)();
 };
+template <UINT vk>
+bool Press() {
+  return platform::user::PressKey(vk);
+}
 const Key kKeys[] = {{"esc", platform::user::PressEscape},
                      {"enter", platform::user::PressEnter},
                      {"tab", [] { return platform::user::PressTab(); }},
                      {"delete", platform::user::PressDelete},
-                     {"backspace", [] { return platform::user::PressKey(VK_BACK); }},
-                     {"up", [] { return platform::user::PressKey(VK_UP); }},
-                     {"down", [] { return platform::user::PressKey(VK_DOWN); }}};
+                     {"backspace", Press<VK_BACK>},
+                     {"left", Press<VK_LEFT>},
+                     {"right", Press<VK_RIGHT>},
+                     {"up", Press<VK_UP>},
+                     {"down", Press<VK_DOWN>},
+                     {"page-up", Press<VK_PRIOR>},
+                     {"page-down", Press<VK_NEXT>},
+                     {"home", Press<VK_HOME>},
+                     {"end", Press<VK_END>}};
 
 const Key* FindKey(const std::string& name) {
   for (const Key& key : kKeys)
@@ -103,7 +113,10 @@ bool IsItemVerb(const std::string& verb) {
 std::string CheckItemStep(const ScenarioStep& step) {
   const std::vector<std::string>& a = step.args;
   if (step.verb == "close-window") return a.size() == 1 ? CheckWindowName(a[0]) : "close-window needs a window title";
-  if (step.verb == "press") return a.size() == 1 && FindKey(a[0]) ? "" : "press needs esc, enter, tab, delete, backspace, up or down";
+  if (step.verb == "press")
+    return a.size() == 1 && FindKey(a[0]) ? ""
+                                          : "press needs esc, enter, tab, delete, backspace, left, right, up, down, "
+                                            "page-up, page-down, home or end";
   int id = 0;
   CTime moment;
   if (step.verb == "set-time")

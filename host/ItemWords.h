@@ -9,8 +9,9 @@
 //   expect-item TITLE ID TEXT    such an item or row exists
 //   set-time TITLE ID "YYYY-MM-DD HH:MM:SS"   sets the date and time picker ID to that moment
 //   close-window TITLE           closes the window as its close box does
-//   press KEY                    presses esc, enter, tab, delete, backspace, up or down on the
-//                                window with the focus
+//   press KEY                    presses esc, enter, tab, delete, backspace, an arrow key (left,
+//                                right, up, down), page-up, page-down, home or end on the window
+//                                with the focus
 //
 // The window and the control are found as the other user actions find them.
 #pragma once

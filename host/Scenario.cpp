@@ -110,7 +110,7 @@ bool ParseScenario(const std::string& text, Scenario* out, std::string* error) {
 
 void ResolvePaths(ScenarioStep* step, const std::string& folder) {
   std::vector<size_t> paths;
-  if (step->verb == "save-board") paths = {1, 2};
+  if (step->verb == "save-board") paths = {1, 2};  // not its last word, `all`
   else if (step->verb == "capture") paths = {1};
   else if (step->verb == "answer-dialog" && step->args[0] == "file") paths = {1};
   else if (IsFileVerb(step->verb)) paths = FileStepSources(*step);

@@ -68,13 +68,15 @@ bool ScenarioPlayer::Finish() {
   return false;
 }
 
-void ScenarioPlayer::PlayNext() {
-  size_t index = next_++;
-  const ScenarioStep& step = scenario_->steps[index];
+void ScenarioPlayer::PlayNext() { PlayOne(scenario_->steps[next_++]); }
+
+void ScenarioPlayer::PlayOne(const ScenarioStep& step) {
+  size_t index = played_++;
+  line_ = step.line;
   StepOutcome outcome = PlayStep(step);
   // When the step opened a dialog, the steps played inside it were printed first: the answer
   // names the step it belongs to.
-  std::string whose = next_ > index + 1 ? "line " + std::to_string(step.line) + ": " : "";
+  std::string whose = played_ > index + 1 ? "line " + std::to_string(step.line) + ": " : "";
   if (!outcome.said.empty()) out_ << "< " << whose << outcome.said << "\n";
   out_ << boxes_.NewBoxes();
   if (outcome.failure.empty()) outcome.failure = CheckAbandoned();
@@ -205,11 +207,12 @@ void ScenarioPlayer::OnModal(const platform::ModalState& state) {
   if (!scenario_ || failed_) return;
   std::string failure;
   if (answers_.AnswerModal(state, &failure)) {  // a drag in progress, an answered menu or dialog
-    if (!failure.empty()) Fail("line " + std::to_string(scenario_->steps[next_ - 1].line) + ": " + failure);
+    if (!failure.empty()) Fail("line " + std::to_string(line_) + ": " + failure);
     return;
   }
   if (state.kind == platform::ModalKind::Wait || state.kind == platform::ModalKind::MessageBox) return;
-  if (next_ >= scenario_->steps.size()) {
+  ScenarioStep step;
+  if (!NextInside(&step)) {
     Fail("the scenario ended while the module waits in the " + LoopName(state) + " for an answer");
     return;
   }
@@ -218,7 +221,15 @@ void ScenarioPlayer::OnModal(const platform::ModalState& state) {
     announcedDepth_ = state.depth;
     out_ << "# inside the module's " << LoopName(state) << "\n";
   }
-  PlayNext();
+  PlayOne(step);
+}
+
+bool ScenarioPlayer::NextInside(ScenarioStep* step) {
+  if (next_ < scenario_->steps.size()) {
+    *step = scenario_->steps[next_++];
+    return true;
+  }
+  return source_ && source_(step);
 }
 
 // The failure line, then every modal loop of the module ends, so the calls return and the

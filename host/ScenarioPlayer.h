@@ -52,9 +52,18 @@ class ScenarioPlayer {
   // Whether a step closed the module.
   bool Closed() const { return closed_; }
 
+  // Where a scenario fed a step at a time finds its next step while the step it plays waits in
+  // one of the module's loops (a dialog, the frame tracker): true with the step, or false when
+  // the scenario has ended.
+  using StepSource = std::function<bool(ScenarioStep* next)>;
+  void SetStepSource(StepSource source) { source_ = std::move(source); }
+
  private:
   // Plays the step at the cursor and moves on; a failure ends the play.
   void PlayNext();
+  void PlayOne(const ScenarioStep& step);
+  // Inside a loop of the module: the next step to play there, from the scenario or the source.
+  bool NextInside(ScenarioStep* step);
   // What a step says when it is done ("" for nothing), or why it failed.
   struct StepOutcome {
     std::string said;
@@ -86,6 +95,10 @@ class ScenarioPlayer {
   InsideAnswers insideAnswers_;
   const Scenario* scenario_ = nullptr;
   size_t next_ = 0;
+  StepSource source_;
+  // Steps played so far, and the line of the last one begun.
+  size_t played_ = 0;
+  int line_ = 0;
   bool failed_ = false;
   bool closed_ = false;
   int abandoned_ = 0;

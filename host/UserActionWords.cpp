@@ -57,8 +57,13 @@ std::string PlayUserAction(const ScenarioStep& step) {
   if (!control && (id == 0 || !windowFound)) return "no window titled " + a[0];
   if (!control) return "no visible control " + a[1] + " in " + a[0];
   bool done = false;
+  // A window that holds the mouse (a polygon being drawn) takes the click the user aims at the
+  // control.
+  HWND capture = GetCapture();
   if (step.verb == "click") {
     done = platform::user::Click(control);
+    if (!done && capture && capture != control)
+      return "the click on control " + a[1] + " went to the window that holds the mouse";
   } else if (step.verb == "dblclick") {
     done = DoubleClick(control);
   } else if (step.verb == "type") {

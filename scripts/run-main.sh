@@ -68,17 +68,19 @@ build/default/host/tavorine-host --module build/default/module/libtavorine.so --
 
 # Two modules on one whiteboard, both sides' boards compared at each check: a member joining
 # after three pages (the relay answers its content request with the board's current page), the
-# presenter turning pages while the other member draws, and the control right moving the
-# presenter's role to the other member and back.
-for name in late-joiner presenter-pages presenter-right; do
+# presenter turning pages while the other member draws, the control right moving the
+# presenter's role to the other member and back, two members' edits of one object crossing
+# in flight, and a drag interrupted by the other member's page turn and deletion.
+for name in late-joiner presenter-pages presenter-right crossing-edits drag-interrupted; do
   echo "=== scenarios/$name.scn (sides A and B)"
   build/default/host/tavorine-host --module build/default/module/libtavorine.so "scenarios/$name.scn"
 done
 
 # Two modules using widths, fonts and the colour dialog on the conference and point-to-point
-# boards, and drawing on the shared-document board; the point-to-point board is left through
-# its save offer. Each side on a user folder of its own; the last pages stay in out/.
-play_fresh board-styles share-board p2p-styles
+# boards, and drawing on the shared-document board (alone, and beside the whiteboard in one
+# conference, each board its own sub-conference); the point-to-point board is left through its
+# save offer. Each side on a user folder of its own; the last pages stay in out/.
+play_fresh board-styles share-board p2p-styles two-boards-one-conference
 
 # Two modules on one whiteboard: each side's current page, byte for byte the same picture.
 mkdir -p out

@@ -23,6 +23,8 @@ run() {  # run <name> <program> [arguments...]
 }
 export -f run
 export logs build
+# The host tests' random whiteboard sessions: a few under valgrind, each a program of its own.
+export TAV_RANDOM_SESSIONS=8
 
 {
   for program in "$build"/tests/*_tests; do echo "$(basename "$program") $program"; done

@@ -68,9 +68,13 @@ bool ReadFrame(int fd, char* kind, std::string* data) {
   return size == 0 || ReadAll(fd, &(*data)[0], size);
 }
 
-// Both sides at once: `AB expect-same-board TITLE [FILES]` compares the two sides' boards.
+// Both sides at once: `AB expect-same-board TITLE [all] [FILES]` compares the two sides' boards
+// (with `all` every page they hold).
 constexpr int kBothSides = 2;
 constexpr char kSameBoardVerb[] = "expect-same-board";
+constexpr char kAllPages[] = "all";
+constexpr char kHoldVerb[] = "hold";
+constexpr char kReleaseVerb[] = "release";
 
 // A step of one side, or a comparison of both: its line in the file and its words, the paths
 // resolved against the file's folder.
@@ -88,20 +92,34 @@ std::string StepLine(const ScenarioStep& step) {
 
 // "" when the words after AB make a comparison of the two boards, else the reason.
 std::string CheckBothSidesStep(const std::vector<std::string>& words) {
-  return (words.size() == 3 || words.size() == 4) && words[1] == kSameBoardVerb
+  return words.size() >= 3 && words.size() <= 5 && words[1] == kSameBoardVerb &&
+                 (words.size() < 5 || words[3] == kAllPages)
              ? ""
-             : std::string("AB takes ") + kSameBoardVerb + ", a board's title and maybe files";
+             : std::string("AB takes ") + kSameBoardVerb + ", a board's title, maybe all and maybe files";
 }
+
+// Whether the comparison's words after the title start with `all`.
+bool ComparesAllPages(const std::vector<std::string>& args) { return args.size() > 1 && args[1] == kAllPages; }
+
+// The relay's own steps for one side: `A hold` keeps what A sends in flight, `A release` lets
+// it go on, in the order sent.
+bool IsRelayVerb(const std::string& verb) { return verb == kHoldVerb || verb == kReleaseVerb; }
 
 // The step of the line after its side word; "" or the reason it is not one.
 std::string ParseSideStep(const std::vector<std::string>& words, const std::string& rest, const std::string& folder,
                           SideStep* side) {
+  if (words.size() >= 2 && IsRelayVerb(words[1])) {
+    side->step.verb = words[1];
+    if (words[0] == "AB") return words[1] + " names one side, A or B";
+    return words.size() == 2 ? "" : words[1] + " takes nothing after it";
+  }
   if (words[0] == "AB") {
     std::string reason = CheckBothSidesStep(words);
     side->step.verb = words[1];
     side->step.args.assign(words.begin() + 2, words.end());
-    if (side->step.args.size() > 1 && side->step.args[1][0] != '/')
-      side->step.args[1] = folder + "/" + side->step.args[1];
+    std::vector<std::string>& args = side->step.args;
+    size_t files = ComparesAllPages(args) ? 2 : 1;
+    if (args.size() > files && args[files][0] != '/') args[files] = folder + "/" + args[files];
     return reason;
   }
   Scenario one;
@@ -193,6 +211,107 @@ bool ParseStepFrame(const std::string& data, Scenario* step, std::string* error)
   return true;
 }
 
+// One side's end of the frames: each step, relayed record and the end is answered with the
+// side's printed text, the records it sent and 'D'. A step that waits in one of the module's
+// loops (a dialog, the frame tracker's drag) is answered at once, and the frames that follow are
+// taken inside that loop, as the host's calls and the user's input come while it runs: records
+// are delivered there and steps played there.
+class SideSession {
+ public:
+  SideSession(int in, int out, RecordingHost& recorder, ScenarioPlayer& player, std::ostringstream& text,
+              ITavorineModule& module)
+      : in_(in), out_(out), recorder_(recorder), player_(player), text_(text), module_(module) {
+    player_.SetStepSource([this](ScenarioStep* step) {
+      Answer(true);  // the step that waits, or the last one played inside the loop
+      return NextStep(step);
+    });
+  }
+
+  void Run() {
+    ScenarioStep step;
+    while (NextStep(&step)) {
+      Scenario one;
+      one.steps.push_back(step);
+      bool ok = player_.PlaySteps(one);
+      if (ended_) {  // the end came while a loop waited for steps
+        failedAtEnd_ = !ok;
+        break;
+      }
+      failed_ = failed_ || !ok;
+      Answer(ok);
+    }
+    End();
+  }
+
+ private:
+  // Reads frames up to the next step (true) or the end (false); relayed records are delivered
+  // and answered on the way.
+  bool NextStep(ScenarioStep* step) {
+    char kind = 0;
+    std::string data;
+    while (!ended_ && ReadFrame(in_, &kind, &data)) {
+      owed_ = true;
+      if (kind == 'S') {
+        Scenario one;
+        std::string error;
+        if (ParseStepFrame(data, &one, &error)) {
+          *step = one.steps[0];
+          return true;
+        }
+        Answer(false);
+      } else if (kind == 'R' || kind == 'P') {
+        Deliver(kind, std::move(data));
+        Answer(true);
+      } else {
+        break;
+      }
+    }
+    ended_ = true;
+    return false;
+  }
+
+  // A relayed record, as host code 8 kind 1; a point-to-point record comes with its sender's
+  // address, which the head then holds.
+  void Deliver(char kind, std::string data) {
+    size_t feed = kind == 'P' ? data.find('\n') : std::string::npos;
+    std::string sender = feed == std::string::npos ? "" : data.substr(0, feed);
+    if (feed != std::string::npos) data.erase(0, feed + 1);
+    BlockArena arena;
+    void* record = UnpackReceivedWbMessage(data, arena, sender.empty() ? nullptr : sender.c_str());
+    text_ << "> host 8 kind 1, relayed\n" << (record ? FormatReceivedWbMessage(record, "  ") : "  unreadable\n");
+    HostRecordBlock block{1, record, 0};
+    int handled = recorder_.Deliver(kModuleDataConfRecord, block);
+    text_ << "< handled " << handled << "\n";
+  }
+
+  // The answer to the last frame read, when it has none yet.
+  void Answer(bool ok) {
+    if (!owed_) return;
+    owed_ = false;
+    Report(out_, text_, recorder_, &seen_);
+    WriteFrame(out_, 'D', ok ? "1" : "0");
+  }
+
+  // The end: every answer this side was given must have been used (after a failed step the
+  // answers left are no news); an end that came while a loop waited fails.
+  void End() {
+    bool ok = !failedAtEnd_ && (failed_ || player_.Finish());
+    if (!player_.Closed()) module_.Close();
+    Answer(ok);
+  }
+
+  int in_, out_;
+  RecordingHost& recorder_;
+  ScenarioPlayer& player_;
+  std::ostringstream& text_;
+  ITavorineModule& module_;
+  size_t seen_ = 0;
+  bool owed_ = false;   // the last frame read has no answer yet
+  bool failed_ = false;
+  bool ended_ = false;
+  bool failedAtEnd_ = false;
+};
+
 int RunSide(int side, int in, int out, const std::string& modulePath, const std::string& userFolder) {
   UseProgramFolderAsAppFolder();
   UseUserFolder(userFolder);
@@ -213,39 +332,7 @@ int RunSide(int side, int in, int out, const std::string& modulePath, const std:
     return 3;
   }
   recorder.Attach(module);
-  size_t seen = 0;
-  bool failed = false;
-  char kind = 0;
-  std::string data;
-  while (ReadFrame(in, &kind, &data)) {
-    bool ok = true;
-    if (kind == 'S') {
-      Scenario step;
-      ok = ParseStepFrame(data, &step, &error) && player.PlaySteps(step);
-      failed = failed || !ok;
-    } else if (kind == 'R' || kind == 'P') {
-      // A point-to-point record comes with its sender's address, which the head then holds.
-      size_t feed = kind == 'P' ? data.find('\n') : std::string::npos;
-      std::string sender = feed == std::string::npos ? "" : data.substr(0, feed);
-      if (feed != std::string::npos) data.erase(0, feed + 1);
-      BlockArena arena;
-      void* record = UnpackReceivedWbMessage(data, arena, sender.empty() ? nullptr : sender.c_str());
-      text << "> host 8 kind 1, relayed\n" << (record ? FormatReceivedWbMessage(record, "  ") : "  unreadable\n");
-      HostRecordBlock block{1, record, 0};
-      int handled = recorder.Deliver(kModuleDataConfRecord, block);
-      text << "< handled " << handled << "\n";
-    } else {
-      // The end: every answer this side was given must have been used (after a failed step the
-      // answers left are no news).
-      ok = failed || player.Finish();
-      if (!player.Closed()) module->Close();
-      Report(out, text, recorder, &seen);
-      WriteFrame(out, 'D', ok ? "1" : "0");
-      break;
-    }
-    Report(out, text, recorder, &seen);
-    WriteFrame(out, 'D', ok ? "1" : "0");
-  }
+  SideSession(in, out, recorder, player, text, *module).Run();
   return 0;
 }
 
@@ -261,6 +348,10 @@ struct Side {
   // joined, and those it has sent records for. As the server, the relay hands a side only the
   // records of its sessions, and the point-to-point records addressed to its user.
   std::set<std::string> sessions;
+  // While a `hold` step of this side is in force (its line, else 0), what the side sends stays
+  // in flight, in order, until its `release`.
+  int holdLine = 0;
+  std::deque<std::string> held;
 };
 
 // A conference that the step tells the side it created or joined (`host 9 1 1|7 200 URI`); "" for
@@ -333,6 +424,12 @@ bool RelayAll(Side sides[2], WbBoardServer& server, std::deque<std::pair<int, st
   while (!records->empty()) {
     auto [from, bytes] = records->front();
     records->pop_front();
+    if (sides[from].holdLine) {
+      std::cout << "~ relay holds what " << sides[from].name << " sent (" << sides[from].held.size() + 1
+                << " in flight)\n";
+      sides[from].held.push_back(bytes);
+      continue;
+    }
     if (WbBoardServer::IsContentRequest(bytes)) {
       if (!AnswerContentRequest(sides[from], server, bytes, records, from)) return false;
       continue;
@@ -382,6 +479,12 @@ std::string ReadFileBytes(const std::string& path) {
   return bytes.str();
 }
 
+// Prints the failure of the program's own step; the status of a failed step.
+std::string Failed(int line, const std::string& reason) {
+  std::cout << "< FAILED: line " << line << ": " << reason << "\n";
+  return "0";
+}
+
 // Plays one side's step; its status ("1" played, "0" failed, "3" no module).
 std::string PlaySideStep(Side sides[2], int side, const ScenarioStep& step, WbBoardServer& server,
                          std::deque<std::pair<int, std::string>>* records) {
@@ -393,17 +496,20 @@ std::string PlaySideStep(Side sides[2], int side, const ScenarioStep& step, WbBo
   return relayed ? done : "0";
 }
 
-// `AB expect-same-board TITLE [FILES]`: each side writes its board's current page (picture and
-// page XML) into folder, or into FILES-side-a.png, FILES-side-a.xml, FILES-side-b.png ... where
-// they stay, and the two must be equal byte for byte.
+// `AB expect-same-board TITLE [all] [FILES]`: each side writes its board's current page (picture
+// and page XML; with `all` the XML of every page it holds) into folder, or into FILES-side-a.png,
+// FILES-side-a.xml, FILES-side-b.png ... where they stay, and the two must be equal byte for byte.
 std::string CompareBoards(Side sides[2], const SideStep& both, const std::string& folder, WbBoardServer& server,
                           std::deque<std::pair<int, std::string>>* records) {
   const std::vector<std::string>& a = both.step.args;
+  const bool all = ComparesAllPages(a);
+  const size_t named = all ? 2 : 1;
   std::string files[2][2];
   std::cout << "> AB " << StepLine(both.step) << "\n";
   for (int side = 0; side < 2; ++side) {
-    std::string base = a.size() > 1 ? a[1] + "-side-" + (char)('a' + side) : folder + "/" + sides[side].name;
+    std::string base = a.size() > named ? a[named] + "-side-" + (char)('a' + side) : folder + "/" + sides[side].name;
     ScenarioStep save{both.step.line, "save-board", {a[0], base + ".png", base + ".xml"}};
+    if (all) save.args.push_back(kAllPages);
     std::string done = PlaySideStep(sides, side, save, server, records);
     if (done != "1") return done;
     files[side][0] = ReadFileBytes(base + ".png");
@@ -411,11 +517,29 @@ std::string CompareBoards(Side sides[2], const SideStep& both, const std::string
   }
   const char* differs = files[0][0] != files[1][0] ? "pictures" : files[0][1] != files[1][1] ? "page XML" : nullptr;
   if (!differs) {
-    std::cout << "< both sides show the same page\n";
+    std::cout << (all ? "< both sides show the same page and hold the same pages\n" : "< both sides show the same page\n");
     return "1";
   }
-  std::cout << "< FAILED: line " << both.step.line << ": the two sides' boards differ (their " << differs << ")\n";
-  return "0";
+  return Failed(both.step.line, std::string("the two sides' boards differ (their ") + differs + ")");
+}
+
+// `A hold`: what A sends from now on stays in flight; `A release`: it goes on, in the order sent,
+// as if it arrived only now (the other side may have sent its own edits meanwhile).
+std::string HoldOrRelease(Side sides[2], const SideStep& step, WbBoardServer& server,
+                          std::deque<std::pair<int, std::string>>* records) {
+  Side& side = sides[step.side];
+  std::cout << "> " << side.name << " " << step.step.verb << "\n";
+  if (step.step.verb == kHoldVerb) {
+    if (side.holdLine) return Failed(step.step.line, "what " + std::string(1, side.name) + " sends is held already");
+    side.holdLine = step.step.line;
+    return "1";
+  }
+  if (!side.holdLine) return Failed(step.step.line, "nothing of " + std::string(1, side.name) + " is held");
+  side.holdLine = 0;
+  std::cout << "~ relay releases " << side.held.size() << " record(s) of " << side.name << "\n";
+  for (std::string& bytes : side.held) records->push_back({step.side, std::move(bytes)});
+  side.held.clear();
+  return RelayAll(sides, server, records) ? "1" : "0";
 }
 
 // A side's own user folder inside the one given (none: the sibling library's default).
@@ -453,14 +577,21 @@ int PlayTwoSides(const std::string& modulePath, const std::string& scenarioPath,
     return 3;
   }
   for (const SideStep& step : steps) {
-    std::string done = step.side == kBothSides ? CompareBoards(sides, step, folder, server, &records)
-                                               : PlaySideStep(sides, step.side, step.step, server, &records);
+    std::string done = step.side == kBothSides        ? CompareBoards(sides, step, folder, server, &records)
+                       : IsRelayVerb(step.step.verb) ? HoldOrRelease(sides, step, server, &records)
+                                                     : PlaySideStep(sides, step.side, step.step, server, &records);
     if (done != "1") {
       status = done == "3" ? 3 : 1;
       break;
     }
   }
   std::filesystem::remove_all(folder);
+  // What a side sent under a hold that the scenario never released is lost in flight.
+  for (const Side& side : sides)
+    if (status == 0 && side.holdLine) {
+      Failed(side.holdLine, std::string(1, side.name) + " hold was never released");
+      status = 1;
+    }
   // The end: a side fails for an answer it never used.
   for (int i = 0; i < 2; ++i) {
     if (WriteFrame(sides[i].in, 'Q', "") && Collect(sides[i], &records, i) != "1" && status == 0) status = 1;

@@ -3,8 +3,10 @@
 // the program between them is the relay that the real host and server are: a whiteboard record
 // that one side sends with code 101 reaches the other side as code 8, kind 1, in the received
 // layout. Both sides' traffic is printed, each line led by its side. A step `AB
-// expect-same-board TITLE [FILES]` checks that both sides' boards show the same picture and page
-// XML. With a user folder each side has its own in it (DIR/A, DIR/B).
+// expect-same-board TITLE [all] [FILES]` checks that both sides' boards show the same picture and
+// page XML (with `all`, of every page they hold); `A hold` keeps what A sends in flight until `A
+// release`, so that two members' edits cross. With a user folder each side has its own in it
+// (DIR/A, DIR/B).
 #pragma once
 
 #include <string>

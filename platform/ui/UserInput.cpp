@@ -47,10 +47,10 @@ bool Reachable(HWND hwnd) {
 bool Click(HWND hwnd) {
   if (!Reachable(hwnd)) return false;
   POINT at = Centre(hwnd);
-  Desktop::DeliverMouseTo(hwnd, WM_LBUTTONDOWN, at, MK_LBUTTON);
+  HWND pressed = Desktop::DeliverMouseTo(hwnd, WM_LBUTTONDOWN, at, MK_LBUTTON);
   Desktop::DeliverMouseTo(hwnd, WM_LBUTTONUP, at, 0);
   Desktop::PumpMessages();
-  return true;
+  return pressed == hwnd;
 }
 
 bool ClickItem(HWND dialog, int id) { return Click(GetDlgItem(dialog, id)); }

@@ -13,7 +13,8 @@ namespace user {
 // A user can reach a window that is visible and enabled, in a top-level window that is enabled.
 bool Reachable(HWND hwnd);
 // Clicks a button (or any window) at its centre: only when it and its top-level window are
-// visible and enabled. A button reports BN_CLICKED to its parent.
+// visible and enabled. A button reports BN_CLICKED to its parent. False also when the click
+// reached another window, the one holding the mouse capture.
 bool Click(HWND hwnd);
 bool ClickItem(HWND dialog, int id);
 // Puts the focus on `edit` (when it can take it) and types `text`: one WM_CHAR per character

@@ -3,7 +3,6 @@
 #include <fstream>
 #include <gtest/gtest.h>
 
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include <cstdio>
@@ -11,6 +10,8 @@
 #include <filesystem>
 #include <string>
 #include <utility>
+
+#include "tests/host/ProgramRun.h"
 
 #include "tests/host/ProgramRun.h"
 
@@ -241,11 +242,15 @@ INSTANTIATE_TEST_SUITE_P(UserFiles, ScenarioFile, testing::Values("prompt-sound"
 INSTANTIATE_TEST_SUITE_P(ConferenceDialogs, ScenarioFile, testing::Values("invite-tree", "dialogs-after-end", "close-invite-query"), ScenarioTestName);
 
 // Every user action on the three whiteboards, from both sides.
-INSTANTIATE_TEST_SUITE_P(BoardActions, ScenarioFile, testing::Values("board-styles", "share-board", "p2p-styles"),
+INSTANTIATE_TEST_SUITE_P(BoardActions, ScenarioFile, testing::Values("board-styles", "share-board", "p2p-styles", "two-boards-one-conference"),
                          ScenarioTestName);
 
 // Who turns and adds the conference whiteboard's pages, from both sides.
 INSTANTIATE_TEST_SUITE_P(Presenter, ScenarioFile, testing::Values("presenter-pages", "presenter-right"), ScenarioTestName);
+
+// Two members' edits of one object that cross in flight, each with its outcome on both boards,
+// and a drag that the other member's records interrupt.
+INSTANTIATE_TEST_SUITE_P(Crossing, ScenarioFile, testing::Values("crossing-edits", "drag-interrupted"), ScenarioTestName);
 
 // The whiteboard scenarios whose pixel checks show what each board draws: each failed before its
 // mend.

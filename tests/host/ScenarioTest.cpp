@@ -61,6 +61,7 @@ TEST(ScenarioParse, HostMessagesNeedAPlayableCodeAndItsWords) {
   EXPECT_EQ(ParseFailure("host 9 1 31 0 sip:a@b \"\" -1 colour=red\n"),
             "line 1: unknown word 'colour=red' in a conference event");
   EXPECT_EQ(ParseFailure("host 9 1 1 200 sip:a@b max=ten\n"), "line 1: the value of max does not fit: 'ten'");
+  EXPECT_EQ(ParseFailure("host 9 1 1 200 sip:a@b types=4:x\n"), "line 1: the value of types does not fit: '4:x'");
   EXPECT_EQ(ParseFailure("host 9 11 1 " + std::string(65, '9') + "\n"), "line 1: the time text is longer than 64 bytes");
 }
 
@@ -131,7 +132,7 @@ TEST(ScenarioPlay, ConferenceEventWordsFillTheirFields) {
   // The point-to-point invitation in its six words, then a create answer with its ids and sizes.
   PlayResult r = Play(h, std::string("host 9 1 31 0 sip:peer@ims.example.cn \"\" -2\n"
                          u8"host 9 1 1 200 sip:conf@ims.example.cn 周会 max=10 members=3 dconf=D-1 subconf=W-7 "
-                         u8"chair=sip:chair@x member=sip:m@x member-id=5 state=connected reason=忙 types=0,5 "
+                         u8"chair=sip:chair@x member=sip:m@x member-id=5 state=connected reason=忙 types=0,5:12 "
                          u8"subconf-type=4 type=2\n"));
   ASSERT_TRUE(r.ok) << r.output;
   const confCtrlResult& e = module.lastResult;
@@ -144,8 +145,8 @@ TEST(ScenarioPlay, ConferenceEventWordsFillTheirFields) {
   EXPECT_EQ(std::string(e.szMemberURI), "sip:m@x");
   EXPECT_EQ(std::string(e.szMemberState), "connected");
   int ints[] = {e.detailType, e.iResult, e.iMaxMembers, e.iMemberCount, e.iMemberID, e.iTypeCount,
-                e.aiTypes[0], e.aiTypes[1], e.iSubConfType, e.iConfType};
-  EXPECT_EQ(std::vector<int>(ints, ints + 10), (std::vector<int>{1, 200, 10, 3, 5, 2, 0, 5, 4, 2}));
+                e.aiTypes[0], e.aiTypes[1], e.iSubConfType, e.iConfType, e.aiSubConfIDs[0], e.aiSubConfIDs[1]};
+  EXPECT_EQ(std::vector<int>(ints, ints + 12), (std::vector<int>{1, 200, 10, 3, 5, 2, 0, 5, 4, 2, 0, 12}));
 }
 
 TEST(ScenarioPlay, StatusEventWordsListTheMembers) {

@@ -29,6 +29,7 @@ CDrawSurface::CDrawSurface(UINT templateId, CWnd* parent) : CDialog(templateId, 
   MapMessage(WM_WB_BOARD_METHOD, &CDrawSurface::OnBoardMethod);
   MapMessage(WM_PRINTCLIENT, &CDrawSurface::OnPrintClient);
   MapMessage(WM_WB_GET_PAGE_XML, &CDrawSurface::OnGetPageXml);
+  MapMessage(WM_WB_GET_BOARD_XML, &CDrawSurface::OnGetBoardXml);
   MapCommand(ID_WB_DELETE_OBJECT, &CDrawSurface::OnDeleteObject);
   MapCommand(ID_WB_BRING_TO_FRONT, &CDrawSurface::OnBringToFront);
   MapCommand(ID_WB_SEND_TO_BACK, &CDrawSurface::OnSendToBack);
@@ -283,16 +284,32 @@ LRESULT CDrawSurface::OnPrintClient(WPARAM hdc, LPARAM) {
   return 0;
 }
 
-LRESULT CDrawSurface::OnGetPageXml(WPARAM size, LPARAM buffer) {
-  if (!m_pCurPage) return 0;
-  CString xml = m_pCurPage->ToXml(0);
+namespace {
+
+// The text into a caller's buffer of `size` bytes (zero-terminated, cut to fit); its length.
+LRESULT CopyOut(const CString& text, WPARAM size, LPARAM buffer) {
   char* out = reinterpret_cast<char*>(buffer);
   if (out && size > 0) {
-    size_t n = std::min<size_t>(size - 1, (size_t)xml.GetLength());
-    memcpy(out, (LPCTSTR)xml, n);
+    size_t n = std::min<size_t>(size - 1, (size_t)text.GetLength());
+    memcpy(out, (LPCTSTR)text, n);
     out[n] = 0;
   }
-  return xml.GetLength();
+  return text.GetLength();
+}
+
+}  // namespace
+
+LRESULT CDrawSurface::OnGetPageXml(WPARAM size, LPARAM buffer) {
+  return m_pCurPage ? CopyOut(m_pCurPage->ToXml(0), size, buffer) : 0;
+}
+
+LRESULT CDrawSurface::OnGetBoardXml(WPARAM size, LPARAM buffer) {
+  CString xml;
+  for (POSITION pos = m_listPages.GetHeadPosition(); pos;) {
+    CStrokePage* page = static_cast<CStrokePage*>(m_listPages.GetNext(pos));
+    xml += page->ToXml(page->m_nNumber) + "\n";
+  }
+  return CopyOut(xml, size, buffer);
 }
 
 // The off-screen bitmap of the canvas, kept between paints while the canvas keeps its size.

@@ -52,6 +52,9 @@ constexpr UINT WM_WB_BOARD_METHOD = WM_USER + 1000;
 // For tools that run the module: the page XML of the current page into the buffer of lParam
 // (wParam bytes, zero-terminated, cut to fit); returns the XML's length (0 without a page).
 constexpr UINT WM_WB_GET_PAGE_XML = WM_USER + 1001;
+// The same for every page the board holds, in list order, each page's XML numbered with the
+// page's own number and ended by a line feed; the current page stays as it is.
+constexpr UINT WM_WB_GET_BOARD_XML = WM_USER + 1003;
 
 // Context menu 599 and its commands.
 enum {
@@ -155,8 +158,9 @@ class CDrawSurface : public CDialog, private CStrokeRemovalListener {
   // WM_PRINTCLIENT: the whole canvas of the current page, as painting draws it but without
   // selection frames, into the DC of wParam.
   LRESULT OnPrintClient(WPARAM hdc, LPARAM);
-  // WM_WB_GET_PAGE_XML.
+  // WM_WB_GET_PAGE_XML and WM_WB_GET_BOARD_XML.
   LRESULT OnGetPageXml(WPARAM size, LPARAM buffer);
+  LRESULT OnGetBoardXml(WPARAM size, LPARAM buffer);
   // Received method 2, the board's current content: the board becomes the record's page with
   // its objects, as for a page-content record. FALSE, and nothing changed, for a record without
   // a page/op record or page number (a bare request carries nothing to apply).
