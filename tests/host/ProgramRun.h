@@ -31,9 +31,10 @@ inline ProgramRun RunProgram(const std::string& args, const std::string& folder 
 
 inline std::string ModuleArg() { return std::string("--module '") + TAV_MODULE_LIBRARY + "' "; }
 
-// Writes a scenario file into the test's temporary folder; its path.
+// Writes a scenario file into the test's temporary folder under a name of this process (the
+// plain and the sanitizer builds may play the same scenario at once); its path.
 inline std::string WriteScenario(const std::string& name, const char* text) {
-  std::string path = testing::TempDir() + name;
+  std::string path = testing::TempDir() + std::to_string(getpid()) + "-" + name;
   FILE* file = std::fopen(path.c_str(), "w");
   if (!file) return path;
   std::fputs(text, file);
