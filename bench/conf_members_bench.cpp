@@ -10,8 +10,6 @@
 
 #include "bench/BenchCommon.h"
 #include "common/FixedText.h"
-#include "common/HostBlocks.h"
-#include "confwindow/ConfStatisEvent.h"
 #include "confwindow/DataConfIds.h"
 #include "confwindow/DlgDataConf.h"
 #include "host/ConfEventWords.h"
@@ -19,6 +17,8 @@
 #include "module/TavorineModule.h"
 #include "platform/Clock.h"
 #include "platform/ui/Desktop.h"
+#include "protocol/ConfStatisEvent.h"
+#include "protocol/HostBlocks.h"
 #include "vezadazavo/VezadaZavo.h"
 
 namespace {

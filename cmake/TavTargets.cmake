@@ -27,9 +27,10 @@ function(tav_flags target)
 endfunction()
 
 # tav_library(name [SHARED] [LAYER] DIRS dir... [LIBS lib...]): a library of every .cpp in the
-# folders, static unless SHARED is given. A LAYER is one layer of the product: its sources may
-# include only headers of its own folders and of the layers it links (the folders of every LAYER
-# library in LIBS, transitively); a build step checks their #include lines before it compiles.
+# folders, static unless SHARED is given; folders of headers only make an interface library. A
+# LAYER is one layer of the product: its sources and headers may include only headers of its own
+# folders and of the layers it links (the folders of every LAYER library in LIBS, transitively);
+# a build step checks their #include lines before anything that links the layer compiles.
 function(tav_library name)
   cmake_parse_arguments(ARG "SHARED;LAYER" "" "DIRS;LIBS" ${ARGN})
   set(sources "")
@@ -38,10 +39,13 @@ function(tav_library name)
     list(APPEND sources ${found})
   endforeach()
   if(NOT sources)
-    # A folder still without code: an interface target keeps its dependents linking.
+    # Headers only: an interface target; its dependents build after its include check.
     add_library(${name} INTERFACE)
     target_link_libraries(${name} INTERFACE ${ARG_LIBS})
     target_include_directories(${name} INTERFACE ${PROJECT_SOURCE_DIR})
+    if(ARG_LAYER)
+      tav_layer_check(${name} "${ARG_DIRS}" "${ARG_LIBS}")
+    endif()
     return()
   endif()
   if(ARG_SHARED)
@@ -84,7 +88,8 @@ function(tav_layer_check name dirs libs)
             -P ${PROJECT_SOURCE_DIR}/cmake/CheckLayerIncludes.cmake
     DEPENDS ${files} ${config} ${PROJECT_SOURCE_DIR}/cmake/CheckLayerIncludes.cmake
     COMMENT "Checking the includes of layer ${name}" VERBATIM)
-  add_custom_target(${name}_includes DEPENDS ${stamp})
+  add_custom_target(${name}_includes ALL DEPENDS ${stamp})
+  # An interface library hands this dependency on to every target that links it.
   add_dependencies(${name} ${name}_includes)
 endfunction()
 

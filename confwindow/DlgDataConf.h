@@ -10,15 +10,15 @@
 #include <map>
 #include <memory>
 
-#include "confwindow/ConfCtrlResult.h"
-#include "confwindow/ConfCtrlRight.h"
-#include "confwindow/ConfStatisEvent.h"
 #include "module/DataConfList.h"
 #include "platform/CString.h"
 #include "platform/Collections.h"
 #include "platform/ui/Controls.h"
 #include "platform/ui/Dialog.h"
 #include "platform/ui/ListCtrl.h"
+#include "protocol/ConfCtrlResult.h"
+#include "protocol/ConfCtrlRight.h"
+#include "protocol/ConfStatisEvent.h"
 
 class CDlgDFShareWhiteBoard;
 class CDlgDFWhiteBoard;

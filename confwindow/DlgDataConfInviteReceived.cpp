@@ -4,10 +4,10 @@
 #include "confwindow/DlgDataConf.h"
 
 #include "common/ConfMethodRecord.h"
-#include "common/HostBlocks.h"
 #include "common/UriParts.h"
 #include "module/TavorineModule.h"
 #include "module/WindowRoutines.h"
+#include "protocol/HostBlocks.h"
 #include "setup/DlgInviteReceived.h"
 #include "setup/DlgmmConfPreCreate.h"
 #include "setup/PeerText.h"

@@ -4,8 +4,8 @@
 #include "confwindow/DlgDataConf.h"
 
 #include "common/ConfMethodRecord.h"
-#include "common/InviteEvents.h"
 #include "module/TavorineModule.h"
+#include "protocol/InviteEvents.h"
 #include "res/DataConfTemplates.h"
 #include "setup/DlgmmConfPreCreate.h"
 #include "setup/mmconfJoin.h"

@@ -5,14 +5,6 @@
 
 #include "module/TavorineModule.h"
 
-const char* MemberStateText(int state) {
-  switch (state) {
-    case kMemberConnecting: return "connecting";
-    case kMemberConnected: return "connected";
-    default: return "disconnected";
-  }
-}
-
 void CDlgDataConf::OnConfStatisEvent(const confStatisEvent& event) {
   const CString uri = RecordText(event.szConfURI);
   switch (event.detailType) {

@@ -9,8 +9,8 @@
 #include "confwindow/DlgDataConf.h"
 #include "module/TavorineModule.h"
 #include "platform/ui/WindowRelease.h"
+#include "protocol/WbRecords.h"
 #include "vezadazavo/VezadaZavo.h"
-#include "whiteboard/model/WbRecords.h"
 #include "whiteboard/windows/DlgDFShareWhiteBoard.h"
 #include "whiteboard/windows/DlgDFWhiteBoard.h"
 

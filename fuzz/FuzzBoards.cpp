@@ -5,8 +5,6 @@
 #include <memory>
 #include <string>
 
-#include "common/HostBlocks.h"
-#include "confwindow/ConfStatisEvent.h"
 #include "confwindow/DlgDataConf.h"
 #include "host/ConfEventWords.h"
 #include "module/WindowRoutines.h"
@@ -15,6 +13,8 @@
 #include "platform/ui/MessageBox.h"
 #include "platform/ui/UserInput.h"
 #include "platform/ui/Wnd.h"
+#include "protocol/ConfStatisEvent.h"
+#include "protocol/HostBlocks.h"
 #include "setup/InviteIds.h"
 #include "vezadazavo/VezadaZavo.h"
 #include "whiteboard/windows/DrawContentDlg.h"

@@ -20,8 +20,8 @@
 #include "fuzz/FuzzBoards.h"
 #include "host/BlockArena.h"
 #include "host/HostInputForm.h"
+#include "protocol/WbPayloadKinds.h"
 #include "whiteboard/model/StrokePage.h"
-#include "whiteboard/model/WbPayloadKinds.h"
 #include "whiteboard/surface/DrawSurface.h"
 
 namespace {

@@ -7,8 +7,8 @@
 
 #include <string>
 
-#include "common/HostInterface.h"
 #include "host/Scenario.h"
+#include "protocol/HostInterface.h"
 
 namespace host {
 

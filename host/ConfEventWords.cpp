@@ -3,11 +3,11 @@
 #include <cstddef>
 #include <cstring>
 
-#include "confwindow/ConfCtrlResult.h"
-#include "confwindow/ConfCtrlRight.h"
 #include "host/ConfStatisWords.h"
 #include "host/ScenarioWords.h"
 #include "platform/Mbcs.h"
+#include "protocol/ConfCtrlResult.h"
+#include "protocol/ConfCtrlRight.h"
 
 namespace host {
 namespace {

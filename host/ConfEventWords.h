@@ -10,7 +10,7 @@
 //   host 9 1 DETAIL RESULT URI [SUBJECT [TYPE]] [FIELD=VALUE ...]
 //       iType 1 (confCtrlResult): DETAIL the detail type (1 create, 7 join, 8 booking, 14 the
 //       failure reason; 30 to 34 the invitation and point-to-point events of
-//       common/InviteEvents.h; the module's other events by their number), RESULT the server's
+//       protocol/InviteEvents.h; the module's other events by their number), RESULT the server's
 //       answer code (200 success), URI the conference's URI (point to point: the peer's),
 //       SUBJECT its subject, TYPE its conference type (point to point: -1 whiteboard, -2
 //       assistance). The other fields of the record are named:

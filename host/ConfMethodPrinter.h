@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "common/ConfMethodRecord.h"
+#include "protocol/ConfMethodRecord.h"
 
 namespace host {
 

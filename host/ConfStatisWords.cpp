@@ -4,8 +4,8 @@
 #include <cstring>
 #include <memory>
 
-#include "confwindow/ConfStatisEvent.h"
 #include "host/ScenarioWords.h"
+#include "protocol/ConfStatisEvent.h"
 
 namespace host {
 namespace {

@@ -1,4 +1,4 @@
-// Conference event iType 7 (confStatisEvent, confwindow/ConfStatisEvent.h) as a scenario
+// Conference event iType 7 (confStatisEvent, protocol/ConfStatisEvent.h) as a scenario
 // delivers it:
 //
 //   host 9 7 DETAIL URI [members=N] [max=N] [entry=MEMBER-URI,STATE[,ID] ...]

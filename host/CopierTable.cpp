@@ -1,6 +1,6 @@
 #include "host/CopierTable.h"
 
-#include "common/HostBlocks.h"
+#include "protocol/HostBlocks.h"
 
 namespace host {
 

@@ -1,8 +1,8 @@
 #include "host/DeptTreeService.h"
 
-#include "common/HostBlocks.h"
 #include "platform/ui/TreeCtrl.h"
 #include "platform/ui/Wnd.h"
+#include "protocol/HostBlocks.h"
 #include "vezadazavo/VezadaZavo.h"
 
 namespace host {

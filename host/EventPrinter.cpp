@@ -3,11 +3,11 @@
 #include <cstdio>
 #include <cstring>
 
-#include "common/HostBlocks.h"
 #include "host/ConfMethodPrinter.h"
 #include "host/HostProtocol.h"
 #include "host/WbMessages.h"
 #include "platform/Charset.h"
+#include "protocol/HostBlocks.h"
 
 namespace host {
 namespace {

@@ -7,12 +7,12 @@
 #include <cstring>
 #include <vector>
 
-#include "common/HostBlocks.h"
-#include "confwindow/ConfCtrlResult.h"
-#include "confwindow/ConfStatisEvent.h"
 #include "host/RecordingHost.h"
 #include "host/WbRelay.h"
-#include "whiteboard/model/WbRecords.h"
+#include "protocol/ConfCtrlResult.h"
+#include "protocol/ConfStatisEvent.h"
+#include "protocol/HostBlocks.h"
+#include "protocol/WbRecords.h"
 
 namespace host {
 

@@ -2,10 +2,10 @@
 
 #include <cstring>
 
-#include "common/ConfAttrRecord.h"
-#include "common/ConfMethodRecord.h"
-#include "common/HostBlocks.h"
 #include "host/WbMessages.h"
+#include "protocol/ConfAttrRecord.h"
+#include "protocol/ConfMethodRecord.h"
+#include "protocol/HostBlocks.h"
 
 namespace host {
 namespace {

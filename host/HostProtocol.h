@@ -1,13 +1,13 @@
 // What the host knows of the module's protocol: each code's name and the block it carries (its
-// layout, common/HostBlocks.h), from which the host copies, answers and prints; the records of
+// layout, protocol/HostBlocks.h), from which the host copies, answers and prints; the records of
 // the {method, record, result} codes; the default answers.
 #pragma once
 
 #include <vector>
 
-#include "common/HostBlocks.h"
 #include "host/AnswerScript.h"
 #include "host/CopierTable.h"
+#include "protocol/HostBlocks.h"
 
 namespace host {
 

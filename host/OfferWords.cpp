@@ -1,9 +1,9 @@
 #include "host/OfferWords.h"
 
-#include "common/HostBlocks.h"
 #include "host/EventPrinter.h"
 #include "host/ScenarioWords.h"
 #include "platform/Charset.h"
+#include "protocol/HostBlocks.h"
 
 namespace host {
 namespace {

@@ -9,12 +9,12 @@
 #include <string>
 #include <vector>
 
-#include "common/ConfMethodRecord.h"
-#include "common/HostBlocks.h"
-#include "common/HostInterface.h"
 #include "host/AnswerScript.h"
 #include "host/CopierTable.h"
 #include "host/HostEvent.h"
+#include "protocol/ConfMethodRecord.h"
+#include "protocol/HostBlocks.h"
+#include "protocol/HostInterface.h"
 
 namespace host {
 

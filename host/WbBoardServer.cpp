@@ -5,7 +5,7 @@
 
 #include "host/BlockArena.h"
 #include "host/WbRelay.h"
-#include "whiteboard/model/WbPayloadKinds.h"
+#include "protocol/WbPayloadKinds.h"
 
 namespace host {
 namespace {

@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "whiteboard/model/WbRecords.h"
+#include "protocol/WbRecords.h"
 
 namespace host {
 

@@ -3,7 +3,7 @@
 #include <cstring>
 
 #include "host/EventPrinter.h"
-#include "whiteboard/model/WbPayloadKinds.h"
+#include "protocol/WbPayloadKinds.h"
 
 namespace host {
 namespace {

@@ -4,7 +4,7 @@
 
 #include "host/WbMessages.h"
 #include "platform/Mbcs.h"
-#include "whiteboard/model/WbPayloadKinds.h"
+#include "protocol/WbPayloadKinds.h"
 
 namespace host {
 namespace {

@@ -3,8 +3,8 @@
 #include <cstddef>
 #include <cstring>
 
-#include "common/ConfMethodRecord.h"
-#include "common/HostBlocks.h"
+#include "protocol/ConfMethodRecord.h"
+#include "protocol/HostBlocks.h"
 #include "confwindow/DlgDataConf.h"
 #include "module/TavorineModule.h"
 #include "module/WindowRoutines.h"

@@ -1,11 +1,11 @@
 // Checks before a member is added, and directory queries of the set-up trees.
 #include "common/FixedText.h"
-#include "common/HostBlocks.h"
 #include "confwindow/DlgDataConf.h"
 #include "module/TavorineModule.h"
 #include "platform/Tick.h"
 #include "platform/ui/MessageBox.h"
 #include "platform/ui/Wnd.h"
+#include "protocol/HostBlocks.h"
 #include "setup/DlgMemberRightQuery.h"
 #include "setup/DlgmmConfPreCreate.h"
 

@@ -1,7 +1,7 @@
 #include "module/ModuleBase.h"
 
-#include "common/HostBlocks.h"
 #include "platform/ui/Wnd.h"
+#include "protocol/HostBlocks.h"
 
 CModuleBase::CModuleBase(IHostInterface* host, IHostInterface* skinHost, HWND mainWnd)
     : m_pHost(host), m_pSkinHost(skinHost), m_hMainWnd(mainWnd) {}

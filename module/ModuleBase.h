@@ -3,9 +3,9 @@
 // to the host: events, log lines, skin requests and tree-service requests.
 #pragma once
 
-#include "common/HostInterface.h"
 #include "platform/CString.h"
 #include "platform/Win32Types.h"
+#include "protocol/HostInterface.h"
 
 class CWnd;
 

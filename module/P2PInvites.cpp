@@ -4,9 +4,9 @@
 #include <cstring>
 
 #include "common/ConfMethodRecord.h"
-#include "common/HostBlocks.h"
-#include "common/InviteEvents.h"
-#include "confwindow/ConfCtrlResult.h"
+#include "protocol/HostBlocks.h"
+#include "protocol/InviteEvents.h"
+#include "protocol/ConfCtrlResult.h"
 #include "module/TavorineModule.h"
 #include "module/WindowRoutines.h"
 #include "platform/ui/MessageBox.h"

@@ -2,9 +2,9 @@
 #include <cstring>
 
 #include "common/ConfMethodRecord.h"
-#include "common/HostBlocks.h"
 #include "module/TavorineModule.h"
-#include "whiteboard/model/WbRecords.h"
+#include "protocol/HostBlocks.h"
+#include "protocol/WbRecords.h"
 #include "whiteboard/windows/DlgDFP2PWhiteBoard.h"
 
 const char kAnyPeerURI[] = "ingore-uri";

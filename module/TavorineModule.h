@@ -6,7 +6,7 @@
 
 #include <optional>
 
-#include "common/HostBlocks.h"
+#include "protocol/HostBlocks.h"
 #include "module/DataConfList.h"
 #include "module/ModuleBase.h"
 #include "module/UserOptions.h"
@@ -121,7 +121,7 @@ class CTavorineModule : public CModuleBase {
   // The user closes a point-to-point whiteboard: a live board leaves its peer, the session
   // ends and the board leaves the list (the board deletes itself).
   void EndP2PWhiteBoard(CDlgDFP2PWhiteBoard* board);
-  // Conference event iType 1 with a point-to-point detail type (common/InviteEvents.h): the
+  // Conference event iType 1 with a point-to-point detail type (protocol/InviteEvents.h): the
   // received invitation, the callee's ringing, the creation result and the peer's end. FALSE
   // for any other detail type.
   BOOL OnP2PEvent(const struct confCtrlResult& event);

@@ -5,11 +5,11 @@
 #include <memory>
 
 #include "common/ConfMethodRecord.h"
-#include "common/HostBlocks.h"
 #include "common/ModuleLog.h"
 #include "confwindow/DlgDataConf.h"
 #include "module/TavorineModule.h"
 #include "platform/Mbcs.h"
+#include "protocol/HostBlocks.h"
 #include "res/Resources.h"
 #include "setup/DlgmmConfPreCreate.h"
 #include "setup/mmconfCreate.h"

@@ -1,12 +1,12 @@
 #include "setup/DeptTree.h"
 
 #include "common/FixedText.h"
-#include "common/HostBlocks.h"
 #include "common/UriParts.h"
 #include "module/TavorineModule.h"
 #include "module/WindowRoutines.h"
 #include "platform/ui/CommCtrl.h"
 #include "platform/ui/Cursor.h"
+#include "protocol/HostBlocks.h"
 #include "setup/MemberIds.h"
 #include "vezadazavo/VezadaZavo.h"
 

@@ -1,9 +1,9 @@
 #include "setup/DlgConfProperties.h"
 
-#include "common/ConfAttrRecord.h"
 #include "common/UriParts.h"
 #include "confwindow/DlgDataConf.h"
 #include "module/TavorineModule.h"
+#include "protocol/ConfAttrRecord.h"
 
 namespace {
 

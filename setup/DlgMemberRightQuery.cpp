@@ -1,7 +1,7 @@
 #include "setup/DlgMemberRightQuery.h"
 
-#include "common/HostBlocks.h"
 #include "module/TavorineModule.h"
+#include "protocol/HostBlocks.h"
 #include "setup/MemberIds.h"
 
 namespace {

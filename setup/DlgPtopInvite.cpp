@@ -1,10 +1,10 @@
 #include "setup/DlgPtopInvite.h"
 
 #include "common/ConfMethodRecord.h"
-#include "common/HostBlocks.h"
 #include "module/TavorineModule.h"
 #include "platform/Time.h"
 #include "platform/ui/DataExchange.h"
+#include "protocol/HostBlocks.h"
 #include "res/InviteTemplates.h"
 #include "vezadazavo/VezadaZavo.h"
 

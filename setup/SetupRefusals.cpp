@@ -1,8 +1,8 @@
 #include "setup/SetupRefusals.h"
 
-#include "common/HostBlocks.h"
 #include "confwindow/DlgDataConf.h"
 #include "module/TavorineModule.h"
+#include "protocol/HostBlocks.h"
 #include "vezadazavo/VezadaZavo.h"
 
 const char kBusyText[] = "系统忙，请稍后重试！";

@@ -1,7 +1,7 @@
 // The create page's OK: the refusals and checks in their order, then the create request and
 // the conference window's 60-second wait for its answer.
 #include "common/ConfMethodRecord.h"
-#include "common/HostBlocks.h"
+#include "protocol/HostBlocks.h"
 #include "common/UriParts.h"
 #include "confwindow/DlgDataConf.h"
 #include "module/TavorineModule.h"

@@ -12,7 +12,7 @@
 
 #include "host/BlockArena.h"
 #include "host/HostInputForm.h"
-#include "whiteboard/model/WbRecords.h"
+#include "protocol/WbRecords.h"
 
 namespace {
 

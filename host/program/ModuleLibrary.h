@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "common/HostInterface.h"
+#include "protocol/HostInterface.h"
 
 namespace host {
 

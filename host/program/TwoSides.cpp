@@ -24,8 +24,8 @@
 #include "host/program/ModuleLibrary.h"
 #include "host/program/UserFolder.h"
 #include "platform/ui/Desktop.h"
+#include "protocol/WbRecords.h"
 #include "vezadazavo/VezadaZavo.h"
-#include "whiteboard/model/WbRecords.h"
 
 namespace host {
 namespace {

@@ -9,7 +9,7 @@
 #include "confwindow/DataConfIds.h"
 
 #include "common/Codecs.h"
-#include "common/InviteEvents.h"
+#include "protocol/InviteEvents.h"
 #include "platform/ui/UserInput.h"
 #include "setup/DlgConfProperties.h"
 #include "setup/DlgDialExtension.h"

@@ -3,12 +3,12 @@
 // conference ends or the module closes.
 #include <gtest/gtest.h>
 
-#include "common/HostBlocks.h"
-#include "common/InviteEvents.h"
 #include "host/WbRelay.h"
 #include "platform/ui/Desktop.h"
 #include "platform/ui/UserInput.h"
 #include "platform/ui/WindowRelease.h"
+#include "protocol/HostBlocks.h"
+#include "protocol/InviteEvents.h"
 #include "tests/confwindow/ConfWindowFixture.h"
 #include "tests/whiteboard/SentWbMessages.h"
 #include "whiteboard/windows/ColorBarDlg.h"

@@ -5,8 +5,8 @@
 
 #include <string>
 
-#include "confwindow/ConfCtrlResult.h"
 #include "confwindow/DlgDataConf.h"
+#include "protocol/ConfCtrlResult.h"
 #include "setup/DlgmmConfPreCreate.h"
 #include "tests/support/module/ModuleFixture.h"
 

@@ -5,10 +5,10 @@
 #include <cstring>
 #include <vector>
 
-#include "common/HostBlocks.h"
-#include "common/HostInterface.h"
-#include "confwindow/ConfCtrlResult.h"
-#include "confwindow/ConfStatisEvent.h"
+#include "protocol/ConfCtrlResult.h"
+#include "protocol/ConfStatisEvent.h"
+#include "protocol/HostBlocks.h"
+#include "protocol/HostInterface.h"
 
 namespace host_test {
 

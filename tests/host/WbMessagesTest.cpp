@@ -7,7 +7,7 @@
 #include "host/EventPrinter.h"
 #include "host/RecordingHost.h"
 #include "host/WbMessages.h"
-#include "whiteboard/model/WbRecords.h"
+#include "protocol/WbRecords.h"
 
 namespace {
 

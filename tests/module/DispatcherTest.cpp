@@ -4,7 +4,7 @@
 #include <utility>
 #include <vector>
 
-#include "common/ConfMethodRecord.h"
+#include "protocol/ConfMethodRecord.h"
 #include "confwindow/DlgDataConf.h"
 #include "platform/ui/UserInput.h"
 #include "platform/ui/Wnd.h"

@@ -3,9 +3,9 @@
 #include <optional>
 #include <set>
 
-#include "common/ConfMethodRecord.h"
 #include "confwindow/DlgDataConf.h"
 #include "platform/ui/Dialog.h"
+#include "protocol/ConfMethodRecord.h"
 #include "tests/support/module/ModuleFixture.h"
 
 namespace {

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "common/ConfMethodRecord.h"
+#include "protocol/ConfMethodRecord.h"
 #include "tests/support/module/ModuleFixture.h"
 
 namespace {

@@ -2,15 +2,15 @@
 // the ways an assistance ends.
 #include <gtest/gtest.h>
 
-#include "common/ConfMethodRecord.h"
-#include "common/HostBlocks.h"
-#include "common/InviteEvents.h"
-#include "confwindow/ConfCtrlResult.h"
 #include "platform/ui/Cursor.h"
 #include "platform/ui/Menu.h"
 #include "platform/ui/Screen.h"
 #include "platform/ui/Shell.h"
 #include "platform/ui/UserInput.h"
+#include "protocol/ConfCtrlResult.h"
+#include "protocol/ConfMethodRecord.h"
+#include "protocol/HostBlocks.h"
+#include "protocol/InviteEvents.h"
 #include "setup/DlgVNCTip.h"
 #include "tests/support/Faults.h"
 #include "tests/support/module/ModuleFixture.h"

@@ -1,8 +1,8 @@
 // The book page's member list, its chair row, the members' notice entries, the typed notice
 // numbers and the page's reset.
-#include "common/HostBlocks.h"
 #include "platform/ui/Desktop.h"
 #include "platform/ui/Menu.h"
+#include "protocol/HostBlocks.h"
 #include "setup/MemberIds.h"
 #include "tests/setup/BookPageFixture.h"
 #include "tests/setup/TreeFinder.h"

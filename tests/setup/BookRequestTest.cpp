@@ -4,8 +4,8 @@
 #include <cstring>
 #include <fstream>
 
-#include "common/HostBlocks.h"
 #include "confwindow/DlgDataConf.h"
+#include "protocol/HostBlocks.h"
 #include "setup/mmconfDefaultSet.h"
 #include "tests/setup/BookPageFixture.h"
 #include "vezadazavo/VezadaZavo.h"

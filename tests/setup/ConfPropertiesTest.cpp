@@ -3,7 +3,7 @@
 
 #include <cstring>
 
-#include "common/ConfAttrRecord.h"
+#include "protocol/ConfAttrRecord.h"
 #include "setup/DlgConfProperties.h"
 #include "tests/setup/InputDialogsFixture.h"
 

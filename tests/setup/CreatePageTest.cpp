@@ -3,9 +3,9 @@
 #include <cstring>
 #include <fstream>
 
-#include "confwindow/ConfCtrlResult.h"
 #include "confwindow/DlgInfoToolTip.h"
 #include "platform/ui/UserInput.h"
+#include "protocol/ConfCtrlResult.h"
 #include "tests/setup/SetupFixture.h"
 #include "vezadazavo/VezadaZavo.h"
 

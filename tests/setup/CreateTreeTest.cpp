@@ -1,8 +1,8 @@
 // The create page's department tree: what clicks ask of the host (directory lists, watching a
 // department's member states, the tree service's click report), the person's number leaves,
 // adding from the tree, folding, emptying, and input while the directory refreshes.
-#include "common/HostBlocks.h"
 #include "platform/ui/Cursor.h"
+#include "protocol/HostBlocks.h"
 #include "tests/setup/MemberFixture.h"
 #include "tests/setup/TreeFinder.h"
 

@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "common/ConfMethodRecord.h"
-#include "common/HostBlocks.h"
+#include "protocol/ConfMethodRecord.h"
+#include "protocol/HostBlocks.h"
 #include "setup/InviteDialogIds.h"
 #include "setup/mmconfInvite.h"
 #include "tests/setup/MemberFixture.h"

@@ -7,12 +7,12 @@
 #include <utility>
 #include <vector>
 
-#include "common/ConfMethodRecord.h"
-#include "common/InviteEvents.h"
 #include "confwindow/DlgDataConf.h"
 #include "platform/Tick.h"
 #include "platform/ui/Desktop.h"
 #include "platform/ui/UserInput.h"
+#include "protocol/ConfMethodRecord.h"
+#include "protocol/InviteEvents.h"
 #include "setup/DlgInviteReceived.h"
 #include "tests/support/module/ModuleFixture.h"
 #include "vezadazavo/VezadaZavo.h"

@@ -1,8 +1,8 @@
 #include "tests/setup/MemberFixture.h"
 
-#include "common/HostBlocks.h"
 #include "module/WindowRoutines.h"
 #include "platform/ui/Desktop.h"
+#include "protocol/HostBlocks.h"
 
 namespace tavtest {
 

@@ -1,8 +1,8 @@
 // The member-right query: a number the user's directory does not vouch for is asked of the
 // host (code 113); the host's answer (code 17), the ten-second count-down, the user's close and
 // the host's request to close pop-ups decide whether the member is added.
-#include "common/HostBlocks.h"
 #include "platform/ui/Shell.h"
+#include "protocol/HostBlocks.h"
 #include "setup/DlgMemberRightQuery.h"
 #include "tests/setup/MemberFixture.h"
 

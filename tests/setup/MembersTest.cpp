@@ -1,7 +1,7 @@
 // The create page's member list: typed numbers, the 127-row limit, duplicates, the user's own
 // number, deleting, the members handed to the conference window on OK, and emptying.
-#include "common/HostBlocks.h"
 #include "confwindow/DlgDataConf.h"
+#include "protocol/HostBlocks.h"
 #include "tests/setup/MemberFixture.h"
 
 namespace tavtest {

@@ -2,9 +2,9 @@
 
 #include <cstring>
 
-#include "common/ConfMethodRecord.h"
-#include "common/InviteEvents.h"
-#include "confwindow/ConfCtrlResult.h"
+#include "protocol/ConfMethodRecord.h"
+#include "protocol/InviteEvents.h"
+#include "protocol/ConfCtrlResult.h"
 #include "host/ConfEventWords.h"
 #include "platform/Tick.h"
 #include "platform/ui/Desktop.h"

@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "host/RecordingHost.h"
-#include "whiteboard/model/WbRecords.h"
+#include "protocol/WbRecords.h"
 
 namespace wbtest {
 

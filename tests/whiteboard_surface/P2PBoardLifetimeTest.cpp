@@ -6,13 +6,13 @@
 #include <cstdio>
 #include <string>
 
-#include "common/ConfMethodRecord.h"
-#include "common/HostBlocks.h"
-#include "common/InviteEvents.h"
 #include "host/WbRelay.h"
 #include "module/TavorineModule.h"
 #include "platform/ui/Desktop.h"
 #include "platform/ui/WindowRelease.h"
+#include "protocol/ConfMethodRecord.h"
+#include "protocol/HostBlocks.h"
+#include "protocol/InviteEvents.h"
 #include "tests/whiteboard_surface/SisterBoardFixture.h"
 #include "vezadazavo/VezadaZavo.h"
 #include "whiteboard/windows/DlgDFP2PWhiteBoard.h"

@@ -6,15 +6,15 @@
 #include <cstring>
 #include <filesystem>
 
-#include "common/ConfMethodRecord.h"
-#include "common/HostBlocks.h"
-#include "common/InviteEvents.h"
-#include "confwindow/ConfCtrlResult.h"
 #include "host/WbRelay.h"
 #include "module/TavorineModule.h"
 #include "platform/ui/FileDialog.h"
 #include "platform/ui/MessageBox.h"
 #include "platform/ui/UserInput.h"
+#include "protocol/ConfCtrlResult.h"
+#include "protocol/ConfMethodRecord.h"
+#include "protocol/HostBlocks.h"
+#include "protocol/InviteEvents.h"
 #include "setup/DlgPtopInvite.h"
 #include "tests/whiteboard_surface/SisterBoardFixture.h"
 #include "whiteboard/model/StrokeBase.h"

@@ -5,13 +5,13 @@
 #include <string>
 #include <vector>
 
-#include "common/HostBlocks.h"
 #include "confwindow/DlgDataConf.h"
 #include "module/TavorineModule.h"
 #include "platform/ui/ColorDialog.h"
 #include "platform/ui/Desktop.h"
 #include "platform/ui/UserInput.h"
 #include "platform/ui/WindowSurface.h"
+#include "protocol/HostBlocks.h"
 #include "tests/whiteboard_surface/SurfaceFixture.h"
 #include "whiteboard/model/StrokeBase.h"
 #include "whiteboard/windows/ColorBarDlg.h"

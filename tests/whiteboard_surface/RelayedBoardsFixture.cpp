@@ -2,14 +2,14 @@
 
 #include <cstring>
 
-#include "common/HostBlocks.h"
-#include "common/InviteEvents.h"
-#include "confwindow/ConfCtrlResult.h"
 #include "host/WbRelay.h"
 #include "module/TavorineModule.h"
 #include "platform/ui/Desktop.h"
 #include "platform/ui/UserInput.h"
 #include "platform/ui/WindowSurface.h"
+#include "protocol/ConfCtrlResult.h"
+#include "protocol/HostBlocks.h"
+#include "protocol/InviteEvents.h"
 #include "whiteboard/model/StrokePage.h"
 #include "whiteboard/windows/P2PDrawContentDlg.h"
 

@@ -8,7 +8,6 @@
 #include <string>
 #include <vector>
 
-#include "common/HostBlocks.h"
 #include "host/WbRelay.h"
 #include "module/TavorineModule.h"
 #include "platform/ui/Desktop.h"
@@ -17,6 +16,7 @@
 #include "platform/ui/Menu.h"
 #include "platform/ui/UserInput.h"
 #include "platform/ui/WindowSurface.h"
+#include "protocol/HostBlocks.h"
 #include "tests/whiteboard_surface/RelayedBoardsFixture.h"
 #include "whiteboard/model/StrokeBase.h"
 #include "whiteboard/model/StrokeBitmap.h"

@@ -6,7 +6,6 @@
 #include <cstring>
 #include <functional>
 
-#include "confwindow/ConfCtrlRight.h"
 #include "confwindow/DlgDataConf.h"
 #include "host/WbRelay.h"
 #include "platform/gdi/Dc.h"
@@ -16,6 +15,7 @@
 #include "platform/ui/Menu.h"
 #include "platform/ui/UserInput.h"
 #include "platform/ui/WindowSurface.h"
+#include "protocol/ConfCtrlRight.h"
 #include "tests/whiteboard_surface/SisterBoardFixture.h"
 #include "vezadazavo/VezadaZavo.h"
 #include "whiteboard/model/StrokeBase.h"

@@ -2,10 +2,10 @@
 
 #include <cstring>
 
-#include "common/InviteEvents.h"
-#include "confwindow/ConfCtrlResult.h"
 #include "module/TavorineModule.h"
 #include "platform/ui/UserInput.h"
+#include "protocol/ConfCtrlResult.h"
+#include "protocol/InviteEvents.h"
 #include "vezadazavo/VezadaZavo.h"
 #include "whiteboard/model/StrokeBase.h"
 #include "whiteboard/model/StrokePage.h"

@@ -4,13 +4,13 @@
 #include <cstdio>
 #include <iterator>
 
-#include "confwindow/ConfCtrlResult.h"
 #include "confwindow/DlgDataConf.h"
 #include "host/WbRelay.h"
 #include "platform/ui/ColorDialog.h"
 #include "platform/ui/Desktop.h"
 #include "platform/ui/UserInput.h"
 #include "platform/ui/WindowSurface.h"
+#include "protocol/ConfCtrlResult.h"
 #include "vezadazavo/VezadaZavo.h"
 #include "whiteboard/model/StrokeBase.h"
 #include "whiteboard/model/StrokePage.h"

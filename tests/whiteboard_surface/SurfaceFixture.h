@@ -11,11 +11,11 @@
 #include <string>
 #include <vector>
 
-#include "common/HostBlocks.h"
 #include "host/BlockArena.h"
+#include "protocol/HostBlocks.h"
+#include "protocol/WbRecords.h"
 #include "tests/support/module/ModuleFixture.h"
 #include "tests/whiteboard/SentWbMessages.h"
-#include "whiteboard/model/WbRecords.h"
 #include "whiteboard/windows/DlgDFWhiteBoard.h"
 #include "whiteboard/windows/DrawContentDlg.h"
 

@@ -9,7 +9,7 @@
 #include "platform/Geometry.h"
 #include "platform/gdi/RectTracker.h"
 #include "platform/ui/Wnd.h"
-#include "whiteboard/model/WbRecords.h"
+#include "protocol/WbRecords.h"
 
 class CDC;
 class CDlgDFP2PWhiteBoard;

@@ -4,8 +4,8 @@
 #include <cstring>
 
 #include "platform/FaultPoints.h"
+#include "protocol/WbPayloadKinds.h"
 #include "whiteboard/model/WbBlockPool.h"
-#include "whiteboard/model/WbPayloadKinds.h"
 
 void* AllocWbBytes(size_t size) {
   if (platform::InjectedFault(platform::FaultPoint::kAllocation)) return nullptr;

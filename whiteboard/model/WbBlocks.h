@@ -7,7 +7,7 @@
 #include <new>
 
 #include "platform/Mbcs.h"
-#include "whiteboard/model/WbRecords.h"
+#include "protocol/WbRecords.h"
 
 // size zero-filled bytes from new[]; NULL when out of memory. Freed with FreeWbBlock.
 void* AllocWbBytes(size_t size);

@@ -3,7 +3,7 @@
 // and truncate.
 #pragma once
 
-#include "whiteboard/model/WbRecords.h"
+#include "protocol/WbRecords.h"
 
 // x1, y1, x2, y2: the end points as drawn.
 void SetWbLineGeometry(WbLinePayload* payload, const RECT& rect);

@@ -7,9 +7,9 @@
 #include "platform/CString.h"
 #include "platform/Geometry.h"
 #include "platform/Win32Types.h"
+#include "protocol/WbRecords.h"
 #include "whiteboard/model/GdipImage.h"
 #include "whiteboard/model/WbBlocks.h"
-#include "whiteboard/model/WbRecords.h"
 
 class CDC;
 struct XmlElement;

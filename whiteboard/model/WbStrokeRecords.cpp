@@ -6,6 +6,7 @@
 #include <string>
 
 #include "common/ModuleLog.h"
+#include "protocol/WbPayloadKinds.h"
 #include "whiteboard/model/StrokeBitmap.h"
 #include "whiteboard/model/StrokeFreeLine.h"
 #include "whiteboard/model/StrokeHandPointer.h"
@@ -18,7 +19,6 @@
 #include "whiteboard/model/StrokeTrapezia.h"
 #include "whiteboard/model/StrokeTriangle.h"
 #include "whiteboard/model/WbBlocks.h"
-#include "whiteboard/model/WbPayloadKinds.h"
 #include "whiteboard/model/WbShared.h"
 
 namespace {

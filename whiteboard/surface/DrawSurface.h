@@ -14,8 +14,8 @@
 #include "platform/gdi/RectTracker.h"
 #include "platform/ui/Controls.h"
 #include "platform/ui/Dialog.h"
+#include "protocol/WbRecords.h"
 #include "whiteboard/model/StrokePage.h"
-#include "whiteboard/model/WbRecords.h"
 #include "whiteboard/surface/SurfaceOwner.h"
 
 class CDC;

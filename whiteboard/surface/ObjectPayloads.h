@@ -3,7 +3,7 @@
 // its own style record and text) freed with FreeWbPayload, or NULL when out of memory.
 #pragma once
 
-#include "whiteboard/model/WbRecords.h"
+#include "protocol/WbRecords.h"
 
 class CStrokeBase;
 

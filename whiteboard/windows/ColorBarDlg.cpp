@@ -4,9 +4,9 @@
 #include "platform/gdi/Dc.h"
 #include "platform/ui/ColorDialog.h"
 #include "platform/ui/DataExchange.h"
+#include "protocol/WbRecords.h"
 #include "whiteboard/model/StrokeBase.h"
 #include "whiteboard/model/StrokePage.h"
-#include "whiteboard/model/WbRecords.h"
 #include "whiteboard/windows/DlgDFWhiteBoard.h"
 #include "whiteboard/windows/DrawContentDlg.h"
 

@@ -4,7 +4,7 @@
 // its sub-conference. What it shares with the other whiteboard windows lives in CWbBoardWindow.
 #pragma once
 
-#include "whiteboard/model/WbRecords.h"
+#include "protocol/WbRecords.h"
 #include "whiteboard/windows/PageNumEdit.h"
 #include "whiteboard/windows/WbBoardWindow.h"
 

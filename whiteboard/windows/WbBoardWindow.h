@@ -6,7 +6,7 @@
 #pragma once
 
 #include "platform/ui/Dialog.h"
-#include "whiteboard/model/WbRecords.h"
+#include "protocol/WbRecords.h"
 #include "whiteboard/surface/LineWidthListBox.h"
 #include "whiteboard/surface/SurfaceOwner.h"
 

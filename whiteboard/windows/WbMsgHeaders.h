@@ -4,7 +4,7 @@
 #pragma once
 
 #include "platform/CString.h"
-#include "whiteboard/model/WbRecords.h"
+#include "protocol/WbRecords.h"
 
 class CDlgDFP2PWhiteBoard;
 

@@ -3,9 +3,9 @@
 // on the desktop that program and module share.
 #include <string>
 
-#include "common/HostBlocks.h"
-#include "common/HostInterface.h"
 #include "platform/ui/Wnd.h"
+#include "protocol/HostBlocks.h"
+#include "protocol/HostInterface.h"
 
 namespace {
 

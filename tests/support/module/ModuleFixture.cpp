@@ -7,9 +7,9 @@
 #include <sstream>
 
 #include "common/FixedText.h"
-#include "common/HostBlocks.h"
-#include "common/InviteEvents.h"
-#include "confwindow/ConfCtrlResult.h"
+#include "protocol/HostBlocks.h"
+#include "protocol/InviteEvents.h"
+#include "protocol/ConfCtrlResult.h"
 #include "confwindow/DlgDataConf.h"
 #include "platform/ui/Menu.h"
 #include "platform/ui/UserInput.h"

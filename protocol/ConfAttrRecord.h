@@ -4,8 +4,9 @@
 #pragma once
 
 #include <cstddef>
+#include <cstring>
 
-#include "platform/Win32Types.h"
+#include "platform/Mbcs.h"
 
 constexpr int kConfAttrMethod = 5;
 constexpr int kConfAttrExtend = 6;
@@ -27,4 +28,10 @@ static_assert(offsetof(ConfAttrRecord, iAddMinutes) == 305, "layout");
 static_assert(offsetof(ConfAttrRecord, iAddMembers) == 309, "layout");
 
 // A zeroed extension record for the conference: URI cut at 256 bytes.
-void BuildConfAttrExtend(ConfAttrRecord& rec, const char* confURI, int addMinutes, int addMembers);
+inline void BuildConfAttrExtend(ConfAttrRecord& rec, const char* confURI, int addMinutes, int addMembers) {
+  std::memset(&rec, 0, sizeof rec);
+  rec.iSubType = kConfAttrExtend;
+  mbcs::CopyLimited(rec.szConfURI, sizeof rec.szConfURI, confURI);
+  rec.iAddMinutes = addMinutes;
+  rec.iAddMembers = addMembers;
+}

@@ -5,8 +5,9 @@
 
 #include <cstddef>
 #include <cstring>
+#include <initializer_list>
 
-#include "whiteboard/model/WbRecords.h"
+#include "protocol/WbRecords.h"
 
 // X(object type, payload struct, readable name, offset of the text pointer (path, text or
 // data URL), offset of the style-record pointer, (names of the decimal fields)). An offset of

@@ -59,4 +59,10 @@ static_assert(offsetof(confStatisEvent, reserved) == 0x04F9, "layout");
 static_assert(offsetof(confStatisEvent, aszMemberURIs) == 0x055D, "layout");
 
 // The state text of a member entry ("connected", "connecting", "disconnected").
-const char* MemberStateText(int state);
+inline const char* MemberStateText(int state) {
+  switch (state) {
+    case kMemberConnecting: return "connecting";
+    case kMemberConnected: return "connected";
+    default: return "disconnected";
+  }
+}
