@@ -15,7 +15,6 @@
 #include "setup/mmconfCreate.h"
 #include "setup/mmconfInvite.h"
 #include "setup/mmconfPre.h"
-#include "whiteboard/windows/WbMsgHeaders.h"
 
 namespace {
 
@@ -34,7 +33,6 @@ CTavorineModule* CreateTavorineModule(IHostInterface* host, IHostInterface* skin
   if (!g_pModule) {
     RegisterModuleResources();
     SetModuleLogSink(&WriteModuleLog);
-    RegisterWbWindowHeaders();
     g_pModule = new CTavorineModule(host, skinHost, mainWnd);
   }
   return g_pModule;

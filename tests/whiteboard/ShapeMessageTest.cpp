@@ -18,6 +18,7 @@
 #include "whiteboard/model/StrokeRectangle.h"
 #include "whiteboard/model/StrokeRoundCircle.h"
 #include "whiteboard/windows/DlgDFP2PWhiteBoard.h"
+#include "whiteboard/windows/DlgDFWhiteBoard.h"
 
 namespace {
 
@@ -177,6 +178,7 @@ TEST_F(ShapeMessages, PathTextHasNoClosingZ) {
 class ShapeWire : public tavtest::ModuleTest {
  protected:
   const WbMsgHeader* Send(CStrokeBase& shape, int op) {
+    shape.m_pOwner = &board_;
     CDlgDataConf* conf = StartConference("sip:conf001@ims.example.cn");
     conf->SetDConfID(kDConfWhiteboardID, "wb-9");
     conf->SetSubConf(kSubConfWhiteboard, TRUE, 41);
@@ -190,6 +192,7 @@ class ShapeWire : public tavtest::ModuleTest {
     std::vector<const WbMsgHeader*> sent = wbtest::SentWbMessages(Host());
     return sent.size() == 1 ? sent[0] : nullptr;
   }
+  CDlgDFWhiteBoard board_;
 };
 
 TEST_F(ShapeWire, LineTravelsAsDrawn) {

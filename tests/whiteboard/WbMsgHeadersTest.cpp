@@ -10,6 +10,8 @@
 #include "tests/whiteboard/SentWbMessages.h"
 #include "whiteboard/model/WbBlocks.h"
 #include "whiteboard/windows/DlgDFP2PWhiteBoard.h"
+#include "whiteboard/windows/DlgDFShareWhiteBoard.h"
+#include "whiteboard/windows/DlgDFWhiteBoard.h"
 
 namespace {
 
@@ -132,7 +134,8 @@ TEST_F(WbHeaderTest, AConferenceMessageGoesToTheHostAsMethodOne) {
 
 TEST_F(WbHeaderTest, ChangeMessageForTheConferenceBoardIsSentAndFreed) {
   StartBoards()->m_bInConf = TRUE;
-  wbtest::CTestStroke stroke;
+  CDlgDFWhiteBoard board;
+  wbtest::CTestStroke stroke(&board);
   strcpy(stroke.m_szID, "line:abc");
   stroke.m_tracker.m_rect = CRect(100, 50, 20, 80);
   {
@@ -158,16 +161,21 @@ TEST_F(WbHeaderTest, ChangeMessageForTheConferenceBoardIsSentAndFreed) {
 
 TEST_F(WbHeaderTest, ChangeMessageForTheShareBoard) {
   StartBoards();
-  wbtest::CTestStroke stroke;
+  CDlgDFShareWhiteBoard board;
+  wbtest::CTestStroke stroke(&board);
   wbtest::ChangeBlocks blocks;
   WbMsgHeader* header = blocks.Build(stroke, WB_CHANGE_GEOMETRY, WB_HEADER_SHARE | WB_HEADER_P2P);
   ASSERT_NE(header, nullptr);
   EXPECT_STREQ(header->head.szDConfID, "dconf-77");
   EXPECT_EQ(DWORD(header->head.nSubConfID), 42u);
+  // An object addresses its own board only.
+  wbtest::ChangeBlocks elsewhere;
+  EXPECT_EQ(elsewhere.Build(stroke, WB_CHANGE_GEOMETRY, WB_HEADER_CONF | WB_HEADER_SHARE), nullptr);
 }
 
 TEST_F(WbHeaderTest, ChangeMessageWithoutAConferenceWindowIsRefused) {
-  wbtest::CTestStroke stroke;
+  CDlgDFWhiteBoard board;
+  wbtest::CTestStroke stroke(&board);
   wbtest::ChangeBlocks blocks;
   EXPECT_EQ(blocks.Build(stroke, WB_CHANGE_GEOMETRY, WB_HEADER_CONF), nullptr);
   EXPECT_NE(blocks.payload, nullptr);  // handed back for freeing
@@ -175,7 +183,8 @@ TEST_F(WbHeaderTest, ChangeMessageWithoutAConferenceWindowIsRefused) {
 
 TEST_F(WbHeaderTest, OpRecordTakesTheConferenceURIWhenGivenNone) {
   StartBoards();
-  wbtest::CTestStroke stroke;
+  CDlgDFWhiteBoard board;
+  wbtest::CTestStroke stroke(&board);
   WbMsgHeader* header = stroke.BuildOpRecord(WB_MSG_OBJECT_ADD, 5, "wb-9", 41, 1, "");
   EXPECT_STREQ(header->head.szSessionURI, "sip:conf001@ims.example.cn");
 }

@@ -25,6 +25,7 @@
 #include "whiteboard/model/StrokeText.h"
 #include "whiteboard/model/StrokeTrapezia.h"
 #include "whiteboard/model/StrokeTriangle.h"
+#include "whiteboard/model/WbBoardChannel.h"
 #include "xml/XmlParse.h"
 #include "xml/XmlTree.h"
 
@@ -170,9 +171,15 @@ TEST_F(PageXml, LasersIdlessAndUnknownChildrenAreSkipped) {
 }
 
 TEST_F(PageXml, AReadAppendsAndHandsTheOwnerToEveryObject) {
-  // The model keeps its point-to-point board as a handle it never reads.
-  alignas(8) static char boardHandle[8];
-  CDlgDFP2PWhiteBoard* board = reinterpret_cast<CDlgDFP2PWhiteBoard*>(boardHandle);
+  // The board's channel, which reading a page never asks anything.
+  class CIdleChannel : public IWbBoardChannel {
+    WbMsgHeader* NewBoardHeader(DWORD, DWORD) override { return nullptr; }
+    BYTE HeaderKind() const override { return WB_HEADER_P2P; }
+    int ConfType() const override { return WB_CONFTYPE_P2P; }
+    BOOL CanSend() const override { return FALSE; }
+    CString GetWbConfURI() const override { return CString(); }
+  } channel;
+  IWbBoardChannel* board = &channel;
   CStrokePage page(board);
   page.m_listStroke.AddTail(NewLine("line:before", CRect()));
   ASSERT_TRUE(Read(page, "<page><path id=\"freeline:1\" x1=\"0\" y1=\"0\" x2=\"0\" y2=\"0\" d=\"M 1 2 L 3 4\"/>"

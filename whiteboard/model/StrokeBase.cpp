@@ -3,11 +3,12 @@
 #include <climits>
 #include <cstdlib>
 #include <cstring>
+#include <initializer_list>
 #include <vector>
 
 #include "common/Codecs.h"
 #include "whiteboard/model/WbBlocks.h"
-#include "whiteboard/model/WbHeaderSource.h"
+#include "whiteboard/model/WbBoardChannel.h"
 #include "whiteboard/model/WbXmlText.h"
 #include "xml/XmlTree.h"
 
@@ -54,7 +55,7 @@ LONG TruncateToLong(float value) {
 
 CStrokeBase::CStrokeBase() = default;
 
-CStrokeBase::CStrokeBase(CDlgDFP2PWhiteBoard* owner) : m_pOwner(owner) {}
+CStrokeBase::CStrokeBase(IWbBoardChannel* owner) : m_pOwner(owner) {}
 
 CStrokeBase::~CStrokeBase() = default;
 
@@ -136,10 +137,7 @@ WbMsgHeader* CStrokeBase::BuildOpRecord(DWORD type, DWORD subCode, CString confI
   block.style.fReserved = -1.0f;
 
   block.header.head.op = type;
-  if (uri.IsEmpty()) {
-    IWbHeaderSource* source = GetWbHeaderSource();
-    if (source) uri = source->GetWbConfURI();
-  }
+  if (uri.IsEmpty() && m_pOwner) uri = m_pOwner->GetWbConfURI();
   SetWbText(block.header.head.szSessionURI, uri);
   SetWbText(block.header.head.szDConfID, confId);
   block.header.head.nSubConfID = subConfValue;
@@ -218,12 +216,11 @@ BOOL CStrokeBase::NewChangeStyle(BOOL filledKind, int op, WbStyleRecord** ppStyl
 }
 
 WbMsgHeader* CStrokeBase::NewBoardHeader(BYTE headerKind, DWORD type, DWORD value) const {
-  IWbHeaderSource* source = GetWbHeaderSource();
-  if (!source) return nullptr;
-  if (headerKind & WB_HEADER_CONF) return source->NewWbMsgHeader(type, value);
-  if (headerKind & WB_HEADER_SHARE) return source->NewShareWbMsgHeader(type, value);
-  if (headerKind & WB_HEADER_P2P) return source->NewP2PWbMsgHeader(type, m_pOwner, value);
-  return nullptr;
+  BYTE board = 0;
+  for (BYTE bit : {WB_HEADER_CONF, WB_HEADER_SHARE, WB_HEADER_P2P})
+    if (!board && (headerKind & bit)) board = bit;
+  if (!board || !m_pOwner || m_pOwner->HeaderKind() != board) return nullptr;
+  return m_pOwner->NewBoardHeader(type, value);
 }
 
 WbMsgHeader* CStrokeBase::FinishChangeMessage(BYTE headerKind, void* payload, DWORD page, DWORD headerValue,

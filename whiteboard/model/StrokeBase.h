@@ -1,7 +1,7 @@
 // CStrokeBase: what every object on a whiteboard page shares (id, bounds, selection tracker,
-// colour, pen width, owner), the virtual operations through which the surfaces, the page and
-// the windows handle any object, the generic XML element writer and reader, and the shared
-// building blocks of the change messages the objects build.
+// colour, pen width, the channel of its board), the virtual operations through which the
+// surfaces, the page and the windows handle any object, the generic XML element writer and
+// reader, and the shared building blocks of the change messages the objects build.
 #pragma once
 
 #include "platform/CString.h"
@@ -12,7 +12,7 @@
 #include "protocol/WbRecords.h"
 
 class CDC;
-class CDlgDFP2PWhiteBoard;
+class IWbBoardChannel;
 struct XmlElement;
 
 class CStrokeBase : public CCmdTarget {
@@ -20,7 +20,7 @@ class CStrokeBase : public CCmdTarget {
 
  public:
   CStrokeBase();
-  explicit CStrokeBase(CDlgDFP2PWhiteBoard* owner);
+  explicit CStrokeBase(IWbBoardChannel* owner);
   ~CStrokeBase() override;
   CStrokeBase(const CStrokeBase&) = delete;
   CStrokeBase& operator=(const CStrokeBase&) = delete;
@@ -72,7 +72,9 @@ class CStrokeBase : public CCmdTarget {
   BOOL m_bSelected = FALSE;
   COLORREF m_crColor = 0;
   int m_nPenWidth = 2;
-  CDlgDFP2PWhiteBoard* m_pOwner = nullptr;
+  // The channel of the board the object is on: its change and method records are addressed
+  // through it. NULL for an object of no board.
+  IWbBoardChannel* m_pOwner = nullptr;
 
  protected:
   // The shared tracker setting: dotted line with handles outside, handle size 5.
@@ -98,8 +100,9 @@ class CStrokeBase : public CCmdTarget {
   // (outline ops 3, 4), fill colour (filled op 2), width only (filled op 4); NULL for the other
   // ops. FALSE when the record cannot be allocated.
   BOOL NewChangeStyle(BOOL filledKind, int op, WbStyleRecord** ppStyle) const;
-  // The header of the board that headerKind selects (NULL when no bit 1, 2 or 4 is set);
-  // point to point through m_pOwner.
+  // The header of the board that headerKind selects (its first bit of 1, 2 and 4), built by
+  // m_pOwner; NULL when no such bit is set, the object has no channel or its channel is
+  // another board's.
   WbMsgHeader* NewBoardHeader(BYTE headerKind, DWORD type, DWORD value) const;
   // Completes a change message around payload: a page/op record (page, op 3) in *ppPageOp,
   // one list node holding payload in *ppNode, and the header of type 8 of the board.

@@ -24,7 +24,7 @@ int ReadPayloadNumber(const char (&field)[N]) {
 
 CStrokeBitmap::CStrokeBitmap() = default;
 
-CStrokeBitmap::CStrokeBitmap(CDlgDFP2PWhiteBoard* owner) : CStrokeBase(owner) {}
+CStrokeBitmap::CStrokeBitmap(IWbBoardChannel* owner) : CStrokeBase(owner) {}
 
 void CStrokeBitmap::PlaceTracker(UINT style, int handleSize) {
   m_tracker.m_rect = PictureRect();

@@ -11,7 +11,7 @@ class CStrokeBitmap : public CStrokeBase, public CWbPicture {
 
  public:
   CStrokeBitmap();
-  explicit CStrokeBitmap(CDlgDFP2PWhiteBoard* owner);
+  explicit CStrokeBitmap(IWbBoardChannel* owner);
 
   // Tracker = (x, y, x + width, y + height), dotted with handles outside.
   BOOL UpdateTracker() override;

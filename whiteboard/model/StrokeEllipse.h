@@ -8,7 +8,7 @@ class CStrokeEllipse : public CStrokeFigure {
 
  public:
   CStrokeEllipse() : CStrokeEllipse(nullptr) {}
-  explicit CStrokeEllipse(CDlgDFP2PWhiteBoard* owner) : CStrokeFigure(ShapeFigure::kEllipse, FALSE, owner) {}
+  explicit CStrokeEllipse(IWbBoardChannel* owner) : CStrokeFigure(ShapeFigure::kEllipse, FALSE, owner) {}
 
   CString GetTypeName() override { return "ellipse"; }
   static void DrawRubberBand(CDC* dc, int left, int top, int right, int bottom) {

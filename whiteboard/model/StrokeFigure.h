@@ -27,7 +27,7 @@ class CStrokeFigure : public CStrokeBase {
   static void DrawFigureBand(CDC* dc, ShapeFigure figure, const RECT& rect);
 
  protected:
-  CStrokeFigure(ShapeFigure figure, BOOL filled, CDlgDFP2PWhiteBoard* owner)
+  CStrokeFigure(ShapeFigure figure, BOOL filled, IWbBoardChannel* owner)
       : CStrokeBase(owner), m_figure(figure), m_bFilled(filled) {}
 
   // The payload of op: object type and, for op 1, the geometry of the figure.

@@ -28,7 +28,7 @@ class CStrokeFilledPath : public CStrokeFreeLine {
   void ScaleTo(LPCRECT newRect) override;
 
  protected:
-  CStrokeFilledPath(CornerRule rule, CDlgDFP2PWhiteBoard* owner) : CStrokeFreeLine(owner), m_rule(rule) {}
+  CStrokeFilledPath(CornerRule rule, IWbBoardChannel* owner) : CStrokeFreeLine(owner), m_rule(rule) {}
   // The drag in progress: the figure's outline for the corners.
   static void DrawFigureBand(CDC* dc, CornerRule rule, const RECT& rect);
 

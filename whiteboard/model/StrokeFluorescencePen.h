@@ -9,7 +9,7 @@ class CStrokeFluorescencePen : public CStrokeFreeLine {
 
  public:
   CStrokeFluorescencePen() = default;
-  explicit CStrokeFluorescencePen(CDlgDFP2PWhiteBoard* owner) : CStrokeFreeLine(owner) {}
+  explicit CStrokeFluorescencePen(IWbBoardChannel* owner) : CStrokeFreeLine(owner) {}
 
   void Draw(CDC* dc, LPRECT rect) override;
   CString GetTypeName() override { return "fluorescence"; }

@@ -12,7 +12,7 @@ class CStrokeFreeLine : public CStrokeBase {
 
  public:
   CStrokeFreeLine() = default;
-  explicit CStrokeFreeLine(CDlgDFP2PWhiteBoard* owner) : CStrokeBase(owner) {}
+  explicit CStrokeFreeLine(IWbBoardChannel* owner) : CStrokeBase(owner) {}
 
   // The points' box grown by half the pen width; m_rcDraw becomes the same rectangle. FALSE
   // without points.

@@ -4,7 +4,7 @@ IMPLEMENT_DYNCREATE(CStrokeHandPointer, CStrokeBitmap)
 
 CStrokeHandPointer::CStrokeHandPointer() = default;
 
-CStrokeHandPointer::CStrokeHandPointer(CDlgDFP2PWhiteBoard* owner) : CStrokeBitmap(owner) {}
+CStrokeHandPointer::CStrokeHandPointer(IWbBoardChannel* owner) : CStrokeBitmap(owner) {}
 
 BOOL CStrokeHandPointer::UpdateTracker() {
   PlaceTracker(CRectTracker::dottedLine, 0);

@@ -9,7 +9,7 @@ class CStrokeHandPointer : public CStrokeBitmap {
 
  public:
   CStrokeHandPointer();
-  explicit CStrokeHandPointer(CDlgDFP2PWhiteBoard* owner);
+  explicit CStrokeHandPointer(IWbBoardChannel* owner);
 
   // Tracker = the picture rectangle, dotted, no handles; m_rcDraw the same.
   BOOL UpdateTracker() override;

@@ -22,10 +22,10 @@
 
 namespace {
 
-typedef CStrokeBase* (*StrokeFactory)(CDlgDFP2PWhiteBoard* owner);
+typedef CStrokeBase* (*StrokeFactory)(IWbBoardChannel* owner);
 
 template <typename T>
-CStrokeBase* NewStroke(CDlgDFP2PWhiteBoard* owner) {
+CStrokeBase* NewStroke(IWbBoardChannel* owner) {
   return new (std::nothrow) T(owner);
 }
 
@@ -56,7 +56,7 @@ const StrokeKind kStrokeKinds[] = {
 
 }  // namespace
 
-CStrokeBase* NewStrokeForId(const char* id, CDlgDFP2PWhiteBoard* owner) {
+CStrokeBase* NewStrokeForId(const char* id, IWbBoardChannel* owner) {
   if (!id) return nullptr;
   for (const StrokeKind& kind : kStrokeKinds)
     if (strstr(id, kind.word)) return kind.create ? kind.create(owner) : nullptr;

@@ -4,7 +4,7 @@ IMPLEMENT_DYNCREATE(CStrokeLaser, CStrokeBitmap)
 
 CStrokeLaser::CStrokeLaser() = default;
 
-CStrokeLaser::CStrokeLaser(CDlgDFP2PWhiteBoard* owner) : CStrokeBitmap(owner) {}
+CStrokeLaser::CStrokeLaser(IWbBoardChannel* owner) : CStrokeBitmap(owner) {}
 
 BOOL CStrokeLaser::UpdateTracker() {
   PlaceTracker(CRectTracker::dottedLine, 0);

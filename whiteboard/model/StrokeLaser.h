@@ -9,7 +9,7 @@ class CStrokeLaser : public CStrokeBitmap {
 
  public:
   CStrokeLaser();
-  explicit CStrokeLaser(CDlgDFP2PWhiteBoard* owner);
+  explicit CStrokeLaser(IWbBoardChannel* owner);
 
   // Tracker = the picture rectangle, dotted, no handles; m_rcDraw the same.
   BOOL UpdateTracker() override;

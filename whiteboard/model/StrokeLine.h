@@ -9,7 +9,7 @@ class CStrokeLine : public CStrokeBase {
 
  public:
   CStrokeLine() = default;
-  explicit CStrokeLine(CDlgDFP2PWhiteBoard* owner) : CStrokeBase(owner) {}
+  explicit CStrokeLine(IWbBoardChannel* owner) : CStrokeBase(owner) {}
 
   BOOL UpdateTracker() override;
   void Draw(CDC* dc, LPRECT rect) override;

@@ -38,7 +38,7 @@ bool IsPositionedPicture(CStrokeBase* stroke) {
 
 CStrokePage::CStrokePage() = default;
 
-CStrokePage::CStrokePage(CDlgDFP2PWhiteBoard* owner) : m_pOwner(owner) {}
+CStrokePage::CStrokePage(IWbBoardChannel* owner) : m_pOwner(owner) {}
 
 CStrokePage::~CStrokePage() {
   for (POSITION pos = m_listStroke.GetHeadPosition(); pos;) {

@@ -10,9 +10,9 @@
 #include "whiteboard/model/StrokeIndex.h"
 
 class CDC;
-class CDlgDFP2PWhiteBoard;
 class CStrokeBase;
 class CStrokeDocPage;
+class IWbBoardChannel;
 struct XmlElement;
 
 // Told of every object a page is about to give up (deleted or taken off by its holder), so
@@ -31,8 +31,8 @@ class CStrokePage : public CCmdTarget {
 
  public:
   CStrokePage();
-  // A page of a point-to-point board: owner is handed to every object the page reads.
-  explicit CStrokePage(CDlgDFP2PWhiteBoard* owner);
+  // A page of the board whose channel is owner, which every object the page reads is given.
+  explicit CStrokePage(IWbBoardChannel* owner);
   // Deletes every object of the list (the listener is told of each).
   ~CStrokePage() override;
   CStrokePage(const CStrokePage&) = delete;
@@ -79,7 +79,7 @@ class CStrokePage : public CCmdTarget {
   CObList m_listStroke;                      // CStrokeBase*, in stacking order
   int m_nNumber = 0;                         // the page's number on its board, from 1
   CStrokeDocPage* m_pDocPage = nullptr;      // the background picture
-  CDlgDFP2PWhiteBoard* m_pOwner = nullptr;   // the point-to-point board, or NULL
+  IWbBoardChannel* m_pOwner = nullptr;       // the channel of the page's board, or NULL
 
  private:
   // Tells the listener and forgets stroke as the background; the list is left alone.

@@ -9,7 +9,7 @@ class CStrokePolygon : public CStrokePolyline {
 
  public:
   CStrokePolygon() = default;
-  explicit CStrokePolygon(CDlgDFP2PWhiteBoard* owner) : CStrokePolyline(owner) {}
+  explicit CStrokePolygon(IWbBoardChannel* owner) : CStrokePolyline(owner) {}
 
   // The closed polyline; m_rcDraw becomes rect.
   void Draw(CDC* dc, LPRECT rect) override;

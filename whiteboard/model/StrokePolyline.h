@@ -8,7 +8,7 @@ class CStrokePolyline : public CStrokeFreeLine {
 
  public:
   CStrokePolyline() = default;
-  explicit CStrokePolyline(CDlgDFP2PWhiteBoard* owner) : CStrokeFreeLine(owner) {}
+  explicit CStrokePolyline(IWbBoardChannel* owner) : CStrokeFreeLine(owner) {}
 
   CString GetTypeName() override { return "polyline"; }
 

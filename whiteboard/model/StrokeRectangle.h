@@ -8,7 +8,7 @@ class CStrokeRectangle : public CStrokeFigure {
 
  public:
   CStrokeRectangle() : CStrokeRectangle(nullptr) {}
-  explicit CStrokeRectangle(CDlgDFP2PWhiteBoard* owner) : CStrokeFigure(ShapeFigure::kRectangle, FALSE, owner) {}
+  explicit CStrokeRectangle(IWbBoardChannel* owner) : CStrokeFigure(ShapeFigure::kRectangle, FALSE, owner) {}
 
   CString GetTypeName() override { return "rectangle"; }
   static void DrawRubberBand(CDC* dc, int left, int top, int right, int bottom) {

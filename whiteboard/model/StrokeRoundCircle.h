@@ -9,7 +9,7 @@ class CStrokeRoundCircle : public CStrokeSolidEllipse {
 
  public:
   CStrokeRoundCircle() = default;
-  explicit CStrokeRoundCircle(CDlgDFP2PWhiteBoard* owner) : CStrokeSolidEllipse(owner) {}
+  explicit CStrokeRoundCircle(IWbBoardChannel* owner) : CStrokeSolidEllipse(owner) {}
 
   // The tracker becomes the square at m_rcDraw's top-left corner whose side is the smaller of
   // the signed width and height.

@@ -9,7 +9,7 @@ class CStrokeRoundRect : public CStrokeFigure {
 
  public:
   CStrokeRoundRect() : CStrokeRoundRect(nullptr) {}
-  explicit CStrokeRoundRect(CDlgDFP2PWhiteBoard* owner) : CStrokeFigure(ShapeFigure::kRectangle, TRUE, owner) {}
+  explicit CStrokeRoundRect(IWbBoardChannel* owner) : CStrokeFigure(ShapeFigure::kRectangle, TRUE, owner) {}
 
   void Draw(CDC* dc, LPRECT rect) override;
   // The generic element named "roundrect" with "rx" and "ry" before the style.

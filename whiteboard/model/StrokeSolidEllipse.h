@@ -8,7 +8,7 @@ class CStrokeSolidEllipse : public CStrokeFigure {
 
  public:
   CStrokeSolidEllipse() : CStrokeSolidEllipse(nullptr) {}
-  explicit CStrokeSolidEllipse(CDlgDFP2PWhiteBoard* owner) : CStrokeFigure(ShapeFigure::kEllipse, TRUE, owner) {}
+  explicit CStrokeSolidEllipse(IWbBoardChannel* owner) : CStrokeFigure(ShapeFigure::kEllipse, TRUE, owner) {}
 
   CString GetTypeName() override { return "solidellipse"; }
   static void DrawRubberBand(CDC* dc, int left, int top, int right, int bottom) {

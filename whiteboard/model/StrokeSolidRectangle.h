@@ -8,7 +8,7 @@ class CStrokeSolidRectangle : public CStrokeFigure {
 
  public:
   CStrokeSolidRectangle() : CStrokeSolidRectangle(nullptr) {}
-  explicit CStrokeSolidRectangle(CDlgDFP2PWhiteBoard* owner) : CStrokeFigure(ShapeFigure::kRectangle, TRUE, owner) {}
+  explicit CStrokeSolidRectangle(IWbBoardChannel* owner) : CStrokeFigure(ShapeFigure::kRectangle, TRUE, owner) {}
 
   CString GetTypeName() override { return "solidrectangle"; }
   static void DrawRubberBand(CDC* dc, int left, int top, int right, int bottom) {

@@ -110,7 +110,7 @@ int RecordSubOp(DWORD type) {
 
 CStrokeText::CStrokeText() { SetDefaultFont(); }
 
-CStrokeText::CStrokeText(CDlgDFP2PWhiteBoard* owner) : CStrokeBase(owner) { SetDefaultFont(); }
+CStrokeText::CStrokeText(IWbBoardChannel* owner) : CStrokeBase(owner) { SetDefaultFont(); }
 
 void CStrokeText::SetDefaultFont() {
   m_logFont = LOGFONT{};

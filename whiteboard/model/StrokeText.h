@@ -12,7 +12,7 @@ class CStrokeText : public CStrokeBase {
 
  public:
   CStrokeText();
-  explicit CStrokeText(CDlgDFP2PWhiteBoard* owner);
+  explicit CStrokeText(IWbBoardChannel* owner);
 
   // The tracker on m_rcDraw, with the shared style.
   BOOL UpdateTracker() override;

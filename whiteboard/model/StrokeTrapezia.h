@@ -9,7 +9,7 @@ class CStrokeTrapezia : public CStrokeFilledPath {
 
  public:
   CStrokeTrapezia() : CStrokeTrapezia(nullptr) {}
-  explicit CStrokeTrapezia(CDlgDFP2PWhiteBoard* owner) : CStrokeFilledPath(Corners, owner) {}
+  explicit CStrokeTrapezia(IWbBoardChannel* owner) : CStrokeFilledPath(Corners, owner) {}
 
   CString GetTypeName() override { return "trapezia"; }
   static int Corners(const RECT& rect, POINT* corners);

@@ -9,7 +9,7 @@ class CStrokeTriangle : public CStrokeFilledPath {
 
  public:
   CStrokeTriangle() : CStrokeTriangle(nullptr) {}
-  explicit CStrokeTriangle(CDlgDFP2PWhiteBoard* owner) : CStrokeFilledPath(Corners, owner) {}
+  explicit CStrokeTriangle(IWbBoardChannel* owner) : CStrokeFilledPath(Corners, owner) {}
 
   CString GetTypeName() override { return "triangle"; }
   static int Corners(const RECT& rect, POINT* corners);

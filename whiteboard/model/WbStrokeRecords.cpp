@@ -212,7 +212,7 @@ BOOL ApplyGeometry(CStrokeBase* stroke, const void* payload) {
 }
 
 // The class of a picture payload: the hand and laser pointers load their own picture.
-CStrokeBase* NewPicture(const char* id, CDlgDFP2PWhiteBoard* owner) {
+CStrokeBase* NewPicture(const char* id, IWbBoardChannel* owner) {
   CString kind = GetIdPrefix(id);
   if (kind == "hand") {
     CStrokeHandPointer* hand = new CStrokeHandPointer(owner);
@@ -229,7 +229,7 @@ CStrokeBase* NewPicture(const char* id, CDlgDFP2PWhiteBoard* owner) {
 
 }  // namespace
 
-CStrokeBase* NewStrokeFromPayload(const void* payload, CDlgDFP2PWhiteBoard* owner) {
+CStrokeBase* NewStrokeFromPayload(const void* payload, IWbBoardChannel* owner) {
   if (!payload) return nullptr;
   const WbShapePayload* head = static_cast<const WbShapePayload*>(payload);
   if (!NumbersInRange(payload)) {

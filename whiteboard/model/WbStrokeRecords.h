@@ -4,13 +4,13 @@
 
 #include "platform/Win32Types.h"
 
-class CDlgDFP2PWhiteBoard;
 class CStrokeBase;
 class CStrokePage;
+class IWbBoardChannel;
 
 // A new object from a received shape payload (class from the id's kind word), with its
 // geometry and style; NULL for a payload no class reads (logged).
-CStrokeBase* NewStrokeFromPayload(const void* payload, CDlgDFP2PWhiteBoard* owner);
+CStrokeBase* NewStrokeFromPayload(const void* payload, IWbBoardChannel* owner);
 // Takes the geometry and style a received payload carries; FALSE when it carries none the
 // object can take.
 BOOL ApplyPayloadToStroke(CStrokeBase* stroke, const void* payload);

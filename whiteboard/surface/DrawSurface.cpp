@@ -11,6 +11,7 @@
 #include "whiteboard/model/StrokeBase.h"
 #include "whiteboard/model/StrokePage.h"
 #include "whiteboard/model/StrokeText.h"
+#include "whiteboard/model/WbBoardChannel.h"
 #include "whiteboard/model/WbShared.h"
 
 namespace {
@@ -95,7 +96,7 @@ void CDrawSurface::RemoveAllPages() {
 }
 
 CStrokePage* CDrawSurface::NewPage() {
-  CStrokePage* page = new CStrokePage(StrokeOwner());
+  CStrokePage* page = new CStrokePage(Channel());
   page->SetRemovalListener(this);
   return page;
 }
@@ -395,7 +396,18 @@ BOOL CDrawSurface::PreTranslateMessage(MSG* msg) {
 
 // ---- Sending ----
 
+IWbBoardChannel* CDrawSurface::Channel() const {
+  CSurfaceOwner* owner = Owner();
+  return owner ? owner->BoardChannel() : nullptr;
+}
+
+BOOL CDrawSurface::CanSend() const {
+  IWbBoardChannel* channel = Channel();
+  return channel && channel->CanSend();
+}
+
 int CDrawSurface::SendToHost(void* record) {
   CSurfaceOwner* owner = Owner();
-  return owner ? owner->SendToHost(ConfType(), record) : 0;
+  IWbBoardChannel* channel = Channel();
+  return owner && channel ? owner->SendToHost(channel->ConfType(), record) : 0;
 }

@@ -2,8 +2,8 @@
 // pages, shows the current page on a fixed-size canvas with scroll bars and double-buffered
 // painting, turns mouse and keyboard gestures into objects, sends every new or changed object
 // as a whiteboard record and applies received records. What differs between the boards (the
-// canvas size's home, the header flavour and transport, the owner) is asked of the derived
-// surface.
+// canvas size's home, the method records, the owner) is asked of the derived surface; how the
+// board's records are addressed and sent, of the owner's channel (IWbBoardChannel).
 #pragma once
 
 #include <vector>
@@ -19,11 +19,11 @@
 #include "whiteboard/surface/SurfaceOwner.h"
 
 class CDC;
-class CDlgDFP2PWhiteBoard;
 class CMenu;
 class CStrokeBase;
 class CStrokePage;
 class CStrokeText;
+class IWbBoardChannel;
 
 // The tools of m_nTool.
 enum WbTool {
@@ -211,20 +211,10 @@ class CDrawSurface : public CDialog, private CStrokeRemovalListener {
  protected:
   // ---- What the derived surface decides ----
   virtual CSurfaceOwner* Owner() const = 0;
-  // The header of a new-object message of this board (type, page count); NULL on failure.
-  virtual WbMsgHeader* NewBoardHeader(DWORD type, DWORD value) = 0;
-  // The header flavour of BuildWbMessage (WbHeaderKind).
-  virtual BYTE HeaderKind() const = 0;
-  // IMSSend2MrsMethod's nConfType.
-  virtual int ConfType() const = 0;
   // The method record of BuildOpRecord for this board; NULL when it cannot be built.
   virtual WbMsgHeader* BuildMethodRecord(CStrokeBase* stroke, int nMethod, int nKind) = 0;
-  // Whether records may leave now (a point-to-point board only while its session runs).
-  virtual BOOL CanSend() const { return TRUE; }
   // Called on every change of the board, by the user or by a received record.
   virtual void OnContentChanged() {}
-  // The point-to-point board that new pages and objects of this surface belong to (NULL: none).
-  virtual CDlgDFP2PWhiteBoard* StrokeOwner() const { return nullptr; }
   // Whether a received record is applied: by default page records, records for the current
   // page and, on a board that keeps received pages, records for a page it holds.
   virtual BOOL AcceptsRecord(DWORD code, int page) const;
@@ -251,7 +241,11 @@ class CDrawSurface : public CDialog, private CStrokeRemovalListener {
   // The font dialog on the selected text; on OK the text takes the font and colour, the board
   // is marked changed and the text's change record goes out.
   void OnTextFont();
-  // Hands a whole message to the host; the host's result.
+  // The owner's channel, which new pages and objects of this surface take; NULL without an owner.
+  IWbBoardChannel* Channel() const;
+  // Whether the board's records may leave now (never without a channel).
+  BOOL CanSend() const;
+  // Hands a whole message to the host with the channel's nConfType; the host's result.
   int SendToHost(void* record);
   // Repaints a document rectangle, normalised and grown by grow, without erasing.
   void InvalidateDocRect(RECT document, int grow);

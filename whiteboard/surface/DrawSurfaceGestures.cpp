@@ -369,7 +369,7 @@ void CDrawSurface::ReleasePicture(int tool, CPoint doc) {
     delete picture;
     return;
   }
-  picture->m_pOwner = StrokeOwner();
+  picture->m_pOwner = Channel();
   picture->m_nX = doc.x;
   picture->m_nY = doc.y;
   picture->UpdateTracker();
@@ -381,7 +381,7 @@ void CDrawSurface::ReleasePicture(int tool, CPoint doc) {
 }
 
 void CDrawSurface::ReleaseText(CPoint doc) {
-  CStrokeText* text = new CStrokeText(StrokeOwner());
+  CStrokeText* text = new CStrokeText(Channel());
   // A box dragged up or to the left is kept with its corners in order, as drawing, hit testing
   // and the text's record need it.
   CRect box(SizeTextBox(m_ptStart, doc));
@@ -436,7 +436,7 @@ void CDrawSurface::AddNewStroke(CStrokeBase* stroke, const char* kind, BOOL take
   CString id;
   id.Format("%s:%s", kind, MakeGuidText());
   SetWbText(stroke->m_szID, id);
-  stroke->m_pOwner = StrokeOwner();
+  stroke->m_pOwner = Channel();
   stroke->m_crColor = m_crColor;
   if (takesWidth) stroke->m_nPenWidth = m_nPenWidth;
   m_pCurPage->AddStroke(stroke);

@@ -1,6 +1,7 @@
 // New and changed objects as whiteboard records: the new-object builders (header type 7, op 3),
 // the objects' own method records and their change records.
 #include "whiteboard/model/StrokeBitmap.h"
+#include "whiteboard/model/WbBoardChannel.h"
 #include "whiteboard/model/WbBlocks.h"
 #include "whiteboard/model/WbStrokeRecords.h"
 #include "whiteboard/surface/DrawSurface.h"
@@ -26,7 +27,8 @@ UINT CDrawSurface::SendNewPayload(void* payload) {
     FreeWbPayload(payload);
     return 0;
   }
-  WbMsgHeader* header = m_nCurPageNo ? NewBoardHeader(WB_MSG_OBJECT_ADD, (DWORD)BoardPageCount()) : nullptr;
+  WbMsgHeader* header =
+      m_nCurPageNo ? Channel()->NewBoardHeader(WB_MSG_OBJECT_ADD, (DWORD)BoardPageCount()) : nullptr;
   WbPageOpRecord* pageOp = header ? NewWbPageOpRecord() : nullptr;
   WbListNode* node = pageOp ? NewWbListNode() : nullptr;
   if (header) header->pPageOp = pageOp;
@@ -88,7 +90,9 @@ int CDrawSurface::SendChange(int op, CStrokeBase* pStroke) {
   WbPageOpRecord* pageOp = nullptr;
   WbListNode* node = nullptr;
   void* extra = nullptr;
-  WbMsgHeader* record = pStroke->BuildWbMessage(op, HeaderKind(), &payload, &style, &pageOp, &node,
+  IWbBoardChannel* channel = Channel();
+  BYTE headerKind = channel ? channel->HeaderKind() : 0;
+  WbMsgHeader* record = pStroke->BuildWbMessage(op, headerKind, &payload, &style, &pageOp, &node,
                                                 (DWORD)m_nCurPageNo, (DWORD)BoardPageCount(), &extra);
   if (op == WB_CHANGE_GEOMETRY) KeepSentGeometry(pStroke, payload);
   int result = record && CanSend() ? SendToHost(record) : 0;

@@ -1,6 +1,6 @@
-// What a drawing surface asks of the whiteboard window that owns it: applying received board
-// records, deleting objects on the wire, handing records to the host, running its dialogs, and
-// the window's tool, colour and page controls.
+// What a drawing surface asks of the whiteboard window that owns it: its board's channel,
+// applying received board records, deleting objects on the wire, handing records to the host,
+// running its dialogs, and the window's tool, colour and page controls.
 #pragma once
 
 #include "platform/Win32Types.h"
@@ -8,10 +8,15 @@
 class CDialog;
 class CStrokeBase;
 class CStrokePage;
+class IWbBoardChannel;
 
 class CSurfaceOwner {
  public:
   virtual ~CSurfaceOwner() = default;
+
+  // The channel of the board: how its records are addressed and sent. The surface gives it to
+  // every page and object it makes.
+  virtual IWbBoardChannel* BoardChannel() = 0;
 
   // Received methods 1, 2 and 3.
   virtual void OnBoardStyle(void* record) = 0;

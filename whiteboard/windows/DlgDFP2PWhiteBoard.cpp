@@ -5,7 +5,6 @@
 #include "platform/ui/WindowRelease.h"
 #include "res/SisterBoardTemplates.h"
 #include "whiteboard/model/StrokePage.h"
-#include "whiteboard/model/WbBlocks.h"
 #include "whiteboard/windows/DlgDFWhiteBoard.h"
 #include "whiteboard/windows/P2PColorBarDlg.h"
 #include "whiteboard/windows/P2PDrawContentDlg.h"
@@ -73,13 +72,4 @@ BOOL CDlgDFP2PWhiteBoard::CreatePageForP2P() {
   ShowReceivedPage(1);
   m_pDrawContent->Invalidate(TRUE);
   return TRUE;
-}
-
-// ---- Sending ----
-
-int CDlgDFP2PWhiteBoard::SendToPeer(WbMsgHeader* header) {
-  CTavorineModule* module = m_bBoardLive ? TavorineModule() : nullptr;
-  int result = module ? module->IMSSend2MrsMethod(WB_CONFTYPE_P2P, WB_MRS_METHOD, header) : 0;
-  FreeWbMessage(header);
-  return result;
 }

@@ -1,8 +1,7 @@
 // CDlgDFP2PWhiteBoard: the point-to-point whiteboard window, one per peer. It owns the
 // point-to-point drawing surface, its palette bar and page box, keeps the session data that its
-// surface, its strokes and its record headers read (peer, conference id, live and changed
-// flags), and sends what the surface asks of it to the peer (nConfType 1) while the session is
-// live.
+// surface and its record headers read (peer, conference id, live and changed flags), and is the
+// board's channel: its records go to the peer (nConfType 1) while the session is live.
 #pragma once
 
 #include "platform/CString.h"
@@ -35,6 +34,14 @@ class CDlgDFP2PWhiteBoard : public CWbBoardWindow {
   const char* GetPeerURI() const { return m_szPeerURI; }
   void SetPeerURI(const char* uri);
 
+  // ---- IWbBoardChannel: the peer ----
+  // NewP2PWbMsgHeader: the peer's URI, the session's conference id, sub-conference 0.
+  WbMsgHeader* NewBoardHeader(DWORD type, DWORD value) override;
+  BYTE HeaderKind() const override { return WB_HEADER_P2P; }
+  int ConfType() const override { return WB_CONFTYPE_P2P; }
+  // Only while the session is live.
+  BOOL CanSend() const override { return m_bBoardLive; }
+
   // Set by the module while the data exchange with the peer runs; nothing is sent without it.
   BOOL m_bBoardLive = FALSE;
   // Set on every change of the board, cleared when the board is saved.
@@ -52,14 +59,8 @@ class CDlgDFP2PWhiteBoard : public CWbBoardWindow {
   // have returned).
   void OnClose() override;
   CDrawSurface* BoardSurface() const override;
-  CDlgDFP2PWhiteBoard* PayloadOwner() override { return this; }
-  WbMsgHeader* NewBoardHeader(DWORD type, DWORD value) override;
-  int SendBoardMessage(WbMsgHeader* header) override { return SendToPeer(header); }
 
  private:
-  // Hands a message to the host for the peer, when the session is live, and frees it; the
-  // host's result.
-  int SendToPeer(WbMsgHeader* header);
   CP2PDrawContentDlg* m_pDrawContent = nullptr;
   CString m_csConfID;
   char m_szPeerURI[257] = {};

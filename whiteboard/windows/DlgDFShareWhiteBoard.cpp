@@ -1,8 +1,6 @@
 #include "whiteboard/windows/DlgDFShareWhiteBoard.h"
 
-#include "module/TavorineModule.h"
 #include "res/SisterBoardTemplates.h"
-#include "whiteboard/model/WbBlocks.h"
 #include "whiteboard/windows/DlgDFWhiteBoard.h"
 #include "whiteboard/windows/ShareDrawContentDlg.h"
 #include "whiteboard/windows/WbMsgHeaders.h"
@@ -79,13 +77,6 @@ void CDlgDFShareWhiteBoard::OnBoardClosed(int) {
 // ---- Sending and documents ----
 
 WbMsgHeader* CDlgDFShareWhiteBoard::NewBoardHeader(DWORD type, DWORD value) { return NewShareWbMsgHeader(type, value); }
-
-int CDlgDFShareWhiteBoard::SendBoardMessage(WbMsgHeader* header) {
-  CTavorineModule* module = TavorineModule();
-  int result = module ? module->IMSSend2MrsMethod(WB_CONFTYPE_CONF, WB_MRS_METHOD, header) : 0;
-  FreeWbMessage(header);
-  return result;
-}
 
 CString CDlgDFShareWhiteBoard::WriteXwbDocument() {
   return m_pDrawContent ? m_pDrawContent->WriteXwbDocument() : CString();

@@ -27,6 +27,14 @@ class CDlgDFShareWhiteBoard : public CWbBoardWindow {
   // right, then hands the record to the surface.
   void DispatchBoardRecord(void* record) override;
 
+  // ---- IWbBoardChannel: the conference's document-share sub-conference ----
+  // NewShareWbMsgHeader: the conference URI, the data-conference id and the document-share
+  // sub-conference.
+  WbMsgHeader* NewBoardHeader(DWORD type, DWORD value) override;
+  BYTE HeaderKind() const override { return WB_HEADER_SHARE; }
+  int ConfType() const override { return WB_CONFTYPE_CONF; }
+  BOOL CanSend() const override { return TRUE; }
+
   // ---- CSurfaceOwner ----
   // The board closed: every page goes and the window hides.
   void OnBoardClosed(int reserved) override;
@@ -58,8 +66,6 @@ class CDlgDFShareWhiteBoard : public CWbBoardWindow {
   // window); then it hides.
   void OnClose() override;
   CDrawSurface* BoardSurface() const override;
-  WbMsgHeader* NewBoardHeader(DWORD type, DWORD value) override;
-  int SendBoardMessage(WbMsgHeader* header) override;
 
  private:
   CShareDrawContentDlg* m_pDrawContent = nullptr;

@@ -1,8 +1,6 @@
 #include "whiteboard/windows/DlgDFWhiteBoard.h"
 
-#include "module/TavorineModule.h"
 #include "res/WhiteboardTemplates.h"
-#include "whiteboard/model/WbBlocks.h"
 #include "whiteboard/windows/ColorBarDlg.h"
 #include "whiteboard/windows/DrawContentDlg.h"
 #include "whiteboard/windows/WbMsgHeaders.h"
@@ -64,13 +62,4 @@ void CDlgDFWhiteBoard::SetPresenter(BOOL presenter) {
   m_bPageTurning = presenter;
   for (int id : {(int)IDC_WB_PAGE_NO, (int)IDC_WB_NEW_PAGE})
     if (CWnd* control = GetDlgItem(id)) control->EnableWindow(presenter);
-}
-
-// ---- Sending ----
-
-int CDlgDFWhiteBoard::SendToConference(WbMsgHeader* header) {
-  CTavorineModule* module = TavorineModule();
-  int result = module ? module->IMSSend2MrsMethod(WB_CONFTYPE_CONF, WB_MRS_METHOD, header) : 0;
-  FreeWbMessage(header);
-  return result;
 }

@@ -37,6 +37,13 @@ class CDlgDFWhiteBoard : public CWbBoardWindow {
   BOOL CreateBoard(CWnd* parent);
   CDrawContentDlg* GetSurface() const { return m_pDrawContent; }
 
+  // ---- IWbBoardChannel: the conference's whiteboard sub-conference ----
+  // NewWbMsgHeader: the conference URI, the whiteboard's id text and sub-conference.
+  WbMsgHeader* NewBoardHeader(DWORD type, DWORD value) override;
+  BYTE HeaderKind() const override { return WB_HEADER_CONF; }
+  int ConfType() const override { return WB_CONFTYPE_CONF; }
+  BOOL CanSend() const override { return TRUE; }
+
   // Opens the board of a conference whose whiteboard runs: shown, with its first page, and its
   // board style sent. The conference's creator presents; a member who joined follows and asks
   // for the board's current content.
@@ -54,12 +61,8 @@ class CDlgDFWhiteBoard : public CWbBoardWindow {
  protected:
   BOOL OnInitDialog() override;
   CDrawSurface* BoardSurface() const override;
-  WbMsgHeader* NewBoardHeader(DWORD type, DWORD value) override;
-  int SendBoardMessage(WbMsgHeader* header) override { return SendToConference(header); }
 
  private:
   void CreateControls();
-  // Hands a message to the host for the conference and frees it; the host's result.
-  static int SendToConference(WbMsgHeader* header);
   CDrawContentDlg* m_pDrawContent = nullptr;
 };

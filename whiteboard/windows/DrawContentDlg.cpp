@@ -4,7 +4,6 @@
 #include "module/TavorineModule.h"
 #include "whiteboard/model/StrokeBase.h"
 #include "whiteboard/windows/DlgDFWhiteBoard.h"
-#include "whiteboard/windows/WbMsgHeaders.h"
 
 IMPLEMENT_DYNCREATE(CDrawContentDlg, CDialog)
 
@@ -14,8 +13,6 @@ int CDrawContentDlg::s_nCanvasHeight = 1200;
 CDrawContentDlg::CDrawContentDlg(CWnd* pParent) : CDrawSurface(IDD_DRAW_CONTENT, pParent) {}
 
 CSurfaceOwner* CDrawContentDlg::Owner() const { return m_pOwner; }
-
-WbMsgHeader* CDrawContentDlg::NewBoardHeader(DWORD type, DWORD value) { return NewWbMsgHeader(type, value); }
 
 WbMsgHeader* CDrawContentDlg::BuildMethodRecord(CStrokeBase* stroke, int nMethod, int nKind) {
   CTavorineModule* module = TavorineModule();

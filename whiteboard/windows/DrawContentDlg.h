@@ -1,6 +1,6 @@
 // CDrawContentDlg: the drawing surface of the conference whiteboard. It keeps its canvas size in
-// statics of its class (the conference whiteboard window reads them too), sends with the
-// conference header through transport 0, and is owned by a CDlgDFWhiteBoard.
+// statics of its class (the conference whiteboard window reads them too) and is owned by a
+// CDlgDFWhiteBoard, whose channel addresses its records to the conference.
 #pragma once
 
 #include "whiteboard/surface/DrawSurface.h"
@@ -27,9 +27,6 @@ class CDrawContentDlg : public CDrawSurface {
 
  protected:
   CSurfaceOwner* Owner() const override;
-  WbMsgHeader* NewBoardHeader(DWORD type, DWORD value) override;
-  BYTE HeaderKind() const override { return WB_HEADER_CONF; }
-  int ConfType() const override { return WB_CONFTYPE_CONF; }
   WbMsgHeader* BuildMethodRecord(CStrokeBase* stroke, int nMethod, int nKind) override;
   // Every member holds the pages it saw: a received page leaves the others in place, and a
   // record is applied to the page it names when the board holds it, shown or not.

@@ -3,17 +3,10 @@
 #include "whiteboard/model/StrokeBase.h"
 #include "whiteboard/model/WbBlocks.h"
 #include "whiteboard/windows/DlgDFP2PWhiteBoard.h"
-#include "whiteboard/windows/WbMsgHeaders.h"
 
 CP2PDrawContentDlg::CP2PDrawContentDlg(CWnd* pParent) : CDrawSurface(IDD_P2P_DRAW_CONTENT, pParent) {}
 
 CSurfaceOwner* CP2PDrawContentDlg::Owner() const { return m_pOwner; }
-
-WbMsgHeader* CP2PDrawContentDlg::NewBoardHeader(DWORD type, DWORD value) {
-  return NewP2PWbMsgHeader(type, m_pOwner, value);
-}
-
-BOOL CP2PDrawContentDlg::CanSend() const { return m_pOwner && m_pOwner->m_bBoardLive; }
 
 void CP2PDrawContentDlg::OnContentChanged() {
   if (m_pOwner) m_pOwner->m_bContentChanged = TRUE;

@@ -1,8 +1,8 @@
 // CP2PDrawContentDlg: the drawing surface of a point-to-point whiteboard. It keeps its canvas
-// size in members (several point-to-point boards may be open at once), ties its pages and
-// objects to its owner so that their records carry the peer's address, sends to the peer
-// (nConfType 1, header flavour 4) only while the owner's session is live, keeps every page it
-// saw, and marks the owner's board changed on every change.
+// size in members (several point-to-point boards may be open at once), readdresses method
+// records to the peer, keeps every page it saw, and marks the owner's board changed on every
+// change. Its owner's channel addresses its records to the peer and holds them while the
+// session is not live.
 #pragma once
 
 #include "whiteboard/surface/DrawSurface.h"
@@ -26,13 +26,8 @@ class CP2PDrawContentDlg : public CDrawSurface {
 
  protected:
   CSurfaceOwner* Owner() const override;
-  WbMsgHeader* NewBoardHeader(DWORD type, DWORD value) override;
-  BYTE HeaderKind() const override { return WB_HEADER_P2P; }
-  int ConfType() const override { return WB_CONFTYPE_P2P; }
   WbMsgHeader* BuildMethodRecord(CStrokeBase* stroke, int nMethod, int nKind) override;
-  BOOL CanSend() const override;
   void OnContentChanged() override;
-  CDlgDFP2PWhiteBoard* StrokeOwner() const override { return m_pOwner; }
   BOOL LogsRelease() const override { return FALSE; }
   BOOL ForgetsBandOnceDrawn() const override { return TRUE; }
   // Each side holds every page it saw: a page the peer adds or turns to leaves the others in

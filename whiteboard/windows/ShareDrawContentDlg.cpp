@@ -23,7 +23,6 @@
 #include "whiteboard/model/StrokeTriangle.h"
 #include "whiteboard/surface/LineWidthListBox.h"
 #include "whiteboard/windows/DlgDFShareWhiteBoard.h"
-#include "whiteboard/windows/WbMsgHeaders.h"
 
 namespace {
 
@@ -60,8 +59,6 @@ CShareDrawContentDlg::CShareDrawContentDlg(CWnd* pParent) : CDrawSurface(IDD_SHA
 }
 
 CSurfaceOwner* CShareDrawContentDlg::Owner() const { return m_pOwner; }
-
-WbMsgHeader* CShareDrawContentDlg::NewBoardHeader(DWORD type, DWORD value) { return NewShareWbMsgHeader(type, value); }
 
 void CShareDrawContentDlg::OnContentChanged() {
   if (m_pOwner) m_pOwner->m_bContentChanged = TRUE;

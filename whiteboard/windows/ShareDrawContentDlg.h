@@ -1,8 +1,8 @@
-// CShareDrawContentDlg: the drawing surface of the shared-document whiteboard. Its records go
-// to the conference (nConfType 0) addressed to the document-share sub-conference (header
-// flavour 2); every received record is applied whatever its page, and new-page and
-// page-removal records are left to the window; its object menu (766) recolours objects in
-// place of the stacking commands; every change marks the owner's board changed.
+// CShareDrawContentDlg: the drawing surface of the shared-document whiteboard, whose owner's
+// channel addresses its records to the document-share sub-conference. Every received record is
+// applied whatever its page, and new-page and page-removal records are left to the window; its
+// object menu (766) recolours objects in place of the stacking commands; every change marks
+// the owner's board changed.
 #pragma once
 
 #include "whiteboard/surface/DrawSurface.h"
@@ -46,9 +46,6 @@ class CShareDrawContentDlg : public CDrawSurface {
 
  protected:
   CSurfaceOwner* Owner() const override;
-  WbMsgHeader* NewBoardHeader(DWORD type, DWORD value) override;
-  BYTE HeaderKind() const override { return WB_HEADER_SHARE; }
-  int ConfType() const override { return WB_CONFTYPE_CONF; }
   WbMsgHeader* BuildMethodRecord(CStrokeBase* stroke, int nMethod, int nKind) override;
   void OnContentChanged() override;
   BOOL AcceptsRecord(DWORD code, int page) const override;

@@ -78,9 +78,6 @@ class IdSet {
 }  // namespace
 
 CWbBoardWindow::CWbBoardWindow(UINT templateId) : CDialog(templateId) {
-  // The objects of the board build their record headers through the window layer (the module
-  // registers it too, for the conference's headers before any board exists).
-  RegisterWbWindowHeaders();
   MapMessage(WM_WB_CAPTURE_DONE, [this](WPARAM w, LPARAM l) { return OnMyHookMsg(w, l); });
 }
 
@@ -180,7 +177,7 @@ void CWbBoardWindow::OnPageContent(void* record) {
   for (POSITION pos = page->m_listStroke.GetHeadPosition(); pos;)
     ids.Insert(static_cast<CStrokeBase*>(page->m_listStroke.GetNext(pos))->m_szID);
   for (const WbListNode* node = header->pPageOp->pList; node; node = node->pNext) {
-    CStrokeBase* stroke = node->pItem ? NewStrokeFromPayload(node->pItem, PayloadOwner()) : nullptr;
+    CStrokeBase* stroke = node->pItem ? NewStrokeFromPayload(node->pItem, this) : nullptr;
     if (stroke && ids.Insert(stroke->m_szID))
       page->m_listStroke.AddTail(stroke);
     else
@@ -191,7 +188,7 @@ void CWbBoardWindow::OnPageContent(void* record) {
 
 void CWbBoardWindow::OnStrokeAdd(void* payload, CStrokePage* page) {
   if (!payload || !page) return;
-  CStrokeBase* stroke = NewStrokeFromPayload(payload, PayloadOwner());
+  CStrokeBase* stroke = NewStrokeFromPayload(payload, this);
   if (!stroke) return;
   if (FindStrokeById(page, stroke->m_szID)) {
     delete stroke;  // the object is already there
@@ -229,6 +226,14 @@ int CWbBoardWindow::SendStroke(CStrokeBase* stroke) {
   WbMsgHeader* header = NewBoardHeader(WB_MSG_OBJECT_DELETE, (DWORD)surface->BoardPageCount());
   return FillDeletion(header, stroke) ? SendBoardMessage(header) : 0;
 }
+
+int CWbBoardWindow::SendBoardMessage(WbMsgHeader* header) {
+  int result = CanSend() ? SendToHost(ConfType(), header) : 0;
+  FreeWbMessage(header);
+  return result;
+}
+
+CString CWbBoardWindow::GetWbConfURI() const { return ::GetWbConfURI(); }
 
 int CWbBoardWindow::SendToHost(int confType, void* record) {
   CTavorineModule* module = TavorineModule();

@@ -1,24 +1,27 @@
 // CWbBoardWindow: what the conference, point-to-point and shared-document whiteboard windows
-// share as the owners of a drawing surface: handing received records to the surface, building,
-// changing and deleting the objects that records name, the six board-style numbers, and the
-// select button, palette bar or current colour, line-width list and page controls that the
-// surface touches.
+// share as the owners of a drawing surface and the channels of their boards: handing received
+// records to the surface, building, changing and deleting the objects that records name, sending
+// the window's own records, the six board-style numbers, and the select button, palette bar or
+// current colour, line-width list and page controls that the surface touches. Each window
+// declares its board's address (IWbBoardChannel: header factory, header kind, nConfType and
+// whether it may send) once; the surface, the pages and the objects use it through the
+// channel.
 #pragma once
 
 #include "platform/ui/Dialog.h"
 #include "protocol/WbRecords.h"
+#include "whiteboard/model/WbBoardChannel.h"
 #include "whiteboard/surface/LineWidthListBox.h"
 #include "whiteboard/surface/SurfaceOwner.h"
 
 class CColorBarDlg;
-class CDlgDFP2PWhiteBoard;
 class CDrawSurface;
 
 // The finished screen capture for a board window: lParam is the captured picture (in this
 // headless build, the path of a picture file standing for the captured area).
 constexpr UINT WM_WB_CAPTURE_DONE = WM_USER + 1002;
 
-class CWbBoardWindow : public CDialog, public CSurfaceOwner {
+class CWbBoardWindow : public CDialog, public CSurfaceOwner, public IWbBoardChannel {
  public:
   explicit CWbBoardWindow(UINT templateId);
 
@@ -28,7 +31,12 @@ class CWbBoardWindow : public CDialog, public CSurfaceOwner {
   // Hands a received whiteboard record to the surface (WM_USER+1000, synchronously).
   virtual void DispatchBoardRecord(void* record);
 
+  // ---- IWbBoardChannel ----
+  // The running conference's URI (GetWbConfURI), whichever the board.
+  CString GetWbConfURI() const override;
+
   // ---- CSurfaceOwner ----
+  IWbBoardChannel* BoardChannel() override { return this; }
   void OnBoardStyle(void* record) override;
   // The board's current content (an answer to a content request): the board shows its page.
   void OnBoardSync(void* record) override;
@@ -90,17 +98,13 @@ class CWbBoardWindow : public CDialog, public CSurfaceOwner {
  protected:
   // The window's surface (NULL before it is created).
   virtual CDrawSurface* BoardSurface() const = 0;
-  // The owner that objects built from received payloads take (the point-to-point board).
-  virtual CDlgDFP2PWhiteBoard* PayloadOwner() { return nullptr; }
   // Starts GDI+ (GdiplusInit), creates surface from its template over the window's frame
   // control and takes the select button; FALSE when it cannot be created (surface deleted,
   // with a log line naming className).
   BOOL CreateSurface(CDrawSurface* surface, UINT templateId, const char* className);
-  // The board's header factory (conference, share or point-to-point head); NULL when out of
-  // memory.
-  virtual WbMsgHeader* NewBoardHeader(DWORD type, DWORD value) = 0;
-  // Hands a message to the host for this board's members and frees it; the host's result.
-  virtual int SendBoardMessage(WbMsgHeader* header) = 0;
+  // Hands a message to the host for this board's members (the channel's nConfType) while the
+  // board may send, and frees it; the host's result, 0 when nothing was sent.
+  int SendBoardMessage(WbMsgHeader* header);
   // Maps the tool buttons: a press removes the laser pointers, gives the surface the button's
   // tool, shows the line-width list again (a deletion hides it) and makes the button the current
   // (disabled) one.

@@ -34,7 +34,7 @@ LRESULT CWbBoardWindow::OnMyHookMsg(WPARAM, LPARAM capturePath) {
     return 0;
   }
   base64[length] = 0;
-  CStrokeBitmap* picture = new CStrokeBitmap(PayloadOwner());
+  CStrokeBitmap* picture = new CStrokeBitmap(this);
   picture->MakeImageId();
   picture->m_nX = surface->m_ptOrigin.x;
   picture->m_nY = surface->m_ptOrigin.y;

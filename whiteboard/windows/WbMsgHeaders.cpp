@@ -4,7 +4,6 @@
 #include "confwindow/DlgDataConf.h"
 #include "module/TavorineModule.h"
 #include "whiteboard/model/WbBlocks.h"
-#include "whiteboard/model/WbHeaderSource.h"
 #include "whiteboard/windows/DlgDFP2PWhiteBoard.h"
 
 namespace {
@@ -58,24 +57,4 @@ WbMsgHeader* NewP2PWbMsgHeader(DWORD type, CDlgDFP2PWhiteBoard* board, DWORD val
 CString GetWbConfURI() {
   CDlgDataConf* conf = ConfWindow();
   return conf ? conf->GetConfURI() : CString();
-}
-
-namespace {
-
-// The window layer's addressing, as the model asks for it.
-class CWindowHeaderSource : public IWbHeaderSource {
- public:
-  WbMsgHeader* NewWbMsgHeader(DWORD type, DWORD value) override { return ::NewWbMsgHeader(type, value); }
-  WbMsgHeader* NewShareWbMsgHeader(DWORD type, DWORD value) override { return ::NewShareWbMsgHeader(type, value); }
-  WbMsgHeader* NewP2PWbMsgHeader(DWORD type, CDlgDFP2PWhiteBoard* board, DWORD value) override {
-    return ::NewP2PWbMsgHeader(type, board, value);
-  }
-  CString GetWbConfURI() override { return ::GetWbConfURI(); }
-};
-
-}  // namespace
-
-void RegisterWbWindowHeaders() {
-  static CWindowHeaderSource source;
-  SetWbHeaderSource(&source);
 }

@@ -1,6 +1,7 @@
 // The header factories of the three boards: a zero-filled WbMsgHeader with the type, the
 // value (page count or -1) and the head that addresses the board's peers; no page/op record.
-// Each returns NULL when out of memory or when the board it addresses is missing.
+// Each returns NULL when out of memory or when the board it addresses is missing. Each board
+// window builds its headers with its own (IWbBoardChannel::NewBoardHeader).
 #pragma once
 
 #include "platform/CString.h"
@@ -23,6 +24,3 @@ WbMsgHeader* NewP2PWbMsgHeader(DWORD type, CDlgDFP2PWhiteBoard* board, DWORD val
 
 // The URI of the running conference, "" when there is no conference window.
 CString GetWbConfURI();
-
-// Makes these factories the model's header source (whiteboard/model/WbHeaderSource.h).
-void RegisterWbWindowHeaders();
