@@ -1,9 +1,12 @@
 // Run-time classes of the shapes, their trackers and how they follow a new rectangle.
 #include <gtest/gtest.h>
 
+#include <memory>
+#include <string>
 #include <vector>
 
 #include "tests/support/whiteboard/ShapeKinds.h"
+#include "whiteboard/model/StrokeBitmap.h"
 #include "whiteboard/model/StrokeFreeLine.h"
 #include "whiteboard/model/StrokePolygon.h"
 #include "whiteboard/model/StrokeTrapezia.h"
@@ -18,33 +21,35 @@ std::vector<CPoint> PointsOf(const CStrokeFreeLine& line) {
   return points;
 }
 
-TEST(ShapeClass, EveryKindIsCreatableUnderItsNameWithItsBaseAndWords) {
-  for (const wbtest::ShapeKind& kind : wbtest::AllShapeKinds()) {
-    SCOPED_TRACE(kind.className);
-    auto shape = wbtest::MakeShape(kind);
-    ASSERT_NE(shape, nullptr);
-    const CRuntimeClass* cls = shape->GetRuntimeClass();
-    EXPECT_STREQ(cls->m_lpszClassName, kind.className);
-    ASSERT_NE(cls->m_pBaseClass, nullptr);
-    EXPECT_STREQ(cls->m_pBaseClass->m_lpszClassName, kind.baseName);
-    EXPECT_TRUE(shape->IsKindOf(RUNTIME_CLASS(CStrokeBase)));
-    EXPECT_STREQ(shape->GetTypeName(), kind.typeWord);
-    EXPECT_STREQ(shape->GetElementName(), kind.element);
-    EXPECT_EQ(shape->m_pOwner, nullptr);
-    EXPECT_EQ(shape->m_nPenWidth, 2);
+// Every kind of the table is made as its class, and the class writes the table's word and
+// element: the word a tool gives an id is the one that chooses the class when it is read back.
+TEST(ShapeClass, EveryKindIsMadeAsItsClassWithItsWordAndElement) {
+  for (const StrokeKind& kind : kStrokeKinds) {
+    SCOPED_TRACE(kind.word);
+    std::unique_ptr<CStrokeBase> object(kind.create(nullptr));
+    ASSERT_NE(object, nullptr);
+    EXPECT_EQ(object->GetRuntimeClass(), kind.runtimeClass);
+    EXPECT_EQ(object->m_pOwner, nullptr);
+    EXPECT_EQ(object->m_nPenWidth, 2);
+    if (auto* picture = dynamic_cast<CStrokeBitmap*>(object.get())) {
+      EXPECT_EQ(std::string(picture->ToXmlImage()).rfind(std::string("<") + kind.element + " ", 0), 0u);
+    } else {
+      EXPECT_STREQ(object->GetTypeName(), kind.word);
+      EXPECT_STREQ(object->GetElementName(), kind.element);
+    }
   }
 }
 
 TEST(ShapeClass, OneRectangleKindsTrackTheirDrawnRectangle) {
-  for (const wbtest::ShapeKind& kind : wbtest::AllShapeKinds()) {
-    if (kind.pointList) continue;
-    SCOPED_TRACE(kind.className);
+  for (const StrokeKind& kind : wbtest::AllShapeKinds()) {
+    if (wbtest::IsPointList(kind)) continue;
+    SCOPED_TRACE(kind.word);
     auto shape = wbtest::MakeShape(kind);
     shape->m_rcDraw = RECT{110, 60, 10, 10};
     EXPECT_TRUE(shape->UpdateTracker());
     EXPECT_EQ(shape->m_tracker.m_nHandleSize, 5);
     EXPECT_EQ(shape->m_tracker.m_nStyle, UINT(CRectTracker::dottedLine | CRectTracker::resizeOutside));
-    CRect expected = kind.objectType == WB_OBJ_CIRCLE ? CRect(110, 60, 10, -40) : CRect(110, 60, 10, 10);
+    CRect expected = kind.payloadType == WB_OBJ_CIRCLE ? CRect(110, 60, 10, -40) : CRect(110, 60, 10, 10);
     EXPECT_EQ(CRect(shape->m_tracker.m_rect), expected);
   }
 }

@@ -2,7 +2,6 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
-#include <map>
 #include <set>
 #include <string>
 
@@ -23,24 +22,11 @@
 namespace {
 
 using wbtest::ChangeBlocks;
-using wbtest::ShapeKind;
 
-// The ops each class answers; every other op yields no message.
-const std::map<std::string, std::set<int>> kAnsweredOps = {
-    {"CStrokeLine", {1, 3, 4, 7, 8}},
-    {"CStrokeRectangle", {1, 3, 4, 7, 8}},
-    {"CStrokeEllipse", {1, 3, 4, 7, 8}},
-    {"CStrokeSolidRectangle", {1, 2, 4, 7, 8}},
-    {"CStrokeSolidEllipse", {1, 2, 4, 7, 8}},
-    {"CStrokeRoundCircle", {1, 2, 4, 7, 8}},
-    {"CStrokeRoundRect", {1, 2, 4, 7, 8}},
-    {"CStrokeFreeLine", {1, 3, 4, 7, 8}},
-    {"CStrokeFluorescencePen", {1, 3, 4, 7, 8}},
-    {"CStrokePolyline", {1, 3, 4, 7, 8}},
-    {"CStrokePolygon", {1, 3, 4, 7, 8}},
-    {"CStrokeTrapezia", {1, 2, 4, 7, 8}},
-    {"CStrokeTriangle", {1, 2, 4, 7, 8}},
-};
+// The ops a kind answers, by the colour it takes; every other op yields no message.
+std::set<int> AnsweredOps(const StrokeKind& kind) {
+  return kind.colour == kStrokeColourFill ? std::set<int>{1, 2, 4, 7, 8} : std::set<int>{1, 3, 4, 7, 8};
+}
 
 // The style record a payload of any kind points to.
 const WbStyleRecord* StyleOf(const void* payload) {
@@ -56,7 +42,7 @@ const WbStyleRecord* StyleOf(const void* payload) {
 
 class ShapeMessages : public testing::Test {
  protected:
-  std::unique_ptr<CStrokeBase> Make(const ShapeKind& kind) {
+  std::unique_ptr<CStrokeBase> Make(const StrokeKind& kind) {
     auto shape = wbtest::MakeShapeIn(kind, RECT{100, 100, 20, 40}, RGB(255, 0, 0), 5);
     shape->m_pOwner = &board_;
     return shape;
@@ -65,11 +51,11 @@ class ShapeMessages : public testing::Test {
 };
 
 TEST_F(ShapeMessages, OpMatrix) {
-  for (const ShapeKind& kind : wbtest::AllShapeKinds()) {
+  for (const StrokeKind& kind : wbtest::AllShapeKinds()) {
     auto shape = Make(kind);
-    const std::set<int>& answered = kAnsweredOps.at(kind.className);
+    const std::set<int> answered = AnsweredOps(kind);
     for (int op = 0; op <= 10; ++op) {
-      SCOPED_TRACE(std::string(kind.className) + " op " + std::to_string(op));
+      SCOPED_TRACE(std::string(kind.word) + " op " + std::to_string(op));
       ChangeBlocks blocks;
       WbMsgHeader* header = blocks.Build(*shape, op, WB_HEADER_P2P, 3, 7);
       if (!answered.count(op)) {
@@ -87,12 +73,12 @@ TEST_F(ShapeMessages, OpMatrix) {
       ASSERT_EQ(blocks.pageOp->pList, blocks.node);
       ASSERT_EQ(blocks.node->pItem, blocks.payload);
       const auto* head = static_cast<const WbShapePayload*>(blocks.payload);
-      EXPECT_EQ(DWORD(head->nObjType), kind.objectType);
+      EXPECT_EQ(DWORD(head->nObjType), kind.payloadType);
       EXPECT_STREQ(head->szID, shape->m_szID);
       EXPECT_EQ(int32_t(head->nSubOp), op == 7 ? 3 : op == 8 ? 4 : 1);
       EXPECT_EQ(StyleOf(blocks.payload), blocks.style);
       EXPECT_EQ(blocks.style != nullptr, op >= 2 && op <= 4);
-      EXPECT_EQ(blocks.extra != nullptr, kind.pointList && op == 1);
+      EXPECT_EQ(blocks.extra != nullptr, wbtest::IsPointList(kind) && op == 1);
       if (!blocks.style) continue;
       const bool filled = answered.count(2) != 0;
       EXPECT_STREQ(blocks.style->szFillColor, filled && op == 2 ? "255" : "");
@@ -104,8 +90,8 @@ TEST_F(ShapeMessages, OpMatrix) {
 }
 
 TEST_F(ShapeMessages, HeaderKindWithoutABoardBitAndMissingOutPointersYieldNothing) {
-  for (const ShapeKind& kind : wbtest::AllShapeKinds()) {
-    SCOPED_TRACE(kind.className);
+  for (const StrokeKind& kind : wbtest::AllShapeKinds()) {
+    SCOPED_TRACE(kind.word);
     auto shape = Make(kind);
     ChangeBlocks blocks;
     EXPECT_EQ(blocks.Build(*shape, WB_CHANGE_GEOMETRY, 8), nullptr);
@@ -116,21 +102,21 @@ TEST_F(ShapeMessages, HeaderKindWithoutABoardBitAndMissingOutPointersYieldNothin
     EXPECT_EQ(shape->BuildWbMessage(1, WB_HEADER_P2P, &payload, &style, &pageOp, nullptr, 1, 1, nullptr), nullptr);
     EXPECT_EQ(payload, nullptr);
     WbMsgHeader* header = shape->BuildWbMessage(1, WB_HEADER_P2P, &payload, &style, &pageOp, &node, 1, 1, nullptr);
-    EXPECT_EQ(header != nullptr, !kind.pointList);  // the path kinds hand their text back in ppExtra
+    EXPECT_EQ(header != nullptr, !wbtest::IsPointList(kind));  // the path kinds hand their text back in ppExtra
     for (void* block : {payload, (void*)style, (void*)pageOp, (void*)node, (void*)header}) FreeWbBlock(block);
   }
 }
 
 TEST_F(ShapeMessages, EveryFailedAllocationHandsBackWhatWasMade) {
-  for (const ShapeKind& kind : wbtest::AllShapeKinds()) {
+  for (const StrokeKind& kind : wbtest::AllShapeKinds()) {
     auto shape = Make(kind);
     for (int op : {1, 2, 3, 4}) {
       for (int allowed = 0;; ++allowed) {
-        SCOPED_TRACE(std::string(kind.className) + " op " + std::to_string(op) + " after " + std::to_string(allowed));
+        SCOPED_TRACE(std::string(kind.word) + " op " + std::to_string(op) + " after " + std::to_string(allowed));
         ChangeBlocks blocks;  // frees whatever was handed back; ASan reports a leak otherwise
         wbtest::AllocationLimit limit(allowed);
         if (blocks.Build(*shape, op, WB_HEADER_P2P)) break;
-        if (!kAnsweredOps.at(kind.className).count(op)) break;
+        if (!AnsweredOps(kind).count(op)) break;
         ASSERT_LT(allowed, 10);
       }
     }

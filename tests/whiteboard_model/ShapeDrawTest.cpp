@@ -240,25 +240,6 @@ TEST(ShapeDraw, PenPathsLightThePixelsOfTheirSegments) {
   }
 }
 
-// Every rubber band of a one-rectangle or drag shape, with the corners of a drag.
-struct BandRoutine {
-  const char* name;
-  void (*draw)(CDC*, int, int, int, int);
-};
-const BandRoutine kBands[] = {
-    {"line", CStrokeLine::DrawRubberBand},
-    {"rectangle", CStrokeRectangle::DrawRubberBand},
-    {"ellipse", CStrokeEllipse::DrawRubberBand},
-    {"solidrectangle", CStrokeSolidRectangle::DrawRubberBand},
-    {"solidellipse", CStrokeSolidEllipse::DrawRubberBand},
-    {"circle", CStrokeRoundCircle::DrawRubberBand},
-    {"roundrect", CStrokeRoundRect::DrawRubberBand},
-    {"triangle", CStrokeTriangle::DrawRubberBand},
-    {"trapezia", CStrokeTrapezia::DrawRubberBand},
-    {"freeline", CStrokeFreeLine::DrawRubberBand},
-    {"polyline", CStrokePolyline::DrawRubberBand},
-};
-
 // A repaint draws only the objects that say they draw into its area: every pixel a shape lights
 // lies in its draw extent and in an area it says it draws into, small shapes under wide pens
 // included (a ring's inner edge then crosses its outer one).
@@ -266,7 +247,7 @@ TEST(ShapeDraw, EveryLitPixelLiesWhereTheShapeSaysItDraws) {
   unsigned seed = 77;
   auto next = [&seed](int n) { return (int)((seed = seed * 1103515245u + 12345u) >> 8) % n; };
   int misplaced = 0, lit = 0;
-  for (const wbtest::ShapeKind& kind : wbtest::AllShapeKinds()) {
+  for (const StrokeKind& kind : wbtest::AllShapeKinds()) {
     for (int i = 0; i < 12; ++i) {
       GdiCanvas canvas(120, 120);
       canvas.dc.FillSolidRect(0, 0, 120, 120, kWhite);
@@ -288,16 +269,19 @@ TEST(ShapeDraw, EveryLitPixelLiesWhereTheShapeSaysItDraws) {
   EXPECT_GT(lit, 1000);
 }
 
+// Every tool's rubber band, with the corners of a drag.
 TEST(ShapeRubberBand, XorBandDrawnTwiceLeavesTheCanvasAsItWas) {
-  for (const BandRoutine& band : kBands) {
-    SCOPED_TRACE(band.name);
+  for (const StrokeKind& kind : kStrokeKinds) {
+    if (!kind.band) continue;
+    SCOPED_TRACE(kind.word);
+    const RubberBandProc band = kind.band;
     GdiCanvas canvas(120, 100);
     canvas.Stripes();
     canvas.dc.SetROP2(R2_XORPEN);
     const std::vector<COLORREF> before = canvas.Snapshot();
-    band.draw(&canvas.dc, 90, 80, 10, 20);  // dragged up and to the left
+    band(&canvas.dc, 90, 80, 10, 20);  // dragged up and to the left
     EXPECT_NE(canvas.Snapshot(), before);
-    band.draw(&canvas.dc, 90, 80, 10, 20);
+    band(&canvas.dc, 90, 80, 10, 20);
     EXPECT_EQ(canvas.Snapshot(), before);
   }
 }
@@ -383,9 +367,9 @@ TEST(ShapePicture, PageOfEveryKind) {
                              RGB(140, 40, 170), RGB(0, 150, 160), RGB(90, 90, 90)};
   page.dc.FillSolidRect(40, 430, 720, 30, RGB(120, 200, 255));
   int i = 0;
-  for (const wbtest::ShapeKind& kind : wbtest::AllShapeKinds()) {
+  for (const StrokeKind& kind : wbtest::AllShapeKinds()) {
     std::unique_ptr<CStrokeBase> shape;
-    if (strcmp(kind.typeWord, "fluorescence") == 0) {
+    if (kind.tool == kToolHighlighter) {
       shape = wbtest::MakeShapeIn(kind, RECT{60, 420, 740, 470}, RGB(255, 255, 0), 20);
     } else {
       const int col = i % 4, row = i / 4;

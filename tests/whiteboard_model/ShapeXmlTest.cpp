@@ -14,7 +14,6 @@
 namespace {
 
 using wbtest::AllShapeKinds;
-using wbtest::ShapeKind;
 
 BOOL ReadElement(CStrokeBase& stroke, const char* xml) {
   XmlElement* root = XmlLoadString(xml);
@@ -33,11 +32,11 @@ std::vector<CPoint> PointsOf(const CStrokeBase& stroke) {
 
 TEST(ShapeXml, EveryKindSurvivesWriteReadWriteDrawnRightToLeft) {
   const RECT dragged = {120, 90, 20, 10};  // right to left and bottom to top: not normalised
-  for (const ShapeKind& kind : AllShapeKinds()) {
-    SCOPED_TRACE(kind.className);
+  for (const StrokeKind& kind : AllShapeKinds()) {
+    SCOPED_TRACE(kind.word);
     auto written = wbtest::MakeShapeIn(kind, dragged, RGB(12, 34, 56), 3);
     CString xml = written->ToXml();
-    EXPECT_EQ(std::string(xml).rfind(std::string("<") + kind.element + " id=\"" + kind.typeWord + ":", 0), 0u)
+    EXPECT_EQ(std::string(xml).rfind(std::string("<") + kind.element + " id=\"" + kind.word + ":", 0), 0u)
         << (LPCTSTR)xml;
 
     auto read = wbtest::MakeShape(kind);
@@ -52,9 +51,9 @@ TEST(ShapeXml, EveryKindSurvivesWriteReadWriteDrawnRightToLeft) {
 }
 
 TEST(ShapeXml, OneRectangleKindsKeepTheDragDirection) {
-  for (const ShapeKind& kind : AllShapeKinds()) {
-    if (kind.pointList || strcmp(kind.typeWord, "circle") == 0) continue;
-    SCOPED_TRACE(kind.className);
+  for (const StrokeKind& kind : AllShapeKinds()) {
+    if (wbtest::IsPointList(kind) || kind.payloadType == WB_OBJ_CIRCLE) continue;
+    SCOPED_TRACE(kind.word);
     auto shape = wbtest::MakeShapeIn(kind, RECT{110, 70, 10, 20}, RGB(255, 0, 0), 2);
     EXPECT_NE(std::string(shape->ToXml()).find(" x1=\"110\" y1=\"70\" x2=\"10\" y2=\"20\" "), std::string::npos);
   }

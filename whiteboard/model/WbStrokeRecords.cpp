@@ -52,9 +52,21 @@ BOOL ReadNumber(const char (&field)[N], LONG* value) {
 }
 
 BOOL IsFilledKind(CStrokeBase* stroke) {
-  CString kind = GetIdPrefix(stroke->m_szID);
-  return kind == "solidrectangle" || kind == "solidellipse" || kind == "circle" || kind == "roundrect" ||
-         kind == "triangle" || kind == "trapezia";
+  const StrokeKind* kind = StrokeKindOfId(stroke->m_szID);
+  return kind && kind->colour == kStrokeColourFill;
+}
+
+// The payload type of the one-box kinds (lines, rectangles, ellipses, circles) that the id's
+// prefix names; 0 for the others, which their class decides.
+DWORD BoxPayloadTypeOfId(const char* id) {
+  const StrokeKind* kind = StrokeKindOfId(id);
+  switch (kind ? kind->payloadType : 0) {
+    case WB_OBJ_LINE:
+    case WB_OBJ_RECT:
+    case WB_OBJ_ELLIPSE:
+    case WB_OBJ_CIRCLE: return kind->payloadType;
+    default: return 0;
+  }
 }
 
 // The colour and width of a style record: filled kinds take the fill colour, the others the
@@ -211,20 +223,15 @@ BOOL ApplyGeometry(CStrokeBase* stroke, const void* payload) {
   return VisitWbPayload(payload, [stroke](const auto* p) { return ApplyFields(stroke, p); });
 }
 
-// The class of a picture payload: the hand and laser pointers load their own picture.
+// The class of a picture payload, which the id's prefix names among the picture kinds (a
+// picture otherwise): the hand and laser pointers load their own picture.
 CStrokeBase* NewPicture(const char* id, IWbBoardChannel* owner) {
-  CString kind = GetIdPrefix(id);
-  if (kind == "hand") {
-    CStrokeHandPointer* hand = new CStrokeHandPointer(owner);
-    hand->LoadHandPicture();
-    return hand;
-  }
-  if (kind == "laser") {
-    CStrokeLaser* laser = new CStrokeLaser(owner);
-    laser->LoadLaserPicture();
-    return laser;
-  }
-  return new CStrokeBitmap(owner);
+  const StrokeKind* kind = StrokeKindOfId(id);
+  if (!kind || kind->payloadType != WB_OBJ_IMAGE) kind = FindStrokeKind("image");
+  CStrokeBase* picture = kind->create(owner);
+  if (CStrokeHandPointer* hand = dynamic_cast<CStrokeHandPointer*>(picture)) hand->LoadHandPicture();
+  if (CStrokeLaser* laser = dynamic_cast<CStrokeLaser*>(picture)) laser->LoadLaserPicture();
+  return picture;
 }
 
 }  // namespace
@@ -284,14 +291,10 @@ CStrokeBase* FindStrokeById(CStrokePage* page, const char* id) {
 
 void* NewDeletionPayload(CStrokeBase* stroke) {
   if (!stroke) return nullptr;
-  CString kind = GetIdPrefix(stroke->m_szID);
-  DWORD type = WB_OBJ_PATH;
-  if (kind == "line") type = WB_OBJ_LINE;
-  else if (kind == "rectangle" || kind == "solidrectangle" || kind == "roundrect") type = WB_OBJ_RECT;
-  else if (kind == "circle") type = WB_OBJ_CIRCLE;
-  else if (kind == "ellipse" || kind == "solidellipse") type = WB_OBJ_ELLIPSE;
-  else if (dynamic_cast<CStrokeText*>(stroke)) type = WB_OBJ_TEXT;
-  else if (dynamic_cast<CStrokeBitmap*>(stroke)) type = WB_OBJ_IMAGE;
+  DWORD type = BoxPayloadTypeOfId(stroke->m_szID);
+  if (!type) type = dynamic_cast<CStrokeText*>(stroke)     ? WB_OBJ_TEXT
+                    : dynamic_cast<CStrokeBitmap*>(stroke) ? WB_OBJ_IMAGE
+                                                           : WB_OBJ_PATH;
   WbShapePayload* head = NewWbPayload(type);
   if (!head) return nullptr;
   SetWbText(head->szID, stroke->m_szID);

@@ -15,6 +15,7 @@
 #include "platform/ui/Controls.h"
 #include "platform/ui/Dialog.h"
 #include "protocol/WbRecords.h"
+#include "whiteboard/model/StrokeKinds.h"
 #include "whiteboard/model/StrokePage.h"
 #include "whiteboard/surface/SurfaceOwner.h"
 
@@ -24,28 +25,6 @@ class CStrokeBase;
 class CStrokePage;
 class CStrokeText;
 class IWbBoardChannel;
-
-// The tools of m_nTool.
-enum WbTool {
-  kToolLine = 0,
-  kToolPen = 1,
-  kToolEllipse = 2,
-  kToolRectangle = 3,
-  kToolSelect = 4,
-  kToolSolidEllipse = 5,
-  kToolSolidRectangle = 6,
-  kToolLaser = 7,
-  kToolHand = 8,
-  kToolHighlighter = 9,
-  kToolTriangle = 10,
-  kToolCircle = 11,
-  kToolPolyline = 12,
-  kToolPolygon = 13,
-  kToolTrapezia = 14,
-  kToolRoundRect = 15,
-  kToolText = 19,
-  kToolMovePage = 20,
-};
 
 // The window message by which a whiteboard window hands a received record to its surface.
 constexpr UINT WM_WB_BOARD_METHOD = WM_USER + 1000;
@@ -67,9 +46,6 @@ enum {
 };
 // The module's cursors of the laser press and the move-page tool.
 enum { IDC_WB_LASER = 598, IDC_WB_PAN = 796, IDC_WB_PANNING = 797 };
-
-// The rubber-band routine of a gesture: one of the stroke classes' band drawers.
-typedef void (*RubberBandProc)(CDC* dc, int left, int top, int right, int bottom);
 
 class CDrawSurface : public CDialog, private CStrokeRemovalListener {
  public:

@@ -8,23 +8,12 @@
 #include "platform/ui/Cursor.h"
 #include "platform/ui/WindowSurface.h"
 #include "whiteboard/model/GestureShared.h"
-#include "whiteboard/model/StrokeEllipse.h"
-#include "whiteboard/model/StrokeFluorescencePen.h"
 #include "whiteboard/model/StrokeFreeLine.h"
 #include "whiteboard/model/StrokeHandPointer.h"
 #include "whiteboard/model/StrokeLaser.h"
-#include "whiteboard/model/StrokeLine.h"
 #include "whiteboard/model/StrokePage.h"
-#include "whiteboard/model/StrokePolygon.h"
-#include "whiteboard/model/StrokePolyline.h"
-#include "whiteboard/model/StrokeRectangle.h"
-#include "whiteboard/model/StrokeRoundCircle.h"
 #include "whiteboard/model/StrokeRoundRect.h"
-#include "whiteboard/model/StrokeSolidEllipse.h"
-#include "whiteboard/model/StrokeSolidRectangle.h"
 #include "whiteboard/model/StrokeText.h"
-#include "whiteboard/model/StrokeTrapezia.h"
-#include "whiteboard/model/StrokeTriangle.h"
 #include "whiteboard/model/WbShared.h"
 #include "whiteboard/surface/DrawSurface.h"
 
@@ -35,55 +24,37 @@ const int kBorderBand = 5;   // auto-scroll band along the client edges
 const int kAutoScrollStep = 10;
 const COLORREF kBandColor = RGB(70, 70, 70);
 
-template <class T>
-CStrokeBase* Make() {
-  return new T();
-}
-
 void SetToolCursor(LPCTSTR id) { SetCursor(LoadCursor(nullptr, id)); }
 
 }  // namespace
 
-// How each tool that draws makes its object.
+// What the surface does with the object of each tool that draws one (the kind of object, its
+// class, word, colour and rubber band are the model's, StrokeKindOfTool): the record that
+// announces it, and how the gesture gives its geometry.
 struct CDrawSurface::ShapeTool {
   int tool;
-  const char* kind;          // id prefix
-  CStrokeBase* (*create)();
-  RubberBandProc band;
-  UINT (CDrawSurface::*send)();
-  BOOL takesWidth;           // outline kinds take the pen width
-  BOOL normalise;            // FALSE: kept in drag direction
-  BOOL byDrag;               // FALSE: built from gathered points
+  UINT (CDrawSurface::*send)();  // NULL: the object is announced elsewhere (a text, when typed)
+  BOOL normalise;                // FALSE: kept in drag direction
+  BOOL byDrag;                   // FALSE: built from gathered points
+  const StrokeKind& Kind() const { return *StrokeKindOfTool(tool); }
 };
 
 const CDrawSurface::ShapeTool* CDrawSurface::FindShapeTool(int tool) {
   static const ShapeTool kTools[] = {
-      {kToolLine, "line", Make<CStrokeLine>, CStrokeLine::DrawRubberBand, &CDrawSurface::SendNewLine, TRUE, FALSE, TRUE},
-      {kToolEllipse, "ellipse", Make<CStrokeEllipse>, CStrokeEllipse::DrawRubberBand, &CDrawSurface::SendNewEllipse,
-       TRUE, TRUE, TRUE},
-      {kToolRectangle, "rectangle", Make<CStrokeRectangle>, CStrokeRectangle::DrawRubberBand,
-       &CDrawSurface::SendNewRectangle, TRUE, TRUE, TRUE},
-      {kToolSolidEllipse, "solidellipse", Make<CStrokeSolidEllipse>, CStrokeSolidEllipse::DrawRubberBand,
-       &CDrawSurface::SendNewSolidEllipse, FALSE, TRUE, TRUE},
-      {kToolSolidRectangle, "solidrectangle", Make<CStrokeSolidRectangle>, CStrokeSolidRectangle::DrawRubberBand,
-       &CDrawSurface::SendNewSolidRectangle, FALSE, TRUE, TRUE},
-      {kToolTriangle, "triangle", Make<CStrokeTriangle>, CStrokeTriangle::DrawRubberBand,
-       &CDrawSurface::SendNewTriangle, FALSE, FALSE, TRUE},
-      {kToolCircle, "circle", Make<CStrokeRoundCircle>, CStrokeRoundCircle::DrawRubberBand,
-       &CDrawSurface::SendNewCircle, FALSE, TRUE, TRUE},
-      {kToolTrapezia, "trapezia", Make<CStrokeTrapezia>, CStrokeTrapezia::DrawRubberBand,
-       &CDrawSurface::SendNewTrapezia, FALSE, FALSE, TRUE},
-      {kToolRoundRect, "roundrect", Make<CStrokeRoundRect>, CStrokeRoundRect::DrawRubberBand,
-       &CDrawSurface::SendNewRoundRect, FALSE, TRUE, TRUE},
-      {kToolText, "text", Make<CStrokeText>, CStrokeRectangle::DrawRubberBand, nullptr, FALSE, FALSE, TRUE},
-      {kToolPen, "freeline", Make<CStrokeFreeLine>, CStrokeFreeLine::DrawRubberBand, &CDrawSurface::SendNewFreeLine,
-       TRUE, FALSE, FALSE},
-      {kToolHighlighter, "fluorescence", Make<CStrokeFluorescencePen>, CStrokeFreeLine::DrawRubberBand,
-       &CDrawSurface::SendNewFluorescence, TRUE, FALSE, FALSE},
-      {kToolPolyline, "polyline", Make<CStrokePolyline>, CStrokePolyline::DrawRubberBand,
-       &CDrawSurface::SendNewPolyline, TRUE, FALSE, FALSE},
-      {kToolPolygon, "polygon", Make<CStrokePolygon>, CStrokePolyline::DrawRubberBand, &CDrawSurface::SendNewPolygon,
-       TRUE, FALSE, FALSE},
+      {kToolLine, &CDrawSurface::SendNewLine, FALSE, TRUE},
+      {kToolEllipse, &CDrawSurface::SendNewEllipse, TRUE, TRUE},
+      {kToolRectangle, &CDrawSurface::SendNewRectangle, TRUE, TRUE},
+      {kToolSolidEllipse, &CDrawSurface::SendNewSolidEllipse, TRUE, TRUE},
+      {kToolSolidRectangle, &CDrawSurface::SendNewSolidRectangle, TRUE, TRUE},
+      {kToolTriangle, &CDrawSurface::SendNewTriangle, FALSE, TRUE},
+      {kToolCircle, &CDrawSurface::SendNewCircle, TRUE, TRUE},
+      {kToolTrapezia, &CDrawSurface::SendNewTrapezia, FALSE, TRUE},
+      {kToolRoundRect, &CDrawSurface::SendNewRoundRect, TRUE, TRUE},
+      {kToolText, nullptr, FALSE, TRUE},
+      {kToolPen, &CDrawSurface::SendNewFreeLine, FALSE, FALSE},
+      {kToolHighlighter, &CDrawSurface::SendNewFluorescence, FALSE, FALSE},
+      {kToolPolyline, &CDrawSurface::SendNewPolyline, FALSE, FALSE},
+      {kToolPolygon, &CDrawSurface::SendNewPolygon, FALSE, FALSE},
   };
   for (const ShapeTool& entry : kTools)
     if (entry.tool == tool) return &entry;
@@ -203,7 +174,7 @@ void CDrawSurface::OnMouseMove(UINT, CPoint point) {
     m_arPoints.Add(doc);
     g_arGesturePoints.Add(doc);
   }
-  m_pfnRubberBand = shape->band;
+  m_pfnRubberBand = shape->Kind().band;
   UpdateBand(point);
   AutoScroll(HitTestBorder(point.x, point.y));
   UpdateBand(point);
@@ -339,9 +310,11 @@ void CDrawSurface::ReleaseDragShape(const ShapeTool& shape, CPoint doc) {
   }
   CRect rect(m_ptStart, doc);
   if (shape.normalise) rect.NormalizeRect();
-  CStrokeBase* stroke = shape.create();
+  const StrokeKind& kind = shape.Kind();
+  CStrokeBase* stroke = kind.create(Channel());
+  if (!stroke) return;
   stroke->m_rcDraw = rect;
-  AddNewStroke(stroke, shape.kind, shape.takesWidth);
+  AddNewStroke(stroke, kind.word, kind.colour == kStrokeColourPen);
   if (shape.tool == kToolTriangle || shape.tool == kToolTrapezia) stroke->ScaleTo(&rect);
   if (shape.tool == kToolRoundRect) static_cast<CStrokeRoundRect*>(stroke)->SetCorner(&rect);
   stroke->UpdateTracker();
@@ -445,10 +418,11 @@ void CDrawSurface::AddNewStroke(CStrokeBase* stroke, const char* kind, BOOL take
 
 void CDrawSurface::FinishPointList(int tool) {
   const ShapeTool* shape = FindShapeTool(tool);
-  CStrokeFreeLine* stroke = static_cast<CStrokeFreeLine*>(shape->create());
+  CStrokeFreeLine* stroke = static_cast<CStrokeFreeLine*>(shape->Kind().create(Channel()));
+  if (!stroke) return;
   stroke->m_arrPoint.Copy(m_arPoints);
   ForgetGesturePoints();
-  AddNewStroke(stroke, shape->kind, TRUE);
+  AddNewStroke(stroke, shape->Kind().word, TRUE);
   if (tool == kToolPolygon) stroke->m_arrPoint.RemoveAt(stroke->m_arrPoint.GetSize() - 1);  // the closing click
   stroke->UpdateTracker();
   m_pCurPage->StrokeChanged(stroke);

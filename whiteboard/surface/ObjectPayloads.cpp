@@ -6,6 +6,7 @@
 #include "whiteboard/model/StrokeDocPage.h"
 #include "whiteboard/model/StrokeFreeLine.h"
 #include "whiteboard/model/StrokeHandPointer.h"
+#include "whiteboard/model/StrokeKinds.h"
 #include "whiteboard/model/StrokeLaser.h"
 #include "whiteboard/model/StrokeRoundRect.h"
 #include "whiteboard/model/StrokeText.h"
@@ -127,14 +128,16 @@ WbTextPayload* NewTextPayloadOf(CStrokeBase* stroke) {
 
 void* NewObjectPayload(CStrokeBase* stroke) {
   if (!stroke) return nullptr;
-  CString kind = GetIdPrefix(stroke->m_szID);
-  if (kind == "line") return NewLinePayloadOf(stroke);
-  if (kind == "rectangle") return NewRectPayloadOf(stroke, FALSE, FALSE);
-  if (kind == "solidrectangle") return NewRectPayloadOf(stroke, TRUE, FALSE);
-  if (kind == "roundrect") return NewRectPayloadOf(stroke, TRUE, TRUE);
-  if (kind == "ellipse") return NewEllipsePayloadOf(stroke, FALSE);
-  if (kind == "solidellipse") return NewEllipsePayloadOf(stroke, TRUE);
-  if (kind == "circle") return NewCirclePayloadOf(stroke);
+  // The one-box kinds by the kind their id names; the others by their class.
+  const StrokeKind* kind = StrokeKindOfId(stroke->m_szID);
+  const BOOL filled = kind && kind->colour == kStrokeColourFill;
+  switch (kind ? kind->payloadType : 0) {
+    case WB_OBJ_LINE: return NewLinePayloadOf(stroke);
+    case WB_OBJ_RECT: return NewRectPayloadOf(stroke, filled, TRUE);  // the corner of a round one
+    case WB_OBJ_ELLIPSE: return NewEllipsePayloadOf(stroke, filled);
+    case WB_OBJ_CIRCLE: return NewCirclePayloadOf(stroke);
+    default: break;
+  }
   if (dynamic_cast<CStrokeText*>(stroke)) return NewTextPayloadOf(stroke);
   if (dynamic_cast<CStrokeHandPointer*>(stroke)) return NewPicturePayloadOf(stroke, "Hand.bmp");
   if (dynamic_cast<CStrokeLaser*>(stroke)) return NewPicturePayloadOf(stroke, "laser.bmp");

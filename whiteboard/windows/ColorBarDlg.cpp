@@ -6,6 +6,7 @@
 #include "platform/ui/DataExchange.h"
 #include "protocol/WbRecords.h"
 #include "whiteboard/model/StrokeBase.h"
+#include "whiteboard/model/StrokeKinds.h"
 #include "whiteboard/model/StrokePage.h"
 #include "whiteboard/windows/DlgDFWhiteBoard.h"
 #include "whiteboard/windows/DrawContentDlg.h"
@@ -26,11 +27,13 @@ const COLORREF kDefaultColors[kColorSwatchCount] = {
 // The change that recolours an object of a kind: pen colour, fill colour, or 0 for text and
 // kinds whose colour does not travel.
 int ColorChangeOp(const CString& kind) {
-  for (const char* outline : {"line", "rectangle", "ellipse", "fluorescence", "polygon", "polyline", "freeline"})
-    if (kind == outline) return WB_CHANGE_PEN_COLOR;
-  for (const char* filled : {"solidrectangle", "solidellipse", "triangle", "trapezia", "circle", "roundrect"})
-    if (kind == filled) return WB_CHANGE_FILL_COLOR;
-  return 0;
+  const StrokeKind* described = FindStrokeKind(kind);
+  if (!described) return 0;
+  switch (described->colour) {
+    case kStrokeColourPen: return WB_CHANGE_PEN_COLOR;
+    case kStrokeColourFill: return WB_CHANGE_FILL_COLOR;
+    default: return 0;
+  }
 }
 
 }  // namespace

@@ -1,55 +1,25 @@
 #include "tests/support/whiteboard/ShapeKinds.h"
 
-#include <cstring>
+#include <cstdio>
 
-#include "platform/Object.h"
-#include "whiteboard/model/StrokeFluorescencePen.h"
 #include "whiteboard/model/StrokeFreeLine.h"
-#include "whiteboard/model/StrokeLine.h"
-#include "whiteboard/model/StrokePolygon.h"
-#include "whiteboard/model/StrokeRectangle.h"
-#include "whiteboard/model/StrokeEllipse.h"
-#include "whiteboard/model/StrokeRoundCircle.h"
 #include "whiteboard/model/StrokeRoundRect.h"
-#include "whiteboard/model/StrokeSolidEllipse.h"
-#include "whiteboard/model/StrokeSolidRectangle.h"
 #include "whiteboard/model/StrokeTrapezia.h"
 #include "whiteboard/model/StrokeTriangle.h"
 
 namespace wbtest {
 
-const std::vector<ShapeKind>& AllShapeKinds() {
-  static const std::vector<ShapeKind> kinds = {
-      {"CStrokeLine", "CStrokeBase", "line", "line", WB_OBJ_LINE, false},
-      {"CStrokeRectangle", "CStrokeBase", "rectangle", "rectangle", WB_OBJ_RECT, false},
-      {"CStrokeEllipse", "CStrokeBase", "ellipse", "ellipse", WB_OBJ_ELLIPSE, false},
-      {"CStrokeSolidRectangle", "CStrokeBase", "solidrectangle", "solidrectangle", WB_OBJ_RECT, false},
-      {"CStrokeSolidEllipse", "CStrokeBase", "solidellipse", "solidellipse", WB_OBJ_ELLIPSE, false},
-      {"CStrokeRoundCircle", "CStrokeSolidEllipse", "circle", "circle", WB_OBJ_CIRCLE, false},
-      {"CStrokeRoundRect", "CStrokeBase", "roundrect", "roundrect", WB_OBJ_RECT, false},
-      {"CStrokeFreeLine", "CStrokeBase", "freeline", "path", WB_OBJ_PATH, true},
-      {"CStrokeFluorescencePen", "CStrokeFreeLine", "fluorescence", "path", WB_OBJ_PATH, true},
-      {"CStrokePolyline", "CStrokeFreeLine", "polyline", "path", WB_OBJ_PATH, true},
-      {"CStrokePolygon", "CStrokePolyline", "polygon", "path", WB_OBJ_PATH, true},
-      {"CStrokeTrapezia", "CStrokeFreeLine", "trapezia", "path", WB_OBJ_PATH, true},
-      {"CStrokeTriangle", "CStrokeFreeLine", "triangle", "path", WB_OBJ_PATH, true},
-  };
+const std::vector<std::reference_wrapper<const StrokeKind>>& AllShapeKinds() {
+  static const std::vector<std::reference_wrapper<const StrokeKind>> kinds = [] {
+    std::vector<std::reference_wrapper<const StrokeKind>> shapes;
+    for (const StrokeKind& kind : kStrokeKinds)
+      if (kind.payloadType != WB_OBJ_TEXT && kind.payloadType != WB_OBJ_IMAGE) shapes.push_back(kind);
+    return shapes;
+  }();
   return kinds;
 }
 
 namespace {
-
-const CRuntimeClass* ClassOf(const char* name) {
-  static const CRuntimeClass* classes[] = {
-      RUNTIME_CLASS(CStrokeLine),         RUNTIME_CLASS(CStrokeRectangle),       RUNTIME_CLASS(CStrokeEllipse),
-      RUNTIME_CLASS(CStrokeSolidRectangle), RUNTIME_CLASS(CStrokeSolidEllipse), RUNTIME_CLASS(CStrokeRoundCircle),
-      RUNTIME_CLASS(CStrokeRoundRect),    RUNTIME_CLASS(CStrokeFreeLine),        RUNTIME_CLASS(CStrokeFluorescencePen),
-      RUNTIME_CLASS(CStrokePolyline),     RUNTIME_CLASS(CStrokePolygon),         RUNTIME_CLASS(CStrokeTrapezia),
-      RUNTIME_CLASS(CStrokeTriangle)};
-  for (const CRuntimeClass* cls : classes)
-    if (strcmp(cls->m_lpszClassName, name) == 0) return cls;
-  return nullptr;
-}
 
 // A zig-zag of five points from the top-left corner of rect to its bottom-right.
 void ZigZag(CStrokeFreeLine* line, const RECT& r) {
@@ -60,14 +30,13 @@ void ZigZag(CStrokeFreeLine* line, const RECT& r) {
 
 }  // namespace
 
-std::unique_ptr<CStrokeBase> MakeShape(const ShapeKind& kind) {
-  const CRuntimeClass* cls = ClassOf(kind.className);
-  return std::unique_ptr<CStrokeBase>(cls ? static_cast<CStrokeBase*>(cls->CreateObject()) : nullptr);
+std::unique_ptr<CStrokeBase> MakeShape(const StrokeKind& kind) {
+  return std::unique_ptr<CStrokeBase>(kind.create(nullptr));
 }
 
-std::unique_ptr<CStrokeBase> MakeShapeIn(const ShapeKind& kind, const RECT& rect, COLORREF color, int penWidth) {
+std::unique_ptr<CStrokeBase> MakeShapeIn(const StrokeKind& kind, const RECT& rect, COLORREF color, int penWidth) {
   std::unique_ptr<CStrokeBase> shape = MakeShape(kind);
-  snprintf(shape->m_szID, sizeof(shape->m_szID), "%s:0123456789abcdef0", kind.typeWord);
+  snprintf(shape->m_szID, sizeof(shape->m_szID), "%s:0123456789abcdef0", kind.word);
   shape->m_crColor = color;
   shape->m_nPenWidth = penWidth;
   shape->m_rcDraw = rect;

@@ -1,31 +1,29 @@
-// The thirteen outline, filled and point-list shapes as the tests see them: run-time class,
-// type word, XML element and wire object type, and a helper that makes one with points.
+// The thirteen outline, filled and point-list shapes among the program's object kinds
+// (kStrokeKinds) and helpers that make one with points.
 #pragma once
 
+#include <functional>
 #include <memory>
 #include <vector>
 
 #include "whiteboard/model/StrokeBase.h"
+#include "whiteboard/model/StrokeKinds.h"
 
 namespace wbtest {
 
-struct ShapeKind {
-  const char* className;
-  const char* baseName;  // the base that the run-time class record names
-  const char* typeWord;
-  const char* element;
-  DWORD objectType;
-  bool pointList;
-};
+// The kinds whose records carry a line, a box, an ellipse, a circle or a path (every kind but
+// the text, the picture and the pointers), in the table's order.
+const std::vector<std::reference_wrapper<const StrokeKind>>& AllShapeKinds();
 
-const std::vector<ShapeKind>& AllShapeKinds();
+// A kind built from a list of points (its records carry a path).
+inline bool IsPointList(const StrokeKind& kind) { return kind.payloadType == WB_OBJ_PATH; }
 
-// A new shape of the class, created through its run-time class.
-std::unique_ptr<CStrokeBase> MakeShape(const ShapeKind& kind);
+// A new shape of the kind, made by the kind's factory.
+std::unique_ptr<CStrokeBase> MakeShape(const StrokeKind& kind);
 
 // A shape of the kind laid out in rect (left, top, right, bottom as dragged): the one-rectangle
 // kinds take it as their tracker; the point-list kinds get points through it (a zig-zag from
 // the top-left corner to the bottom-right, or the triangle's or trapezium's corners).
-std::unique_ptr<CStrokeBase> MakeShapeIn(const ShapeKind& kind, const RECT& rect, COLORREF color, int penWidth);
+std::unique_ptr<CStrokeBase> MakeShapeIn(const StrokeKind& kind, const RECT& rect, COLORREF color, int penWidth);
 
 }  // namespace wbtest
