@@ -1,20 +1,12 @@
-// The conference defaults file "mmc_dfs.dat" of any bytes, read as the defaults page reads it.
+// The conference defaults file "mmc_dfs.dat" of any bytes, read as the module reads it.
 #include <cstddef>
 #include <cstdint>
-#include <cstdio>
+#include <string>
 
-#include "fuzz/FuzzBoards.h"
-#include "platform/Files.h"
-#include "setup/mmconfDefaultSet.h"
+#include "module/ConfDefaultsFile.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-  fuzzboards::Reset();
-  CString path = CmmconfDefaultSet::DefaultsFilePath();
-  FILE* file = fopen(platform::NativePath(path).c_str(), "wb");
-  if (!file) return 0;
-  fwrite(data, 1, size, file);
-  fclose(file);
-  CmmconfDefaultSet page;
-  page.LoadDefaultDataFromFile();
+  ConfDefaultData d;
+  ParseConfDefaultsFile(std::string(reinterpret_cast<const char*>(data), size), &d);
   return 0;
 }

@@ -10,7 +10,7 @@
 #include "protocol/HostBlocks.h"
 #include "protocol/InviteEvents.h"
 #include "tests/confwindow/ConfWindowFixture.h"
-#include "tests/whiteboard/SentWbMessages.h"
+#include "tests/support/boards/SentWbMessages.h"
 #include "whiteboard/windows/ColorBarDlg.h"
 #include "whiteboard/windows/DlgDFShareWhiteBoard.h"
 #include "whiteboard/windows/DlgDFWhiteBoard.h"

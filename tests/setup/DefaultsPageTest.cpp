@@ -1,5 +1,6 @@
-// The defaults page and "mmc_dfs.dat": the file's form, loading from the file, from the user
-// record's older copy or from the built-in values, and changing the defaults.
+// The defaults page and "mmc_dfs.dat": loading from the file, its backup, the user record's
+// older copy or the built-in values, and changing the defaults. The file's form is tested in
+// tests/module/ConfDefaultsFileTest.cpp.
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -38,9 +39,6 @@ class DefaultsPageTest : public SetupTest {
     text << file.rdbuf();
     return text.str();
   }
-  void WriteFile(const std::string& text) {
-    std::ofstream(FilePath(), std::ios::binary) << HexEncodeString(text.c_str()).str();
-  }
   void Modify(const char* maxnum, const char* period, const char* remain) {
     SetField(Page(), IDC_DFS_MAX_MEMBERS, maxnum);
     SetField(Page(), IDC_DFS_DURATION, period);
@@ -62,19 +60,6 @@ class DefaultsPageTest : public SetupTest {
 
 std::string Hex(const std::string& text) { return HexEncodeString(text.c_str()).str(); }
 
-TEST_F(DefaultsPageTest, TheFileIsTheHexFormOfTheTaggedText) {
-  OpenUI();
-  Module()->m_confDefaultData.Set("a", 10, 60, 5, "", "", "", 1);
-  ASSERT_TRUE(CmmconfDefaultSet::SaveDefaultDataToFile());
-  std::string text =
-      "<mmc_dfs><data subject=\"a\" maxnum=\"10\" period=\"60\" remaintime=\"5\" mempwd=\"\" masterpwd=\"\" "
-      "visitorpwd=\"\" playstatussound=\"1\"></data></mmc_dfs>";
-  ASSERT_EQ(140u, text.size());
-  EXPECT_EQ(Hex(text), FileText());
-  EXPECT_EQ(280u, FileText().size());
-  EXPECT_FALSE(PathFileExists(CmmconfDefaultSet::DefaultsFilePath(TRUE))) << "the backup goes once written";
-}
-
 TEST_F(DefaultsPageTest, WithoutFileOrOlderCopyTheBuiltInValuesAreShownAndWritten) {
   OpenOnDefaults();
   CString password = Start()->GetDefaultPassword();
@@ -92,23 +77,6 @@ TEST_F(DefaultsPageTest, WithoutFileOrOlderCopyTheBuiltInValuesAreShownAndWritte
   // The next load reads the file just written.
   Page()->LoadDefaultData();
   EXPECT_TRUE(Page()->m_bLoaded);
-}
-
-TEST_F(DefaultsPageTest, TheLastDataElementOfTheFileWins) {
-  WriteFile("<mmc_dfs><data subject=\"一\" maxnum=\"3\" period=\"30\"></data><data subject=\"二\" maxnum=\"8\" "
-            "period=\"45\" remaintime=\"7\" mempwd=\"11\" masterpwd=\"22\" visitorpwd=\"33\" playstatussound=\"0\">"
-            "</data></mmc_dfs>");
-  OpenOnDefaults();
-  const ConfDefaultData& d = Module()->m_confDefaultData;
-  EXPECT_EQ(CString("二"), d.subject);
-  EXPECT_EQ(8, d.maxnum);
-  EXPECT_EQ(45, d.period);
-  EXPECT_EQ(7, d.remaintime);
-  EXPECT_EQ(CString("22"), d.masterpwd);
-  EXPECT_EQ(0, d.playstatussound);
-  EXPECT_TRUE(Page()->m_bLoaded);
-  EXPECT_EQ(CString("二"), ItemText(CreatePage(), IDC_SUBJECT));
-  EXPECT_EQ(CString("33"), ItemText(CreatePage(), IDC_VISITOR_PWD_AGAIN));
 }
 
 TEST_F(DefaultsPageTest, ADamagedFileWithoutBackupShowsTheBuiltInValuesAndIsLeftAsItIs) {
@@ -135,14 +103,6 @@ TEST_F(DefaultsPageTest, AFileThatCannotBeReadIsLeftAlone) {
   EXPECT_TRUE(Page()->m_bLoaded) << "the built-in values stand in memory";
   EXPECT_EQ(CString(), Module()->m_confDefaultData.subject);
   EXPECT_TRUE(std::filesystem::is_directory(FilePath()));
-}
-
-// A defaults file that never ends (a device in its place) is read only up to its limit.
-TEST_F(DefaultsPageTest, ADeviceInPlaceOfTheFileIsReadNoFurtherThanTheLimit) {
-  std::filesystem::create_symlink("/dev/zero", FilePath());
-  OpenOnDefaults();
-  EXPECT_TRUE(Logged("LoadDefaultDataFromFile()  Exception --- strDebugFlag=1"));
-  EXPECT_TRUE(std::filesystem::is_symlink(FilePath())) << "left as it is";
 }
 
 TEST_F(DefaultsPageTest, AnOlderCopyInTheUserRecordMovesIntoTheFileOnce) {
@@ -216,53 +176,7 @@ TEST_F(DefaultsPageTest, AFullDiskWritesNothingAndSaysNothing) {
   EXPECT_TRUE(FileText().empty());
 }
 
-// ---- Stored data that survives what a user types and what a disk does ----
-
-TEST_F(DefaultsPageTest, EverySubjectAUserCanTypeLoadsBackAsSaved) {
-  OpenOnDefaults();
-  const char* subjects[] = {"说\"你好\"", "\"", "a<b>c", "R&D", "&amp;&quot;", "it's", "《周会》“一”", "表丂\\", " a b "};
-  for (const char* subject : subjects) {
-    SetField(Page(), IDC_DFS_SUBJECT, subject);
-    Modify("4", "30", "5");
-    EXPECT_EQ("会议缺省设置修改成功！", LastMessageBoxText().str()) << subject;
-    ConfDefaultData loaded = Reload();
-    EXPECT_EQ(CString(subject), loaded.subject) << subject;
-    EXPECT_EQ(4, loaded.maxnum) << subject;
-    EXPECT_EQ(30, loaded.period) << subject;
-  }
-}
-
-TEST_F(DefaultsPageTest, OnlyAmpersandAndDoubleQuoteChangeTheFile) {
-  OpenUI();
-  Module()->m_confDefaultData.Set("《例会》<a>'", 10, 60, 5, "", "", "", 1);
-  ASSERT_TRUE(CmmconfDefaultSet::SaveDefaultDataToFile());
-  EXPECT_NE(std::string::npos, FileText().find(Hex("subject=\"《例会》<a>'\" maxnum=")));
-  Module()->m_confDefaultData.subject = "\"R&D\"";
-  ASSERT_TRUE(CmmconfDefaultSet::SaveDefaultDataToFile());
-  EXPECT_NE(std::string::npos, FileText().find(Hex("subject=\"&quot;R&amp;D&quot;\" maxnum=")));
-}
-
-TEST_F(DefaultsPageTest, FilesWrittenBeforeStillLoad) {
-  // An ampersand was stored as it stood; a double quote cut the attribute.
-  WriteFile("<mmc_dfs><data subject=\"R&D <周会>\" maxnum=\"8\" period=\"45\" remaintime=\"7\" mempwd=\"11\" "
-            "masterpwd=\"22\" visitorpwd=\"33\" playstatussound=\"0\"></data></mmc_dfs>");
-  OpenOnDefaults();
-  EXPECT_TRUE(Page()->m_bLoaded);
-  EXPECT_EQ(CString("R&D <周会>"), Module()->m_confDefaultData.subject);
-  EXPECT_EQ(CString("33"), Module()->m_confDefaultData.visitorpwd);
-}
-
-TEST_F(DefaultsPageTest, AnEarlierVersionsFileWithQuotesInItsSubjectStillLoads) {
-  WriteFile("<mmc_dfs><data subject=\"说\"R&D\" <周会>\" maxnum=\"8\" period=\"45\" remaintime=\"7\" mempwd=\"11\" "
-            "masterpwd=\"22\" visitorpwd=\"33\" playstatussound=\"0\"></data></mmc_dfs>");
-  OpenOnDefaults();
-  EXPECT_TRUE(Page()->m_bLoaded);
-  const ConfDefaultData& d = Module()->m_confDefaultData;
-  EXPECT_EQ(CString("说\"R&D\" <周会>"), d.subject);
-  EXPECT_EQ(8, d.maxnum);
-  EXPECT_EQ(CString("33"), d.visitorpwd);
-  EXPECT_EQ(0, d.playstatussound);
-}
+// ---- Stored data that survives what a disk does ----
 
 TEST_F(DefaultsPageTest, AFailedOrShortWriteSaysSoAndKeepsTheLastGoodFile) {
   OpenOnDefaults();
@@ -288,7 +202,7 @@ TEST_F(DefaultsPageTest, ACutEmptyOrMissingFileGivesWayToTheBackupBesideIt) {
                          "masterpwd=\"2\" visitorpwd=\"3\" playstatussound=\"1\"></data></mmc_dfs>");
   std::ofstream(BackupPath(), std::ios::binary) << good;
   OpenOnDefaults();
-  for (size_t cut = 0; cut < good.size(); ++cut) {
+  for (size_t cut : {size_t(0), good.size() / 2, good.size() - 1}) {
     std::ofstream(FilePath(), std::ios::binary | std::ios::trunc) << good.substr(0, cut);
     Host().Clear();
     ConfDefaultData loaded = Reload();
