@@ -30,13 +30,7 @@ TAV_KEEP_HOST_INPUTS=$seeds ctest --preset default -j"$jobs" -LE fuzz-corpus >/d
 users=$bin/seed-users
 rm -rf "$users"
 mkdir -p "$users" out
-for scenario in scenarios/*.scn; do
-  name=$(basename "$scenario" .scn)
-  folder=$users/$name
-  [ "$name" = defaults-again ] && folder=$users/defaults-save
-  TAV_KEEP_HOST_INPUTS=$seeds $bin/host/tavorine-host --module $bin/module/libtavorine.so \
-    --user-folder "$folder/" "$scenario" >/dev/null || true
-done
+TAV_KEEP_HOST_INPUTS=$seeds bash scripts/play-scenarios.sh "$users" >/dev/null || true
 
 keep() {  # keep <target> <file>: a seed named by its content
   mkdir -p "$seeds/$1"

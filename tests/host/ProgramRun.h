@@ -48,3 +48,30 @@ inline std::string UserFolder(const std::string& name) {
   std::filesystem::remove_all(folder);
   return folder;
 }
+
+// A copy of scenarios/NAME.scn in a folder of this process (the plain and the sanitizer builds
+// may play it at once) beside the repository's res/, with the scenarios' files/: the files the
+// scenario writes into ../out go to that folder's out/. The copy's path.
+inline std::string CopyScenario(const std::string& name) {
+  std::string folder = testing::TempDir() + "scenario-" + name + "-" + std::to_string(getpid());
+  std::filesystem::remove_all(folder);
+  std::filesystem::create_directories(folder + "/scenarios");
+  std::filesystem::copy_file(std::string(TAV_SOURCE_DIR) + "/scenarios/" + name + ".scn",
+                             folder + "/scenarios/" + name + ".scn");
+  std::filesystem::create_directory_symlink(std::string(TAV_SOURCE_DIR) + "/res", folder + "/res");
+  std::filesystem::create_directory_symlink(std::string(TAV_SOURCE_DIR) + "/scenarios/files",
+                                            folder + "/scenarios/files");
+  return folder + "/scenarios/" + name + ".scn";
+}
+
+// The bytes of a file; empty when it cannot be read.
+inline std::string ReadFile(const std::string& path) {
+  std::string text;
+  FILE* file = std::fopen(path.c_str(), "rb");
+  if (!file) return text;
+  char buffer[4096];
+  size_t n;
+  while ((n = std::fread(buffer, 1, sizeof buffer, file)) > 0) text.append(buffer, n);
+  std::fclose(file);
+  return text;
+}

@@ -13,8 +13,6 @@
 
 #include "tests/host/ProgramRun.h"
 
-#include "tests/host/ProgramRun.h"
-
 namespace {
 
 TEST(HostProgram, FirstScenarioLoadsQueriesAndClosesTheModule) {
@@ -135,17 +133,6 @@ TEST(HostProgram, TwoSidedFailuresNameTheirLine) {
   std::remove(path.c_str());
 }
 
-// scenarios/defaults-save.scn then scenarios/defaults-again.scn on one user folder, as the main
-// job plays them: a subject with double quotes comes back as typed.
-TEST(HostProgram, DefaultsSavedWithQuotesAreUnchangedInTheNextRun) {
-  std::string options = ModuleArg() + "--user-folder '" + UserFolder("defaults-quotes") + "' '" + TAV_SOURCE_DIR +
-                        "/scenarios/";
-  ProgramRun save = RunProgram(options + "defaults-save.scn'");
-  EXPECT_EQ(save.status, 0) << save.output;
-  ProgramRun again = RunProgram(options + "defaults-again.scn'");
-  EXPECT_EQ(again.status, 0) << again.output;
-}
-
 // The user-folder steps read their source files beside the scenario; a check that does not
 // hold ends the run with status 1, naming its line.
 TEST(HostProgram, AFileCheckThatDoesNotHoldFailsTheRunOnItsLine) {
@@ -160,104 +147,6 @@ TEST(HostProgram, AFileCheckThatDoesNotHoldFailsTheRunOnItsLine) {
   std::remove(path.c_str());
   std::remove((testing::TempDir() + "kept-" + tag + ".dat").c_str());
 }
-
-// scenarios/records-damaged.scn then scenarios/records-again.scn on one user folder, as the main
-// job plays them: a damaged saved-conference file is kept, and the next run reads the new one.
-TEST(HostProgram, ADamagedConferenceListIsKeptAndTheNewOneReadInTheNextRun) {
-  std::string options = ModuleArg() + "--user-folder '" + UserFolder("records-damaged") + "' '" + TAV_SOURCE_DIR +
-                        "/scenarios/";
-  ProgramRun damaged = RunProgram(options + "records-damaged.scn'");
-  EXPECT_EQ(damaged.status, 0) << damaged.output;
-  ProgramRun again = RunProgram(options + "records-again.scn'");
-  EXPECT_EQ(again.status, 0) << again.output;
-}
-
-// A copy of scenarios/NAME.scn in a folder of this process (the plain and the sanitizer builds
-// may play it at once) beside the repository's res/, with the scenarios' files/: the files the
-// scenario writes into ../out go to that folder's out/. The copy's path.
-std::string CopyScenario(const std::string& name) {
-  std::string folder = testing::TempDir() + "scenario-" + name + "-" + std::to_string(getpid());
-  std::filesystem::remove_all(folder);
-  std::filesystem::create_directories(folder + "/scenarios");
-  std::filesystem::copy_file(std::string(TAV_SOURCE_DIR) + "/scenarios/" + name + ".scn",
-                             folder + "/scenarios/" + name + ".scn");
-  std::filesystem::create_directory_symlink(std::string(TAV_SOURCE_DIR) + "/res", folder + "/res");
-  std::filesystem::create_directory_symlink(std::string(TAV_SOURCE_DIR) + "/scenarios/files",
-                                            folder + "/scenarios/files");
-  return folder + "/scenarios/" + name + ".scn";
-}
-
-// The same pair with a line end that an editor added to the saved file between the runs: the
-// second run still finds the defaults, and the file is not written over.
-TEST(HostProgram, DefaultsFileWithALineEndAddedIsStillRead) {
-  std::string folder = UserFolder("defaults-line-end");
-  std::string options = ModuleArg() + "--user-folder '" + folder + "' '" + TAV_SOURCE_DIR + "/scenarios/";
-  ASSERT_EQ(RunProgram(options + "defaults-save.scn'").status, 0);
-  std::string file;
-  for (const auto& entry : std::filesystem::directory_iterator(folder))
-    if (entry.path().string().find("mmc_dfs.dat") != std::string::npos) file = entry.path().string();
-  ASSERT_FALSE(file.empty());
-  std::ofstream(file, std::ios::app) << "\r\n";
-  ProgramRun again = RunProgram(options + "defaults-again.scn'");
-  EXPECT_EQ(again.status, 0) << again.output;
-}
-
-// The scenarios under scenarios/, each on a fresh user folder, as the main job plays them.
-class ScenarioFile : public testing::TestWithParam<const char*> {};
-
-TEST_P(ScenarioFile, PlaysThrough) {
-  std::string name = GetParam();
-  ProgramRun run = RunProgram(ModuleArg() + "--user-folder '" + UserFolder(name) + "' '" + CopyScenario(name) + "'");
-  EXPECT_EQ(run.status, 0) << run.output;
-}
-
-std::string ScenarioTestName(const testing::TestParamInfo<const char*>& info) {
-  std::string name = info.param;
-  for (char& c : name)
-    if (c == '-') c = '_';
-  return name;
-}
-
-INSTANTIATE_TEST_SUITE_P(Scenarios, ScenarioFile, testing::Values("first", "create", "create-invite", "join-invite", "invitation",
-                                                                 "p2p-board", "book", "member-right", "late-joiner"),
-                         ScenarioTestName);
-
-// The set-up flows a new user walks through: each scenario failed before its mend.
-INSTANTIATE_TEST_SUITE_P(SetupFlows, ScenarioFile, testing::Values("join-failed", "start-again", "password-hint", "p2p-withdrawn", "p2p-ringing", "assist-ended", "close-invitation", "second-conference", "created-maximum", "invite-after-end", "conference-record", "book-notice", "book-chair", "records-list",
-                                                 "book-timeout", "book-kept", "book-tree",
-                                                 "answered-in-call"), ScenarioTestName);
-
-// The user's own point-to-point offers (one offered by both sides at once), what stays of an
-// ended point-to-point board, and the create page opened with member numbers.
-INSTANTIATE_TEST_SUITE_P(OffersAndNumbers, ScenarioFile,
-                         testing::Values("p2p-offer", "p2p-offer-refused", "p2p-glare", "p2p-ended-boards",
-                                         "create-numbers"),
-                         ScenarioTestName);
-
-// The user's files that the module reads and writes: each scenario failed before its mend.
-INSTANTIATE_TEST_SUITE_P(UserFiles, ScenarioFile, testing::Values("prompt-sound"), ScenarioTestName);
-
-// What a conference's dialogs do when the conference ends or the module closes, and the invite
-// dialog's tree for a user who came in through an invitation: each failed before its mend.
-INSTANTIATE_TEST_SUITE_P(ConferenceDialogs, ScenarioFile, testing::Values("invite-tree", "dialogs-after-end", "close-invite-query"), ScenarioTestName);
-
-// Every user action on the three whiteboards, from both sides.
-INSTANTIATE_TEST_SUITE_P(BoardActions, ScenarioFile, testing::Values("board-styles", "share-board", "p2p-styles", "two-boards-one-conference"),
-                         ScenarioTestName);
-
-// Who turns and adds the conference whiteboard's pages, from both sides.
-INSTANTIATE_TEST_SUITE_P(Presenter, ScenarioFile, testing::Values("presenter-pages", "presenter-right"), ScenarioTestName);
-
-// Two members' edits of one object that cross in flight, each with its outcome on both boards,
-// and a drag that the other member's records interrupt.
-INSTANTIATE_TEST_SUITE_P(Crossing, ScenarioFile, testing::Values("crossing-edits", "drag-interrupted"), ScenarioTestName);
-
-// The whiteboard scenarios whose pixel checks show what each board draws: each failed before its
-// mend.
-INSTANTIATE_TEST_SUITE_P(Boards, ScenarioFile,
-                         testing::Values("picture-move", "text-box-reversed", "polygon-dropped", "pen-dot", "text-emptied",
-                                         "pen-click-polygon", "text-face-long", "p2p-pages", "two-boards-apart"),
-                         ScenarioTestName);
 
 // Two members of different conferences: what one draws the other never sees, and the
 // comparison of their boards fails the run on its line.
@@ -329,17 +218,6 @@ TEST(HostProgram, ReportsAMissingLibrary) {
 }
 
 }  // namespace
-
-std::string ReadFile(const std::string& path) {
-  std::string text;
-  FILE* file = std::fopen(path.c_str(), "rb");
-  if (!file) return text;
-  char buffer[4096];
-  size_t n;
-  while ((n = std::fread(buffer, 1, sizeof buffer, file)) > 0) text.append(buffer, n);
-  std::fclose(file);
-  return text;
-}
 
 // The conference board and a point-to-point board open at one place: a mouse step on a named
 // board brings it to the front first, as the user does, so each gesture lands on its board.
