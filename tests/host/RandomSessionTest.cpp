@@ -8,6 +8,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <string>
 
 #include "tests/host/ProgramRun.h"
@@ -38,9 +39,12 @@ TEST_P(RandomSessions, BothBoardsHoldTheSamePages) {
   for (int seed = 1 + GetParam(); seed <= SessionCount(); seed += kShards) {
     std::string name = "random-session-" + std::to_string(seed) + ".scn";
     std::string path = WriteScenario(name, sessions::GenerateSession((uint32_t)seed, options).c_str());
-    ProgramRun run = RunProgram(ModuleArg() + "'" + path + "'");
+    // Sides of their own: other runs on the machine use the client's default folder.
+    std::string folder = UserFolder("random-" + std::to_string(seed));
+    ProgramRun run = RunProgram(ModuleArg() + "--user-folder '" + folder + "' '" + path + "'");
     if (run.status == 0) {
       std::remove(path.c_str());
+      std::filesystem::remove_all(folder);
       continue;
     }
     failures += "seed " + std::to_string(seed) + " (" + path + "): " + FailureOf(run.output) + "\n";
