@@ -8,7 +8,7 @@
 #include "common/HostBlocks.h"
 #include "confwindow/ConfStatisEvent.h"
 #include "confwindow/DlgDataConf.h"
-#include "host/ConfEventWords.h"
+#include "host/scenario/ConfEventWords.h"
 #include "module/WindowRoutines.h"
 #include "platform/Clock.h"
 #include "platform/ui/Desktop.h"

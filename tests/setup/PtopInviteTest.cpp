@@ -5,7 +5,7 @@
 #include "common/ConfMethodRecord.h"
 #include "common/InviteEvents.h"
 #include "confwindow/ConfCtrlResult.h"
-#include "host/ConfEventWords.h"
+#include "host/scenario/ConfEventWords.h"
 #include "platform/Tick.h"
 #include "platform/ui/Desktop.h"
 #include "platform/ui/UserInput.h"

@@ -4,7 +4,7 @@
 
 #include <vector>
 
-#include "host/RecordingHost.h"
+#include "host/recording/RecordingHost.h"
 #include "whiteboard/model/WbRecords.h"
 
 namespace wbtest {

@@ -9,7 +9,7 @@
 #include "common/ConfMethodRecord.h"
 #include "common/HostBlocks.h"
 #include "common/InviteEvents.h"
-#include "host/WbRelay.h"
+#include "host/relay/WbRelay.h"
 #include "module/TavorineModule.h"
 #include "platform/ui/Desktop.h"
 #include "platform/ui/WindowRelease.h"

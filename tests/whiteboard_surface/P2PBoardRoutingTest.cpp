@@ -10,7 +10,7 @@
 #include "common/HostBlocks.h"
 #include "common/InviteEvents.h"
 #include "confwindow/ConfCtrlResult.h"
-#include "host/WbRelay.h"
+#include "host/relay/WbRelay.h"
 #include "module/TavorineModule.h"
 #include "platform/ui/FileDialog.h"
 #include "platform/ui/MessageBox.h"

@@ -5,7 +5,7 @@
 #include "common/HostBlocks.h"
 #include "common/InviteEvents.h"
 #include "confwindow/ConfCtrlResult.h"
-#include "host/WbRelay.h"
+#include "host/relay/WbRelay.h"
 #include "module/TavorineModule.h"
 #include "platform/ui/Desktop.h"
 #include "platform/ui/UserInput.h"

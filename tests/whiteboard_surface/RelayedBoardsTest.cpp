@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "common/HostBlocks.h"
-#include "host/WbRelay.h"
+#include "host/relay/WbRelay.h"
 #include "module/TavorineModule.h"
 #include "platform/ui/Desktop.h"
 #include "platform/ui/FileDialog.h"

@@ -8,7 +8,7 @@
 
 #include "confwindow/ConfCtrlRight.h"
 #include "confwindow/DlgDataConf.h"
-#include "host/WbRelay.h"
+#include "host/relay/WbRelay.h"
 #include "platform/gdi/Dc.h"
 #include "platform/gdi/GdiObjects.h"
 #include "platform/ui/ColorDialog.h"

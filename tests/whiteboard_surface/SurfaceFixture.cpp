@@ -6,7 +6,7 @@
 
 #include "confwindow/ConfCtrlResult.h"
 #include "confwindow/DlgDataConf.h"
-#include "host/WbRelay.h"
+#include "host/relay/WbRelay.h"
 #include "platform/ui/ColorDialog.h"
 #include "platform/ui/Desktop.h"
 #include "platform/ui/UserInput.h"

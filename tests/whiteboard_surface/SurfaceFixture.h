@@ -12,7 +12,7 @@
 #include <vector>
 
 #include "common/HostBlocks.h"
-#include "host/BlockArena.h"
+#include "host/relay/BlockArena.h"
 #include "tests/support/module/ModuleFixture.h"
 #include "tests/whiteboard/SentWbMessages.h"
 #include "whiteboard/model/WbRecords.h"
