@@ -6,7 +6,7 @@
 #include <string>
 
 #include "confwindow/DlgDataConf.h"
-#include "host/ConfEventWords.h"
+#include "host/scenario/ConfEventWords.h"
 #include "module/WindowRoutines.h"
 #include "platform/Clock.h"
 #include "platform/ui/Desktop.h"

@@ -3,7 +3,7 @@
 // point-to-point board and a shared-document board open, made once for all inputs of a target.
 #pragma once
 
-#include "host/RecordingHost.h"
+#include "host/recording/RecordingHost.h"
 #include "module/TavorineModule.h"
 #include "whiteboard/windows/DlgDFP2PWhiteBoard.h"
 #include "whiteboard/windows/DlgDFShareWhiteBoard.h"

@@ -1,5 +1,5 @@
-// The host's messages of any content, in the byte form of host/HostInputForm.h: conference
-// events (code 9) of every type, whiteboard records (code 8) routed by the module to the
+// The host's messages of any content, in the byte form of host/recording/HostInputForm.h:
+// conference events (code 9) of every type, whiteboard records (code 8) routed by the module to the
 // point-to-point board of the peer they name or, through the conference window, the conference
 // board of their sub-conference, the member-right answer (code 17), the invitation answers
 // (11, 12), the user interface's requests (2, 13, 14, 16, 20022) and the status query (15).
@@ -10,7 +10,7 @@
 #include <cstdio>
 
 #include "fuzz/FuzzBoards.h"
-#include "host/HostInputForm.h"
+#include "host/recording/HostInputDelivery.h"
 #include "platform/ui/Desktop.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {

@@ -4,8 +4,8 @@
 // painted, and written as a document that must read again.
 //
 // The first byte chooses: with its bit of value 4 set, records as the relay carries them (u32
-// length, then the form of host/HostInputForm.h), to the board of its low two bits; the seeds
-// are what the boards of the tests and scenarios sent. Otherwise records built from the rest.
+// length, then the form of host/recording/HostInputForm.h), to the board of its low two bits; the
+// seeds are what the boards of the tests and scenarios sent. Otherwise records built from the rest.
 #include <fuzzer/FuzzedDataProvider.h>
 
 #include <cstddef>
@@ -18,8 +18,8 @@
 #include <vector>
 
 #include "fuzz/FuzzBoards.h"
-#include "host/BlockArena.h"
-#include "host/HostInputForm.h"
+#include "host/recording/HostInputForm.h"
+#include "host/relay/BlockArena.h"
 #include "protocol/WbPayloadKinds.h"
 #include "whiteboard/model/StrokePage.h"
 #include "whiteboard/surface/DrawSurface.h"

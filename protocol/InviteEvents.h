@@ -10,7 +10,7 @@
 //   detail 33  the creation result of our point-to-point session: szConfURI the peer's URI,
 //              iConfType the kind, iResult 200 on success
 //   detail 34  the peer ended the session: szConfURI the peer's URI, iConfType the kind
-// The host stand-in's scenario words (host/ConfEventWords.h) fill the same fields.
+// The host stand-in's scenario words (host/scenario/ConfEventWords.h) fill the same fields.
 #pragma once
 
 enum InviteEventDetail {

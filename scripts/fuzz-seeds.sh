@@ -2,8 +2,8 @@
 # Gathers seed inputs for the fuzz targets from real inputs and merges them, minimised, with
 # each target's committed corpus (fuzz/corpus/<target>):
 # - the host messages that the tests and scenarios deliver and the whiteboard records their
-#   boards send (the recording host keeps them, host/HostInputForm.h), and from those records
-#   their text and picture payloads;
+#   boards send (the recording host keeps them, host/recording/HostInputForm.h), and from those
+#   records their text and picture payloads;
 # - the XWB documents and page XML of the boards that received those records;
 # - the defaults files and saved conference lists the scenarios write, and their decoded texts;
 # - XML documents (fuzz/xml-documents and the page XML) in every encoding the library reads;

@@ -10,8 +10,8 @@
 #include <iterator>
 #include <string>
 
-#include "host/BlockArena.h"
-#include "host/HostInputForm.h"
+#include "host/recording/HostInputForm.h"
+#include "host/relay/BlockArena.h"
 #include "protocol/WbRecords.h"
 
 namespace {

@@ -14,15 +14,15 @@
 #include <sstream>
 #include <vector>
 
-#include "host/ClockWords.h"
-#include "host/RecordingHost.h"
-#include "host/Scenario.h"
-#include "host/ScenarioPlayer.h"
-#include "host/ScenarioWords.h"
-#include "host/WbBoardServer.h"
-#include "host/WbRelay.h"
 #include "host/program/ModuleLibrary.h"
 #include "host/program/UserFolder.h"
+#include "host/recording/RecordingHost.h"
+#include "host/relay/WbBoardServer.h"
+#include "host/relay/WbRelay.h"
+#include "host/scenario/ClockWords.h"
+#include "host/scenario/Scenario.h"
+#include "host/scenario/ScenarioPlayer.h"
+#include "host/scenario/ScenarioWords.h"
 #include "platform/ui/Desktop.h"
 #include "protocol/WbRecords.h"
 #include "vezadazavo/VezadaZavo.h"

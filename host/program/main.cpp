@@ -4,14 +4,14 @@
 #include <iostream>
 #include <map>
 
-#include "host/DeptTreeService.h"
-#include "host/RecordingHost.h"
-#include "host/Scenario.h"
-#include "host/ScenarioPlayer.h"
 #include "host/program/ModuleLibrary.h"
 #include "host/program/Options.h"
 #include "host/program/TwoSides.h"
 #include "host/program/UserFolder.h"
+#include "host/recording/DeptTreeService.h"
+#include "host/recording/RecordingHost.h"
+#include "host/scenario/Scenario.h"
+#include "host/scenario/ScenarioPlayer.h"
 #include "platform/ui/Desktop.h"
 
 namespace {

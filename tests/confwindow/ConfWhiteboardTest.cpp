@@ -3,7 +3,7 @@
 // conference ends or the module closes.
 #include <gtest/gtest.h>
 
-#include "host/WbRelay.h"
+#include "host/relay/WbRelay.h"
 #include "platform/ui/Desktop.h"
 #include "platform/ui/UserInput.h"
 #include "platform/ui/WindowRelease.h"

@@ -2,7 +2,7 @@
 // delivery of host messages to a module with its handled flag.
 #include <gtest/gtest.h>
 
-#include "host/RecordingHost.h"
+#include "host/recording/RecordingHost.h"
 #include "tests/host/FakeModule.h"
 
 namespace {

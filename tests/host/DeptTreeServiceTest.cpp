@@ -3,8 +3,8 @@
 // tree is left alone.
 #include <gtest/gtest.h>
 
-#include "host/DeptTreeService.h"
-#include "host/RecordingHost.h"
+#include "host/recording/DeptTreeService.h"
+#include "host/recording/RecordingHost.h"
 #include "platform/ui/TreeCtrl.h"
 #include "tests/support/DesktopTest.h"
 #include "vezadazavo/VezadaZavo.h"

@@ -4,8 +4,9 @@
 #include <cstring>
 #include <string>
 
-#include "host/EventPrinter.h"
-#include "host/RecordingHost.h"
+#include "host/recording/EventPrinter.h"
+#include "host/recording/RecordingHost.h"
+#include "host/relay/QuotedText.h"
 
 namespace {
 

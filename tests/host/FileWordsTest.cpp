@@ -7,7 +7,7 @@
 #include <fstream>
 #include <sstream>
 
-#include "host/ScenarioPlayer.h"
+#include "host/scenario/ScenarioPlayer.h"
 #include "tests/host/FakeModule.h"
 #include "vezadazavo/VezadaZavo.h"
 

@@ -5,7 +5,7 @@
 
 #include <sstream>
 
-#include "host/ScenarioPlayer.h"
+#include "host/scenario/ScenarioPlayer.h"
 #include "tests/host/FakeModule.h"
 #include "tests/support/DesktopTest.h"
 

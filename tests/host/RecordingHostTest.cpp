@@ -7,7 +7,7 @@
 #include <memory>
 #include <string>
 
-#include "host/RecordingHost.h"
+#include "host/recording/RecordingHost.h"
 
 namespace {
 

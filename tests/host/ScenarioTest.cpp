@@ -4,8 +4,8 @@
 #include <sstream>
 #include <vector>
 
-#include "host/ScenarioPlayer.h"
-#include "host/ScenarioWords.h"
+#include "host/scenario/ScenarioPlayer.h"
+#include "host/scenario/ScenarioWords.h"
 #include "platform/ui/MessageBox.h"
 #include "tests/host/FakeModule.h"
 

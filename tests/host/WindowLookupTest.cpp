@@ -2,10 +2,10 @@
 // steps find the control in the window that shows it.
 #include <gtest/gtest.h>
 
-#include "host/Scenario.h"
-#include "host/UserActionWords.h"
-#include "host/WindowCheckWords.h"
-#include "host/WindowLookup.h"
+#include "host/scenario/Scenario.h"
+#include "host/scenario/UserActionWords.h"
+#include "host/scenario/WindowCheckWords.h"
+#include "host/scenario/WindowLookup.h"
 #include "platform/ui/Controls.h"
 #include "platform/ui/Wnd.h"
 #include "tests/support/DesktopTest.h"

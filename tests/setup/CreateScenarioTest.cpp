@@ -2,8 +2,8 @@
 // presses OK, the host answers, and the conference runs with the start window hidden.
 #include <sstream>
 
-#include "host/Scenario.h"
-#include "host/ScenarioPlayer.h"
+#include "host/scenario/Scenario.h"
+#include "host/scenario/ScenarioPlayer.h"
 #include "tests/setup/SetupFixture.h"
 
 namespace tavtest {

@@ -5,8 +5,8 @@
 
 #include <string>
 
-#include "host/EventPrinter.h"
-#include "host/RecordingHost.h"
+#include "host/recording/EventPrinter.h"
+#include "host/recording/RecordingHost.h"
 #include "tests/support/DesktopTest.h"
 
 namespace tavtest {

@@ -2,7 +2,7 @@
 
 #include <cstring>
 
-#include "host/WbRelay.h"
+#include "host/relay/WbRelay.h"
 #include "module/TavorineModule.h"
 #include "platform/ui/Desktop.h"
 #include "platform/ui/UserInput.h"

@@ -4,7 +4,7 @@
 
 #include <vector>
 
-#include "host/RecordingHost.h"
+#include "host/recording/RecordingHost.h"
 #include "protocol/WbRecords.h"
 
 namespace wbtest {

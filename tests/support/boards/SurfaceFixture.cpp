@@ -5,7 +5,7 @@
 #include <iterator>
 
 #include "confwindow/DlgDataConf.h"
-#include "host/WbRelay.h"
+#include "host/relay/WbRelay.h"
 #include "platform/ui/ColorDialog.h"
 #include "platform/ui/Desktop.h"
 #include "platform/ui/UserInput.h"

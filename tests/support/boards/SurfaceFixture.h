@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "host/BlockArena.h"
+#include "host/relay/BlockArena.h"
 #include "protocol/HostBlocks.h"
 #include "protocol/WbRecords.h"
 #include "tests/support/boards/SentWbMessages.h"

@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "host/RecordingHost.h"
+#include "host/recording/RecordingHost.h"
 #include "module/TavorineModule.h"
 #include "tests/support/HostFixture.h"
 

@@ -6,7 +6,8 @@
 #include <cstdio>
 #include <string>
 
-#include "host/WbRelay.h"
+#include "common/ConfMethodRecord.h"
+#include "host/relay/WbRelay.h"
 #include "module/TavorineModule.h"
 #include "platform/ui/Desktop.h"
 #include "platform/ui/WindowRelease.h"

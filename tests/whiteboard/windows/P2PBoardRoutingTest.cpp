@@ -6,7 +6,8 @@
 #include <cstring>
 #include <filesystem>
 
-#include "host/WbRelay.h"
+#include "common/ConfMethodRecord.h"
+#include "host/relay/WbRelay.h"
 #include "module/TavorineModule.h"
 #include "platform/ui/FileDialog.h"
 #include "platform/ui/MessageBox.h"

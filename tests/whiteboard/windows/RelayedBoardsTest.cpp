@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "host/WbRelay.h"
+#include "host/relay/WbRelay.h"
 #include "module/TavorineModule.h"
 #include "platform/ui/Desktop.h"
 #include "platform/ui/FileDialog.h"

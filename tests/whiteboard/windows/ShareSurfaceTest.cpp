@@ -7,7 +7,7 @@
 #include <functional>
 
 #include "confwindow/DlgDataConf.h"
-#include "host/WbRelay.h"
+#include "host/relay/WbRelay.h"
 #include "platform/gdi/Dc.h"
 #include "platform/gdi/GdiObjects.h"
 #include "platform/ui/ColorDialog.h"
