@@ -2,8 +2,9 @@
 # the layer may use: its own and those of the layers below it. Run as a build step by
 # tav_layer_check (cmake/TavTargets.cmake):
 #   cmake -DCONFIG=<name>-layer.cmake -DSOURCE_DIR=<project> -DSTAMP=<file> -P CheckLayerIncludes.cmake
-# CONFIG sets LAYER, ALLOWED (folders) and FILES. Quoted includes whose first folder is not a
-# folder of the project (system and third-party headers) are not the layer's concern.
+# CONFIG sets LAYER, ALLOWED (folders, each without its subfolders) and FILES. Quoted includes
+# whose first folder is not a folder of the project (system and third-party headers) are not the
+# layer's concern.
 include(${CONFIG})
 set(faults "")
 foreach(file IN LISTS FILES)
@@ -14,15 +15,11 @@ foreach(file IN LISTS FILES)
     if(NOT IS_DIRECTORY ${SOURCE_DIR}/${top})
       continue()
     endif()
-    set(inside FALSE)
-    foreach(dir IN LISTS ALLOWED)
-      string(FIND "${header}" "${dir}/" at)
-      if(at EQUAL 0)
-        set(inside TRUE)
-        break()
-      endif()
-    endforeach()
-    if(NOT inside)
+    # A header belongs to the folder it lies in, not to the folders above it: a subfolder
+    # (module/export) is a folder of its own.
+    get_filename_component(folder "${header}" DIRECTORY)
+    list(FIND ALLOWED "${folder}" at)
+    if(at EQUAL -1)
       file(RELATIVE_PATH shown ${SOURCE_DIR} ${file})
       string(APPEND faults "  ${shown}: #include \"${header}\"\n")
     endif()

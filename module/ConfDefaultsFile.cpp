@@ -11,10 +11,11 @@
 
 const char kConfDefaultsFileName[] = "mmc_dfs.dat";
 const char kConfDefaultsBackupName[] = "mmc_dfs.bak";
-const size_t kConfDefaultsFileLimit = 1024 * 1024;
 
 namespace {
 
+// The largest file ReadConfDefaultsFile reads.
+const size_t kConfDefaultsFileLimit = 1024 * 1024;
 const int kAttributeBuffer = 260;
 
 std::string EscapeValue(const char* value) {

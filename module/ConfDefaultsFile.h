@@ -13,9 +13,6 @@
 
 extern const char kConfDefaultsFileName[];    // "mmc_dfs.dat"
 extern const char kConfDefaultsBackupName[];  // "mmc_dfs.bak"
-// The largest file ReadConfDefaultsFile reads (1 MB; a file holds a few hundred bytes): anything
-// larger, a device or a foreign file, is unreadable.
-extern const size_t kConfDefaultsFileLimit;
 
 // Where a read stopped; the numbers are the steps the module's log names.
 enum class ConfDefaultsRead {
@@ -31,7 +28,8 @@ std::string FormatConfDefaultsFile(const ConfDefaultData& d);
 // Reads a file's bytes into *d; the last data element wins. *d is unchanged unless kDone.
 ConfDefaultsRead ParseConfDefaultsFile(const std::string& bytes, ConfDefaultData* d);
 
-// Reads the file at path into *d, as ParseConfDefaultsFile.
+// Reads the file at path into *d, as ParseConfDefaultsFile. A file larger than 1 MB (a file holds
+// a few hundred bytes), a device or a foreign file, is unreadable.
 ConfDefaultsRead ReadConfDefaultsFile(const char* path, ConfDefaultData* d);
 // Writes the record to path through a temporary file that replaces the old one only once it is
 // whole; FALSE (the old file kept) when the write failed or was short.

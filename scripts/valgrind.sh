@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Runs every test program of the default build, and the replay of every committed fuzz corpus,
-# under valgrind's memcheck, three at a time; fails on any error valgrind reports.
+# Runs every test program of the default build, and every fuzz target's replay of its committed
+# corpus and kept fault inputs (as its ctest test runs it), under valgrind's memcheck, three at a
+# time; fails on any error valgrind reports.
 # Usage: scripts/valgrind.sh   (after scripts/test.sh default)
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -28,10 +29,8 @@ export TAV_RANDOM_SESSIONS=8
 
 {
   for program in "$build"/tests/*_tests; do echo "$(basename "$program") $program"; done
+  # Each corpus replay with the arguments of its ctest test, which the build writes beside it.
   for program in "$build"/fuzz/*_fuzz; do
-    name=$(basename "$program")
-    corpus=$PWD/fuzz/corpus/$name
-    [ "$name" = host_events_fuzz ] && corpus="$corpus $corpus"  # as its ctest test plays it
-    echo "$name $program $corpus"
+    echo "$(basename "$program")" "$program" $(<"$program.replay")
   done
 } | xargs -P 3 -L 1 bash -c 'run "$@"' _

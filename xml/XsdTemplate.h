@@ -20,5 +20,3 @@ struct XsdBudget {
 int XsdWalk(XmlElement* root, XmlNode* list, bool basic, XsdBudget* budget);
 // Expands the elements typed with named complex types, then removes the used type definitions.
 int XsdExpand(XmlNode* list, XsdBudget* budget);
-// Appends a node item that takes over the strings of node (node is left cleared).
-int XsdAppendMoved(XmlNode* list, XmlNodeRecord* node);

@@ -11,7 +11,7 @@
 #include <string>
 #include <utility>
 
-#include "tests/host/ProgramRun.h"
+#include "tests/host/program/ProgramRun.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "host/recording/RecordingHost.h"
-#include "tests/host/FakeModule.h"
+#include "tests/host/recording/FakeModule.h"
 
 namespace {
 

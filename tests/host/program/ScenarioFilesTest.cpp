@@ -15,7 +15,7 @@
 
 #include <gtest/gtest.h>
 
-#include "tests/host/ProgramRun.h"
+#include "tests/host/program/ProgramRun.h"
 
 namespace {
 

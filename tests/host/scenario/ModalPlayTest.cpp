@@ -6,7 +6,7 @@
 #include <sstream>
 
 #include "host/scenario/ScenarioPlayer.h"
-#include "tests/host/FakeModule.h"
+#include "tests/host/recording/FakeModule.h"
 #include "tests/support/DesktopTest.h"
 
 namespace {

@@ -1,4 +1,4 @@
-#include "tests/host/SessionGenerator.h"
+#include "tests/host/program/SessionGenerator.h"
 
 #include <algorithm>
 #include <cstdlib>

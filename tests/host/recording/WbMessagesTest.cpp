@@ -6,7 +6,6 @@
 
 #include "host/recording/EventPrinter.h"
 #include "host/recording/RecordingHost.h"
-#include "host/relay/WbMessages.h"
 #include "protocol/WbRecords.h"
 
 namespace {
@@ -113,20 +112,6 @@ TEST(WbMessages, PrintedWithHeadPageAndEveryPayload) {
             "      line \"line:0123456789abcdef0\" sub-op 1 x1 \"100\" y1 \"50\" x2 \"20\" y2 \"80\"; style pen \"255\" "
             "width 2\n"
             "      path \"freeline:1\" sub-op 1 text \"M 1 2 L 3 4\"\n");
-}
-
-TEST(WbMessages, ALoopingListIsCut) {
-  host::BlockArena arena;
-  WbMsgHeader header{};
-  WbPageOpRecord pageOp{};
-  WbListNode node{};
-  node.pNext = &node;
-  pageOp.pList = &node;
-  header.pPageOp = &pageOp;
-  const WbMsgHeader* copy = static_cast<const WbMsgHeader*>(host::CopyWbMessage(&header, arena));
-  int count = 0;
-  for (const WbListNode* n = copy->pPageOp->pList; n; n = n->pNext) ++count;
-  EXPECT_EQ(count, host::kMaxWbListNodes);
 }
 
 TEST(WbMessages, MessageWithoutPagePartAndPictureDataAreShort) {

@@ -8,7 +8,7 @@
 #include <sstream>
 
 #include "host/scenario/ScenarioPlayer.h"
-#include "tests/host/FakeModule.h"
+#include "tests/host/recording/FakeModule.h"
 #include "vezadazavo/VezadaZavo.h"
 
 namespace {

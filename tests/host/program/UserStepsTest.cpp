@@ -8,7 +8,7 @@
 #include <sstream>
 #include <string>
 
-#include "tests/host/ProgramRun.h"
+#include "tests/host/program/ProgramRun.h"
 
 namespace {
 

@@ -7,7 +7,7 @@
 #include "host/scenario/ScenarioPlayer.h"
 #include "host/scenario/ScenarioWords.h"
 #include "platform/ui/MessageBox.h"
-#include "tests/host/FakeModule.h"
+#include "tests/host/recording/FakeModule.h"
 
 namespace {
 

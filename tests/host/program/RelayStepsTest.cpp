@@ -5,7 +5,7 @@
 #include <cstdio>
 #include <string>
 
-#include "tests/host/ProgramRun.h"
+#include "tests/host/program/ProgramRun.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
-// Random two-sided sessions (tests/host/SessionGenerator.h) played by the host program: after
-// each, both boards must hold the same pages. A failing session's scenario is kept in the test's
-// temporary folder and named, with its seed, in the failure.
+// Random two-sided sessions (tests/host/program/SessionGenerator.h) played by the host program:
+// after each, both boards must hold the same pages. A failing session's scenario is kept in the
+// test's temporary folder and named, with its seed, in the failure.
 //
 // TAV_RANDOM_SESSIONS sets how many sessions are played in all (default 100; the valgrind lane
 // plays fewer); they are split over the shards below, which ctest runs side by side.
@@ -11,8 +11,8 @@
 #include <filesystem>
 #include <string>
 
-#include "tests/host/ProgramRun.h"
-#include "tests/host/SessionGenerator.h"
+#include "tests/host/program/ProgramRun.h"
+#include "tests/host/program/SessionGenerator.h"
 
 namespace {
 
