@@ -26,13 +26,10 @@
 #include "platform/ui/UserInput.h"
 #include "platform/ui/Wnd.h"
 #include "vezadazavo/VezadaZavo.h"
-#include "whiteboard/model/StrokeEllipse.h"
 #include "whiteboard/model/StrokeFreeLine.h"
+#include "whiteboard/model/StrokeKinds.h"
 #include "whiteboard/model/StrokeLine.h"
 #include "whiteboard/model/StrokePage.h"
-#include "whiteboard/model/StrokeRectangle.h"
-#include "whiteboard/model/StrokeRoundCircle.h"
-#include "whiteboard/model/StrokeTriangle.h"
 #include "whiteboard/model/WbBlocks.h"
 #include "whiteboard/windows/DlgDFWhiteBoard.h"
 #include "whiteboard/windows/DrawContentDlg.h"
@@ -41,36 +38,29 @@ namespace {
 
 const DWORD kWhiteboardSubConf = 41;
 
-// Object i of a page: lines, rectangles, ellipses, circles, triangles and pen strokes spread
-// over the canvas, from a fixed pseudo-random sequence, made as the gestures make them.
+// Object i of a page: lines, rectangles, ellipses, circles, triangles and pen strokes in turn,
+// spread over the canvas, from a fixed pseudo-random sequence, made as the gestures make them.
 CStrokeBase* MakeStroke(int i, unsigned* seed) {
   auto next = [seed](int range) {
     *seed = *seed * 1103515245u + 12345u;
     return (int)((*seed >> 8) % (unsigned)range);
   };
-  static const char* const kKinds[] = {"line", "rectangle", "ellipse", "circle", "triangle", "freeline"};
+  static const char* const kWords[] = {"line", "rectangle", "ellipse", "circle", "triangle", "freeline"};
+  const StrokeKind* kind = FindStrokeKind(kWords[i % 6]);
   int x = next(1500), y = next(1100), w = 5 + next(80), h = 5 + next(80);
   CRect rect(x, y, x + w, y + h);
-  CStrokeBase* stroke = nullptr;
-  switch (i % 6) {
-    case 0: stroke = new CStrokeLine(); break;
-    case 1: stroke = new CStrokeRectangle(); break;
-    case 2: stroke = new CStrokeEllipse(); break;
-    case 3: stroke = new CStrokeRoundCircle(); break;
-    case 4: stroke = new CStrokeTriangle(); break;
-    default: {
-      CStrokeFreeLine* pen = new CStrokeFreeLine();
-      for (CPoint p : {CPoint(x, y), CPoint(x + 20, y + 5), CPoint(x + 30, y + 40), CPoint(x + 5, y + 30)})
-        pen->m_arrPoint.Add(p);
-      stroke = pen;
-    }
+  CStrokeBase* stroke = kind->create(nullptr);
+  if (kind->tool == kToolPen) {
+    CStrokeFreeLine* pen = static_cast<CStrokeFreeLine*>(stroke);
+    for (CPoint p : {CPoint(x, y), CPoint(x + 20, y + 5), CPoint(x + 30, y + 40), CPoint(x + 5, y + 30)})
+      pen->m_arrPoint.Add(p);
   }
   stroke->m_rcDraw = rect;
-  if (i % 6 == 4) stroke->ScaleTo(&rect);
+  if (kind->tool == kToolTriangle) stroke->ScaleTo(&rect);
   stroke->m_crColor = (COLORREF)next(1 << 24);
   stroke->m_nPenWidth = 1 + next(4);
   char id[48];
-  snprintf(id, sizeof id, "%s:%08x%09x", kKinds[i % 6], (unsigned)next(1 << 30), (unsigned)i);
+  snprintf(id, sizeof id, "%s:%08x%09x", kind->word, (unsigned)next(1 << 30), (unsigned)i);
   SetWbText(stroke->m_szID, id);
   stroke->UpdateTracker();
   return stroke;

@@ -13,6 +13,7 @@
 
 #include "bench/BenchCommon.h"
 #include "common/Codecs.h"
+#include "whiteboard/model/StrokeKinds.h"
 #include "whiteboard/model/StrokePage.h"
 #include "xml/XmlParse.h"
 #include "xml/XmlTree.h"
@@ -36,13 +37,11 @@ std::string Element(int i, unsigned* seed, const std::string& picture) {
     *seed = *seed * 1103515245u + 12345u;
     return (int)((*seed >> 8) % (unsigned)range);
   };
-  static const char* const kKinds[][2] = {
-      {"line", "line"},         {"rectangle", "rectangle"}, {"solidellipse", "solidellipse"},
-      {"circle", "circle"},     {"roundrect", "roundrect"}, {"path", "freeline"},
-      {"path", "polygon"},      {"image", "image"},         {"path", "triangle"},
-      {"text", "text"}};
-  const char* element = kKinds[i % 10][0];
-  const char* word = kKinds[i % 10][1];
+  static const char* const kWords[] = {"line",     "rectangle", "solidellipse", "circle",   "roundrect",
+                                       "freeline", "polygon",   "image",        "triangle", "text"};
+  const StrokeKind* kind = FindStrokeKind(kWords[i % 10]);
+  const char* element = kind->element;
+  const char* word = kind->word;
   char head[160];
   snprintf(head, sizeof head, "<%s id=\"%s:%08x%08x%x\"", element, word, (unsigned)next(1 << 30), (unsigned)i, i % 16);
   std::string xml = head;

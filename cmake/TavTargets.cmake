@@ -93,9 +93,11 @@ function(tav_layer_check name dirs libs)
   add_dependencies(${name} ${name}_includes)
 endfunction()
 
-# tav_test(name DIR dir LIBS lib...): one GoogleTest executable of every .cpp in tests/<dir>.
+# tav_test(name DIR dir LIBS lib... [PICTURES test...]): one GoogleTest executable of every .cpp
+# in tests/<dir>. The PICTURES tests write pictures into $TAV_PICTURES_DIR when it is set: they
+# carry the ctest label "pictures", by which the main job runs them.
 function(tav_test name)
-  cmake_parse_arguments(ARG "" "DIR" "LIBS" ${ARGN})
+  cmake_parse_arguments(ARG "" "DIR" "LIBS;PICTURES" ${ARGN})
   file(GLOB sources CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/tests/${ARG_DIR}/*.cpp)
   if(NOT sources)
     message(STATUS "no tests yet in tests/${ARG_DIR}")
@@ -104,6 +106,15 @@ function(tav_test name)
   add_executable(${name} ${sources})
   tav_flags(${name})
   target_link_libraries(${name} PRIVATE ${ARG_LIBS} GTest::gtest GTest::gmock GTest::gtest_main)
-  gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60
-    PROPERTIES ENVIRONMENT "LSAN_OPTIONS=suppressions=${PROJECT_SOURCE_DIR}/tests/lsan.supp")
+  set(environment "LSAN_OPTIONS=suppressions=${PROJECT_SOURCE_DIR}/tests/lsan.supp")
+  if(NOT ARG_PICTURES)
+    gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60 PROPERTIES ENVIRONMENT "${environment}")
+    return()
+  endif()
+  # Labels are set per discovery: the other tests and the picture tests are discovered apart.
+  list(JOIN ARG_PICTURES ":" pictures)
+  gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60 TEST_FILTER "-${pictures}"
+    PROPERTIES ENVIRONMENT "${environment}")
+  gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60 TEST_FILTER "${pictures}" TEST_LIST ${name}_PICTURES
+    PROPERTIES ENVIRONMENT "${environment}" LABELS pictures)
 endfunction()

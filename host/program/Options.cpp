@@ -20,9 +20,11 @@ std::string ProgramFolder() {
 
 std::string Usage(const char* program) {
   return std::string("usage: ") + program + " [--module PATH] [--user-folder DIR] SCENARIO\n"
+         "       " + program + " --play-plan FOLDER\n"
          "  plays SCENARIO (see docs/scenarios.md) against the module loaded from PATH\n"
          "  (default: libtavorine.so beside the program, else the build tree's);\n"
-         "  the user's files (defaults, saved conferences) live in DIR\n";
+         "  the user's files (defaults, saved conferences) live in DIR;\n"
+         "  --play-plan prints how the scenario files of FOLDER are played, one after another\n";
 }
 
 std::string DefaultModulePath() {
@@ -39,6 +41,8 @@ bool ParseOptions(int argc, char** argv, Options* out, std::string* error) {
       options.modulePath = argv[++i];
     } else if (arg == "--user-folder" && i + 1 < argc && argv[i + 1][0]) {
       options.userFolder = argv[++i];
+    } else if (arg == "--play-plan" && i + 1 < argc && argv[i + 1][0]) {
+      options.playPlanFolder = argv[++i];
     } else if (!arg.empty() && arg[0] != '-' && options.scenarioPath.empty()) {
       options.scenarioPath = argv[i];
     } else {
@@ -46,7 +50,7 @@ bool ParseOptions(int argc, char** argv, Options* out, std::string* error) {
       return false;
     }
   }
-  if (options.scenarioPath.empty()) {
+  if (options.scenarioPath.empty() == options.playPlanFolder.empty()) {
     *error = Usage(argv[0]);
     return false;
   }

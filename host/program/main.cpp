@@ -1,5 +1,6 @@
 // tavorine-host: a host for people. Loads libtavorine.so, hands it a recording host, plays a
 // scenario of host messages on real time and prints the module's traffic.
+// With --play-plan FOLDER it prints how the scenario files of the folder are played instead.
 // Exit codes: 0 success, 1 a step failed, 2 bad command line or scenario, 3 no module.
 #include <iostream>
 #include <map>
@@ -10,6 +11,7 @@
 #include "host/program/UserFolder.h"
 #include "host/recording/DeptTreeService.h"
 #include "host/recording/RecordingHost.h"
+#include "host/scenario/PlayPlan.h"
 #include "host/scenario/Scenario.h"
 #include "host/scenario/ScenarioPlayer.h"
 #include "platform/ui/Desktop.h"
@@ -55,13 +57,27 @@ int PlayScenario(host::ModuleLibrary& library, const host::Scenario& scenario) {
   return status;
 }
 
+// Prints the play plan of a folder of scenario files; 2 when a declaration is refused.
+int ShowPlayPlan(const std::string& folder) {
+  std::vector<host::ScenarioChain> plan;
+  std::string error;
+  if (!host::ReadPlayPlan(folder, &plan, &error)) {
+    std::cerr << error << "\n";
+    return 2;
+  }
+  host::PrintPlayPlan(plan, std::cout);
+  return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
   host::Options options;
   std::string error;
   host::Scenario scenario;
-  if (host::ParseOptions(argc, argv, &options, &error) && host::IsTwoSidedScenarioFile(options.scenarioPath))
+  bool parsed = host::ParseOptions(argc, argv, &options, &error);
+  if (parsed && !options.playPlanFolder.empty()) return ShowPlayPlan(options.playPlanFolder);
+  if (parsed && host::IsTwoSidedScenarioFile(options.scenarioPath))
     return host::PlayTwoSides(options.modulePath, options.scenarioPath, options.userFolder);
   if (!error.empty() || !host::LoadScenarioFile(options.scenarioPath, &scenario, &error)) {
     if (!error.empty() && error.back() != '\n') error += '\n';

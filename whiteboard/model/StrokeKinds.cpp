@@ -136,6 +136,11 @@ const StrokeKind* StrokeKindOfTool(int tool) {
   return nullptr;
 }
 
+bool IsLaserId(const char* id) {
+  const StrokeKind* kind = StrokeKindOfId(id);
+  return kind && kind->tool == kToolLaser;
+}
+
 CStrokeBase* NewStrokeForId(const char* id, IWbBoardChannel* owner) {
   if (!id) return nullptr;
   for (const StrokeKind* kind : kIdSearchOrder.kinds)

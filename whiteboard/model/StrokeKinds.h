@@ -68,6 +68,9 @@ const StrokeKind* FindStrokeKind(const char* word);
 const StrokeKind* StrokeKindOfId(const char* id);
 // The kind a drawing tool makes; NULL for the select and move-page tools and unknown numbers.
 const StrokeKind* StrokeKindOfTool(int tool);
+// Whether id names the kind the laser tool makes: a pointer shown for a moment, which the
+// surface never frames, picks or selects.
+bool IsLaserId(const char* id);
 
 // A new object of the class named by the first kind word that occurs anywhere in id, tested in
 // the kinds' id search order ("freeline" before "line", "polyline" before "line", ...),

@@ -9,10 +9,10 @@
 #include "platform/ui/WindowSurface.h"
 #include "whiteboard/model/GestureShared.h"
 #include "whiteboard/model/StrokeBase.h"
+#include "whiteboard/model/StrokeKinds.h"
 #include "whiteboard/model/StrokePage.h"
 #include "whiteboard/model/StrokeText.h"
 #include "whiteboard/model/WbBoardChannel.h"
-#include "whiteboard/model/WbShared.h"
 
 namespace {
 
@@ -350,7 +350,7 @@ std::vector<CStrokeBase*> CDrawSurface::ObjectsReaching(const std::vector<RECT>&
 
 void CDrawSurface::DrawPage(CDC* dc, const std::vector<RECT>& areas) {
   for (CStrokeBase* stroke : ObjectsReaching(areas)) {
-    bool framed = stroke->m_bSelected && !dc->IsPrinting() && GetIdPrefix(stroke->m_szID) != "laser";
+    bool framed = stroke->m_bSelected && !dc->IsPrinting() && !IsLaserId(stroke->m_szID);
     RECT extent = StrokeDrawExtent(stroke);
     auto drawsInto = [stroke, &extent](const RECT& a) { return RectsMeet(a, extent) && stroke->DrawsInto(a); };
     if (!framed && std::none_of(areas.begin(), areas.end(), drawsInto)) continue;

@@ -10,6 +10,7 @@
 #include "whiteboard/model/StrokeBitmap.h"
 #include "whiteboard/model/StrokeFreeLine.h"
 #include "whiteboard/model/StrokeHandPointer.h"
+#include "whiteboard/model/StrokeKinds.h"
 #include "whiteboard/model/StrokeLine.h"
 #include "whiteboard/model/StrokePage.h"
 #include "whiteboard/model/StrokeRoundCircle.h"
@@ -17,12 +18,9 @@
 #include "whiteboard/model/StrokeText.h"
 #include "whiteboard/model/StrokeTrapezia.h"
 #include "whiteboard/model/StrokeTriangle.h"
-#include "whiteboard/model/WbShared.h"
 #include "whiteboard/surface/DrawSurface.h"
 
 namespace {
-
-BOOL IsLaser(CStrokeBase* stroke) { return GetIdPrefix(stroke->m_szID) == "laser"; }
 
 template <class T>
 BOOL Is(CStrokeBase* stroke) {
@@ -101,7 +99,7 @@ void CDrawSurface::PressSelect(CPoint client, CPoint doc) {
   // can change.
   for (CStrokeBase* stroke : PickCandidates(doc)) {
     if (hit) break;
-    if (stroke->m_bSelected && !IsLaser(stroke)) {
+    if (stroke->m_bSelected && !IsLaserId(stroke->m_szID)) {
       m_tracker.m_rect = ToClient(stroke->GetTracker()->m_rect);
       int code = m_tracker.HitTest(client);
       if (code >= 0) {
@@ -116,7 +114,7 @@ void CDrawSurface::PressSelect(CPoint client, CPoint doc) {
       stroke->m_bSelected = FALSE;
     } else {
       NoteFlagged(stroke);
-      if (!IsLaser(stroke)) hit = stroke;
+      if (!IsLaserId(stroke->m_szID)) hit = stroke;
     }
   }
   if (!hit) {
@@ -238,7 +236,7 @@ void CDrawSurface::OnContextMenu(CWnd*, CPoint point) {
     if (MenuClearsMissedMarks()) Invalidate(FALSE);
     return;
   }
-  if (IsLaser(hit)) return;
+  if (IsLaserId(hit->m_szID)) return;
   SelectStroke(hit);
   CMenu menu;
   if (!menu.LoadMenu(ObjectMenuId())) return;
@@ -317,7 +315,7 @@ int CDrawSurface::RemoveLaserStrokes() {
   CObList& list = m_pCurPage->m_listStroke;
   for (POSITION pos = list.GetHeadPosition(); pos;) {
     CStrokeBase* stroke = static_cast<CStrokeBase*>(list.GetNext(pos));
-    if (IsLaser(stroke)) lasers.push_back(stroke);
+    if (IsLaserId(stroke->m_szID)) lasers.push_back(stroke);
   }
   for (CStrokeBase* laser : lasers) {
     InvalidateDocRect(laser->m_rcDraw, 3);

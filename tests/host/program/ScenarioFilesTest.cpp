@@ -1,8 +1,9 @@
 // Every scenario file under scenarios/, played by the host program as the main job plays it
-// (scripts/play-scenarios.sh): each on a fresh user folder, with what the "# play: " lines of
-// its opening comment declare (docs/scenarios.md). The build lists the folder's files
-// (TAV_SCENARIO_NAMES_FILE, from tests/CMakeLists.txt), so a file added there is played after
-// the next build without editing any list.
+// (scripts/play-scenarios.sh): in the plan the program reads from the "# play: " lines of their
+// opening comments (host/scenario/PlayPlan.h, docs/scenarios.md), each chain on a fresh user
+// folder of this process. The build lists the folder's files (TAV_SCENARIO_NAMES_FILE, from
+// tests/CMakeLists.txt), so a file added there is played after the next build without editing
+// any list.
 #include <fnmatch.h>
 
 #include <algorithm>
@@ -15,46 +16,20 @@
 
 #include <gtest/gtest.h>
 
+#include "host/scenario/PlayPlan.h"
 #include "tests/host/program/ProgramRun.h"
 
 namespace {
 
-// What a scenario declares beyond a fresh user folder. The main job's folder names
-// (user-folder, no-user-folder) do not matter here: every play has a folder of this process.
-struct Declared {
-  std::string after;                      // played right after this scenario, on its folder
-  std::string lineEnd;                    // a second play once a line end ends this user's file
-  std::vector<std::string> samePictures;  // two pictures, from the repository root, byte-equal
-  std::string error;                      // a declaration the players do not know
-};
+std::string ScenarioFolder() { return std::string(TAV_SOURCE_DIR) + "/scenarios"; }
 
-std::string ScenarioPath(const std::string& name) {
-  return std::string(TAV_SOURCE_DIR) + "/scenarios/" + name + ".scn";
-}
-
-Declared Declarations(const std::string& name) {
-  Declared declared;
-  std::ifstream file(ScenarioPath(name));
-  const std::string prefix = "# play: ";
-  for (std::string line; std::getline(file, line);) {
-    if (line.find_first_not_of(" \t\r") == std::string::npos) continue;
-    if (line[0] != '#') break;
-    if (line.compare(0, prefix.size(), prefix) != 0) continue;
-    std::istringstream words(line.substr(prefix.size()));
-    std::string word, arg;
-    words >> word;
-    if (word == "after") {
-      words >> declared.after;
-    } else if (word == "again-with-line-end") {
-      words >> declared.lineEnd;
-    } else if (word == "same-pictures") {
-      while (words >> arg) declared.samePictures.push_back(arg);
-      if (declared.samePictures.size() != 2) declared.error = "same-pictures names two pictures";
-    } else if (word != "user-folder" && word != "no-user-folder") {
-      declared.error = "unknown play declaration \"" + word + "\"";
-    }
-  }
-  return declared;
+// The plan of the folder as it is now; empty when a declaration is refused (the folder test
+// below says why).
+std::vector<host::ScenarioChain> Plan() {
+  std::vector<host::ScenarioChain> plan;
+  std::string error;
+  host::ReadPlayPlan(ScenarioFolder(), &plan, &error);
+  return plan;
 }
 
 std::vector<std::string> BuiltNames() {
@@ -66,25 +41,10 @@ std::vector<std::string> BuiltNames() {
   return list;
 }
 
-// Adds the scenarios played on one folder from name on, in order: name, then each one declared
-// after it with those after that one.
-void AddChain(const std::string& name, std::vector<std::string>* chain) {
-  chain->push_back(name);
-  for (const std::string& next : BuiltNames())
-    if (Declarations(next).after == name) AddChain(next, chain);
-}
-
-std::vector<std::string> Chain(const std::string& head) {
-  std::vector<std::string> chain;
-  AddChain(head, &chain);
-  return chain;
-}
-
-// The scenarios that start a chain: every one not declared after another.
+// The scenarios that start a chain.
 std::vector<std::string> Heads() {
   std::vector<std::string> heads;
-  for (const std::string& name : BuiltNames())
-    if (Declarations(name).after.empty()) heads.push_back(name);
+  for (const host::ScenarioChain& chain : Plan()) heads.push_back(chain.plays[0].name);
   return heads;
 }
 
@@ -98,18 +58,24 @@ std::string OneFile(const std::string& folder, const std::string& pattern) {
 
 class ScenarioFile : public testing::TestWithParam<std::string> {};
 
+// The chain that starts with the parameter, on a folder of this process whatever the main job's
+// folder (none included).
 TEST_P(ScenarioFile, PlaysThrough) {
-  std::string folder = UserFolder(GetParam());
-  for (const std::string& name : Chain(GetParam())) {
-    Declared declared = Declarations(name);
-    ASSERT_EQ(declared.error, "") << name;
+  const std::string& head = GetParam();
+  std::vector<host::ScenarioChain> plan = Plan();
+  auto chain = std::find_if(plan.begin(), plan.end(),
+                            [&head](const host::ScenarioChain& c) { return c.plays[0].name == head; });
+  ASSERT_NE(chain, plan.end()) << head << " starts no chain";
+  std::string folder = UserFolder(head);
+  for (const host::ScenarioPlay& declared : chain->plays) {
+    const std::string& name = declared.name;
     std::string scenario = CopyScenario(name);
     std::string play = ModuleArg() + "--user-folder '" + folder + "' '" + scenario + "'";
     ProgramRun run = RunProgram(play);
     ASSERT_EQ(run.status, 0) << name << "\n" << run.output;
-    if (!declared.lineEnd.empty()) {
-      std::string file = OneFile(folder, declared.lineEnd);
-      ASSERT_NE(file, "") << "no one file " << declared.lineEnd << " in " << folder;
+    if (!declared.lineEndPattern.empty()) {
+      std::string file = OneFile(folder, declared.lineEndPattern);
+      ASSERT_NE(file, "") << "no one file " << declared.lineEndPattern << " in " << folder;
       std::ofstream(file, std::ios::app | std::ios::binary) << "\r\n";
       run = RunProgram(play);
       ASSERT_EQ(run.status, 0) << name << " after a line end was added to " << file << "\n" << run.output;
@@ -130,23 +96,27 @@ INSTANTIATE_TEST_SUITE_P(Scenarios, ScenarioFile, testing::ValuesIn(Heads()),
                            return name;
                          });
 
-// The built list is the folder's files as they are now, and every one of them is played: its
-// declarations are known, and the scenario it follows is played.
+// The program's plan of the folder plays every file of it, and the built list is those files
+// as they are now; a file added to a folder is read, and a declaration nobody knows refused
+// before anything plays.
 TEST(ScenarioFolder, EveryFileIsPlayed) {
-  std::vector<std::string> built = BuiltNames();
-  std::set<std::string> played;
-  for (const std::string& head : Heads())
-    for (const std::string& name : Chain(head)) played.insert(name);
-  for (const auto& entry : std::filesystem::directory_iterator(std::string(TAV_SOURCE_DIR) + "/scenarios")) {
-    if (entry.path().extension() != ".scn") continue;
-    std::string name = entry.path().stem().string();
-    EXPECT_NE(std::find(built.begin(), built.end(), name), built.end()) << name << " is new: build again";
-    EXPECT_TRUE(played.count(name)) << name << " follows a scenario that is never played";
-  }
-  for (const std::string& name : built) {
-    EXPECT_TRUE(std::filesystem::exists(ScenarioPath(name))) << name << " is gone: build again";
-    EXPECT_EQ(Declarations(name).error, "") << name;
-  }
+  ProgramRun plan = RunProgram("--play-plan '" + ScenarioFolder() + "'");
+  ASSERT_EQ(plan.status, 0) << plan.output;
+  std::set<std::string> played, built;
+  std::istringstream steps(plan.output);
+  for (std::string step, name; steps >> step && std::getline(steps, name);)
+    if (step == "play") played.insert(name.substr(1));
+  for (const std::string& name : BuiltNames()) built.insert(name);
+  EXPECT_EQ(played, built) << "scenarios were added or removed: build again";
+
+  std::string folder = testing::TempDir() + "scenario-folder-" + std::to_string(getpid());
+  std::filesystem::remove_all(folder);
+  std::filesystem::create_directories(folder);
+  std::ofstream(folder + "/first.scn") << "# plays first\nwait 0\n";
+  std::ofstream(folder + "/added.scn") << "# plays later\n# play: after first\n# play: twice\nwait 0\n";
+  ProgramRun refused = RunProgram("--play-plan '" + folder + "'");
+  EXPECT_EQ(refused.status, 2);
+  EXPECT_EQ(refused.output, folder + "/added.scn: unknown play declaration \"twice\"\n");
 }
 
 }  // namespace
