@@ -52,10 +52,9 @@ std::string PlayUserAction(const ScenarioStep& step) {
   const std::vector<std::string>& a = step.args;
   int id = 0;
   ParseInt(a[1], &id);
-  bool windowFound = false;
-  HWND control = id ? FindTitledControl(a[0], id, true, &windowFound) : FindTitledWindow(a[0]);
-  if (!control && (id == 0 || !windowFound)) return "no window titled " + a[0];
-  if (!control) return "no visible control " + a[1] + " in " + a[0];
+  HWND control = nullptr;
+  std::string missing = FindShownControl(a[0], a[1], &control);
+  if (!missing.empty()) return missing;
   bool done = false;
   // A window that holds the mouse (a polygon being drawn) takes the click the user aims at the
   // control.

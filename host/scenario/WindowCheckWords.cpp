@@ -18,10 +18,9 @@ std::string CheckText(const ScenarioStep& step) {
   int id = 0;
   ParseInt(a[1], &id);
   // The user reads only what is shown: a hidden control (or one in a hidden window) fails.
-  bool windowFound = false;
-  HWND control = id ? FindTitledControl(a[0], id, true, &windowFound) : FindTitledWindow(a[0]);
-  if (!control && (id == 0 || !windowFound)) return "no window titled " + a[0];
-  if (!control) return "no visible control " + a[1] + " in " + a[0];
+  HWND control = nullptr;
+  std::string missing = FindShownControl(a[0], a[1], &control);
+  if (!missing.empty()) return missing;
   if (id == 0 && !IsWindowVisible(control)) return "the window titled " + a[0] + " is hidden";
   std::string text = WindowTextUtf8(control);
   return text == a[2] ? "" : "control " + a[1] + " of " + a[0] + " shows \"" + text + "\"";

@@ -101,6 +101,10 @@ HWND FindTitledWindow(const std::string& title) {
 
 std::string FindShownControl(const std::string& name, const std::string& idWord, HWND* control) {
   int id = std::atoi(idWord.c_str());
+  if (id == 0) {
+    *control = FindTitledWindow(name);
+    return *control ? "" : "no window titled " + name;
+  }
   bool windowFound = false;
   *control = FindTitledControl(name, id, true, &windowFound);
   if (!windowFound) return "no window titled " + name;

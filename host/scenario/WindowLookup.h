@@ -29,8 +29,9 @@ HWND FindTitledWindow(const std::string& name);
 // visible control counts; otherwise a hidden one does when no visible one exists. NULL when
 // none; *windowFound then tells whether some window has the name.
 HWND FindTitledControl(const std::string& name, int id, bool visibleOnly, bool* windowFound);
-// The shown control with the id word idWord in the windows named name: "" with *control set,
-// else why the user cannot see it ("no window titled ...", "no visible control ...").
+// The shown control with the id word idWord in the windows named name (id 0: the window
+// itself, shown or not): "" with *control set, else why the user cannot see it ("no window
+// titled ...", "no visible control ...").
 std::string FindShownControl(const std::string& name, const std::string& idWord, HWND* control);
 // A window's text as UTF-8.
 std::string WindowTextUtf8(HWND window);
